@@ -1,0 +1,27 @@
+#pragma once
+// The shape template table: one row per block kind. Its Obiect values are the
+// classifier's keywords, Okusl ends a block's head, and the points are the
+// geometry every block is sized, drawn and connected from.
+#include "platform/core/Field.h"
+#include "platform/core/RecordList.h"
+
+namespace vexoria {
+
+struct VobjectRow {
+    IntField n;
+    TextField<10> Obiect;
+    TextField<5> Okusl;
+    IntField x1, x2, x3, x4, x5, x6;
+    IntField y1, y2, y3, y4, y5, y6;
+};
+
+using Tvobject = RecordList<VobjectRow>;
+
+// Fills the table with its 19 rows, sorted on n (run once at window creation).
+void fillTemplates(Tvobject& table);
+
+// Exact, case-sensitive lookup by Obiect; on success the found row is current.
+// A failed lookup leaves the cursor where it was.
+bool locateTemplate(Tvobject& table, const QString& obiect);
+
+} // namespace vexoria

@@ -1,0 +1,109 @@
+#include "cli/CliCommon.h"
+
+#include <cstdio>
+
+#include <QFile>
+
+#include "pipeline/Workspace.h"
+#include "platform/core/SettingsFile.h"
+#include "platform/core/TextCodec.h"
+
+namespace vexoria::cli {
+
+std::optional<QString> readCodeFile(const QString& path, Io& io)
+{
+    QFile f;
+    bool ok = false;
+    if (path == QLatin1String("-")) {
+        ok = f.open(stdin, QIODevice::ReadOnly);
+    } else {
+        f.setFileName(path);
+        ok = f.open(QIODevice::ReadOnly);
+    }
+    if (!ok) {
+        io.err << "vexoria-cli: cannot read " << path << ": " << f.errorString() << Qt::endl;
+        return std::nullopt;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        io.err << "vexoria-cli: cannot read " << path << ": " << f.errorString() << Qt::endl;
+        return std::nullopt;
+    }
+    return toCrLf(decodeCodeText(bytes));
+}
+
+void CliPrompter::message(const QString& text)
+{
+    m_messages << text;
+    QString oneLine = text;
+    oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+    m_err << "vexoria-cli: " << oneLine << Qt::endl;
+}
+
+Answer CliPrompter::question(const QString& title, const QString& text, Buttons buttons, Icon /*icon*/)
+{
+    m_messages << title + u'\n' + text;
+    Answer a = m_answer;
+    if (buttons == Buttons::YesNo && a == Answer::Cancel) a = Answer::No;
+    return a;
+}
+
+std::optional<BuildOptions> parseBuildOptions(const QStringList& args, Io& io)
+{
+    BuildOptions o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](const char* name) -> std::optional<QString> {
+            if (i + 1 >= args.size()) {
+                io.err << "vexoria-cli: " << name << " needs a value" << Qt::endl;
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (a == QLatin1String("--ini")) {
+            auto v = value("--ini");
+            if (!v) return std::nullopt;
+            o.ini = *v;
+        } else if (a == QLatin1String("--answer")) {
+            auto v = value("--answer");
+            if (!v) return std::nullopt;
+            if (*v == QLatin1String("yes")) o.answer = Answer::Yes;
+            else if (*v == QLatin1String("no")) o.answer = Answer::No;
+            else if (*v == QLatin1String("cancel")) o.answer = Answer::Cancel;
+            else {
+                io.err << "vexoria-cli: --answer takes yes, no or cancel" << Qt::endl;
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("-o")) {
+            auto v = value("-o");
+            if (!v) return std::nullopt;
+            o.output = *v;
+        } else if (a.startsWith(u'-') && a != QLatin1String("-")) {
+            o.rest << a;
+        } else if (o.file.isEmpty()) {
+            o.file = a;
+        } else {
+            o.rest << a;
+        }
+    }
+    return o;
+}
+
+bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io)
+{
+    ws.prompter = &prompter;
+    if (!opts.ini.isEmpty() && !loadSettingsFile(opts.ini, ws.settings)) {
+        io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
+        return false;
+    }
+    if (opts.file.isEmpty()) {
+        io.err << "vexoria-cli: no input file given" << Qt::endl;
+        return false;
+    }
+    auto code = readCodeFile(opts.file, io);
+    if (!code) return false;
+    ws.codeText = *code;
+    return true;
+}
+
+} // namespace vexoria::cli

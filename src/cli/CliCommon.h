@@ -1,0 +1,56 @@
+#pragma once
+// What the subcommands of vexoria-cli share: reading a code file, the
+// options every build command takes, and a prompter that answers from them.
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include "platform/core/Prompter.h"
+
+namespace vexoria {
+struct Workspace;
+}
+
+namespace vexoria::cli {
+
+struct Io {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Reads FILE ("-" is standard input) as code text: UTF-8 or Windows-1251,
+// line breaks made CR LF. On failure writes one line naming the file to err.
+std::optional<QString> readCodeFile(const QString& path, Io& io);
+
+// Answers the length question from --answer and shows messages on stderr.
+class CliPrompter : public Prompter {
+public:
+    explicit CliPrompter(QTextStream& err, Answer answer = Answer::No) : m_err(err), m_answer(answer) {}
+    void message(const QString& text) override;
+    Answer question(const QString& title, const QString& text, Buttons buttons, Icon icon) override;
+    const QStringList& messages() const { return m_messages; }
+
+private:
+    QTextStream& m_err;
+    Answer m_answer;
+    QStringList m_messages;
+};
+
+// Options shared by the build commands: FILE, --ini FILE, --answer yes|no|cancel.
+struct BuildOptions {
+    QString file;
+    QString ini;
+    Answer answer = Answer::No;
+    QString output;            // -o OUT (render)
+    QStringList rest;          // other arguments, for the command to read
+};
+
+// Parses the options; on a bad option writes a message to err and returns nothing.
+std::optional<BuildOptions> parseBuildOptions(const QStringList& args, Io& io);
+
+// Prepares a workspace for a build: settings from --ini, the code text.
+bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io);
+
+} // namespace vexoria::cli

@@ -1,0 +1,12 @@
+#include "cli/Commands.h"
+
+namespace vexoria::cli {
+
+// FIXME: not built yet.
+int cmdRows(const QStringList& /*args*/, Io& io)
+{
+    io.err << "vexoria-cli: this command is not available yet" << Qt::endl;
+    return 2;
+}
+
+} // namespace vexoria::cli

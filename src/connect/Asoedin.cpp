@@ -1,0 +1,9 @@
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+
+namespace vexoria {
+
+// FIXME: not built yet; the build goes on without this stage.
+void AsoedinExecute(Workspace& /*ws*/) {}
+
+} // namespace vexoria

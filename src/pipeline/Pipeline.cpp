@@ -1,0 +1,30 @@
+#include "pipeline/Pipeline.h"
+
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+
+namespace vexoria {
+
+void classifyCode(Workspace& ws)
+{
+    ws.diagram.removePicture();
+    ws.tstrok.close();
+    ws.tstrelka.close();
+    AbasaExecute(ws);
+}
+
+bool drawChart(Workspace& ws)
+{
+    ArazmerExecute(ws);
+    if (ws.ctx.sizingAbort == 1) {
+        ws.ctx.animOn = 0;
+        return false;
+    }
+    AshemaExecute(ws);
+    AprepareExecute(ws);
+    AsoedinExecute(ws);
+    if (ws.settings.cblegend) AlegendExecute(ws);
+    return true;
+}
+
+} // namespace vexoria

@@ -1,0 +1,40 @@
+#pragma once
+// Everything a build works on: the three tables, the build context, the
+// settings, the diagram picture and the prompter. The window owns one; the
+// command line and the tests make their own. Stages take it by reference.
+#include <QString>
+
+#include "analysis/Tstrok.h"
+#include "analysis/Tvobject.h"
+#include "connect/Tstrelka.h"
+#include "platform/core/BuildContext.h"
+#include "platform/core/Canvas.h"
+#include "platform/core/Diagram.h"
+#include "platform/core/Prompter.h"
+#include "platform/core/Settings.h"
+
+namespace vexoria {
+
+struct Workspace {
+    Workspace();
+
+    Tstrok tstrok;
+    Tvobject tvobject;
+    Tstrelka tstrelka;
+    BuildContext ctx;
+    Settings settings;
+    Diagram diagram;
+    Prompter* prompter = nullptr;
+
+    // The editor's text as the classifier reads it: lines joined by CR LF.
+    QString codeText;
+    // Caption of the report's title label (set by the classifier).
+    QString reportTitle;
+    // The diagram popup item "Далее" is shown (a chart built in parts).
+    bool n15Visible = false;
+    // Where the stages draw. Null: on the diagram's own image. Tests and the
+    // draw command put a recording canvas here.
+    Canvas* canvasOverride = nullptr;
+};
+
+} // namespace vexoria

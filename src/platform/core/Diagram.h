@@ -1,0 +1,43 @@
+#pragma once
+// The picture of the diagram view: 700 pixels wide, a height set by the
+// drawing pass, and an image that exists or not. Removing the picture empties
+// it; the first drawing makes a white image of the current size.
+#include <memory>
+
+#include <QImage>
+
+namespace vexoria {
+
+class Diagram {
+public:
+    static constexpr int kWidth = 700;
+    static constexpr int kStartHeight = 2000;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void setHeight(int h) { m_height = h; }
+    void setWidth(int w) { m_width = w; }
+
+    bool hasPicture() const { return !m_image.isNull(); }
+    const QImage& image() const { return m_image; }
+    QImage& image() { return m_image; }
+    // Removes the picture (the view holds no graphic any more).
+    void removePicture() { m_image = QImage(); }
+    // Replaces the picture, as opening a picture file does.
+    void setPicture(const QImage& image)
+    {
+        m_image = image;
+        m_width = image.width();
+        m_height = image.height();
+    }
+    // Makes a white image of the current size; false when it cannot be
+    // allocated (the picture is then left absent).
+    bool makeWhiteImage();
+
+private:
+    int m_width = kWidth;
+    int m_height = kStartHeight;
+    QImage m_image;
+};
+
+} // namespace vexoria

@@ -1,0 +1,16 @@
+#pragma once
+// shema.ini: one section, myform, written as a Windows INI writer does (values
+// raw, no quotes or escapes, CR LF), read from UTF-8 or Windows-1251 bytes.
+#include <QString>
+
+#include "platform/core/Settings.h"
+
+namespace vexoria {
+
+// Reads the file into s; a missing file or key leaves the value as it is.
+// Returns false when the file does not exist or cannot be read.
+bool loadSettingsFile(const QString& path, Settings& s);
+// Writes all 29 keys; returns false when the file cannot be written.
+bool saveSettingsFile(const QString& path, const Settings& s);
+
+} // namespace vexoria
