@@ -1,6 +1,32 @@
 #include "platform/core/Diagram.h"
 
+#include "platform/core/QImageCanvas.h"
+
 namespace vexoria {
+
+Diagram::Diagram() = default;
+Diagram::~Diagram() = default;
+
+Diagram::Diagram(const Diagram& other)
+    : m_width(other.m_width), m_height(other.m_height), m_image(other.m_image)
+{
+}
+
+Diagram& Diagram::operator=(const Diagram& other)
+{
+    if (this != &other) {
+        m_width = other.m_width;
+        m_height = other.m_height;
+        m_image = other.m_image;
+    }
+    return *this;
+}
+
+QImageCanvas& Diagram::canvas()
+{
+    if (!m_canvas) m_canvas = std::make_unique<QImageCanvas>(*this);
+    return *m_canvas;
+}
 
 bool Diagram::makeWhiteImage()
 {

@@ -8,8 +8,16 @@
 
 namespace vexoria {
 
+class QImageCanvas;
+
 class Diagram {
 public:
+    Diagram();
+    ~Diagram();
+    // A copy has the same picture and size but a canvas of its own.
+    Diagram(const Diagram& other);
+    Diagram& operator=(const Diagram& other);
+
     static constexpr int kWidth = 700;
     static constexpr int kStartHeight = 2000;
 
@@ -34,10 +42,15 @@ public:
     // allocated (the picture is then left absent).
     bool makeWhiteImage();
 
+    // The canvas on this picture. Its pen and brush persist from one stage to
+    // the next and start afresh with each new image.
+    QImageCanvas& canvas();
+
 private:
     int m_width = kWidth;
     int m_height = kStartHeight;
     QImage m_image;
+    std::unique_ptr<QImageCanvas> m_canvas;
 };
 
 } // namespace vexoria

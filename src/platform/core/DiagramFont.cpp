@@ -1,0 +1,76 @@
+#include "platform/core/DiagramFont.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+// Resources of a static library must be registered by hand before use.
+static void initDiagramFontResource()
+{
+    Q_INIT_RESOURCE(vexoria_fonts);
+}
+
+namespace vexoria {
+
+namespace {
+
+constexpr int kPixelSize = 11;
+
+QString loadFamily()
+{
+    initDiagramFontResource();
+    // The embedded face first; the build embeds DejaVu Sans when Liberation
+    // Sans was not installed.
+    for (const char* path : {":/vexoria/fonts/diagram.ttf"}) {
+        QFile f(QString::fromLatin1(path));
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        const int id = QFontDatabase::addApplicationFontFromData(f.readAll());
+        if (id < 0) continue;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty()) return families.first();
+    }
+    // Nothing embedded could be loaded: take the system's face.
+    return QStringLiteral("DejaVu Sans");
+}
+
+struct FontHolder {
+    QString family;
+    QFont font;
+    QFontMetrics metrics;
+
+    FontHolder() : family(loadFamily()), font(makeFont(family)), metrics(font) {}
+
+    static QFont makeFont(const QString& family)
+    {
+        QFont f(family);
+        f.setPixelSize(kPixelSize);
+        f.setStyleHint(QFont::SansSerif);
+        // Whole-pixel glyph advances, as the bitmap face the layout was made
+        // for has; the same widths on every platform plug-in.
+        f.setHintingPreference(QFont::PreferFullHinting);
+        f.setStyleStrategy(QFont::NoAntialias);
+        f.setKerning(false);
+        return f;
+    }
+};
+
+const FontHolder& holder()
+{
+    static const FontHolder h;
+    return h;
+}
+
+} // namespace
+
+const QFont& diagramFont() { return holder().font; }
+const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
+QString diagramFontFamily() { return QFontInfo(holder().font).family(); }
+
+int diagramTextWidth(const QString& text)
+{
+    if (text.isEmpty()) return 0;
+    return holder().metrics.horizontalAdvance(text);
+}
+
+} // namespace vexoria

@@ -1,0 +1,25 @@
+#pragma once
+// The font of the diagram: every text on a chart is written in it and every
+// text width the layout depends on is measured in it. It stands in for the
+// 8-point sans face the chart's numbers were made for: Liberation Sans at
+// pixel size 11, embedded in the program so that widths, and with them the
+// whole layout, are the same on every machine. DejaVu Sans is the fallback.
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+
+namespace vexoria {
+
+// The diagram font (loaded into the font database on first use). Needs a
+// QGuiApplication.
+const QFont& diagramFont();
+const QFontMetrics& diagramFontMetrics();
+
+// Width of a text in the diagram font, in whole pixels. The sizing and drawing
+// stages, the image canvas and `vexoria-cli measure` all measure with this.
+int diagramTextWidth(const QString& text);
+
+// The family that was really loaded (for checks and diagnostics).
+QString diagramFontFamily();
+
+} // namespace vexoria
