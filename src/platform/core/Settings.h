@@ -15,8 +15,8 @@ struct Settings {
     QString opdInitialDir;
     QString savedialog1InitialDir;
     QString spdInitialDir;
-    bool radiobutton1 = true;   // "Построить сразу"
-    bool radiobutton2 = false;  // "Предпросмотр"
+    bool radiobutton1 = false;  // "Построить сразу"
+    bool radiobutton2 = true;   // "Предпросмотр" (selected at start)
 
     // The panel.
     bool checkbox1 = false;     // "При запуске в трей"

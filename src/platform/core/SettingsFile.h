@@ -13,4 +13,12 @@ bool loadSettingsFile(const QString& path, Settings& s);
 // Writes all 29 keys; returns false when the file cannot be written.
 bool saveSettingsFile(const QString& path, const Settings& s);
 
+// Where the window keeps shema.ini: beside the executable, or, where that
+// folder cannot be written, in the user's configuration folder.
+QString settingsWritePath();
+// The file to read at start: the one settingsWritePath() names, or, when it
+// does not exist yet and the executable's folder is read-only, a shema.ini
+// that was installed beside the executable.
+QString settingsReadPath();
+
 } // namespace vexoria

@@ -1,0 +1,207 @@
+// shema.ini written for real into a temporary folder and read back.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/core/SettingsFile.h"
+#include "platform/core/TextCodec.h"
+#include "support/PrintTo.h"
+
+using namespace vexoria;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath("shema.ini"); }
+};
+
+} // namespace
+
+TEST_F(SettingsFileTest, AFirstSaveWritesTheSectionAndAll29KeysInOrderWithCrLf)
+{
+    ASSERT_TRUE(saveSettingsFile(path(), Settings{}));
+    const QByteArray expected =
+        "[myform]\r\n"
+        "myformtop=100\r\nmyformleft=101\r\n"
+        "opendialog1.InitialDir=\r\nopendialog2.InitialDir=\r\nopd.InitialDir=\r\n"
+        "savedialog1.InitialDir=\r\nspd.InitialDir=\r\n"
+        "radiobutton1=0\r\nradiobutton2=1\r\n"
+        "checkbox1=0\r\ncbcvet=1\r\ncboch=1\r\ncbotl=0\r\ncbprint=0\r\ncbdobkom=1\r\n"
+        "cbpredkom=0\r\ncblegend=0\r\ncbraz=1\r\ncbpod=1\r\ncbanime=1\r\n"
+        "evar=260\r\neif=200\r\nefor=200\r\newhile=250\r\neelse=260\r\nebeg=260\r\n"
+        "edlin=5500\r\nesoed=20\r\neani=100\r\n";
+    EXPECT_EQ(readBytes(path()), expected);
+    EXPECT_EQ(expected.count('\n'), 30); // the header and 29 keys
+}
+
+TEST_F(SettingsFileTest, FoldersAndCyrillicTextsAreWrittenRawAndReadBack)
+{
+    Settings s;
+    s.opendialog1InitialDir = QStringLiteral("C:\\Program Files\\x");
+    s.spdInitialDir = QStringLiteral("D:\\Схемы\\2024\\");
+    s.opdInitialDir = QStringLiteral("/home/user/my pictures");
+    s.ebeg = QStringLiteral("три сотни");
+    s.eani = QStringLiteral(" 75");
+    s.myformtop = -8;
+    s.myformleft = 1930;
+    s.cbcvet = false;
+    s.cblegend = true;
+    ASSERT_TRUE(saveSettingsFile(path(), s));
+
+    const QByteArray bytes = readBytes(path());
+    EXPECT_TRUE(bytes.contains("opendialog1.InitialDir=C:\\Program Files\\x\r\n"));
+    EXPECT_TRUE(bytes.contains(QStringLiteral("spd.InitialDir=D:\\Схемы\\2024\\\r\n").toUtf8()));
+    EXPECT_TRUE(bytes.contains(QStringLiteral("ebeg=три сотни\r\n").toUtf8()));
+    EXPECT_FALSE(bytes.contains('"'));
+
+    Settings back;
+    ASSERT_TRUE(loadSettingsFile(path(), back));
+    EXPECT_EQ(back.opendialog1InitialDir, s.opendialog1InitialDir);
+    EXPECT_EQ(back.spdInitialDir, s.spdInitialDir);
+    EXPECT_EQ(back.opdInitialDir, s.opdInitialDir);
+    EXPECT_EQ(back.ebeg, s.ebeg);
+    EXPECT_EQ(back.eani, QStringLiteral("75")); // blanks around a value are not kept
+    EXPECT_EQ(back.myformtop, -8);
+    EXPECT_EQ(back.myformleft, 1930);
+    EXPECT_FALSE(back.cbcvet);
+    EXPECT_TRUE(back.cblegend);
+}
+
+TEST_F(SettingsFileTest, AWindows1251FileWithCommentsAndOtherSectionsIsRead)
+{
+    const QString text = QStringLiteral(
+        "; настройки схемы\r\n"
+        "[other]\r\n"
+        "ebeg=999\r\n"
+        "\r\n"
+        "[MyForm]\r\n"
+        "# comment = not a key\r\n"
+        "  MyFormTop = 240 \r\n"
+        "EBEG=310\r\n"
+        "opendialog2.initialdir = C:\\Паскаль\\Модули\r\n"
+        "cbcvet=0\r\n"
+        "cbpredkom = 1\r\n"
+        "ebeg=111\r\n"
+        "[tail]\r\n"
+        "eani=5\r\n");
+    writeBytes(path(), encodeWindows1251(text));
+
+    Settings s;
+    ASSERT_TRUE(loadSettingsFile(path(), s));
+    EXPECT_EQ(s.myformtop, 240);
+    EXPECT_EQ(s.ebeg, QStringLiteral("310")); // the first of two keys counts, not other sections'
+    EXPECT_EQ(s.opendialog2InitialDir, QStringLiteral("C:\\Паскаль\\Модули"));
+    EXPECT_FALSE(s.cbcvet);
+    EXPECT_TRUE(s.cbpredkom);
+    EXPECT_EQ(s.eani, QStringLiteral("100"));
+    EXPECT_EQ(s.myformleft, 101);
+}
+
+TEST_F(SettingsFileTest, LfLineEndsAndAUtf8ByteOrderMarkAreRead)
+{
+    writeBytes(path(), "\xEF\xBB\xBF[myform]\nevar=280\nesoed=25");
+    Settings s;
+    ASSERT_TRUE(loadSettingsFile(path(), s));
+    EXPECT_EQ(s.evar, QStringLiteral("280"));
+    EXPECT_EQ(s.esoed, QStringLiteral("25")); // a last line without a line break
+}
+
+TEST_F(SettingsFileTest, AMissingFileOrKeyOrABadNumberLeavesTheValue)
+{
+    Settings s;
+    s.ebeg = QStringLiteral("321");
+    s.myformtop = 7;
+    EXPECT_FALSE(loadSettingsFile(dir.filePath("none.ini"), s));
+    EXPECT_EQ(s.ebeg, QStringLiteral("321"));
+
+    writeBytes(path(), "[myform]\r\nmyformtop=abc\r\nmyformleft=12x\r\ncbcvet=yes\r\ncboch=\r\nebeg=\r\n");
+    ASSERT_TRUE(loadSettingsFile(path(), s));
+    EXPECT_EQ(s.myformtop, 7);
+    EXPECT_EQ(s.myformleft, 101);
+    EXPECT_TRUE(s.cbcvet);
+    EXPECT_TRUE(s.cboch);
+    EXPECT_EQ(s.ebeg, QString()); // an empty text is a value
+    EXPECT_EQ(s.eani, QStringLiteral("100"));
+
+    writeBytes(path(), QByteArray("\0\0\xFF\xFE garbage", 12));
+    Settings untouched;
+    EXPECT_TRUE(loadSettingsFile(path(), untouched));
+    EXPECT_EQ(untouched.evar, Settings{}.evar);
+}
+
+TEST_F(SettingsFileTest, AnyNonZeroIntegerReadsAsTrue)
+{
+    writeBytes(path(), "[myform]\r\ncbcvet=0\r\ncheckbox1=2\r\ncbprint=-1\r\ncblegend=$10\r\ncbotl=0x0\r\n");
+    Settings s;
+    ASSERT_TRUE(loadSettingsFile(path(), s));
+    EXPECT_FALSE(s.cbcvet);
+    EXPECT_TRUE(s.checkbox1);
+    EXPECT_TRUE(s.cbprint);
+    EXPECT_TRUE(s.cblegend);
+    EXPECT_FALSE(s.cbotl);
+}
+
+TEST_F(SettingsFileTest, TheRadioButtonReadLastAsTrueStaysSelected)
+{
+    struct Case {
+        const char* keys;
+        bool rb1;
+        bool rb2;
+    };
+    const Case cases[] = {
+        {"radiobutton1=1\r\nradiobutton2=1\r\n", false, true},
+        {"radiobutton2=1\r\nradiobutton1=1\r\n", false, true}, // read in the program's order, not the file's
+        {"radiobutton1=1\r\nradiobutton2=0\r\n", true, false},
+        {"radiobutton1=1\r\n", true, false},
+        {"radiobutton1=0\r\nradiobutton2=0\r\n", false, false},
+        {"radiobutton2=0\r\n", false, false},
+        {"", false, true},
+    };
+    for (const Case& c : cases) {
+        writeBytes(path(), QByteArray("[myform]\r\n") + c.keys);
+        Settings s;
+        ASSERT_TRUE(loadSettingsFile(path(), s));
+        EXPECT_EQ(s.radiobutton1, c.rb1) << c.keys;
+        EXPECT_EQ(s.radiobutton2, c.rb2) << c.keys;
+    }
+}
+
+TEST_F(SettingsFileTest, SavingOverAnOldFileKeepsItsOtherLines)
+{
+    writeBytes(path(), encodeWindows1251(QStringLiteral(
+                           "; старый файл\r\n[myform]\r\nEBEG=1\r\nextra=keep me\r\n\r\n[other]\r\nx=1\r\n")));
+    Settings s;
+    s.ebeg = QStringLiteral("333");
+    ASSERT_TRUE(saveSettingsFile(path(), s));
+    const QString text = decodeCodeText(readBytes(path()));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("; старый файл\r\n[myform]\r\nebeg=333\r\nextra=keep me\r\nmyformtop=100\r\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("eani=100\r\n\r\n[other]\r\nx=1\r\n")));
+    EXPECT_EQ(text.count(QStringLiteral("ebeg=")), 1);
+
+    Settings back;
+    ASSERT_TRUE(loadSettingsFile(path(), back));
+    EXPECT_EQ(back.ebeg, QStringLiteral("333"));
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReported)
+{
+    EXPECT_FALSE(saveSettingsFile(dir.filePath("no/such/folder/shema.ini"), Settings{}));
+}
