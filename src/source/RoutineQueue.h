@@ -1,0 +1,65 @@
+#pragma once
+// The routine queue of an opened unit: the check list of its routines
+// (`Clb1`), the queue panel (`Panel1`) and its buttons, and the fetch
+// `ApasExecute` that copies the next checked routine into the editor. The
+// flags it shares with the build pipeline live in the BuildContext
+// (`fetchNext`, `ownCode`, `queueDone`, `curRoutine`, `implLine`,
+// `unitLines`); the window mirrors the visibility flags onto its controls and
+// puts a fetch's lines into the editor.
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/core/BuildContext.h"
+#include "platform/core/Prompter.h"
+
+namespace vexoria {
+
+struct RoutineItem {
+    QString text;          // the routine line as it stands in the unit
+    bool checked = false;
+};
+
+// The editor's new lines after a fetch; nothing when the editor keeps its text.
+using EditorLines = std::optional<QStringList>;
+
+class RoutineQueue {
+public:
+    RoutineQueue(BuildContext& ctx, Prompter& prompter) : m_ctx(ctx), m_prompter(prompter) {}
+
+    // `pas1Click` after its file dialog: lines of the chosen unit, or nothing
+    // when the user cancelled (the list is then empty).
+    void openUnit(const std::optional<QStringList>& lines);
+
+    // `ApasExecute`: fetch the next checked routine.
+    EditorLines ApasExecute();
+
+    EditorLines BitBtn1Click();  // "Пропустить": the next checked routine replaces this one
+    EditorLines BitBtn6Click();  // back: the checked routine before this one
+    void BitBtn2Click();         // "Список": show or hide the list; the queue starts again
+    void SpeedButton1Click();    // check all (a button that stays down)
+    void N18Click();             // "Остановить (*.pas)"
+    void N19Click();             // "Продолжить (*.pas)"
+
+    const std::vector<RoutineItem>& items() const { return m_items; }
+    void setChecked(int index, bool checked);
+    bool listVisible() const { return m_listVisible; }   // `Clb1`
+    bool panelVisible() const { return m_panelVisible; } // `Panel1`
+    bool checkAllDown() const { return m_checkAllDown; } // `SpeedButton1`
+    // The pipeline hides the list before it fetches.
+    void hideList() { m_listVisible = false; }
+
+private:
+    void endQueue(const QString& message);
+
+    BuildContext& m_ctx;
+    Prompter& m_prompter;
+    std::vector<RoutineItem> m_items;
+    bool m_listVisible = false;
+    bool m_panelVisible = false;
+    bool m_checkAllDown = false;
+};
+
+} // namespace vexoria

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "source/UnitScanner.h"
+#include "support/PrintTo.h"
+
+using namespace vexoria;
+
+namespace {
+
+// A small unit: interface declarations, an implementation with a routine
+// word in a string literal, an indented last routine and the final "end.".
+const QStringList kShapes = {
+    "unit Shapes;",                     // 0
+    "interface",                        // 1
+    "procedure Draw(x: Integer);",      // 2
+    "function Area: Integer;",          // 3
+    "implementation",                   // 4
+    "uses Math;",                       // 5
+    "",                                 // 6
+    "procedure Draw(x: Integer);",      // 7
+    "begin",                            // 8
+    "  writeln('procedure of Draw');",  // 9
+    "  x := x + 1;",                    // 10
+    "end;",                             // 11
+    "",                                 // 12
+    "  function Area: Integer;",        // 13
+    "  begin",                          // 14
+    "    Area := 1;",                   // 15
+    "  end;",                           // 16
+    "",                                 // 17
+    "end.",                             // 18
+};
+
+QStringList fetch(const QStringList& unit, const QString& item)
+{
+    return copyRoutine(unit, findImplLine(unit), routineName(item));
+}
+
+} // namespace
+
+TEST(UnitScanner, RoutineLinesHoldARoutineWordOutsideQuotes)
+{
+    EXPECT_TRUE(isRoutineLine("procedure A;"));
+    EXPECT_TRUE(isRoutineLine("  Function B: Integer;"));
+    EXPECT_TRUE(isRoutineLine("x := MyFunctionTable[1];")); // a substring is enough
+    EXPECT_TRUE(isRoutineLine("{ this procedure draws }"));
+    EXPECT_FALSE(isRoutineLine("PROCEDURE A;")); // the test is case-sensitive
+    EXPECT_FALSE(isRoutineLine("writeln('procedure');"));
+    EXPECT_FALSE(isRoutineLine("procedure A; // it's here"));
+    EXPECT_FALSE(isRoutineLine(""));
+}
+
+TEST(UnitScanner, ListsTheRoutinesOfTheImplementationSection)
+{
+    EXPECT_EQ(findImplLine(kShapes), 4);
+    const QStringList items = listRoutineLines(kShapes, 4);
+    EXPECT_EQ(items, (QStringList{"procedure Draw(x: Integer);", "  function Area: Integer;"}));
+}
+
+TEST(UnitScanner, WithoutAnImplementationLineTheWholeFileIsListed)
+{
+    const QStringList unit = {"unit U;", "interface", "procedure A;", "Implementation", "procedure A;"};
+    EXPECT_EQ(findImplLine(unit), 3); // "Implementation" counts as well
+
+    const QStringList program = {"program P;", "procedure A;", "begin", "end;", "function B: Integer;",
+                                 "IMPLEMENTATION", "begin", "end."};
+    EXPECT_EQ(findImplLine(program), 0); // only the two spellings count
+    EXPECT_EQ(listRoutineLines(program, 0), (QStringList{"procedure A;", "function B: Integer;"}));
+    EXPECT_EQ(findImplLine({}), 0);
+    EXPECT_TRUE(listRoutineLines({}, 0).isEmpty());
+}
+
+TEST(UnitScanner, CopiesARoutineUpToTheNextRoutineLine)
+{
+    // The string literal neither is listed nor ends the copy; the blank line
+    // before the next header is part of this routine.
+    EXPECT_EQ(fetch(kShapes, "procedure Draw(x: Integer);"),
+              (QStringList{"procedure Draw(x: Integer);", "begin", "  writeln('procedure of Draw');",
+                           "  x := x + 1;", "end;", ""}));
+}
+
+TEST(UnitScanner, CopiesAnIndentedLastRoutineToTheEndWithoutTheFinalEnd)
+{
+    EXPECT_EQ(fetch(kShapes, "  function Area: Integer;"),
+              (QStringList{"  function Area: Integer;", "  begin", "    Area := 1;", "  end;", ""}));
+}
+
+TEST(UnitScanner, TheCopyStopsAtAnyOtherLineWithARoutineWord)
+{
+    const QStringList unit = {"implementation",
+                              "procedure Outer;",
+                              "  procedure Inner;", // a nested routine's header ends Outer's copy
+                              "  begin end;",
+                              "begin",
+                              "end;"};
+    EXPECT_EQ(fetch(unit, "procedure Outer;"), (QStringList{"procedure Outer;"}));
+
+    // A forward declaration that holds the name but is not equal to it
+    // ends the fetch before anything is copied.
+    const QStringList forward = {"implementation", "procedure A; forward;", "procedure A;", "begin", "end;"};
+    EXPECT_TRUE(fetch(forward, "procedure A;").isEmpty());
+}
+
+TEST(UnitScanner, ALineContainingEndDotIsLeftOutWherever)
+{
+    const QStringList unit = {"implementation", "procedure A;", "begin", "  Backend.Run;", "end;", "end."};
+    EXPECT_EQ(fetch(unit, "procedure A;"), (QStringList{"procedure A;", "begin", "end;"}));
+}
+
+TEST(UnitScanner, ACopyThatReachesTheEndSearchesOnAndAppendsAgain)
+{
+    // The last routine reaches the end without stopping, so the search goes
+    // on from the line after its header; the string line holds the name
+    // too and is copied again with everything after it.
+    const QStringList unit = {"implementation", "procedure A;", "begin", "  writeln('procedure A;');", "end;",
+                              "end."};
+    EXPECT_EQ(fetch(unit, "procedure A;"),
+              (QStringList{"procedure A;", "begin", "  writeln('procedure A;');", "end;",
+                           "  writeln('procedure A;');", "end;"}));
+}
+
+TEST(UnitScanner, RepeatedHeadersCannotBlowUpTheCopy)
+{
+    // Every line is the header again: each one restarts the copy to the end.
+    const QStringList unit(20000, QStringLiteral("procedure A;"));
+    const QStringList lines = copyRoutine(unit, 0, "procedure A;");
+    EXPECT_GT(lines.size(), 20000);
+    EXPECT_LE(lines.size(), 1 << 21);
+}
+
+TEST(UnitScanner, TabsAndBlanksBeforeANameAreDropped)
+{
+    EXPECT_EQ(routineName("  \tfunction F: Integer;"), QString("function F: Integer;"));
+    EXPECT_EQ(routineName("procedure P; "), QString("procedure P; ")); // trailing blanks stay
+    const QStringList unit = {"implementation", "\tprocedure P;", "\tbegin", "\tend;"};
+    EXPECT_EQ(fetch(unit, unit[1]), (QStringList{"\tprocedure P;", "\tbegin", "\tend;"}));
+}
+
+TEST(UnitScanner, SplitsUnitBytesIntoLines)
+{
+    EXPECT_EQ(splitUnitText("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitUnitText("a\r\n"), (QStringList{"a"}));
+    EXPECT_EQ(splitUnitText("a\r\n\r\n"), (QStringList{"a", ""}));
+    EXPECT_TRUE(splitUnitText("").isEmpty());
+    EXPECT_EQ(splitUnitText("\xEF\xBB\xBF" "procedure A;"), (QStringList{"procedure A;"}));
+    EXPECT_EQ(splitUnitText("{ \xCF\xF0\xE8\xE2\xE5\xF2 }\n"), (QStringList{QStringLiteral("{ Привет }")}));
+}
+
+TEST(UnitScanner, ReadsAUnitFileOrSaysWhyNot)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("u.pas");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("unit U;\r\nimplementation\r\nprocedure A;\r\n");
+    f.close();
+    EXPECT_EQ(readUnitFile(path), (QStringList{"unit U;", "implementation", "procedure A;"}));
+
+    QString error;
+    EXPECT_FALSE(readUnitFile(dir.filePath("missing.pas"), &error).has_value());
+    EXPECT_FALSE(error.isEmpty());
+}
