@@ -1,12 +1,40 @@
 #include "cli/Commands.h"
+#include "layout/DiagramCanvas.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/RecordingCanvas.h"
 
 namespace vexoria::cli {
 
-// FIXME: not built yet.
-int cmdDraw(const QStringList& /*args*/, Io& io)
+// Runs the whole build on a recording canvas measuring in the diagram font
+// and prints every canvas call, one per line, as it is made.
+int cmdDraw(const QStringList& args, Io& io)
 {
-    io.err << "vexoria-cli: this command is not available yet" << Qt::endl;
-    return 2;
+    const auto opts = parseBuildOptions(args, io);
+    if (!opts) return 2;
+    CliPrompter prompter(io.err, opts->answer);
+    Workspace ws;
+    if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    RecordingCanvas canvas(RecordingCanvas::fontMetric());
+    canvas.setSink([&io](const QString& line) { io.out << line << '\n'; });
+    ws.canvasOverride = &canvas;
+    try {
+        classifyCode(ws);
+        const bool whole = drawChart(ws);
+        io.out.flush();
+        // With the answer Yes the build stops after part 1 of the chart; that
+        // part's calls are what was printed.
+        if (!whole && !ws.n15Visible) {
+            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            return 1;
+        }
+    } catch (const ConversionError& e) {
+        io.out.flush();
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace vexoria::cli

@@ -1,12 +1,56 @@
+#include <iostream>
+#include <string>
+
 #include "cli/Commands.h"
+#include "platform/core/DiagramFont.h"
 
 namespace vexoria::cli {
 
-// FIXME: not built yet.
-int cmdMeasure(const QStringList& /*args*/, Io& io)
+namespace {
+
+// Undoes the text escapes of the dump formats: \\, \t, \r, \n. A backslash
+// before any other character stands for itself.
+QString unescape(const QString& line)
 {
-    io.err << "vexoria-cli: this command is not available yet" << Qt::endl;
-    return 2;
+    QString out;
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c != u'\\' || i + 1 >= line.size()) {
+            out += c;
+            continue;
+        }
+        const QChar n = line[i + 1];
+        switch (n.unicode()) {
+        case u'\\': out += u'\\'; break;
+        case u't': out += u'\t'; break;
+        case u'r': out += u'\r'; break;
+        case u'n': out += u'\n'; break;
+        default: out += c; out += n; break;
+        }
+        ++i;
+    }
+    return out;
+}
+
+} // namespace
+
+// One width per input line, answered as soon as the line is read, so that a
+// caller can keep the command open and ask one text at a time.
+int cmdMeasure(const QStringList& args, Io& io)
+{
+    if (!args.isEmpty()) {
+        io.err << "vexoria-cli: measure takes no arguments; it reads texts from stdin" << Qt::endl;
+        return 2;
+    }
+    std::string raw;
+    while (std::getline(std::cin, raw)) {
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        const QString text = unescape(QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())));
+        io.out << diagramTextWidth(text) << '\n';
+        io.out.flush();
+    }
+    return 0;
 }
 
 } // namespace vexoria::cli

@@ -1,12 +1,87 @@
+#include <QFileInfo>
+
 #include "cli/Commands.h"
+#include "layout/DiagramCanvas.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/PictureWriter.h"
 
 namespace vexoria::cli {
 
-// FIXME: not built yet.
-int cmdRender(const QStringList& /*args*/, Io& io)
+namespace {
+
+// OUT with "-K" before its extension: chart.png gives chart-1.png.
+QString partPath(const QString& out, int part)
 {
-    io.err << "vexoria-cli: this command is not available yet" << Qt::endl;
-    return 2;
+    const QFileInfo fi(out);
+    const QString suffix = fi.suffix();
+    const QString base = suffix.isEmpty() ? out : out.left(out.size() - suffix.size() - 1);
+    return base + u'-' + QString::number(part) + (suffix.isEmpty() ? QString() : u'.' + suffix);
+}
+
+bool writeOne(const Workspace& ws, const QString& path, Io& io)
+{
+    QString error;
+    if (!writePicture(ws.diagram.image(), path, &error)) {
+        io.err << "vexoria-cli: cannot write " << path << ": " << error << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+// A chart built in parts (answer Yes): part 1 is on show after sizing; each
+// "Далее" draws the next one. Every part is written as OUT-1, OUT-2, OUT-3.
+// The later parts come from N15Click, which belongs to the partial-chart
+// stage; this loop only saves what it draws.
+int writeParts(Workspace& ws, const QString& out, Io& io)
+{
+    const int parts = ws.ctx.extraParts + 1;
+    for (int part = 1; part <= parts; ++part) {
+        if (!ws.diagram.hasPicture()) {
+            io.err << "vexoria-cli: part " << part << " of the chart was not drawn" << Qt::endl;
+            return 1;
+        }
+        if (!writeOne(ws, partPath(out, part), io)) return 1;
+        if (!ws.n15Visible || part == parts) break;
+        N15Click(ws);
+    }
+    return 0;
+}
+
+} // namespace
+
+int cmdRender(const QStringList& args, Io& io)
+{
+    const auto opts = parseBuildOptions(args, io);
+    if (!opts) return 2;
+    if (opts->output.isEmpty()) {
+        io.err << "vexoria-cli: render needs -o OUT" << Qt::endl;
+        return 2;
+    }
+    CliPrompter prompter(io.err, opts->answer);
+    Workspace ws;
+    if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    try {
+        classifyCode(ws);
+        const bool whole = drawChart(ws);
+        if (!whole) {
+            if (ws.n15Visible && ws.diagram.hasPicture()) return writeParts(ws, opts->output, io);
+            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            return 1;
+        }
+        if (!ws.diagram.hasPicture()) {
+            io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+            return 1;
+        }
+        return writeOne(ws, opts->output, io) ? 0 : 1;
+    } catch (const ConversionError& e) {
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+    } catch (const PictureError&) {
+        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+    }
+    return 1;
 }
 
 } // namespace vexoria::cli

@@ -1,9 +1,159 @@
+// The legend: a framed strip at the foot of the diagram with one unstretched
+// sample of each block kind and its caption.
+#include "layout/BlockKind.h"
+#include "layout/DiagramCanvas.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
 
-// FIXME: not built yet; the build goes on without this stage.
-void AlegendExecute(Workspace& /*ws*/) {}
+namespace {
+
+class LegendPainter {
+public:
+    LegendPainter(Canvas& canvas, int width) : m_c(canvas), m_width(width) {}
+
+    int e = 0;   // horizontal offset of the current sample
+    int row = 0; // top line of the current row of samples
+
+    QPoint at(int rx, int ry) const { return QPoint(e + rx, row + ry); }
+    void caption(int rx, int ry, const char* text)
+    {
+        m_c.textOut(e + rx, row + ry, QString::fromUtf8(text));
+    }
+    void roundRect(int x1, int y1, int x2, int y2, int w, int h)
+    {
+        m_c.roundRect(e + x1, row + y1, e + x2, row + y2, w, h);
+    }
+
+    // The sample of one template, with the offset moved before it. Returns
+    // false for the kinds that share another kind's sample.
+    void sample(const BlockTemplate& t)
+    {
+        switch (t.n) {
+        case KindVar:
+            roundRect(t.x1 - 20, t.y1, t.x2 - 50, t.y2, t.x3, t.y3);
+            caption(t.x1 + 10, t.y1 + 5, "var,header");
+            e += 10;
+            break;
+        case KindIf:
+            e += 100;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4)});
+            caption(t.x1 + 35, t.y1 - 10, "if,try");
+            break;
+        case KindWhile:
+            e += 110;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5),
+                         at(t.x6, t.y6)});
+            caption(t.x1 + 45, t.y1 - 5, "while");
+            break;
+        case KindCase:
+            e += 140;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5)});
+            caption(t.x1 + 10, t.y1 + 5, "case");
+            break;
+        case KindGoto:
+            e += 70;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4), at(t.x5, t.y5)});
+            caption(t.x1 + 15, t.y1 - 10, "goto,label");
+            break;
+        case KindFor:
+            e += 100;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4)});
+            caption(t.x1 + 20, t.y1 - 5, "for");
+            break;
+        case KindRepeat:
+            e += 70;
+            // The only place a second row of samples may start.
+            if (e >= m_width - 150) {
+                e = -10;
+                row += 60;
+            }
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3)});
+            caption(t.x1 + 30, t.y1 + 5, "repeat");
+            break;
+        case KindElse:
+            e += 110;
+            roundRect(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3);
+            caption(t.x1 + 15, t.y1 + 15, "else");
+            break;
+        case KindBegin:
+            e += 70;
+            m_c.rectangle(e + t.x1, row + t.y1, e + t.x2 + 25, row + t.y2);
+            caption(t.x1 + 5, t.y1 + 10, "begin,procces");
+            caption(t.x1 + 5, t.y1 + 25, "except");
+            break;
+        case KindWith:
+            e += 90;
+            m_c.polygon({at(t.x1, t.y1 + 15), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4 + 15)});
+            caption(t.x2 + 5, t.y2 + 5, "whis");
+            break;
+        case KindUntil:
+            e += 80;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5)});
+            caption(t.x1 + 5, t.y5 - 20, "until");
+            break;
+        case KindEndShema:
+            e += 70;
+            roundRect(t.x1, t.y1, t.x2 - 45, t.y2, t.x3, t.y3);
+            caption(t.x1 + 15, t.y1 + 5, "END SHEMA");
+            break;
+        case KindBreak:
+            e += 110;
+            m_c.polygon({at(t.x1, t.y1), at(t.x2 + 20, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4),
+                         at(t.x5, t.y5)});
+            caption(t.x1 + 5, t.y3 - 10, "break,exit");
+            break;
+        default:
+            // procces, header, mylabel, exit, try and except share the
+            // samples named in the captions.
+            break;
+        }
+    }
+
+private:
+    Canvas& m_c;
+    int m_width;
+};
+
+BlockTemplate templateOf(const VobjectRow& r)
+{
+    BlockTemplate t;
+    t.n = val(r.n);
+    t.x1 = val(r.x1); t.x2 = val(r.x2); t.x3 = val(r.x3);
+    t.x4 = val(r.x4); t.x5 = val(r.x5); t.x6 = val(r.x6);
+    t.y1 = val(r.y1); t.y2 = val(r.y2); t.y3 = val(r.y3);
+    t.y4 = val(r.y4); t.y5 = val(r.y5); t.y6 = val(r.y6);
+    return t;
+}
+
+} // namespace
+
+void AlegendExecute(Workspace& ws)
+{
+    Canvas& c = diagramCanvas(ws);
+    const int h = ws.diagram.height();
+    const int w = ws.diagram.width();
+    c.setPenWidth(1);
+    c.rectangle(10, h - 130, w - 10, h - 10);
+
+    LegendPainter legend(c, w);
+    legend.row = h - 140;
+    // The table is kept in ascending n.
+    for (const VobjectRow& r : ws.tvobject.rows()) {
+        const BlockTemplate t = templateOf(r);
+        if (t.n == KindVar) {
+            // The first sample is guarded like the first box of the chart.
+            try {
+                legend.sample(t);
+            } catch (const PictureError&) {
+                if (ws.prompter) ws.prompter->message(pictureTooLongMessage());
+                return;
+            }
+        } else {
+            legend.sample(t);
+        }
+    }
+}
 
 } // namespace vexoria

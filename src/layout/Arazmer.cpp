@@ -1,9 +1,188 @@
+// Block sizing: every block row gets its stretch (plx, ply) and its origin
+// (x, y) in one column centred on the diagram, one block below the other in
+// `nom` order; then the chart's length is checked against the maximum.
+#include <cmath>
+
+#include "layout/BlockKind.h"
+#include "layout/DiagramCanvas.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
 
 namespace vexoria {
 
-// FIXME: not built yet; the build goes on without this stage.
-void ArazmerExecute(Workspace& /*ws*/) {}
+namespace {
+
+// A limit of 0 would be divided by; the build stops there with a message,
+// as it does for a limit that is not a number.
+void refuseZero(int value, const QString& text)
+{
+    if (value == 0) throw ConversionError(text, QStringLiteral("Деление на ноль: размер \"%1\"").arg(text));
+}
+
+struct Size {
+    int width = 0; // W, the block's full width
+    int step = 0;  // from the block's origin to the next block's origin
+};
+
+class Sizer {
+public:
+    explicit Sizer(Workspace& ws) : m_ws(ws), m_canvas(diagramCanvas(ws)) {}
+
+    int width(const QString& text) { return m_canvas.textWidth(text); }
+
+    // Text blocks: lines are the rows after the block row; a line wider than
+    // the limit counts as the pieces it is broken into.
+    Size textBlock(int index, const BlockTemplate& t, StrokRow& row, const QString& limitText)
+    {
+        const int limit = toInt(limitText);
+        const int end = textRunEnd(m_ws.tstrok, index, t.n);
+        int lines = 0;
+        int widest = 0;
+        bool wrapped = false;
+        for (int i = index + 1; i < end; ++i) {
+            const int tw = width(m_ws.tstrok.at(i).stroka.str());
+            if (tw > limit) {
+                refuseZero(limit, limitText);
+                lines += static_cast<int>(std::ceil(static_cast<double>(tw) / limit)) - 1;
+                wrapped = true;
+            } else if (tw > widest) {
+                widest = tw;
+            }
+            ++lines;
+        }
+        row.ply = (lines - 2) * 15;
+        const int templateWidth = t.x2 - t.x1;
+        if (!wrapped && templateWidth < widest + 15) row.plx = widest + 15 - templateWidth;
+        if (wrapped) row.plx = limit + 20 - templateWidth;
+        return {val(row.plx) + templateWidth, val(row.ply) + t.y2};
+    }
+
+    // if, try, for, with: the diamond-like blocks widen to their condition up
+    // to a cap, and grow taller in proportion to the text.
+    Size conditionBlock(const BlockTemplate& t, StrokRow& row)
+    {
+        const int w = width(row.suslovie.str());
+        const int tw = w + 45;
+        const int d = t.x3 - t.x1;
+        if (d < tw) {
+            const Settings& s = m_ws.settings;
+            if (t.n == KindWith) {
+                // The test reads the Begin setting less 20, the cap the For
+                // setting plus 85.
+                if (w > toInt(s.ebeg) - 20) row.plx = toInt(s.efor) + 85 - d;
+                else row.plx = tw - d;
+            } else {
+                const int cap = toInt(t.n == KindFor ? s.efor : s.eif);
+                row.plx = w > cap ? cap + 65 - d : tw - d;
+            }
+        }
+        // In double precision, as a plain reading of the rule computes it.
+        row.ply = static_cast<int>(static_cast<double>(tw) / d * 15);
+        return {val(row.plx) + d, val(row.ply) + t.y4};
+    }
+
+    Size whileBlock(const BlockTemplate& t, StrokRow& row)
+    {
+        const int w = width(row.suslovie.str());
+        const int d = t.x3 - t.x2; // the flat top of the hexagon
+        if (d < w + 5) {
+            const int cap = toInt(m_ws.settings.ewhile);
+            row.plx = (w > cap ? cap + 15 : w + 5) - d;
+            row.ply = static_cast<int>(static_cast<double>(w + 5) / d * 5);
+        }
+        return {val(row.plx) + t.x4 - t.x1, val(row.ply) + t.y6};
+    }
+
+    // case, goto, mylabel, until: wide enough for the text plus 15.
+    Size labelBlock(const BlockTemplate& t, StrokRow& row, int right, int step, bool addPly)
+    {
+        const int w = width(row.suslovie.str()) + 15;
+        if (right - t.x1 < w) row.plx = w - (right - t.x1);
+        return {val(row.plx) + right - t.x1, (addPly ? val(row.ply) : 0) + step};
+    }
+
+    std::optional<Size> size(int index, const BlockTemplate& t, StrokRow& row)
+    {
+        const Settings& s = m_ws.settings;
+        switch (t.n) {
+        case KindVar: case KindHeader: return textBlock(index, t, row, s.evar);
+        case KindElse: return textBlock(index, t, row, s.eelse);
+        case KindBegin: case KindProcces: case KindExcept: return textBlock(index, t, row, s.ebeg);
+        case KindIf: case KindTry: case KindFor: case KindWith: return conditionBlock(t, row);
+        case KindWhile: return whileBlock(t, row);
+        case KindCase: return labelBlock(t, row, t.x2, t.y4, true);
+        case KindGoto: case KindMyLabel: return labelBlock(t, row, t.x3, t.y4, false);
+        case KindUntil: return labelBlock(t, row, t.x3, t.y5, false);
+        case KindRepeat: return Size{t.x2 - t.x1, t.y3};
+        case KindBreak: case KindExit: return Size{t.x3 - t.x1, t.y4};
+        case KindEndShema: return Size{val(row.plx) + t.x2 - t.x1, 0};
+        default: return std::nullopt;
+        }
+    }
+
+private:
+    Workspace& m_ws;
+    Canvas& m_canvas;
+};
+
+// The length check: a chart as long as the maximum or longer is built in
+// parts, drawn whole or not at all, as the user chooses.
+void checkLength(Workspace& ws)
+{
+    Tstrok& t = ws.tstrok;
+    t.last();
+    const int length = t.hasCurrent() ? val(t.current().y) : 0;
+    const int maxLength = toInt(ws.settings.edlin);
+    if (length < maxLength) return;
+    refuseZero(maxLength, ws.settings.edlin);
+    ws.ctx.extraParts = length / maxLength;
+    const QString question =
+        QStringLiteral("Построить за ") + QString::number(ws.ctx.extraParts + 1) + QStringLiteral(" раза");
+    if (ws.ctx.extraParts > 2) {
+        if (ws.prompter)
+            ws.prompter->message(QStringLiteral("Данная версия подерживает только 3 вложения\r"
+                                                "Невозможно построить Блок-Схему"));
+        ws.ctx.sizingAbort = 1;
+        return;
+    }
+    const Answer answer = ws.prompter ? ws.prompter->question(QStringLiteral("Длинна превышенна"), question,
+                                                              Buttons::YesNoCancel, Icon::Question)
+                                      : Answer::No;
+    if (answer == Answer::No) return;
+    if (answer != Answer::Yes) {
+        ws.ctx.sizingAbort = 1;
+        return;
+    }
+    ws.n15Visible = true;
+    ws.ctx.sizingAbort = 1;
+    ws.ctx.secondPartMode = 0;
+    AprepareExecute(ws);
+    AdlinExecute(ws);
+}
+
+} // namespace
+
+void ArazmerExecute(Workspace& ws)
+{
+    Sizer sizer(ws);
+    const int centre = ws.diagram.width() / 2;
+    int cursor = 0;
+    Tstrok& t = ws.tstrok;
+    t.sortBy([](const StrokRow& r) { return r.nom; });
+    for (int i = 0; i < t.size(); ++i) {
+        t.setPosition(i);
+        StrokRow& row = t.at(i);
+        if (!val(row.uslovie)) continue;
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.tvobject, row.obiect.str());
+        if (!tmpl) continue;
+        const std::optional<Size> size = sizer.size(i, *tmpl, row);
+        if (!size) continue;
+        row.y = cursor;
+        row.x = centre - tmpl->x1 - size->width / 2;
+        cursor += size->step;
+    }
+    checkLength(ws);
+}
 
 } // namespace vexoria

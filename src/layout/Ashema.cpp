@@ -1,9 +1,140 @@
+// The drawing pass: sizes the image to the chart, starts a fresh white
+// picture and draws every block row in `nom` order. For a chart built in
+// parts it draws one part and marks parts 1 and 2 of 3 with "PAT I"/"PAT II".
+#include "layout/BlockKind.h"
+#include "layout/BlockShapes.h"
+#include "layout/DiagramCanvas.h"
+#include "layout/Palette.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
 
-// FIXME: not built yet; the build goes on without this stage.
-void AshemaExecute(Workspace& /*ws*/) {}
+namespace {
+
+auto byNom = [](const StrokRow& r) { return r.nom; };
+
+bool locateNom(Tstrok& t, int nom)
+{
+    return t.locate([nom](const StrokRow& r) { return r.nom == nom; });
+}
+
+// Moves forward while pred holds for the current row and rows remain; stays
+// on the last row at the end of the table.
+template <class Pred>
+void forwardWhile(Tstrok& t, Pred pred)
+{
+    if (!t.hasCurrent()) return;
+    while (pred(t.current()) && t.position() + 1 < t.size()) t.next();
+}
+
+int legendRoom(const Workspace& ws) { return ws.settings.cblegend ? 100 : 0; }
+
+// Step 3: the image reaches 100 pixels below the last block of the table
+// (another 100 with the legend).
+void sizeImageToChart(Workspace& ws)
+{
+    Tstrok& t = ws.tstrok;
+    t.last();
+    if (t.hasCurrent())
+        while (!val(t.current().uslovie) && t.position() > 0) t.prior();
+    const int y = t.hasCurrent() ? val(t.current().y) : 0;
+    ws.diagram.setHeight(y + 100 + legendRoom(ws));
+}
+
+// Step 4: part 1 ends at the first block after the first cut.
+void sizeImageToFirstPart(Workspace& ws)
+{
+    Tstrok& t = ws.tstrok;
+    t.sortBy(byNom);
+    locateNom(t, ws.ctx.firstCut);
+    forwardWhile(t, [](const StrokRow& r) { return !val(r.uslovie); });
+    const int y = t.hasCurrent() ? val(t.current().y) : 0;
+    ws.diagram.setHeight(y + 100 + legendRoom(ws));
+}
+
+// Steps 6 and 7: the first placed block after a cut moves to the top.
+void moveFirstBlockAfterCutToTop(Tstrok& t, int cut)
+{
+    locateNom(t, cut);
+    forwardWhile(t, [](const StrokRow& r) { return val(r.y) == 0; });
+    if (t.hasCurrent()) t.current().y = 0;
+}
+
+void writeMark(Workspace& ws, const QString& mark)
+{
+    diagramCanvas(ws).textOut(50, 10, mark);
+}
+
+} // namespace
+
+void AshemaExecute(Workspace& ws)
+{
+    BuildContext& ctx = ws.ctx;
+    Tstrok& t = ws.tstrok;
+
+    ctx.colourIndex = 0;
+    if (ws.settings.cbcvet) {
+        fillBlockColours(ctx);
+        ctx.colourIndex = 0;
+    }
+    // A new picture starts with a pen of width 1 anyway; setting it here only
+    // matters on a canvas that outlives the picture, and must not make a
+    // picture of the old size that is thrown away a moment later.
+    if (ws.canvasOverride || ws.diagram.hasPicture()) diagramCanvas(ws).setPenWidth(1);
+
+    sizeImageToChart(ws);
+    if (ctx.sizingAbort == 1) sizeImageToFirstPart(ws);
+    ArlistExecute(ws);
+    if (ctx.secondPartMode == 1) moveFirstBlockAfterCutToTop(t, ctx.firstCut);
+    if (ctx.thirdPartMode == 1) {
+        t.sortBy(byNom);
+        moveFirstBlockAfterCutToTop(t, ctx.secondCut);
+    }
+    ws.diagram.removePicture();
+
+    // The walk is in `nom` order; a part after a cut starts with the row after
+    // the cut row.
+    t.sortBy(byNom);
+    int start = 0;
+    const int cut = ctx.thirdPartMode == 1 ? ctx.secondCut : (ctx.secondPartMode == 1 ? ctx.firstCut : -1);
+    if (cut >= 0) {
+        const int at = t.find([cut](const StrokRow& r) { return r.nom == cut; });
+        if (at >= 0) start = at + 1;
+    }
+
+    BlockPainter painter(ws);
+    for (int i = start; i < t.size(); ++i) {
+        t.setPosition(i);
+        const StrokRow& row = t.at(i);
+        if (ctx.sizingAbort == 1 && val(row.nom) > ctx.firstCut + 1) {
+            writeMark(ws, QStringLiteral("PAT I"));
+            AsoedinExecute(ws);
+            return;
+        }
+        if (ctx.extraParts > 1 && ctx.secondPartMode == 1 && val(row.nom) > ctx.secondCut + 1) {
+            writeMark(ws, QStringLiteral("PAT II"));
+            AsoedinExecute(ws);
+            return;
+        }
+        if (!row.isBlock()) continue;
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.tvobject, row.obiect.str());
+        if (!tmpl) continue;
+        if (tmpl->n == KindVar || tmpl->n == KindHeader) {
+            // Drawing a var or header box is guarded: it is normally the
+            // first drawing of the pass and makes the picture, which fails
+            // for a chart too long to hold in memory.
+            try {
+                i = painter.draw(i, *tmpl);
+            } catch (const PictureError&) {
+                if (ws.prompter) ws.prompter->message(pictureTooLongMessage());
+                return;
+            }
+        } else {
+            i = painter.draw(i, *tmpl);
+        }
+    }
+    if (t.hasCurrent()) t.setPosition(t.size() - 1);
+}
 
 } // namespace vexoria

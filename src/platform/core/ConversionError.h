@@ -14,12 +14,23 @@ public:
           m_text(text)
     {
     }
+    // A setting that is an integer but cannot be used, with its own message
+    // (a width limit of 0 that a size would be divided by).
+    ConversionError(const QString& text, const QString& message)
+        : std::runtime_error(message.toStdString()), m_text(text), m_message(message)
+    {
+    }
     const QString& text() const { return m_text; }
     // The message the user sees.
-    QString message() const { return QStringLiteral("\"%1\" — не целое число").arg(m_text); }
+    QString message() const
+    {
+        if (!m_message.isEmpty()) return m_message;
+        return QStringLiteral("\"%1\" — не целое число").arg(m_text);
+    }
 
 private:
     QString m_text;
+    QString m_message;
 };
 
 // Converts a setting's text as the stages do when they use it: blanks around

@@ -1,0 +1,266 @@
+#include "layout/BlockShapes.h"
+
+#include <cmath>
+
+#include "layout/DiagramCanvas.h"
+#include "layout/Palette.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+
+namespace vexoria {
+
+BlockPainter::BlockPainter(Workspace& ws)
+    : m_ws(ws), m_canvas(diagramCanvas(ws)), m_colour(ws.settings.cbcvet), m_comments(ws.settings.cbdobkom)
+{
+}
+
+void BlockPainter::takeColour() { takeNextColour(m_ws.ctx, m_canvas); }
+
+void BlockPainter::comment(const Block& b, const StrokRow& row, int rx, int ry)
+{
+    if (!m_comments) return;
+    const QString text = row.comment.str();
+    if (text.isEmpty()) return;
+    const QPoint p = b.at(rx, ry);
+    m_canvas.textOut(p.x(), p.y(), text);
+}
+
+void BlockPainter::centred(const Block& b, double c, int ry, const QString& text, int extraX)
+{
+    const int w = m_canvas.textWidth(text);
+    const int x = static_cast<int>(std::trunc(b.x + c - w / 2.0)) + extraX;
+    m_canvas.textOut(x, b.y + ry, text);
+}
+
+void BlockPainter::centredBroken(const Block& b, double c, const QString& text, int limit, int oneLineY,
+                                 int piecesY)
+{
+    if (m_canvas.textWidth(text) <= limit) {
+        centred(b, c, oneLineY, text);
+        return;
+    }
+    int ry = piecesY;
+    const QStringList pieces =
+        breakIntoPieces(text, limit, [this](const QString& s) { return m_canvas.textWidth(s); });
+    for (const QString& piece : pieces) {
+        centred(b, c, ry, piece);
+        ry += 15;
+    }
+}
+
+int BlockPainter::draw(int index, const BlockTemplate& t)
+{
+    const StrokRow& row = m_ws.tstrok.at(index);
+    const int plx = val(row.plx);
+    const int ply = val(row.ply);
+    const Block b{t, val(row.x), val(row.y), plx, ply, plx / 2, ply / 2};
+    const Settings& s = m_ws.settings;
+    switch (t.n) {
+    case KindVar: case KindHeader: return textBlock(index, b, s.evar);
+    case KindElse: return textBlock(index, b, s.eelse);
+    case KindBegin: case KindProcces: case KindExcept: return textBlock(index, b, s.ebeg);
+    case KindIf: case KindTry: case KindFor: conditionBlock(b, row); break;
+    case KindWhile: whileBlock(b, row); break;
+    case KindWith: withBlock(b, row); break;
+    case KindUntil: untilBlock(b, row); break;
+    case KindCase: caseBlock(b, row); break;
+    case KindGoto: case KindMyLabel: jumpBlock(b, row); break;
+    case KindRepeat: repeatBlock(b, row); break;
+    case KindEndShema: endShemaBlock(b); break;
+    case KindBreak: case KindExit: breakBlock(b, row); break;
+    default: break;
+    }
+    return index;
+}
+
+// var, header, else, begin, procces, except: a box holding the text rows that
+// follow the block row, one line each, long lines broken into pieces.
+int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
+{
+    const BlockTemplate& t = b.t;
+    const StrokRow& blockRow = m_ws.tstrok.at(index);
+    const bool isElse = t.n == KindElse;
+    // Comments of an else box stand further right and a line higher.
+    const int commentX = t.x2 + b.plx + (isElse ? 20 : 10);
+    const int commentDy = isElse ? -10 : 0;
+
+    if (t.n == KindVar || t.n == KindHeader) {
+        // Normally the first drawing of the pass, which makes the picture; the
+        // pass guards it (see AshemaExecute).
+        m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+    } else {
+        m_canvas.setPenWidth(isElse && blockRow.stroka == "case" ? 2 : 1);
+        if (isElse)
+            m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+        else
+            m_canvas.rectangle(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply);
+    }
+
+    int line = t.y1 + 5;
+    comment(b, blockRow, commentX, line + commentDy);
+    const int limit = toInt(limitText);
+    const int end = textRunEnd(m_ws.tstrok, index, t.n);
+    for (int i = index + 1; i < end; ++i) {
+        const StrokRow& r = m_ws.tstrok.at(i);
+        comment(b, r, commentX, line + commentDy);
+        const QString text = r.stroka.str();
+        const QStringList pieces =
+            m_canvas.textWidth(text) > limit
+                ? breakIntoPieces(text, limit, [this](const QString& s) { return m_canvas.textWidth(s); })
+                : QStringList{text};
+        for (const QString& piece : pieces) {
+            m_canvas.textOut(b.x + t.x1 + 10, b.y + line, piece);
+            line += 15;
+        }
+    }
+    if (isElse && m_canvas.penWidth() > 1) m_canvas.setPenWidth(1);
+    return end - 1;
+}
+
+// if, try, for: a diamond (a kite for for) whose top and bottom points move by
+// half the stretch and whose right point by all of it.
+void BlockPainter::conditionBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x3 + b.plx + 10, t.y3 + b.hy + 5);
+    int width;
+    if (t.n == KindTry) {
+        width = m_colour ? 3 : 2;
+    } else {
+        width = row.stroka == "case" ? 2 : 1;
+        if (m_colour) ++width;
+    }
+    m_canvas.setPenWidth(width);
+    if (m_colour) takeColour();
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.plx, t.y3 + b.hy),
+                      b.at(t.x4 + b.hx, t.y4 + b.ply)});
+    m_canvas.setPenColour(kBlack);
+    const double c = t.x2 + b.hx;
+    const QString text = row.suslovie.str();
+    if (t.n == KindFor) {
+        centredBroken(b, c, text, toInt(m_ws.settings.efor), t.y1 + b.hy, t.y1 + b.hy - 10);
+    } else {
+        if (t.n == KindTry) {
+            const QPoint p = b.at(t.x2 + b.hx - 10, t.y1 + b.hy - 20);
+            m_canvas.textOut(p.x(), p.y(), QStringLiteral("TRY"));
+        }
+        centredBroken(b, c, text, toInt(m_ws.settings.eif), t.y1 + b.hy - 5, t.y1 + b.hy - 10);
+    }
+    if (m_canvas.penWidth() > 1) m_canvas.setPenWidth(1);
+}
+
+void BlockPainter::whileBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x4 + b.plx + 5, t.y3 - 2);
+    if (m_colour) {
+        m_canvas.setPenWidth(2);
+        takeColour();
+    }
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3),
+                      b.at(t.x4 + b.plx, t.y4 + b.hy), b.at(t.x5 + b.plx, t.y5 + b.ply), b.at(t.x6, t.y6 + b.ply)});
+    m_canvas.setPenColour(kBlack);
+    const double c = t.x2 + (t.x3 + b.plx - t.x2) / 2.0;
+    centredBroken(b, c, row.suslovie.str(), toInt(m_ws.settings.ewhile), t.y1, t.y1 - 10);
+}
+
+void BlockPainter::withBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    if (m_colour) {
+        m_canvas.setPenWidth(2);
+        takeColour();
+    }
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.ply), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3),
+                      b.at(t.x4 + b.plx, t.y4 + b.ply)});
+    m_canvas.setPenColour(kBlack);
+    // Never broken: a long expression runs past the shape.
+    centred(b, t.x2 + (t.x4 + b.plx - t.x2) / 2.0, t.y2 + b.hy + 5, row.suslovie.str(), 5);
+}
+
+void BlockPainter::untilBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    if (m_colour) m_canvas.setPenWidth(2);
+    // The colour of its repeat (black in monochrome, where repeat takes none);
+    // it stays on for the blocks that follow.
+    m_canvas.setPenColour(m_loopColour);
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.plx, t.y3),
+                      b.at(t.x4 + b.plx, t.y4 + b.ply), b.at(t.x5, t.y5 + b.ply)});
+    centred(b, t.x1 + (t.x3 + b.plx - t.x1) / 2.0, t.y5 - 20, row.suslovie.str());
+}
+
+void BlockPainter::caseBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    if (m_colour) takeColour();
+    m_canvas.setPenWidth(m_colour ? 3 : 2);
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.plx, t.y2), b.at(t.x3 + b.plx, t.y3 + b.hy),
+                      b.at(t.x4 + b.hx, t.y4 + b.ply), b.at(t.x5, t.y5 + b.hy)});
+    m_canvas.setPenWidth(1);
+    m_canvas.setPenColour(kBlack);
+    centred(b, t.x1 + (t.x2 + b.plx - t.x1) / 2.0, t.y1 + 5, row.suslovie.str());
+}
+
+// goto and the label it jumps to share one colour.
+void BlockPainter::jumpBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x1 - 10, t.y2);
+    if (m_colour) {
+        m_canvas.setPenWidth(2);
+        if (t.n == KindGoto) {
+            takeColour();
+            m_jumpColour = m_canvas.penColour();
+        } else {
+            m_canvas.setPenColour(m_jumpColour);
+        }
+    }
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3), b.at(t.x4 + b.plx, t.y4),
+                      b.at(t.x5, t.y5)});
+    m_canvas.setPenColour(kBlack);
+    const QPoint p = b.at(t.x2, t.y1 - 5);
+    m_canvas.textOut(p.x(), p.y(), row.suslovie.str());
+}
+
+void BlockPainter::repeatBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    if (m_colour) {
+        m_canvas.setPenWidth(2);
+        takeColour();
+        m_loopColour = m_canvas.penColour();
+    }
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3, t.y3)});
+    const QPoint p = b.at(t.x1 + 30, t.y1 + 5);
+    m_canvas.textOut(p.x(), p.y(), QStringLiteral("repeat"));
+}
+
+void BlockPainter::endShemaBlock(const Block& b)
+{
+    const BlockTemplate& t = b.t;
+    m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+    const QPoint p = b.at(t.x1 + 35, t.y1 + 10);
+    m_canvas.textOut(p.x(), p.y(), QStringLiteral("END SHEMA"));
+}
+
+// break and exit keep their template size whatever their stretch.
+void BlockPainter::breakBlock(const Block& b, const StrokRow& row)
+{
+    const BlockTemplate& t = b.t;
+    comment(b, row, t.x3 + b.plx + 10, t.y2 - 5);
+    if (m_colour) {
+        m_canvas.setPenWidth(2);
+        takeColour();
+    }
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3, t.y3), b.at(t.x4, t.y4), b.at(t.x5, t.y5)});
+    m_canvas.setPenColour(kBlack);
+    const QPoint p = b.at(t.x1 + 5, t.y3 - 10);
+    m_canvas.textOut(p.x(), p.y(), t.n == KindBreak ? QStringLiteral("break") : QStringLiteral("exit"));
+}
+
+} // namespace vexoria

@@ -1,0 +1,54 @@
+#include "layout/Palette.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace vexoria {
+
+namespace {
+
+Colour fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+
+} // namespace
+
+void fillBlockColours(BuildContext& ctx)
+{
+    ctx.blockColours = {
+        rgb(0x00, 0x00, 0x00), // black
+        rgb(0x80, 0x00, 0x00), // maroon
+        rgb(0x00, 0x80, 0x00), // green
+        rgb(0x80, 0x80, 0x00), // olive
+        rgb(0x00, 0x00, 0x80), // navy
+        rgb(0x80, 0x00, 0x80), // purple
+        rgb(0x00, 0x80, 0x80), // teal
+        rgb(0xFF, 0x00, 0x00), // red
+        rgb(0x00, 0xFF, 0x00), // lime
+        rgb(0xFF, 0xFF, 0x00), // yellow
+        rgb(0x00, 0x00, 0xFF), // blue
+        rgb(0xFF, 0x00, 0xFF), // fuchsia
+        rgb(0x00, 0xFF, 0xFF), // aqua
+        rgb(0xC0, 0xDC, 0xC0), // money green
+        rgb(0xA6, 0xCA, 0xF0), // sky blue
+        0,
+        0,
+    };
+    // The last two are colours of the desktop's scheme: the active window
+    // caption and the desktop background. Qt has neither as such; the active
+    // Highlight and Window colours of the application palette stand in.
+    const QPalette pal = QGuiApplication::palette();
+    ctx.blockColours[15] = fromQColor(pal.color(QPalette::Active, QPalette::Highlight));
+    ctx.blockColours[16] = fromQColor(pal.color(QPalette::Active, QPalette::Window));
+}
+
+Colour takeNextColour(BuildContext& ctx, Canvas& canvas)
+{
+    // Another stage may have left the index anywhere; outside 0..15 the
+    // palette starts again, as it does after entry 15.
+    if (ctx.colourIndex >= 16 || ctx.colourIndex < 0) ctx.colourIndex = 0;
+    const Colour c = ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex)];
+    canvas.setPenColour(c);
+    ++ctx.colourIndex;
+    return c;
+}
+
+} // namespace vexoria
