@@ -32,6 +32,9 @@ struct Workspace {
     QString reportTitle;
     // The diagram popup item "Далее" is shown (a chart built in parts).
     bool n15Visible = false;
+    // Connection routing ends by asking for the "Диаграмма" tab, the window
+    // maximised; the window shows it and clears the flag.
+    bool showDiagramTab = false;
     // Where the stages draw. Null: on the diagram's own image. Tests and the
     // draw command put a recording canvas here.
     Canvas* canvasOverride = nullptr;

@@ -1,0 +1,215 @@
+#include "connect/Router.h"
+
+#include <cmath>
+
+#include "analysis/Tstrok.h"
+#include "connect/Tstrelka.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+
+namespace vexoria {
+
+namespace {
+
+QString pairKey(const QString& text, int number) { return text + QLatin1Char('\x1f') + QString::number(number); }
+
+// Templates by Obiect, first row of each (the lookup is exact and
+// case-sensitive, as a locate on the template table is).
+QHash<QString, Geo> templateIndex(const Tvobject& table)
+{
+    QHash<QString, Geo> out;
+    for (const VobjectRow& r : table.rows()) {
+        const QString key = r.Obiect.str();
+        if (key.isEmpty() || out.contains(key)) continue;
+        Geo g;
+        g.kind = val(r.n);
+        g.x1 = val(r.x1), g.x2 = val(r.x2), g.x3 = val(r.x3), g.x4 = val(r.x4), g.x5 = val(r.x5), g.x6 = val(r.x6);
+        g.y1 = val(r.y1), g.y2 = val(r.y2), g.y3 = val(r.y3), g.y4 = val(r.y4), g.y5 = val(r.y5), g.y6 = val(r.y6);
+        out.insert(key, g);
+    }
+    return out;
+}
+
+} // namespace
+
+int truncHalf(int base, int v) { return static_cast<int>(std::trunc(static_cast<double>(base) + v / 2.0)); }
+
+Router::Router(Workspace& ws, Canvas& canvas) : m_ws(ws), m_canvas(canvas) {}
+
+const StrokRow& Router::row(int i) const { return m_ws.tstrok.at(i); }
+int Router::size() const { return m_ws.tstrok.size(); }
+
+void Router::resetLanes(int width, int height)
+{
+    const int room = std::max(1, m_ws.ctx.blockCount / 2 + 1);
+    m_right.clear();
+    m_left.clear();
+    m_right.reserve(static_cast<std::size_t>(room));
+    m_left.reserve(static_cast<std::size_t>(room));
+    m_right.push_back({width, height});
+    m_left.push_back({0, height});
+}
+
+void Router::run()
+{
+    Tstrelka& out = m_ws.tstrelka;
+    Tstrok& table = m_ws.tstrok;
+    BuildContext& ctx = m_ws.ctx;
+
+    out.open();
+    // A spacing that is not an integer ends the stage here, before anything
+    // is drawn.
+    m_laneStep = toInt(m_ws.settings.esoed);
+    ctx.colourIndex = 0;
+    m_colourMode = m_ws.settings.cbcvet;
+    m_connNo = 0;
+    m_exitLane = 0;
+    m_gotoOrdinal = 0;
+    m_gotoColour = m_repeatColour = m_constructColour = 0;
+    m_tpl = Geo{};
+    m_templates = templateIndex(m_ws.tvobject);
+    resetLanes(m_ws.diagram.width(), m_ws.diagram.height());
+    m_canvas.setPenWidth(1);
+
+    if (!table.isEmpty()) {
+        m_cur = std::clamp(table.position(), 0, table.size() - 1);
+        const int first = table.find([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+        if (first >= 0) m_cur = first;
+        auto startAfterCut = [&](int cut) {
+            table.setPosition(m_cur);
+            table.sortBy([](const StrokRow& r) { return r.filtr; });
+            m_cur = table.position();
+            const int at = table.find([cut](const StrokRow& r) { return r.nom && *r.nom == cut; });
+            if (at >= 0) m_cur = at;
+            stepOn();
+        };
+        if (ctx.secondPartMode) startAfterCut(ctx.firstCut);
+        if (ctx.thirdPartMode) startAfterCut(ctx.secondCut);
+        buildIndexes();
+
+        // A part that starts on a closing row, or a chart whose first row with
+        // a kind is a closing row (a lone begin-end), would route that row
+        // with whatever template was found last, which routes nothing at all:
+        // the walk first moves on to the next block row.
+        if (!cur().isBlock()) advance();
+
+        for (int pass = 0; pass <= ctx.blockCount; ++pass) {
+            const int nom = val(cur().nom);
+            if (ctx.sizingAbort && nom >= ctx.firstCut + 1) break;
+            if (ctx.secondPartMode && ctx.extraParts > 1 && nom >= ctx.secondCut + 1) break;
+            const Geo g = loadCur();
+            m_obiect = cur().obiect.str();
+            m_nom = nom;
+            ++m_connNo;
+            dispatch(g);
+        }
+        table.setPosition(m_cur);
+    }
+
+    out.sortBy([](const StrelkaRow& r) { return r.n; });
+    m_ws.showDiagramTab = true;
+}
+
+void Router::dispatch(const Geo& g)
+{
+    switch (g.kind) {
+    case kind::Var:
+    case kind::Else:
+    case kind::Begin:
+    case kind::Procces:
+    case kind::Header:
+    case kind::Except: routePlain(g); break;
+    case kind::Label: routeLabel(g); break;
+    case kind::If:
+    case kind::Try: routeCondition(g); break;
+    case kind::Case: routeCase(g); break;
+    case kind::While: routeWhileFor(g, false); break;
+    case kind::For: routeWhileFor(g, true); break;
+    case kind::Repeat: routeRepeat(g); break;
+    case kind::Until: routeUntil(g); break;
+    case kind::With: routeWith(g); break;
+    case kind::Goto: routeGoto(g); break;
+    case kind::Exit: routeExit(g); break;
+    case kind::Break: routeBreak(g); break;
+    default: break; // the end of the scheme and unknown kinds route nothing
+    }
+}
+
+bool Router::stepOn()
+{
+    if (m_cur + 1 >= size()) return false;
+    ++m_cur;
+    return true;
+}
+
+bool Router::advance(bool* loopEndPassed)
+{
+    auto note = [&] {
+        const StrokRow& r = cur();
+        if (loopEndPassed && r.isClosing() && (r.endobiect == "while" || r.endobiect == "for"))
+            *loopEndPassed = true;
+    };
+    if (!stepOn()) return false;
+    while (!cur().isBlock()) {
+        note();
+        if (!stepOn()) return false;
+    }
+    return true;
+}
+
+Geo Router::load(int index)
+{
+    const StrokRow& r = row(index);
+    auto it = m_templates.constFind(r.obiect.str());
+    if (it != m_templates.constEnd()) m_tpl = *it;
+    Geo g = m_tpl;
+    g.X = val(r.x);
+    g.Y = val(r.y);
+    g.PLX = val(r.plx);
+    g.PLY = val(r.ply);
+    return g;
+}
+
+void Router::buildIndexes()
+{
+    m_byClosing.clear();
+    m_byBlock.clear();
+    m_byEndobiect.clear();
+    m_labelByN.clear();
+    m_endShema = -1;
+    const int count = size();
+    for (int i = 0; i < count; ++i) {
+        const StrokRow& r = row(i);
+        const QString ob = r.obiect.str();
+        const QString eo = r.endobiect.str();
+        if (r.nom) {
+            const QString k = pairKey(ob, *r.nom);
+            if (!m_byBlock.contains(k)) m_byBlock.insert(k, i);
+        }
+        if (!eo.isEmpty() && !m_byEndobiect.contains(eo)) m_byEndobiect.insert(eo, i);
+        if (ob == QLatin1String("mylabel") && r.n && !m_labelByN.contains(*r.n)) m_labelByN.insert(*r.n, i);
+        if (m_endShema < 0 && ob == QLatin1String("end shema")) m_endShema = i;
+    }
+    // The closing index must keep the first row of each key: filled in
+    // reverse so that earlier rows overwrite later ones.
+    for (int i = count - 1; i >= 0; --i) {
+        const StrokRow& r = row(i);
+        if (r.no) m_byClosing.insert(pairKey(r.endobiect.str(), *r.no), i);
+    }
+}
+
+bool Router::findRow(const QHash<QString, int>& index, const QString& key)
+{
+    auto it = index.constFind(key);
+    if (it == index.constEnd()) return false;
+    m_cur = *it;
+    return true;
+}
+
+bool Router::findClosing(const QString& obiect, int nom) { return findRow(m_byClosing, pairKey(obiect, nom)); }
+
+bool Router::returnTo(const QString& obiect, int nom) { return findRow(m_byBlock, pairKey(obiect, nom)); }
+
+bool Router::isCaseTest(int index) const { return row(index).stroka == "case"; }
+
+} // namespace vexoria
