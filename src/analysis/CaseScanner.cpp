@@ -1,0 +1,336 @@
+#include "analysis/CaseScanner.h"
+
+namespace vexoria::scan {
+
+namespace {
+
+// The branch scanner reads line by line and assumes every line ends with
+// CR LF. When a read runs into the end of the text instead, the case is left
+// where it stands: pos goes past the end, so the main scan ends too.
+struct EndOfText {};
+
+// Moves one forward; at the end of the text the case scan stops.
+void advance(ScanState& s)
+{
+    ++s.pos;
+    if (s.atEnd()) throw EndOfText{};
+}
+
+// Branch step 5, also used by the case else: the first word of the statement
+// with the blank after it, or the word alone when it ends the line. A CR is
+// never taken into the word: the word ends there.
+void readFirstWord(ScanState& s)
+{
+    if (s.c() == kBlank) {
+        advance(s);
+        if (s.c() == kCR) return;
+        s.word += ScanState::lower(s.c());
+    }
+    while (s.c() != kBlank) {
+        advance(s);
+        if (s.c() == kCR) break;
+        s.word += ScanState::lower(s.c());
+    }
+}
+
+// Appends the rest of the line to word; pos ends on the CR.
+void readRestOfLine(ScanState& s)
+{
+    while (s.c() != kCR) {
+        advance(s);
+        if (s.c() == kCR) break;
+        s.word += ScanState::lower(s.c());
+    }
+}
+
+// Reads the line after pos up to its CR into text; pos ends on the CR.
+void readLine(ScanState& s, QString& text)
+{
+    for (;;) {
+        advance(s);
+        if (s.c() == kCR) return;
+        text += ScanState::lower(s.c());
+    }
+}
+
+enum class ElseOutcome { BodyInMainScan, CaseClosed, MoreBranches };
+
+// The else part of a case: an "else" block marked "case", then either a
+// begin..end body for the main scan or a one-line statement.
+ElseOutcome caseElse(ScanState& s)
+{
+    s.elseBegin = false;
+    s.branchBegin = false;
+    s.makeBlock(QStringLiteral("else")).stroka = QStringLiteral("case");
+    s.skipBlanks();
+    s.word.clear();
+
+    readFirstWord(s);
+    const QString first = s.word.endsWith(kBlank) ? s.word.chopped(1) : s.word;
+
+    if (first == u"begin") {
+        s.makeBlock(QStringLiteral("begin"));
+        s.elseBegin = true;
+        s.caseDepth = 1;
+        s.word.clear();
+        return ElseOutcome::BodyInMainScan;
+    }
+
+    s.makeBlock(QStringLiteral("begin"));
+    // The blank after the first word stays in the text.
+    readRestOfLine(s);
+    s.makeRow().stroka = s.word;
+    if (s.ch(s.pos - 1) != u';') {
+        // The statement goes on on the next line.
+        s.skipBlanks();
+        QString next;
+        readLine(s, next);
+        s.makeRow().stroka = next;
+    }
+
+    s.makeClosing(QStringLiteral("end;"));
+    s.skipBlanks();
+    s.word.clear();
+    bool closed = false;
+    try {
+        for (;;) {
+            advance(s);
+            if (s.c() == kCR) break;
+            s.word += ScanState::lower(s.c());
+            if (!closed && s.word == u"end;") {
+                closed = true;
+                s.caseDone = true;
+                s.makeClosing(QStringLiteral("end;"));
+            }
+        }
+    } catch (const EndOfText&) {
+        s.lastRow()->stroka = s.word;
+        s.word.clear();
+        throw;
+    }
+    // The line just read goes into the last closing row: the case's when it
+    // was "end;", the else's otherwise.
+    s.lastRow()->stroka = s.word;
+    s.word.clear();
+
+    if (s.caseDone) return ElseOutcome::CaseClosed;
+    s.skipBlanks();
+    return ElseOutcome::MoreBranches;
+}
+
+// The branch loop itself; throws EndOfText when a read reaches the end.
+Resume branchLoop(ScanState& s)
+{
+    int previousStart = 0;
+    while (!s.caseDone) {
+        if (s.atEnd()) throw EndOfText{};
+        // Every branch starts further on than the one before; a loop that
+        // stood still would never end.
+        if (s.pos <= previousStart) return Resume::StepForward;
+        previousStart = s.pos;
+
+        int remembered = s.pos;
+        s.word.clear();
+
+        // Look at the next line: "end;" ends the case, "else" starts its else
+        // part; empty lines are passed over.
+        bool elseFirst = false;
+        for (;;) {
+            advance(s);
+            const QChar c = s.c();
+            if (c == kCR) {
+                if (s.word.isEmpty()) {
+                    s.skipBlanks();
+                    continue;
+                }
+                break;
+            }
+            if (c != kLF) s.word += ScanState::lower(c);
+            if (s.word == u"end;") {
+                s.caseDone = true;
+                s.makeClosing();
+                s.word.clear();
+                return Resume::StepForward;
+            }
+            if (s.word == u"else") {
+                elseFirst = true;
+                break;
+            }
+        }
+        if (elseFirst) {
+            advance(s);
+            s.skipBlanks();
+            switch (caseElse(s)) {
+            case ElseOutcome::BodyInMainScan: return Resume::NextIteration;
+            case ElseOutcome::CaseClosed: return Resume::NextIteration;
+            case ElseOutcome::MoreBranches: continue;
+            }
+        }
+
+        // The branch: an "if" block marked "case" whose head is the label
+        // with its blanks removed.
+        s.pos = remembered;
+        s.makeBlock(QStringLiteral("if")).stroka = QStringLiteral("case");
+        const std::size_t ifRow = s.rows.size() - 1;
+        advance(s);
+        QString label;
+        while (s.c() != u':') {
+            const QChar c = s.c();
+            if (c == kCR) {
+                s.skipBlanks();
+            } else if (c != kLF && c != kBlank && label.size() <= TextField<200>::width) {
+                label += c;
+            }
+            ++s.pos;
+            if (s.atEnd()) {
+                s.rows[ifRow].suslovie = label;
+                throw EndOfText{};
+            }
+        }
+        label += u':';
+        s.rows[ifRow].suslovie = label;
+        ++s.pos;
+        s.skipBlanks();
+        s.word.clear();
+
+        readFirstWord(s);
+
+        // A begin..end body is read by the main scan. "begin" followed by more
+        // on its line is not a body: the word read then carries its blank.
+        if (s.word == u"begin") {
+            s.branchBegin = true;
+            s.makeBlock(QStringLiteral("begin"));
+            s.caseDepth = 1;
+            s.word.clear();
+            return Resume::NextIteration;
+        }
+
+        // One-line branch.
+        s.makeBlock(QStringLiteral("begin"));
+        s.branchBegin = false;
+        readRestOfLine(s);
+        s.makeRow().stroka = s.word;
+        const std::size_t textRow = s.rows.size() - 1;
+        s.word.clear();
+        s.skipBlanks();
+        remembered = s.pos;
+        bool branchClosed = false;
+
+        // The following line: a new label or "else" closes the branch; "end;"
+        // closes the branch and the case.
+        for (;;) {
+            advance(s);
+            const QChar c = s.c();
+            if (c == kCR) break;
+            s.word += ScanState::lower(c);
+            if ((c == u':' && s.ch(s.pos + 1) != u'=') || s.word == u"else") {
+                branchClosed = true;
+                if (s.word != u"else") s.pos = remembered;
+                s.makeClosing(QStringLiteral("end;"));
+                break;
+            }
+            if ((s.word == u"end;" || s.lastRow()->stroka == "end;") && !s.branchBegin) {
+                s.caseDone = true;
+                branchClosed = true;
+                s.makeClosing(QStringLiteral("end;"));
+                s.makeClosing(QStringLiteral("end;"));
+                s.word.clear();
+                break;
+            }
+        }
+
+        if (!branchClosed) {
+            // The statement goes on over a second line; a third is passed over.
+            s.rows[textRow].stroka += s.word;
+            s.word.clear();
+            remembered = s.pos;
+            s.skipBlanks();
+            for (;;) {
+                advance(s);
+                const QChar c = s.c();
+                if (c == kCR) break;
+                if (c != kBlank) s.word += ScanState::lower(c);
+                if (s.word == u"end;" || s.word == u"else") {
+                    s.caseDone = true;
+                    s.makeClosing(QStringLiteral("end;"));
+                    s.word.clear();
+                    break;
+                }
+                if (c == u':' && s.ch(s.pos + 1) != u'=') {
+                    s.pos = remembered;
+                    s.makeClosing(QStringLiteral("end;"));
+                    break;
+                }
+            }
+        }
+
+        if (s.caseDone) break;
+        if (s.word == u"else") {
+            advance(s);
+            s.skipBlanks();
+            switch (caseElse(s)) {
+            case ElseOutcome::BodyInMainScan: return Resume::NextIteration;
+            case ElseOutcome::CaseClosed: return Resume::NextIteration;
+            case ElseOutcome::MoreBranches: continue;
+            }
+        }
+        s.pos = remembered;
+    }
+    // The closing line's CR then ends that line normally.
+    return Resume::StepForward;
+}
+
+Resume leaveAtEnd(ScanState& s)
+{
+    s.pos = s.len + 1;
+    return Resume::StepForward;
+}
+
+} // namespace
+
+Resume scanCaseBranches(ScanState& s)
+{
+    try {
+        return branchLoop(s);
+    } catch (const EndOfText&) {
+        return leaveAtEnd(s);
+    }
+}
+
+Resume scanCaseElseEnd(ScanState& s)
+{
+    try {
+        s.skipBlanks();
+        s.word.clear();
+        std::size_t closingRow = 0;
+        bool found = false;
+        try {
+            for (;;) {
+                advance(s);
+                if (s.c() == kCR) break;
+                s.word += ScanState::lower(s.c());
+                if (!found && s.word == u"end;") {
+                    found = true;
+                    s.caseDone = true;
+                    s.makeClosing(QStringLiteral("end;"));
+                    closingRow = s.rows.size() - 1;
+                    s.elseBegin = false;
+                }
+                // The case's closing row keeps "end;" and whatever follows on
+                // its line.
+                if (found) s.rows[closingRow].stroka = s.word;
+            }
+        } catch (const EndOfText&) {
+            s.word.clear();
+            throw;
+        }
+        s.word.clear();
+        s.skipBlanks();
+        if (s.caseDone) return Resume::StepForward;
+        return branchLoop(s);
+    } catch (const EndOfText&) {
+        return leaveAtEnd(s);
+    }
+}
+
+} // namespace vexoria::scan

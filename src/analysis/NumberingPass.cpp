@@ -1,0 +1,358 @@
+#include "analysis/NumberingPass.h"
+
+#include <algorithm>
+
+namespace vexoria::scan {
+
+namespace {
+
+bool isCommentRow(const StrokRow& r)
+{
+    return r.stroka.str().startsWith(u'/');
+}
+
+// In this pass a text row is one that is not a block and not a closing row.
+bool isTextRow(const StrokRow& r)
+{
+    return !val(r.uslovie) && !(r.obiect == "end");
+}
+
+// The numbering walk. It walks the rows in n order. Rows it adds get n after
+// every scanned row, so in n order they stand behind "end shema": the walk
+// reaches them only at its end, where none of its rules applies to them, and
+// they keep the nom they got when they were made. So the scanned rows stay in
+// a plain vector (index n - 1) and the added rows are kept apart, which keeps
+// every insert and delete of the walk O(1).
+class NumberingWalk {
+public:
+    NumberingWalk(std::vector<StrokRow>& rows, int& rowCounter)
+        : m_rows(rows), m_deleted(rows.size(), 0), m_count(static_cast<int>(rows.size())), m_rowCounter(rowCounter)
+    {
+    }
+
+    void run();
+    std::vector<StrokRow> takeRows();
+
+private:
+    StrokRow& row(int i) { return m_rows[static_cast<std::size_t>(i)]; }
+    bool inTail() const { return m_cur >= m_count; }
+    QString kind() { return row(m_cur).obiect.str(); }
+
+    // Moves to the next row in n order. Past the last scanned row lie the
+    // added rows (the tail); false when there is no next row at all.
+    bool next()
+    {
+        int j = m_cur + 1;
+        while (j < m_count && m_deleted[static_cast<std::size_t>(j)]) ++j;
+        if (j < m_count) {
+            m_cur = j;
+            return true;
+        }
+        if (!m_added.empty()) {
+            m_cur = m_count;
+            return true;
+        }
+        return false;
+    }
+    void prior()
+    {
+        int j = m_cur - 1;
+        while (j >= 0 && m_deleted[static_cast<std::size_t>(j)]) --j;
+        if (j >= 0) m_cur = j;
+    }
+    // The next scanned row after the current one, or -1.
+    int following() const
+    {
+        int j = m_cur + 1;
+        while (j < m_count && m_deleted[static_cast<std::size_t>(j)]) ++j;
+        return j < m_count ? j : -1;
+    }
+
+    // Moves on and numbers the row reached; false when the walk has run into
+    // the added rows or off the end, where nothing more changes.
+    bool moveAndNumber()
+    {
+        if (!next() || inTail()) return false;
+        row(m_cur).nom = ++m_k;
+        return true;
+    }
+    // Moves over comment rows, numbering each row reached.
+    bool skipComments()
+    {
+        while (isCommentRow(row(m_cur)))
+            if (!moveAndNumber()) return false;
+        return true;
+    }
+
+    StrokRow& addRow()
+    {
+        StrokRow r;
+        r.n = ++m_rowCounter;
+        m_added.push_back(std::move(r));
+        return m_added.back();
+    }
+    // An added row takes the nom of the row it is placed before, and that row
+    // is numbered on from there.
+    void addBefore(const char* obiect)
+    {
+        StrokRow& r = addRow();
+        r.nom = row(m_cur).nom;
+        r.uslovie = true;
+        r.obiect = obiect;
+        row(m_cur).nom = ++m_k;
+    }
+    void addClosingAfter(const char* stroka)
+    {
+        StrokRow& r = addRow();
+        r.nom = ++m_k;
+        r.obiect = "end";
+        r.uslovie = false;
+        r.stroka = stroka;
+    }
+    // After a single statement has been closed: a text row that follows it
+    // gets a procces block. That row has not been numbered by the walk yet,
+    // so the procces takes the next number and the row the one after it,
+    // which puts the procces after the added closing row and right before
+    // the text row. Otherwise the walk goes on with the following row.
+    void processAfterClosed()
+    {
+        const int j = following();
+        if (j < 0 || !isTextRow(row(j))) return;
+        m_cur = j;
+        StrokRow& r = addRow();
+        r.nom = ++m_k;
+        r.uslovie = true;
+        r.obiect = "procces";
+        row(m_cur).nom = ++m_k;
+    }
+
+    bool afterClosing();
+    bool opener();
+
+    std::vector<StrokRow>& m_rows;
+    std::vector<char> m_deleted;
+    std::vector<StrokRow> m_added;
+    int m_count;
+    int& m_rowCounter;
+    int m_cur = 0;
+    int m_k = 0;
+};
+
+// Rule for "end" and "repeat" rows: a text row after them gets a procces
+// block. Returns false when the walk is over.
+bool NumberingWalk::afterClosing()
+{
+    if (!moveAndNumber()) return false;
+    if (!skipComments()) return false;
+    if (isTextRow(row(m_cur))) {
+        addBefore("procces");
+    } else if (row(m_cur).obiect == "end") {
+        // A closing row that follows a closing row is examined by this rule
+        // in its turn.
+        prior();
+    }
+    return true;
+}
+
+// Rule for "if", "for" and "else" rows whose single statement has no begin.
+bool NumberingWalk::opener()
+{
+    const QString openerKind = kind();
+    const int openerRow = m_cur;
+    if (!next() || inTail()) return false;
+
+    if (openerKind == u"else" && row(m_cur).obiect == "begin") {
+        // The else block takes the place of its begin.
+        if (!row(m_cur).comment.str().isEmpty()) row(openerRow).comment = row(m_cur).comment;
+        m_deleted[static_cast<std::size_t>(m_cur)] = 1;
+        m_cur = openerRow;
+        return true;
+    }
+
+    row(m_cur).nom = ++m_k;
+    if (!skipComments()) return false;
+    const StrokRow& follower = row(m_cur);
+    if (follower.obiect == "begin") return true;
+
+    if (openerKind == u"else") {
+        addClosingAfter("");
+        processAfterClosed();
+        return true;
+    }
+
+    const bool text = isTextRow(follower);
+    if (text) addBefore("begin");
+    const QString followerKind = row(m_cur).obiect.str();
+    if (text || followerKind == u"exit" || followerKind == u"break" || followerKind == u"goto") {
+        addClosingAfter("end");
+        processAfterClosed();
+        return true;
+    }
+    // A nested construct without begin: the walk goes on with the follower as
+    // an opener of its own.
+    const int before = val(row(m_cur).n) - 1;
+    const int index = before - 1;
+    if (index >= 0 && index < m_count && !m_deleted[static_cast<std::size_t>(index)]) m_cur = index;
+    return true;
+}
+
+void NumberingWalk::run()
+{
+    if (m_count == 0) return;
+    m_cur = 0;
+    row(0).nom = 1;
+    m_k = 1;
+    for (;;) {
+        if (!next()) {
+            // The move past the last row fails and that row is numbered once
+            // more.
+            row(m_cur).nom = ++m_k;
+            return;
+        }
+        if (inTail()) return;
+        row(m_cur).nom = ++m_k;
+
+        const QString k = kind();
+        if (k == u"end" || k == u"repeat") {
+            if (!afterClosing()) return;
+        }
+        const QString o = kind();
+        if (o == u"else" || o == u"if" || o == u"for") {
+            if (!opener()) return;
+        }
+    }
+}
+
+std::vector<StrokRow> NumberingWalk::takeRows()
+{
+    std::vector<StrokRow> out;
+    out.reserve(m_rows.size() + m_added.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (!m_deleted[i]) out.push_back(std::move(m_rows[i]));
+    for (StrokRow& r : m_added) out.push_back(std::move(r));
+    return out;
+}
+
+// The cleaning walk, backwards in nom order: a begin directly followed by a
+// block or closing row holds no text lines and goes; so do the rows left over
+// from a comment after a keyword (" /", "    /"). Their comments move to the
+// row before. Rows are linked both ways so that every delete is O(1).
+void cleanRows(std::vector<StrokRow>& rows)
+{
+    const int count = static_cast<int>(rows.size());
+    if (count < 2) return;
+    std::vector<int> prev(static_cast<std::size_t>(count));
+    std::vector<int> next(static_cast<std::size_t>(count));
+    std::vector<char> gone(static_cast<std::size_t>(count), 0);
+    for (int i = 0; i < count; ++i) {
+        prev[static_cast<std::size_t>(i)] = i - 1;
+        next[static_cast<std::size_t>(i)] = i + 1 < count ? i + 1 : -1;
+    }
+    int first = 0;
+    auto at = [&](int i) -> StrokRow& { return rows[static_cast<std::size_t>(i)]; };
+    auto P = [&](int i) { return prev[static_cast<std::size_t>(i)]; };
+    auto N = [&](int i) { return next[static_cast<std::size_t>(i)]; };
+    // Deletes row i; returns the row the cursor stands on afterwards: the
+    // following one, or the previous one when i was the last.
+    auto remove = [&](int i) {
+        const int p = P(i);
+        const int n = N(i);
+        if (p >= 0) next[static_cast<std::size_t>(p)] = n;
+        else first = n;
+        if (n >= 0) prev[static_cast<std::size_t>(n)] = p;
+        gone[static_cast<std::size_t>(i)] = 1;
+        return n >= 0 ? n : p;
+    };
+    auto moveCommentBack = [&](int i) {
+        const QString comment = at(i).comment.str();
+        if (!comment.isEmpty() && P(i) >= 0) at(P(i)).comment = comment;
+    };
+
+    int cur = count - 1;
+    // The walk ends when it has reached the first row.
+    while (cur >= 0 && cur != first) {
+        const QString remembered = at(cur).obiect.str();
+        cur = P(cur);
+        if (at(cur).obiect == "begin" && !remembered.isEmpty()) {
+            moveCommentBack(cur);
+            cur = remove(cur);
+            if (cur >= 0 && N(cur) >= 0) cur = N(cur);
+        }
+        if (cur < 0) break;
+        const QString stroka = at(cur).stroka.str();
+        if (stroka == u" /" || stroka == u"    /") {
+            moveCommentBack(cur);
+            cur = remove(cur);
+            if (cur >= 0 && N(cur) >= 0) cur = N(cur);
+        }
+    }
+
+    std::vector<StrokRow> kept;
+    kept.reserve(rows.size());
+    for (int i = 0; i < count; ++i)
+        if (!gone[static_cast<std::size_t>(i)]) kept.push_back(std::move(at(i)));
+    rows = std::move(kept);
+}
+
+// The characters of the header row's text before the first blank or ";".
+QString headerWord(const QString& stroka)
+{
+    int end = 0;
+    while (end < stroka.size() && stroka.at(end) != u' ' && stroka.at(end) != u';') ++end;
+    return stroka.left(end);
+}
+
+} // namespace
+
+std::optional<QString> numberRows(ScanState& s, Tstrok& table)
+{
+    NumberingWalk walk(s.rows, s.rowCounter);
+    walk.run();
+    std::vector<StrokRow> rows = walk.takeRows();
+    s.rows.clear();
+
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const StrokRow& a, const StrokRow& b) { return compareKeys(a.nom, b.nom) < 0; });
+    cleanRows(rows);
+
+    std::optional<QString> title;
+    if (!rows.empty() && !val(rows.front().uslovie)) {
+        const QString word = headerWord(rows.front().stroka.str());
+        if (word == u"procedure" || word == u"function") {
+            title = QStringLiteral("Блок-Схема ") + rows.front().stroka.str();
+            StrokRow header;
+            header.n = s.rowCounter + 1;
+            header.nom = 0;
+            header.obiect = "header";
+            header.uslovie = true;
+            rows.insert(rows.begin(), std::move(header));
+        }
+    }
+
+    if (s.gotoCount > 0) {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const StrokRow& a, const StrokRow& b) { return compareKeys(a.n, b.n) < 0; });
+        // A goto whose label was not found takes the target of the goto
+        // recorded before it.
+        for (int k = 0; k + 1 < s.gotoCount; ++k) {
+            auto& t = s.gotoTargets;
+            if (t[static_cast<std::size_t>(k + 1)] == 0) t[static_cast<std::size_t>(k + 1)] = t[static_cast<std::size_t>(k)];
+        }
+        for (int k = 0; k < s.gotoCount; ++k) {
+            const int n = s.gotoRows[static_cast<std::size_t>(k)];
+            auto it = std::lower_bound(rows.begin(), rows.end(), n,
+                                       [](const StrokRow& r, int value) { return val(r.n) < value; });
+            if (it == rows.end() || val(it->n) != n) continue;
+            it->no = s.gotoTargets[static_cast<std::size_t>(k)];
+            it->endobiect = QStringLiteral("goto") + QString::number(k);
+        }
+    }
+
+    table.open();
+    table.clear();
+    for (StrokRow& r : rows) table.append(std::move(r));
+    table.first();
+    return title;
+}
+
+} // namespace vexoria::scan

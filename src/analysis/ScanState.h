@@ -1,0 +1,125 @@
+#pragma once
+// The state of one classification run: the code text with its 1-based
+// position, the word being read, the chain, case and goto bookkeeping, and the
+// rows made so far (in the order they are made, so a row's index is n - 1).
+//
+// Positions follow the classifier's rules: 1 is the first character. Reading
+// before the first or past the last character gives kEndOfText, which matches
+// no character the rules look for, so no rule ever reads outside the text.
+#include <array>
+#include <vector>
+
+#include <QChar>
+#include <QString>
+
+#include "analysis/Tstrok.h"
+#include "analysis/Tvobject.h"
+
+namespace vexoria::scan {
+
+inline constexpr QChar kCR = u'\r';
+inline constexpr QChar kLF = u'\n';
+inline constexpr QChar kBlank = u' ';
+inline constexpr QChar kEndOfText = QChar(0);
+
+// The goto tables hold this many entries; later gotos are not recorded.
+inline constexpr int kGotoSlots = 31;
+
+// How the main scan goes on after a rule that hands control elsewhere
+// (a keyword, the case scanner): with its step forward, or with a fresh
+// iteration on the current position.
+enum class Resume { StepForward, NextIteration };
+
+struct ScanState {
+    ScanState(const QString& text, Tvobject& templates);
+
+    const QString& codeText;
+    int len = 0;
+    Tvobject& tvobject;
+
+    int pos = 1;
+    QString word;
+    QString key;
+    QString pendingComment;
+    int rowCounter = 0;
+
+    bool labelPending = false;
+    bool afterComment = false;
+    bool elseRescan = false;
+    bool gotoSeen = false;
+    bool chainMode = false;
+    int chainEnds = 0;
+    int chainBegins = 0;
+    int condEnd = 0;
+
+    bool branchBegin = false;
+    bool elseBegin = false;
+    bool caseDone = false;
+    int caseDepth = 0;
+
+    std::array<QString, kGotoSlots> gotoNames{};
+    std::array<int, kGotoSlots> gotoRows{};
+    std::array<int, kGotoSlots> gotoTargets{};
+    int gotoCount = 0;
+
+    // Rows made by the scan, index n - 1.
+    std::vector<StrokRow> rows;
+
+    QChar ch(int p) const { return p >= 1 && p <= len ? codeText.at(p - 1) : kEndOfText; }
+    QChar c() const { return ch(pos); }
+    bool atEnd() const { return pos > len; }
+    static QChar lower(QChar c) { return c.toLower(); }
+
+    // At a CR steps over CR LF, then over blanks, then one back: pos stands
+    // just before the next non-blank, so the main loop's step forward lands
+    // on it.
+    void skipBlanks()
+    {
+        if (c() == kCR) pos += 2;
+        stepOverBlanks();
+        --pos;
+    }
+    void stepOverBlanks()
+    {
+        while (c() == kBlank) ++pos;
+    }
+
+    // Make a row: the next creation number becomes both n and nom.
+    StrokRow& makeRow()
+    {
+        ++rowCounter;
+        StrokRow r;
+        r.n = rowCounter;
+        r.nom = rowCounter;
+        rows.push_back(std::move(r));
+        return rows.back();
+    }
+    StrokRow& makeBlock(const QString& obiect)
+    {
+        StrokRow& r = makeRow();
+        r.uslovie = true;
+        r.obiect = obiect;
+        return r;
+    }
+    StrokRow& makeClosing()
+    {
+        StrokRow& r = makeRow();
+        r.obiect = QStringLiteral("end");
+        r.uslovie = false;
+        return r;
+    }
+    StrokRow& makeClosing(const QString& stroka)
+    {
+        StrokRow& r = makeClosing();
+        r.stroka = stroka;
+        return r;
+    }
+    StrokRow* lastRow() { return rows.empty() ? nullptr : &rows.back(); }
+};
+
+inline ScanState::ScanState(const QString& text, Tvobject& templates)
+    : codeText(text), len(static_cast<int>(text.size())), tvobject(templates)
+{
+}
+
+} // namespace vexoria::scan

@@ -1,0 +1,433 @@
+#include "analysis/StatementScanner.h"
+
+#include "analysis/CaseScanner.h"
+
+namespace vexoria::scan {
+
+namespace {
+
+bool isChainHead(const QString& w)
+{
+    return w == u"if" || w == u"for" || w == u"while";
+}
+
+bool isBlockWord(const QString& w)
+{
+    return w == u"else" || w == u"begin" || w == u"var";
+}
+
+// No template name is longer than this, so a lookahead that has read more
+// cannot find one and may stop reading.
+constexpr int kLongestKeyword = 9;
+
+// Appends to a head text the way the 200-character suslovie field keeps it:
+// what goes past the width is cut off.
+void appendCut(QString& text, const QString& more)
+{
+    constexpr int width = TextField<200>::width;
+    if (text.size() >= width) return;
+    text += more;
+    if (text.size() > width) text.truncate(width);
+}
+
+Resume keyword(ScanState& s);
+
+// The block head between a keyword and its terminator (Okusl), collected word
+// by word with the blank that ended each word. The terminator is only seen as
+// a whole word after a blank or a closing bracket or quote, so "if (a)then"
+// ends at "then" and so does a "then" inside a quoted string.
+void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString& okusl)
+{
+    const bool isGoto = kind == u"goto";
+    const bool isFor = kind == u"for";
+    QString suslovie = s.rows[static_cast<std::size_t>(rowIndex)].suslovie.str();
+    while (s.word != okusl) {
+        // A head still open at the end of the text keeps what was read of it.
+        if (s.atEnd()) {
+            appendCut(suslovie, s.word);
+            break;
+        }
+        QChar c = s.c();
+        if (c == u')' || c == u'\'' || c == u']') {
+            s.word += ScanState::lower(c);
+            appendCut(suslovie, s.word);
+            s.word.clear();
+            ++s.pos;
+            if (s.c() == u')') {
+                s.word += u')';
+                appendCut(suslovie, s.word);
+                s.word.clear();
+                ++s.pos;
+            }
+            if (s.atEnd()) break;
+        }
+        c = s.c();
+        if (c != kCR) {
+            s.word += ScanState::lower(c);
+        } else {
+            // A head may run over several lines.
+            s.skipBlanks();
+            appendCut(suslovie, s.word);
+            s.word.clear();
+        }
+        c = s.c();
+        if (c == kBlank || c == u';') {
+            appendCut(suslovie, s.word);
+            s.word.clear();
+            if (okusl == u";" && c == u';') s.word = QStringLiteral(";");
+            if (isGoto) {
+                // Drops the blank after "goto" and the ";" after the label, so
+                // the recorded name is the bare label.
+                suslovie.chop(1);
+                if (!suslovie.isEmpty() && s.gotoCount < kGotoSlots) {
+                    s.gotoNames[static_cast<std::size_t>(s.gotoCount)] = suslovie;
+                    s.gotoRows[static_cast<std::size_t>(s.gotoCount)] = rowIndex + 1;
+                    ++s.gotoCount;
+                }
+            }
+        }
+        if (isFor && s.word == u"do") {
+            // "downto" must not end a for head: only a "do" followed by a
+            // blank or the line end does.
+            ++s.pos;
+            if (s.atEnd() || s.c() == kCR || s.c() == kBlank) {
+                --s.pos;
+            } else {
+                s.word += ScanState::lower(s.c());
+            }
+        }
+        ++s.pos;
+    }
+    s.rows[static_cast<std::size_t>(rowIndex)].suslovie = suslovie;
+}
+
+// The steps run when the word before a delimiter is a template name. The
+// template row is current in s.tvobject.
+Resume keyword(ScanState& s)
+{
+    const QString kind = s.tvobject.current().Obiect.str();
+    const QString okusl = s.tvobject.current().Okusl.str();
+
+    s.word = s.key;
+    s.labelPending = false;
+
+    // Chains of conditions: a head that follows the previous if/for/while head
+    // within 5 characters ("if a then if b then", or a head at the start of
+    // the line after "then") opens a chain whose closing rows are added when
+    // the chain's "end;" comes. condEnd holds a row number after any other
+    // keyword, so such a keyword rarely starts a chain.
+    if (isChainHead(s.word)) {
+        if (s.chainMode) {
+            const StrokRow* last = s.lastRow();
+            if (last == nullptr || last->stroka.str().isEmpty()) {
+                s.chainEnds += 1;
+            } else {
+                s.makeClosing(QStringLiteral("end;"));
+                s.chainEnds -= 2;
+                if (s.chainEnds == 0) s.chainMode = false;
+            }
+        }
+        if (s.condEnd + 5 >= s.pos && !s.chainMode) {
+            s.chainEnds += 2;
+            s.chainMode = true;
+        }
+    }
+
+    s.makeBlock(s.word);
+    const int rowIndex = static_cast<int>(s.rows.size()) - 1;
+    s.condEnd = s.rowCounter;
+    if (s.word == u"goto") s.gotoSeen = true;
+    s.word.clear();
+
+    if (okusl.isEmpty()) return Resume::StepForward;
+
+    collectHead(s, rowIndex, kind, okusl);
+
+    s.word.clear();
+    while (!s.atEnd() && s.c() != kCR && s.c() != kBlank && s.ch(s.pos + 1) != u'/') ++s.pos;
+    s.skipBlanks();
+
+    if (isChainHead(s.key)) s.condEnd = s.pos;
+
+    // A case inside a begin..end branch body is not scanned for branches: its
+    // branch lines become text rows.
+    if (kind == u"case" && !s.branchBegin && !s.elseBegin) {
+        s.caseDone = false;
+        return scanCaseBranches(s);
+    }
+    return Resume::StepForward;
+}
+
+// The line end at a CR (elseRescan off): the word read on the line becomes a
+// row, then the scan moves to the first non-blank of the next line.
+Resume lineEnd(ScanState& s)
+{
+    if (!s.word.isEmpty()) {
+        if (s.word == u"repeat" || s.word == u"try" || s.word == u"except") {
+            // The head of "try" is collected from the next line.
+            s.skipBlanks();
+            s.key = s.word;
+            if (locateTemplate(s.tvobject, s.key)) return keyword(s);
+        }
+        if (s.labelPending) {
+            s.makeBlock(QStringLiteral("procces"));
+            s.labelPending = false;
+        }
+        StrokRow& r = s.makeRow();
+        // Only rows made at a line end take a pending comment.
+        if (!s.pendingComment.isEmpty()) {
+            r.comment = s.pendingComment;
+            s.pendingComment.clear();
+        }
+        const bool blockWord = isBlockWord(s.word);
+        if (!blockWord) r.stroka = s.word;
+        if (s.word == u"end") {
+            if (s.chainMode) {
+                s.chainEnds -= 1;
+                s.chainBegins -= 1;
+            }
+            if (s.elseBegin || s.branchBegin) s.caseDepth -= 1;
+            r.obiect = QStringLiteral("end");
+            r.uslovie = false;
+        }
+        if (blockWord) {
+            if (s.word == u"else" && s.chainMode) s.chainEnds += 1;
+            if (s.word == u"begin" && s.chainEnds != 0 && s.chainMode) s.chainBegins += 1;
+            if (s.word == u"begin" && (s.elseBegin || s.branchBegin)) s.caseDepth += 1;
+            r.obiect = s.word;
+            r.uslovie = true;
+        }
+    }
+    s.word.clear();
+    s.pos += 2;
+    s.stepOverBlanks();
+    return Resume::NextIteration;
+}
+
+// Main loop step 6: "L:" at the start of a line, where L was the target of an
+// earlier goto, makes a label row. A label that stands before its first goto
+// is not known yet and stays text.
+void labelDefinitions(ScanState& s)
+{
+    for (int k = 0; k < s.gotoCount; ++k) {
+        const auto ku = static_cast<std::size_t>(k);
+        if (s.word != s.gotoNames[ku] || s.ch(s.pos + 1) != u':') continue;
+        s.gotoTargets[ku] = s.rowCounter + 1;
+        // Several gotos to one label; the search stays inside the recorded
+        // entries.
+        for (int j = 1; j <= 10 && k + j < s.gotoCount; ++j) {
+            const auto kj = static_cast<std::size_t>(k + j);
+            if (s.gotoNames[kj] == s.gotoNames[ku] && s.gotoTargets[kj] == 0)
+                s.gotoTargets[kj] = s.rowCounter + 1;
+        }
+        s.labelPending = true;
+        s.makeBlock(QStringLiteral("mylabel"));
+        const std::size_t rowIndex = s.rows.size() - 1;
+        ++s.pos;
+        s.word += ScanState::lower(s.c());
+        s.rows[rowIndex].suslovie += s.word;
+        s.word.clear();
+        while (!s.atEnd() && s.c() != kCR && s.c() != kBlank) ++s.pos;
+        s.skipBlanks();
+    }
+}
+
+enum class EndOutcome { GoOn, StepForward, NextIteration };
+
+// Main loop step 7: "end;" or "end/" make a closing row that keeps the rest of
+// its line, comments included.
+EndOutcome endSemicolon(ScanState& s)
+{
+    if (s.c() == kCR) --s.pos;
+    s.makeClosing();
+    const std::size_t rowIndex = s.rows.size() - 1;
+    ++s.pos;
+    QString stroka = s.word;
+    // The rest of the line; the read also stops on the text's last character.
+    while (s.c() != kCR && s.pos < s.len) {
+        if (stroka.size() <= TextField<200>::width) stroka += s.c();
+        ++s.pos;
+    }
+    s.rows[rowIndex].stroka = stroka;
+
+    s.skipBlanks();
+
+    if (s.chainMode) {
+        s.chainEnds -= 1;
+        s.chainBegins -= 1;
+    }
+    if (s.elseBegin || s.branchBegin) s.caseDepth -= 1;
+
+    if (s.word == u"end;" && s.chainBegins <= 0 && s.chainMode && s.chainEnds > 0) {
+        const int count = s.chainEnds;
+        for (int i = 0; i < count; ++i) s.makeClosing(QStringLiteral("end;"));
+        s.chainEnds = 0;
+        s.chainMode = false;
+    }
+
+    // The begin..end body of a case branch or case else has ended.
+    if ((s.branchBegin || s.elseBegin) && s.caseDepth <= 0) {
+        ++s.pos;
+        Resume r;
+        if (s.elseBegin) {
+            r = scanCaseElseEnd(s);
+        } else {
+            s.branchBegin = false;
+            --s.pos;
+            r = scanCaseBranches(s);
+        }
+        s.word.clear();
+        return r == Resume::StepForward ? EndOutcome::StepForward : EndOutcome::NextIteration;
+    }
+
+    s.word.clear();
+    return EndOutcome::GoOn;
+}
+
+// Main loop step 8: "end " followed by more words on its line. An "else" after
+// it is left for the scan; anything else joins the closing row's text.
+void endBlank(ScanState& s)
+{
+    if (s.chainMode) {
+        s.chainEnds -= 1;
+        s.chainBegins -= 1;
+    }
+    if (s.elseBegin || s.branchBegin) s.caseDepth -= 1;
+
+    s.makeClosing(QStringLiteral("end "));
+    const std::size_t rowIndex = s.rows.size() - 1;
+    s.word.clear();
+    s.skipBlanks();
+    const int remembered = s.pos;
+    s.stepOverBlanks();
+    if (s.c() == u'e') {
+        s.pos = remembered;
+        return;
+    }
+    while (!s.atEnd() && s.c() != kCR) {
+        s.word += ScanState::lower(s.c());
+        ++s.pos;
+    }
+    s.rows[rowIndex].stroka += s.word;
+    s.word.clear();
+    s.skipBlanks();
+}
+
+// Run when stepping on after an "else" block: when the rest of the line is
+// exactly one keyword ("else begin"), the CR after it must delimit that
+// keyword instead of ending the line.
+void elseLookahead(ScanState& s)
+{
+    const int remembered = s.pos;
+    s.skipBlanks();
+    ++s.pos;
+    if (!s.atEnd()) {
+        s.word += ScanState::lower(s.c());
+        while (s.word.size() <= kLongestKeyword) {
+            ++s.pos;
+            if (s.atEnd() || s.c() == kCR || s.c() == u'/') break;
+            s.word += ScanState::lower(s.c());
+        }
+    }
+    const bool found = s.word.size() <= kLongestKeyword && locateTemplate(s.tvobject, s.word);
+    if (found) s.elseRescan = true;
+    s.pos = remembered;
+    s.word.clear();
+    s.key.clear();
+    if (found) s.stepOverBlanks();
+}
+
+bool isKeywordDelimiter(QChar c)
+{
+    return c == kBlank || c == u';' || c == u'(' || c == u'\'' || c == u'/' || c == kCR;
+}
+
+// One pass of the main loop, steps 1 to 9; step 10 (the step forward) is the
+// caller's when this returns StepForward.
+Resume mainStep(ScanState& s)
+{
+    // A line that ends in a comment is ended normally: the CR before the LF
+    // is looked at again.
+    if (s.c() == kLF && s.afterComment) {
+        s.afterComment = false;
+        --s.pos;
+    }
+
+    if (s.c() == kCR && !s.elseRescan) return lineEnd(s);
+
+    if (s.pos >= 1 && !s.atEnd() && s.c() != kLF) s.word += ScanState::lower(s.c());
+
+    // Line comment. At the start of a line it leaves no word; after code the
+    // word keeps the first "/".
+    if (s.c() == u'/' && s.ch(s.pos + 1) == u'/') {
+        ++s.pos;
+        s.pendingComment.clear();
+        for (;;) {
+            ++s.pos;
+            if (s.atEnd() || s.c() == kCR) break;
+            s.pendingComment += s.c();
+        }
+        s.afterComment = true;
+        if (s.word.size() < 2) s.word.clear();
+    }
+
+    // Brace comment; it may span lines. An unclosed one runs to the end of
+    // the text. "(*" comments are not recognised.
+    if (s.c() == u'{') {
+        for (;;) {
+            ++s.pos;
+            if (s.atEnd()) break;
+            if (s.c() != kCR) s.pendingComment += s.c();
+            if (s.c() == u'}') break;
+        }
+        if (!s.atEnd()) ++s.pos;
+        s.afterComment = true;
+        if (s.word.size() < 2) s.word.clear();
+    }
+
+    if (s.gotoSeen) labelDefinitions(s);
+
+    {
+        const QChar c = s.c();
+        if ((c == u';' || c == u'/' || c == kCR) && s.word.size() <= 5 &&
+            (s.word == u"end;" || s.word == u"end/")) {
+            switch (endSemicolon(s)) {
+            case EndOutcome::StepForward: return Resume::StepForward;
+            case EndOutcome::NextIteration: return Resume::NextIteration;
+            case EndOutcome::GoOn: break;
+            }
+        }
+    }
+
+    if (s.c() == kBlank && s.word.size() <= 5 && s.word == u"end ") endBlank(s);
+
+    // A keyword is only recognised as the first word since the last reset of
+    // word (a line end, a keyword row, a block head), so the line
+    // "x := 1; if a then" is one text row.
+    if (isKeywordDelimiter(s.c()) && s.word.size() <= 10) {
+        s.elseRescan = false;
+        s.key = s.word.isEmpty() ? QString() : s.word.chopped(1);
+        if (locateTemplate(s.tvobject, s.key)) return keyword(s);
+    }
+    return Resume::StepForward;
+}
+
+} // namespace
+
+void scanStatements(ScanState& s)
+{
+    // The first line's leading blanks are stepped over as the line end does
+    // for every other line; otherwise an indented routine would keep its
+    // blanks in the first row and lose its header row and report title.
+    s.stepOverBlanks();
+
+    while (s.pos <= s.len) {
+        if (mainStep(s) == Resume::NextIteration) continue;
+        ++s.pos;
+        if (s.key == u"else") elseLookahead(s);
+    }
+
+    s.makeBlock(QStringLiteral("end shema"));
+}
+
+} // namespace vexoria::scan
