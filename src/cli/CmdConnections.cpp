@@ -1,12 +1,41 @@
 #include "cli/Commands.h"
+#include "connect/TstrelkaDump.h"
+#include "layout/DiagramCanvas.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
 
 namespace vexoria::cli {
 
-// FIXME: not built yet.
-int cmdConnections(const QStringList& /*args*/, Io& io)
+// connections [--ini FILE] [--answer yes|no|cancel] FILE
+// The connection table after a whole build. With --answer yes a chart built
+// in parts is drawn part after part ("Далее" until no part is left), so the
+// table holds the rows of every part.
+int cmdConnections(const QStringList& args, Io& io)
 {
-    io.err << "vexoria-cli: this command is not available yet" << Qt::endl;
-    return 2;
+    const auto opts = parseBuildOptions(args, io);
+    if (!opts) return 2;
+    CliPrompter prompter(io.err, opts->answer);
+    Workspace ws;
+    if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    try {
+        classifyCode(ws);
+        const bool whole = drawChart(ws);
+        // Part 1 is on show when sizing stopped the build with a picture
+        // drawn; a chart that could not be cut has none.
+        if (!whole && ws.n15Visible && ws.diagram.hasPicture()) {
+            for (int part = 2; part <= 3 && ws.n15Visible; ++part) N15Click(ws);
+        }
+    } catch (const ConversionError& e) {
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+        return 1;
+    } catch (const PictureError&) {
+        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+    }
+    io.out << dumpTstrelka(ws.tstrelka);
+    io.out.flush();
+    return 0;
 }
 
 } // namespace vexoria::cli

@@ -1,12 +1,187 @@
+// Charts built in parts: the search for the places to cut a chart that is too
+// long, the shift that moves each later part to the top of the image, and
+// "Далее", which draws the next part.
+//
+// A chart is cut only after the closing row of a construct that no other open
+// construct encloses, and never inside a case statement; the cut is sought
+// near an equal share of the statement rows (counted by nom).
+#include <array>
+#include <cstdlib>
+
+#include "analysis/Tstrok.h"
+#include "layout/Adlin.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
 
 namespace vexoria {
 
-// FIXME: not built yet; the build goes on without this stage.
-void AdlinExecute(Workspace& /*ws*/) {}
+namespace {
 
-// FIXME: not built yet.
-void N15Click(Workspace& /*ws*/) {}
+bool isCandidate(const StrokRow& r) { return r.isClosing() && !val(r.uslovie) && val(r.no) != 0; }
+
+int findNom(const Tstrok& t, int nom)
+{
+    return t.find([nom](const StrokRow& r) { return r.nom && *r.nom == nom; });
+}
+
+// From the row at index `from` (itself included), the first row whose y is
+// not 0; the last row when there is none.
+int firstPlacedFrom(const Tstrok& t, int from)
+{
+    for (int i = std::max(from, 0); i < t.size(); ++i)
+        if (val(t.at(i).y) != 0) return i;
+    return t.size() - 1;
+}
+
+void showMessage(Workspace& ws, const QString& text)
+{
+    if (ws.prompter) ws.prompter->message(text);
+}
+
+} // namespace
+
+CutCandidates collectCutCandidates(const Tstrok& t, int firstBound, int share)
+{
+    CutCandidates c{};
+    std::array<int, kCutSlots + 1> bound{};
+    bound[0] = firstBound;
+    const int count = t.size();
+    const int start = t.find([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+    for (int k = 0; k < kCutSlots; ++k) {
+        int i;
+        if (k == 0) {
+            i = start < 0 ? 0 : start;
+        } else {
+            // After an empty slot every later slot stays empty.
+            if (c[static_cast<std::size_t>(k - 1)] == 0) break;
+            const int at = findNom(t, c[static_cast<std::size_t>(k - 1)]);
+            if (at < 0) break;
+            i = at + 1;
+        }
+        for (; i < count; ++i) {
+            if (t.at(i).stroka == "case") {
+                // A case statement is passed over whole: on to its closing row.
+                while (i < count - 1 && !(t.at(i).endobiect == "case")) ++i;
+            }
+            const StrokRow& r = t.at(i);
+            if (isCandidate(r) && val(r.no) < bound[static_cast<std::size_t>(k)]) {
+                c[static_cast<std::size_t>(k)] = val(r.nom);
+                bound[static_cast<std::size_t>(k)] = val(r.no);
+                bound[static_cast<std::size_t>(k + 1)] = 2 * share;
+            }
+        }
+    }
+    return c;
+}
+
+int chooseCut(const CutCandidates& c, int share)
+{
+    // The tolerance widens from 10 until a candidate lies within it. Below a
+    // share of 10 it has no upper end; it then ends at the latest when it
+    // reaches the first candidate, and with no candidate at all there is no
+    // cut. A share of exactly 10 leaves the loop without a turn: no cut.
+    if (c[0] == 0) return 0;
+    const long long last = share < 10 ? 10LL + std::llabs(static_cast<long long>(c[0]) - share) + 1 : share - 1LL;
+    for (long long i = 10; i <= last; ++i) {
+        for (int k = 0; k < kCutSlots && c[static_cast<std::size_t>(k)] != 0; ++k) {
+            const long long cand = c[static_cast<std::size_t>(k)];
+            if (share - i < cand && cand < share + i) return static_cast<int>(cand);
+        }
+    }
+    return 0;
+}
+
+void AdlinExecute(Workspace& ws)
+{
+    Tstrok& t = ws.tstrok;
+    BuildContext& ctx = ws.ctx;
+    const QString noCut = QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс");
+    auto refuse = [&] {
+        showMessage(ws, noCut);
+        ctx.sizingAbort = 1;
+    };
+    if (t.isEmpty()) {
+        refuse();
+        return;
+    }
+
+    t.sortBy([](const StrokRow& r) { return r.filtr; });
+    const int lastIndex = t.size() - 1;
+    const int firstBound = val(t.at(lastIndex).nom);
+    int closeIndex = lastIndex;
+    while (closeIndex >= 0 && val(t.at(closeIndex).no) == 0) --closeIndex;
+    if (closeIndex < 0) {
+        refuse();
+        return;
+    }
+    const int lastClose = val(t.at(closeIndex).nom);
+    const int share = lastClose / (ctx.extraParts + 1);
+
+    const CutCandidates cands = collectCutCandidates(t, firstBound, share);
+    const int first = chooseCut(cands, share);
+    if (first == 0) {
+        refuse();
+        return;
+    }
+    ctx.firstCut = first;
+    if (ctx.firstCut == lastClose) {
+        refuse();
+        return;
+    }
+
+    const int edlin = toInt(ws.settings.edlin);
+    auto shiftAfterCut = [&](int cut, int part) {
+        const int placed = firstPlacedFrom(t, findNom(t, cut));
+        const int length = val(t.at(placed).y);
+        if (length > edlin)
+            showMessage(ws, QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
+                                .arg(part));
+        // The first block after the cut keeps its y: the drawing pass moves
+        // it to the top when it draws the next part.
+        for (int i = placed + 1; i < t.size(); ++i) {
+            StrokRow& r = t.at(i);
+            if (val(r.y) != 0) r.y = val(r.y) - length;
+        }
+    };
+    shiftAfterCut(ctx.firstCut, 1);
+
+    if (ctx.extraParts > 1) {
+        const int second = chooseCut(cands, 2 * share);
+        if (second == 0) {
+            // No second cut: the chart cannot be built in three parts.
+            refuse();
+            return;
+        }
+        ctx.secondCut = second;
+        shiftAfterCut(ctx.secondCut, 2);
+    }
+
+    AshemaExecute(ws);
+}
+
+void N15Click(Workspace& ws)
+{
+    BuildContext& ctx = ws.ctx;
+    if (ctx.sizingAbort == 1) {
+        ctx.sizingAbort = 0;
+        ctx.secondPartMode = 1;
+        AshemaExecute(ws);
+        if (ctx.extraParts == 1) {
+            AsoedinExecute(ws);
+            if (ws.settings.cblegend) AlegendExecute(ws);
+            ws.n15Visible = false;
+        }
+    } else if (ctx.extraParts > 1 && ctx.secondPartMode == 0) {
+        ctx.thirdPartMode = 1;
+        AshemaExecute(ws);
+        AsoedinExecute(ws);
+        ctx.thirdPartMode = 0;
+        if (ws.settings.cblegend) AlegendExecute(ws);
+        ws.n15Visible = false;
+    }
+    ctx.secondPartMode = 0;
+    ctx.fetchNext = 1;
+}
 
 } // namespace vexoria
