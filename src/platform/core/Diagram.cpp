@@ -30,7 +30,7 @@ QImageCanvas& Diagram::canvas()
 
 bool Diagram::makeWhiteImage()
 {
-    if (m_width <= 0 || m_height <= 0) {
+    if (m_width <= 0 || m_height <= 0 || qint64(m_width) * m_height * 4 > kMaxPictureBytes) {
         m_image = QImage();
         return false;
     }

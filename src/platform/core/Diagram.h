@@ -20,6 +20,11 @@ public:
 
     static constexpr int kWidth = 700;
     static constexpr int kStartHeight = 2000;
+    // The largest picture made, in bytes (32 bits a pixel): about 380,000
+    // pixels of chart at the width of 700. A larger one would take the
+    // machine's memory instead of failing, so it is refused as a bitmap
+    // that cannot be allocated is.
+    static constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
 
     int width() const { return m_width; }
     int height() const { return m_height; }
