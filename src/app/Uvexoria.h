@@ -1,20 +1,146 @@
 #pragma once
-// The main window: the code, diagram and print tabs, the menus and the build.
+// The main window: the code, diagram and print tabs, the menus, the settings
+// and help panels, the comments grid and the build pipeline. The stages live
+// in the core; the window reads its controls, runs them and shows the result.
+#include <memory>
+
 #include <QMainWindow>
 
 #include "pipeline/Workspace.h"
 
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QTabWidget;
+class QTimer;
+
 namespace vexoria {
+
+class CommentsGridView;
+class DbNavigator;
+class DiagramView;
+class HelpPanel;
+class SettingsPanel;
 
 class TMyform : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMyform(QWidget* parent = nullptr);
+    // prompter: where messages and questions go (nullptr: message boxes).
+    // settingsPath: the shema.ini to read at creation and write at close
+    // (empty: beside the executable, or the user's configuration folder).
+    explicit TMyform(Prompter* prompter = nullptr, const QString& settingsPath = QString(),
+                     QWidget* parent = nullptr);
+    ~TMyform() override;
 
     Workspace& workspace() { return m_ws; }
+    const QString& settingsPath() const { return m_settingsPath; }
+
+    // The controls, under the names the rest of the program uses.
+    QTabWidget* pcontrol1;
+    QWidget* tscod;
+    QWidget* tsdi;
+    QWidget* Totch;
+    QPlainTextEdit* Rekod;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QGroupBox* RadioGroup1;
+    QRadioButton* RadioGroup1Item1;
+    QRadioButton* RadioGroup1Item2;
+    QPushButton* BitBtn5;
+    QComboBox* ComboBox1;
+    QListWidget* Clb1;
+    QFrame* Panel1;
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    HelpPanel* Panel2;
+    SettingsPanel* Panel3;
+    CommentsGridView* DBGrid1;
+    DbNavigator* DBNavigator1;
+    QScrollArea* ScrollBox1;
+    QWidget* diagramHost;
+    DiagramView* Idiag1;
+    QTimer* Timer1;
+
+    QMenu* fileMenu;
+    QAction* Coed1;
+    QAction* pas1;
+    QAction* txt1;
+    QAction* bmp1;
+    QAction* bmp2;
+    QAction* N14;
+    QAction* N12;
+    QAction* N2;
+    QMenu* N23;
+    QAction* N24;
+    QAction* N25;
+    QMenu* N26;
+    QAction* N27;
+    QAction* N28;
+    QMenu* helpMenu;
+    QAction* N11;
+    QAction* schemaShortcut;
+
+public slots:
+    void BitBtn3Click();     // "Схема": the build pipeline
+    void BitBtn4Click();     // "Выход"
+    void BitBtn5Click();     // "Печать"
+    void N2Click();          // "Файл" → "Выход"
+    void N11Click();         // "О программе"
+    void N14Click();         // "Настройки"
+    void Button2Click();     // "Закрыть" on the settings panel
+    void pcontrol1Change();  // the user selected a tab
+    void Apas();             // fetch the next checked routine of the queue
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void buildCodeTab();
+    void buildDiagramTab();
+    void buildMenus();
+    void FormCreate();
+    void FormClose();
+
+    // The pipeline's steps; throws what a stage throws.
+    void runPipeline();
+    void showCommentsGrid();
+    void hideCommentsGrid();
+    // After a build: the picture into Idiag1, the diagram tab when there is one.
+    void showDiagramResult();
+
+    // Runs a command; a bad setting or another failure a stage throws ends
+    // the command with a message instead of ending the program.
+    template <class F>
+    void runCommand(F&& f);
+
+    // The window's text as the classifier reads it.
+    bool editorHasLines() const;
+    void syncSettingsFromControls();
+    void applySettingsToControls();
+    void setTimerIntervalFromEani();
+    // A tab switch made by the program: the tab rules do not run for it.
+    void showTab(QWidget* page);
+    void maximiseIfNormal();
+    void setStateNormal();
+    void placeOverlays();
+
+    Prompter& prompter() { return *m_ws.prompter; }
+
     Workspace m_ws;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    QString m_settingsPath;
+    bool m_settingsPathGiven = false;
+    QButtonGroup* m_queueChoice = nullptr;
+    bool m_programSwitch = false;
 };
 
 } // namespace vexoria

@@ -1,0 +1,356 @@
+#include "app/CommentsGrid.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+#include <algorithm>
+#include "platform/core/Prompter.h"
+
+namespace vexoria {
+
+namespace {
+
+// Reads an integer field's text: blank is unset, anything else must be an
+// integer.
+bool parseIntField(const QString& text, IntField& out)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        out.reset();
+        return true;
+    }
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    if (!ok) return false;
+    out = v;
+    return true;
+}
+
+bool parseBoolField(const QString& text, BoolField& out)
+{
+    const QString t = text.trimmed().toLower();
+    if (t.isEmpty()) out.reset();
+    else if (t == u"1" || t == u"true") out = true;
+    else if (t == u"0" || t == u"false") out = false;
+    else return false;
+    return true;
+}
+
+QVariant intCell(const IntField& f) { return f ? QVariant(QString::number(*f)) : QVariant(QString()); }
+
+template <int W>
+QVariant textCell(const TextField<W>& f) { return f.str(); }
+
+bool isBlank(const StrokRow& r)
+{
+    return !r.n && !r.nom && !r.stroka.isSet() && !r.uslovie && !r.obiect.isSet() && !r.suslovie.isSet() && !r.x &&
+           !r.y && !r.plx && !r.ply && !r.no && !r.endobiect.isSet() && !r.filtr && !r.comment.isSet();
+}
+
+// Remembers the editor it made last, so the navigator can post or cancel it.
+class TrackingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
+        last = w;
+        return w;
+    }
+    mutable QPointer<QWidget> last;
+};
+
+} // namespace
+
+// ---- StrokModel --------------------------------------------------------
+
+const char* StrokModel::columnName(int c)
+{
+    static const char* const names[ColumnCount] = {"n", "nom", "stroka", "uslovie", "obiect", "suslovie", "x",
+                                                   "y", "plx", "ply", "no", "endobiect", "filtr", "comment"};
+    return c >= 0 && c < ColumnCount ? names[c] : "";
+}
+
+void StrokModel::bind(Tstrok* t)
+{
+    beginResetModel();
+    m_t = t;
+    endResetModel();
+}
+
+void StrokModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+int StrokModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !m_t ? 0 : m_t->size();
+}
+
+int StrokModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant StrokModel::data(const QModelIndex& index, int role) const
+{
+    if (!m_t || !index.isValid() || index.row() >= m_t->size()) return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    const StrokRow& r = m_t->at(index.row());
+    switch (index.column()) {
+    case N: return intCell(r.n);
+    case Nom: return intCell(r.nom);
+    case Stroka: return textCell(r.stroka);
+    case Uslovie: return r.uslovie ? QVariant(QString(*r.uslovie ? u'1' : u'0')) : QVariant(QString());
+    case Obiect: return textCell(r.obiect);
+    case Suslovie: return textCell(r.suslovie);
+    case X: return intCell(r.x);
+    case Y: return intCell(r.y);
+    case Plx: return intCell(r.plx);
+    case Ply: return intCell(r.ply);
+    case No: return intCell(r.no);
+    case Endobiect: return textCell(r.endobiect);
+    case Filtr: return intCell(r.filtr);
+    case Comment: return textCell(r.comment);
+    default: return {};
+    }
+}
+
+QVariant StrokModel::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (role != Qt::DisplayRole) return {};
+    if (o == Qt::Horizontal) return QString::fromLatin1(columnName(section));
+    return QString::number(section + 1);
+}
+
+Qt::ItemFlags StrokModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool StrokModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!m_t || role != Qt::EditRole || !index.isValid() || index.row() >= m_t->size()) return false;
+    StrokRow& r = m_t->at(index.row());
+    const QString v = value.toString();
+    bool ok = true;
+    switch (index.column()) {
+    case N: ok = parseIntField(v, r.n); break;
+    case Nom: ok = parseIntField(v, r.nom); break;
+    case Stroka: r.stroka = v; break;
+    case Uslovie: ok = parseBoolField(v, r.uslovie); break;
+    case Obiect: r.obiect = v; break;
+    case Suslovie: r.suslovie = v; break;
+    case X: ok = parseIntField(v, r.x); break;
+    case Y: ok = parseIntField(v, r.y); break;
+    case Plx: ok = parseIntField(v, r.plx); break;
+    case Ply: ok = parseIntField(v, r.ply); break;
+    case No: ok = parseIntField(v, r.no); break;
+    case Endobiect: r.endobiect = v; break;
+    case Filtr: ok = parseIntField(v, r.filtr); break;
+    case Comment: r.comment = v; break;
+    default: return false;
+    }
+    if (ok) emit dataChanged(index, index);
+    return ok;
+}
+
+void StrokModel::removeRowAt(int row)
+{
+    if (!m_t || row < 0 || row >= m_t->size()) return;
+    beginRemoveRows({}, row, row);
+    m_t->setPosition(row);
+    m_t->remove();
+    endRemoveRows();
+}
+
+void StrokModel::insertRowAt(int row)
+{
+    if (!m_t) return;
+    const int at = m_t->isEmpty() ? 0 : std::clamp(row, 0, m_t->size() - 1);
+    beginInsertRows({}, at, at);
+    m_t->setPosition(at);
+    m_t->insert();
+    endInsertRows();
+}
+
+void StrokModel::appendEmptyRow()
+{
+    if (!m_t) return;
+    beginInsertRows({}, m_t->size(), m_t->size());
+    m_t->append();
+    endInsertRows();
+}
+
+// ---- CommentsGridView --------------------------------------------------
+
+CommentsGridView::CommentsGridView(QWidget* parent) : QTableView(parent), m_model(new StrokModel(this))
+{
+    setObjectName(QStringLiteral("DBGrid1"));
+    setItemDelegate(new TrackingDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setStretchLastSection(true);
+}
+
+void CommentsGridView::bindTable(Tstrok* t)
+{
+    m_model->bind(t);
+    if (!model()) {
+        setModel(m_model);
+        connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& cur, const QModelIndex&) {
+                    if (m_model->table() && cur.isValid()) m_model->table()->setPosition(cur.row());
+                });
+    }
+    for (int c = 0; c < StrokModel::ColumnCount; ++c) {
+        const bool shown = c == StrokModel::Stroka || c == StrokModel::Obiect || c == StrokModel::Suslovie ||
+                           c == StrokModel::Comment;
+        setColumnHidden(c, !shown);
+    }
+    const int twenty = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 20 + 8;
+    setColumnWidth(StrokModel::Stroka, twenty);
+    setColumnWidth(StrokModel::Suslovie, twenty);
+    if (t && !t->isEmpty()) moveTo(t->position());
+}
+
+void CommentsGridView::unbind()
+{
+    cancelEdit();
+    m_model->bind(nullptr);
+}
+
+void CommentsGridView::moveTo(int row)
+{
+    Tstrok* t = m_model->table();
+    if (!t || t->isEmpty()) return;
+    row = std::clamp(row, 0, t->size() - 1);
+    int col = currentIndex().isValid() ? currentIndex().column() : StrokModel::Stroka;
+    if (isColumnHidden(col)) col = StrokModel::Stroka;
+    setCurrentIndex(m_model->index(row, col));
+    t->setPosition(row);
+}
+
+void CommentsGridView::moveFirst() { moveTo(0); }
+void CommentsGridView::movePrior() { moveTo(currentIndex().row() - 1); }
+void CommentsGridView::moveNext() { moveTo(currentIndex().row() + 1); }
+void CommentsGridView::moveLast()
+{
+    if (m_model->table()) moveTo(m_model->table()->size() - 1);
+}
+
+void CommentsGridView::editCurrent()
+{
+    if (currentIndex().isValid()) edit(currentIndex());
+}
+
+QWidget* CommentsGridView::openEditor() const
+{
+    if (state() != QAbstractItemView::EditingState) return nullptr;
+    return static_cast<TrackingDelegate*>(itemDelegate())->last;
+}
+
+void CommentsGridView::post()
+{
+    if (QWidget* ed = openEditor()) {
+        commitData(ed);
+        closeEditor(ed, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void CommentsGridView::cancelEdit()
+{
+    if (QWidget* ed = openEditor()) closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
+}
+
+void CommentsGridView::refresh()
+{
+    cancelEdit();
+    Tstrok* t = m_model->table();
+    const int row = t ? t->position() : 0;
+    m_model->refresh();
+    moveTo(row);
+}
+
+void CommentsGridView::deleteCurrent()
+{
+    Tstrok* t = m_model->table();
+    if (!t || t->isEmpty() || !currentIndex().isValid()) return;
+    if (m_prompter &&
+        m_prompter->question(QStringLiteral("Vexoria"), QStringLiteral("Удалить запись?"), Buttons::YesNo,
+                             Icon::Question) != Answer::Yes)
+        return;
+    cancelEdit();
+    m_model->removeRowAt(currentIndex().row());
+    if (!t->isEmpty()) moveTo(t->position());
+}
+
+void CommentsGridView::keyPressEvent(QKeyEvent* e)
+{
+    Tstrok* t = m_model->table();
+    if (t && state() != QAbstractItemView::EditingState) {
+        const int row = currentIndex().isValid() ? currentIndex().row() : -1;
+        if (e->key() == Qt::Key_Delete && (e->modifiers() & Qt::ControlModifier)) {
+            deleteCurrent();
+            return;
+        }
+        if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
+            m_model->insertRowAt(row < 0 ? 0 : row);
+            moveTo(t->position());
+            return;
+        }
+        // Down on the last row adds a row, as a data grid does; a blank row
+        // already there is used instead of adding another.
+        if (e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier && (t->isEmpty() || row == t->size() - 1)) {
+            if (t->isEmpty() || !isBlank(t->at(t->size() - 1))) m_model->appendEmptyRow();
+            moveLast();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(e);
+}
+
+// ---- DbNavigator --------------------------------------------------------
+
+DbNavigator::DbNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DBNavigator1"));
+    struct Spec {
+        const char* glyph;
+        const char* tip;
+        void (CommentsGridView::*slot)();
+    };
+    const Spec specs[kButtons] = {
+        {"|◀", "Первая запись", &CommentsGridView::moveFirst},
+        {"◀", "Предыдущая запись", &CommentsGridView::movePrior},
+        {"▶", "Следующая запись", &CommentsGridView::moveNext},
+        {"▶|", "Последняя запись", &CommentsGridView::moveLast},
+        {"▲", "Изменить запись", &CommentsGridView::editCurrent},
+        {"✔", "Сохранить изменения", &CommentsGridView::post},
+        {"✖", "Отменить изменения", &CommentsGridView::cancelEdit},
+        {"↻", "Обновить", &CommentsGridView::refresh},
+    };
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (int i = 0; i < kButtons; ++i) {
+        auto* b = new QToolButton(this);
+        b->setText(QString::fromUtf8(specs[i].glyph));
+        b->setToolTip(QString::fromUtf8(specs[i].tip));
+        b->setMinimumWidth(28);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, grid, specs[i].slot);
+        layout->addWidget(b);
+        m_buttons[i] = b;
+    }
+    layout->addStretch();
+}
+
+} // namespace vexoria

@@ -1,0 +1,35 @@
+#include "app/DiagramView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "platform/core/Diagram.h"
+
+namespace vexoria {
+
+DiagramView::DiagramView(const Diagram& diagram, QWidget* parent) : QWidget(parent), m_diagram(diagram)
+{
+    setObjectName(QStringLiteral("Idiag1"));
+    setGeometry(33, 0, Diagram::kWidth, Diagram::kStartHeight);
+}
+
+bool DiagramView::hasPicture() const
+{
+    return m_diagram.hasPicture();
+}
+
+void DiagramView::refresh()
+{
+    // Sized to the picture; without one the view keeps its last size.
+    if (m_diagram.hasPicture() && size() != m_diagram.image().size()) resize(m_diagram.image().size());
+    update();
+}
+
+void DiagramView::paintEvent(QPaintEvent* e)
+{
+    if (!m_diagram.hasPicture()) return;
+    QPainter p(this);
+    p.drawImage(e->rect(), m_diagram.image(), e->rect());
+}
+
+} // namespace vexoria

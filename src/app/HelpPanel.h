@@ -1,0 +1,21 @@
+#pragma once
+// Panel2, "О программе": how to use the program, and a button that closes it.
+#include <QFrame>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vexoria {
+
+class HelpPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit HelpPanel(QWidget* parent = nullptr);
+
+    QPlainTextEdit* Memo1;
+    QPushButton* Button1;
+
+    static QString helpText();
+};
+
+} // namespace vexoria

@@ -1,0 +1,64 @@
+#pragma once
+// Panel3, "Настройки": every setting of the program as a control. The stages
+// read ws.settings, which the window fills from here before each build; the
+// size fields stay free text, converted only where they are used.
+#include <QFrame>
+
+#include "platform/core/BuildContext.h"
+#include "platform/core/Settings.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vexoria {
+
+class SettingsPanel : public QFrame {
+    Q_OBJECT
+public:
+    // ctx keeps the seven size texts that "Вост стандарт" puts aside.
+    SettingsPanel(BuildContext& ctx, QWidget* parent = nullptr);
+
+    // The panel's values into s, leaving the values it does not show.
+    void toSettings(Settings& s) const;
+    void fromSettings(const Settings& s);
+
+    QLabel* title;
+    QLabel* sizesCaption;
+    QCheckBox* CheckBox1;
+    QCheckBox* CBcvet;
+    QCheckBox* CBprint;
+    QCheckBox* CBoch;
+    QCheckBox* CBotl;
+    QCheckBox* Cbdobkom;
+    QCheckBox* Cbpredkom;
+    QCheckBox* Cblegend;
+    QCheckBox* Cbraz;
+    QCheckBox* Cbpod;
+    QCheckBox* Cbanime;
+    QLineEdit* Evar;
+    QLineEdit* Eif;
+    QLineEdit* Efor;
+    QLineEdit* Ewhile;
+    QLineEdit* Eelse;
+    QLineEdit* Ebeg;
+    QLineEdit* Edlin;
+    QLineEdit* Esoed;
+    QLineEdit* Eani;
+    QPushButton* SBnast;
+    QPushButton* Button2;
+
+public slots:
+    // The factory sizes toggle: down puts the user's sizes aside and shows
+    // the factory ones, up brings the user's back.
+    void SBnastClick();
+
+signals:
+    void closeClicked();
+
+private:
+    BuildContext& m_ctx;
+};
+
+} // namespace vexoria

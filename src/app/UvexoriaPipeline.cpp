@@ -1,0 +1,291 @@
+// The window's commands: creation and closing, the build pipeline behind
+// "Схема", the tab rules and the settings panel's buttons.
+#include <exception>
+#include <new>
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScopedValueRollback>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/CommentsGrid.h"
+#include "app/DiagramView.h"
+#include "app/SettingsPanel.h"
+#include "app/Uvexoria.h"
+#include "pipeline/Pipeline.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/SettingsFile.h"
+#include "platform/core/TextCodec.h"
+
+namespace vexoria {
+
+namespace {
+const QString kNothingToShow = QStringLiteral("Нет ни кода ни Блок-схемы");
+}
+
+template <class F>
+void TMyform::runCommand(F&& f)
+{
+    try {
+        f();
+    } catch (const ConversionError& e) {
+        prompter().message(e.message());
+    } catch (const std::bad_alloc&) {
+        prompter().message(QStringLiteral("Недостаточно памяти для схемы"));
+    } catch (const std::exception& e) {
+        prompter().message(QString::fromLocal8Bit(e.what()));
+    }
+    Idiag1->refresh();
+    diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+}
+
+// ---- creation and closing ----------------------------------------------
+
+void TMyform::FormCreate()
+{
+    // The build context starts at its start values and the template table
+    // is filled: the workspace was made with the window.
+    loadSettingsFile(m_settingsPath, m_ws.settings);
+    applySettingsToControls();
+    ComboBox1->setVisible(Panel3->CBotl->isChecked());
+    m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
+    runCommand([this] { setTimerIntervalFromEani(); });
+}
+
+void TMyform::closeEvent(QCloseEvent* e)
+{
+    FormClose();
+    e->accept();
+}
+
+void TMyform::FormClose()
+{
+    syncSettingsFromControls();
+    m_ws.settings.myformtop = y();
+    m_ws.settings.myformleft = x();
+    // A path given at creation is the one file for both; otherwise the file
+    // goes where it can be written.
+    const QString path = m_settingsPathGiven ? m_settingsPath : settingsWritePath();
+    if (!saveSettingsFile(path, m_ws.settings))
+        prompter().message(QStringLiteral("Не удалось записать файл настроек %1").arg(path));
+}
+
+void TMyform::applySettingsToControls()
+{
+    const Settings& s = m_ws.settings;
+    Panel3->fromSettings(s);
+    // Two unset buttons are a state the group allows only when it is not
+    // exclusive for the moment of setting them.
+    m_queueChoice->setExclusive(false);
+    RadioButton1->setChecked(s.radiobutton1 && !s.radiobutton2);
+    RadioButton2->setChecked(s.radiobutton2);
+    m_queueChoice->setExclusive(true);
+    move(s.myformleft, s.myformtop);
+}
+
+void TMyform::syncSettingsFromControls()
+{
+    Panel3->toSettings(m_ws.settings);
+    m_ws.settings.radiobutton1 = RadioButton1->isChecked();
+    m_ws.settings.radiobutton2 = RadioButton2->isChecked();
+}
+
+void TMyform::setTimerIntervalFromEani()
+{
+    const int ms = toInt(Panel3->Eani->text());
+    // A negative interval cannot be a timer's; the timer keeps the one it has.
+    // 0 is kept: it means the timer does not tick.
+    if (ms >= 0) Timer1->setInterval(ms);
+}
+
+void TMyform::N2Click()
+{
+    m_ws.tvobject.close();
+    m_ws.tstrok.close();
+    close();
+    m_ws.ctx.unitLines.reset();
+}
+
+void TMyform::BitBtn4Click()
+{
+    N2Click();
+}
+
+void TMyform::Button2Click()
+{
+    Panel3->hide();
+    runCommand([this] { setTimerIntervalFromEani(); });
+}
+
+// ---- the build pipeline --------------------------------------------------
+
+void TMyform::BitBtn3Click()
+{
+    runCommand([this] { runPipeline(); });
+}
+
+void TMyform::runPipeline()
+{
+    BuildContext& c = m_ws.ctx;
+    syncSettingsFromControls();
+
+    // 1. The animation starts with every build when it is switched on (the
+    //    scrolling view is always double-buffered here).
+    if (Panel3->Cbanime->isChecked()) {
+        c.animOn = 1;
+        c.animStep = 0;
+    }
+    // 2, 3.
+    N23->menuAction()->setEnabled(true);
+    ScrollBox1->verticalScrollBar()->setValue(0);
+
+    if (c.gridShown == 1) {
+        // 4. The second press while the comments grid is on show: draw from
+        //    the table as the user left it, without classifying again.
+        hideCommentsGrid();
+    } else {
+        // 5.
+        c.sizingAbort = 0;
+        c.secondPartMode = 0;
+        c.thirdPartMode = 0;
+        m_ws.n15Visible = false;
+        if (c.fetchNext == 1) {
+            if (Clb1->isVisible()) Clb1->hide();
+            Apas();
+            c.fetchNext = 0;
+            if (RadioButton2->isChecked() || c.queueDone == 1) return;
+        }
+        m_ws.codeText = toCrLf(Rekod->toPlainText());
+        classifyCode(m_ws);
+        Idiag1->refresh();
+        if (Panel3->Cbpredkom->isChecked()) {
+            showCommentsGrid();
+            return;
+        }
+    }
+
+    // 6 to 8; sizing that stops the build has already switched the
+    // animation off. Part 1 of a chart built in parts is on show all the same.
+    const bool built = drawChart(m_ws);
+    showDiagramResult();
+    if (!built) return;
+    // 9, 10.
+    maximiseIfNormal();
+    c.fetchNext = c.ownCode != 1 ? 1 : 0;
+}
+
+void TMyform::showCommentsGrid()
+{
+    DBGrid1->raise();
+    DBGrid1->show();
+    DBGrid1->bindTable(&m_ws.tstrok);
+    DBNavigator1->show();
+    DBNavigator1->raise();
+    m_ws.ctx.gridShown = 1;
+}
+
+void TMyform::hideCommentsGrid()
+{
+    // A cell still being edited is stored, as leaving the grid does.
+    DBGrid1->post();
+    DBGrid1->unbind();
+    DBGrid1->lower();
+    DBGrid1->hide();
+    m_ws.ctx.gridShown = 0;
+    DBNavigator1->hide();
+}
+
+void TMyform::showDiagramResult()
+{
+    Idiag1->refresh();
+    diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    // The connections stage ends by showing the diagram; a build that drew
+    // nothing stays where it is.
+    if (m_ws.diagram.hasPicture()) showTab(tsdi);
+}
+
+void TMyform::Apas()
+{
+    // FIXME: the routine queue is not built yet; nothing is fetched.
+}
+
+void TMyform::BitBtn5Click()
+{
+    // FIXME: printing is not built yet.
+}
+
+// ---- tabs and window state ----------------------------------------------
+
+bool TMyform::editorHasLines() const
+{
+    return !Rekod->document()->isEmpty();
+}
+
+void TMyform::showTab(QWidget* page)
+{
+    const QScopedValueRollback<bool> guard(m_programSwitch, true);
+    pcontrol1->setCurrentWidget(page);
+}
+
+void TMyform::maximiseIfNormal()
+{
+    const Qt::WindowStates s = windowState();
+    if (!(s & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setWindowState(s | Qt::WindowMaximized);
+}
+
+void TMyform::setStateNormal()
+{
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void TMyform::pcontrol1Change()
+{
+    // The rules are tested one after the other, each on the tab that is
+    // active at that moment: a rule may switch back to the code tab, and the
+    // rules after it then see that tab.
+    runCommand([this] {
+        if (pcontrol1->currentWidget() == tsdi) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+
+        if (pcontrol1->currentWidget() == tscod) {
+            // The page markers are hidden here once they exist.
+            N23->menuAction()->setEnabled(false);
+            m_ws.ctx.animOn = 0;
+            m_ws.ctx.animStep = 0;
+            setStateNormal();
+        }
+
+        if (pcontrol1->currentWidget() == Totch) {
+            if (editorHasLines() || m_ws.diagram.hasPicture()) {
+                if (!m_ws.diagram.hasPicture()) runPipeline();
+                BitBtn5Click();
+            } else {
+                prompter().message(kNothingToShow);
+                showTab(tscod);
+                setStateNormal();
+            }
+        }
+
+        if (pcontrol1->currentWidget() == tsdi) {
+            if (!editorHasLines() && !m_ws.diagram.hasPicture()) {
+                prompter().message(kNothingToShow);
+                showTab(tscod);
+                setStateNormal();
+            } else if (!m_ws.diagram.hasPicture()) {
+                runPipeline();
+            }
+        }
+    });
+}
+
+} // namespace vexoria

@@ -1,0 +1,195 @@
+// The build as the "Схема" button runs it: what the window does around the
+// stages (the editor's text, the settings, the comments grid, the queue
+// branch, sizing that stops the build, maximising, bad settings).
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "app/CommentsGrid.h"
+#include "app/SettingsPanel.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+QStringList shownColumns(const CommentsGridView& grid)
+{
+    QStringList out;
+    const QHeaderView* h = grid.horizontalHeader();
+    for (int visual = 0; visual < h->count(); ++visual) {
+        const int logical = h->logicalIndex(visual);
+        if (!grid.isColumnHidden(logical))
+            out << grid.model()->headerData(logical, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    return out;
+}
+
+// A row the classifier would never make: its presence shows the table was
+// not classified again.
+StrokRow markerRow()
+{
+    StrokRow r;
+    r.stroka = QStringLiteral("added by hand");
+    r.comment = QStringLiteral("мой комментарий");
+    return r;
+}
+
+} // namespace
+
+TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStages)
+{
+    TMyform& f = open();
+    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\nend;\n"));
+    f.Panel3->Ebeg->setText(QStringLiteral("300"));
+    f.Panel3->Cblegend->setChecked(true);
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\n  x := 1;\r\nend;\r\n"));
+    EXPECT_EQ(ws().settings.ebeg, QStringLiteral("300"));
+    EXPECT_TRUE(ws().settings.cblegend);
+    EXPECT_TRUE(f.N23->menuAction()->isEnabled());
+    EXPECT_EQ(ws().ctx.animOn, 1);
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+}
+
+TEST_F(WindowTest, ABuildMaximisesANormalWindowOnlyAndTheShortcutRunsIt)
+{
+    TMyform& f = open();
+    f.Rekod->setPlainText(QStringLiteral("x := 1;"));
+    f.schemaShortcut->trigger();
+    EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+
+    f.setWindowState(Qt::WindowMinimized);
+    f.BitBtn3Click();
+    EXPECT_EQ(f.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowMinimized);
+}
+
+TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
+{
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    f.Panel3->Cbpredkom->setChecked(true);
+    ws().ctx.animOn = 0;
+
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().ctx.gridShown, 1);
+    EXPECT_TRUE(f.DBGrid1->isVisible());
+    EXPECT_TRUE(f.DBNavigator1->isVisible());
+    EXPECT_EQ(shownColumns(*f.DBGrid1), QStringList({"stroka", "obiect", "suslovie", "comment"}));
+    EXPECT_FALSE(ws().diagram.hasPicture());
+    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    EXPECT_FALSE(f.windowState() & Qt::WindowMaximized); // nothing drawn, nothing maximised
+    EXPECT_EQ(ws().ctx.animOn, 1);
+
+    // The user adds a row through the grid; the second press must keep it.
+    f.DBGrid1->strokModel()->appendEmptyRow();
+    const int added = ws().tstrok.size() - 1;
+    ws().tstrok.at(added) = markerRow();
+    ws().ctx.sizingAbort = 0;
+
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().ctx.gridShown, 0);
+    EXPECT_FALSE(f.DBGrid1->isVisible());
+    EXPECT_FALSE(f.DBNavigator1->isVisible());
+    EXPECT_EQ(f.DBGrid1->model()->rowCount(), 0); // unbound
+    ASSERT_GE(ws().tstrok.find([](const StrokRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), 0);
+    EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+
+    // The third press classifies again and shows the grid again.
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().ctx.gridShown, 1);
+    EXPECT_EQ(ws().tstrok.find([](const StrokRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
+}
+
+TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
+{
+    TMyform& f = open();
+    f.show();
+    f.Panel3->Cbpredkom->setChecked(true);
+    f.BitBtn3->click();
+    f.DBGrid1->strokModel()->appendEmptyRow();
+    f.DBGrid1->moveLast();
+    f.DBGrid1->setCurrentIndex(f.DBGrid1->model()->index(ws().tstrok.size() - 1, StrokModel::Comment));
+    f.DBGrid1->editCurrent();
+    QLineEdit* editor = f.DBGrid1->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("не потерять"));
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().tstrok.at(ws().tstrok.size() - 1).comment.str(), QStringLiteral("не потерять"));
+}
+
+TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
+{
+    TMyform& f = open();
+    f.Panel3->Cbpredkom->setChecked(true);
+    f.BitBtn3->click(); // the grid: the classifier ran, sizing has not
+    ASSERT_EQ(ws().ctx.gridShown, 1);
+    ASSERT_EQ(ws().ctx.animOn, 1);
+    // The length check refused the chart; the second press goes straight
+    // to sizing, which leaves the flag as it is.
+    ws().ctx.sizingAbort = 1;
+    ws().ctx.ownCode = 0;
+
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_FALSE(ws().diagram.hasPicture());
+    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(ws().ctx.fetchNext, 0); // step 10 did not run
+}
+
+TEST_F(WindowTest, InQueueModeEveryOtherPressFetchesWithPreviewAndEveryPressBuildsOtherwise)
+{
+    TMyform& f = open();
+    ws().ctx.ownCode = 0; // routines come from the queue
+    f.Rekod->setPlainText(QStringLiteral("x := 1;"));
+
+    f.BitBtn3->click(); // builds, and the next press fetches first
+    EXPECT_EQ(ws().ctx.fetchNext, 1);
+
+    ws().tstrok.append(markerRow());
+    ASSERT_TRUE(f.RadioButton2->isChecked()); // "Предпросмотр"
+    f.BitBtn3->click(); // fetches and stops
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    EXPECT_GE(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), 0);
+    f.BitBtn3->click(); // builds
+    EXPECT_EQ(ws().ctx.fetchNext, 1);
+
+    f.RadioButton1->setChecked(true); // "Построить сразу"
+    ws().tstrok.clear();
+    ws().tstrok.append(markerRow());
+    f.BitBtn3->click(); // fetches and builds
+    EXPECT_EQ(ws().ctx.fetchNext, 1);
+    EXPECT_EQ(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), -1);
+
+    ws().ctx.queueDone = 1;
+    ws().tstrok.append(markerRow());
+    f.BitBtn3->click(); // the queue had nothing more: stop after the fetch
+    EXPECT_GE(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), 0);
+}
+
+TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
+{
+    TMyform& f = open();
+    f.Rekod->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    f.Panel3->Edlin->setText(QStringLiteral("длинно"));
+    f.Panel3->Ebeg->setText(QStringLiteral("abc"));
+    f.BitBtn3->click();
+    // Which stage reads a size first is the stages' business; whatever was
+    // said names a bad value, and the window is still there.
+    for (const QString& m : prompter.messages())
+        EXPECT_TRUE(m.contains(QStringLiteral("длинно")) || m.contains(QStringLiteral("abc"))) << m.toStdString();
+    EXPECT_TRUE(f.BitBtn3->isEnabled());
+    f.Panel3->Edlin->setText(QStringLiteral("5500"));
+    f.Panel3->Ebeg->setText(QStringLiteral("260"));
+    const qsizetype before = prompter.messages().size();
+    f.BitBtn3->click();
+    EXPECT_EQ(prompter.messages().size(), before);
+}
