@@ -1,0 +1,172 @@
+// Where a chart that is too long is cut, and the parts that "Далее" draws.
+#include <gtest/gtest.h>
+
+#include "support/PrintTo.h"
+#include "RouteTable.h"
+#include "support/ScriptedPrompter.h"
+#include "layout/Adlin.h"
+#include "pipeline/Pipeline.h"
+
+namespace vexoria::test {
+namespace {
+
+CutCandidates candidates(std::initializer_list<int> noms)
+{
+    CutCandidates c{};
+    int i = 0;
+    for (int n : noms) c[static_cast<std::size_t>(i++)] = n;
+    return c;
+}
+
+TEST(CutSearch, TheFirstCandidateWithinTheWideningToleranceIsTaken)
+{
+    EXPECT_EQ(chooseCut(candidates({85, 103}), 100), 103); // 85 is not above 90
+    EXPECT_EQ(chooseCut(candidates({91, 101}), 100), 91);  // first in slot order, not nearest
+    EXPECT_EQ(chooseCut(candidates({60, 130}), 100), 130); // found at tolerance 31
+    EXPECT_EQ(chooseCut(candidates({1, 199}), 100), 0);    // never within share - 1
+    EXPECT_EQ(chooseCut(candidates({12}), 10), 0);         // a share of 10 has no tolerance to try
+    EXPECT_EQ(chooseCut(candidates({40}), 4), 40);         // below 10 the tolerance has no end
+    EXPECT_EQ(chooseCut(candidates({}), 4), 0);
+    // A slot after an empty one is never read.
+    CutCandidates gap = candidates({1});
+    gap[2] = 100;
+    EXPECT_EQ(chooseCut(gap, 100), 0);
+}
+
+TEST(CutSearch, CandidatesAreOutermostClosingRowsInOrder)
+{
+    RouteTable t;
+    t.block("header", 0, kRectX, 0);
+    t.block("while", 1, kWhileX, 100);
+    t.block("if", 2, kIfX, 200);
+    t.block("begin", 3, kRectX, 300);
+    t.close(4, "if", 2);
+    t.close(5, "while", 1);
+    t.block("for", 6, kRectX, 400);
+    t.block("begin", 7, kRectX, 500);
+    t.close(8, "for", 6);
+    t.block("end shema", 9, kEndX, 600);
+    const CutCandidates c = collectCutCandidates(t.ws.tstrok, 9, 4);
+    EXPECT_EQ(c[0], 5);
+    EXPECT_EQ(c[1], 8);
+    EXPECT_EQ(c[2], 0);
+}
+
+TEST(CutSearch, ACaseIsPassedOverWhole)
+{
+    // The walk jumps from a branch test to the case's closing row; with that
+    // row missing it jumps to the last row, so nothing inside or after the
+    // case becomes a candidate.
+    RouteTable t;
+    t.block("header", 0, kRectX, 0);
+    t.block("for", 1, kRectX, 100);
+    t.close(2, "for", 1);
+    t.block("case", 3, kIfX, 200);
+    StrokRow& test = t.block("if", 4, kIfX, 300);
+    test.stroka = "case";
+    t.close(5, "if", 4);
+    t.block("while", 6, kWhileX, 400);
+    t.close(7, "while", 6);
+    t.block("end shema", 8, kEndX, 500);
+    const CutCandidates c = collectCutCandidates(t.ws.tstrok, 8, 5);
+    EXPECT_EQ(c[0], 2);
+    EXPECT_EQ(c[1], 0);
+}
+
+// A workspace with a classified and sized routine whose chart is too long,
+// answered Yes.
+// The chart's length as sizing measures it (the y of its last block).
+int chartLength(const QString& code)
+{
+    Workspace ws;
+    ScriptedPrompter none;
+    ws.prompter = &none;
+    ws.settings.edlin = "10000000";
+    ws.codeText = code;
+    classifyCode(ws);
+    drawChart(ws);
+    int length = 0;
+    for (const StrokRow& r : ws.tstrok.rows()) length = std::max(length, val(r.y));
+    return length;
+}
+
+struct SplitBuild {
+    // parts: 2 or 3; the maximum length is set so that the chart needs them.
+    SplitBuild(const QString& code, int parts)
+    {
+        prompter.script(Answer::Yes);
+        ws.prompter = &prompter;
+        ws.settings.edlin = QString::number(chartLength(code) * 2 / (2 * parts - 1));
+        ws.codeText = code;
+        classifyCode(ws);
+        whole = drawChart(ws);
+    }
+    Workspace ws;
+    ScriptedPrompter prompter;
+    bool whole = true;
+};
+
+QString loops(int count)
+{
+    QString code = "procedure P;\r\nbegin\r\n";
+    for (int i = 0; i < count; ++i) code += "while a do\r\nbegin\r\nx := 1;\r\nend;\r\n";
+    return code + "end;\r\n";
+}
+
+TEST(CutSearch, ASingleLoopAroundEverythingCannotBeSplit)
+{
+    QString code = "procedure P;\r\nbegin\r\nwhile a do\r\nbegin\r\n";
+    for (int i = 0; i < 30; ++i) code += "if b then\r\nbegin\r\nx := 1;\r\nend;\r\n";
+    code += "end;\r\nend;\r\n";
+    SplitBuild b(code, 2);
+    EXPECT_FALSE(b.whole);
+    EXPECT_EQ(b.ws.ctx.sizingAbort, 1);
+    EXPECT_TRUE(b.prompter.messages().contains(QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс")))
+        << b.prompter.messages().join('|').toStdString();
+    EXPECT_EQ(b.ws.tstrelka.size(), 0);
+}
+
+TEST(CutSearch, TwoPartsAreDrawnOneAfterTheOther)
+{
+    SplitBuild b(loops(40), 2);
+    ASSERT_FALSE(b.whole);
+    ASSERT_EQ(b.ws.ctx.extraParts, 1) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.n15Visible);
+    EXPECT_GT(b.ws.ctx.firstCut, 0);
+    const int firstPart = b.ws.tstrelka.size();
+    EXPECT_GT(firstPart, 0);
+    // Every row of part 1 lies at or above the cut.
+    for (const StrelkaRow& r : b.ws.tstrelka.rows()) EXPECT_LE(val(r.nomobiect), b.ws.ctx.firstCut + 1);
+
+    N15Click(b.ws);
+    EXPECT_FALSE(b.ws.n15Visible);
+    EXPECT_EQ(b.ws.ctx.sizingAbort, 0);
+    EXPECT_EQ(b.ws.ctx.fetchNext, 1);
+    // Part 2 adds to the rows of part 1; its numbers start again at 1.
+    EXPECT_GT(b.ws.tstrelka.size(), firstPart);
+    int last = 0;
+    for (const StrelkaRow& r : b.ws.tstrelka.rows()) {
+        EXPECT_GE(val(r.n), last);
+        last = val(r.n);
+    }
+}
+
+TEST(CutSearch, ThreePartsTakeTwoPressesOfNext)
+{
+    SplitBuild b(loops(60), 3);
+    ASSERT_FALSE(b.whole);
+    ASSERT_EQ(b.ws.ctx.extraParts, 2) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.n15Visible);
+    EXPECT_LT(b.ws.ctx.firstCut, b.ws.ctx.secondCut);
+    const int afterOne = b.ws.tstrelka.size();
+    N15Click(b.ws);
+    EXPECT_TRUE(b.ws.n15Visible);
+    const int afterTwo = b.ws.tstrelka.size();
+    EXPECT_GT(afterTwo, afterOne);
+    N15Click(b.ws);
+    EXPECT_FALSE(b.ws.n15Visible);
+    EXPECT_GT(b.ws.tstrelka.size(), afterTwo);
+}
+
+} // namespace
+} // namespace vexoria::test
