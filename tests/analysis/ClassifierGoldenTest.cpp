@@ -1,0 +1,88 @@
+// Golden tables: every tests/data/analysis/NAME.pas is classified and its
+// table compared with NAME.rows (the classifier's table) and NAME.check.rows
+// (after the structure check). The expected tables were worked out by hand
+// from the classifier's rules, not copied from its output.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "analysis/TstrokDump.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/TextCodec.h"
+#include "support/PrintTo.h"
+#include "support/ScriptedPrompter.h"
+
+using namespace vexoria;
+
+namespace {
+
+const QString kDataDir = QStringLiteral(VEXORIA_TEST_DATA "/analysis");
+
+QString readText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+QString classifyDump(const QString& code, bool check)
+{
+    Workspace ws;
+    test::ScriptedPrompter prompter;
+    ws.prompter = &prompter;
+    ws.codeText = code;
+    classifyCode(ws);
+    TstrokDumpExtras extras;
+    if (!ws.reportTitle.isEmpty()) extras.title = ws.reportTitle;
+    if (check) {
+        ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
+        AprepareExecute(ws);
+        extras.blockCount = ws.ctx.blockCount;
+        if (!prompter.messages().isEmpty()) extras.warning = prompter.messages().first();
+    }
+    return dumpTstrok(ws.tstrok, extras);
+}
+
+// Line by line, so a failure names the first row that differs.
+void expectSameDump(const QString& expected, const QString& actual, const QString& what)
+{
+    const QStringList e = expected.split(u'\n');
+    const QStringList a = actual.split(u'\n');
+    for (int i = 0; i < std::min(e.size(), a.size()); ++i) {
+        if (e[i] != a[i]) {
+            ADD_FAILURE() << what.toStdString() << ": line " << i + 1 << " differs\n  expected: "
+                          << e[i].toStdString() << "\n  actual:   " << a[i].toStdString();
+            return;
+        }
+    }
+    EXPECT_EQ(e.size(), a.size()) << what.toStdString() << ": number of lines differs";
+}
+
+} // namespace
+
+TEST(ClassifierGolden, EveryRoutineMatchesItsHandDerivedTable)
+{
+    const QDir dir(kDataDir);
+    const QStringList inputs = dir.entryList({QStringLiteral("*.pas")}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(inputs.isEmpty()) << "no golden inputs in " << kDataDir.toStdString();
+    int compared = 0;
+    for (const QString& name : inputs) {
+        const QString base = dir.filePath(name.chopped(4));
+        QFile in(dir.filePath(name));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QString code = toCrLf(decodeCodeText(in.readAll()));
+        if (QFile::exists(base + QStringLiteral(".rows"))) {
+            expectSameDump(readText(base + QStringLiteral(".rows")), classifyDump(code, false), name);
+            ++compared;
+        }
+        if (QFile::exists(base + QStringLiteral(".check.rows"))) {
+            expectSameDump(readText(base + QStringLiteral(".check.rows")), classifyDump(code, true),
+                           name + QStringLiteral(" (check)"));
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 0);
+}

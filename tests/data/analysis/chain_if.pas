@@ -1,0 +1,6 @@
+begin
+  if a then
+    if b then
+      x := 1;
+  y := 2;
+end;

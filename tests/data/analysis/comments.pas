@@ -1,0 +1,5 @@
+// leading note
+x := 1; // заметка
+{ block
+  comment }
+y := 2;

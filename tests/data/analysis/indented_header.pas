@@ -1,0 +1,4 @@
+   function Sum(a, b: Integer): Integer;
+   begin
+     Result := a + b;
+   end;

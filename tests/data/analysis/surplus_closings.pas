@@ -1,0 +1,6 @@
+x := 1;
+end;
+end;
+end;
+end;
+end;
