@@ -66,8 +66,20 @@ long peakRssKb()
     return u.ru_maxrss;
 }
 
+// Text widths and pictures need a GUI application, never a display.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench_drawing";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+}
+
 void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 {
+    ensureApplication();
     ws.prompter = &prompter;
     ws.settings.edlin = QStringLiteral("1000000");
     ws.codeText = code;
@@ -76,6 +88,7 @@ void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 // Sizing and the drawing pass only, on the real picture.
 void BM_BlockPass(benchmark::State& state)
 {
+    ensureApplication();
     const QString code = longRoutine(static_cast<int>(state.range(0)));
     SilentPrompter prompter;
     int blocks = 0;
@@ -103,6 +116,7 @@ BENCHMARK(BM_BlockPass)->Arg(440)->Unit(benchmark::kMillisecond);
 // The whole build as the window runs it: classify, size, draw, connect.
 void BM_WholeChart(benchmark::State& state)
 {
+    ensureApplication();
     const QString code = longRoutine(static_cast<int>(state.range(0)));
     SilentPrompter prompter;
     int blocks = 0;
@@ -122,12 +136,4 @@ BENCHMARK(BM_WholeChart)->Arg(440)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
