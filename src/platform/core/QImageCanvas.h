@@ -23,9 +23,10 @@ namespace vexoria {
 class Diagram;
 
 // The diagram's image could not be made at its size (too large for memory).
+// Its text is the program's message for a chart too long for its picture.
 class PictureError : public std::runtime_error {
 public:
-    PictureError() : std::runtime_error("the diagram picture cannot be made at its size") {}
+    PictureError() : std::runtime_error("Длинна превышенна ") {}
 };
 
 class QImageCanvas : public Canvas {
