@@ -1,4 +1,7 @@
 // Where a chart that is too long is cut, and the parts that "Далее" draws.
+#include <algorithm>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "support/PrintTo.h"
@@ -75,6 +78,35 @@ TEST(CutSearch, ACaseIsPassedOverWhole)
 
 // A workspace with a classified and sized routine whose chart is too long,
 // answered Yes.
+TEST(CutSearch, RandomTablesGiveCandidatesInOrder)
+{
+    std::mt19937 rng(4242);
+    for (int round = 0; round < 200; ++round) {
+        RouteTable t;
+        const int count = 1 + static_cast<int>(rng() % 80);
+        t.block("header", 0, kRectX, 0);
+        for (int nom = 1; nom <= count; ++nom) {
+            if (rng() % 3 == 0) {
+                t.close(nom, rng() % 5 ? "if" : "case", static_cast<int>(rng() % (nom + 1)));
+            } else {
+                StrokRow& r = t.block(rng() % 2 ? "if" : "case", nom, kIfX, nom * 100);
+                if (rng() % 6 == 0) r.stroka = "case";
+            }
+        }
+        const int share = static_cast<int>(rng() % 40);
+        const CutCandidates c = collectCutCandidates(t.ws.tstrok, count, share);
+        // Each candidate lies after the one before it; empty slots stay at the end.
+        for (int k = 1; k < kCutSlots; ++k) {
+            if (c[static_cast<std::size_t>(k)] == 0) continue;
+            EXPECT_GT(c[static_cast<std::size_t>(k)], c[static_cast<std::size_t>(k - 1)]);
+        }
+        const int cut = chooseCut(c, share);
+        if (cut) {
+            EXPECT_NE(std::find(c.begin(), c.end(), cut), c.end());
+        }
+    }
+}
+
 // The chart's length as sizing measures it (the y of its last block).
 int chartLength(const QString& code)
 {
