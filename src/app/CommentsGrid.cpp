@@ -322,6 +322,7 @@ void CommentsGridView::keyPressEvent(QKeyEvent* e)
 DbNavigator::DbNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DBNavigator1"));
+    setAutoFillBackground(true);
     struct Spec {
         const char* glyph;
         const char* tip;
