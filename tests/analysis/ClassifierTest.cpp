@@ -161,6 +161,35 @@ TEST(Classifier, CaseBranchesEdgeForms)
     EXPECT_TRUE(joined);
 }
 
+TEST(Classifier, CaseBodiesAndOneLineBlocks)
+{
+    // A case inside a begin..end branch body is not scanned for branches.
+    auto r = classify(lines({"begin", "case a of", "  1: begin", "    case b of", "      2: x;", "    end;", "  end;",
+                             "end;", "end;"}));
+    EXPECT_EQ(countKind(*r, "if"), 1);
+    EXPECT_EQ(countKind(*r, "case"), 2);
+    bool innerBranchIsText = false;
+    for (const StrokRow& row : r->rows())
+        if (row.stroka == "2: x;" && row.isText()) innerBranchIsText = true;
+    EXPECT_TRUE(innerBranchIsText);
+    // begin, statements and end; on one line: a one-line branch.
+    r = classify(lines({"begin", "case a of", "  1: begin x; end;", "end;", "end;"}));
+    bool oneLine = false;
+    for (const StrokRow& row : r->rows())
+        if (row.stroka == "begin x; end;" && row.isText()) oneLine = true;
+    EXPECT_TRUE(oneLine);
+}
+
+TEST(Classifier, TextStartingWithAnIfHeadOpensAChain)
+{
+    // condEnd starts at 0, so the first head is within 5 characters of it:
+    // the chain's "end;" brings one closing row of its own.
+    auto r = classify(lines({"if a then", "  x := 1;", "end;"}));
+    EXPECT_EQ(countKind(*r, "end"), 2);
+    // The first row is never examined as an opener: no begin for that if.
+    EXPECT_EQ(countKind(*r, "begin"), 0);
+}
+
 TEST(Classifier, TextCutOffInsideEveryRuleEndsTheScan)
 {
     const char* const tails[] = {"if a",        "if a then",    "goto",         "goto 10",    "case x of",
