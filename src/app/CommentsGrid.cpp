@@ -323,12 +323,12 @@ DbNavigator::DbNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("DBNavigator1"));
     setAutoFillBackground(true);
-    struct Spec {
+    struct ButtonDef {
         const char* glyph;
         const char* tip;
         void (CommentsGridView::*slot)();
     };
-    const Spec specs[kButtons] = {
+    const ButtonDef defs[kButtons] = {
         {"|◀", "Первая запись", &CommentsGridView::moveFirst},
         {"◀", "Предыдущая запись", &CommentsGridView::movePrior},
         {"▶", "Следующая запись", &CommentsGridView::moveNext},
@@ -343,11 +343,11 @@ DbNavigator::DbNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(pare
     layout->setSpacing(0);
     for (int i = 0; i < kButtons; ++i) {
         auto* b = new QToolButton(this);
-        b->setText(QString::fromUtf8(specs[i].glyph));
-        b->setToolTip(QString::fromUtf8(specs[i].tip));
+        b->setText(QString::fromUtf8(defs[i].glyph));
+        b->setToolTip(QString::fromUtf8(defs[i].tip));
         b->setMinimumWidth(28);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, grid, specs[i].slot);
+        connect(b, &QToolButton::clicked, grid, defs[i].slot);
         layout->addWidget(b);
         m_buttons[i] = b;
     }

@@ -175,7 +175,7 @@ void TMyform::runPipeline()
     }
 
     // 6 to 8; sizing that stops the build has already switched the
-    // animation off. Part 1 of a chart built in parts is on show all the same.
+    // animation off. The first part of a chart built in parts shows all the same.
     const bool built = drawChart(m_ws);
     showDiagramResult();
     if (!built) return;
