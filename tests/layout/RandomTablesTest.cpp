@@ -1,0 +1,79 @@
+// Tables no classifier would make, and settings no one should type: sizing,
+// drawing and the legend must end and stay inside the table and the picture.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ChartBuilder.h"
+#include "pipeline/Stages.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/QImageCanvas.h"
+
+namespace vexoria::test {
+namespace {
+
+const char* const kObiects[] = {"var", "if", "while", "case", "goto", "for", "repeat", "else", "begin",
+                                "with", "until", "procces", "end shema", "header", "mylabel", "break",
+                                "exit", "try", "except", "end", "", "If", "case "};
+const char* const kLimits[] = {"260", "1", "0", "-40", "5", "100000", " 30 ", "x"};
+
+QString randomText(std::mt19937& rng)
+{
+    const int n = static_cast<int>(rng() % 60);
+    QString s;
+    for (int i = 0; i < n; ++i) s += QChar(static_cast<char16_t>(u' ' + rng() % 95));
+    if (rng() % 7 == 0) s = QStringLiteral("case");
+    return s;
+}
+
+TEST(RandomTables, EveryStageEndsWithoutFault)
+{
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 300; ++round) {
+        ChartBuilder c;
+        c.ws.settings.cbcvet = rng() % 2;
+        c.ws.settings.cblegend = rng() % 2;
+        c.ws.settings.cbdobkom = rng() % 2;
+        auto limit = [&] { return QString::fromLatin1(kLimits[rng() % std::size(kLimits)]); };
+        c.ws.settings.evar = limit();
+        c.ws.settings.eif = limit();
+        c.ws.settings.efor = limit();
+        c.ws.settings.ewhile = limit();
+        c.ws.settings.eelse = limit();
+        c.ws.settings.ebeg = limit();
+        c.ws.settings.edlin = rng() % 3 ? QStringLiteral("100000") : limit();
+        const int rows = static_cast<int>(rng() % 40);
+        for (int i = 0; i < rows; ++i) {
+            StrokRow r;
+            const char* o = kObiects[rng() % std::size(kObiects)];
+            if (*o) r.obiect = o;
+            if (rng() % 4) r.uslovie = rng() % 5 != 0;
+            r.stroka = randomText(rng);
+            r.suslovie = randomText(rng);
+            if (rng() % 3 == 0) r.comment = randomText(rng);
+            c.add(r);
+        }
+        c.ws.ctx.colourIndex = static_cast<int>(rng() % 40) - 10;
+        c.ws.ctx.firstCut = static_cast<int>(rng() % 40);
+        c.ws.ctx.secondCut = static_cast<int>(rng() % 40);
+        c.ws.ctx.extraParts = static_cast<int>(rng() % 3);
+        c.ws.ctx.secondPartMode = rng() % 4 == 0;
+        c.ws.ctx.thirdPartMode = rng() % 6 == 0;
+        const bool onImage = round % 5 == 0;
+        if (onImage) c.ws.canvasOverride = nullptr;
+        for (int k = 0; k < 4; ++k) c.prompter.script(rng() % 2 ? Answer::No : Answer::Cancel);
+        try {
+            ArazmerExecute(c.ws);
+            AshemaExecute(c.ws);
+            AlegendExecute(c.ws);
+        } catch (const ConversionError&) {
+            // A bad or zero limit stops the build; that is its answer.
+        } catch (const PictureError&) {
+            // A picture too large (or of no height) for the chart.
+        }
+        EXPECT_EQ(c.ws.tstrok.size(), rows);
+    }
+}
+
+} // namespace
+} // namespace vexoria::test
