@@ -142,6 +142,10 @@ bool Router::stepOn()
     return true;
 }
 
+// One row on, then on while the row is no block row; at the end of the table
+// it stays on the last row. From a construct's closing row this lands on the
+// first block after the construct (the row right after the closing row when
+// that is a block): that is where every construct's follower is taken from.
 bool Router::advance(bool* loopEndPassed)
 {
     auto note = [&] {
