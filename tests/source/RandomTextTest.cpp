@@ -69,7 +69,6 @@ QString tableFault(const Workspace& ws)
         if (!r.filtr) return QString("row %1 has a kind but no filtr").arg(*r.n);
         if (!filtrs.insert(*r.filtr).second) return QString("filtr %1 twice").arg(*r.filtr);
     }
-    if (ws.tstrok.isEmpty()) return {};
     if (endShema != 1) return QString("%1 end shema rows").arg(endShema);
     if (ws.ctx.blockCount != blocks) return QString("blockCount %1 for %2 kinds").arg(ws.ctx.blockCount).arg(blocks);
     if (!filtrs.empty() && (*filtrs.begin() != 0 || *filtrs.rbegin() != blocks - 1)) return "filtr is not 0..blockCount-1";
