@@ -66,6 +66,41 @@ TEST(CaseStatements, ConditionEndingABranchRecordsOnlyTheLabelPlace)
     EXPECT_TRUE(rows.contains("5 10 350,510 20,510"));
 }
 
+TEST(CaseStatements, LoopsEndingABranchExitIntoTheCollector)
+{
+    for (const bool isFor : {false, true}) {
+        SCOPED_TRACE(isFor ? "for" : "while");
+        RouteTable t;
+        t.block("header", 0, kRectX, 0);
+        t.block("case", 1, kIfX, 100);
+        caseTest(t, 2, 200);
+        if (isFor)
+            t.block("for", 3, kRectX, 300);
+        else
+            t.block("while", 3, kWhileX, 300);
+        t.block("begin", 4, kRectX, 400);
+        t.close(5, isFor ? "for" : "while", 3);
+        t.close(6, "if", 2);
+        caseTest(t, 7, 500);
+        t.block("begin", 8, kRectX, 600);
+        t.close(9, "if", 7);
+        t.close(10, "case", 1);
+        t.block("procces", 11, kRectX, 700);
+        t.block("end shema", 12, kEndX, 800);
+        t.route();
+        // No exit through a left lane; the exit ends on the collector with a
+        // left head, and a while records only where its label stands.
+        EXPECT_TRUE(t.ofKind(isFor ? 4 : 5).empty());
+        const auto exits = t.ofKind(10);
+        ASSERT_FALSE(exits.empty());
+        const int lx = isFor ? 325 : 288;
+        EXPECT_EQ(RouteTable::describe(exits[0]), isFor ? "4 10 325,340 20,340" : "4 10 120,325");
+        EXPECT_TRUE(t.drew(QStringLiteral("polyline %1,340 20,340").arg(lx)));
+        EXPECT_TRUE(t.drew("polyline 40,330 20,340 40,350"));
+        EXPECT_TRUE(t.drew(R"(text 120,322 "Выход "Нет"")"));
+    }
+}
+
 TEST(CaseStatements, BranchesAfterANestedCaseExitIntoItsCollector)
 {
     RouteTable t;
