@@ -76,11 +76,20 @@ TEST(ImageCanvas, PolygonIsFilledWithTheBrushAndPenSetsTheOutline)
     EXPECT_EQ(img.pixel(50, 90), qRgb(0, 0, 255));
     EXPECT_FALSE(ink(img, 12, 12));
 
+    // A one-pixel line leaves out its end point.
+    c.polyline({QPoint(100, 70), QPoint(200, 70)});
+    EXPECT_TRUE(ink(img, 100, 70));
+    EXPECT_TRUE(ink(img, 199, 70));
+    EXPECT_FALSE(ink(img, 200, 70));
+
     c.setPenStyle(PenStyle::Dash);
     c.polyline({QPoint(100, 5), QPoint(300, 5)});
-    const int dashed = inkIn(img, QRect(100, 5, 200, 1));
-    EXPECT_GT(dashed, 60);
-    EXPECT_LT(dashed, 190);
+    // Dashes of 18 with gaps of 6.
+    EXPECT_EQ(inkIn(img, QRect(100, 5, 24, 1)), 18);
+    EXPECT_EQ(inkIn(img, QRect(100, 5, 48, 1)), 36);
+    c.setPenStyle(PenStyle::Dot);
+    c.polyline({QPoint(100, 8), QPoint(160, 8)});
+    EXPECT_EQ(inkIn(img, QRect(100, 8, 60, 1)), 30);
 }
 
 TEST(ImageCanvas, TextIsOpaqueAndBlack)

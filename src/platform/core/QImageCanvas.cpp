@@ -16,16 +16,6 @@ QColor toQColor(Colour c)
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-Qt::PenStyle toQtStyle(PenStyle s)
-{
-    switch (s) {
-    case PenStyle::Dash: return Qt::DashLine;
-    case PenStyle::Dot: return Qt::DotLine;
-    case PenStyle::Solid: break;
-    }
-    return Qt::SolidLine;
-}
-
 QPolygon toPolygon(const std::vector<QPoint>& points)
 {
     QPolygon p;
@@ -78,11 +68,18 @@ void QImageCanvas::setBrushColour(Colour colour)
 }
 
 // One painter per call: the image may be removed or replaced between calls.
+// The pen follows the bitmap canvas the chart was drawn for: a one-pixel line
+// leaves out its end point, a wider one has round ends and joins, and dashes
+// and dots are 18 on / 6 off and 3 on / 3 off (in pen widths).
 void QImageCanvas::preparePainter(QPainter& p) const
 {
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QBrush(toQColor(m_penColour)), m_penWidth < 1 ? 1 : m_penWidth, toQtStyle(m_penStyle),
-                  Qt::SquareCap, Qt::MiterJoin));
+    const int width = m_penWidth < 1 ? 1 : m_penWidth;
+    QPen pen(QBrush(toQColor(m_penColour)), width, Qt::SolidLine, width == 1 ? Qt::FlatCap : Qt::RoundCap,
+             width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    if (m_penStyle == PenStyle::Dash) pen.setDashPattern({18, 6});
+    else if (m_penStyle == PenStyle::Dot) pen.setDashPattern({3, 3});
+    p.setPen(pen);
     p.setBrush(toQColor(m_brushColour));
 }
 
