@@ -122,7 +122,8 @@ private:
     template <class F>
     void runCommand(F&& f);
 
-    // The window's text as the classifier reads it.
+    // The editor's text as the classifier reads it: lines joined by CR LF.
+    QString editorText() const;
     bool editorHasLines() const;
     void syncSettingsFromControls();
     void applySettingsToControls();

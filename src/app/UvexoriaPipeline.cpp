@@ -165,7 +165,7 @@ void TMyform::runPipeline()
             c.fetchNext = 0;
             if (RadioButton2->isChecked() || c.queueDone == 1) return;
         }
-        m_ws.codeText = toCrLf(Rekod->toPlainText());
+        m_ws.codeText = editorText();
         classifyCode(m_ws);
         Idiag1->refresh();
         if (Panel3->Cbpredkom->isChecked()) {
@@ -225,6 +225,16 @@ void TMyform::BitBtn5Click()
 }
 
 // ---- tabs and window state ----------------------------------------------
+
+QString TMyform::editorText() const
+{
+    // The raw text keeps what the user typed: toPlainText() would turn a
+    // non-breaking space into a blank, which the classifier must not see as
+    // one. Paragraph and line separators are the editor's line breaks.
+    QString text = Rekod->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return toCrLf(text);
+}
 
 bool TMyform::editorHasLines() const
 {

@@ -46,11 +46,11 @@ StrokRow markerRow()
 TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStages)
 {
     TMyform& f = open();
-    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\nend;\n"));
+    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
     f.Panel3->Ebeg->setText(QStringLiteral("300"));
     f.Panel3->Cblegend->setChecked(true);
     f.BitBtn3->click();
-    EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\n  x := 1;\r\nend;\r\n"));
+    EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\n  x := 1;\u00A0{ как есть }\r\nend;\r\n"));
     EXPECT_EQ(ws().settings.ebeg, QStringLiteral("300"));
     EXPECT_TRUE(ws().settings.cblegend);
     EXPECT_TRUE(f.N23->menuAction()->isEnabled());

@@ -1,6 +1,7 @@
 // shema.ini written for real into a temporary folder and read back.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -204,4 +205,12 @@ TEST_F(SettingsFileTest, SavingOverAnOldFileKeepsItsOtherLines)
 TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReported)
 {
     EXPECT_FALSE(saveSettingsFile(dir.filePath("no/such/folder/shema.ini"), Settings{}));
+}
+
+TEST(SettingsFileLocation, TheFileLivesBesideTheProgramWhereThatFolderCanBeWritten)
+{
+    // The tests run from the build folder, which can be written.
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("shema.ini"));
+    EXPECT_EQ(settingsWritePath(), beside);
+    EXPECT_EQ(settingsReadPath(), beside);
 }
