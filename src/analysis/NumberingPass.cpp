@@ -31,7 +31,9 @@ public:
     }
 
     void run();
-    std::vector<StrokRow> takeRows();
+    // Appends the added rows behind the scanned ones and returns the indices
+    // of the rows still in the table, in n order.
+    std::vector<int> finish();
 
 private:
     StrokRow& row(int i) { return m_rows[static_cast<std::size_t>(i)]; }
@@ -223,23 +225,28 @@ void NumberingWalk::run()
     }
 }
 
-std::vector<StrokRow> NumberingWalk::takeRows()
+std::vector<int> NumberingWalk::finish()
 {
-    std::vector<StrokRow> out;
-    out.reserve(m_rows.size() + m_added.size());
+    std::vector<int> kept;
+    kept.reserve(m_rows.size() + m_added.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (!m_deleted[i]) out.push_back(std::move(m_rows[i]));
-    for (StrokRow& r : m_added) out.push_back(std::move(r));
-    return out;
+        if (!m_deleted[i]) kept.push_back(static_cast<int>(i));
+    for (StrokRow& r : m_added) {
+        kept.push_back(static_cast<int>(m_rows.size()));
+        m_rows.push_back(std::move(r));
+    }
+    m_added.clear();
+    return kept;
 }
 
 // The cleaning walk, backwards in nom order: a begin directly followed by a
 // block or closing row holds no text lines and goes; so do the rows left over
 // from a comment after a keyword (" /", "    /"). Their comments move to the
-// row before. Rows are linked both ways so that every delete is O(1).
-void cleanRows(std::vector<StrokRow>& rows)
+// row before. order holds the rows' indices in nom order; the walk links them
+// both ways so that every delete is O(1), and leaves the kept ones in order.
+void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
 {
-    const int count = static_cast<int>(rows.size());
+    const int count = static_cast<int>(order.size());
     if (count < 2) return;
     std::vector<int> prev(static_cast<std::size_t>(count));
     std::vector<int> next(static_cast<std::size_t>(count));
@@ -249,7 +256,7 @@ void cleanRows(std::vector<StrokRow>& rows)
         next[static_cast<std::size_t>(i)] = i + 1 < count ? i + 1 : -1;
     }
     int first = 0;
-    auto at = [&](int i) -> StrokRow& { return rows[static_cast<std::size_t>(i)]; };
+    auto at = [&](int i) -> StrokRow& { return rows[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]; };
     auto P = [&](int i) { return prev[static_cast<std::size_t>(i)]; };
     auto N = [&](int i) { return next[static_cast<std::size_t>(i)]; };
     // Deletes row i; returns the row the cursor stands on afterwards: the
@@ -271,9 +278,9 @@ void cleanRows(std::vector<StrokRow>& rows)
     int cur = count - 1;
     // The walk ends when it has reached the first row.
     while (cur >= 0 && cur != first) {
-        const QString remembered = at(cur).obiect.str();
+        const bool followedByKind = !at(cur).obiect.str().isEmpty();
         cur = P(cur);
-        if (at(cur).obiect == "begin" && !remembered.isEmpty()) {
+        if (followedByKind && at(cur).obiect == "begin") {
             moveCommentBack(cur);
             cur = remove(cur);
             if (cur >= 0 && N(cur) >= 0) cur = N(cur);
@@ -287,11 +294,11 @@ void cleanRows(std::vector<StrokRow>& rows)
         }
     }
 
-    std::vector<StrokRow> kept;
-    kept.reserve(rows.size());
+    std::vector<int> kept;
+    kept.reserve(order.size());
     for (int i = 0; i < count; ++i)
-        if (!gone[static_cast<std::size_t>(i)]) kept.push_back(std::move(at(i)));
-    rows = std::move(kept);
+        if (!gone[static_cast<std::size_t>(i)]) kept.push_back(order[static_cast<std::size_t>(i)]);
+    order = std::move(kept);
 }
 
 // The characters of the header row's text before the first blank or ";".
@@ -308,50 +315,64 @@ std::optional<QString> numberRows(ScanState& s, Tstrok& table)
 {
     NumberingWalk walk(s.rows, s.rowCounter);
     walk.run();
-    std::vector<StrokRow> rows = walk.takeRows();
-    s.rows.clear();
+    std::vector<int> order = walk.finish();
+    std::vector<StrokRow>& rows = s.rows;
 
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const StrokRow& a, const StrokRow& b) { return compareKeys(a.nom, b.nom) < 0; });
-    cleanRows(rows);
+    // The rows stay where they are; only their order is sorted and cleaned.
+    auto byNom = [&](int a, int b) {
+        return compareKeys(rows[static_cast<std::size_t>(a)].nom, rows[static_cast<std::size_t>(b)].nom) < 0;
+    };
+    std::stable_sort(order.begin(), order.end(), byNom);
+    cleanRows(rows, order);
 
     std::optional<QString> title;
-    if (!rows.empty() && !val(rows.front().uslovie)) {
-        const QString word = headerWord(rows.front().stroka.str());
+    if (!order.empty()) {
+        const StrokRow& top = rows[static_cast<std::size_t>(order.front())];
+        const QString word = val(top.uslovie) ? QString() : headerWord(top.stroka.str());
         if (word == u"procedure" || word == u"function") {
-            title = QStringLiteral("Блок-Схема ") + rows.front().stroka.str();
+            title = QStringLiteral("Блок-Схема ") + top.stroka.str();
             StrokRow header;
             header.n = s.rowCounter + 1;
             header.nom = 0;
             header.obiect = "header";
             header.uslovie = true;
-            rows.insert(rows.begin(), std::move(header));
+            rows.push_back(std::move(header));
+            order.insert(order.begin(), static_cast<int>(rows.size()) - 1);
         }
     }
 
     if (s.gotoCount > 0) {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const StrokRow& a, const StrokRow& b) { return compareKeys(a.n, b.n) < 0; });
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return compareKeys(rows[static_cast<std::size_t>(a)].n, rows[static_cast<std::size_t>(b)].n) < 0;
+        });
         // A goto whose label was not found takes the target of the goto
         // recorded before it.
+        auto& targets = s.gotoTargets;
         for (int k = 0; k + 1 < s.gotoCount; ++k) {
-            auto& t = s.gotoTargets;
-            if (t[static_cast<std::size_t>(k + 1)] == 0) t[static_cast<std::size_t>(k + 1)] = t[static_cast<std::size_t>(k)];
+            if (targets[static_cast<std::size_t>(k + 1)] == 0)
+                targets[static_cast<std::size_t>(k + 1)] = targets[static_cast<std::size_t>(k)];
         }
         for (int k = 0; k < s.gotoCount; ++k) {
             const int n = s.gotoRows[static_cast<std::size_t>(k)];
-            auto it = std::lower_bound(rows.begin(), rows.end(), n,
-                                       [](const StrokRow& r, int value) { return val(r.n) < value; });
-            if (it == rows.end() || val(it->n) != n) continue;
-            it->no = s.gotoTargets[static_cast<std::size_t>(k)];
-            it->endobiect = QStringLiteral("goto") + QString::number(k);
+            auto it = std::lower_bound(order.begin(), order.end(), n, [&](int i, int value) {
+                return val(rows[static_cast<std::size_t>(i)].n) < value;
+            });
+            if (it == order.end()) continue;
+            StrokRow& row = rows[static_cast<std::size_t>(*it)];
+            if (val(row.n) != n) continue;
+            row.no = targets[static_cast<std::size_t>(k)];
+            row.endobiect = QStringLiteral("goto") + QString::number(k);
         }
     }
 
+    std::vector<StrokRow> finished;
+    finished.reserve(order.size());
+    for (int i : order) finished.push_back(std::move(rows[static_cast<std::size_t>(i)]));
     table.open();
     table.clear();
-    for (StrokRow& r : rows) table.append(std::move(r));
+    table.rows() = std::move(finished);
     table.first();
+    rows.clear();
     return title;
 }
 

@@ -88,11 +88,10 @@ struct ScanState {
     StrokRow& makeRow()
     {
         ++rowCounter;
-        StrokRow r;
+        StrokRow& r = rows.emplace_back();
         r.n = rowCounter;
         r.nom = rowCounter;
-        rows.push_back(std::move(r));
-        return rows.back();
+        return r;
     }
     StrokRow& makeBlock(const QString& obiect)
     {
@@ -120,6 +119,9 @@ struct ScanState {
 inline ScanState::ScanState(const QString& text, Tvobject& templates)
     : codeText(text), len(static_cast<int>(text.size())), tvobject(templates)
 {
+    // About one row per line; growing the table row by row would move every
+    // row many times over.
+    rows.reserve(static_cast<std::size_t>(text.count(kCR)) + 16);
 }
 
 } // namespace vexoria::scan

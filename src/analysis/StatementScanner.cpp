@@ -407,7 +407,7 @@ Resume mainStep(ScanState& s)
     if (isKeywordDelimiter(s.c()) && s.word.size() <= 10) {
         s.elseRescan = false;
         s.key = s.word.isEmpty() ? QString() : s.word.chopped(1);
-        if (locateTemplate(s.tvobject, s.key)) return keyword(s);
+        if (s.key.size() <= kLongestKeyword && locateTemplate(s.tvobject, s.key)) return keyword(s);
     }
     return Resume::StepForward;
 }

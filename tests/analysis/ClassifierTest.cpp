@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <iostream>
 #include <memory>
 #include <random>
 #include <set>
@@ -214,7 +215,8 @@ TEST(Classifier, TextCutOffInsideEveryRuleEndsTheScan)
 
 TEST(Classifier, JunkNeverCrashesOrHangs)
 {
-    std::mt19937 rng(20261209);
+    // Fixed texts by default; --gtest_shuffle --gtest_random_seed=N gives others.
+    std::mt19937 rng(20261209u + static_cast<unsigned>(::testing::UnitTest::GetInstance()->random_seed()));
     const QString alphabet = QStringLiteral(" \r\n\t;:/{}()'[]=.,abcdefghinoprstuwxy0123456789БвЁ\u0000");
     const char* const words[] = {"begin", "end;", "end", "end ", "else", "if ", " then", "case ", " of",
                                  "goto ", "repeat", "until ", "for ", " do", "while ", "try", "except",
@@ -309,5 +311,9 @@ TEST(Classifier, TenThousandLineRoutineIsFast)
         best = std::min(best, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start));
         EXPECT_EQ(countKind(*r, "for"), 1000);
     }
+    std::cout << "classify and check of 10,000 lines: " << best.count() << " ms\n";
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+    // Well under 100 ms on an idle machine; the margin is for a busy one.
     EXPECT_LT(best.count(), 500) << "10,000 lines took " << best.count() << " ms";
+#endif
 }
