@@ -276,7 +276,10 @@ void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
     };
 
     int cur = count - 1;
-    // The walk ends when it has reached the first row.
+    // The walk ends when it has reached the first row: that row is looked at
+    // once, with the kind of the row after it, never with its own. So a
+    // routine without header that starts with "begin" and text keeps its
+    // begin. A removed first row has no row before it to take its comment.
     while (cur >= 0 && cur != first) {
         const bool followedByKind = !at(cur).obiect.str().isEmpty();
         cur = P(cur);

@@ -304,6 +304,7 @@ void endBlank(ScanState& s)
         s.pos = remembered;
         return;
     }
+    // The rest of the line, or of the text when no line break follows.
     while (!s.atEnd() && s.c() != kCR) {
         s.word += ScanState::lower(s.c());
         ++s.pos;
@@ -315,7 +316,9 @@ void endBlank(ScanState& s)
 
 // Run when stepping on after an "else" block: when the rest of the line is
 // exactly one keyword ("else begin"), the CR after it must delimit that
-// keyword instead of ending the line.
+// keyword instead of ending the line. The read stops at the end of the text
+// too, and after ten characters, which no keyword has: reading on could not
+// change the answer, and "else else else ..." stays linear.
 void elseLookahead(ScanState& s)
 {
     const int remembered = s.pos;
@@ -357,8 +360,8 @@ Resume mainStep(ScanState& s)
 
     if (s.pos >= 1 && !s.atEnd() && s.c() != kLF) s.word += ScanState::lower(s.c());
 
-    // Line comment. At the start of a line it leaves no word; after code the
-    // word keeps the first "/".
+    // Line comment, up to the CR or the end of the text. At the start of a
+    // line it leaves no word; after code the word keeps the first "/".
     if (s.c() == u'/' && s.ch(s.pos + 1) == u'/') {
         ++s.pos;
         s.pendingComment.clear();
