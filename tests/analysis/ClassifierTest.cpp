@@ -181,6 +181,18 @@ TEST(Classifier, CaseBodiesAndOneLineBlocks)
     EXPECT_TRUE(oneLine);
 }
 
+TEST(Classifier, RoutineWithoutHeaderKeepsItsFirstBegin)
+{
+    // The cleaning walk stops on the first row: a begin that holds text stays,
+    // one followed by a block goes.
+    auto r = classify(lines({"begin", "  x := 1;", "end;"}));
+    ASSERT_GE(r->rows().size(), 1u);
+    EXPECT_EQ(r->rows()[0].obiect.str(), "begin");
+    r = classify(lines({"begin", "  while a do", "    x := 1;", "end;"}));
+    EXPECT_EQ(countKind(*r, "begin"), 0);
+    EXPECT_EQ(r->rows()[0].obiect.str(), "while");
+}
+
 TEST(Classifier, TextStartingWithAnIfHeadOpensAChain)
 {
     // condEnd starts at 0, so the first head is within 5 characters of it:
