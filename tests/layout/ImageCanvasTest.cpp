@@ -36,6 +36,8 @@ TEST(DiagramFont, EmbeddedFaceFitsTheLineStep)
     // Whole-pixel advances: a text is as wide as its characters together.
     EXPECT_EQ(diagramTextWidth(QStringLiteral("iiii")), 4 * diagramTextWidth(QStringLiteral("i")));
     EXPECT_GT(diagramTextWidth(QStringLiteral("Блок-схема")), 0);
+    // No tab stops on the chart: a tab is as wide as a blank.
+    EXPECT_EQ(diagramTextWidth(QStringLiteral("\tx := 1;")), diagramTextWidth(QStringLiteral(" x := 1;")));
 }
 
 TEST(ImageCanvas, RectangleLeavesOutItsRightAndBottomEdge)

@@ -67,10 +67,18 @@ const QFont& diagramFont() { return holder().font; }
 const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
 QString diagramFontFamily() { return QFontInfo(holder().font).family(); }
 
+QString diagramShownText(const QString& text)
+{
+    if (!text.contains(u'\t')) return text;
+    QString shown = text;
+    shown.replace(u'\t', u' ');
+    return shown;
+}
+
 int diagramTextWidth(const QString& text)
 {
     if (text.isEmpty()) return 0;
-    return holder().metrics.horizontalAdvance(text);
+    return holder().metrics.horizontalAdvance(diagramShownText(text));
 }
 
 } // namespace vexoria

@@ -19,6 +19,11 @@ const QFontMetrics& diagramFontMetrics();
 // stages, the image canvas and `vexoria-cli measure` all measure with this.
 int diagramTextWidth(const QString& text);
 
+// The text as the chart shows it: the chart's canvas has no tab stops, so a
+// tab (code indented with tabs keeps them in its lines) is one blank wide
+// instead of reaching to the next 80-pixel stop.
+QString diagramShownText(const QString& text);
+
 // The family that was really loaded (for checks and diagnostics).
 QString diagramFontFamily();
 

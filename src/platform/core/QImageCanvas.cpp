@@ -138,7 +138,7 @@ void QImageCanvas::textOut(int x, int y, const QString& text)
     p.fillRect(QRect(x, y, diagramTextWidth(text), fm.height()), toQColor(m_brushColour));
     p.setFont(diagramFont());
     p.setPen(Qt::black);
-    p.drawText(QPoint(x, y + fm.ascent()), text);
+    p.drawText(QPoint(x, y + fm.ascent()), diagramShownText(text));
 }
 
 int QImageCanvas::textWidth(const QString& text) const { return diagramTextWidth(text); }
