@@ -26,8 +26,9 @@ public:
         m_c.roundRect(e + x1, row + y1, e + x2, row + y2, w, h);
     }
 
-    // The sample of one template, with the offset moved before it. Returns
-    // false for the kinds that share another kind's sample.
+    // The sample of one template: the offset moves first, then the shape and
+    // its caption are drawn. Kinds that share another kind's sample draw
+    // nothing.
     void sample(const BlockTemplate& t)
     {
         switch (t.n) {

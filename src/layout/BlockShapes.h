@@ -10,7 +10,6 @@
 
 namespace vexoria {
 
-class Canvas;
 struct Workspace;
 
 class BlockPainter {
