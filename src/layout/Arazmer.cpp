@@ -77,7 +77,7 @@ public:
                 row.plx = w > cap ? cap + 65 - d : tw - d;
             }
         }
-        // In double precision, as a plain reading of the rule computes it.
+        // trunc(t / D * 15), in double precision and in this order.
         row.ply = static_cast<int>(static_cast<double>(tw) / d * 15);
         return {val(row.plx) + d, val(row.ply) + t.y4};
     }
