@@ -12,7 +12,10 @@ if(NOT VEXORIA_DIAGRAM_FONT)
     NO_DEFAULT_PATH)
 endif()
 if(NOT VEXORIA_DIAGRAM_FONT)
-  message(FATAL_ERROR "No font for the diagram: install fonts-liberation2 (or fonts-dejavu-core)")
+  # Text widths then come from the system's sans face and may differ from
+  # machine to machine. Set VEXORIA_DIAGRAM_FONT to a .ttf file to embed one.
+  message(WARNING "No diagram font found (install fonts-liberation2): the system's sans face is used")
+  return()
 endif()
 message(STATUS "Diagram font: ${VEXORIA_DIAGRAM_FONT}")
 
@@ -26,3 +29,4 @@ configure_file(${VEXORIA_FONT_QRC}.in ${VEXORIA_FONT_QRC} COPYONLY)
 # Q_INIT_RESOURCE(vexoria_fonts) before the first use.
 qt6_add_resources(VEXORIA_FONT_RCC ${VEXORIA_FONT_QRC} OPTIONS -name vexoria_fonts -no-compress)
 target_sources(vexoria_core PRIVATE ${VEXORIA_FONT_RCC})
+target_compile_definitions(vexoria_core PRIVATE VEXORIA_EMBEDDED_FONT=1)

@@ -8,7 +8,9 @@
 // Resources of a static library must be registered by hand before use.
 static void initDiagramFontResource()
 {
+#ifdef VEXORIA_EMBEDDED_FONT
     Q_INIT_RESOURCE(vexoria_fonts);
+#endif
 }
 
 namespace vexoria {
