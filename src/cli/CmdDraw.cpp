@@ -33,6 +33,10 @@ int cmdDraw(const QStringList& args, Io& io)
         io.out.flush();
         io.err << "vexoria-cli: " << e.message() << Qt::endl;
         return 1;
+    } catch (const std::exception& e) {
+        io.out.flush();
+        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
+        return 1;
     }
     return 0;
 }

@@ -80,6 +80,10 @@ int cmdRender(const QStringList& args, Io& io)
         io.err << "vexoria-cli: " << e.message() << Qt::endl;
     } catch (const PictureError&) {
         io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+    } catch (const std::bad_alloc&) {
+        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
+    } catch (const std::exception& e) {
+        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
     }
     return 1;
 }
