@@ -386,5 +386,33 @@ TEST(DrawingPass, SecondPartStartsAfterTheCutAtTheTop)
                          }));
 }
 
+TEST(DrawingPass, MiddlePartOfThreeEndsAfterTheSecondCutWithItsMark)
+{
+    ChartBuilder c;
+    c.placed("repeat", 100, 0);   // nom 0: part 1
+    c.closing();                  // nom 1: first cut
+    c.placed("repeat", 100, 60);  // nom 2: top of part 2
+    c.closing();                  // nom 3: second cut
+    c.placed("repeat", 100, 60);  // nom 4: foot of part 2, top of part 3
+    c.placed("repeat", 100, 120); // nom 5: part 3 only
+    c.placed("end shema", 100, 180);
+    c.ws.ctx.secondPartMode = 1;
+    c.ws.ctx.extraParts = 2;
+    c.ws.ctx.firstCut = 1;
+    c.ws.ctx.secondCut = 3;
+    c.ws.settings.cbcvet = false;
+    AshemaExecute(c.ws);
+    const QStringList l = c.lines();
+    EXPECT_EQ(l.mid(0, 5), (QStringList{
+                               "pen width=1",
+                               "polygon 150,20 250,20 200,60",
+                               "text 180,25 \"repeat\"",
+                               "polygon 150,80 250,80 200,120",
+                               "text 180,85 \"repeat\"",
+                           }));
+    EXPECT_EQ(l.value(5), QStringLiteral("text 50,10 \"PAT II\""));
+    EXPECT_FALSE(l.contains(QStringLiteral("polygon 150,140 250,140 200,180")));
+}
+
 } // namespace
 } // namespace vexoria::test
