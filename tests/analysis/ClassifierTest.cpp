@@ -138,6 +138,15 @@ TEST(Classifier, SmallRulesOfTheScan)
     // A for head runs past "downto" up to the real "do".
     r = classify(lines({"x;", "for i := 10 downto 1 do", "  y;"}));
     EXPECT_EQ(r->rows()[1].suslovie.str(), " i := 10 downto 1 ");
+    // "else begin" on one line: the CR delimits begin, and the next line's
+    // leading blanks stay in its word. After "else " with a trailing blank
+    // the lookahead finds the begin of the next line the same way, and that
+    // line's CR, blanks and begin end up as one text row.
+    r = classify(lines({"x;", "else begin", "  y;"}));
+    EXPECT_EQ(countKind(*r, "else"), 1);
+    EXPECT_EQ(r->rows()[2].stroka.str(), "  y;");
+    r = classify(lines({"x;", "else ", "  begin", "  y;"}));
+    EXPECT_EQ(r->rows()[2].stroka.str(), "\r  begin");
     // A label before its first goto is not known and stays text.
     r = classify(lines({"begin", "5: x;", "goto 5;", "end;"}));
     EXPECT_EQ(countKind(*r, "mylabel"), 0);
