@@ -30,7 +30,7 @@ void forwardWhile(Tstrok& t, Pred pred)
 
 int legendRoom(const Workspace& ws) { return ws.settings.cblegend ? 100 : 0; }
 
-// Step 3: the image reaches 100 pixels below the last block of the table
+// The image reaches 100 pixels below the last block of the table
 // (another 100 with the legend).
 void sizeImageToChart(Workspace& ws)
 {
@@ -42,7 +42,7 @@ void sizeImageToChart(Workspace& ws)
     ws.diagram.setHeight(y + 100 + legendRoom(ws));
 }
 
-// Step 4: part 1 ends at the first block after the first cut.
+// Part 1 ends with the first block after the first cut.
 void sizeImageToFirstPart(Workspace& ws)
 {
     Tstrok& t = ws.tstrok;
@@ -53,7 +53,7 @@ void sizeImageToFirstPart(Workspace& ws)
     ws.diagram.setHeight(y + 100 + legendRoom(ws));
 }
 
-// Steps 6 and 7: the first placed block after a cut moves to the top.
+// The first placed block after a cut moves to the top of its part.
 void moveFirstBlockAfterCutToTop(Tstrok& t, int cut)
 {
     locateNom(t, cut);
