@@ -1,6 +1,8 @@
 // The drawing pass: sizes the image to the chart, starts a fresh white
 // picture and draws every block row in `nom` order. For a chart built in
 // parts it draws one part and marks parts 1 and 2 of 3 with "PAT I"/"PAT II".
+#include <optional>
+
 #include "layout/BlockKind.h"
 #include "layout/BlockShapes.h"
 #include "layout/DiagramCanvas.h"
@@ -97,9 +99,11 @@ void AshemaExecute(Workspace& ws)
     // the cut row.
     t.sortBy(byNom);
     int start = 0;
-    const int cut = ctx.thirdPartMode == 1 ? ctx.secondCut : (ctx.secondPartMode == 1 ? ctx.firstCut : -1);
-    if (cut >= 0) {
-        const int at = t.find([cut](const StrokRow& r) { return r.nom == cut; });
+    std::optional<int> cut;
+    if (ctx.secondPartMode == 1) cut = ctx.firstCut;
+    if (ctx.thirdPartMode == 1) cut = ctx.secondCut;
+    if (cut) {
+        const int at = t.find([&cut](const StrokRow& r) { return r.nom == *cut; });
         if (at >= 0) start = at + 1;
     }
 
