@@ -30,8 +30,6 @@ void appendCut(QString& text, const QString& more)
     if (text.size() > width) text.truncate(width);
 }
 
-Resume keyword(ScanState& s);
-
 // The block head between a keyword and its terminator (Okusl), collected word
 // by word with the blank that ended each word. The terminator is only seen as
 // a whole word after a blank or a closing bracket or quote, so "if (a)then"
