@@ -199,6 +199,24 @@ void TMyform::buildDiagramTab()
     auto* layout = new QVBoxLayout(tsdi);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ScrollBox1);
+
+    // The diagram's popup menu. "Далее" shows only while a chart built in
+    // parts has a part left to draw.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    N15 = PopupMenu1->addAction(QStringLiteral("Далее"));
+    N15->setObjectName(QStringLiteral("N15"));
+    N15->setShortcut(QKeySequence(Qt::Key_PageDown));
+    N15->setShortcutContext(Qt::WindowShortcut);
+    N15->setVisible(false);
+    N15->setEnabled(false);
+    addAction(N15);
+    connect(N15, &QAction::triggered, this, &TMyform::N15Click);
+    Idiag1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Idiag1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        syncPartControls();
+        if (N15->isVisible()) PopupMenu1->popup(Idiag1->mapToGlobal(at));
+    });
 }
 
 void TMyform::buildMenus()

@@ -87,6 +87,8 @@ public:
     QMenu* helpMenu;
     QAction* N11;
     QAction* schemaShortcut;
+    QMenu* PopupMenu1;       // the diagram's popup menu
+    QAction* N15;            // "Далее": the next part of a chart built in parts
 
 public slots:
     void BitBtn3Click();     // "Схема": the build pipeline
@@ -98,6 +100,7 @@ public slots:
     void Button2Click();     // "Закрыть" on the settings panel
     void pcontrol1Change();  // the user selected a tab
     void Apas();             // fetch the next checked routine of the queue
+    void N15Click();         // "Далее": draw the next part of a split chart
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -116,6 +119,8 @@ private:
     void hideCommentsGrid();
     // After a build: the picture into Idiag1, the diagram tab when there is one.
     void showDiagramResult();
+    // "Далее" follows the workspace's flag for it.
+    void syncPartControls();
 
     // Runs a command; a bad setting or another failure a stage throws ends
     // the command with a message instead of ending the program.

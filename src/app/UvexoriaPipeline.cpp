@@ -22,6 +22,7 @@
 #include "app/DiagramView.h"
 #include "app/SettingsPanel.h"
 #include "app/Uvexoria.h"
+#include "pipeline/Stages.h"
 #include "pipeline/Pipeline.h"
 #include "platform/core/ConversionError.h"
 #include "platform/core/SettingsFile.h"
@@ -205,8 +206,26 @@ void TMyform::hideCommentsGrid()
     DBNavigator1->hide();
 }
 
+void TMyform::syncPartControls()
+{
+    N15->setVisible(m_ws.n15Visible);
+    N15->setEnabled(m_ws.n15Visible);
+}
+
+void TMyform::N15Click()
+{
+    if (!m_ws.n15Visible) return;
+    runCommand([this] {
+        syncSettingsFromControls();
+        vexoria::N15Click(m_ws);
+        ScrollBox1->verticalScrollBar()->setValue(0);
+    });
+    showDiagramResult();
+}
+
 void TMyform::showDiagramResult()
 {
+    syncPartControls();
     Idiag1->refresh();
     diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
     // The connections stage ends by showing the diagram; a build that drew
@@ -233,6 +252,10 @@ QString TMyform::editorText() const
     // one. Paragraph and line separators are the editor's line breaks.
     QString text = Rekod->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    // Every line of the editor ends with its line break, the last one too:
+    // the classifier makes a line's row at its line end, so a last line
+    // without one would be lost from the chart.
+    if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
     return toCrLf(text);
 }
 

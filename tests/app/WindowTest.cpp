@@ -218,7 +218,7 @@ TEST_F(WindowTest, TheDiagramTabWithCodeButNoPictureBuilds)
     f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
     f.pcontrol1->setCurrentWidget(f.tsdi);
     EXPECT_TRUE(f.N23->menuAction()->isEnabled());
-    EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\nend;"));
+    EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\nend;\r\n"));
 }
 
 TEST_F(WindowTest, ThePrintTabWithCodeButNoPictureBuildsFirst)
