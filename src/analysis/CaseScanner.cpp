@@ -16,14 +16,16 @@ void advance(ScanState& s)
     if (s.atEnd()) throw EndOfText{};
 }
 
-// Branch step 5, also used by the case else: the first word of the statement
-// with the blank after it, or the word alone when it ends the line. A CR is
-// never taken into the word: the word ends there.
+// The first word of a branch statement, also used by the case else: the word
+// with the blank after it, or the word alone when it ends the line. The
+// character after a leading blank is always taken, even the CR of a label or
+// "else" that ends its line with blanks: the word then starts with the line
+// break and runs on to the blank after it, so such a branch is a text row
+// beginning with "\r\n" and never a begin..end body.
 void readFirstWord(ScanState& s)
 {
     if (s.c() == kBlank) {
         advance(s);
-        if (s.c() == kCR) return;
         s.word += ScanState::lower(s.c());
     }
     while (s.c() != kBlank) {
