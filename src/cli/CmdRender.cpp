@@ -25,7 +25,7 @@ bool writeOne(const Workspace& ws, const QString& path, Io& io)
 {
     QString error;
     if (!writePicture(ws.diagram.image(), path, &error)) {
-        io.err << "vexoria-cli: cannot write " << path << ": " << error << Qt::endl;
+        io.err << "vexoria-cli: " << error << Qt::endl;
         return false;
     }
     return true;

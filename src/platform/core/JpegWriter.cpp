@@ -1,11 +1,11 @@
 #include "platform/core/JpegWriter.h"
+#include "platform/core/OutputFile.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include <QSaveFile>
 
 extern "C" {
 #include <jpeglib.h>
@@ -93,14 +93,13 @@ QByteArray encodeJpeg(const QImage& image, int quality, QString* error)
 
 bool writeJpegFile(const QImage& image, const QString& path, int quality, QString* error)
 {
-    const QByteArray bytes = encodeJpeg(image, quality, error);
-    if (bytes.isEmpty()) return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        if (error) *error = f.errorString();
+    QString reason;
+    const QByteArray bytes = encodeJpeg(image, quality, &reason);
+    if (bytes.isEmpty()) {
+        if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
         return false;
     }
-    return true;
+    return writeOutputBytes(path, bytes, error);
 }
 
 } // namespace vexoria

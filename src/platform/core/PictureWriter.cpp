@@ -1,9 +1,9 @@
 #include "platform/core/PictureWriter.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/core/JpegWriter.h"
+#include "platform/core/OutputFile.h"
 
 namespace vexoria {
 
@@ -18,22 +18,28 @@ PictureFormat pictureFormatFor(const QString& path)
 bool writePicture(const QImage& image, const QString& path, QString* error)
 {
     if (image.isNull()) {
-        if (error) *error = QStringLiteral("no picture");
+        if (error) *error = QStringLiteral("cannot write %1: there is no picture").arg(path);
         return false;
     }
     const PictureFormat format = pictureFormatFor(path);
-    if (format == PictureFormat::Jpeg) return writeJpegFile(image, path, 90, error);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error) *error = f.errorString();
-        return false;
+    if (format == PictureFormat::Jpeg) {
+        QString reason;
+        const QByteArray bytes = encodeJpeg(image, 90, &reason);
+        if (bytes.isEmpty()) {
+            if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+            return false;
+        }
+        return writeOutputBytes(path, bytes, error);
     }
     const char* name = format == PictureFormat::Bmp ? "BMP" : "PNG";
-    if (!image.save(&f, name) || !f.commit()) {
-        if (error) *error = f.errorString().isEmpty() ? QStringLiteral("cannot write the picture") : f.errorString();
-        return false;
-    }
-    return true;
+    return writeOutput(
+        path,
+        [&](QIODevice& device, QString* reason) {
+            if (image.save(&device, name)) return true;
+            *reason = QStringLiteral("the picture could not be encoded");
+            return false;
+        },
+        error);
 }
 
 } // namespace vexoria

@@ -1,0 +1,117 @@
+// The one writer of the program's files: nothing half-written replaces a
+// file, and targets that are not regular files are written in place.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <csignal>
+#include <unistd.h>
+
+#include "platform/core/OutputFile.h"
+
+using namespace vexoria;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+TEST(OutputFile, ReplacesARegularFileOnlyWhenTheBodySucceeds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.png");
+    ASSERT_TRUE(writeOutputBytes(path, "old"));
+    QString error;
+    EXPECT_FALSE(writeOutput(
+        path,
+        [](QIODevice& d, QString* reason) {
+            d.write("half");
+            *reason = QStringLiteral("encoder gave up");
+            return false;
+        },
+        &error));
+    EXPECT_EQ(readAll(path), QByteArray("old"));
+    EXPECT_EQ(error, QStringLiteral("cannot write %1: encoder gave up").arg(path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.png"}) << "no temporary file is left";
+
+    EXPECT_TRUE(writeOutputBytes(path, "new"));
+    EXPECT_EQ(readAll(path), QByteArray("new"));
+}
+
+TEST(OutputFile, AMissingFolderIsOneLineNamingTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no/such/folder/x.bmp");
+    QString error;
+    EXPECT_FALSE(writeOutputBytes(path, "x", &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write ") + path + ": ")) << qPrintable(error);
+    EXPECT_FALSE(error.contains(u'\n'));
+}
+
+// A file size limit makes the last writes fail as a full disk does; the old
+// file must survive and the failure must be reported. Run in a child so the
+// limit does not reach the rest of the tests.
+TEST(OutputFile, AFullDiskLeavesTheOldFileAndReportsIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.png");
+    ASSERT_TRUE(writeOutputBytes(path, "old"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &lim);
+        QString error;
+        const bool ok = writeOutputBytes(path, QByteArray(1 << 20, 'x'), &error);
+        _exit(!ok && error.startsWith(QStringLiteral("cannot write ")) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was reported as success";
+    EXPECT_EQ(readAll(path), QByteArray("old"));
+}
+
+TEST(OutputFile, AFifoIsWrittenInPlaceNotReplaced)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const pid_t reader = fork();
+    ASSERT_GE(reader, 0);
+    if (reader == 0) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) _exit(2);
+        _exit(f.readAll() == "through the pipe" ? 0 : 1);
+    }
+    EXPECT_TRUE(isStreamTarget(path));
+    EXPECT_TRUE(writeOutputBytes(path, "through the pipe"));
+    int status = 0;
+    waitpid(reader, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO was replaced by a regular file";
+}
+
+TEST(OutputFile, ADeviceThatRefusesIsAFailure)
+{
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    QString error;
+    EXPECT_FALSE(writeOutputBytes("/dev/full", QByteArray(100000, 'x'), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write /dev/full: "))) << qPrintable(error);
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
