@@ -48,42 +48,20 @@ Answer CliPrompter::question(const QString& title, const QString& text, Buttons 
     return a;
 }
 
-std::optional<BuildOptions> parseBuildOptions(const QStringList& args, Io& io)
+std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& args, Io& io)
 {
     BuildOptions o;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        auto value = [&](const char* name) -> std::optional<QString> {
-            if (i + 1 >= args.size()) {
-                io.err << "vexoria-cli: " << name << " needs a value" << Qt::endl;
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (a == QLatin1String("--ini")) {
-            auto v = value("--ini");
-            if (!v) return std::nullopt;
-            o.ini = *v;
-        } else if (a == QLatin1String("--answer")) {
-            auto v = value("--answer");
-            if (!v) return std::nullopt;
-            if (*v == QLatin1String("yes")) o.answer = Answer::Yes;
-            else if (*v == QLatin1String("no")) o.answer = Answer::No;
-            else if (*v == QLatin1String("cancel")) o.answer = Answer::Cancel;
-            else {
-                io.err << "vexoria-cli: --answer takes yes, no or cancel" << Qt::endl;
-                return std::nullopt;
-            }
-        } else if (a == QLatin1String("-o")) {
-            auto v = value("-o");
-            if (!v) return std::nullopt;
-            o.output = *v;
-        } else if (a.startsWith(u'-') && a != QLatin1String("-")) {
-            o.rest << a;
-        } else if (o.file.isEmpty()) {
-            o.file = a;
-        } else {
-            o.rest << a;
+    o.file = args.files.value(0);
+    o.ini = args.value("--ini");
+    o.output = args.value("-o");
+    if (args.has("--answer")) {
+        const QString v = args.value("--answer");
+        if (v == QLatin1String("yes")) o.answer = Answer::Yes;
+        else if (v == QLatin1String("no")) o.answer = Answer::No;
+        else if (v == QLatin1String("cancel")) o.answer = Answer::Cancel;
+        else {
+            usageError(spec, QStringLiteral("--answer takes yes, no or cancel, not %1").arg(v), io);
+            return std::nullopt;
         }
     }
     return o;

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/CommandLine.h"
 #include "platform/core/Prompter.h"
 
 namespace vexoria {
@@ -14,11 +15,6 @@ struct Workspace;
 }
 
 namespace vexoria::cli {
-
-struct Io {
-    QTextStream& out;
-    QTextStream& err;
-};
 
 // Reads FILE ("-" is standard input) as code text: UTF-8 or Windows-1251,
 // line breaks made CR LF. On failure writes one line naming the file to err.
@@ -38,17 +34,17 @@ private:
     QStringList m_messages;
 };
 
-// Options shared by the build commands: FILE, --ini FILE, --answer yes|no|cancel.
+// Options shared by the build commands: FILE, --ini INI, --answer yes|no|cancel, -o OUT.
 struct BuildOptions {
     QString file;
     QString ini;
     Answer answer = Answer::No;
-    QString output;            // -o OUT (render)
-    QStringList rest;          // other arguments, for the command to read
+    QString output; // -o OUT
 };
 
-// Parses the options; on a bad option writes a message to err and returns nothing.
-std::optional<BuildOptions> parseBuildOptions(const QStringList& args, Io& io);
+// Reads the shared options from parsed arguments; a bad --answer is a usage
+// error (written to err, nothing returned: status 2).
+std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& args, Io& io);
 
 // Prepares a workspace for a build: settings from --ini, the code text.
 bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io);

@@ -8,13 +8,15 @@
 
 namespace vexoria::cli {
 
+namespace {
+
 // connections [--ini FILE] [--answer yes|no|cancel] FILE
 // The connection table after a whole build. With --answer yes a chart built
 // in parts is drawn part after part ("Далее" until no part is left), so the
 // table holds the rows of every part.
-int cmdConnections(const QStringList& args, Io& io)
+int runConnections(const CommandSpec& spec, const Args& args, Io& io)
 {
-    const auto opts = parseBuildOptions(args, io);
+    const auto opts = buildOptions(spec, args, io);
     if (!opts) return 2;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
@@ -36,6 +38,22 @@ int cmdConnections(const QStringList& args, Io& io)
     io.out << dumpTstrelka(ws.tstrelka);
     io.out.flush();
     return 0;
+}
+
+} // namespace
+
+const CommandSpec& connectionsCommand()
+{
+    static const CommandSpec spec{
+        "connections",
+        "connections [--ini INI] [--answer A] FILE",
+        "Build the chart of a routine and print its connection table.",
+        {kIniOption, kAnswerOption},
+        1, 1,
+        "With --answer yes a chart built in parts is drawn part after part, so the\n"
+        "table holds the rows of every part. The format is described in docs/formats.md.",
+        runConnections};
+    return spec;
 }
 
 } // namespace vexoria::cli

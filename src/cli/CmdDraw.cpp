@@ -7,11 +7,13 @@
 
 namespace vexoria::cli {
 
+namespace {
+
 // Runs the whole build on a recording canvas measuring in the diagram font
 // and prints every canvas call, one per line, as it is made.
-int cmdDraw(const QStringList& args, Io& io)
+int runDraw(const CommandSpec& spec, const Args& args, Io& io)
 {
-    const auto opts = parseBuildOptions(args, io);
+    const auto opts = buildOptions(spec, args, io);
     if (!opts) return 2;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
@@ -39,6 +41,22 @@ int cmdDraw(const QStringList& args, Io& io)
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+const CommandSpec& drawCommand()
+{
+    static const CommandSpec spec{
+        "draw",
+        "draw [--ini INI] [--answer A] FILE",
+        "Build the chart of a routine on a recording canvas and print every canvas call.",
+        {kIniOption, kAnswerOption},
+        1, 1,
+        "With --answer yes only part 1 of a chart built in parts is printed.\n"
+        "The format is described in docs/formats.md.",
+        runDraw};
+    return spec;
 }
 
 } // namespace vexoria::cli

@@ -33,16 +33,10 @@ QString unescape(const QString& line)
     return out;
 }
 
-} // namespace
-
 // One width per input line, answered as soon as the line is read, so that a
 // caller can keep the command open and ask one text at a time.
-int cmdMeasure(const QStringList& args, Io& io)
+int runMeasure(const CommandSpec&, const Args&, Io& io)
 {
-    if (!args.isEmpty()) {
-        io.err << "vexoria-cli: measure takes no arguments; it reads texts from stdin" << Qt::endl;
-        return 2;
-    }
     std::string raw;
     while (std::getline(std::cin, raw)) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
@@ -51,6 +45,21 @@ int cmdMeasure(const QStringList& args, Io& io)
         io.out.flush();
     }
     return 0;
+}
+
+} // namespace
+
+const CommandSpec& measureCommand()
+{
+    static const CommandSpec spec{
+        "measure",
+        "measure < TEXTS",
+        "Print the width in pixels of each line of standard input in the diagram font.",
+        {},
+        0, 0,
+        "Each line may use the escapes \\\\, \\t, \\r and \\n of the dump formats.",
+        runMeasure};
+    return spec;
 }
 
 } // namespace vexoria::cli

@@ -50,14 +50,12 @@ int writeParts(Workspace& ws, const QString& out, Io& io)
     return 0;
 }
 
-} // namespace
-
-int cmdRender(const QStringList& args, Io& io)
+int runRender(const CommandSpec& spec, const Args& args, Io& io)
 {
-    const auto opts = parseBuildOptions(args, io);
+    const auto opts = buildOptions(spec, args, io);
     if (!opts) return 2;
     if (opts->output.isEmpty()) {
-        io.err << "vexoria-cli: render needs -o OUT" << Qt::endl;
+        usageError(spec, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
     CliPrompter prompter(io.err, opts->answer);
@@ -86,6 +84,23 @@ int cmdRender(const QStringList& args, Io& io)
         io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
     }
     return 1;
+}
+
+} // namespace
+
+const CommandSpec& renderCommand()
+{
+    static const CommandSpec spec{
+        "render",
+        "render FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
+        "Build the chart of a routine and write it as a picture.",
+        {kOutputOption, kIniOption, kAnswerOption},
+        1, 1,
+        "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg.\n"
+        "With --answer yes a chart longer than the length limit is built in parts,\n"
+        "written as OUT-1, OUT-2 and OUT-3 before the extension.",
+        runRender};
+    return spec;
 }
 
 } // namespace vexoria::cli

@@ -33,37 +33,19 @@ TstrokDumpExtras titleOf(const Workspace& ws)
     return extras;
 }
 
-} // namespace
-
 // rows [--stage classify|check|build] FILE
 //   classify: the table as the classifier leaves it;
 //   check:    classifier, sort on nom, structure check;
 //   build:    the whole pipeline (takes --ini and --answer).
-int cmdRows(const QStringList& args, Io& io)
+int runRows(const CommandSpec& spec, const Args& args, Io& io)
 {
-    QString stage = QStringLiteral("classify");
-    QStringList rest;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--stage")) {
-            if (i + 1 >= args.size()) {
-                io.err << "vexoria-cli: --stage needs a value" << Qt::endl;
-                return 2;
-            }
-            stage = args[++i];
-        } else {
-            rest << args[i];
-        }
-    }
+    const QString stage = args.value("--stage", QStringLiteral("classify"));
     if (stage != QLatin1String("classify") && stage != QLatin1String("check") && stage != QLatin1String("build")) {
-        io.err << "vexoria-cli: --stage takes classify, check or build" << Qt::endl;
+        usageError(spec, QStringLiteral("--stage takes classify, check or build, not %1").arg(stage), io);
         return 2;
     }
-    auto opts = parseBuildOptions(rest, io);
+    auto opts = buildOptions(spec, args, io);
     if (!opts) return 2;
-    if (!opts->rest.isEmpty()) {
-        io.err << "vexoria-cli: unknown option " << opts->rest.first() << Qt::endl;
-        return 2;
-    }
 
     Workspace ws;
     if (stage == QLatin1String("build")) {
@@ -79,10 +61,6 @@ int cmdRows(const QStringList& args, Io& io)
         return 0;
     }
 
-    if (opts->file.isEmpty()) {
-        io.err << "vexoria-cli: no input file given" << Qt::endl;
-        return 2;
-    }
     auto code = readCodeFile(opts->file, io);
     if (!code) return 1;
     ws.codeText = *code;
@@ -100,6 +78,24 @@ int cmdRows(const QStringList& args, Io& io)
     io.out << dumpTstrok(ws.tstrok, extras);
     io.out.flush();
     return 0;
+}
+
+} // namespace
+
+const CommandSpec& rowsCommand()
+{
+    static const CommandSpec spec{
+        "rows",
+        "rows [--stage classify|check|build] [--ini INI] [--answer A] FILE",
+        "Print the statement table of a routine, one tab-separated line per row.",
+        {{"--stage", "classify|check|build",
+          "classify: as the classifier leaves it (the default); check: after the structure check; "
+          "build: after the whole build"},
+         kIniOption, kAnswerOption},
+        1, 1,
+        "FILE may be - for standard input. The format is described in docs/formats.md.",
+        runRows};
+    return spec;
 }
 
 } // namespace vexoria::cli

@@ -1,15 +1,19 @@
 #pragma once
-// The subcommands of vexoria-cli. Each returns the exit status.
-#include <QStringList>
+// The commands of vexoria-cli. Each lives in a file of its own and describes
+// itself (options, help) in a CommandSpec; the list below is what main knows.
+#include <vector>
 
 #include "cli/CliCommon.h"
 
 namespace vexoria::cli {
 
-int cmdRows(const QStringList& args, Io& io);        // the statement table
-int cmdRender(const QStringList& args, Io& io);      // the chart as a picture
-int cmdConnections(const QStringList& args, Io& io); // the connection table
-int cmdMeasure(const QStringList& args, Io& io);     // text widths in the diagram font
-int cmdDraw(const QStringList& args, Io& io);        // the canvas calls of a build
+const CommandSpec& rowsCommand();        // the statement table
+const CommandSpec& renderCommand();      // the chart as a picture
+const CommandSpec& connectionsCommand(); // the connection table
+const CommandSpec& measureCommand();     // text widths in the diagram font
+const CommandSpec& drawCommand();        // the canvas calls of a build
+
+// Every command, in the order the help lists them.
+const std::vector<const CommandSpec*>& allCommands();
 
 } // namespace vexoria::cli

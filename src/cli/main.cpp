@@ -1,7 +1,5 @@
 // vexoria-cli: the headless side of Vexoria. It classifies, lays out and draws
 // Pascal routines without a window, for scripts and for checking layouts.
-#include <cstdio>
-
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -10,22 +8,33 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: vexoria-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Draws flowcharts of Pascal routines without a window.\n"
-    "\n"
-    "Commands:\n"
-    "  rows [--stage classify|check|build] FILE   print the statement table\n"
-    "  render FILE -o OUT [--ini INI] [--answer yes|no|cancel]\n"
-    "                                             write the chart as PNG, BMP or JPEG\n"
-    "  connections FILE [--ini INI] [--answer A]  print the connection table\n"
-    "  measure                                    widths of texts read from stdin\n"
-    "  draw FILE [--ini INI] [--answer A]         print the canvas calls of a build\n"
-    "\n"
-    "FILE may be - for standard input. Options:\n"
-    "  --help       show this help\n"
-    "  --version    show the version\n";
+using vexoria::cli::CommandSpec;
+
+QString generalUsage()
+{
+    QString text;
+    QTextStream s(&text);
+    s << "Usage: vexoria-cli COMMAND [OPTIONS] [FILE]\n\n"
+         "Draws flowcharts of Pascal routines without a window.\n\nCommands:\n";
+    for (const CommandSpec* c : vexoria::cli::allCommands())
+        s << "  " << QString::fromUtf8(c->name).leftJustified(12) << ' ' << c->summary << '\n';
+    s << "\nFILE may be - for standard input; it is read as UTF-8 or, when it is not\n"
+         "valid UTF-8, as Windows-1251. vexoria-cli COMMAND --help describes a command.\n\n"
+         "Options:\n"
+         "  --help       show this help\n"
+         "  --version    show the version\n\n"
+         "Exit status: 0 when the output is complete, 1 when the work failed (one line\n"
+         "on standard error says why), 2 for a usage error.\n";
+    s.flush();
+    return text;
+}
+
+const CommandSpec* findCommand(const QString& name)
+{
+    for (const CommandSpec* c : vexoria::cli::allCommands())
+        if (name == QLatin1String(c->name)) return c;
+    return nullptr;
+}
 
 } // namespace
 
@@ -35,26 +44,36 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     vexoria::cli::Io io{out, err};
 
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        out << kUsage;
-        return args.isEmpty() ? 2 : 0;
+    if (args.isEmpty()) {
+        err << generalUsage();
+        return 2;
     }
-    if (args[0] == QLatin1String("--version")) {
-        out << "vexoria-cli 2.2" << Qt::endl;
+    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        out << generalUsage();
         return 0;
     }
-    const QString cmd = args.takeFirst();
-    if (cmd == QLatin1String("rows")) return vexoria::cli::cmdRows(args, io);
-    if (cmd == QLatin1String("render")) return vexoria::cli::cmdRender(args, io);
-    if (cmd == QLatin1String("connections")) return vexoria::cli::cmdConnections(args, io);
-    if (cmd == QLatin1String("measure")) return vexoria::cli::cmdMeasure(args, io);
-    if (cmd == QLatin1String("draw")) return vexoria::cli::cmdDraw(args, io);
-    err << "vexoria-cli: unknown command " << cmd << " (try --help)" << Qt::endl;
-    return 2;
+    if (args[0] == QLatin1String("--version")) {
+        out << "vexoria-cli " << VEXORIA_VERSION << Qt::endl;
+        return 0;
+    }
+    const QString name = args.takeFirst();
+    const CommandSpec* cmd = findCommand(name);
+    if (!cmd) {
+        err << "vexoria-cli: unknown command " << name << " (see vexoria-cli --help)" << Qt::endl;
+        return 2;
+    }
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out << vexoria::cli::commandHelp(*cmd);
+        return 0;
+    }
+    const auto parsed = vexoria::cli::parseArgs(*cmd, args, io);
+    if (!parsed) return 2;
+    return cmd->run(*cmd, *parsed, io);
 }

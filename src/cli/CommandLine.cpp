@@ -1,0 +1,116 @@
+#include "cli/CommandLine.h"
+
+namespace vexoria::cli {
+
+const OptionSpec kIniOption{"--ini", "INI", "read the settings from INI (a shema.ini) instead of the defaults"};
+const OptionSpec kAnswerOption{"--answer", "yes|no|cancel",
+                               "the answer to the length question: yes builds a long chart in parts, "
+                               "no draws it whole (the default), cancel stops"};
+const OptionSpec kOutputOption{"-o", "OUT", "the output file; - is standard output"};
+
+namespace {
+
+const OptionSpec* findOption(const CommandSpec& spec, const QString& name)
+{
+    for (const OptionSpec& o : spec.options)
+        if (name == QLatin1String(o.name)) return &o;
+    return nullptr;
+}
+
+QString usageLine(const CommandSpec& spec)
+{
+    return QStringLiteral("usage: vexoria-cli %1 (see vexoria-cli %2 --help)")
+        .arg(QString::fromUtf8(spec.synopsis), QString::fromUtf8(spec.name));
+}
+
+} // namespace
+
+void usageError(const CommandSpec& spec, const QString& text, Io& io)
+{
+    io.err << "vexoria-cli " << spec.name << ": " << text << '\n' << usageLine(spec) << Qt::endl;
+}
+
+std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, Io& io)
+{
+    Args parsed;
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool looksLikeOption = !optionsEnded && a.startsWith(u'-') && a != QLatin1String("-");
+        if (looksLikeOption && a == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (looksLikeOption) {
+            QString name = a;
+            QString inlineValue;
+            bool hasInline = false;
+            const qsizetype eq = a.indexOf(u'=');
+            if (a.startsWith(QLatin1String("--")) && eq > 0) {
+                name = a.left(eq);
+                inlineValue = a.mid(eq + 1);
+                hasInline = true;
+            }
+            const OptionSpec* o = findOption(spec, name);
+            if (!o) {
+                usageError(spec, QStringLiteral("unknown option %1").arg(name), io);
+                return std::nullopt;
+            }
+            if (parsed.has(o->name)) {
+                usageError(spec, QStringLiteral("%1 is given twice").arg(name), io);
+                return std::nullopt;
+            }
+            if (!o->value) {
+                if (hasInline) {
+                    usageError(spec, QStringLiteral("%1 takes no value").arg(name), io);
+                    return std::nullopt;
+                }
+                parsed.set(name, QStringLiteral("1"));
+                continue;
+            }
+            if (!hasInline) {
+                if (i + 1 >= args.size()) {
+                    usageError(spec, QStringLiteral("%1 needs a value (%2)").arg(name, QString::fromUtf8(o->value)), io);
+                    return std::nullopt;
+                }
+                inlineValue = args[++i];
+            }
+            parsed.set(name, inlineValue);
+            continue;
+        }
+        if (parsed.files.size() >= spec.maxFiles) {
+            usageError(spec,
+                       spec.maxFiles == 0 ? QStringLiteral("takes no FILE, but %1 was given").arg(a)
+                                          : QStringLiteral("one FILE only, but %1 was given too").arg(a),
+                       io);
+            return std::nullopt;
+        }
+        parsed.files << a;
+    }
+    if (parsed.files.size() < spec.minFiles) {
+        usageError(spec, QStringLiteral("no input FILE given"), io);
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+QString commandHelp(const CommandSpec& spec)
+{
+    QString text;
+    QTextStream s(&text);
+    s << "Usage: vexoria-cli " << spec.synopsis << "\n\n" << spec.summary << "\n";
+    if (!spec.options.empty()) {
+        s << "\nOptions:\n";
+        for (const OptionSpec& o : spec.options) {
+            QString head = QString::fromUtf8(o.name);
+            if (o.value) head += u' ' + QString::fromUtf8(o.value);
+            s << "  " << head.leftJustified(22) << ' ' << o.help << '\n';
+        }
+    }
+    s << "  " << QStringLiteral("--help").leftJustified(22) << " show this help\n";
+    if (spec.details) s << '\n' << spec.details << '\n';
+    s.flush();
+    return text;
+}
+
+} // namespace vexoria::cli

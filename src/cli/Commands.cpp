@@ -1,0 +1,13 @@
+#include "cli/Commands.h"
+
+namespace vexoria::cli {
+
+const std::vector<const CommandSpec*>& allCommands()
+{
+    static const std::vector<const CommandSpec*> list{
+        &rowsCommand(), &connectionsCommand(), &renderCommand(), &drawCommand(), &measureCommand(),
+    };
+    return list;
+}
+
+} // namespace vexoria::cli
