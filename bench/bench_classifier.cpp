@@ -13,17 +13,12 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/Prompter.h"
+#include "support/BenchSupport.h"
 
 using namespace vexoria;
+using vexoria::bench::SilentPrompter;
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    void message(const QString&) override {}
-    Answer question(const QString&, const QString&, Buttons, Icon) override { return Answer::No; }
-};
 
 class RoutineWriter {
 public:
@@ -152,5 +147,3 @@ BENCHMARK(runBench<classifyAndCheck>)
     ->Arg(10000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

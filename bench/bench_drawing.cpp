@@ -1,56 +1,20 @@
 // How long the block pass and the whole build take on a long chart, and how
-// much memory its picture needs. The routine is generated: a fixed mix of
-// conditions, loops and case statements giving about 1,000 blocks on a chart
-// about 60,000 pixels tall (a block with its gap is at least 45 pixels), drawn
+// much memory its picture needs. The routine is generated (support/), drawn
 // whole: the maximum length is set above the chart's length, and the length
-// question is answered No. Most of the time goes into making and whitening
-// the picture (700 by 60,000 pixels, 170 MB).
+// question is answered No.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
 
-#include <QGuiApplication>
-#include <QString>
-#include <QStringList>
-
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/Prompter.h"
+#include "support/BenchSupport.h"
 
 using namespace vexoria;
+using namespace vexoria::bench;
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    void message(const QString&) override {}
-    Answer question(const QString&, const QString&, Buttons, Icon) override { return Answer::No; }
-};
-
-QString longRoutine(int groups)
-{
-    QStringList out{"procedure Long(var a: array of Integer; n: Integer);", "var", "  i, s: Integer;", "begin"};
-    for (int k = 0; k < groups; ++k) {
-        switch (k % 4) {
-        case 0:
-            out << QStringLiteral("  if a[%1] > s then").arg(k) << "  begin" << QStringLiteral("    s := a[%1];").arg(k)
-                << "  end;";
-            break;
-        case 1:
-            out << QStringLiteral("  for i := 0 to %1 do").arg(k) << "  begin" << "    s := s + a[i];" << "  end;";
-            break;
-        case 2:
-            out << QStringLiteral("  while s > %1 do").arg(k) << "  begin" << "    s := s div 2;" << "  end;";
-            break;
-        default:
-            out << "  case s of" << QStringLiteral("    %1: s := 0;").arg(k) << "  end;";
-            break;
-        }
-    }
-    out << "end;";
-    return out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
 
 int countBlocks(const Workspace& ws)
 {
@@ -66,20 +30,8 @@ long peakRssKb()
     return u.ru_maxrss;
 }
 
-// Text widths and pictures need a GUI application, never a display.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_drawing";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
-
 void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 {
-    ensureApplication();
     ws.prompter = &prompter;
     ws.settings.edlin = QStringLiteral("1000000");
     ws.codeText = code;
@@ -88,7 +40,6 @@ void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 // Sizing and the drawing pass only, on the real picture.
 void BM_BlockPass(benchmark::State& state)
 {
-    ensureApplication();
     const QString code = longRoutine(static_cast<int>(state.range(0)));
     SilentPrompter prompter;
     int blocks = 0;
@@ -111,12 +62,11 @@ void BM_BlockPass(benchmark::State& state)
         blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssKb()) / 1024.0;
 }
-BENCHMARK(BM_BlockPass)->Arg(440)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlockPass)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
 
 // The whole build as the window runs it: classify, size, draw, connect.
 void BM_WholeChart(benchmark::State& state)
 {
-    ensureApplication();
     const QString code = longRoutine(static_cast<int>(state.range(0)));
     SilentPrompter prompter;
     int blocks = 0;
@@ -132,8 +82,6 @@ void BM_WholeChart(benchmark::State& state)
         blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssKb()) / 1024.0;
 }
-BENCHMARK(BM_WholeChart)->Arg(440)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeChart)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
