@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "app/Uvexoria.h"
+#include "platform/core/QuietMessages.h"
 
 int main(int argc, char* argv[])
 {
+    vexoria::installQuietMessages();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexoria"));
     vexoria::TMyform form;
