@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "cli/Commands.h"
+#include "platform/core/QuietMessages.h"
 
 namespace {
 
@@ -40,17 +41,13 @@ const CommandSpec* findCommand(const QString& name)
 
 int main(int argc, char* argv[])
 {
-    // Text widths need the GUI font machinery but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
-
+    vexoria::installQuietMessages();
     QTextStream out(stdout);
     QTextStream err(stderr);
     vexoria::cli::Io io{out, err};
 
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) {
         err << generalUsage();
         return 2;
@@ -75,5 +72,14 @@ int main(int argc, char* argv[])
     }
     const auto parsed = vexoria::cli::parseArgs(*cmd, args, io);
     if (!parsed) return 2;
+
+    // Only a command that runs gets the GUI application: text widths and
+    // pictures need its font machinery, never a display. Qt sees no argument
+    // of the command line, so none of them is taken for one of its own.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
     return cmd->run(*cmd, *parsed, io);
 }

@@ -1,0 +1,20 @@
+// vexoria-cli, the front end. Most commands draw and need Qt's GUI libraries,
+// whose loading alone takes most of a short command's time; the front end
+// does not load them. It answers --version and measure itself (the widths
+// from a table made from the diagram font at build time) and hands every
+// other command, unchanged, to the complete program (FullProgram.h).
+#include <cstdio>
+#include <cstring>
+
+#include "cli/quick/FullProgram.h"
+#include "cli/quick/QuickMeasure.h"
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("vexoria-cli %s\n", VEXORIA_VERSION);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "measure") == 0) return vexoria::cli::quickMeasure();
+    return vexoria::cli::runFullProgram(argv);
+}
