@@ -94,20 +94,48 @@ std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, 
     return parsed;
 }
 
+namespace {
+
+// One option of the help: its name and value in a column of their own, the
+// description beside it, wrapped to fit 79 columns; a name too wide for the
+// column has its description start on the next line.
+void writeOption(QTextStream& s, const QString& head, const QString& help)
+{
+    constexpr int kColumn = 24;
+    constexpr int kWidth = 79 - kColumn;
+    s << "  " << head;
+    int used = 2 + static_cast<int>(head.size());
+    bool first = true;
+    QString line;
+    const auto flush = [&] {
+        if (first && used < kColumn) s << QString(kColumn - used, u' ');
+        else s << '\n' << QString(kColumn, u' ');
+        s << line;
+        first = false;
+        line.clear();
+    };
+    for (const QString& word : help.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kWidth) flush();
+        if (!line.isEmpty()) line += u' ';
+        line += word;
+    }
+    flush();
+    s << '\n';
+}
+
+} // namespace
+
 QString commandHelp(const CommandSpec& spec)
 {
     QString text;
     QTextStream s(&text);
-    s << "Usage: vexoria-cli " << spec.synopsis << "\n\n" << spec.summary << "\n";
-    if (!spec.options.empty()) {
-        s << "\nOptions:\n";
-        for (const OptionSpec& o : spec.options) {
-            QString head = QString::fromUtf8(o.name);
-            if (o.value) head += u' ' + QString::fromUtf8(o.value);
-            s << "  " << head.leftJustified(22) << ' ' << o.help << '\n';
-        }
+    s << "Usage: vexoria-cli " << spec.synopsis << "\n\n" << spec.summary << "\n\nOptions:\n";
+    for (const OptionSpec& o : spec.options) {
+        QString head = QString::fromUtf8(o.name);
+        if (o.value) head += u' ' + QString::fromUtf8(o.value);
+        writeOption(s, head, QString::fromUtf8(o.help));
     }
-    s << "  " << QStringLiteral("--help").leftJustified(22) << " show this help\n";
+    writeOption(s, QStringLiteral("--help"), QStringLiteral("show this help"));
     if (spec.details) s << '\n' << spec.details << '\n';
     s.flush();
     return text;
