@@ -26,3 +26,27 @@ TEST(TextCodec, MakesEveryLineBreakCrLfAndKeepsAFinalOne)
     EXPECT_EQ(toCrLf(""), QString(""));
     EXPECT_EQ(toCrLf("\r\n\r\n"), QString("\r\n\r\n"));
 }
+
+// Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
+TEST(TextCodec, ReadsUtf16WithItsByteOrderMarkInEitherOrder)
+{
+    const QString text = QStringLiteral("begin\r\n  s := 'Привет';\r\nend;");
+    QByteArray le("\xFF\xFE", 2);
+    QByteArray be("\xFE\xFF", 2);
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        le.append(static_cast<char>(u & 0xFF)).append(static_cast<char>(u >> 8));
+        be.append(static_cast<char>(u >> 8)).append(static_cast<char>(u & 0xFF));
+    }
+    EXPECT_EQ(decodeCodeText(le), text);
+    EXPECT_EQ(decodeCodeText(be), text);
+}
+
+TEST(TextCodec, TheClassifiersTextEndsEveryLineTheLastOneToo)
+{
+    EXPECT_EQ(classifierText("x := 1;"), QString("x := 1;\r\n"));
+    EXPECT_EQ(classifierText("a\nb"), QString("a\r\nb\r\n"));
+    EXPECT_EQ(classifierText("a\r"), QString("a\r\n"));
+    EXPECT_EQ(classifierText("a\r\n"), QString("a\r\n"));
+    EXPECT_EQ(classifierText(""), QString(""));
+}

@@ -68,6 +68,11 @@ QByteArray encodeWindows1251(const QString& text)
 
 QString decodeCodeText(const QByteArray& bytes)
 {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder dec(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Stateless);
+        return dec.decode(bytes.mid(2));
+    }
     QByteArray b = bytes;
     if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
     if (isValidUtf8(b)) return QString::fromUtf8(b);
@@ -91,6 +96,13 @@ QString toCrLf(const QString& text)
         }
     }
     return out;
+}
+
+QString classifierText(const QString& text)
+{
+    QString t = text;
+    if (!t.isEmpty() && !t.endsWith(u'\n') && !t.endsWith(u'\r')) t += u'\n';
+    return toCrLf(t);
 }
 
 } // namespace vexoria

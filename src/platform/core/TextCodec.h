@@ -1,6 +1,8 @@
 #pragma once
-// Reading code text: UTF-8 (a byte-order mark is dropped) or, when the bytes
-// are not valid UTF-8, Windows-1251, which older Pascal sources use.
+// Reading code text: UTF-16 when the bytes start with its byte-order mark
+// (little or big endian, as Windows editors save "Unicode" text), else UTF-8
+// (a byte-order mark is dropped) or, when the bytes are not valid UTF-8,
+// Windows-1251, which older Pascal sources use.
 #include <QByteArray>
 #include <QString>
 
@@ -14,5 +16,11 @@ bool isValidUtf8(const QByteArray& bytes);
 // Every line break (CR LF, LF or a lone CR) becomes CR LF; a final line break
 // stays, and none is added.
 QString toCrLf(const QString& text);
+
+// The text as the classifier gets it from the editor: every line ends with
+// its line break, the last one too (the classifier makes a line's row at its
+// line end, so a last line without one would be lost), and every line break
+// is CR LF.
+QString classifierText(const QString& text);
 
 } // namespace vexoria
