@@ -59,8 +59,9 @@ TEST(OutputFile, AMissingFolderIsOneLineNamingTheFile)
 }
 
 // A file size limit makes the last writes fail as a full disk does; the old
-// file must survive and the failure must be reported. Run in a child so the
-// limit does not reach the rest of the tests.
+// file must survive and the failure must be reported, whether the bytes come
+// in one write or, as an encoder writes them, in small pieces that the last
+// flush sends. Run in a child so the limit does not reach the other tests.
 TEST(OutputFile, AFullDiskLeavesTheOldFileAndReportsIt)
 {
     QTemporaryDir dir;
@@ -70,16 +71,25 @@ TEST(OutputFile, AFullDiskLeavesTheOldFileAndReportsIt)
     ASSERT_GE(child, 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim{4096, 4096};
+        rlimit lim{20000, 20000};
         setrlimit(RLIMIT_FSIZE, &lim);
-        QString error;
-        const bool ok = writeOutputBytes(path, QByteArray(1 << 20, 'x'), &error);
-        _exit(!ok && error.startsWith(QStringLiteral("cannot write ")) ? 0 : 1);
+        QString oneWrite;
+        const bool okOne = writeOutputBytes(path, QByteArray(1 << 20, 'x'), &oneWrite);
+        QString pieces;
+        const bool okPieces = writeOutput(
+            path,
+            [](QIODevice& d, QString*) {
+                for (int i = 0; i < 21; ++i) d.write(QByteArray(1000, 'y'));
+                return true;
+            },
+            &pieces);
+        const QString expected = QStringLiteral("cannot write ") + path + ": ";
+        _exit(!okOne && !okPieces && oneWrite.startsWith(expected) && pieces.startsWith(expected) ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was reported as success";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a failed write was reported as success";
     EXPECT_EQ(readAll(path), QByteArray("old"));
 }
 

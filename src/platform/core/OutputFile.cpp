@@ -80,8 +80,12 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
 
 bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 {
+    // Unbuffered: every write reaches the file at once, so a full disk shows
+    // at the write that meets it, with the system's reason. A buffered tail
+    // would fail only inside commit(), which puts the cut-off file in place
+    // all the same.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error) *error = failure(path, f.errorString());
         return false;
     }
@@ -93,7 +97,12 @@ bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
         if (error) *error = failure(path, checked.failed() ? checked.errorString() : reason);
         return false;
     }
-    // commit() flushes the last buffered bytes: a full disk shows here.
+    if (!f.flush()) {
+        const QString reason = f.errorString();
+        f.cancelWriting();
+        if (error) *error = failure(path, reason);
+        return false;
+    }
     if (!f.commit()) {
         if (error) *error = failure(path, f.errorString());
         return false;

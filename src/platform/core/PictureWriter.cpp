@@ -1,45 +1,108 @@
 #include "platform/core/PictureWriter.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QStringList>
 
 #include "platform/core/JpegWriter.h"
 #include "platform/core/OutputFile.h"
 
 namespace vexoria {
 
-PictureFormat pictureFormatFor(const QString& path)
+namespace {
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    const QString shown = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
+    return QStringLiteral("cannot write %1: %2").arg(shown, reason);
+}
+
+// Qt's own encoders write into memory, where no write can fail half-way:
+// an encoder that meets a refused write prints its own error lines and may
+// still report success.
+QByteArray encodeWithQt(const QImage& image, const char* format, QString* error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) {
+        if (error) *error = writer.errorString();
+        return {};
+    }
+    return bytes;
+}
+
+} // namespace
+
+const std::vector<PictureFormatInfo>& pictureFormats()
+{
+    static const std::vector<PictureFormatInfo> formats{
+        {PictureFormat::Png, "PNG", {"png"}},
+        {PictureFormat::Bmp, "BMP", {"bmp"}},
+        {PictureFormat::Jpeg, "JPEG", {"jpg", "jpeg"}},
+    };
+    return formats;
+}
+
+std::optional<PictureFormat> pictureFormatFor(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return PictureFormat::Jpeg;
-    if (suffix == QLatin1String("bmp")) return PictureFormat::Bmp;
-    return PictureFormat::Png;
+    if (suffix.isEmpty()) return std::nullopt;
+    for (const PictureFormatInfo& f : pictureFormats())
+        for (const char* s : f.suffixes)
+            if (suffix == QLatin1String(s)) return f.format;
+    return std::nullopt;
+}
+
+QString pictureSuffixList()
+{
+    QStringList all;
+    for (const PictureFormatInfo& f : pictureFormats())
+        for (const char* s : f.suffixes) all << u'.' + QString::fromLatin1(s);
+    return all.join(QStringLiteral(", "));
+}
+
+std::optional<PictureFormat> outputPictureFormat(const QString& path, QString* error)
+{
+    if (const auto f = pictureFormatFor(path)) return f;
+    if (QFileInfo(path).suffix().isEmpty() && isStreamTarget(path)) return PictureFormat::Png;
+    if (error)
+        *error = cannotWrite(path, QStringLiteral("the extension names no picture format; use %1")
+                                       .arg(pictureSuffixList()));
+    return std::nullopt;
+}
+
+QByteArray encodePicture(const QImage& image, PictureFormat format, QString* error)
+{
+    if (image.isNull()) {
+        if (error) *error = QStringLiteral("there is no picture");
+        return {};
+    }
+    QString reason;
+    QByteArray bytes;
+    switch (format) {
+    case PictureFormat::Png: bytes = encodeWithQt(image, "png", &reason); break;
+    case PictureFormat::Bmp: bytes = encodeWithQt(image, "bmp", &reason); break;
+    case PictureFormat::Jpeg: bytes = encodeJpeg(image, 90, &reason); break;
+    }
+    if (bytes.isEmpty() && error)
+        *error = reason.isEmpty() ? QStringLiteral("the picture could not be encoded") : reason;
+    return bytes;
 }
 
 bool writePicture(const QImage& image, const QString& path, QString* error)
 {
-    if (image.isNull()) {
-        if (error) *error = QStringLiteral("cannot write %1: there is no picture").arg(path);
+    const std::optional<PictureFormat> format = outputPictureFormat(path, error);
+    if (!format) return false;
+    QString reason;
+    const QByteArray bytes = encodePicture(image, *format, &reason);
+    if (bytes.isEmpty()) {
+        if (error) *error = cannotWrite(path, reason);
         return false;
     }
-    const PictureFormat format = pictureFormatFor(path);
-    if (format == PictureFormat::Jpeg) {
-        QString reason;
-        const QByteArray bytes = encodeJpeg(image, 90, &reason);
-        if (bytes.isEmpty()) {
-            if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
-            return false;
-        }
-        return writeOutputBytes(path, bytes, error);
-    }
-    const char* name = format == PictureFormat::Bmp ? "BMP" : "PNG";
-    return writeOutput(
-        path,
-        [&](QIODevice& device, QString* reason) {
-            if (image.save(&device, name)) return true;
-            *reason = QStringLiteral("the picture could not be encoded");
-            return false;
-        },
-        error);
+    return writeOutputBytes(path, bytes, error);
 }
 
 } // namespace vexoria

@@ -1,6 +1,11 @@
 #pragma once
-// Writing the diagram picture to a file, the format chosen by the file's
-// extension: .jpg/.jpeg (libjpeg), .bmp, otherwise PNG.
+// Writing the diagram picture to a file. The format comes from the file's
+// extension, looked up in one table, pictureFormats(): a new format is one
+// more row there and one more case in encodePicture().
+#include <optional>
+#include <vector>
+
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -8,9 +13,31 @@ namespace vexoria {
 
 enum class PictureFormat { Png, Bmp, Jpeg };
 
-PictureFormat pictureFormatFor(const QString& path);
+struct PictureFormatInfo {
+    PictureFormat format;
+    const char* name;                  // "PNG"
+    std::vector<const char*> suffixes; // lower case, without the dot
+};
 
-// False with *error set when the file cannot be written.
+const std::vector<PictureFormatInfo>& pictureFormats();
+
+// The format a path's extension names (in any case), or none.
+std::optional<PictureFormat> pictureFormatFor(const QString& path);
+
+// The extensions the writer knows, for messages: ".png, .bmp, .jpg, .jpeg".
+QString pictureSuffixList();
+
+// The format path is written in: the one its extension names; standard
+// output ("-"), a FIFO or a device without an extension gets PNG. None, with
+// *error set ("cannot write x.gif: …, use .png, …"), for any other path.
+std::optional<PictureFormat> outputPictureFormat(const QString& path, QString* error = nullptr);
+
+// The picture's bytes in format; empty with *error set when encoding fails.
+QByteArray encodePicture(const QImage& image, PictureFormat format, QString* error = nullptr);
+
+// Encodes the whole picture first and then writes it through writeOutput, so
+// a failure is one message naming the file and the reason and the old file
+// stays as it was. False with *error set when it cannot be written.
 bool writePicture(const QImage& image, const QString& path, QString* error = nullptr);
 
 } // namespace vexoria
