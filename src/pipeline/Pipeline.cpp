@@ -2,6 +2,7 @@
 
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/SettingLimits.h"
 
 namespace vexoria {
 
@@ -15,6 +16,7 @@ void classifyCode(Workspace& ws)
 
 bool drawChart(Workspace& ws)
 {
+    checkBuildSettings(ws.settings, ws.settingsFile);
     ArazmerExecute(ws);
     if (ws.ctx.sizingAbort == 1) {
         ws.ctx.animOn = 0;
@@ -24,6 +26,13 @@ bool drawChart(Workspace& ws)
     AprepareExecute(ws);
     AsoedinExecute(ws);
     if (ws.settings.cblegend) AlegendExecute(ws);
+    return true;
+}
+
+bool holdsNoCode(const Workspace& ws)
+{
+    for (const StrokRow& r : ws.tstrok.rows())
+        if (val(r.uslovie) && r.obiect != "end shema") return false;
     return true;
 }
 

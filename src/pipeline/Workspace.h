@@ -23,6 +23,8 @@ struct Workspace {
     Tstrelka tstrelka;
     BuildContext ctx;
     Settings settings;
+    // The file the settings came from, as messages about them name it.
+    QString settingsFile = QStringLiteral("shema.ini");
     Diagram diagram;
     Prompter* prompter = nullptr;
 

@@ -113,7 +113,7 @@ int chartLength(const QString& code)
     Workspace ws;
     ScriptedPrompter none;
     ws.prompter = &none;
-    ws.settings.edlin = "10000000";
+    ws.settings.edlin = "1000000";
     ws.codeText = code;
     classifyCode(ws);
     drawChart(ws);

@@ -1,0 +1,76 @@
+#include "platform/core/SettingLimits.h"
+
+#include <QRegularExpression>
+
+#include "platform/core/ConversionError.h"
+
+namespace vexoria {
+
+namespace {
+
+constexpr int kShownLength = 40;
+
+QString shown(const QString& text)
+{
+    const QString t = text.trimmed();
+    return t.size() > kShownLength ? t.left(kShownLength) + QStringLiteral("…") : t;
+}
+
+bool looksLikeInteger(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    return digits.match(text.trimmed()).hasMatch();
+}
+
+} // namespace
+
+const std::vector<NumericSetting>& numericSettings()
+{
+    static const std::vector<NumericSetting> table{
+        {"evar", &Settings::evar, 20, 2000, true},
+        {"eif", &Settings::eif, 20, 2000, true},
+        {"efor", &Settings::efor, 20, 2000, true},
+        {"ewhile", &Settings::ewhile, 20, 2000, true},
+        {"eelse", &Settings::eelse, 20, 2000, true},
+        {"ebeg", &Settings::ebeg, 20, 2000, true},
+        {"edlin", &Settings::edlin, 100, 1000000, true},
+        {"esoed", &Settings::esoed, 1, 100, true},
+        {"eani", &Settings::eani, 10, 10000, false},
+    };
+    return table;
+}
+
+const NumericSetting& numericSetting(const char* key)
+{
+    for (const NumericSetting& s : numericSettings())
+        if (qstrcmp(s.key, key) == 0) return s;
+    throw std::logic_error(std::string("no numeric setting ") + key);
+}
+
+QString settingProblem(const NumericSetting& setting, const QString& text, const QString& file)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (ok && v >= setting.min && v <= setting.max) return {};
+    const QString head = QStringLiteral("%1: %2 = ").arg(file, QLatin1String(setting.key));
+    // Digits too many for an integer are still a number, just a large one.
+    if (ok || looksLikeInteger(text))
+        return head + QStringLiteral("%1 is out of range %2…%3").arg(shown(text)).arg(setting.min).arg(setting.max);
+    return head + ConversionError(shown(text)).message();
+}
+
+int checkedSetting(const Settings& s, const NumericSetting& setting, const QString& file)
+{
+    const QString& text = s.*(setting.text);
+    const QString problem = settingProblem(setting, text, file);
+    if (!problem.isEmpty()) throw ConversionError(text, problem);
+    return text.trimmed().toInt();
+}
+
+void checkBuildSettings(const Settings& s, const QString& file)
+{
+    for (const NumericSetting& setting : numericSettings())
+        if (setting.readByBuild) checkedSetting(s, setting, file);
+}
+
+} // namespace vexoria
