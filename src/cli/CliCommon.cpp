@@ -4,7 +4,10 @@
 
 #include <QFile>
 
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/QImageCanvas.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/core/TextCodec.h"
 
@@ -29,7 +32,7 @@ std::optional<QString> readCodeFile(const QString& path, Io& io)
         io.err << "vexoria-cli: cannot read " << path << ": " << f.errorString() << Qt::endl;
         return std::nullopt;
     }
-    return toCrLf(decodeCodeText(bytes));
+    return classifierText(decodeCodeText(bytes));
 }
 
 void CliPrompter::message(const QString& text)
@@ -70,9 +73,12 @@ std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& ar
 bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io)
 {
     ws.prompter = &prompter;
-    if (!opts.ini.isEmpty() && !loadSettingsFile(opts.ini, ws.settings)) {
-        io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
-        return false;
+    if (!opts.ini.isEmpty()) {
+        if (!loadSettingsFile(opts.ini, ws.settings)) {
+            io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
+            return false;
+        }
+        ws.settingsFile = opts.ini;
     }
     if (opts.file.isEmpty()) {
         io.err << "vexoria-cli: no input file given" << Qt::endl;
@@ -82,6 +88,34 @@ bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prom
     if (!code) return false;
     ws.codeText = *code;
     return true;
+}
+
+void warnIfNoCode(const Workspace& ws, const QString& file, Io& io)
+{
+    if (!holdsNoCode(ws)) return;
+    const QString shown = file == QLatin1String("-") ? QStringLiteral("standard input") : file;
+    io.err << "vexoria-cli: warning: the routine in " << shown << " holds no code to draw; the chart has only its end"
+           << Qt::endl;
+}
+
+int guarded(Io& io, const std::function<int()>& work)
+{
+    try {
+        return work();
+    } catch (const ConversionError& e) {
+        io.out.flush();
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+    } catch (const PictureError&) {
+        io.out.flush();
+        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+    } catch (const std::bad_alloc&) {
+        io.out.flush();
+        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
+    } catch (const std::exception& e) {
+        io.out.flush();
+        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
+    }
+    return 1;
 }
 
 } // namespace vexoria::cli

@@ -1,6 +1,7 @@
 #pragma once
 // What the subcommands of vexoria-cli share: reading a code file, the
 // options every build command takes, and a prompter that answers from them.
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -16,8 +17,10 @@ struct Workspace;
 
 namespace vexoria::cli {
 
-// Reads FILE ("-" is standard input) as code text: UTF-8 or Windows-1251,
-// line breaks made CR LF. On failure writes one line naming the file to err.
+// Reads FILE ("-" is standard input) as the window's editor holds it: UTF-16
+// with its byte-order mark, UTF-8 or Windows-1251; every line, the last one
+// too, ends with a line break, made CR LF. On failure writes one line naming
+// the file to err.
 std::optional<QString> readCodeFile(const QString& path, Io& io);
 
 // Answers the length question from --answer and shows messages on stderr.
@@ -48,5 +51,14 @@ std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& ar
 
 // Prepares a workspace for a build: settings from --ini, the code text.
 bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io);
+
+// After classifying: one warning line on err when the routine holds no code
+// (the chart then has only its end block).
+void warnIfNoCode(const Workspace& ws, const QString& file, Io& io);
+
+// Runs the work of a command and returns its status. What a stage throws (a
+// setting that cannot be used, a picture too large, no memory) ends the
+// command with one line on err and status 1.
+int guarded(Io& io, const std::function<int()>& work);
 
 } // namespace vexoria::cli

@@ -4,7 +4,6 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
 
 namespace vexoria::cli {
 
@@ -21,23 +20,19 @@ int runConnections(const CommandSpec& spec, const Args& args, Io& io)
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    try {
+    return guarded(io, [&] {
         classifyCode(ws);
+        warnIfNoCode(ws, opts->file, io);
         const bool whole = drawChart(ws);
         // Part 1 is on show when sizing stopped the build with a picture
         // drawn; a chart that could not be cut has none.
         if (!whole && ws.n15Visible && ws.diagram.hasPicture()) {
             for (int part = 2; part <= 3 && ws.n15Visible; ++part) N15Click(ws);
         }
-    } catch (const ConversionError& e) {
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-        return 1;
-    } catch (const PictureError&) {
-        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
-    }
-    io.out << dumpTstrelka(ws.tstrelka);
-    io.out.flush();
-    return 0;
+        io.out << dumpTstrelka(ws.tstrelka);
+        io.out.flush();
+        return 0;
+    });
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
 #include "platform/core/RecordingCanvas.h"
 
 namespace vexoria::cli {
@@ -21,8 +20,9 @@ int runDraw(const CommandSpec& spec, const Args& args, Io& io)
     RecordingCanvas canvas(RecordingCanvas::fontMetric());
     canvas.setSink([&io](const QString& line) { io.out << line << '\n'; });
     ws.canvasOverride = &canvas;
-    try {
+    return guarded(io, [&] {
         classifyCode(ws);
+        warnIfNoCode(ws, opts->file, io);
         const bool whole = drawChart(ws);
         io.out.flush();
         // With the answer Yes the build stops after part 1 of the chart; that
@@ -31,16 +31,8 @@ int runDraw(const CommandSpec& spec, const Args& args, Io& io)
             io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
             return 1;
         }
-    } catch (const ConversionError& e) {
-        io.out.flush();
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-        return 1;
-    } catch (const std::exception& e) {
-        io.out.flush();
-        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }
 
 } // namespace

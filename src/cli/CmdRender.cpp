@@ -5,7 +5,7 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/core/OutputFile.h"
 #include "platform/core/PictureWriter.h"
 
 namespace vexoria::cli {
@@ -38,13 +38,26 @@ bool writeOne(const Workspace& ws, const QString& path, Io& io)
 int writeParts(Workspace& ws, const QString& out, Io& io)
 {
     const int parts = ws.ctx.extraParts + 1;
+    if (parts < 2 || parts > 3) {
+        io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+        return 1;
+    }
+    if (isStreamTarget(out)) {
+        io.err << "vexoria-cli: the chart is built in " << parts << " parts; -o must name a file, "
+               << "which they are written beside as OUT-1 to OUT-" << parts << Qt::endl;
+        return 1;
+    }
     for (int part = 1; part <= parts; ++part) {
         if (!ws.diagram.hasPicture()) {
             io.err << "vexoria-cli: part " << part << " of the chart was not drawn" << Qt::endl;
             return 1;
         }
         if (!writeOne(ws, partPath(out, part), io)) return 1;
-        if (!ws.n15Visible || part == parts) break;
+        if (part == parts) break;
+        if (!ws.n15Visible) {
+            io.err << "vexoria-cli: part " << part + 1 << " of the chart was not drawn" << Qt::endl;
+            return 1;
+        }
         N15Click(ws);
     }
     return 0;
@@ -58,11 +71,17 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
         usageError(spec, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
+    QString formatError;
+    if (!outputPictureFormat(opts->output, &formatError)) {
+        usageError(spec, formatError, io);
+        return 2;
+    }
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    try {
+    return guarded(io, [&] {
         classifyCode(ws);
+        warnIfNoCode(ws, opts->file, io);
         const bool whole = drawChart(ws);
         if (!whole) {
             if (ws.n15Visible && ws.diagram.hasPicture()) return writeParts(ws, opts->output, io);
@@ -74,16 +93,7 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
             return 1;
         }
         return writeOne(ws, opts->output, io) ? 0 : 1;
-    } catch (const ConversionError& e) {
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-    } catch (const PictureError&) {
-        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
-    } catch (const std::bad_alloc&) {
-        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
-    } catch (const std::exception& e) {
-        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-    }
-    return 1;
+    });
 }
 
 } // namespace
@@ -96,9 +106,12 @@ const CommandSpec& renderCommand()
         "Build the chart of a routine and write it as a picture.",
         {kOutputOption, kIniOption, kAnswerOption},
         1, 1,
-        "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg.\n"
-        "With --answer yes a chart longer than the length limit is built in parts,\n"
-        "written as OUT-1, OUT-2 and OUT-3 before the extension.",
+        "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg; any\n"
+        "other extension, or none, is a usage error. OUT may be - for standard output;\n"
+        "a FIFO or a device is written in place. Standard output, a FIFO or a device\n"
+        "without an extension gets PNG. With --answer yes a chart longer than the\n"
+        "length limit is built in parts, written as OUT-1, OUT-2 and OUT-3 before the\n"
+        "extension (OUT must then name a file).",
         runRender};
     return spec;
 }

@@ -51,14 +51,17 @@ int runRows(const CommandSpec& spec, const Args& args, Io& io)
     if (stage == QLatin1String("build")) {
         CliPrompter prompter(io.err, opts->answer);
         if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-        classifyCode(ws);
-        drawChart(ws);
-        TstrokDumpExtras extras = titleOf(ws);
-        extras.blockCount = ws.ctx.blockCount;
-        extras.warning = firstWarning(prompter.messages());
-        io.out << dumpTstrok(ws.tstrok, extras);
-        io.out.flush();
-        return 0;
+        return guarded(io, [&] {
+            classifyCode(ws);
+            warnIfNoCode(ws, opts->file, io);
+            drawChart(ws);
+            TstrokDumpExtras extras = titleOf(ws);
+            extras.blockCount = ws.ctx.blockCount;
+            extras.warning = firstWarning(prompter.messages());
+            io.out << dumpTstrok(ws.tstrok, extras);
+            io.out.flush();
+            return 0;
+        });
     }
 
     auto code = readCodeFile(opts->file, io);
@@ -67,6 +70,7 @@ int runRows(const CommandSpec& spec, const Args& args, Io& io)
     RecordingPrompter prompter;
     ws.prompter = &prompter;
     classifyCode(ws);
+    warnIfNoCode(ws, opts->file, io);
     TstrokDumpExtras extras = titleOf(ws);
     if (stage == QLatin1String("check")) {
         // Block sizing sorts the table on nom before the check runs.

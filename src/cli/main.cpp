@@ -19,8 +19,10 @@ QString generalUsage()
          "Draws flowcharts of Pascal routines without a window.\n\nCommands:\n";
     for (const CommandSpec* c : vexoria::cli::allCommands())
         s << "  " << QString::fromUtf8(c->name).leftJustified(12) << ' ' << c->summary << '\n';
-    s << "\nFILE may be - for standard input; it is read as UTF-8 or, when it is not\n"
-         "valid UTF-8, as Windows-1251. vexoria-cli COMMAND --help describes a command.\n\n"
+    s << "\nFILE may be - for standard input; it is read as the window's editor holds it:\n"
+         "UTF-16 when it starts with a byte-order mark, else UTF-8 or, when it is not\n"
+         "valid UTF-8, Windows-1251, and a last line without a line break keeps its\n"
+         "line. vexoria-cli COMMAND --help describes a command.\n\n"
          "Options:\n"
          "  --help       show this help\n"
          "  --version    show the version\n\n"

@@ -8,30 +8,13 @@
 #include <QTemporaryDir>
 
 #include "platform/core/DiagramFont.h"
+#include "support/CliRun.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VEXORIA_CLI), args);
-    EXPECT_TRUE(p.waitForStarted());
-    if (!input.isEmpty()) p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+CliRun cli(const QStringList& args, const QByteArray& input = {}) { return runCli(args, input); }
 
 QString example(const char* name) { return QStringLiteral(VEXORIA_SOURCE_DIR "/examples/") + QLatin1String(name); }
 
@@ -81,7 +64,7 @@ TEST(MeasureCommand, AnswersEachLineWithTheLayoutWidth)
 {
     const CliRun r = cli({QStringLiteral("measure")}, QByteArray("a > b\n\nEND SHEMA\ntab\\there\n"));
     ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.split(u'\n', Qt::SkipEmptyParts),
+    EXPECT_EQ(r.outText().split(u'\n', Qt::SkipEmptyParts),
               (QStringList{QString::number(diagramTextWidth(QStringLiteral("a > b"))), QStringLiteral("0"),
                            QString::number(diagramTextWidth(QStringLiteral("END SHEMA"))),
                            QString::number(diagramTextWidth(QStringLiteral("tab\there")))}));
@@ -91,13 +74,13 @@ TEST(DrawCommand, PrintsTheCallsOfTheWholeBuild)
 {
     const CliRun r = cli({QStringLiteral("draw"), example("safe_divide.pas")});
     ASSERT_EQ(r.status, 0) << qPrintable(r.err);
-    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = r.outText().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 10);
     EXPECT_EQ(lines[0], QStringLiteral("pen width=1"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("roundrect ")));
     // The end block's mark, 35 right of its box's left edge at 275.
     EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^text 310,\\d+ \"END SHEMA\"$"))).size(), 1)
-        << qPrintable(r.out);
+        << qPrintable(r.outText());
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#pragma once
+// Runs the real vexoria-cli as a user or a script does and keeps what it
+// said. Tests that use it define VEXORIA_CLI (the program's path).
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace vexoria::test {
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QString err;
+    QString outText() const { return QString::fromUtf8(out); }
+};
+
+// childSetup runs in the child before the program starts (limits, signals).
+inline CliRun runCli(const QStringList& args, const QByteArray& input = {},
+                     const std::function<void()>& childSetup = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    if (childSetup) p.setChildProcessModifier(childSetup);
+    p.start(QStringLiteral(VEXORIA_CLI), args);
+    EXPECT_TRUE(p.waitForStarted());
+    if (!input.isEmpty()) p.write(input);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The lines a run wrote on standard error, without the toolkit's own notes
+// about the environment (a missing runtime folder when run as root).
+inline QStringList errorLines(const CliRun& r)
+{
+    QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
+    lines.removeIf([](const QString& l) { return l.startsWith(QLatin1String("QStandardPaths:")); });
+    return lines;
+}
+
+} // namespace vexoria::test
