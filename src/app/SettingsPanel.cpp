@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/core/SettingLimits.h"
+
 namespace vexoria {
 
 namespace {
@@ -193,6 +195,22 @@ void SettingsPanel::fromSettings(const Settings& s)
     Edlin->setText(s.edlin);
     Esoed->setText(s.esoed);
     Eani->setText(s.eani);
+}
+
+QString SettingsPanel::refuseUnusableValue(const QString& file)
+{
+    const std::pair<const char*, QLineEdit*> fields[] = {
+        {"evar", Evar},   {"eif", Eif},     {"efor", Efor},   {"ewhile", Ewhile}, {"eelse", Eelse},
+        {"ebeg", Ebeg},   {"edlin", Edlin}, {"esoed", Esoed}, {"eani", Eani},
+    };
+    for (const auto& [key, field] : fields) {
+        const QString problem = settingProblem(numericSetting(key), field->text(), file);
+        if (problem.isEmpty()) continue;
+        field->setFocus();
+        field->selectAll();
+        return problem;
+    }
+    return {};
 }
 
 } // namespace vexoria

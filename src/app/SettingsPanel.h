@@ -24,6 +24,11 @@ public:
     void toSettings(Settings& s) const;
     void fromSettings(const Settings& s);
 
+    // The first numeric field whose text no chart can use: the message that
+    // names it (its key, file, value and range), with that field focused and
+    // its text selected for the user to mend. Empty when every field is usable.
+    QString refuseUnusableValue(const QString& file);
+
     QLabel* title;
     QLabel* sizesCaption;
     QCheckBox* CheckBox1;

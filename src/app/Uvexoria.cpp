@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,6 +62,7 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* paren
         prompter = m_ownPrompter.get();
     }
     m_ws.prompter = prompter;
+    m_ws.settingsFile = QFileInfo(m_settingsPath).fileName();
 
     pcontrol1 = new QTabWidget(this);
     pcontrol1->setObjectName(QStringLiteral("pcontrol1"));

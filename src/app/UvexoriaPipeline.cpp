@@ -22,9 +22,11 @@
 #include "app/DiagramView.h"
 #include "app/SettingsPanel.h"
 #include "app/Uvexoria.h"
+#include "app/WindowPlacement.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Pipeline.h"
 #include "platform/core/ConversionError.h"
+#include "platform/core/SettingLimits.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/core/TextCodec.h"
 
@@ -91,7 +93,7 @@ void TMyform::applySettingsToControls()
     RadioButton1->setChecked(s.radiobutton1 && !s.radiobutton2);
     RadioButton2->setChecked(s.radiobutton2);
     m_queueChoice->setExclusive(true);
-    move(s.myformleft, s.myformtop);
+    move(onScreenPosition(QPoint(s.myformleft, s.myformtop), size()));
 }
 
 void TMyform::syncSettingsFromControls()
@@ -103,10 +105,11 @@ void TMyform::syncSettingsFromControls()
 
 void TMyform::setTimerIntervalFromEani()
 {
-    const int ms = toInt(Panel3->Eani->text());
-    // A negative interval cannot be a timer's; the timer keeps the one it has.
-    // 0 is kept: it means the timer does not tick.
-    if (ms >= 0) Timer1->setInterval(ms);
+    // A value out of its range, like one that is not a number, throws: the
+    // timer keeps the interval it has.
+    Settings s;
+    s.eani = Panel3->Eani->text();
+    Timer1->setInterval(checkedSetting(s, numericSetting("eani"), m_ws.settingsFile));
 }
 
 void TMyform::N2Click()
@@ -124,6 +127,13 @@ void TMyform::BitBtn4Click()
 
 void TMyform::Button2Click()
 {
+    // The panel does not take a value no chart can use: it stays open on
+    // that field and says why.
+    const QString problem = Panel3->refuseUnusableValue(m_ws.settingsFile);
+    if (!problem.isEmpty()) {
+        prompter().message(problem);
+        return;
+    }
     Panel3->hide();
     runCommand([this] { setTimerIntervalFromEani(); });
 }
@@ -139,6 +149,8 @@ void TMyform::runPipeline()
 {
     BuildContext& c = m_ws.ctx;
     syncSettingsFromControls();
+    // A setting no chart can use stops the build before anything changes.
+    checkBuildSettings(m_ws.settings, m_ws.settingsFile);
 
     // 1. The animation starts with every build when it is switched on (the
     //    scrolling view is always double-buffered here).
@@ -217,6 +229,7 @@ void TMyform::N15Click()
     if (!m_ws.n15Visible) return;
     runCommand([this] {
         syncSettingsFromControls();
+        checkBuildSettings(m_ws.settings, m_ws.settingsFile);
         vexoria::N15Click(m_ws);
         ScrollBox1->verticalScrollBar()->setValue(0);
     });
@@ -252,11 +265,7 @@ QString TMyform::editorText() const
     // one. Paragraph and line separators are the editor's line breaks.
     QString text = Rekod->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    // Every line of the editor ends with its line break, the last one too:
-    // the classifier makes a line's row at its line end, so a last line
-    // without one would be lost from the chart.
-    if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
-    return toCrLf(text);
+    return classifierText(text);
 }
 
 bool TMyform::editorHasLines() const

@@ -203,4 +203,15 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
     f.BitBtn3->click();
     EXPECT_EQ(prompter.messages().size(), before);
     EXPECT_TRUE(ws().diagram.hasPicture());
+
+    // A value out of its range stops the next build before anything changes:
+    // the chart and the tables stay as the last build left them.
+    const QImage chart = ws().diagram.image();
+    const int rows = ws().tstrok.size();
+    f.Rekod->setPlainText(QStringLiteral("begin\nend;\n"));
+    f.Panel3->Eif->setText(QStringLiteral("-1"));
+    f.BitBtn3->click();
+    EXPECT_EQ(prompter.messages().last(), QStringLiteral("shema.ini: eif = -1 is out of range 20…2000"));
+    EXPECT_EQ(ws().diagram.image(), chart);
+    EXPECT_EQ(ws().tstrok.size(), rows);
 }

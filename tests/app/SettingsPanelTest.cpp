@@ -126,20 +126,38 @@ TEST_F(WindowTest, ClosingThePanelSetsTheAnimationInterval)
     EXPECT_TRUE(readIni().isEmpty()); // closing the panel writes nothing
 }
 
-TEST(SettingsPanelClose, ABadIntervalIsReportedAfterThePanelIsHiddenAndKeepsTheTimer)
+// The panel does not take a value no chart can use: it stays open on the
+// field with the message a build would give, and the timer keeps its interval.
+TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
 {
     QTemporaryDir dir;
     PanelWatchingPrompter watcher;
     TMyform f(&watcher, dir.filePath("shema.ini"));
     watcher.panel = f.Panel3;
     f.show();
-    f.N14Click();
-    f.Panel3->Eani->setText(QStringLiteral("1.5"));
-    f.Panel3->Button2->click();
-    ASSERT_EQ(watcher.messages.size(), 1);
-    EXPECT_TRUE(watcher.messages[0].contains(QStringLiteral("1.5")));
-    EXPECT_EQ(watcher.panelVisible, QList<bool>{false});
-    EXPECT_EQ(f.Timer1->interval(), 100);
+    const std::tuple<QLineEdit*, QString, QString> cases[] = {
+        {f.Panel3->Eani, "1.5", "shema.ini: eani = \"1.5\" — не целое число"},
+        {f.Panel3->Eani, "0", "shema.ini: eani = 0 is out of range 10…10000"},
+        {f.Panel3->Eif, "-2147483648", "shema.ini: eif = -2147483648 is out of range 20…2000"},
+        {f.Panel3->Esoed, "2147483647", "shema.ini: esoed = 2147483647 is out of range 1…100"},
+    };
+    for (const auto& [field, text, message] : cases) {
+        watcher.messages.clear();
+        watcher.panelVisible.clear();
+        f.N14Click();
+        const int interval = f.Timer1->interval();
+        field->setText(text);
+        f.Panel3->Button2->click();
+        EXPECT_EQ(watcher.messages, QStringList{message});
+        EXPECT_EQ(watcher.panelVisible, QList<bool>{true});
+        EXPECT_TRUE(f.Panel3->isVisible());
+        EXPECT_EQ(field->selectedText(), text);
+        EXPECT_EQ(f.Timer1->interval(), interval);
+        field->setText(field == f.Panel3->Eani ? QStringLiteral("50") : QStringLiteral("30"));
+        f.Panel3->Button2->click();
+        EXPECT_FALSE(f.Panel3->isVisible());
+    }
+    EXPECT_EQ(f.Timer1->interval(), 50);
 }
 
 TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)

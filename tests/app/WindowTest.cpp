@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -107,6 +109,27 @@ TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
     EXPECT_EQ(f.Timer1->interval(), 250);
     EXPECT_TRUE(f.RadioButton1->isChecked());
     EXPECT_FALSE(f.RadioButton2->isChecked());
+}
+
+// A position saved on a screen that is gone, or no position a screen has,
+// opens on the primary screen, and the corrected one is what is saved.
+TEST_F(WindowTest, AnOffScreenSavedPositionOpensOnThePrimaryScreenAndIsSavedSo)
+{
+    const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QByteArray& saved : {QByteArray("myformleft=-5000\r\nmyformtop=100"),
+                                    QByteArray("myformleft=2147483647\r\nmyformtop=-2147483648"),
+                                    QByteArray("myformleft=100\r\nmyformtop=-400")}) {
+        writeIni("[myform]\r\n" + saved + "\r\n");
+        {
+            TMyform& f = open();
+            EXPECT_TRUE(primary.contains(f.pos())) << saved.constData();
+            EXPECT_TRUE(primary.contains(f.pos() + QPoint(100, 20))) << saved.constData();
+            f.close();
+        }
+        const QByteArray ini = readIni();
+        EXPECT_TRUE(ini.contains("myformleft=" + QByteArray::number(form->x()) + "\r\n")) << ini.constData();
+        EXPECT_TRUE(ini.contains("myformtop=" + QByteArray::number(form->y()) + "\r\n")) << ini.constData();
+    }
 }
 
 TEST_F(WindowTest, RadioButtonsBothOffInTheFileLeaveNeitherSelected)
