@@ -120,6 +120,53 @@ ElseOutcome caseElse(ScanState& s)
     return ElseOutcome::MoreBranches;
 }
 
+// A one-line branch whose statement goes on over more lines. The second line
+// has been read into word and joins the branch's text row; every further line
+// is looked at the same way, its blanks left out of the test: "end;" or
+// "else" ends the case (an else met here is left for the main scan), a branch
+// label makes that line the next branch, and any other line continues the
+// statement and joins the text row too, leading blanks skipped, its own
+// blanks kept. So "x :=" / "5 +" / "6;" is one row "x :=5 +6;". remembered
+// ends on the line end before the line that holds the next branch. At the
+// end of the text what was read of a line is kept.
+void continuedStatement(ScanState& s, std::size_t textRow, int& remembered)
+{
+    auto keep = [&](const QString& text) {
+        if (s.rows[textRow].stroka.str().size() <= TextField<200>::width) s.rows[textRow].stroka += text;
+    };
+    keep(s.word);
+    s.word.clear();
+    for (;;) {
+        remembered = s.pos;
+        s.skipBlanks();
+        QString line;
+        for (;;) {
+            ++s.pos;
+            if (s.atEnd()) {
+                keep(line);
+                throw EndOfText{};
+            }
+            const QChar c = s.c();
+            if (c == kCR) break;
+            line += ScanState::lower(c);
+            if (c != kBlank) s.word += ScanState::lower(c);
+            if (s.word == u"end;" || s.word == u"else") {
+                s.caseDone = true;
+                s.makeClosing(QStringLiteral("end;"));
+                s.word.clear();
+                return;
+            }
+            if (c == u':' && s.ch(s.pos + 1) != u'=') {
+                s.pos = remembered;
+                s.makeClosing(QStringLiteral("end;"));
+                return;
+            }
+        }
+        keep(line);
+        s.word.clear();
+    }
+}
+
 // The branch loop itself; throws EndOfText when a read reaches the end.
 Resume branchLoop(ScanState& s)
 {
@@ -241,30 +288,7 @@ Resume branchLoop(ScanState& s)
             }
         }
 
-        if (!branchClosed) {
-            // The statement goes on over a second line; a third is passed over.
-            s.rows[textRow].stroka += s.word;
-            s.word.clear();
-            remembered = s.pos;
-            s.skipBlanks();
-            for (;;) {
-                advance(s);
-                const QChar c = s.c();
-                if (c == kCR) break;
-                if (c != kBlank) s.word += ScanState::lower(c);
-                if (s.word == u"end;" || s.word == u"else") {
-                    s.caseDone = true;
-                    s.makeClosing(QStringLiteral("end;"));
-                    s.word.clear();
-                    break;
-                }
-                if (c == u':' && s.ch(s.pos + 1) != u'=') {
-                    s.pos = remembered;
-                    s.makeClosing(QStringLiteral("end;"));
-                    break;
-                }
-            }
-        }
+        if (!branchClosed) continuedStatement(s, textRow, remembered);
 
         if (s.caseDone) break;
         if (s.word == u"else") {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "analysis/OrphanLines.h"
+
 namespace vexoria::scan {
 
 namespace {
@@ -312,6 +314,24 @@ QString headerWord(const QString& stroka)
     return stroka.left(end);
 }
 
+// A routine starts with a procedure or function header, or with the header
+// of a method: a constructor, destructor or operator, each also as a class
+// method ("class function ...").
+bool isRoutineHeader(const QString& stroka)
+{
+    const QString word = headerWord(stroka);
+    if (word == u"procedure" || word == u"function") return true;
+    static const char* const methodWords[] = {"constructor", "destructor", "operator"};
+    for (const char* m : methodWords)
+        if (stroka.startsWith(QLatin1String(m))) return true;
+    if (!stroka.startsWith(QLatin1String("class "))) return false;
+    const QStringView rest = QStringView(stroka).mid(6);
+    static const char* const classWords[] = {"procedure", "function", "constructor", "destructor", "operator"};
+    for (const char* m : classWords)
+        if (rest.startsWith(QLatin1String(m))) return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<QString> numberRows(ScanState& s, Tstrok& table)
@@ -331,11 +351,12 @@ std::optional<QString> numberRows(ScanState& s, Tstrok& table)
     std::optional<QString> title;
     if (!order.empty()) {
         const StrokRow& top = rows[static_cast<std::size_t>(order.front())];
-        const QString word = val(top.uslovie) ? QString() : headerWord(top.stroka.str());
-        if (word == u"procedure" || word == u"function") {
+        if (!val(top.uslovie) && isRoutineHeader(top.stroka.str())) {
             title = QStringLiteral("Блок-Схема ") + top.stroka.str();
             StrokRow header;
-            header.n = s.rowCounter + 1;
+            // The header row counts: rows added after it count on from it,
+            // so that n stays unique.
+            header.n = ++s.rowCounter;
             header.nom = 0;
             header.obiect = "header";
             header.uslovie = true;
@@ -343,6 +364,8 @@ std::optional<QString> numberRows(ScanState& s, Tstrok& table)
             order.insert(order.begin(), static_cast<int>(rows.size()) - 1);
         }
     }
+
+    holdOrphanLines(rows, order, s.rowCounter);
 
     if (s.gotoCount > 0) {
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

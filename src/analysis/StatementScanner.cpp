@@ -1,5 +1,7 @@
 #include "analysis/StatementScanner.h"
 
+#include <algorithm>
+
 #include "analysis/CaseScanner.h"
 
 namespace vexoria::scan {
@@ -99,6 +101,48 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
     s.rows[static_cast<std::size_t>(rowIndex)].suslovie = suslovie;
 }
 
+// "exit(false)" or "exit (x)": the value a routine returns with belongs to
+// the exit block, not to a text row "false);" after it that would look like
+// a statement. The argument runs to its matching bracket (brackets nest, a
+// quoted string is passed whole, whatever brackets it holds) and goes into
+// suslovie in lower case, without line breaks. A ";" right after it goes with
+// it; the rest of the line is scanned as usual. An argument still open at the
+// end of the text keeps what was read.
+void exitValue(ScanState& s, int rowIndex)
+{
+    int p = s.pos;
+    while (s.ch(p) == kBlank) ++p;
+    if (s.ch(p) != u'(') return;
+
+    constexpr int width = TextField<200>::width;
+    QString value;
+    auto take = [&](QChar c) {
+        if (c != kCR && c != kLF && value.size() < width) value += ScanState::lower(c);
+    };
+    int depth = 0;
+    bool closed = false;
+    while (p <= s.len) {
+        const QChar c = s.ch(p);
+        take(c);
+        if (c == u'\'') {
+            ++p;
+            while (p <= s.len && s.ch(p) != u'\'') take(s.ch(p++));
+            if (p > s.len) break;
+            take(s.ch(p));
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')' && --depth == 0) {
+            closed = true;
+            break;
+        }
+        ++p;
+    }
+    s.rows[static_cast<std::size_t>(rowIndex)].suslovie = value;
+    if (closed && s.ch(p + 1) == u';') ++p;
+    // The main loop's step forward lands after what was read.
+    s.pos = std::min(p, s.len);
+}
+
 // The steps run when the word before a delimiter is a template name. The
 // template row is current in s.tvobject.
 Resume keyword(ScanState& s)
@@ -137,6 +181,7 @@ Resume keyword(ScanState& s)
     if (s.word == u"goto") s.gotoSeen = true;
     s.word.clear();
 
+    if (kind == u"exit") exitValue(s, rowIndex);
     if (okusl.isEmpty()) return Resume::StepForward;
 
     collectHead(s, rowIndex, kind, okusl);
@@ -298,7 +343,8 @@ void endBlank(ScanState& s)
     s.skipBlanks();
     const int remembered = s.pos;
     s.stepOverBlanks();
-    if (s.c() == u'e') {
+    // "End Else": the e is compared folded, as every word test is.
+    if (ScanState::lower(s.c()) == u'e') {
         s.pos = remembered;
         return;
     }

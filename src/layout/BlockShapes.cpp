@@ -248,11 +248,18 @@ void BlockPainter::endShemaBlock(const Block& b)
     m_canvas.textOut(p.x(), p.y(), QStringLiteral("END SHEMA"));
 }
 
-// break and exit keep their template size whatever their stretch.
+// break and exit keep their template size whatever their stretch. The value
+// an exit returns ("(false)") is written beside the block, under the exit's
+// own line: the place of the comment above that line is where routing later
+// writes "Выход", which would cover it. A comment then goes one line below
+// the value.
 void BlockPainter::breakBlock(const Block& b, const StrokRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x3 + b.plx + 10, t.y2 - 5);
+    const QString value = t.n == KindExit ? row.suslovie.str() : QString();
+    const int sideX = t.x3 + b.plx + 10;
+    const int valueY = t.y3 + 3;
+    comment(b, row, sideX, value.isEmpty() ? t.y2 - 5 : valueY + 15);
     if (m_colour) {
         m_canvas.setPenWidth(2);
         takeColour();
@@ -261,6 +268,10 @@ void BlockPainter::breakBlock(const Block& b, const StrokRow& row)
     m_canvas.setPenColour(kBlack);
     const QPoint p = b.at(t.x1 + 5, t.y3 - 10);
     m_canvas.textOut(p.x(), p.y(), t.n == KindBreak ? QStringLiteral("break") : QStringLiteral("exit"));
+    if (!value.isEmpty()) {
+        const QPoint v = b.at(sideX, valueY);
+        m_canvas.textOut(v.x(), v.y(), value);
+    }
 }
 
 } // namespace vexoria

@@ -30,8 +30,10 @@ QString routineName(const QString& item)
 bool isRoutineLine(const QString& line)
 {
     if (line.contains(u'\'')) return false;
-    return line.contains(QLatin1String("procedure")) || line.contains(QLatin1String("function"))
-        || line.contains(QLatin1String("Procedure")) || line.contains(QLatin1String("Function"));
+    // Methods are routines too, and old code writes its words in capitals.
+    for (const char* word : {"procedure", "function", "constructor", "destructor"})
+        if (line.contains(QLatin1String(word), Qt::CaseInsensitive)) return true;
+    return false;
 }
 
 int findImplLine(const QStringList& unitLines)

@@ -14,8 +14,8 @@
 
 namespace vexoria {
 
-// A line holding "procedure", "function", "Procedure" or "Function" anywhere
-// (case-sensitive) and no apostrophe.
+// A line holding "procedure", "function", "constructor" or "destructor"
+// anywhere, in any case, and no apostrophe.
 bool isRoutineLine(const QString& line);
 
 // Index of the first line containing "implementation" or "Implementation";

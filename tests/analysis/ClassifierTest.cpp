@@ -110,23 +110,27 @@ TEST(Classifier, TitleIsLeftAloneWithoutAHeader)
 TEST(Classifier, LettersAreFoldedToLowerCaseLatinAndCyrillic)
 {
     auto r = classify(lines({"X := 'ПРИВЕТ Мир'; // Заметка ОСТАЁТСЯ", "IF A THEN", "  Y := 1;"}));
-    ASSERT_GE(r->rows().size(), 3u);
-    EXPECT_EQ(r->rows()[0].stroka.str(), QStringLiteral("x := 'привет мир'; /"));
-    EXPECT_EQ(r->rows()[0].comment.str(), QStringLiteral(" Заметка ОСТАЁТСЯ"));
-    EXPECT_EQ(r->rows()[1].obiect.str(), "if");
-    EXPECT_EQ(r->rows()[1].suslovie.str(), " a ");
+    ASSERT_GE(r->rows().size(), 4u);
+    // The first line gets a process block of its own: nothing above holds it.
+    EXPECT_EQ(r->rows()[0].obiect.str(), "procces");
+    EXPECT_EQ(r->rows()[1].stroka.str(), QStringLiteral("x := 'привет мир'; /"));
+    EXPECT_EQ(r->rows()[1].comment.str(), QStringLiteral(" Заметка ОСТАЁТСЯ"));
+    EXPECT_EQ(r->rows()[2].obiect.str(), "if");
+    EXPECT_EQ(r->rows()[2].suslovie.str(), " a ");
 }
 
 TEST(Classifier, SmallRulesOfTheScan)
 {
+    // These texts have no header: their first line gets a process block of
+    // its own, row 0.
     // "end." ends a program, not a construct.
     auto r = classify(lines({"x := 1;", "end."}));
-    EXPECT_EQ(r->rows()[1].stroka.str(), "end.");
-    EXPECT_TRUE(r->rows()[1].isText());
+    EXPECT_EQ(r->rows()[2].stroka.str(), "end.");
+    EXPECT_TRUE(r->rows()[2].isText());
     // A keyword is only recognised as the first word since the last reset.
     r = classify(lines({"x := 1; if a then", "y := 2;"}));
     EXPECT_EQ(countKind(*r, "if"), 0);
-    EXPECT_EQ(r->rows()[0].stroka.str(), "x := 1; if a then");
+    EXPECT_EQ(r->rows()[1].stroka.str(), "x := 1; if a then");
     // "end " keeps the rest of its line; an else after it is left for the scan.
     // (The begin directly before it holds no text and is removed.)
     r = classify(lines({"begin", "end else", "x;"}));
@@ -134,19 +138,19 @@ TEST(Classifier, SmallRulesOfTheScan)
     EXPECT_EQ(r->rows()[0].stroka.str(), "end ");
     EXPECT_EQ(countKind(*r, "else"), 1);
     r = classify(lines({"y;", "end  // done"}));
-    EXPECT_EQ(r->rows()[1].stroka.str(), "end // done");
+    EXPECT_EQ(r->rows()[2].stroka.str(), "end // done");
     // A for head runs past "downto" up to the real "do".
     r = classify(lines({"x;", "for i := 10 downto 1 do", "  y;"}));
-    EXPECT_EQ(r->rows()[1].suslovie.str(), " i := 10 downto 1 ");
+    EXPECT_EQ(r->rows()[2].suslovie.str(), " i := 10 downto 1 ");
     // "else begin" on one line: the CR delimits begin, and the next line's
     // leading blanks stay in its word. After "else " with a trailing blank
     // the lookahead finds the begin of the next line the same way, and that
     // line's CR, blanks and begin end up as one text row.
     r = classify(lines({"x;", "else begin", "  y;"}));
     EXPECT_EQ(countKind(*r, "else"), 1);
-    EXPECT_EQ(r->rows()[2].stroka.str(), "  y;");
+    EXPECT_EQ(r->rows()[3].stroka.str(), "  y;");
     r = classify(lines({"x;", "else ", "  begin", "  y;"}));
-    EXPECT_EQ(r->rows()[2].stroka.str(), "\r  begin");
+    EXPECT_EQ(r->rows()[3].stroka.str(), "\r  begin");
     // A label before its first goto is not known and stays text.
     r = classify(lines({"begin", "5: x;", "goto 5;", "end;"}));
     EXPECT_EQ(countKind(*r, "mylabel"), 0);

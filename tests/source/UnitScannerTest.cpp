@@ -48,7 +48,10 @@ TEST(UnitScanner, RoutineLinesHoldARoutineWordOutsideQuotes)
     EXPECT_TRUE(isRoutineLine("  Function B: Integer;"));
     EXPECT_TRUE(isRoutineLine("x := MyFunctionTable[1];")); // a substring is enough
     EXPECT_TRUE(isRoutineLine("{ this procedure draws }"));
-    EXPECT_FALSE(isRoutineLine("PROCEDURE A;")); // the test is case-sensitive
+    EXPECT_TRUE(isRoutineLine("PROCEDURE A;")); // old code in capitals
+    EXPECT_TRUE(isRoutineLine("constructor TShape.Create;"));
+    EXPECT_TRUE(isRoutineLine("  Destructor TShape.Destroy; override;"));
+    EXPECT_FALSE(isRoutineLine("operator + (a, b: TVec): TVec;")); // not a routine word
     EXPECT_FALSE(isRoutineLine("writeln('procedure');"));
     EXPECT_FALSE(isRoutineLine("procedure A; // it's here"));
     EXPECT_FALSE(isRoutineLine(""));

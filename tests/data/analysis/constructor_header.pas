@@ -1,0 +1,4 @@
+constructor TShape.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+end;
