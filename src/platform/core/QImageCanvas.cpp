@@ -8,13 +8,25 @@
 
 namespace vexoria {
 
-namespace {
-
 QColor toQColor(Colour c)
 {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
+
+void prepareDiagramPainter(QPainter& p, int penWidth, Colour pen, PenStyle style, Colour brush)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int width = penWidth < 1 ? 1 : penWidth;
+    QPen qpen(QBrush(toQColor(pen)), width, Qt::SolidLine, width == 1 ? Qt::FlatCap : Qt::RoundCap,
+              width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    if (style == PenStyle::Dash) qpen.setDashPattern({18, 6});
+    else if (style == PenStyle::Dot) qpen.setDashPattern({3, 3});
+    p.setPen(qpen);
+    p.setBrush(toQColor(brush));
+}
+
+namespace {
 
 QPolygon toPolygon(const std::vector<QPoint>& points)
 {
@@ -68,19 +80,10 @@ void QImageCanvas::setBrushColour(Colour colour)
 }
 
 // One painter per call: the image may be removed or replaced between calls.
-// The pen follows the bitmap canvas the chart was drawn for: a one-pixel line
-// leaves out its end point, a wider one has round ends and joins, and dashes
-// and dots are 18 on / 6 off and 3 on / 3 off (in pen widths).
+// The pen follows the bitmap canvas the chart was drawn for.
 void QImageCanvas::preparePainter(QPainter& p) const
 {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    const int width = m_penWidth < 1 ? 1 : m_penWidth;
-    QPen pen(QBrush(toQColor(m_penColour)), width, Qt::SolidLine, width == 1 ? Qt::FlatCap : Qt::RoundCap,
-             width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
-    if (m_penStyle == PenStyle::Dash) pen.setDashPattern({18, 6});
-    else if (m_penStyle == PenStyle::Dot) pen.setDashPattern({3, 3});
-    p.setPen(pen);
-    p.setBrush(toQColor(m_brushColour));
+    prepareDiagramPainter(p, m_penWidth, m_penColour, m_penStyle, m_brushColour);
 }
 
 void QImageCanvas::polygon(const std::vector<QPoint>& points)

@@ -16,9 +16,17 @@
 
 #include "platform/core/Canvas.h"
 
+class QColor;
 class QPainter;
 
 namespace vexoria {
+
+QColor toQColor(Colour c);
+
+// Sets a painter up as the diagram canvas draws: no antialiasing; a
+// one-pixel line leaves out its end point, a wider one has round ends and
+// joins; dashes and dots are 18 on / 6 off and 3 on / 3 off (in pen widths).
+void prepareDiagramPainter(QPainter& p, int penWidth, Colour pen, PenStyle style, Colour brush);
 
 class Diagram;
 

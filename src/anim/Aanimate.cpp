@@ -1,0 +1,216 @@
+#include "anim/Aanimate.h"
+
+#include "connect/Tstrelka.h"
+#include "pipeline/Workspace.h"
+
+namespace vexoria {
+
+namespace {
+
+// The route points of a row, unset ones read as 0.
+struct Route {
+    int x1, y1, x2, y2, x3, y3, x4, y4, x5, y5;
+};
+
+Route routeOf(const StrelkaRow& r)
+{
+    return {val(r.x1), val(r.y1), val(r.x2), val(r.y2), val(r.x3),
+            val(r.y3), val(r.x4), val(r.y4), val(r.x5), val(r.y5)};
+}
+
+Head storedHead(const StrelkaRow& r)
+{
+    return {{val(r.x1a), val(r.y1a)}, {val(r.x2a), val(r.y2a)}, {val(r.x3a), val(r.y3a)}};
+}
+
+void storeHead(StrelkaRow& r, const Head& h)
+{
+    r.x1a = h.a.x();
+    r.y1a = h.a.y();
+    r.x2a = h.b.x();
+    r.y2a = h.b.y();
+    r.x3a = h.c.x();
+    r.y3a = h.c.y();
+}
+
+Head moved(const Head& h, QPoint by) { return {h.a + by, h.b + by, h.c + by}; }
+
+constexpr QPoint kLeft{-10, 0};
+constexpr QPoint kRight{10, 0};
+constexpr QPoint kDown{0, 10};
+constexpr QPoint kUp{0, -10};
+
+// The legs and corners of each route, in the order they are tested. Every
+// test reads the stored tip as the steps before it left it, so a head may
+// take a corner and the first step of the next leg in one tick. A leg moves
+// the stored head one step; a corner puts the corner's head on both the
+// stored head and the head shown this tick.
+
+// vid 4: left, down, right through P1, P2, P3 to P4. vid 5 and 9 differ only
+// in the first leg and corner.
+void runLeftDownRight(int vid, const Route& p, Head& s, Head& shown)
+{
+    const bool strictFirstLeg = vid == 5 || vid == 9;
+    if (strictFirstLeg ? s.b.x() > p.x2 && s.b.y() == p.y1 : s.b.x() >= p.x2 && s.b.y() == p.y2)
+        s = moved(s, kLeft);
+    if (strictFirstLeg ? s.b.x() < p.x2 : s.b.x() <= p.x2 && s.b.y() == p.y2)
+        shown = s = headAt(HeadShape::Down, p.x2, p.y2);
+    if (s.b.y() <= p.y3 && s.b.x() <= p.x2) s = moved(s, kDown);
+    if (s.b.y() >= p.y3 && s.b.x() == p.x3) shown = s = headAt(HeadShape::Right, p.x3, p.y3);
+    if (s.b.y() == p.y3 && s.b.x() <= p.x4) s = moved(s, kRight);
+}
+
+// vid 6 and 11: right, down, left through P1, P2, P3 to P4.
+void runRightDownLeft(const Route& p, Head& s, Head& shown)
+{
+    if (s.b.x() < p.x2 && s.b.y() == p.y1) s = moved(s, kRight);
+    if (s.b.x() >= p.x2 && s.b.y() == p.y1) shown = s = headAt(HeadShape::Down, p.x2, p.y2);
+    if (s.b.y() <= p.y3 && s.b.x() >= p.x2) s = moved(s, kDown);
+    if (s.b.y() >= p.y3 && s.b.x() == p.x3) shown = s = headAt(HeadShape::Left, p.x3, p.y3);
+    if (s.b.y() == p.y3 && s.b.x() >= p.x4) s = moved(s, kLeft);
+}
+
+// vid 7, a loop return: from P2 right, up the lane, left into the loop block.
+void runLoopReturn(const Route& p, Head& s, Head& shown)
+{
+    if (s.b.x() < p.x3 && s.b.y() == p.y2) s = moved(s, kRight);
+    if (s.b.x() >= p.x3 && s.b.y() == p.y2)
+        shown = s = Head{{p.x3 - 5, p.y2 + 2}, {p.x3, p.y3 - 3}, {p.x3 + 5, p.y2 + 2}};
+    if (s.b.y() >= p.y4 && s.b.x() >= p.x3) s = moved(s, kUp);
+    if (s.b.y() <= p.y4 && s.b.x() == p.x4)
+        shown = s = Head{{p.x4, p.y4 - 5}, {p.x4 - 7, p.y4}, {p.x4, p.y4 + 5}};
+    if (s.b.y() == p.y5 && s.b.x() >= p.x5) s = moved(s, kLeft);
+}
+
+// vid 8, recorded from its head back to its tail: from P4 left, up the lane,
+// right through P3, P2 to P1.
+void runRepeatReturn(const Route& p, Head& s, Head& shown)
+{
+    if (s.b.x() >= p.x3 && s.b.y() == p.y3) s = moved(s, kLeft);
+    if (s.b.x() <= p.x3 && s.b.y() == p.y3) shown = s = headAt(HeadShape::Up, p.x3, p.y3);
+    if (s.b.y() >= p.y2 && s.b.x() <= p.x3) s = moved(s, kUp);
+    if (s.b.y() <= p.y2 && s.b.x() == p.x2) shown = s = headAt(HeadShape::Right, p.x2, p.y2);
+    if (s.b.y() == p.y2 && s.b.x() <= p.x1) s = moved(s, kRight);
+}
+
+bool routeEnded(int vid, const Route& p, QPoint tip)
+{
+    switch (vid) {
+    case 1: case 2: case 3: return tip.y() >= p.y2 - 2;
+    case 10: return tip.x() <= p.x2 + 10 && tip.y() == p.y2;
+    case 4: case 5: case 9: return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
+    case 6: case 11: return tip.x() <= p.x4 + 10 && tip.y() == p.y3;
+    case 7: return tip.x() <= p.x5 + 10 && tip.y() == p.y5;
+    case 8: return tip.x() >= p.x1 - 10 && tip.y() == p.y1;
+    default: return false;
+    }
+}
+
+// Where a head starts, and its first step.
+Head startHead(int vid, const Route& p)
+{
+    switch (vid) {
+    case 1: case 2: case 3: return headAt(HeadShape::Down, p.x1, p.y1);
+    case 6: case 11: return headAt(HeadShape::Right, p.x1, p.y1);
+    case 7: return headAt(HeadShape::Right, p.x2, p.y2);
+    case 8: return headAt(HeadShape::Left, p.x4, p.y4);
+    default: return headAt(HeadShape::Left, p.x1, p.y1); // 4, 5, 9, 10
+    }
+}
+
+QPoint firstStep(int vid)
+{
+    switch (vid) {
+    case 1: case 2: case 3: return {0, 2};
+    case 6: case 7: case 11: return kRight;
+    default: return kLeft; // 4, 5, 8, 9, 10
+    }
+}
+
+void runLegs(int vid, const Route& p, Head& s, Head& shown)
+{
+    switch (vid) {
+    case 1: case 2: case 3:
+        if (s.b.y() < p.y2 - 2) s = moved(s, {0, 2});
+        break;
+    case 10:
+        if (s.b.x() >= p.x2 && s.b.y() == p.y2) s = moved(s, kLeft);
+        break;
+    case 4: case 5: case 9: runLeftDownRight(vid, p, s, shown); break;
+    case 6: case 11: runRightDownLeft(p, s, shown); break;
+    case 7: runLoopReturn(p, s, shown); break;
+    case 8: runRepeatReturn(p, s, shown); break;
+    default: break;
+    }
+}
+
+// A moving head. The head shown on a tick is the stored head as the tick
+// found it; the stored head then runs one step ahead. A head that has not
+// started, or has reached the end of its route, starts again.
+void tickRoute(StrelkaRow& r, int vid)
+{
+    const Route p = routeOf(r);
+    Head s = storedHead(r);
+    const bool notStarted = vid <= 3 ? s.a.x() == 0 : s.b.y() == 0;
+    Head shown;
+    if (notStarted || routeEnded(vid, p, s.b)) {
+        shown = startHead(vid, p);
+        s = moved(shown, firstStep(vid));
+    } else {
+        shown = s;
+        runLegs(vid, p, s, shown);
+    }
+    storeHead(r, s);
+    r.shown = {true, static_cast<Colour>(val(r.color)), shown.a, shown.b, shown.c};
+}
+
+// A cross mark shows the colour it has at the start of the tick; on the last
+// five ticks of each cycle that colour flips between black and green.
+void tickCrossMark(StrelkaRow& r, int animStep)
+{
+    const auto colour = static_cast<Colour>(val(r.color));
+    r.shown = {true, colour, {}, {}, {}};
+    if (animStep >= kBlinkFrom) r.color = static_cast<int>(colour == 0 ? kBlinkGreen : kBlack);
+}
+
+// A case exit in label form records only where its label is: there is no
+// line to run along. The literal rule would leave a head standing left of
+// the label and draw a line from the label to the picture's top-left corner
+// on every tick, so these rows are not animated.
+bool isLabelForm(const StrelkaRow& r) { return val(r.x2) == 0 && val(r.y2) == 0; }
+
+} // namespace
+
+Head headAt(HeadShape shape, int x, int y)
+{
+    switch (shape) {
+    case HeadShape::Left: return {{x - 2, y - 5}, {x - 7, y}, {x - 2, y + 5}};
+    case HeadShape::Right: return {{x + 2, y - 5}, {x + 8, y}, {x + 2, y + 5}};
+    case HeadShape::Down: return {{x - 5, y + 2}, {x, y + 7}, {x + 5, y + 2}};
+    case HeadShape::Up: return {{x - 5, y + 2}, {x, y - 3}, {x + 5, y + 2}};
+    }
+    return {};
+}
+
+void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx)
+{
+    ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
+    for (StrelkaRow& r : tstrelka.rows()) {
+        const int vid = val(r.vid);
+        if (vid == 0) tickCrossMark(r, ctx.animStep);
+        else if (vid == 10 && isLabelForm(r)) continue;
+        else if (vid >= 1 && vid <= 11) tickRoute(r, vid);
+    }
+}
+
+void AanimateExecute(Workspace& ws)
+{
+    AanimateExecute(ws.tstrelka, ws.ctx);
+}
+
+void stopAnimation(BuildContext& ctx)
+{
+    ctx.animOn = 0;
+}
+
+} // namespace vexoria
