@@ -1,0 +1,65 @@
+#include "connect/Hints.h"
+
+#include <algorithm>
+
+namespace vexoria {
+
+namespace {
+
+// Space between the pointer and the hint box.
+constexpr int kHintGap = 12;
+
+// A press hits a vertical lane at x from one end to the other, whichever way
+// the lane runs (a goto to a label above runs up).
+bool hitsLane(QPoint at, int x, int yA, int yB)
+{
+    return std::abs(at.x() - x) <= kLaneReach && at.y() >= std::min(yA, yB) && at.y() <= std::max(yA, yB);
+}
+
+std::optional<QString> ownerHint(const Tstrok& tstrok, const StrelkaRow& r, bool untilRow)
+{
+    const int nom = val(r.nomobiect);
+    const QString obiect = r.obiect.str();
+    const int i = tstrok.find([&](const StrokRow& s) {
+        return untilRow ? s.no && *s.no == nom && s.endobiect.isSet() && s.endobiect.str() == obiect
+                        : s.nom && *s.nom == nom && s.obiect.isSet() && s.obiect.str() == obiect;
+    });
+    if (i < 0) return std::nullopt;
+    const StrokRow& s = tstrok.at(i);
+    return s.obiect.str() + u' ' + s.suslovie.str();
+}
+
+} // namespace
+
+std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at)
+{
+    std::optional<QString> hint;
+    for (const StrelkaRow& r : tstrelka.rows()) {
+        std::optional<QString> found;
+        switch (val(r.vid)) {
+        case 4: case 5: case 6: case 9: case 11:
+            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(tstrok, r, false);
+            break;
+        case 7:
+            if (hitsLane(at, val(r.x3), val(r.y5), val(r.y2))) found = ownerHint(tstrok, r, false);
+            break;
+        case 8:
+            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(tstrok, r, true);
+            break;
+        default: break;
+        }
+        if (found) hint = found;
+    }
+    return hint;
+}
+
+QPoint hintBoxPlace(QPoint at, QSize box, QSize picture)
+{
+    int left = at.x() < picture.width() / 2 ? at.x() + kHintGap : at.x() - kHintGap - box.width();
+    int top = at.y() - box.height() / 2;
+    left = std::clamp(left, 0, std::max(0, picture.width() - box.width()));
+    top = std::clamp(top, 0, std::max(0, picture.height() - box.height()));
+    return {left, top};
+}
+
+} // namespace vexoria
