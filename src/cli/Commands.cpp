@@ -5,7 +5,7 @@ namespace vexoria::cli {
 const std::vector<const CommandSpec*>& allCommands()
 {
     static const std::vector<const CommandSpec*> list{
-        &rowsCommand(), &connectionsCommand(), &renderCommand(), &drawCommand(), &measureCommand(),
+        &rowsCommand(), &connectionsCommand(), &renderCommand(), &drawCommand(), &measureCommand(), &exportCommand(),
     };
     return list;
 }

@@ -12,6 +12,7 @@ const CommandSpec& renderCommand();      // the chart as a picture
 const CommandSpec& connectionsCommand(); // the connection table
 const CommandSpec& measureCommand();     // text widths in the diagram font
 const CommandSpec& drawCommand();        // the canvas calls of a build
+const CommandSpec& exportCommand();      // the statement table into SQLite
 
 // Every command, in the order the help lists them.
 const std::vector<const CommandSpec*>& allCommands();

@@ -1,0 +1,66 @@
+#include "analysis/TstrokExport.h"
+#include "cli/Commands.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+#include "platform/core/RecordingCanvas.h"
+
+namespace vexoria::cli {
+
+namespace {
+
+// Builds the chart as "Схема" does and writes the statement table as it then
+// stands, as the window's "Запись" does after a build. The chart is laid out
+// on a canvas that measures in the diagram font and draws nothing: the table
+// is the output, a picture would only take memory.
+int runExport(const CommandSpec& spec, const Args& args, Io& io)
+{
+    const auto opts = buildOptions(spec, args, io);
+    if (!opts) return 2;
+    if (opts->output.isEmpty()) {
+        usageError(spec, QStringLiteral("-o OUT is needed"), io);
+        return 2;
+    }
+    CliPrompter prompter(io.err, opts->answer);
+    Workspace ws;
+    if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    RecordingCanvas canvas(RecordingCanvas::fontMetric());
+    canvas.setSink([](const QString&) {});
+    ws.canvasOverride = &canvas;
+    try {
+        classifyCode(ws);
+        drawChart(ws);
+    } catch (const ConversionError& e) {
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+        return 1;
+    } catch (const std::exception& e) {
+        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
+        return 1;
+    }
+    QString error;
+    if (!exportStroka(ws.tstrok, opts->output, &error)) {
+        io.err << "vexoria-cli: " << error << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+const CommandSpec& exportCommand()
+{
+    static const CommandSpec spec{
+        "export",
+        "export FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
+        "Build the chart of a routine and write its statement table into an SQLite database.",
+        {kOutputOption, kIniOption, kAnswerOption},
+        1, 1,
+        "OUT gets the table stroka (N, Nom, Stroka, Uslovie, Obiect, Suslovie, X, Y,\n"
+        "Plx, Ply, Endobiect, No), emptied and filled in one transaction, as the\n"
+        "window's debug list writes shema/stroka.db. A database that another program\n"
+        "holds, that cannot be written or that is damaged is left as it was.",
+        runExport};
+    return spec;
+}
+
+} // namespace vexoria::cli
