@@ -7,6 +7,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+
+#include "app/ConnectionsModel.h"
 #include "platform/core/Prompter.h"
 
 namespace vexoria {
@@ -190,7 +192,8 @@ void StrokModel::appendEmptyRow()
 
 // ---- CommentsGridView --------------------------------------------------
 
-CommentsGridView::CommentsGridView(QWidget* parent) : QTableView(parent), m_model(new StrokModel(this))
+CommentsGridView::CommentsGridView(QWidget* parent)
+    : QTableView(parent), m_model(new StrokModel(this)), m_connections(new StrelkaModel(this))
 {
     setObjectName(QStringLiteral("DBGrid1"));
     setItemDelegate(new TrackingDelegate(this));
@@ -200,19 +203,28 @@ CommentsGridView::CommentsGridView(QWidget* parent) : QTableView(parent), m_mode
     horizontalHeader()->setStretchLastSection(true);
 }
 
-void CommentsGridView::bindTable(Tstrok* t)
+void CommentsGridView::useModel(QAbstractItemModel* model)
+{
+    if (this->model() == model) return;
+    cancelEdit();
+    // The view makes a new selection model for each model and leaves the old
+    // one to its owner.
+    QItemSelectionModel* old = selectionModel();
+    setModel(model);
+    delete old;
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& cur, const QModelIndex&) {
+                if (showsStatements() && cur.isValid()) m_model->table()->setPosition(cur.row());
+            });
+}
+
+void CommentsGridView::bindTable(Tstrok* t, Columns columns)
 {
     m_model->bind(t);
-    if (!model()) {
-        setModel(m_model);
-        connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& cur, const QModelIndex&) {
-                    if (m_model->table() && cur.isValid()) m_model->table()->setPosition(cur.row());
-                });
-    }
+    useModel(m_model);
     for (int c = 0; c < StrokModel::ColumnCount; ++c) {
-        const bool shown = c == StrokModel::Stroka || c == StrokModel::Obiect || c == StrokModel::Suslovie ||
-                           c == StrokModel::Comment;
+        const bool shown = columns == Columns::All || c == StrokModel::Stroka || c == StrokModel::Obiect ||
+                           c == StrokModel::Suslovie || c == StrokModel::Comment;
         setColumnHidden(c, !shown);
     }
     const int twenty = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 20 + 8;
@@ -221,21 +233,35 @@ void CommentsGridView::bindTable(Tstrok* t)
     if (t && !t->isEmpty()) moveTo(t->position());
 }
 
+void CommentsGridView::bindConnections(Tstrelka* t)
+{
+    m_connections->bind(t);
+    useModel(m_connections);
+    for (int c = 0; c < m_connections->columnCount(); ++c) setColumnHidden(c, false);
+    if (t && !t->isEmpty()) moveTo(0);
+}
+
+bool CommentsGridView::showsConnections() const
+{
+    return model() == m_connections && m_connections->table();
+}
+
 void CommentsGridView::unbind()
 {
     cancelEdit();
     m_model->bind(nullptr);
+    m_connections->bind(nullptr);
 }
 
 void CommentsGridView::moveTo(int row)
 {
-    Tstrok* t = m_model->table();
-    if (!t || t->isEmpty()) return;
-    row = std::clamp(row, 0, t->size() - 1);
+    const int rows = model() ? model()->rowCount() : 0;
+    if (rows == 0) return;
+    row = std::clamp(row, 0, rows - 1);
     int col = currentIndex().isValid() ? currentIndex().column() : StrokModel::Stroka;
-    if (isColumnHidden(col)) col = StrokModel::Stroka;
-    setCurrentIndex(m_model->index(row, col));
-    t->setPosition(row);
+    if (col >= model()->columnCount() || isColumnHidden(col)) col = model() == m_model ? StrokModel::Stroka : 0;
+    setCurrentIndex(model()->index(row, col));
+    if (showsStatements()) m_model->table()->setPosition(row);
 }
 
 void CommentsGridView::moveFirst() { moveTo(0); }
@@ -243,7 +269,7 @@ void CommentsGridView::movePrior() { moveTo(currentIndex().row() - 1); }
 void CommentsGridView::moveNext() { moveTo(currentIndex().row() + 1); }
 void CommentsGridView::moveLast()
 {
-    if (m_model->table()) moveTo(m_model->table()->size() - 1);
+    if (model()) moveTo(model()->rowCount() - 1);
 }
 
 void CommentsGridView::editCurrent()
@@ -273,6 +299,12 @@ void CommentsGridView::cancelEdit()
 void CommentsGridView::refresh()
 {
     cancelEdit();
+    if (showsConnections()) {
+        const int row = currentIndex().row();
+        m_connections->bind(m_connections->table());
+        moveTo(row);
+        return;
+    }
     Tstrok* t = m_model->table();
     const int row = t ? t->position() : 0;
     m_model->refresh();
@@ -281,6 +313,7 @@ void CommentsGridView::refresh()
 
 void CommentsGridView::deleteCurrent()
 {
+    if (!showsStatements()) return;
     Tstrok* t = m_model->table();
     if (!t || t->isEmpty() || !currentIndex().isValid()) return;
     if (m_prompter &&
@@ -294,7 +327,7 @@ void CommentsGridView::deleteCurrent()
 
 void CommentsGridView::keyPressEvent(QKeyEvent* e)
 {
-    Tstrok* t = m_model->table();
+    Tstrok* t = showsStatements() ? m_model->table() : nullptr;
     if (t && state() != QAbstractItemView::EditingState) {
         const int row = currentIndex().isValid() ? currentIndex().row() : -1;
         if (e->key() == Qt::Key_Delete && (e->modifiers() & Qt::ControlModifier)) {

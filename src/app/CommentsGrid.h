@@ -9,12 +9,14 @@
 #include <QWidget>
 
 #include "analysis/Tstrok.h"
+#include "connect/Tstrelka.h"
 
 class QToolButton;
 
 namespace vexoria {
 
 class Prompter;
+class StrelkaModel;
 
 class StrokModel : public QAbstractTableModel {
     Q_OBJECT
@@ -53,10 +55,14 @@ class CommentsGridView : public QTableView {
 public:
     explicit CommentsGridView(QWidget* parent = nullptr);
 
+    enum class Columns { Comments, All };
     // Binds the grid to the table and shows the four comment columns:
     // stroka, obiect, suslovie and comment, the two long texts 20 characters
-    // wide.
-    void bindTable(Tstrok* t);
+    // wide; or every column, as the debug list shows the table.
+    void bindTable(Tstrok* t, Columns columns = Columns::Comments);
+    // Shows the connection table instead (the debug list's "Стрелка").
+    void bindConnections(Tstrelka* t);
+    bool showsConnections() const;
     void unbind();
     StrokModel* strokModel() const { return m_model; }
     void setPrompter(Prompter* p) { m_prompter = p; }
@@ -79,8 +85,11 @@ protected:
 private:
     void moveTo(int row);
     QWidget* openEditor() const;
+    void useModel(QAbstractItemModel* model);
+    bool showsStatements() const { return model() == m_model && m_model->table(); }
 
     StrokModel* m_model;
+    StrelkaModel* m_connections;
     Prompter* m_prompter = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "app/DiagramView.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -30,6 +31,30 @@ void DiagramView::paintEvent(QPaintEvent* e)
     if (!m_diagram.hasPicture()) return;
     QPainter p(this);
     p.drawImage(e->rect(), m_diagram.image(), e->rect());
+    for (const Overlay& overlay : m_overlays) {
+        p.save();
+        p.setClipRect(e->rect());
+        overlay(p, e->rect());
+        p.restore();
+    }
+}
+
+void DiagramView::mousePressEvent(QMouseEvent* e)
+{
+    emit pressed(e->position().toPoint(), e->button());
+    QWidget::mousePressEvent(e);
+}
+
+void DiagramView::mouseMoveEvent(QMouseEvent* e)
+{
+    emit moved(e->position().toPoint());
+    QWidget::mouseMoveEvent(e);
+}
+
+void DiagramView::mouseReleaseEvent(QMouseEvent* e)
+{
+    emit released(e->position().toPoint(), e->button());
+    QWidget::mouseReleaseEvent(e);
 }
 
 } // namespace vexoria

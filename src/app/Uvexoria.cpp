@@ -19,7 +19,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/ArrowAnimation.h"
 #include "app/CommentsGrid.h"
+#include "app/DebugView.h"
+#include "app/DiagramAnnotations.h"
 #include "app/DiagramView.h"
 #include "app/HelpPanel.h"
 #include "app/SettingsPanel.h"
@@ -85,6 +88,9 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* paren
     });
 
     FormCreate();
+    new ArrowAnimation(*this);
+    new DiagramAnnotations(*this);
+    new DebugView(*this);
 }
 
 TMyform::~TMyform() = default;
@@ -125,8 +131,6 @@ void TMyform::buildCodeTab()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems({QStringLiteral("N"), QStringLiteral("NOM"), QStringLiteral("FILTR"), QStringLiteral("Запись"),
                          QStringLiteral("Закрыть"), QStringLiteral("Комминт"), QStringLiteral("Стрелка")});
-    // The debug view's actions are not built yet; the list shows but does nothing.
-    ComboBox1->setEnabled(false);
     ComboBox1->setVisible(false);
 
     auto* bottom = new QHBoxLayout;
@@ -217,7 +221,7 @@ void TMyform::buildDiagramTab()
     Idiag1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Idiag1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         syncPartControls();
-        if (N15->isVisible()) PopupMenu1->popup(Idiag1->mapToGlobal(at));
+        if (N15->isVisible() || Idiag1->hasPicture()) PopupMenu1->popup(Idiag1->mapToGlobal(at));
     });
 }
 

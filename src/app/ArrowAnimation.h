@@ -1,0 +1,28 @@
+#pragma once
+// The arrow animation in the window: Timer1 runs a tick while the diagram
+// tab is shown and the animation is on, "Включить" and "Выключить" in the
+// "Схема" menu switch it, and the diagram view paints what it shows over the
+// picture. The other switches are where they belong: a build, the code tab,
+// sizing that stops a build, the settings box "Анимация/скорость", printing
+// and the break labels (stopAnimation), the tray.
+#include <QObject>
+
+namespace vexoria {
+
+class TMyform;
+
+class ArrowAnimation : public QObject {
+    Q_OBJECT
+public:
+    explicit ArrowAnimation(TMyform& form);
+
+public slots:
+    void Timer1Timer();
+    void N27Click(); // "Включить"
+    void N28Click(); // "Выключить"
+
+private:
+    TMyform& m_form;
+};
+
+} // namespace vexoria

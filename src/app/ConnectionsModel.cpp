@@ -1,0 +1,52 @@
+#include "app/ConnectionsModel.h"
+
+namespace vexoria {
+
+namespace {
+
+constexpr int kColumns = 21;
+const char* const kNames[kColumns] = {"n",  "vid", "obiect", "nomobiect", "color", "x1",  "y1",
+                                      "x2", "y2",  "x3",     "y3",        "x4",    "y4",  "x5",
+                                      "y5", "x1a", "x2a",    "x3a",       "y1a",   "y2a", "y3a"};
+
+QVariant cell(const IntField& f) { return f ? QVariant(QString::number(*f)) : QVariant(QString()); }
+
+} // namespace
+
+void StrelkaModel::bind(Tstrelka* t)
+{
+    beginResetModel();
+    m_t = t;
+    endResetModel();
+}
+
+int StrelkaModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !m_t ? 0 : m_t->size();
+}
+
+int StrelkaModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant StrelkaModel::data(const QModelIndex& index, int role) const
+{
+    if (!m_t || !index.isValid() || index.row() >= m_t->size() || role != Qt::DisplayRole) return {};
+    const StrelkaRow& r = m_t->at(index.row());
+    const IntField* numbers[kColumns] = {&r.n,  &r.vid, nullptr, &r.nomobiect, &r.color, &r.x1,  &r.y1,
+                                         &r.x2, &r.y2,  &r.x3,   &r.y3,        &r.x4,    &r.y4,  &r.x5,
+                                         &r.y5, &r.x1a, &r.x2a,  &r.x3a,       &r.y1a,   &r.y2a, &r.y3a};
+    const int c = index.column();
+    if (c < 0 || c >= kColumns) return {};
+    return numbers[c] ? cell(*numbers[c]) : QVariant(r.obiect.str());
+}
+
+QVariant StrelkaModel::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (role != Qt::DisplayRole) return {};
+    if (o == Qt::Horizontal) return section >= 0 && section < kColumns ? QString::fromLatin1(kNames[section]) : QVariant();
+    return QString::number(section + 1);
+}
+
+} // namespace vexoria

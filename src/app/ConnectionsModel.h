@@ -1,0 +1,29 @@
+#pragma once
+// The connection table as the debug list's "Стрелка" shows it in the grid:
+// every field of the table, the animation's working points last. The lines
+// are already on the picture, so the grid only shows them.
+#include <QAbstractTableModel>
+
+#include "connect/Tstrelka.h"
+
+namespace vexoria {
+
+class StrelkaModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit StrelkaModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    // Shows t (nullptr: nothing). The model does not own the table.
+    void bind(Tstrelka* t);
+    Tstrelka* table() const { return m_t; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+private:
+    Tstrelka* m_t = nullptr;
+};
+
+} // namespace vexoria

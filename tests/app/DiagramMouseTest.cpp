@@ -1,0 +1,260 @@
+// The finished chart under the mouse: hints on the lanes, comments and the
+// eraser, in a scrolled view; and the arrow animation, which runs over the
+// picture without ever changing it.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "anim/Aanimate.h"
+#include "app/ArrowAnimation.h"
+#include "app/DiagramAnnotations.h"
+#include "app/DiagramView.h"
+#include "app/SettingsPanel.h"
+#include "ScreenShot.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::screenShot;
+using vexoria::test::WindowTest;
+
+namespace {
+
+void mouse(QEvent::Type type, QWidget* w, Qt::MouseButton button, QPoint at)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent e(type, at, w->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton) { mouse(QEvent::MouseButtonPress, w, b, at); }
+void release(QWidget* w, QPoint at) { mouse(QEvent::MouseButtonRelease, w, Qt::LeftButton, at); }
+void drag(QWidget* w, QPoint to) { mouse(QEvent::MouseMove, w, Qt::LeftButton, to); }
+
+void key(QWidget* w, int k, const QString& text = {})
+{
+    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+}
+void type(QWidget* w, const QString& text) { key(w, 0, text); }
+
+const char* const kRoutine = "procedure Demo(n: Integer);\n"
+                             "var i, s: Integer;\n"
+                             "begin\n"
+                             "  s := 0;\n"
+                             "  if n > 10 then\n"
+                             "    s := 1\n"
+                             "  else\n"
+                             "    s := 2;\n"
+                             "  while s < n do\n"
+                             "  begin\n"
+                             "    s := s + 1;\n"
+                             "  end;\n"
+                             "  repeat\n"
+                             "    s := s - 1;\n"
+                             "  until s = 0;\n"
+                             "  for i := 1 to n do\n"
+                             "    s := s + i;\n"
+                             "end;\n";
+
+class DiagramMouseTest : public WindowTest {
+protected:
+    TMyform& build()
+    {
+        TMyform& f = open();
+        f.show();
+        f.Rekod->setPlainText(QString::fromUtf8(kRoutine));
+        f.activateWindow();
+        for (int i = 0; i < 100 && !f.isActiveWindow(); ++i) QApplication::processEvents();
+        EXPECT_TRUE(f.isActiveWindow());
+        f.BitBtn3->click();
+        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+        EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(u'|').toStdString();
+        annotations = f.findChild<DiagramAnnotations*>();
+        return f;
+    }
+
+    // The middle of the lane of the first row of kind vid.
+    QPoint lane(int vid)
+    {
+        for (const StrelkaRow& r : ws().tstrelka.rows()) {
+            if (val(r.vid) != vid) continue;
+            if (vid == 7) return {val(r.x3), (val(r.y5) + val(r.y2)) / 2};
+            return {val(r.x2), (val(r.y1) + val(r.y3)) / 2};
+        }
+        ADD_FAILURE() << "no row of kind " << vid;
+        return {};
+    }
+
+    // Scrolls the point into the middle of the view and says which widget
+    // the pointer is over there, and where on it.
+    std::pair<QWidget*, QPoint> pointAt(QPoint diagramPoint)
+    {
+        form->ScrollBox1->ensureVisible(diagramPoint.x() + form->Idiag1->x(), diagramPoint.y(), 50, 200);
+        const QPoint global = form->Idiag1->mapToGlobal(diagramPoint);
+        QWidget* w = QApplication::widgetAt(global);
+        return {w, w ? w->mapFromGlobal(global) : QPoint()};
+    }
+
+    void tick() { form->findChild<ArrowAnimation*>()->Timer1Timer(); }
+
+    int scrolled() const { return form->ScrollBox1->verticalScrollBar()->value(); }
+
+    void openMenuAt(QPoint at)
+    {
+        emit form->Idiag1->customContextMenuRequested(at);
+        form->PopupMenu1->hide();
+    }
+
+    DiagramAnnotations* annotations = nullptr;
+};
+
+TEST_F(DiagramMouseTest, APressOnEachLaneShowsItsConditionUntilTheButtonIsReleased)
+{
+    TMyform& f = build();
+    const struct {
+        int vid;
+        const char* hint;
+    } lanes[] = {{6, "if  n > 10 "}, {5, "while  s < n "}, {7, "while  s < n "}, {8, "until  s = 0;"}, {4, "for  i := 1 to n "}};
+    for (const auto& l : lanes) {
+        SCOPED_TRACE(l.vid);
+        const QPoint at = lane(l.vid);
+        const auto [widget, local] = pointAt(at);
+        ASSERT_EQ(widget, f.Idiag1);
+        press(widget, local);
+        EXPECT_TRUE(annotations->Musl->isVisible());
+        EXPECT_EQ(annotations->Musl->toPlainText(), QString::fromUtf8(l.hint));
+        // Beside the pointer, on the picture where the pointer is.
+        const QRect box = annotations->Musl->geometry();
+        EXPECT_LE(std::abs(box.center().y() - at.y()), box.height() / 2);
+        EXPECT_TRUE(box.left() > at.x() || box.right() < at.x());
+        if (l.vid == 4) screenShot(&f, QStringLiteral("hint"));
+        release(widget, local);
+        EXPECT_FALSE(annotations->Musl->isVisible());
+    }
+    EXPECT_GT(scrolled(), 0); // the last lanes lie below the first screen
+
+    // A plain connection shows nothing.
+    const StrelkaRow& plain = ws().tstrelka.at(ws().tstrelka.find([](const StrelkaRow& r) { return val(r.vid) == 1; }));
+    const auto [widget, local] = pointAt({val(plain.x1), (val(plain.y1) + val(plain.y2)) / 2});
+    press(widget, local);
+    EXPECT_FALSE(annotations->Musl->isVisible());
+    release(widget, local);
+}
+
+TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway)
+{
+    TMyform& f = build();
+    const QImage clean = ws().diagram.image();
+    const QPoint at(470, ws().diagram.height() - 120);
+    pointAt(at);
+    ASSERT_GT(scrolled(), 0);
+    openMenuAt(at);
+    EXPECT_TRUE(annotations->N21->isEnabled());
+    annotations->N21->trigger();
+    CommentEdit* edit = annotations->Edit1;
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_TRUE(edit->geometry().contains(at));
+    type(edit, QStringLiteral("Итого"));
+    screenShot(&f, QStringLiteral("comment-typed"));
+
+    // What the box shows is what the chart gets, pixel for pixel.
+    edit->setReadOnly(true); // no cursor in the picture
+    const QImage typed = edit->grab().toImage();
+    edit->setReadOnly(false);
+    const QPoint boxAt = edit->pos();
+    const QPoint origin = boxAt + edit->textOrigin();
+    key(edit, Qt::Key_Return);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_TRUE(edit->text().isEmpty());
+    const QImage& chart = ws().diagram.image();
+    int dark = 0, same = 0;
+    for (int y = 0; y < typed.height(); ++y)
+        for (int x = 0; x < typed.width(); ++x) {
+            if (qGray(typed.pixel(x, y)) >= 100 || x < 2 || y < 2) continue;
+            ++dark;
+            same += qGray(chart.pixel(boxAt + QPoint(x, y))) < 100 ? 1 : 0;
+        }
+    EXPECT_GT(dark, 20);
+    EXPECT_EQ(same, dark) << "text drawn at " << origin.x() << "," << origin.y();
+    screenShot(&f, QStringLiteral("comment-written"));
+
+    // Escape, and leaving the box, write nothing.
+    const QImage written = ws().diagram.image();
+    openMenuAt(at + QPoint(0, 40));
+    annotations->N21->trigger();
+    type(edit, QStringLiteral("нет"));
+    key(edit, Qt::Key_Escape);
+    EXPECT_FALSE(edit->isVisible());
+    annotations->N21->trigger();
+    type(edit, QStringLiteral("нет"));
+    f.ScrollBox1->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(ws().diagram.image(), written);
+
+    // "Стереть": a press without moving erases nothing, and the release ends
+    // the eraser; the next drag across the comment takes it away.
+    auto [view, local] = pointAt(origin + QPoint(0, 6));
+    ASSERT_EQ(view, f.Idiag1);
+    annotations->N22->trigger();
+    EXPECT_EQ(ws().ctx.eraseMode, 1);
+    press(view, local);
+    release(view, local);
+    EXPECT_EQ(ws().ctx.eraseMode, 0);
+    EXPECT_EQ(ws().diagram.image(), written);
+
+    annotations->N22->trigger();
+    press(view, local - QPoint(3, 0));
+    drag(view, local + QPoint(60, 0));
+    release(view, local + QPoint(60, 0));
+    EXPECT_EQ(ws().ctx.eraseMode, 0);
+    EXPECT_EQ(ws().diagram.image(), clean);
+}
+
+TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
+{
+    TMyform& f = build();
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_EQ(ws().ctx.animOn, 1);
+    const QImage picture = ws().diagram.image();
+
+    for (int i = 0; i < 12; ++i) tick();
+    EXPECT_EQ(ws().ctx.animStep, 12);
+    EXPECT_EQ(ws().diagram.image(), picture);
+    // The view shows the heads over it.
+    f.ScrollBox1->verticalScrollBar()->setValue(0);
+    const QImage shown = f.Idiag1->grab(QRect(0, 0, 700, 300)).toImage().convertToFormat(picture.format());
+    EXPECT_NE(shown, picture.copy(0, 0, 700, 300));
+    screenShot(&f, QStringLiteral("animation"));
+
+    // "Выключить" leaves every head where it is; "Включить" goes on from there.
+    f.N28->trigger();
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(ws().ctx.animStep, 0);
+    const QString stored = QString::number(val(ws().tstrelka.at(0).y2a));
+    tick();
+    EXPECT_EQ(QString::number(val(ws().tstrelka.at(0).y2a)), stored);
+    EXPECT_TRUE(ws().tstrelka.at(0).shown.on);
+    f.N27->trigger();
+    tick();
+    EXPECT_EQ(ws().ctx.animStep, 1);
+
+    // A right press on the chart stops it, and so does the code tab.
+    press(f.Idiag1, QPoint(10, 10), Qt::RightButton);
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    f.N27->trigger();
+    f.pcontrol1->setCurrentWidget(f.tscod);
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(ws().ctx.animStep, 0);
+}
+
+} // namespace
