@@ -6,7 +6,6 @@
 // interval (100 ms by default).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
@@ -16,32 +15,17 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/PainterCanvas.h"
-#include "platform/core/Prompter.h"
 #include "platform/core/RecordingCanvas.h"
+#include "support/BenchSupport.h"
 
 using namespace vexoria;
+using namespace vexoria::bench;
 
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-    void message(const QString&) override {}
-    Answer question(const QString&, const QString&, Buttons, Icon) override { return Answer::No; }
-};
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_animation";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's font database is gone before a static
-    // application would be, and its destructor would touch it.
-    new QGuiApplication(argc, argv);
-}
-
-QString longRoutine(int groups)
+// Every kind of line the animation runs: conditions with else, for loops,
+// repeat loops and case statements.
+QString mixedRoutine(int groups)
 {
     QStringList out{"procedure Long(var a: array of Integer; n: Integer);", "var", "  i, s: Integer;", "begin"};
     for (int k = 0; k < groups; ++k) {
@@ -64,7 +48,6 @@ QString longRoutine(int groups)
 Workspace& largestChart()
 {
     static Workspace* ws = [] {
-        ensureApplication();
         static SilentPrompter prompter;
         static RecordingCanvas canvas(RecordingCanvas::fontMetric());
         canvas.setSink([](const QString&) {});
@@ -72,7 +55,7 @@ Workspace& largestChart()
         w->prompter = &prompter;
         w->canvasOverride = &canvas;
         w->settings.edlin = QStringLiteral("100000000");
-        w->codeText = longRoutine(1920);
+        w->codeText = mixedRoutine(1920);
         classifyCode(*w);
         drawChart(*w);
         return w;
@@ -113,5 +96,3 @@ void BM_AnimationRepaint(benchmark::State& state)
 BENCHMARK(BM_AnimationRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
