@@ -2,7 +2,6 @@
 #include "cli/Commands.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
 #include "platform/core/RecordingCanvas.h"
 
 namespace vexoria::cli {
@@ -27,22 +26,19 @@ int runExport(const CommandSpec& spec, const Args& args, Io& io)
     RecordingCanvas canvas(RecordingCanvas::fontMetric());
     canvas.setSink([](const QString&) {});
     ws.canvasOverride = &canvas;
-    try {
+    return guarded(io, [&] {
         classifyCode(ws);
+        warnIfNoCode(ws, opts->file, io);
+        // A chart that is cancelled or built in parts still leaves its table
+        // as the window would write it.
         drawChart(ws);
-    } catch (const ConversionError& e) {
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-        return 1;
-    } catch (const std::exception& e) {
-        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-        return 1;
-    }
-    QString error;
-    if (!exportStroka(ws.tstrok, opts->output, &error)) {
-        io.err << "vexoria-cli: " << error << Qt::endl;
-        return 1;
-    }
-    return 0;
+        QString error;
+        if (!exportStroka(ws.tstrok, opts->output, &error)) {
+            io.err << "vexoria-cli: " << error << Qt::endl;
+            return 1;
+        }
+        return 0;
+    });
 }
 
 } // namespace

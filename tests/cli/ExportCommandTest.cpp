@@ -4,34 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "support/CliRun.h"
+
 namespace vexoria::test {
 namespace {
 
-struct ExportRun {
-    int status;
-    QString err;
-};
-
-ExportRun exportTo(const QString& out)
+CliRun exportTo(const QString& out)
 {
-    QProcess p;
-    p.start(QStringLiteral(VEXORIA_CLI), {QStringLiteral("export"),
-                                          QStringLiteral(VEXORIA_SOURCE_DIR "/examples/bubble_sort.pas"),
-                                          QStringLiteral("-o"), out});
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return runCli({QStringLiteral("export"), QStringLiteral(VEXORIA_SOURCE_DIR "/examples/bubble_sort.pas"),
+                   QStringLiteral("-o"), out});
 }
 
 TEST(ExportCommand, WritesTheBuiltTableAndLeavesADamagedDatabaseAlone)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("stroka.db"));
-    const ExportRun ok = exportTo(out);
+    const CliRun ok = exportTo(out);
     ASSERT_EQ(ok.status, 0) << qPrintable(ok.err);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli"));
@@ -51,7 +43,7 @@ TEST(ExportCommand, WritesTheBuiltTableAndLeavesADamagedDatabaseAlone)
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
     damaged.write(QByteArray(4096, 'x'));
     damaged.close();
-    const ExportRun bad = exportTo(out);
+    const CliRun bad = exportTo(out);
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(bad.err.startsWith(QStringLiteral("vexoria-cli: cannot write %1: ").arg(out))) << qPrintable(bad.err);
     ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
