@@ -54,7 +54,7 @@ Workspace& largestChart()
         auto* w = new Workspace;
         w->prompter = &prompter;
         w->canvasOverride = &canvas;
-        w->settings.edlin = QStringLiteral("100000000");
+        w->settings.edlin = QStringLiteral("1000000");
         w->codeText = mixedRoutine(1920);
         classifyCode(*w);
         drawChart(*w);
