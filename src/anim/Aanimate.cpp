@@ -1,5 +1,7 @@
 #include "anim/Aanimate.h"
 
+#include <algorithm>
+
 #include "connect/Tstrelka.h"
 #include "pipeline/Workspace.h"
 
@@ -192,10 +194,11 @@ Head headAt(HeadShape shape, int x, int y)
     return {};
 }
 
-void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx)
+void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx, int firstRow)
 {
     ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
-    for (StrelkaRow& r : tstrelka.rows()) {
+    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
+        StrelkaRow& r = tstrelka.at(i);
         const int vid = val(r.vid);
         if (vid == 0) tickCrossMark(r, ctx.animStep);
         else if (vid == 10 && isLabelForm(r)) continue;
@@ -205,7 +208,7 @@ void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx)
 
 void AanimateExecute(Workspace& ws)
 {
-    AanimateExecute(ws.tstrelka, ws.ctx);
+    AanimateExecute(ws.tstrelka, ws.ctx, ws.pictureConnectionsFrom);
 }
 
 void stopAnimation(BuildContext& ctx)

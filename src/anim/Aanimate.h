@@ -35,9 +35,10 @@ constexpr int kAnimCycle = 25;
 constexpr int kBlinkFrom = 20;
 constexpr Colour kBlinkGreen = rgb(0, 128, 0);
 
-// One tick over every row of the table, first to last: animStep advances,
-// every head moves one step, every cross mark takes its colour for the tick.
-void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx);
+// One tick over the rows of the table from firstRow to the last: animStep
+// advances, every head moves one step, every cross mark takes its colour for
+// the tick. The workspace's tick takes the rows of the picture on show.
+void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx, int firstRow = 0);
 void AanimateExecute(Workspace& ws);
 
 // Stops the animation; the heads shown last stay where they are. Printing and

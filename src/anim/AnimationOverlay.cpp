@@ -45,11 +45,12 @@ QRect animationArea(const StrelkaRow& r)
     return around({r.shown.a, r.shown.b, r.shown.c});
 }
 
-void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode)
+void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode, int firstRow)
 {
     canvas.setPenWidth(colourMode ? 2 : 1);
     canvas.setPenStyle(PenStyle::Solid);
-    for (const StrelkaRow& r : tstrelka.rows()) {
+    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
+        const StrelkaRow& r = tstrelka.at(i);
         if (!r.shown.on || !animationArea(r).intersects(area)) continue;
         canvas.setPenColour(r.shown.colour);
         if (val(r.vid) == 0) {

@@ -11,9 +11,9 @@ namespace vexoria {
 
 class Canvas;
 
-// Paints the rows whose drawing meets `area` (diagram pixels). The pen is
-// 2 pixels wide in colour mode, 1 otherwise.
-void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode);
+// Paints the rows from firstRow on whose drawing meets `area` (diagram
+// pixels). The pen is 2 pixels wide in colour mode, 1 otherwise.
+void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode, int firstRow = 0);
 
 // The area a row's animation covers, pen included; empty when it shows
 // nothing.

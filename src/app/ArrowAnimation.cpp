@@ -29,7 +29,8 @@ ArrowAnimation::ArrowAnimation(TMyform& form) : QObject(&form), m_form(form)
     // colour mode as the settings panel has it now.
     form.Idiag1->addOverlay([this](QPainter& painter, const QRect& area) {
         PainterCanvas canvas(painter);
-        paintAnimation(canvas, m_form.workspace().tstrelka, area, m_form.Panel3->CBcvet->isChecked());
+        const Workspace& ws = m_form.workspace();
+        paintAnimation(canvas, ws.tstrelka, area, m_form.Panel3->CBcvet->isChecked(), ws.pictureConnectionsFrom);
     });
 
     // The timer is always running; the tick decides whether to do anything.

@@ -124,8 +124,12 @@ DiagramAnnotations::DiagramAnnotations(TMyform& form) : QObject(&form), m_form(f
         N21->setEnabled(m_form.Idiag1->hasPicture());
         N22->setEnabled(m_form.Idiag1->hasPicture());
     });
-    connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        m_menuAt = at;
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
+        // A menu asked for from the keyboard comes with a point that may lie
+        // far off screen on a long chart: the comment then goes in the middle
+        // of what is on show.
+        const QRect seen = view->visibleRegion().boundingRect();
+        m_menuAt = seen.isEmpty() || seen.contains(at) ? at : seen.center();
         Musl->hide();
     });
     connect(view, &DiagramView::pressed, this, &DiagramAnnotations::Idiag1MouseDown);
@@ -157,7 +161,7 @@ void DiagramAnnotations::showHint(QPoint at)
 {
     const Workspace& ws = m_form.workspace();
     if (!m_form.Idiag1->hasPicture()) return;
-    const std::optional<QString> hint = hintAt(ws.tstrelka, ws.tstrok, at);
+    const std::optional<QString> hint = hintAt(ws.tstrelka, ws.tstrok, at, ws.pictureConnectionsFrom);
     if (!hint) return;
     Musl->move(hintBoxPlace(at, Musl->size(), m_form.Idiag1->size()));
     Musl->setPlainText(*hint);

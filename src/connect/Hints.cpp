@@ -31,10 +31,11 @@ std::optional<QString> ownerHint(const Tstrok& tstrok, const StrelkaRow& r, bool
 
 } // namespace
 
-std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at)
+std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at, int firstRow)
 {
     std::optional<QString> hint;
-    for (const StrelkaRow& r : tstrelka.rows()) {
+    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
+        const StrelkaRow& r = tstrelka.at(i);
         std::optional<QString> found;
         switch (val(r.vid)) {
         case 4: case 5: case 6: case 9: case 11:

@@ -24,8 +24,9 @@ constexpr int kLaneReach = 7;
 //  - kind 7, a loop return: the lane x3 between y5 and y2; the same owner;
 //  - kind 8, a repeat loop's return: the lane x2 between y1 and y3; the
 //    condition shown is the until row's: no = nomobiect, endobiect = obiect.
-// Kinds 0 to 3 and 10 have no lane and never give a hint.
-std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at);
+// Kinds 0 to 3 and 10 have no lane and never give a hint. Rows before
+// firstRow (earlier parts of a chart built in parts) are not tested.
+std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at, int firstRow = 0);
 
 // Where the hint box of `box` size goes for a press at `at` on a picture of
 // `picture` size: beside the pointer, to its right in the picture's left

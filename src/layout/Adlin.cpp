@@ -166,6 +166,7 @@ void N15Click(Workspace& ws)
     if (ctx.sizingAbort == 1) {
         ctx.sizingAbort = 0;
         ctx.secondPartMode = 1;
+        ws.pictureConnectionsFrom = ws.tstrelka.size();
         AshemaExecute(ws);
         if (ctx.extraParts == 1) {
             AsoedinExecute(ws);
@@ -174,6 +175,7 @@ void N15Click(Workspace& ws)
         }
     } else if (ctx.extraParts > 1 && ctx.secondPartMode == 0) {
         ctx.thirdPartMode = 1;
+        ws.pictureConnectionsFrom = ws.tstrelka.size();
         AshemaExecute(ws);
         AsoedinExecute(ws);
         ctx.thirdPartMode = 0;

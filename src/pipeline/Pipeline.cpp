@@ -11,6 +11,7 @@ void classifyCode(Workspace& ws)
     ws.diagram.removePicture();
     ws.tstrok.close();
     ws.tstrelka.close();
+    ws.pictureConnectionsFrom = 0;
     AbasaExecute(ws);
 }
 

@@ -37,6 +37,10 @@ struct Workspace {
     // Connection routing ends by asking for the "Диаграмма" tab, the window
     // maximised; the window shows it and clears the flag.
     bool showDiagramTab = false;
+    // The rows of the connection table whose lines are on the picture on
+    // show start here; the rows before belong to the earlier parts of a chart
+    // built in parts. The animation and the hints use only these rows.
+    int pictureConnectionsFrom = 0;
     // Where the stages draw. Null: on the diagram's own image. Tests and the
     // draw command put a recording canvas here.
     Canvas* canvasOverride = nullptr;

@@ -133,6 +133,20 @@ TEST_F(AnimateTest, EveryHeadOfTheSampleChartsComesBackToItsStart)
     }
 }
 
+TEST_F(AnimateTest, RowsOfEarlierPartsOfAChartAreNeitherMovedNorPainted)
+{
+    t.append(route(1, {350, 40, 350, 80}));
+    t.append(route(1, {350, 40, 350, 80}));
+    AanimateExecute(t, ctx, 1);
+    EXPECT_FALSE(t.at(0).shown.on);
+    EXPECT_FALSE(t.at(0).y2a.has_value());
+    EXPECT_TRUE(t.at(1).shown.on);
+    tick(); // the earlier part's row now shows as well
+    RecordingCanvas canvas;
+    paintAnimation(canvas, t, QRect(0, 0, 700, 200), false, 1);
+    EXPECT_EQ(canvas.lines().filter(QStringLiteral("polygon")).size(), 1);
+}
+
 TEST_F(AnimateTest, TheViewPaintsOnlyWhatMeetsTheAreaWithThePenOfTheColourMode)
 {
     t.append(route(0, {350, 60, 350, 100}));

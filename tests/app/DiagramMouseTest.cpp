@@ -257,4 +257,38 @@ TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
     EXPECT_EQ(ws().ctx.animStep, 0);
 }
 
+TEST_F(DiagramMouseTest, AfterDaleeOnlyTheLinesOfThePartOnShowAreAnimated)
+{
+    TMyform& f = open();
+    QString code = QStringLiteral("procedure P;\nbegin\n");
+    for (int loop = 0; loop < 2; ++loop) {
+        code += QStringLiteral("while a do\nbegin\n");
+        for (int i = 0; i < 6; ++i) code += QStringLiteral("x%1 := %1;\nif b then\nbegin\ny := 1;\nend;\n").arg(i);
+        code += QStringLiteral("end;\n");
+    }
+    f.Rekod->setPlainText(code + QStringLiteral("end;"));
+    f.Panel3->Edlin->setText(QStringLiteral("1200"));
+    prompter.script(Answer::Yes);
+    f.BitBtn3->click();
+    ASSERT_TRUE(f.N15->isVisible());
+    EXPECT_EQ(ws().pictureConnectionsFrom, 0);
+    EXPECT_EQ(ws().ctx.animOn, 0); // a chart built in parts starts still
+    f.N27->trigger();
+    tick();
+    const int part1 = ws().tstrelka.size();
+    f.N15->trigger();
+    EXPECT_EQ(ws().pictureConnectionsFrom, part1);
+    std::vector<int> before;
+    for (const StrelkaRow& r : ws().tstrelka.rows()) before.push_back(val(r.y2a));
+    tick();
+    for (int i = 0; i < ws().tstrelka.size(); ++i) {
+        const StrelkaRow& r = ws().tstrelka.at(i);
+        if (i < part1) {
+            EXPECT_EQ(val(r.y2a), before[static_cast<std::size_t>(i)]) << i;
+        } else if (val(r.vid) != 0) {
+            EXPECT_TRUE(r.shown.on) << i;
+        }
+    }
+}
+
 } // namespace
