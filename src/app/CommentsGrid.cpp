@@ -237,7 +237,12 @@ void CommentsGridView::bindConnections(Tstrelka* t)
 {
     m_connections->bind(t);
     useModel(m_connections);
-    for (int c = 0; c < m_connections->columnCount(); ++c) setColumnHidden(c, false);
+    // Numbers of up to seven digits; obiect holds up to ten characters.
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < m_connections->columnCount(); ++c) {
+        setColumnHidden(c, false);
+        setColumnWidth(c, digit * (c == 2 ? 10 : 7) + 8);
+    }
     if (t && !t->isEmpty()) moveTo(0);
 }
 

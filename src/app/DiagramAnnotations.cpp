@@ -59,7 +59,7 @@ CommentEdit::CommentEdit(QWidget* parent) : QLineEdit(parent)
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #5a7ab0; padding: 3px 0px 0px 0px;"
                                  " background: #fffff0; color: black; }"));
     resize(kCommentSize);
-    setPlaceholderText(QStringLiteral("Комментарий: Enter — записать, Esc — отменить"));
+    setPlaceholderText(QStringLiteral("Enter — записать, Esc — отменить"));
 }
 
 QPoint CommentEdit::textOrigin() const

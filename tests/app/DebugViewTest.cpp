@@ -11,6 +11,7 @@
 #include "analysis/TstrokDump.h"
 #include "app/CommentsGrid.h"
 #include "app/DebugView.h"
+#include "ScreenShot.h"
 #include "WindowFixture.h"
 
 using namespace vexoria;
@@ -73,6 +74,7 @@ TEST_F(DebugViewTest, TheListSortsAndShowsBothTablesAndCloses)
     EXPECT_TRUE(f.DBGrid1->showsConnections());
     EXPECT_EQ(f.DBGrid1->model()->rowCount(), ws().tstrelka.size());
     EXPECT_EQ(f.DBGrid1->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("vid"));
+    vexoria::test::screenShot(&f, QStringLiteral("debug-connections"));
 
     // Every choice first shows the statement table again.
     choose(QStringLiteral("NOM"));
