@@ -6,9 +6,14 @@
 
 #include <sys/resource.h>
 
+#include <QIODevice>
+
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/DisplayList.h"
+#include "platform/core/RecordingCanvas.h"
+#include "platform/core/VectorChart.h"
 #include "support/BenchSupport.h"
 
 using namespace vexoria;
@@ -29,6 +34,22 @@ long peakRssKb()
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
 }
+
+// Takes what is written and keeps only its size: the benchmarks time the
+// making of a chart, not a disk.
+class CountingDevice : public QIODevice {
+public:
+    CountingDevice() { open(QIODevice::WriteOnly); }
+    qint64 written = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 len) override
+    {
+        written += len;
+        return len;
+    }
+};
 
 void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 {
@@ -83,5 +104,48 @@ void BM_WholeChart(benchmark::State& state)
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssKb()) / 1024.0;
 }
 BENCHMARK(BM_WholeChart)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
+
+// The whole build drawn on the recording canvas (every call written as a
+// line of text, widths in the diagram font): what the layout and routing
+// cost without any picture.
+void BM_DrawRecording(benchmark::State& state)
+{
+    const QString code = longRoutine(static_cast<int>(state.range(0)));
+    SilentPrompter prompter;
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        Workspace ws;
+        prepare(ws, prompter, code);
+        RecordingCanvas canvas(RecordingCanvas::fontMetric());
+        ws.canvasOverride = &canvas;
+        classifyCode(ws);
+        drawChart(ws);
+        lines = canvas.lines().size();
+    }
+    state.counters["calls"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_DrawRecording)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
+
+// The same build as an SVG chart: drawn on a display list, then replayed on
+// the SVG canvas. It should cost at most twice the above.
+void BM_DrawSvg(benchmark::State& state)
+{
+    const QString code = longRoutine(static_cast<int>(state.range(0)));
+    SilentPrompter prompter;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        Workspace ws;
+        prepare(ws, prompter, code);
+        DisplayList list(&ws.diagram);
+        ws.canvasOverride = &list;
+        classifyCode(ws);
+        drawChart(ws);
+        CountingDevice svg;
+        paintVectorChart(list, QSize(ws.diagram.width(), ws.diagram.height()), VectorFormat::Svg, svg);
+        bytes = svg.written;
+    }
+    state.counters["svg_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_DrawSvg)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
 
 } // namespace

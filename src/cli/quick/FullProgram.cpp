@@ -4,9 +4,11 @@
 #include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <spawn.h>
+#include <sys/auxv.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,12 +25,21 @@ void cannotStart(const std::string& path, int error)
 
 } // namespace
 
-std::string fullProgramPath()
+// The running front end's own file: from /proc, or, where /proc is not
+// mounted (a bare chroot), from the path it was started by.
+std::string selfPath()
 {
     char self[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return VEXORIA_CLI_PROGRAM;
-    std::string dir(self, static_cast<size_t>(n));
+    if (n > 0) return std::string(self, static_cast<size_t>(n));
+    const auto* started = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    if (started && realpath(started, self)) return self;
+    return {};
+}
+
+std::string fullProgramPath()
+{
+    std::string dir = selfPath();
     dir.erase(dir.find_last_of('/') + 1);
     return dir + VEXORIA_CLI_PROGRAM;
 }

@@ -35,7 +35,15 @@ public:
     const QImage& image() const { return m_image; }
     QImage& image() { return m_image; }
     // Removes the picture (the view holds no graphic any more).
-    void removePicture() { m_image = QImage(); }
+    void removePicture()
+    {
+        m_image = QImage();
+        ++m_removals;
+    }
+    // How often the picture was removed: a canvas that draws elsewhere than
+    // on the image (DisplayList) starts a new picture when this changes, as
+    // the image canvas does with its next drawing.
+    int removals() const { return m_removals; }
     // Replaces the picture, as opening a picture file does.
     void setPicture(const QImage& image)
     {
@@ -55,6 +63,7 @@ private:
     int m_width = kWidth;
     int m_height = kStartHeight;
     QImage m_image;
+    int m_removals = 0;
     std::unique_ptr<QImageCanvas> m_canvas;
 };
 

@@ -1,70 +1,83 @@
 #include "platform/core/PainterCanvas.h"
 
 #include <QPainter>
-#include <QPolygon>
 
+#include "platform/core/CanvasPainting.h"
 #include "platform/core/DiagramFont.h"
-#include "platform/core/QImageCanvas.h"
 
 namespace vexoria {
 
-namespace {
-
-QPolygon toPolygon(const std::vector<QPoint>& points)
+PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter)
 {
-    QPolygon p;
-    p.reserve(static_cast<qsizetype>(points.size()));
-    for (const QPoint& pt : points) p << pt;
-    return p;
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-} // namespace
+void PainterCanvas::setPenWidth(int width)
+{
+    m_dirty |= width != m_penWidth;
+    m_penWidth = width;
+}
+
+void PainterCanvas::setPenColour(Colour colour)
+{
+    m_dirty |= colour != m_penColour;
+    m_penColour = colour;
+}
+
+void PainterCanvas::setPenStyle(PenStyle style)
+{
+    m_dirty |= style != m_penStyle;
+    m_penStyle = style;
+}
+
+void PainterCanvas::setBrushColour(Colour colour)
+{
+    m_dirty |= colour != m_brushColour;
+    m_brushColour = colour;
+}
 
 void PainterCanvas::prepare()
 {
-    prepareDiagramPainter(m_painter, m_penWidth, m_penColour, m_penStyle, m_brushColour);
+    if (!m_dirty) return;
+    m_painter.setPen(painting::diagramPen(m_penWidth, m_penColour, m_penStyle));
+    m_painter.setBrush(painting::toQColor(m_brushColour));
+    m_dirty = false;
 }
 
 void PainterCanvas::polygon(const std::vector<QPoint>& points)
 {
-    if (points.empty()) return;
     prepare();
-    m_painter.drawPolygon(toPolygon(points));
+    painting::polygon(m_painter, points);
 }
 
 void PainterCanvas::polyline(const std::vector<QPoint>& points)
 {
-    if (points.empty()) return;
     prepare();
-    m_painter.drawPolyline(toPolygon(points));
+    painting::polyline(m_painter, points);
 }
 
 void PainterCanvas::rectangle(int x1, int y1, int x2, int y2)
 {
     prepare();
-    m_painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)).normalized());
+    painting::rectangle(m_painter, x1, y1, x2, y2);
 }
 
 void PainterCanvas::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 {
     prepare();
-    m_painter.drawRoundedRect(QRectF(QPointF(x1, y1), QPointF(x2 - 1, y2 - 1)).normalized(), w / 2.0, h / 2.0,
-                              Qt::AbsoluteSize);
+    painting::roundRect(m_painter, x1, y1, x2, y2, w, h);
 }
 
 void PainterCanvas::fillRect(int x1, int y1, int x2, int y2)
 {
-    m_painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized(), toQColor(m_brushColour));
+    painting::fillRect(m_painter, x1, y1, x2, y2, m_brushColour);
 }
 
 void PainterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
-    const QFontMetrics& fm = diagramFontMetrics();
-    m_painter.fillRect(QRect(x, y, diagramTextWidth(text), fm.height()), toQColor(m_brushColour));
-    m_painter.setFont(diagramFont());
-    m_painter.setPen(Qt::black);
-    m_painter.drawText(QPoint(x, y + fm.ascent()), diagramShownText(text));
+    painting::textOut(m_painter, x, y, text, m_brushColour);
+    m_dirty = true; // the text's black pen is on the painter now
 }
 
 int PainterCanvas::textWidth(const QString& text) const { return diagramTextWidth(text); }

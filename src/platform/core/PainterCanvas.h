@@ -1,7 +1,10 @@
 #pragma once
 // A canvas over a painter someone else holds: the view paints what lies over
-// the chart's picture (the animation) through it, with the diagram canvas's
-// pen rules, without touching the picture.
+// the chart's picture (the animation) through it, and the PDF chart is drawn
+// through it. Shapes, pens and opaque text follow the bitmap canvas exactly
+// (CanvasPainting.h), without antialiasing; text stays text, in the diagram
+// font. The canvas starts with a fresh pen (black, width 1, solid) and a
+// white brush, as a new picture has.
 #include "platform/core/Canvas.h"
 
 class QPainter;
@@ -10,12 +13,12 @@ namespace vexoria {
 
 class PainterCanvas : public Canvas {
 public:
-    explicit PainterCanvas(QPainter& painter) : m_painter(painter) {}
+    explicit PainterCanvas(QPainter& painter);
 
-    void setPenWidth(int width) override { m_penWidth = width; }
-    void setPenColour(Colour colour) override { m_penColour = colour; }
-    void setPenStyle(PenStyle style) override { m_penStyle = style; }
-    void setBrushColour(Colour colour) override { m_brushColour = colour; }
+    void setPenWidth(int width) override;
+    void setPenColour(Colour colour) override;
+    void setPenStyle(PenStyle style) override;
+    void setBrushColour(Colour colour) override;
     int penWidth() const override { return m_penWidth; }
     Colour penColour() const override { return m_penColour; }
     PenStyle penStyle() const override { return m_penStyle; }
@@ -30,6 +33,8 @@ public:
     int textWidth(const QString& text) const override;
 
 private:
+    // Hands the pen and brush to the painter when they changed since the
+    // last shape: a vector device writes every change into its file.
     void prepare();
 
     QPainter& m_painter;
@@ -37,6 +42,7 @@ private:
     Colour m_penColour = kBlack;
     PenStyle m_penStyle = PenStyle::Solid;
     Colour m_brushColour = kWhite;
+    bool m_dirty = true;
 };
 
 } // namespace vexoria

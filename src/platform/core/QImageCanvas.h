@@ -1,12 +1,8 @@
 #pragma once
 // The canvas on the diagram's image. It draws with QPainter without
 // antialiasing, so lines come out one pixel crisp as on the bitmap the chart
-// was designed for, and follows the same conventions:
-//  - rectangle and rounded rectangle exclude their right and bottom edge
-//    (a box from (10, 10) to (20, 20) covers pixels 10..19);
-//  - polygons are outlined through their points and filled with the brush;
-//  - text is opaque: its cell (text width by font height) is filled with the
-//    brush, then the text is written in black in the diagram font.
+// was designed for, with the conventions of CanvasPainting.h (edges left out,
+// pens, opaque text).
 // The image is made on the first use that needs it (any pen, brush or drawing
 // call, not a text width): a white image of the diagram's current size, with
 // a fresh pen (black, width 1, solid) and a white brush, as a new bitmap has.
@@ -16,17 +12,9 @@
 
 #include "platform/core/Canvas.h"
 
-class QColor;
 class QPainter;
 
 namespace vexoria {
-
-QColor toQColor(Colour c);
-
-// Sets a painter up as the diagram canvas draws: no antialiasing; a
-// one-pixel line leaves out its end point, a wider one has round ends and
-// joins; dashes and dots are 18 on / 6 off and 3 on / 3 off (in pen widths).
-void prepareDiagramPainter(QPainter& p, int penWidth, Colour pen, PenStyle style, Colour brush);
 
 class Diagram;
 
