@@ -78,6 +78,7 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* paren
     pcontrol1->addTab(tsdi, QStringLiteral("Диаграмма"));
     pcontrol1->addTab(Totch, QStringLiteral("Печать"));
     buildMenus();
+    buildPrinting();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -114,7 +115,6 @@ void TMyform::buildCodeTab()
     BitBtn3->setToolTip(QStringLiteral("Построить блок-схему (F9)"));
     BitBtn4 = button("BitBtn4", QStringLiteral("Выход"), tscod);
     BitBtn5 = button("BitBtn5", QStringLiteral("Печать"), tscod);
-    BitBtn5->setEnabled(false);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Печать"), tscod);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
@@ -229,7 +229,7 @@ void TMyform::buildMenus()
 {
     fileMenu = menuBar()->addMenu(QStringLiteral("Файл"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    // The file, picture and print commands come with their own parts of the
+    // The file and picture commands come with their own parts of the
     // program; until then they show but cannot be chosen.
     Coed1 = menuItem(fileMenu, "Coed1", QStringLiteral("Открыть *.txt"), false);
     Coed1->setShortcut(QKeySequence::Open);
@@ -241,7 +241,7 @@ void TMyform::buildMenus()
     bmp2 = menuItem(fileMenu, "bmp2", QStringLiteral("Сохранить *.bmp"), false);
     fileMenu->addSeparator();
     N14 = menuItem(fileMenu, "N14", QStringLiteral("Настройки"), true);
-    N12 = menuItem(fileMenu, "N12", QStringLiteral("Печать"), false);
+    N12 = menuItem(fileMenu, "N12", QStringLiteral("Печать"), true);
     N12->setShortcut(QKeySequence::Print);
     fileMenu->addSeparator();
     N2 = menuItem(fileMenu, "N2", QStringLiteral("Выход"), true);
@@ -250,8 +250,8 @@ void TMyform::buildMenus()
     N23 = menuBar()->addMenu(QStringLiteral("Схема"));
     N23->setObjectName(QStringLiteral("N23"));
     N23->menuAction()->setEnabled(false);
-    N24 = menuItem(N23, "N24", QStringLiteral("Разметка страниц"), false);
-    N25 = menuItem(N23, "N25", QStringLiteral("Подписать линии"), false);
+    N24 = menuItem(N23, "N24", QStringLiteral("Разметка страниц"), true);
+    N25 = menuItem(N23, "N25", QStringLiteral("Подписать линии"), true);
     N26 = N23->addMenu(QStringLiteral("Анимация"));
     N26->setObjectName(QStringLiteral("N26"));
     N27 = menuItem(N26, "N27", QStringLiteral("Включить"), false);

@@ -28,6 +28,9 @@ class CommentsGridView;
 class DbNavigator;
 class DiagramView;
 class HelpPanel;
+class PageMarkersView;
+class PrintController;
+class ReportView;
 class SettingsPanel;
 
 class TMyform : public QMainWindow {
@@ -67,6 +70,9 @@ public:
     QScrollArea* ScrollBox1;
     QWidget* diagramHost;
     DiagramView* Idiag1;
+    PageMarkersView* pageMarkers; // List1..List12 over Idiag1
+    ReportView* QuickRep1;        // the report on the "Печать" tab
+    PrintController* printing;
     QTimer* Timer1;
 
     QMenu* fileMenu;
@@ -89,6 +95,7 @@ public:
     QAction* schemaShortcut;
     QMenu* PopupMenu1;       // the diagram's popup menu
     QAction* N15;            // "Далее": the next part of a chart built in parts
+    QAction* N4;             // "Печатать"
 
 public slots:
     void BitBtn3Click();     // "Схема": the build pipeline
@@ -110,6 +117,7 @@ private:
     void buildCodeTab();
     void buildDiagramTab();
     void buildMenus();
+    void buildPrinting();
     void FormCreate();
     void FormClose();
 

@@ -20,6 +20,7 @@
 
 #include "app/CommentsGrid.h"
 #include "app/DiagramView.h"
+#include "app/PageMarkersView.h"
 #include "app/SettingsPanel.h"
 #include "app/Uvexoria.h"
 #include "app/WindowPlacement.h"
@@ -50,6 +51,7 @@ void TMyform::runCommand(F&& f)
     }
     Idiag1->refresh();
     diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    pageMarkers->sync();
 }
 
 // ---- creation and closing ----------------------------------------------
@@ -251,11 +253,6 @@ void TMyform::Apas()
     // FIXME: the routine queue is not built yet; nothing is fetched.
 }
 
-void TMyform::BitBtn5Click()
-{
-    // FIXME: printing is not built yet.
-}
-
 // ---- tabs and window state ----------------------------------------------
 
 QString TMyform::editorText() const
@@ -300,7 +297,8 @@ void TMyform::pcontrol1Change()
         if (pcontrol1->currentWidget() == tsdi) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
         if (pcontrol1->currentWidget() == tscod) {
-            // The page markers are hidden here once they exist.
+            // The page markers are out of sight with the diagram tab. Their
+            // places stay: the print button on this tab cuts the pages there.
             N23->menuAction()->setEnabled(false);
             m_ws.ctx.animOn = 0;
             m_ws.ctx.animStep = 0;

@@ -6,6 +6,7 @@ const std::vector<const CommandSpec*>& allCommands()
 {
     static const std::vector<const CommandSpec*> list{
         &rowsCommand(), &connectionsCommand(), &renderCommand(), &drawCommand(), &measureCommand(), &exportCommand(),
+        &printCommand(),
     };
     return list;
 }

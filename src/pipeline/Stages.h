@@ -14,5 +14,8 @@ void AdlinExecute(Workspace& ws);     // cut search and first part of a split ch
 void N15Click(Workspace& ws);         // "Далее": the next part of a split chart
 void AlegendExecute(Workspace& ws);   // legend
 void ArlistExecute(Workspace& ws);    // default places of the page markers
+void N24Click(Workspace& ws);         // "Разметка страниц": the markers' default places, shown
+void AzakExecute(Workspace& ws);      // break labels at the page markers
+void N25Click(Workspace& ws);         // "Подписать линии": animation off, white brush, break labels
 
 } // namespace vexoria

@@ -7,6 +7,7 @@
 #include "analysis/Tstrok.h"
 #include "analysis/Tvobject.h"
 #include "connect/Tstrelka.h"
+#include "pages/PageMarkers.h"
 #include "platform/core/BuildContext.h"
 #include "platform/core/Canvas.h"
 #include "platform/core/Diagram.h"
@@ -26,6 +27,8 @@ struct Workspace {
     // The file the settings came from, as messages about them name it.
     QString settingsFile = QStringLiteral("shema.ini");
     Diagram diagram;
+    // The twelve page markers over the diagram.
+    PageMarkers pageMarkers;
     Prompter* prompter = nullptr;
 
     // The editor's text as the classifier reads it: lines joined by CR LF.

@@ -1,0 +1,92 @@
+#include "app/PageMarkersView.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "app/DiagramView.h"
+#include "pages/PageMarkers.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/DiagramFont.h"
+
+namespace vexoria {
+
+namespace {
+constexpr int kLabelHeight = 13;
+}
+
+PageMarkersView::PageMarkersView(Workspace& ws, DiagramView* image, QWidget* host, QObject* parent)
+    : QObject(parent), m_ws(ws), m_image(image)
+{
+    QFont font = diagramFont();
+    for (int k = 1; k <= PageMarkers::kCount; ++k) {
+        const PageMarkerSpec& spec = PageMarkers::spec(k);
+        auto* l = new QLabel(PageMarkers::caption(k), host);
+        l->setObjectName(QStringLiteral("List%1").arg(k));
+        l->setFont(font);
+        l->setStyleSheet(QStringLiteral("color: #FF0000; background: transparent;"));
+        l->setAttribute(Qt::WA_TranslucentBackground);
+        l->setGeometry(spec.left, 0, spec.width, kLabelHeight);
+        // A move over a marker without a button re-places the next marker.
+        l->setMouseTracking(true);
+        l->setCursor(Qt::SizeVerCursor);
+        l->hide();
+        l->installEventFilter(this);
+        m_labels[static_cast<std::size_t>(k - 1)] = l;
+    }
+}
+
+void PageMarkersView::sync()
+{
+    const PageMarkers& m = m_ws.pageMarkers;
+    const bool picture = m_ws.diagram.hasPicture();
+    for (int k = 1; k <= PageMarkers::kCount; ++k) {
+        QLabel* l = label(k);
+        l->move(PageMarkers::spec(k).left, m_image->y() + m.offset(k));
+        l->setVisible(picture && m.shown(k));
+        l->raise();
+    }
+}
+
+void PageMarkersView::N24Click()
+{
+    vexoria::N24Click(m_ws);
+    sync();
+}
+
+int PageMarkersView::markerOf(QObject* watched) const
+{
+    for (int k = 1; k <= PageMarkers::kCount; ++k)
+        if (label(k) == watched) return k;
+    return 0;
+}
+
+bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
+{
+    const int k = markerOf(watched);
+    if (k == 0) return QObject::eventFilter(watched, e);
+    BuildContext& ctx = m_ws.ctx;
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        ctx.listDrag = 1;
+        m_grabY = static_cast<int>(static_cast<QMouseEvent*>(e)->position().y());
+        return true;
+    case QEvent::MouseMove: {
+        const auto* me = static_cast<QMouseEvent*>(e);
+        // The pointer as an offset on the diagram: the same wherever the
+        // window lies on the screen and however far the view is scrolled.
+        const int pointer = m_image->mapFromGlobal(me->globalPosition()).toPoint().y() - m_grabY;
+        const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), ctx.listDrag);
+        sync();
+        if (refused && m_ws.prompter) m_ws.prompter->message(QStringLiteral("12 страница не обработанна"));
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        ctx.listDrag = 0;
+        return true;
+    default:
+        return QObject::eventFilter(watched, e);
+    }
+}
+
+} // namespace vexoria

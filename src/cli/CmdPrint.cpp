@@ -1,0 +1,81 @@
+#include "cli/Commands.h"
+#include "layout/DiagramCanvas.h"
+#include "pages/Report.h"
+#include "pipeline/Pipeline.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/ConversionError.h"
+
+namespace vexoria::cli {
+
+namespace {
+
+const OptionSpec kOneSheetOption{"--one-sheet", nullptr,
+                                 "squeeze the whole chart onto one sheet (\"Уместить на одном листе\")"};
+const OptionSpec kLabelsOption{"--labels", nullptr,
+                               "label the connections cut by a page break before printing (\"Подписать линии\")"};
+
+// Builds the chart, labels the breaks when asked and writes the sheets.
+int printChart(Workspace& ws, const QString& out, bool oneSheet, bool labels, Io& io)
+{
+    classifyCode(ws);
+    if (!drawChart(ws) || !ws.diagram.hasPicture()) {
+        io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+        return 1;
+    }
+    if (labels) N25Click(ws);
+    const Report report = oneSheet ? oneSheetReport(ws) : pagedReport(ws);
+    QString error;
+    if (!writeReportPdf(out, report, &error)) {
+        io.err << "vexoria-cli: " << error << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int runPrint(const CommandSpec& spec, const Args& args, Io& io)
+{
+    const auto opts = buildOptions(spec, args, io);
+    if (!opts) return 2;
+    if (opts->output.isEmpty()) {
+        usageError(spec, QStringLiteral("-o OUT.pdf is needed"), io);
+        return 2;
+    }
+    CliPrompter prompter(io.err, opts->answer);
+    Workspace ws;
+    if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    try {
+        return printChart(ws, opts->output, args.has("--one-sheet"), args.has("--labels"), io);
+    } catch (const ConversionError& e) {
+        io.err << "vexoria-cli: " << e.message() << Qt::endl;
+    } catch (const PictureError&) {
+        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+    } catch (const std::bad_alloc&) {
+        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
+    } catch (const std::exception& e) {
+        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
+    }
+    return 1;
+}
+
+} // namespace
+
+const CommandSpec& printCommand()
+{
+    static const CommandSpec spec{
+        "print",
+        "print FILE -o OUT.pdf [--one-sheet] [--labels] [--ini INI]",
+        "Build the chart of a routine and write its printed sheets as a PDF.",
+        {kOutputOption, kOneSheetOption, kLabelsOption, kIniOption},
+        1, 1,
+        "The sheets are those the window prints: A4 portrait, the title and the\n"
+        "routine's header at the top, the chart in two halves side by side below\n"
+        "it, the page number at the foot. Without --one-sheet there is one sheet\n"
+        "per page, cut at the page markers' default places (every 1040 pixels of\n"
+        "the chart). Every page is written: the window prints at most twelve, a PDF\n"
+        "has no such limit. A chart longer than the length limit is drawn whole.",
+        runPrint};
+    return spec;
+}
+
+} // namespace vexoria::cli

@@ -1,0 +1,51 @@
+// Break labels: a connection cut by a page break gets the same tag just above
+// and just below the break, so the two halves can be matched across sheets.
+// The tags are drawn into the diagram itself and stay there.
+#include "layout/DiagramCanvas.h"
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+
+namespace vexoria {
+
+namespace {
+
+// The tag centred on x: the upper copy ends near the marker's rule on the
+// earlier sheet, the lower one starts 8 pixels below the marker, wholly on
+// the next sheet. Both are opaque, so the line under them is blanked out.
+void writeLabel(Canvas& canvas, const QString& tag, int x, int o)
+{
+    const int h = canvas.textWidth(tag) / 2;
+    canvas.textOut(x - h, o - 8, tag);
+    canvas.textOut(x - h, o + 8, tag);
+}
+
+} // namespace
+
+void AzakExecute(Workspace& ws)
+{
+    Canvas& canvas = diagramCanvas(ws);
+    for (const StrelkaRow& r : ws.tstrelka.rows()) {
+        const int vid = val(r.vid);
+        const QString tag = r.obiect.str() + QString::number(val(r.n));
+        for (int k = 1; k <= PageMarkers::kCount; ++k) {
+            // Every marker counts, shown or not: only its place matters. The
+            // bounds are inclusive, so an end on the break is labelled.
+            const int o = ws.pageMarkers.offset(k);
+            if (vid == 7) {
+                // A loop return runs upward: its lane is x4, from y1 up to y5.
+                if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
+            } else if (vid == 4 || vid == 5 || vid == 6 || vid == 8 || vid == 9 || vid == 11) {
+                if (val(r.y1) <= o && val(r.y3) >= o) writeLabel(canvas, tag, val(r.x2), o);
+            }
+        }
+    }
+}
+
+void N25Click(Workspace& ws)
+{
+    ws.ctx.animOn = 0;
+    diagramCanvas(ws).setBrushColour(kWhite);
+    AzakExecute(ws);
+}
+
+} // namespace vexoria

@@ -1,0 +1,195 @@
+#include "pages/Report.h"
+
+#include <algorithm>
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "pages/PageBands.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/DiagramFont.h"
+#include "platform/core/OutputFile.h"
+
+namespace vexoria {
+
+namespace {
+
+// Rows top..bottom of the 350 columns from x0: white wherever the diagram
+// has no pixels (above or below it, or right of a narrow picture).
+QImage halfRows(const QImage& diagram, int x0, int top, int bottom)
+{
+    QImage out(report::kImageWidth, bottom - top, QImage::Format_RGB32);
+    if (out.isNull()) return out;
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), diagram, QRect(x0, top, report::kImageWidth, bottom - top));
+    return out;
+}
+
+void frameLine(QPainter& p, int x1, int x2, int y)
+{
+    p.drawLine(QPoint(x1, y), QPoint(x2, y));
+}
+
+} // namespace
+
+QString reportTitle(const Workspace& ws)
+{
+    return ws.reportTitle.isEmpty() ? QStringLiteral("Блок-Схема") : ws.reportTitle;
+}
+
+QImage bandPicture(const QImage& diagram, int x0, int top, int bottom, int rows)
+{
+    QImage out(report::kImageWidth, report::kImageHeight, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    // A marker dragged above the one before it leaves a band of no rows:
+    // that page stays blank.
+    if (bottom <= top || rows <= 0) return out;
+    // Rows past the 1040th are cut off anyway; a band far longer than the
+    // page need not be copied whole.
+    const QImage band = halfRows(diagram, x0, top, bottom);
+    if (band.isNull()) return out;
+    QPainter p(&out);
+    p.drawImage(QRect(0, 0, report::kImageWidth, rows), band);
+    return out;
+}
+
+int pagedSheetCount(const Workspace& ws)
+{
+    return static_cast<int>(pageEnds(ws.pageMarkers, ws.diagram.height()).size());
+}
+
+Report pagedReport(const Workspace& ws, int maxSheets)
+{
+    Report r;
+    r.title = reportTitle(ws);
+    const QImage& diagram = ws.diagram.image();
+    for (const PageBand& b : pageBands(ws.pageMarkers, ws.diagram.height())) {
+        if (maxSheets > 0 && b.page > maxSheets) break;
+        ReportSheet s;
+        s.left = bandPicture(diagram, 0, b.top, b.bottom, b.rows);
+        s.right = bandPicture(diagram, report::kImageWidth, b.top, b.bottom, b.rows);
+        s.pageNumber = b.page;
+        r.sheets.push_back(std::move(s));
+    }
+    return r;
+}
+
+Report oneSheetReport(const Workspace& ws)
+{
+    Report r;
+    r.title = reportTitle(ws);
+    const int h = ws.diagram.height();
+    ReportSheet s;
+    if (h > 0) {
+        s.left = halfRows(ws.diagram.image(), 0, 0, h);
+        s.right = halfRows(ws.diagram.image(), report::kImageWidth, 0, h);
+    }
+    r.sheets.push_back(std::move(s));
+    return r;
+}
+
+void paintReportSheet(QPainter& p, const QString& title, const ReportSheet& sheet)
+{
+    using namespace report;
+    p.save();
+    p.setRenderHint(QPainter::LosslessImageRendering);
+    p.fillRect(QRect(0, 0, kBandWidth, kLeftImage.bottom() + 2), Qt::white);
+    p.setPen(QPen(Qt::black, 1));
+
+    QFont titleFont = diagramFont();
+    titleFont.setPixelSize(kTitlePixelSize);
+    p.setFont(titleFont);
+    p.drawText(QPointF(kTitleAt.x(), kTitleAt.y() + QFontMetricsF(titleFont).ascent()), title);
+
+    frameLine(p, 0, kBandWidth - 1, kDetailTop);
+    // The whole picture is stretched to the image: a one-sheet print squeezes
+    // the diagram's height into it, and is smoothed so that its thin lines
+    // stay visible; a page of a paged print is made to size and kept crisp.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, sheet.left.height() > kImageHeight);
+    if (!sheet.left.isNull()) p.drawImage(kLeftImage, sheet.left);
+    if (!sheet.right.isNull()) p.drawImage(kRightImage, sheet.right);
+    // The frames run just under the images, so they hide none of their rows.
+    frameLine(p, kLeftImage.left(), kLeftImage.right(), kLeftImage.bottom() + 1);
+    frameLine(p, kRightImage.left(), kRightImage.right(), kRightImage.bottom() + 1);
+
+    // The page number is written over the right image as on the diagram: an
+    // opaque white box in the diagram's font.
+    const QString number = QString::number(sheet.pageNumber);
+    const QFontMetricsF fm(diagramFont());
+    const QPointF at = kRightImage.topLeft() + kPageNumberAt;
+    p.fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(number), fm.height())), Qt::white);
+    p.setFont(diagramFont());
+    p.drawText(at + QPointF(0, fm.ascent()), number);
+    p.restore();
+}
+
+void setReportPageLayout(QPagedPaintDevice& device)
+{
+    using namespace report;
+    const QMarginsF margins(kLeftMm, kTopMm, kRightMm, kBottomMm);
+    const QPageLayout wanted(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+    if (device.setPageLayout(wanted)) return;
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    const QMarginsF least = device.pageLayout().minimumMargins();
+    device.setPageMargins(QMarginsF(qMax(margins.left(), least.left()), qMax(margins.top(), least.top()),
+                                    qMax(margins.right(), least.right()), qMax(margins.bottom(), least.bottom())),
+                          QPageLayout::Millimeter);
+}
+
+bool paintReport(QPagedPaintDevice& device, const Report& report, QString* error)
+{
+    QPainter p;
+    if (!p.begin(&device)) {
+        if (error) *error = QStringLiteral("the printer could not be opened");
+        return false;
+    }
+    // Report pixels are 1/96 inch. A paper smaller than A4, chosen in the
+    // printer's dialog, gets the sheet scaled down to fit.
+    const double sx = device.logicalDpiX() / report::kDpi;
+    const double sy = device.logicalDpiY() / report::kDpi;
+    const double fit = std::min({1.0, device.width() / (sx * report::kBandWidth),
+                                 device.height() / (sy * (report::kLeftImage.bottom() + 2))});
+    bool first = true;
+    for (const ReportSheet& sheet : report.sheets) {
+        if (!first && !device.newPage()) {
+            if (error) *error = QStringLiteral("the printer refused a new page");
+            p.end();
+            return false;
+        }
+        first = false;
+        p.resetTransform();
+        p.scale(sx * fit, sy * fit);
+        paintReportSheet(p, report.title, sheet);
+    }
+    if (!p.end()) {
+        if (error) *error = QStringLiteral("the printer could not finish the job");
+        return false;
+    }
+    return true;
+}
+
+bool writeReportPdf(const QString& path, const Report& report, QString* error)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Vexoria"));
+        writer.setTitle(report.title);
+        setReportPageLayout(writer);
+        QString reason;
+        if (!paintReport(writer, report, &reason)) {
+            if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+            return false;
+        }
+    }
+    return writeOutputBytes(path, bytes, error);
+}
+
+} // namespace vexoria

@@ -1,0 +1,114 @@
+// The page markers over the diagram: placed by a build, shown or not with
+// "Разметка страниц", dragged with the mouse wherever the view is scrolled.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "app/DiagramView.h"
+#include "app/PageMarkersView.h"
+#include "app/SettingsPanel.h"
+#include "support/LongRoutine.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+class PageMarkersWindowTest : public WindowTest {
+protected:
+    QLabel* marker(int k) { return form->pageMarkers->label(k); }
+    // Where marker k's top edge is, as an offset on the diagram.
+    int shownAt(int k) { return marker(k)->y() - form->Idiag1->y(); }
+
+    void mouse(QEvent::Type type, int k, int diagramY, Qt::MouseButtons buttons)
+    {
+        const QPoint global = form->Idiag1->mapToGlobal(QPoint(100, diagramY));
+        const QPointF local = marker(k)->mapFromGlobal(QPointF(global));
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, local, QPointF(global), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(marker(k), &e);
+    }
+    // Takes marker k 4 pixels below its top edge and drags it to put the
+    // edge at diagram offset y.
+    void drag(int k, int y)
+    {
+        mouse(QEvent::MouseButtonPress, k, ws().pageMarkers.offset(k) + 4, Qt::LeftButton);
+        mouse(QEvent::MouseMove, k, y + 4, Qt::LeftButton);
+    }
+    void release(int k) { mouse(QEvent::MouseButtonRelease, k, ws().pageMarkers.offset(k) + 4, Qt::NoButton); }
+};
+
+} // namespace
+
+TEST_F(PageMarkersWindowTest, ABuildShowsOneMarkerPerPageOverTheChart)
+{
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(test::longRoutine(12));
+    f.BitBtn3->click();
+    const int h = ws().diagram.height();
+    ASSERT_GT(h, 2 * 1040);
+    ASSERT_LE(h, 3 * 1040);
+    EXPECT_EQ(marker(1)->text(), QStringLiteral("1") + QString(232, u'-'));
+    EXPECT_EQ(marker(3)->objectName(), QStringLiteral("List3"));
+    EXPECT_EQ(marker(3)->geometry().left(), 34);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(marker(k)->isVisible(), k <= 3) << k;
+    EXPECT_EQ(shownAt(1), 1040);
+    EXPECT_EQ(shownAt(3), h);
+
+    // The code tab takes them out of sight; their places stay for printing.
+    f.pcontrol1->setCurrentWidget(f.tscod);
+    EXPECT_FALSE(marker(1)->isVisible());
+    EXPECT_EQ(ws().pageMarkers.offset(3), h);
+}
+
+TEST_F(PageMarkersWindowTest, AMarkerFollowsThePointerWhereverTheViewIsScrolled)
+{
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(test::longRoutine(12));
+    f.BitBtn3->click();
+    f.ScrollBox1->verticalScrollBar()->setValue(500);
+    ASSERT_EQ(f.ScrollBox1->verticalScrollBar()->value(), 500);
+
+    drag(1, 600);
+    EXPECT_EQ(ws().ctx.listDrag, 1);
+    EXPECT_EQ(ws().pageMarkers.offset(1), 600);
+    EXPECT_EQ(shownAt(1), 600);
+    EXPECT_EQ(shownAt(2), 1640); // the next marker keeps a page below
+    release(1);
+    EXPECT_EQ(ws().ctx.listDrag, 0);
+
+    // Dragged past its limit, marker 1 snaps back and the drag ends.
+    drag(1, 1100);
+    EXPECT_EQ(shownAt(1), 1040);
+    EXPECT_EQ(ws().ctx.listDrag, 0);
+    release(1);
+}
+
+TEST_F(PageMarkersWindowTest, WithoutPageMarkingRazmetkaStranitsStillShowsThem)
+{
+    TMyform& f = open();
+    f.show();
+    f.Panel3->Cbraz->setChecked(false);
+    f.Rekod->setPlainText(test::longRoutine(6));
+    f.BitBtn3->click();
+    EXPECT_FALSE(marker(1)->isVisible());
+    EXPECT_TRUE(ws().pageMarkers.placed(1));
+
+    // Undoes a drag, at the right places in a scrolled view.
+    ws().pageMarkers.setOffset(1, 300);
+    f.ScrollBox1->verticalScrollBar()->setValue(200);
+    f.N24->trigger();
+    EXPECT_TRUE(marker(1)->isVisible());
+    EXPECT_EQ(shownAt(1), 1040);
+    EXPECT_EQ(shownAt(2), ws().diagram.height());
+}

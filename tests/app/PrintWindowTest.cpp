@@ -1,0 +1,188 @@
+// Printing from the window, on a fake printer: the page count question, one
+// sheet per page with the break labels drawn first, the twelve-page limit,
+// the one-sheet preview, the printer dialog, a PDF where no printer is
+// installed, and a diagram left as it was by a print that did not happen.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/PrintController.h"
+#include "app/SettingsPanel.h"
+#include "FakePrintFacility.h"
+#include "platform/widgets/QtPrintFacility.h"
+#include "support/LongRoutine.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+class PrintWindowTest : public WindowTest {
+protected:
+    test::FakePrintFacility printer;
+
+    // A window with a chart of three pages drawn.
+    TMyform& openWithChart(int parts = 12)
+    {
+        TMyform& f = open();
+        f.printing->setFacility(&printer);
+        f.Panel3->Edlin->setText(QStringLiteral("20000")); // drawn whole, in one part
+        f.Rekod->setPlainText(test::longRoutine(parts));
+        f.BitBtn3->click();
+        return f;
+    }
+    QImage picture() { return ws().diagram.image(); }
+};
+
+std::vector<int> pageNumbers(const Report& r)
+{
+    std::vector<int> out;
+    for (const ReportSheet& s : r.sheets) out.push_back(s.pageNumber);
+    return out;
+}
+
+} // namespace
+
+TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithItsLabels)
+{
+    TMyform& f = openWithChart();
+    const QImage before = picture();
+    prompter.script(Answer::Yes);
+    f.BitBtn5->click();
+    ASSERT_EQ(prompter.questions().size(), 1u);
+    EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Печать"));
+    EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего 3 страниц"));
+    EXPECT_EQ(prompter.questions()[0].icon, Icon::Question);
+    EXPECT_EQ(printer.calls, QStringList({"print"})); // no printer dialog unless asked for
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(pageNumbers(printer.jobs[0]), std::vector<int>({1, 2, 3}));
+    EXPECT_EQ(printer.jobs[0].title, QStringLiteral("Блок-Схема procedure longone(n: integer);"));
+    // The break labels are on the diagram now, and stay.
+    EXPECT_NE(picture(), before);
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(f.printing->report().sheets.size(), 3u);
+}
+
+TEST_F(PrintWindowTest, FileMenuPrintDrawsNoLabelsAndThePrinterDialogComesFirstWhenAskedFor)
+{
+    TMyform& f = openWithChart();
+    f.Panel3->CBprint->setChecked(true);
+    const QImage before = picture();
+    prompter.script(Answer::Yes);
+    f.N12->trigger();
+    EXPECT_EQ(printer.calls, QStringList({"setup", "print"}));
+    EXPECT_EQ(picture(), before);
+}
+
+TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
+{
+    TMyform& f = openWithChart();
+    const QImage before = picture();
+    prompter.script(Answer::No);
+    f.BitBtn5->click();
+    EXPECT_TRUE(printer.calls.isEmpty());
+    EXPECT_EQ(picture(), before);
+
+    printer.fails = true;
+    prompter.script(Answer::Yes);
+    f.BitBtn5->click();
+    EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
+    EXPECT_EQ(picture(), before);
+}
+
+TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
+{
+    TMyform& f = openWithChart();
+    printer.printer = false;
+    printer.pdfAnswer = dir.filePath(QStringLiteral("chart.pdf"));
+    prompter.script(Answer::Yes);
+    prompter.script(Answer::Yes);
+    f.BitBtn5->click();
+    ASSERT_EQ(prompter.questions().size(), 2u);
+    EXPECT_EQ(prompter.questions()[1].text, QStringLiteral("Принтер не установлен. Сохранить страницы в файл PDF?"));
+    QFile pdf(printer.pdfAnswer);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+
+    // A PDF that cannot be written is said so; the labels go again.
+    const QImage before = picture();
+    printer.pdfAnswer = dir.filePath(QStringLiteral("missing/chart.pdf"));
+    prompter.script(Answer::Yes);
+    prompter.script(Answer::Yes);
+    f.N4->trigger();
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].startsWith(QStringLiteral("Не удалось сохранить PDF: cannot write")));
+    EXPECT_EQ(picture(), before);
+}
+
+TEST_F(PrintWindowTest, OverTwelvePagesTwelveArePrintedAndThenSaid)
+{
+    TMyform& f = openWithChart(60);
+    const int pages = (ws().diagram.height() + 1039) / 1040;
+    ASSERT_GT(pages, 12);
+    prompter.script(Answer::Yes);
+    f.BitBtn5->click();
+    EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего %1 страниц").arg(pages));
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].sheets.size(), 12u);
+    EXPECT_EQ(prompter.messages(), QStringList({"Нет печати более 12 страниц"}));
+}
+
+TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCode)
+{
+    TMyform& f = openWithChart();
+    f.RadioGroup1Item1->setChecked(true);
+    bool onTheCodeTabWhileOpen = true;
+    printer.whilePreviewing = [&] { onTheCodeTabWhileOpen = f.pcontrol1->currentWidget() == f.tscod; };
+    f.BitBtn5->click();
+    EXPECT_TRUE(prompter.questions().empty());
+    EXPECT_EQ(printer.calls, QStringList({"preview"}));
+    ASSERT_EQ(printer.previewed.sheets.size(), 1u);
+    EXPECT_EQ(printer.previewed.sheets[0].left.height(), ws().diagram.height());
+    EXPECT_FALSE(onTheCodeTabWhileOpen);
+    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
+{
+    TMyform& f = open();
+    f.printing->setFacility(&printer);
+    f.BitBtn5->click();
+    EXPECT_EQ(prompter.messages(), QStringList({"Нет Блок-схемы для печати"}));
+
+    f.Rekod->setPlainText(test::longRoutine(2));
+    prompter.script(Answer::Yes);
+    f.pcontrol1->setCurrentWidget(f.Totch);
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    EXPECT_EQ(printer.jobs.size(), 1u);
+}
+
+TEST(PrintPreview, OpensWithTheSheetAndCloses)
+{
+    Report report;
+    report.title = QStringLiteral("Блок-Схема");
+    report.sheets.resize(1);
+    QtPrintFacility facility;
+    int pages = -1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+        dialog->close();
+    });
+    closer.start(20);
+    facility.preview(report);
+    EXPECT_EQ(pages, 1);
+}

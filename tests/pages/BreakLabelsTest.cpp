@@ -1,0 +1,85 @@
+// Break labels on the recording canvas (5 pixels a character): a tag above
+// and below every page break a connection's lane crosses.
+#include <gtest/gtest.h>
+
+#include "pipeline/Stages.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/RecordingCanvas.h"
+#include "support/PrintTo.h"
+
+namespace vexoria::test {
+namespace {
+
+struct Labels {
+    Workspace ws;
+    RecordingCanvas canvas{RecordingCanvas::fixedMetric(5)};
+
+    explicit Labels(int height)
+    {
+        ws.canvasOverride = &canvas;
+        ws.diagram.setHeight(height);
+        ArlistExecute(ws);
+    }
+    // A connection row with the points that matter to the labels.
+    void line(int n, int vid, const char* obiect, int y1, int y3, int y5, int x2 = 100, int x4 = 600)
+    {
+        StrelkaRow r;
+        r.n = n;
+        r.vid = vid;
+        r.obiect = obiect;
+        r.x2 = x2;
+        r.x4 = x4;
+        r.y1 = y1;
+        r.y3 = y3;
+        r.y5 = y5;
+        ws.tstrelka.append(r);
+    }
+    QStringList texts()
+    {
+        QStringList out;
+        for (const QString& l : canvas.lines())
+            if (l.startsWith(QLatin1String("text"))) out << l;
+        return out;
+    }
+};
+
+TEST(BreakLabels, ALoopReturnIsTaggedAboveAndBelowTheBreakItCrosses)
+{
+    Labels t(3000);
+    t.line(3, 7, "while", 1500, 0, 900);
+    AzakExecute(t.ws);
+    // "while3" is 30 pixels wide: centred on x4 = 600.
+    EXPECT_EQ(t.texts(), QStringList({R"(text 585,1032 "while3")", R"(text 585,1048 "while3")"}));
+}
+
+TEST(BreakLabels, BoundsAreInclusiveAndOnlyLanesThatCrossAreTagged)
+{
+    Labels t(3000);
+    t.line(1, 4, "for", 1000, 1040, 0);   // ends on the break: tagged
+    t.line(2, 7, "while", 900, 0, 1500);  // a loop return that runs down: not
+    t.line(3, 6, "if", 1050, 1200, 0);    // starts below the break
+    t.line(4, 6, "if", 800, 1000, 0);     // ends above it
+    t.line(5, 1, "procces", 1000, 1100, 0); // a straight line is never tagged
+    t.line(6, 11, "exit", 500, 2500, 0, 640); // crosses two breaks: two pairs
+    AzakExecute(t.ws);
+    EXPECT_EQ(t.texts(), QStringList({
+                             R"(text 90,1032 "for1")", R"(text 90,1048 "for1")",
+                             R"(text 628,1032 "exit6")", R"(text 628,1048 "exit6")",
+                             R"(text 628,2072 "exit6")", R"(text 628,2088 "exit6")",
+                         }));
+}
+
+TEST(BreakLabels, HiddenMarkersLabelTooAndTheCommandDrawsOnWhite)
+{
+    Labels t(3000);
+    t.ws.pageMarkers.hideAll();
+    t.ws.ctx.animOn = 1;
+    t.line(1, 9, "case", 1000, 1100, 0);
+    N25Click(t.ws);
+    EXPECT_EQ(t.ws.ctx.animOn, 0);
+    EXPECT_EQ(t.canvas.lines().value(0), QStringLiteral("brush color=16777215"));
+    EXPECT_EQ(t.texts().size(), 2);
+}
+
+} // namespace
+} // namespace vexoria::test
