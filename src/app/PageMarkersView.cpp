@@ -44,7 +44,6 @@ void PageMarkersView::sync()
         QLabel* l = label(k);
         l->move(PageMarkers::spec(k).left, m_image->y() + m.offset(k));
         l->setVisible(picture && m.shown(k));
-        l->raise();
     }
 }
 

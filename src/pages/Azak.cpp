@@ -1,6 +1,7 @@
 // Break labels: a connection cut by a page break gets the same tag just above
 // and just below the break, so the two halves can be matched across sheets.
 // The tags are drawn into the diagram itself and stay there.
+#include "anim/Aanimate.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
@@ -43,7 +44,7 @@ void AzakExecute(Workspace& ws)
 
 void N25Click(Workspace& ws)
 {
-    ws.ctx.animOn = 0;
+    stopAnimation(ws.ctx);
     diagramCanvas(ws).setBrushColour(kWhite);
     AzakExecute(ws);
 }
