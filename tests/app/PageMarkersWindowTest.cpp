@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -15,6 +16,7 @@
 #include "app/PageMarkersView.h"
 #include "app/SettingsPanel.h"
 #include "support/LongRoutine.h"
+#include "ScreenShot.h"
 #include "WindowFixture.h"
 
 using namespace vexoria;
@@ -85,6 +87,7 @@ TEST_F(PageMarkersWindowTest, AMarkerFollowsThePointerWhereverTheViewIsScrolled)
     EXPECT_EQ(shownAt(1), 600);
     EXPECT_EQ(shownAt(2), 1640); // the next marker keeps a page below
     release(1);
+    test::screenShot(&f, QStringLiteral("page-markers"));
     EXPECT_EQ(ws().ctx.listDrag, 0);
 
     // Dragged past its limit, marker 1 snaps back and the drag ends.
@@ -111,4 +114,19 @@ TEST_F(PageMarkersWindowTest, WithoutPageMarkingRazmetkaStranitsStillShowsThem)
     EXPECT_TRUE(marker(1)->isVisible());
     EXPECT_EQ(shownAt(1), 1040);
     EXPECT_EQ(shownAt(2), ws().diagram.height());
+}
+
+TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBePrinted)
+{
+    TMyform& f = open();
+    f.show();
+    f.Panel3->Edlin->setText(QStringLiteral("20000")); // drawn whole, in one part
+    f.Rekod->setPlainText(test::longRoutine(60));
+    f.BitBtn3->click();
+    ASSERT_TRUE(marker(12)->isVisible());
+    drag(12, 12500);
+    EXPECT_EQ(shownAt(12), 12480);
+    EXPECT_EQ(ws().ctx.listDrag, 0);
+    EXPECT_EQ(prompter.messages(), QStringList({"12 страница не обработанна"}));
+    release(12);
 }

@@ -18,8 +18,8 @@
 #include "app/PrintController.h"
 #include "app/SettingsPanel.h"
 #include "FakePrintFacility.h"
-#include "platform/widgets/QtPrintFacility.h"
 #include "support/LongRoutine.h"
+#include "ScreenShot.h"
 #include "WindowFixture.h"
 
 using namespace vexoria;
@@ -170,21 +170,25 @@ TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
     EXPECT_EQ(printer.jobs.size(), 1u);
 }
 
-TEST(PrintPreview, OpensWithTheSheetAndCloses)
+TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
-    Report report;
-    report.title = QStringLiteral("Блок-Схема");
-    report.sheets.resize(1);
-    QtPrintFacility facility;
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(test::longRoutine(8, true));
+    f.BitBtn3->click();
+    f.RadioGroup1Item1->setChecked(true);
     int pages = -1;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
+        closer.stop();
         if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+        test::screenShot(dialog, QStringLiteral("print-preview"));
         dialog->close();
     });
     closer.start(20);
-    facility.preview(report);
+    f.BitBtn5->click();
     EXPECT_EQ(pages, 1);
+    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
 }
