@@ -1,6 +1,8 @@
 // Break labels: a connection cut by a page break gets the same tag just above
 // and just below the break, so the two halves can be matched across sheets.
 // The tags are drawn into the diagram itself and stay there.
+#include <algorithm>
+
 #include "anim/Aanimate.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Stages.h"
@@ -25,7 +27,10 @@ void writeLabel(Canvas& canvas, const QString& tag, int x, int o)
 void AzakExecute(Workspace& ws)
 {
     Canvas& canvas = diagramCanvas(ws);
-    for (const StrelkaRow& r : ws.tstrelka.rows()) {
+    // After "Далее" the table still holds the lines of the earlier parts;
+    // they are not on this picture and get no labels on it.
+    for (int i = std::max(ws.pictureConnectionsFrom, 0); i < ws.tstrelka.size(); ++i) {
+        const StrelkaRow& r = ws.tstrelka.at(i);
         const int vid = val(r.vid);
         const QString tag = r.obiect.str() + QString::number(val(r.n));
         for (int k = 1; k <= PageMarkers::kCount; ++k) {

@@ -69,6 +69,16 @@ TEST(BreakLabels, BoundsAreInclusiveAndOnlyLanesThatCrossAreTagged)
                          }));
 }
 
+TEST(BreakLabels, OnlyTheLinesOfThePartOnShowAreLabelled)
+{
+    Labels t(3000);
+    t.line(1, 7, "while", 1500, 0, 900); // a line of part 1
+    t.ws.pictureConnectionsFrom = 1;
+    t.line(1, 4, "for", 1000, 1040, 0);
+    AzakExecute(t.ws);
+    EXPECT_EQ(t.texts(), QStringList({R"(text 90,1032 "for1")", R"(text 90,1048 "for1")"}));
+}
+
 TEST(BreakLabels, HiddenMarkersLabelTooAndTheCommandDrawsOnWhite)
 {
     Labels t(3000);
