@@ -8,8 +8,10 @@ Diagram::Diagram() = default;
 Diagram::~Diagram() = default;
 
 Diagram::Diagram(const Diagram& other)
-    : m_width(other.m_width), m_height(other.m_height), m_image(other.m_image)
+    : m_width(other.m_width), m_height(other.m_height), m_maxPictureBytes(other.m_maxPictureBytes),
+      m_image(other.m_image), m_removals(other.m_removals)
 {
+    if (other.m_canvas) canvas().takeStateOf(*other.m_canvas);
 }
 
 Diagram& Diagram::operator=(const Diagram& other)
@@ -17,7 +19,12 @@ Diagram& Diagram::operator=(const Diagram& other)
     if (this != &other) {
         m_width = other.m_width;
         m_height = other.m_height;
+        m_maxPictureBytes = other.m_maxPictureBytes;
         m_image = other.m_image;
+        m_removals = other.m_removals;
+        // The canvas object stays (stages may hold it); its state follows.
+        if (other.m_canvas) canvas().takeStateOf(*other.m_canvas);
+        else if (m_canvas) m_canvas->takeStateOf(QImageCanvas(*this));
     }
     return *this;
 }
@@ -30,7 +37,7 @@ QImageCanvas& Diagram::canvas()
 
 bool Diagram::makeWhiteImage()
 {
-    if (m_width <= 0 || m_height <= 0 || qint64(m_width) * m_height * 4 > kMaxPictureBytes) {
+    if (m_width <= 0 || m_height <= 0 || qint64(m_width) * m_height * 4 > m_maxPictureBytes) {
         m_image = QImage();
         return false;
     }

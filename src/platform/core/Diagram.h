@@ -14,7 +14,8 @@ class Diagram {
 public:
     Diagram();
     ~Diagram();
-    // A copy has the same picture and size but a canvas of its own.
+    // A copy has the same picture and size, and a canvas of its own with the
+    // same pen and brush.
     Diagram(const Diagram& other);
     Diagram& operator=(const Diagram& other);
 
@@ -25,6 +26,8 @@ public:
     // machine's memory instead of failing, so it is refused as a bitmap
     // that cannot be allocated is.
     static constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
+    // A smaller bound for one picture (the fuzzer draws many small ones).
+    void setMaxPictureBytes(qint64 bytes) { m_maxPictureBytes = bytes; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -62,6 +65,7 @@ public:
 private:
     int m_width = kWidth;
     int m_height = kStartHeight;
+    qint64 m_maxPictureBytes = kMaxPictureBytes;
     QImage m_image;
     int m_removals = 0;
     std::unique_ptr<QImageCanvas> m_canvas;

@@ -29,6 +29,16 @@ class QImageCanvas : public Canvas {
 public:
     explicit QImageCanvas(Diagram& diagram) : m_diagram(diagram) {}
 
+    // Takes the pen and brush of another canvas (a copy of the diagram
+    // draws on as the original would have).
+    void takeStateOf(const QImageCanvas& other)
+    {
+        m_penWidth = other.m_penWidth;
+        m_penColour = other.m_penColour;
+        m_penStyle = other.m_penStyle;
+        m_brushColour = other.m_brushColour;
+    }
+
     // Makes the white image when the diagram has none; false when it cannot
     // be allocated.
     bool ensurePicture();
