@@ -1,6 +1,7 @@
 #include "platform/core/Diagram.h"
 
 #include "platform/core/QImageCanvas.h"
+#include "platform/core/WhitePicture.h"
 
 namespace vexoria {
 
@@ -41,15 +42,8 @@ bool Diagram::makeWhiteImage()
         m_image = QImage();
         return false;
     }
-    // Qt refuses images whose byte count overflows; such an image comes back null.
-    QImage img(m_width, m_height, QImage::Format_RGB32);
-    if (img.isNull()) {
-        m_image = QImage();
-        return false;
-    }
-    img.fill(Qt::white);
-    m_image = std::move(img);
-    return true;
+    m_image = makeWhitePicture(m_width, m_height);
+    return !m_image.isNull();
 }
 
 } // namespace vexoria

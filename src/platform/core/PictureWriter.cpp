@@ -7,6 +7,7 @@
 
 #include "platform/core/JpegWriter.h"
 #include "platform/core/OutputFile.h"
+#include "platform/core/PalettePng.h"
 
 namespace vexoria {
 
@@ -83,7 +84,11 @@ QByteArray encodePicture(const QImage& image, PictureFormat format, QString* err
     QString reason;
     QByteArray bytes;
     switch (format) {
-    case PictureFormat::Png: bytes = encodeWithQt(image, "png", &reason); break;
+    case PictureFormat::Png:
+        // A chart's picture always fits a palette; any other picture is RGB.
+        if (auto palette = encodePalettePng(image, &reason)) bytes = std::move(*palette);
+        else bytes = encodeWithQt(image, "png", &reason);
+        break;
     case PictureFormat::Bmp: bytes = encodeWithQt(image, "bmp", &reason); break;
     case PictureFormat::Jpeg: bytes = encodeJpeg(image, 90, &reason); break;
     }
