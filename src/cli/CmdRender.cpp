@@ -1,5 +1,6 @@
 #include <QFileInfo>
 
+#include "cli/ChartOutput.h"
 #include "cli/Commands.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
@@ -21,10 +22,10 @@ QString partPath(const QString& out, int part)
     return base + u'-' + QString::number(part) + (suffix.isEmpty() ? QString() : u'.' + suffix);
 }
 
-bool writeOne(const Workspace& ws, const QString& path, Io& io)
+bool writeOne(const ChartOutput& chart, const QString& path, Io& io)
 {
     QString error;
-    if (!writePicture(ws.diagram.image(), path, &error)) {
+    if (!chart.write(path, &error)) {
         io.err << "vexoria-cli: " << error << Qt::endl;
         return false;
     }
@@ -35,7 +36,7 @@ bool writeOne(const Workspace& ws, const QString& path, Io& io)
 // "Далее" draws the next one. Every part is written as OUT-1, OUT-2, OUT-3.
 // The later parts come from N15Click, which belongs to the partial-chart
 // stage; this loop only saves what it draws.
-int writeParts(Workspace& ws, const QString& out, Io& io)
+int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& io)
 {
     const int parts = ws.ctx.extraParts + 1;
     if (parts < 2 || parts > 3) {
@@ -48,11 +49,11 @@ int writeParts(Workspace& ws, const QString& out, Io& io)
         return 1;
     }
     for (int part = 1; part <= parts; ++part) {
-        if (!ws.diagram.hasPicture()) {
+        if (!chart.drawn()) {
             io.err << "vexoria-cli: part " << part << " of the chart was not drawn" << Qt::endl;
             return 1;
         }
-        if (!writeOne(ws, partPath(out, part), io)) return 1;
+        if (!writeOne(chart, partPath(out, part), io)) return 1;
         if (part == parts) break;
         if (!ws.n15Visible) {
             io.err << "vexoria-cli: part " << part + 1 << " of the chart was not drawn" << Qt::endl;
@@ -72,27 +73,30 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
         return 2;
     }
     QString formatError;
-    if (!outputPictureFormat(opts->output, &formatError)) {
+    const std::optional<PictureFormat> format = outputPictureFormat(opts->output, &formatError);
+    if (!format) {
         usageError(spec, formatError, io);
         return 2;
     }
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
+    const ChartOutput chart(ws, *format);
     return guarded(io, [&] {
         classifyCode(ws);
         warnIfNoCode(ws, opts->file, io);
         const bool whole = drawChart(ws);
         if (!whole) {
-            if (ws.n15Visible && ws.diagram.hasPicture()) return writeParts(ws, opts->output, io);
+            if (ws.n15Visible && chart.drawn()) return writeParts(ws, chart, opts->output, io);
             io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
             return 1;
         }
-        if (!ws.diagram.hasPicture()) {
-            io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+        if (!chart.drawn()) {
+            io.err << "vexoria-cli: the chart is too long for one picture (.svg and .pdf have no limit)"
+                   << Qt::endl;
             return 1;
         }
-        return writeOne(ws, opts->output, io) ? 0 : 1;
+        return writeOne(chart, opts->output, io) ? 0 : 1;
     });
 }
 
@@ -106,8 +110,10 @@ const CommandSpec& renderCommand()
         "Build the chart of a routine and write it as a picture.",
         {kOutputOption, kIniOption, kAnswerOption},
         1, 1,
-        "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg; any\n"
-        "other extension, or none, is a usage error. OUT may be - for standard output;\n"
+        "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg for a\n"
+        "picture, .svg or .pdf for a vector chart (text stays text; no length limit;\n"
+        "a PDF is one page of the chart's own proportions); any other extension, or\n"
+        "none, is a usage error. OUT may be - for standard output;\n"
         "a FIFO or a device is written in place. Standard output, a FIFO or a device\n"
         "without an extension gets PNG. With --answer yes a chart longer than the\n"
         "length limit is built in parts, written as OUT-1, OUT-2 and OUT-3 before the\n"

@@ -1,7 +1,9 @@
-// Charts drawn for SVG and PDF: the stages draw on a display list, which is
-// replayed on the vector device. The drawing must be the picture's drawing,
-// call for call, also for the later parts of a chart built in parts; the SVG
-// holds the chart's texts as text; the PDF page keeps the chart's shape.
+// Charts drawn for SVG and PDF: the stages draw on a display list (the
+// command line), or the picture keeps the calls it was drawn with (the
+// window); either is replayed on the vector device. The drawing must be the
+// picture's drawing, call for call, also for the later parts of a chart built
+// in parts; the SVG holds the chart's texts as text; the PDF page keeps the
+// chart's shape.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -83,12 +85,21 @@ TEST(VectorChart, DrawsWhatThePictureHoldsPartForPart)
     int charts = 0;
     for (const QString& path : routines()) {
         for (const auto& vary : settingsVariants()) {
+            // The picture, and the picture's own drawing replayed (what the
+            // window saves as SVG or PDF).
             std::vector<QImage> pictures;
+            std::vector<QImage> ownDrawing;
             Workspace bitmap;
             bitmap.prompter = &yes;
             bitmap.codeText = codeOf(path);
             vary(bitmap.settings);
-            buildParts(bitmap, [&](Workspace& ws) { pictures.push_back(ws.diagram.image()); });
+            buildParts(bitmap, [&](Workspace& ws) {
+                pictures.push_back(ws.diagram.image());
+                Diagram page;
+                page.setHeight(ws.diagram.height());
+                if (ws.diagram.hasPicture()) ws.diagram.drawing().replay(page.canvas());
+                ownDrawing.push_back(page.image());
+            });
 
             std::vector<QImage> replayed;
             Workspace vector;
@@ -111,6 +122,7 @@ TEST(VectorChart, DrawsWhatThePictureHoldsPartForPart)
             ASSERT_EQ(replayed.size(), pictures.size()) << qPrintable(path);
             for (size_t i = 0; i < pictures.size(); ++i) {
                 EXPECT_TRUE(replayed[i] == pictures[i]) << qPrintable(path) << " part " << i + 1;
+                EXPECT_TRUE(ownDrawing[i] == pictures[i]) << qPrintable(path) << " part " << i + 1;
                 charts += pictures[i].isNull() ? 0 : 1;
             }
         }
@@ -203,6 +215,19 @@ TEST(VectorChart, PdfIsOnePageWithTheChartsProportions)
     const QSizeF tall = pdfPageSize(QSize(700, 44'548));
     EXPECT_DOUBLE_EQ(tall.height(), 14'400);
     EXPECT_NEAR(tall.width() / tall.height(), 700.0 / 44'548, 1e-9);
+}
+
+TEST(VectorChart, APictureOpenedFromAFileIsNoDrawing)
+{
+    Diagram d;
+    QImage opened(300, 200, QImage::Format_RGB32);
+    opened.fill(Qt::white);
+    d.setPicture(opened);
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_FALSE(writeDiagramAsVector(d, VectorFormat::Svg, dir.filePath(QStringLiteral("x.svg")), {}, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("opened from a file"))) << qPrintable(error);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.svg"))));
 }
 
 } // namespace

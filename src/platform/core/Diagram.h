@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include "platform/core/DisplayList.h"
+
 namespace vexoria {
 
 class QImageCanvas;
@@ -14,8 +16,8 @@ class Diagram {
 public:
     Diagram();
     ~Diagram();
-    // A copy has the same picture and size, and a canvas of its own with the
-    // same pen and brush.
+    // A copy has the same picture, size and drawing, and a canvas of its own
+    // with the same pen and brush.
     Diagram(const Diagram& other);
     Diagram& operator=(const Diagram& other);
 
@@ -43,9 +45,9 @@ public:
         m_image = QImage();
         ++m_removals;
     }
-    // How often the picture was removed: a canvas that draws elsewhere than
-    // on the image (DisplayList) starts a new picture when this changes, as
-    // the image canvas does with its next drawing.
+    // How often the picture was removed or replaced: a canvas that draws
+    // elsewhere than on the image (DisplayList) starts a new picture when
+    // this changes, as the image canvas does with its next drawing.
     int removals() const { return m_removals; }
     // Replaces the picture, as opening a picture file does.
     void setPicture(const QImage& image)
@@ -53,6 +55,7 @@ public:
         m_image = image;
         m_width = image.width();
         m_height = image.height();
+        ++m_removals;
     }
     // Makes a white image of the current size; false when it cannot be
     // allocated (the picture is then left absent).
@@ -62,12 +65,19 @@ public:
     // the next and start afresh with each new image.
     QImageCanvas& canvas();
 
+    // Every call the canvas drew the picture with, since the picture was
+    // made: the picture as a drawing, which an SVG or PDF chart replays.
+    // Empty for a picture opened from a file.
+    const DisplayList& drawing() const { return m_drawing; }
+    DisplayList& drawing() { return m_drawing; }
+
 private:
     int m_width = kWidth;
     int m_height = kStartHeight;
     qint64 m_maxPictureBytes = kMaxPictureBytes;
     QImage m_image;
     int m_removals = 0;
+    DisplayList m_drawing{this};
     std::unique_ptr<QImageCanvas> m_canvas;
 };
 

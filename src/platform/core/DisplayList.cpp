@@ -12,6 +12,12 @@ DisplayList::DisplayList(const Diagram* diagram)
 {
 }
 
+void DisplayList::bindTo(const Diagram* diagram)
+{
+    m_diagram = diagram;
+    m_removals = diagram ? diagram->removals() : 0;
+}
+
 void DisplayList::clear()
 {
     m_ops.clear();

@@ -23,6 +23,9 @@ class DisplayList : public Canvas {
 public:
     explicit DisplayList(const Diagram* diagram = nullptr);
 
+    // Follows `diagram` from now on (a copy of a diagram's drawing).
+    void bindTo(const Diagram* diagram);
+
     // Draws every call kept, in order, on `target`.
     void replay(Canvas& target) const;
     bool isEmpty() const { return m_ops.empty(); }

@@ -43,8 +43,17 @@ const std::vector<PictureFormatInfo>& pictureFormats()
         {PictureFormat::Png, "PNG", {"png"}},
         {PictureFormat::Bmp, "BMP", {"bmp"}},
         {PictureFormat::Jpeg, "JPEG", {"jpg", "jpeg"}},
+        {PictureFormat::Svg, "SVG", {"svg"}},
+        {PictureFormat::Pdf, "PDF", {"pdf"}},
     };
     return formats;
+}
+
+std::optional<VectorFormat> vectorFormat(PictureFormat format)
+{
+    if (format == PictureFormat::Svg) return VectorFormat::Svg;
+    if (format == PictureFormat::Pdf) return VectorFormat::Pdf;
+    return std::nullopt;
 }
 
 std::optional<PictureFormat> pictureFormatFor(const QString& path)
@@ -91,6 +100,10 @@ QByteArray encodePicture(const QImage& image, PictureFormat format, QString* err
         break;
     case PictureFormat::Bmp: bytes = encodeWithQt(image, "bmp", &reason); break;
     case PictureFormat::Jpeg: bytes = encodeJpeg(image, 90, &reason); break;
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf:
+        reason = QStringLiteral("an SVG or PDF chart is drawn from its build, not from a picture");
+        break;
     }
     if (bytes.isEmpty() && error)
         *error = reason.isEmpty() ? QStringLiteral("the picture could not be encoded") : reason;

@@ -1,7 +1,9 @@
 #pragma once
 // Writing the diagram picture to a file. The format comes from the file's
 // extension, looked up in one table, pictureFormats(): a new format is one
-// more row there and one more case in encodePicture().
+// more row there and one more case in encodePicture(). SVG and PDF are vector
+// charts: they are drawn from a build (VectorChart.h), not encoded from the
+// picture's pixels.
 #include <optional>
 #include <vector>
 
@@ -9,15 +11,20 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/core/VectorChart.h"
+
 namespace vexoria {
 
-enum class PictureFormat { Png, Bmp, Jpeg };
+enum class PictureFormat { Png, Bmp, Jpeg, Svg, Pdf };
 
 struct PictureFormatInfo {
     PictureFormat format;
     const char* name;                  // "PNG"
     std::vector<const char*> suffixes; // lower case, without the dot
 };
+
+// SVG or PDF, for a format drawn from the build; none for a bitmap format.
+std::optional<VectorFormat> vectorFormat(PictureFormat format);
 
 const std::vector<PictureFormatInfo>& pictureFormats();
 
@@ -32,7 +39,8 @@ QString pictureSuffixList();
 // *error set ("cannot write x.gif: …, use .png, …"), for any other path.
 std::optional<PictureFormat> outputPictureFormat(const QString& path, QString* error = nullptr);
 
-// The picture's bytes in format; empty with *error set when encoding fails.
+// The picture's bytes in format; empty with *error set when encoding fails
+// or the format is a vector one.
 QByteArray encodePicture(const QImage& image, PictureFormat format, QString* error = nullptr);
 
 // Encodes the whole picture first and then writes it through writeOutput, so

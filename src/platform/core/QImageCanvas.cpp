@@ -29,24 +29,28 @@ void QImageCanvas::setPenWidth(int width)
 {
     need();
     m_penWidth = width;
+    m_diagram.drawing().setPenWidth(width);
 }
 
 void QImageCanvas::setPenColour(Colour colour)
 {
     need();
     m_penColour = colour;
+    m_diagram.drawing().setPenColour(colour);
 }
 
 void QImageCanvas::setPenStyle(PenStyle style)
 {
     need();
     m_penStyle = style;
+    m_diagram.drawing().setPenStyle(style);
 }
 
 void QImageCanvas::setBrushColour(Colour colour)
 {
     need();
     m_brushColour = colour;
+    m_diagram.drawing().setBrushColour(colour);
 }
 
 // One painter per call: the image may be removed or replaced between calls.
@@ -65,6 +69,7 @@ void QImageCanvas::polygon(const std::vector<QPoint>& points)
     QPainter p(&m_diagram.image());
     preparePainter(p);
     painting::polygon(p, points);
+    m_diagram.drawing().polygon(points);
 }
 
 void QImageCanvas::polyline(const std::vector<QPoint>& points)
@@ -74,6 +79,7 @@ void QImageCanvas::polyline(const std::vector<QPoint>& points)
     QPainter p(&m_diagram.image());
     preparePainter(p);
     painting::polyline(p, points);
+    m_diagram.drawing().polyline(points);
 }
 
 void QImageCanvas::rectangle(int x1, int y1, int x2, int y2)
@@ -82,6 +88,7 @@ void QImageCanvas::rectangle(int x1, int y1, int x2, int y2)
     QPainter p(&m_diagram.image());
     preparePainter(p);
     painting::rectangle(p, x1, y1, x2, y2);
+    m_diagram.drawing().rectangle(x1, y1, x2, y2);
 }
 
 void QImageCanvas::roundRect(int x1, int y1, int x2, int y2, int w, int h)
@@ -90,6 +97,7 @@ void QImageCanvas::roundRect(int x1, int y1, int x2, int y2, int w, int h)
     QPainter p(&m_diagram.image());
     preparePainter(p);
     painting::roundRect(p, x1, y1, x2, y2, w, h);
+    m_diagram.drawing().roundRect(x1, y1, x2, y2, w, h);
 }
 
 void QImageCanvas::fillRect(int x1, int y1, int x2, int y2)
@@ -97,6 +105,7 @@ void QImageCanvas::fillRect(int x1, int y1, int x2, int y2)
     need();
     QPainter p(&m_diagram.image());
     painting::fillRect(p, x1, y1, x2, y2, m_brushColour);
+    m_diagram.drawing().fillRect(x1, y1, x2, y2);
 }
 
 void QImageCanvas::textOut(int x, int y, const QString& text)
@@ -106,6 +115,7 @@ void QImageCanvas::textOut(int x, int y, const QString& text)
     QPainter p(&m_diagram.image());
     p.setRenderHint(QPainter::TextAntialiasing, false);
     painting::textOut(p, x, y, text, m_brushColour);
+    m_diagram.drawing().textOut(x, y, text);
 }
 
 int QImageCanvas::textWidth(const QString& text) const { return diagramTextWidth(text); }

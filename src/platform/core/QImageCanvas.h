@@ -6,6 +6,7 @@
 // The image is made on the first use that needs it (any pen, brush or drawing
 // call, not a text width): a white image of the diagram's current size, with
 // a fresh pen (black, width 1, solid) and a white brush, as a new bitmap has.
+// Every call is also kept in the diagram's drawing (Diagram::drawing()).
 #include <stdexcept>
 
 #include <QString>

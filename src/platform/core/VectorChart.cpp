@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "platform/core/Diagram.h"
 #include "platform/core/DiagramFont.h"
 #include "platform/core/DisplayList.h"
 #include "platform/core/OutputFile.h"
@@ -83,6 +84,20 @@ bool paintVectorChart(const DisplayList& drawing, QSize chart, VectorFormat form
 {
     return format == VectorFormat::Svg ? writeSvg(device, drawing, chart, title)
                                        : writePdf(device, drawing, chart, title);
+}
+
+bool writeDiagramAsVector(const Diagram& diagram, VectorFormat format, const QString& path, const QString& title,
+                          QString* error)
+{
+    if (!diagram.hasPicture() || diagram.drawing().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: %2").arg(
+                path, diagram.hasPicture() ? QStringLiteral("an SVG or PDF chart is drawn from a build, and this "
+                                                            "picture was opened from a file")
+                                           : QStringLiteral("there is no chart"));
+        return false;
+    }
+    return writeVectorChart(diagram.drawing(), diagram.image().size(), format, path, title, error);
 }
 
 bool writeVectorChart(const DisplayList& drawing, QSize chart, VectorFormat format, const QString& path,

@@ -18,6 +18,7 @@
 
 namespace vexoria {
 
+class Diagram;
 class DisplayList;
 
 enum class VectorFormat { Svg, Pdf };
@@ -34,5 +35,12 @@ bool paintVectorChart(const DisplayList& drawing, QSize chart, VectorFormat form
 // line naming the file, when it cannot be written.
 bool writeVectorChart(const DisplayList& drawing, QSize chart, VectorFormat format, const QString& path,
                       const QString& title, QString* error = nullptr);
+
+// The diagram's picture as a vector chart, from the calls it was drawn with
+// (Diagram::drawing()). False with *error set when there is no picture, when
+// it was not drawn by a build (a picture opened from a file) or when the
+// file cannot be written.
+bool writeDiagramAsVector(const Diagram& diagram, VectorFormat format, const QString& path, const QString& title,
+                          QString* error = nullptr);
 
 } // namespace vexoria

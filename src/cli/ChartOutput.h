@@ -1,0 +1,39 @@
+#pragma once
+// Where render draws a chart and how it writes it: a bitmap format is drawn
+// on the diagram's picture and encoded from it; an SVG or PDF chart is drawn
+// on a display list and written from that, so no picture is made and a chart
+// of any length can be written.
+#include <optional>
+
+#include <QString>
+
+#include "platform/core/DisplayList.h"
+#include "platform/core/PictureWriter.h"
+
+namespace vexoria {
+struct Workspace;
+}
+
+namespace vexoria::cli {
+
+class ChartOutput {
+public:
+    // Puts the display list in the workspace for a vector format.
+    ChartOutput(Workspace& ws, PictureFormat format);
+    ~ChartOutput();
+    ChartOutput(const ChartOutput&) = delete;
+    ChartOutput& operator=(const ChartOutput&) = delete;
+
+    // Something was drawn since the picture was last started.
+    bool drawn() const;
+    // Writes the chart (or the part of it) drawn last; false with *error set.
+    bool write(const QString& path, QString* error) const;
+
+private:
+    Workspace& m_ws;
+    PictureFormat m_format;
+    std::optional<VectorFormat> m_vector;
+    DisplayList m_drawing;
+};
+
+} // namespace vexoria::cli
