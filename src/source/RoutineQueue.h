@@ -50,6 +50,8 @@ public:
     bool checkAllDown() const { return m_checkAllDown; } // `SpeedButton1`
     // The pipeline hides the list before it fetches.
     void hideList() { m_listVisible = false; }
+    // Opening a text file leaves the queue: the panel hides too.
+    void hidePanel() { m_panelVisible = false; }
 
 private:
     void endQueue(const QString& message);

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <QFile>
-
-#include "platform/core/TextCodec.h"
+#include "source/TextFile.h"
 
 namespace vexoria {
 
@@ -34,6 +32,29 @@ bool isRoutineLine(const QString& line)
     for (const char* word : {"procedure", "function", "constructor", "destructor"})
         if (line.contains(QLatin1String(word), Qt::CaseInsensitive)) return true;
     return false;
+}
+
+QString routineIdentifier(const QString& line)
+{
+    qsizetype at = -1;
+    qsizetype wordLength = 0;
+    for (const char* word : {"procedure", "function", "Procedure", "Function"}) {
+        const qsizetype i = line.indexOf(QLatin1String(word));
+        if (i >= 0 && (at < 0 || i < at)) {
+            at = i;
+            wordLength = static_cast<qsizetype>(qstrlen(word));
+        }
+    }
+    if (at < 0) return {};
+    qsizetype i = at + wordLength;
+    // "procedures" or "functional" is no routine word followed by a name.
+    if (i < line.size() && (line[i].isLetterOrNumber() || line[i] == u'_')) return {};
+    while (i < line.size() && line[i].isSpace()) ++i;
+    const qsizetype start = i;
+    while (i < line.size() && (line[i].isLetterOrNumber() || line[i] == u'_' || line[i] == u'.')) ++i;
+    QString name = line.mid(start, i - start);
+    while (name.endsWith(u'.')) name.chop(1);
+    return name.isEmpty() || name[0].isDigit() || name[0] == u'.' ? QString() : name;
 }
 
 int findImplLine(const QStringList& unitLines)
@@ -84,27 +105,14 @@ QStringList copyRoutine(const QStringList& unitLines, int implLine, const QStrin
 
 QStringList splitUnitText(const QByteArray& bytes)
 {
-    const QString text = toCrLf(decodeCodeText(bytes));
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    // "a\r\n" splits into "a" and "": the final break ends the last line.
-    if (lines.last().isEmpty()) lines.removeLast();
-    return lines;
+    return decodeTextFile(bytes).lines;
 }
 
 std::optional<QStringList> readUnitFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = f.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error) *error = f.errorString();
-        return std::nullopt;
-    }
-    return splitUnitText(bytes);
+    auto contents = readTextFile(path, error);
+    if (!contents) return std::nullopt;
+    return std::move(contents->lines);
 }
 
 } // namespace vexoria

@@ -26,6 +26,11 @@ int findImplLine(const QStringList& unitLines);
 // (blanks, tabs and other control characters).
 QString routineName(const QString& item);
 
+// The routine's name in a routine line: the dotted identifier after its
+// routine word ("TIOStream.Read" in "function TIOStream.Read(var B): Longint;").
+// Empty when the word is followed by no name, as in a comment.
+QString routineIdentifier(const QString& line);
+
 // Every routine line from implLine to the last line, unchanged (leading
 // blanks kept): the items of the routine check list.
 QStringList listRoutineLines(const QStringList& unitLines, int implLine);

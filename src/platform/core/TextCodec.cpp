@@ -44,26 +44,51 @@ QString decodeWindows1251(const QByteArray& bytes)
     return out;
 }
 
+namespace {
+// The Windows-1251 byte of u, or 0 when the code page lacks it.
+unsigned char cp1251Byte(char16_t u)
+{
+    if (u < 0x80) return static_cast<unsigned char>(u);
+    if (u == 0xFFFD) return 0;
+    for (int i = 0; i < 128; ++i)
+        if (kCp1251High[i] == u) return static_cast<unsigned char>(0x80 + i);
+    return 0;
+}
+} // namespace
+
 QByteArray encodeWindows1251(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80) {
-            out.append(static_cast<char>(u));
-            continue;
-        }
-        char b = '?';
-        for (int i = 0; i < 128; ++i) {
-            if (kCp1251High[i] == u && u != 0xFFFD) {
-                b = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out.append(b);
+        const unsigned char b = cp1251Byte(c.unicode());
+        out.append(b != 0 || c.unicode() == 0 ? static_cast<char>(b) : '?');
     }
     return out;
+}
+
+bool fitsWindows1251(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() != 0 && cp1251Byte(c.unicode()) == 0) return false;
+    return true;
+}
+
+TextEncoding detectTextEncoding(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return isValidUtf8(bytes.mid(3)) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1251;
+    return isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251;
+}
+
+QByteArray encodeText(const QString& text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1251: return encodeWindows1251(text);
+    case TextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf8: break;
+    }
+    return text.toUtf8();
 }
 
 QString decodeCodeText(const QByteArray& bytes)

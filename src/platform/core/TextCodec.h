@@ -13,6 +13,15 @@ QString decodeWindows1251(const QByteArray& bytes);
 QByteArray encodeWindows1251(const QString& text); // characters it lacks become '?'
 bool isValidUtf8(const QByteArray& bytes);
 
+// The encoding a text file was read in, so that saving writes it back the
+// same way: UTF-8 (with or without its byte-order mark) or Windows-1251.
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1251 };
+
+TextEncoding detectTextEncoding(const QByteArray& bytes);
+// True when every character of text has a Windows-1251 byte.
+bool fitsWindows1251(const QString& text);
+QByteArray encodeText(const QString& text, TextEncoding encoding);
+
 // Every line break (CR LF, LF or a lone CR) becomes CR LF; a final line break
 // stays, and none is added.
 QString toCrLf(const QString& text);
