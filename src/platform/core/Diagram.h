@@ -39,17 +39,21 @@ public:
     bool hasPicture() const { return !m_image.isNull(); }
     const QImage& image() const { return m_image; }
     QImage& image() { return m_image; }
-    // Removes the picture (the view holds no graphic any more).
+    // Removes the picture (the view holds no graphic any more). A picture
+    // opened from a file may have had another width; the next chart is
+    // drawn 700 wide again.
     void removePicture()
     {
         m_image = QImage();
+        m_width = kWidth;
         ++m_removals;
     }
     // How often the picture was removed or replaced: a canvas that draws
     // elsewhere than on the image (DisplayList) starts a new picture when
     // this changes, as the image canvas does with its next drawing.
     int removals() const { return m_removals; }
-    // Replaces the picture, as opening a picture file does.
+    // Replaces the picture, as opening a picture file does: the diagram
+    // takes the picture's size.
     void setPicture(const QImage& image)
     {
         m_image = image;
