@@ -2,6 +2,7 @@
 
 #include "cli/ChartOutput.h"
 #include "cli/Commands.h"
+#include "cli/RenderUnit.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
@@ -72,6 +73,7 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
         usageError(spec, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
+    if (isUnitRender(args)) return renderUnit(spec, args, *opts, io);
     QString formatError;
     const std::optional<PictureFormat> format = outputPictureFormat(opts->output, &formatError);
     if (!format) {
@@ -81,13 +83,20 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    const ChartOutput chart(ws, *format);
+    return renderChart(ws, *format, opts->output, opts->file, io);
+}
+
+} // namespace
+
+int renderChart(Workspace& ws, PictureFormat format, const QString& output, const QString& source, Io& io)
+{
+    const ChartOutput chart(ws, format);
     return guarded(io, [&] {
         classifyCode(ws);
-        warnIfNoCode(ws, opts->file, io);
+        warnIfNoCode(ws, source, io);
         const bool whole = drawChart(ws);
         if (!whole) {
-            if (ws.n15Visible && chart.drawn()) return writeParts(ws, chart, opts->output, io);
+            if (ws.n15Visible && chart.drawn()) return writeParts(ws, chart, output, io);
             io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
             return 1;
         }
@@ -96,19 +105,17 @@ int runRender(const CommandSpec& spec, const Args& args, Io& io)
                    << Qt::endl;
             return 1;
         }
-        return writeOne(chart, opts->output, io) ? 0 : 1;
+        return writeOne(chart, output, io) ? 0 : 1;
     });
 }
-
-} // namespace
 
 const CommandSpec& renderCommand()
 {
     static const CommandSpec spec{
         "render",
-        "render FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
+        "render FILE -o OUT [--ini INI] [--answer yes|no|cancel] [--routine K|NAME | --all [--format F]]",
         "Build the chart of a routine and write it as a picture.",
-        {kOutputOption, kIniOption, kAnswerOption},
+        {kOutputOption, kIniOption, kAnswerOption, kRoutineOption, kAllOption, kFormatOption},
         1, 1,
         "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg for a\n"
         "picture, .svg or .pdf for a vector chart (text stays text; no length limit;\n"
@@ -117,7 +124,15 @@ const CommandSpec& renderCommand()
         "a FIFO or a device is written in place. Standard output, a FIFO or a device\n"
         "without an extension gets PNG. With --answer yes a chart longer than the\n"
         "length limit is built in parts, written as OUT-1, OUT-2 and OUT-3 before the\n"
-        "extension (OUT must then name a file).",
+        "extension (OUT must then name a file).\n"
+        "\n"
+        "With --routine or --all, FILE is a Pascal unit and its routines are taken\n"
+        "as the window's routine queue takes them (see vexoria-cli routines):\n"
+        "--routine K draws the K-th routine (from 1), --routine NAME the routine of\n"
+        "that name (TIOStream.Read, or Read when only one routine has it).\n"
+        "--all draws every routine into the folder OUT, one file per routine named\n"
+        "after it, prints a line per routine on standard error, goes on past a\n"
+        "routine that fails and ends with status 1 when any failed.",
         runRender};
     return spec;
 }

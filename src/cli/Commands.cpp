@@ -5,8 +5,8 @@ namespace vexoria::cli {
 const std::vector<const CommandSpec*>& allCommands()
 {
     static const std::vector<const CommandSpec*> list{
-        &rowsCommand(), &connectionsCommand(), &renderCommand(), &drawCommand(), &measureCommand(), &exportCommand(),
-        &printCommand(),
+        &rowsCommand(), &connectionsCommand(), &renderCommand(), &routinesCommand(), &drawCommand(),
+        &measureCommand(), &exportCommand(), &printCommand(),
     };
     return list;
 }

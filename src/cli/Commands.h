@@ -14,6 +14,7 @@ const CommandSpec& measureCommand();     // text widths in the diagram font
 const CommandSpec& drawCommand();        // the canvas calls of a build
 const CommandSpec& exportCommand();      // the statement table into SQLite
 const CommandSpec& printCommand();       // the printed sheets as a PDF
+const CommandSpec& routinesCommand();    // the routines of a unit
 
 // Every command, in the order the help lists them.
 const std::vector<const CommandSpec*>& allCommands();

@@ -1,0 +1,189 @@
+#include "cli/RenderUnit.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "pipeline/Workspace.h"
+#include "platform/core/PictureWriter.h"
+#include "platform/core/SettingsFile.h"
+#include "source/TextFile.h"
+#include "source/UnitScanner.h"
+
+namespace vexoria::cli {
+
+const OptionSpec kRoutineOption{"--routine", "K|NAME", "FILE is a unit: draw its K-th routine (from 1) or the one named NAME"};
+const OptionSpec kAllOption{"--all", nullptr, "FILE is a unit: draw every routine into the folder OUT"};
+const OptionSpec kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: the picture format (png when not given)"};
+
+std::optional<Unit> readUnit(const QString& path, Io& io)
+{
+    QString reason;
+    const auto bytes = readFileBytes(path, &reason);
+    if (!bytes) {
+        io.err << "vexoria-cli: cannot read " << path << ": " << reason << Qt::endl;
+        return std::nullopt;
+    }
+    if (!looksLikeText(*bytes)) {
+        io.err << "vexoria-cli: " << path << " is not a text file" << Qt::endl;
+        return std::nullopt;
+    }
+    Unit unit;
+    unit.lines = decodeTextFile(*bytes).lines;
+    unit.implLine = findImplLine(unit.lines);
+    int number = 0;
+    for (const QString& line : listRoutineLines(unit.lines, unit.implLine))
+        unit.routines.push_back(UnitRoutine{++number, line, routineIdentifier(line)});
+    return unit;
+}
+
+QString routineCode(const Unit& unit, const UnitRoutine& routine)
+{
+    QString code;
+    for (const QString& line : copyRoutine(unit.lines, unit.implLine, routineName(routine.line)))
+        code += line + QStringLiteral("\r\n");
+    return code;
+}
+
+bool isUnitRender(const Args& args)
+{
+    return args.has("--routine") || args.has("--all") || args.has("--format");
+}
+
+QString chartFileName(const UnitRoutine& routine, QStringList& taken)
+{
+    QString base;
+    for (QChar c : routine.name)
+        base += c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'-' ? c : QChar(u'_');
+    // Names Windows keeps for devices cannot be files there.
+    static const QStringList reserved = {"con", "prn", "aux", "nul", "com1", "com2", "com3", "com4",
+                                         "lpt1", "lpt2", "lpt3"};
+    if (reserved.contains(base.section(u'.', 0, 0).toLower())) base += u'_';
+    if (base.isEmpty()) base = QStringLiteral("routine-%1").arg(routine.number);
+    QString name = base;
+    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) name = base + u'-' + QString::number(k);
+    taken << name;
+    return name;
+}
+
+namespace {
+
+// The routine that --routine names: a number from 1, or a name compared
+// without case, first whole ("TIOStream.Read"), then by its last part ("Read").
+const UnitRoutine* findRoutine(const Unit& unit, const QString& wanted, Io& io)
+{
+    bool isNumber = false;
+    const int k = wanted.toInt(&isNumber);
+    if (isNumber) {
+        if (k >= 1 && k <= static_cast<int>(unit.routines.size())) return &unit.routines[static_cast<std::size_t>(k - 1)];
+        io.err << "vexoria-cli: there is no routine " << k << "; the unit has " << unit.routines.size() << Qt::endl;
+        return nullptr;
+    }
+    for (bool lastPart : {false, true}) {
+        std::vector<const UnitRoutine*> found;
+        for (const UnitRoutine& r : unit.routines) {
+            const QString n = lastPart ? r.name.section(u'.', -1) : r.name;
+            if (!r.name.isEmpty() && n.compare(wanted, Qt::CaseInsensitive) == 0) found.push_back(&r);
+        }
+        if (found.size() == 1) return found[0];
+        if (found.size() > 1) {
+            QStringList numbers;
+            for (const UnitRoutine* r : found) numbers << QString::number(r->number);
+            io.err << "vexoria-cli: " << wanted << " names routines " << numbers.join(QStringLiteral(", "))
+                   << "; give the number" << Qt::endl;
+            return nullptr;
+        }
+    }
+    io.err << "vexoria-cli: no routine " << wanted << " in the unit (vexoria-cli routines FILE lists them)" << Qt::endl;
+    return nullptr;
+}
+
+QString shownName(const UnitRoutine& r)
+{
+    return r.name.isEmpty() ? routineName(r.line) : r.name;
+}
+
+int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& settings, const BuildOptions& opts,
+              const QString& output, Io& io)
+{
+    CliPrompter prompter(io.err, opts.answer);
+    Workspace ws;
+    ws.prompter = &prompter;
+    ws.settings = settings;
+    ws.codeText = routineCode(unit, routine);
+    const std::optional<PictureFormat> format = outputPictureFormat(output);
+    if (!format) return 1; // checked before: --format and OUT's extension are both validated
+    return renderChart(ws, *format, output, QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine)), io);
+}
+
+int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& opts, const QString& format, Io& io)
+{
+    const QString dir = opts.output;
+    if (unit.routines.empty()) {
+        io.err << "vexoria-cli: " << opts.file << " holds no routine" << Qt::endl;
+        return 1;
+    }
+    if (!QDir().mkpath(dir)) {
+        io.err << "vexoria-cli: cannot make the folder " << dir << Qt::endl;
+        return 1;
+    }
+    const int total = static_cast<int>(unit.routines.size());
+    QStringList taken;
+    QStringList failed;
+    for (const UnitRoutine& r : unit.routines) {
+        const QString path = QDir(dir).filePath(chartFileName(r, taken) + u'.' + format);
+        const QString shown = shownName(r);
+        const int status = renderOne(unit, r, settings, opts, path, io);
+        io.err << '[' << r.number << '/' << total << "] " << shown;
+        if (status == 0) {
+            io.err << " -> " << QDir::toNativeSeparators(path) << Qt::endl;
+        } else {
+            io.err << ": failed" << Qt::endl;
+            failed << shown;
+        }
+    }
+    if (failed.isEmpty()) {
+        io.err << "vexoria-cli: " << total << " routines, " << total << " charts in " << dir << Qt::endl;
+        return 0;
+    }
+    io.err << "vexoria-cli: " << total << " routines, " << total - failed.size() << " charts in " << dir << ", "
+           << failed.size() << " failed: " << failed.join(QStringLiteral(", ")) << Qt::endl;
+    return 1;
+}
+
+} // namespace
+
+int renderUnit(const CommandSpec& spec, const Args& args, const BuildOptions& opts, Io& io)
+{
+    const bool all = args.has("--all");
+    if (all && args.has("--routine")) {
+        usageError(spec, QStringLiteral("--routine and --all exclude each other"), io);
+        return 2;
+    }
+    if (!all && args.has("--format")) {
+        usageError(spec, QStringLiteral("--format goes with --all"), io);
+        return 2;
+    }
+    const QString format = args.value("--format", QStringLiteral("png")).toLower();
+    if (!QStringList{"png", "bmp", "jpg", "svg", "pdf"}.contains(format)) {
+        usageError(spec, QStringLiteral("--format takes png, bmp, jpg, svg or pdf, not %1").arg(format), io);
+        return 2;
+    }
+    QString formatError;
+    if (!all && !outputPictureFormat(opts.output, &formatError)) {
+        usageError(spec, formatError, io);
+        return 2;
+    }
+    Settings settings;
+    if (!opts.ini.isEmpty() && !loadSettingsFile(opts.ini, settings)) {
+        io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
+        return 1;
+    }
+    const auto unit = readUnit(opts.file, io);
+    if (!unit) return 1;
+    if (all) return renderAll(*unit, settings, opts, format, io);
+    const UnitRoutine* routine = findRoutine(*unit, args.value("--routine"), io);
+    if (!routine) return 1;
+    return renderOne(*unit, *routine, settings, opts, opts.output, io);
+}
+
+} // namespace vexoria::cli

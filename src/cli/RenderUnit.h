@@ -1,0 +1,58 @@
+#pragma once
+// The unit side of vexoria-cli: a Pascal unit's routines as the window's
+// routine queue lists and copies them, for `routines` and for `render`
+// with --routine or --all.
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "cli/CliCommon.h"
+#include "platform/core/PictureWriter.h"
+
+namespace vexoria {
+struct Workspace;
+}
+
+namespace vexoria::cli {
+
+extern const OptionSpec kRoutineOption;
+extern const OptionSpec kAllOption;
+extern const OptionSpec kFormatOption;
+
+struct UnitRoutine {
+    int number = 0;  // from 1, in the order of the list
+    QString line;    // the routine line as it stands in the unit
+    QString name;    // its dotted name; empty for a line that names none
+};
+
+struct Unit {
+    QStringList lines;
+    int implLine = 0;
+    std::vector<UnitRoutine> routines;
+};
+
+// Reads a unit (FILE or "-"); on failure one line on io.err.
+std::optional<Unit> readUnit(const QString& path, Io& io);
+
+// The code the routine queue puts into the editor for this routine, as the
+// editor hands it to the classifier: CR LF after every line.
+QString routineCode(const Unit& unit, const UnitRoutine& routine);
+
+// Whether render was asked for a unit's routines.
+bool isUnitRender(const Args& args);
+int renderUnit(const CommandSpec& spec, const Args& args, const BuildOptions& opts, Io& io);
+
+// Builds ws.codeText and writes the chart to output (the parts of a chart
+// built in parts as OUT-1, OUT-2, ...); source names the code in a warning.
+// 0 when written, else 1 with one line on io.err. Defined with the render
+// command.
+int renderChart(Workspace& ws, PictureFormat format, const QString& output, const QString& source, Io& io);
+
+// A file name for a routine's chart: its name with every character a file
+// name cannot safely hold replaced, "routine-K" when it has none, and -2,
+// -3 ... after a name already taken (compared without case).
+QString chartFileName(const UnitRoutine& routine, QStringList& taken);
+
+} // namespace vexoria::cli
