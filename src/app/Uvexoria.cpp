@@ -26,7 +26,9 @@
 #include "app/DiagramView.h"
 #include "app/HelpPanel.h"
 #include "app/SettingsPanel.h"
+#include "app/TrayController.h"
 #include "platform/core/SettingsFile.h"
+#include "platform/widgets/Desktop.h"
 #include "platform/widgets/MessageBoxPrompter.h"
 
 namespace vexoria {
@@ -50,7 +52,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool en
 
 } // namespace
 
-TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* parent)
+TMyform::TMyform(Prompter* prompter, const QString& settingsPath, const Desktop* desktop, QWidget* parent)
     : QMainWindow(parent),
       m_settingsPath(settingsPath.isEmpty() ? settingsReadPath() : settingsPath),
       m_settingsPathGiven(!settingsPath.isEmpty())
@@ -79,6 +81,7 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* paren
     pcontrol1->addTab(Totch, QStringLiteral("Печать"));
     buildMenus();
     buildPrinting();
+    buildIntake(desktop ? *desktop : Desktop{});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -94,7 +97,12 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, QWidget* paren
     new DebugView(*this);
 }
 
-TMyform::~TMyform() = default;
+TMyform::~TMyform()
+{
+    // The tray's handlers use the desktop services, which go before the
+    // window's children do.
+    delete trayController;
+}
 
 void TMyform::buildCodeTab()
 {
@@ -147,28 +155,8 @@ void TMyform::buildCodeTab()
     layout->addLayout(bottom);
 
     // The overlays over the editor's area: they have no place in the layout
-    // and follow the editor when the tab is resized.
-    Clb1 = new QListWidget(tscod);
-    Clb1->setObjectName(QStringLiteral("Clb1"));
-    Clb1->hide();
-
-    Panel1 = new QFrame(tscod);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setAutoFillBackground(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Предпросмотр"), Panel1);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton1 = new QRadioButton(QStringLiteral("Построить сразу"), Panel1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    m_queueChoice = new QButtonGroup(this);
-    m_queueChoice->addButton(RadioButton2);
-    m_queueChoice->addButton(RadioButton1);
-    RadioButton2->setChecked(true);
-    auto* p1 = new QVBoxLayout(Panel1);
-    p1->addWidget(RadioButton2);
-    p1->addWidget(RadioButton1);
-    Panel1->hide();
-
+    // and follow the editor when the tab is resized. The routine list and
+    // its panel come with the routine queue (buildIntake).
     DBGrid1 = new CommentsGridView(tscod);
     DBGrid1->setPrompter(m_ws.prompter);
     DBGrid1->hide();
@@ -221,7 +209,7 @@ void TMyform::buildDiagramTab()
     Idiag1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Idiag1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         syncPartControls();
-        if (N15->isVisible() || Idiag1->hasPicture()) PopupMenu1->popup(Idiag1->mapToGlobal(at));
+        PopupMenu1->popup(Idiag1->mapToGlobal(at));
     });
 }
 
@@ -229,8 +217,8 @@ void TMyform::buildMenus()
 {
     fileMenu = menuBar()->addMenu(QStringLiteral("Файл"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    // The file and picture commands come with their own parts of the
-    // program; until then they show but cannot be chosen.
+    // The file and picture commands are enabled where they are connected
+    // (buildIntake).
     Coed1 = menuItem(fileMenu, "Coed1", QStringLiteral("Открыть *.txt"), false);
     Coed1->setShortcut(QKeySequence::Open);
     pas1 = menuItem(fileMenu, "pas1", QStringLiteral("Открыть *.pas"), false);
@@ -285,7 +273,8 @@ bool TMyform::eventFilter(QObject* watched, QEvent* e)
 void TMyform::placeOverlays()
 {
     const QRect editor = Rekod->geometry();
-    Clb1->setGeometry(editor);
+    // The routine list leaves room for its panel, so no routine line hides under it.
+    Clb1->setGeometry(editor.adjusted(0, 0, -(Panel1->sizeHint().width() + 28), 0));
     const int navHeight = DBNavigator1->sizeHint().height();
     DBGrid1->setGeometry(editor.adjusted(0, 0, 0, -navHeight));
     DBNavigator1->setGeometry(editor.left(), editor.bottom() - navHeight + 1, editor.width(), navHeight);

@@ -26,12 +26,18 @@ namespace vexoria {
 
 class CommentsGridView;
 class DbNavigator;
+class DesktopServices;
 class DiagramView;
+class EditorFiles;
 class HelpPanel;
 class PageMarkersView;
+class PictureFiles;
 class PrintController;
 class ReportView;
+class RoutineQueuePanel;
 class SettingsPanel;
+class TrayController;
+struct Desktop;
 
 class TMyform : public QMainWindow {
     Q_OBJECT
@@ -39,8 +45,9 @@ public:
     // prompter: where messages and questions go (nullptr: message boxes).
     // settingsPath: the shema.ini to read at creation and write at close
     // (empty: beside the executable, or the user's configuration folder).
+    // desktop: file dialogs, clipboard and tray to use (null: the system's).
     explicit TMyform(Prompter* prompter = nullptr, const QString& settingsPath = QString(),
-                     QWidget* parent = nullptr);
+                     const Desktop* desktop = nullptr, QWidget* parent = nullptr);
     ~TMyform() override;
 
     Workspace& workspace() { return m_ws; }
@@ -97,6 +104,13 @@ public:
     QAction* N15;            // "Далее": the next part of a chart built in parts
     QAction* N4;             // "Печатать"
 
+    // Text files and the editor's popup, the routine queue, picture files
+    // and the tray: each a class of its own (UvexoriaIntake.cpp makes them).
+    EditorFiles* editorFiles = nullptr;
+    RoutineQueuePanel* queuePanel = nullptr;
+    PictureFiles* pictureFiles = nullptr;
+    TrayController* trayController = nullptr;
+
 public slots:
     void BitBtn3Click();     // "Схема": the build pipeline
     void BitBtn4Click();     // "Выход"
@@ -118,6 +132,7 @@ private:
     void buildDiagramTab();
     void buildMenus();
     void buildPrinting();
+    void buildIntake(const Desktop& desktop);
     void FormCreate();
     void FormClose();
 
@@ -154,6 +169,7 @@ private:
     QString m_settingsPath;
     bool m_settingsPathGiven = false;
     QButtonGroup* m_queueChoice = nullptr;
+    std::unique_ptr<DesktopServices> m_desktop;
     bool m_programSwitch = false;
 };
 

@@ -21,6 +21,7 @@
 #include "app/CommentsGrid.h"
 #include "app/DiagramView.h"
 #include "app/PageMarkersView.h"
+#include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
 #include "app/Uvexoria.h"
 #include "app/WindowPlacement.h"
@@ -250,7 +251,7 @@ void TMyform::showDiagramResult()
 
 void TMyform::Apas()
 {
-    // FIXME: the routine queue is not built yet; nothing is fetched.
+    queuePanel->Apas();
 }
 
 // ---- tabs and window state ----------------------------------------------

@@ -1,6 +1,6 @@
 // The build as the "Схема" button runs it: what the window does around the
-// stages (the editor's text, the settings, the comments grid, the queue
-// branch, sizing that stops the build, maximising, bad settings).
+// stages (the editor's text, the settings, the comments grid, sizing that
+// stops the build, maximising, bad settings).
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -144,36 +144,6 @@ TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
     EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(ws().ctx.fetchNext, 0); // step 10 did not run
-}
-
-TEST_F(WindowTest, InQueueModeEveryOtherPressFetchesWithPreviewAndEveryPressBuildsOtherwise)
-{
-    TMyform& f = open();
-    ws().ctx.ownCode = 0; // routines come from the queue
-    f.Rekod->setPlainText(QStringLiteral("x := 1;"));
-
-    f.BitBtn3->click(); // builds, and the next press fetches first
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
-
-    ws().tstrok.append(markerRow());
-    ASSERT_TRUE(f.RadioButton2->isChecked()); // "Предпросмотр"
-    f.BitBtn3->click(); // fetches and stops
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
-    EXPECT_GE(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), 0);
-    f.BitBtn3->click(); // builds
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
-
-    f.RadioButton1->setChecked(true); // "Построить сразу"
-    ws().tstrok.clear();
-    ws().tstrok.append(markerRow());
-    f.BitBtn3->click(); // fetches and builds
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
-    EXPECT_EQ(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), -1);
-
-    ws().ctx.queueDone = 1;
-    ws().tstrok.append(markerRow());
-    f.BitBtn3->click(); // the queue had nothing more: stop after the fetch
-    EXPECT_GE(ws().tstrok.find([](const StrokRow& r) { return r.stroka == QStringLiteral("added by hand"); }), 0);
 }
 
 TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)

@@ -1,6 +1,7 @@
 #pragma once
-// A main window on the offscreen platform with a scripted prompter and its
-// shema.ini in a temporary folder, so no test touches a real file or blocks.
+// A main window on the offscreen platform with a scripted prompter, scripted
+// file dialogs, a private clipboard and tray, and its shema.ini in a
+// temporary folder, so no test touches a real file or blocks.
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "DesktopFakes.h"
 #include "app/Uvexoria.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -18,6 +20,9 @@ class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     ScriptedPrompter prompter;
+    FakeFileDialogs dialogs;
+    FakeClipboard clipboard;
+    FakeTray tray;
     std::unique_ptr<TMyform> form;
 
     QString iniPath() const { return dir.filePath(QStringLiteral("shema.ini")); }
@@ -35,9 +40,26 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    // A file in the temporary folder, for the scripted dialogs to choose.
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        return path;
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     TMyform& open()
     {
-        form = std::make_unique<TMyform>(&prompter, iniPath());
+        const Desktop desktop{&dialogs, &clipboard, &tray};
+        form = std::make_unique<TMyform>(&prompter, iniPath(), &desktop);
         return *form;
     }
 

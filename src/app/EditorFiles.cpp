@@ -1,0 +1,180 @@
+#include "app/EditorFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "pipeline/Workspace.h"
+#include "platform/core/OutputFile.h"
+#include "platform/widgets/Clipboard.h"
+#include "platform/widgets/FileDialogs.h"
+#include "source/TextFile.h"
+
+namespace vexoria {
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("Текстовые (*.txt)");
+const QString kAnyFilter = QStringLiteral("Все файлы (*)");
+
+// The editor's paragraph and line separators as the line breaks they are.
+QString plainLineBreaks(QString text)
+{
+    return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+}
+
+} // namespace
+
+QString startFolder(const QString& remembered)
+{
+    return remembered.isEmpty() ? QDir::homePath() : remembered;
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+EditorFiles::EditorFiles(QPlainTextEdit& Rekod, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
+                         QObject* parent)
+    : QObject(parent), m_editor(Rekod), m_ws(ws), m_dialogs(dialogs), m_clipboard(clipboard)
+{
+    PopupMenu3 = new QMenu(&m_editor);
+    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    auto item = [this](const char* name, const QString& caption, void (EditorFiles::*slot)()) {
+        QAction* a = PopupMenu3->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    N16 = item("N16", QStringLiteral("Сохранить"), &EditorFiles::N16Click);
+    N17 = item("N17", QStringLiteral("Копировать"), &EditorFiles::N17Click);
+    N9 = item("N9", QStringLiteral("Очистить"), &EditorFiles::N9Click);
+    N13 = item("N13", QStringLiteral("Вставить"), &EditorFiles::N13Click);
+    connect(PopupMenu3, &QMenu::aboutToShow, this, [this] { N17->setEnabled(m_editor.textCursor().hasSelection()); });
+
+    m_editor.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu3->popup(m_editor.viewport()->mapToGlobal(at)); });
+}
+
+QStringList EditorFiles::lines() const
+{
+    const QString text = plainLineBreaks(m_editor.document()->toRawText());
+    if (text.isEmpty()) return {};
+    QStringList out = text.split(u'\n');
+    if (out.last().isEmpty()) out.removeLast();
+    return out;
+}
+
+void EditorFiles::replaceText(const QString& text)
+{
+    // One edit instead of clear(): clear() forgets the undo history, and
+    // "Очистить" or a file loaded by mistake would take the user's code with it.
+    QTextCursor c(m_editor.document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    if (!text.isEmpty()) c.insertText(text);
+    c.endEditBlock();
+}
+
+void EditorFiles::setLines(const QStringList& lines, TextEncoding encoding)
+{
+    replaceText(lines.join(u'\n'));
+    m_encoding = encoding;
+    m_editor.moveCursor(QTextCursor::Start);
+    m_editor.ensureCursorVisible();
+}
+
+void EditorFiles::pasteClipboard()
+{
+    QString text = m_clipboard.text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    replaceText(text);
+    m_encoding = TextEncoding::Utf8;
+}
+
+bool EditorFiles::loadFile(const QString& path)
+{
+    QString reason;
+    const auto bytes = readFileBytes(path, &reason);
+    if (!bytes) {
+        m_ws.prompter->message(QStringLiteral("Не удалось прочитать файл %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    if (!looksLikeText(*bytes)) {
+        m_ws.prompter->message(QStringLiteral("Файл %1 не текстовый: редактор не изменён.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const TextFileContents contents = decodeTextFile(*bytes);
+    setLines(contents.lines, contents.encoding);
+    return true;
+}
+
+void EditorFiles::Coed1Click()
+{
+    // Opening a text file leaves the routine queue even when the dialog is
+    // then cancelled.
+    m_ws.ctx.ownCode = 1;
+    m_ws.ctx.fetchNext = 0;
+    emit queueLeft();
+
+    QString& folder = m_ws.settings.opendialog2InitialDir;
+    const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.txt"), startFolder(folder), {kTextFilter, kAnyFilter}, 1});
+    if (!choice) return;
+    folder = folderOf(choice->path);
+    loadFile(choice->path);
+}
+
+void EditorFiles::txt1Click()
+{
+    QString& folder = m_ws.settings.savedialog1InitialDir;
+    const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.txt"), startFolder(folder), {kTextFilter}, 1});
+    if (!choice) return;
+    folder = folderOf(choice->path);
+    const QString path = withSuffix(choice->path, {QStringLiteral("txt")});
+
+    TextEncoding written = m_encoding;
+    const QByteArray bytes = textFileBytes(lines(), m_encoding, &written);
+    QString error;
+    if (!writeOutputBytes(path, bytes, &error)) {
+        m_ws.prompter->message(QStringLiteral("Файл не сохранён, прежний файл не изменён.\n%1").arg(error));
+        return;
+    }
+    if (written != m_encoding) {
+        m_ws.prompter->message(QStringLiteral("В кодировке Windows-1251 нет некоторых символов текста: "
+                                              "файл %1 сохранён в UTF-8.").arg(QDir::toNativeSeparators(path)));
+        m_encoding = written;
+    }
+}
+
+void EditorFiles::N16Click()
+{
+    txt1Click();
+}
+
+void EditorFiles::N17Click()
+{
+    const QTextCursor c = m_editor.textCursor();
+    if (c.hasSelection()) m_clipboard.setText(plainLineBreaks(c.selectedText()));
+}
+
+void EditorFiles::N9Click()
+{
+    replaceText(QString());
+    m_encoding = TextEncoding::Utf8;
+}
+
+void EditorFiles::N13Click()
+{
+    m_ws.ctx.fetchNext = 0;
+    m_ws.ctx.ownCode = 1;
+    pasteClipboard();
+}
+
+} // namespace vexoria

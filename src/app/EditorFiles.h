@@ -1,0 +1,74 @@
+#pragma once
+// The code editor's files and popup menu: "Открыть *.txt", "Сохранить *.txt"
+// and the popup's "Сохранить", "Копировать", "Очистить", "Вставить". It also
+// keeps the encoding of the editor's text, so that a file is saved the way
+// it was read; text that came from no file is UTF-8.
+#include <QObject>
+#include <QStringList>
+
+#include "platform/core/TextCodec.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace vexoria {
+
+class Clipboard;
+class FileDialogs;
+struct Workspace;
+
+class EditorFiles : public QObject {
+    Q_OBJECT
+public:
+    EditorFiles(QPlainTextEdit& Rekod, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
+                QObject* parent = nullptr);
+
+    QMenu* PopupMenu3; // the editor's popup menu
+    QAction* N16;      // "Сохранить"
+    QAction* N17;      // "Копировать"
+    QAction* N9;       // "Очистить"
+    QAction* N13;      // "Вставить"
+
+    // The editor's lines as they are saved and counted: a final line break
+    // makes no empty last line.
+    QStringList lines() const;
+    TextEncoding encoding() const { return m_encoding; }
+    // Replaces the editor's text by lines read in encoding. The user can
+    // take the change back with Undo.
+    void setLines(const QStringList& lines, TextEncoding encoding);
+    // Replaces the editor's text by the clipboard's.
+    void pasteClipboard();
+    // Reads a text file into the editor. A file that cannot be read, or is
+    // not text, leaves the editor as it was and says why; returns false.
+    bool loadFile(const QString& path);
+
+public slots:
+    void Coed1Click(); // "Открыть *.txt"
+    void txt1Click();  // "Сохранить *.txt"
+    void N16Click();   // popup "Сохранить"
+    void N17Click();   // popup "Копировать"
+    void N9Click();    // popup "Очистить"
+    void N13Click();   // popup "Вставить"
+
+signals:
+    // Loading a text file left the routine queue: its list and panel hide.
+    void queueLeft();
+
+private:
+    void replaceText(const QString& text);
+
+    QPlainTextEdit& m_editor;
+    Workspace& m_ws;
+    FileDialogs& m_dialogs;
+    Clipboard& m_clipboard;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+};
+
+// A folder for a dialog to start in: the remembered one, or the user's home
+// when none is remembered.
+QString startFolder(const QString& remembered);
+// The folder of a chosen file, as the dialog remembers it.
+QString folderOf(const QString& path);
+
+} // namespace vexoria

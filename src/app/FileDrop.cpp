@@ -1,0 +1,88 @@
+#include "app/FileDrop.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/EditorFiles.h"
+#include "app/PictureFiles.h"
+#include "app/RoutineQueuePanel.h"
+#include "app/Uvexoria.h"
+
+namespace vexoria {
+
+namespace {
+
+// The first local file of a drag, or nothing.
+QString droppedFile(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
+{
+    const QString s = QFileInfo(path).suffix().toLower();
+    for (const char* x : suffixes)
+        if (s == QLatin1String(x)) return true;
+    return false;
+}
+
+} // namespace
+
+FileDrop::FileDrop(TMyform& form) : QObject(&form), m_form(form)
+{
+    m_form.setAcceptDrops(true);
+    m_form.installEventFilter(this);
+    m_form.Rekod->viewport()->installEventFilter(this);
+}
+
+bool FileDrop::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(e);
+        if (!droppedFile(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (e->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(e);
+        const QString path = droppedFile(drop->mimeData());
+        if (!path.isEmpty()) {
+            drop->acceptProposedAction();
+            openDropped(path);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+void FileDrop::openDropped(const QString& path)
+{
+    if (hasSuffix(path, {"pas", "pp"})) {
+        m_form.pcontrol1->setCurrentWidget(m_form.tscod);
+        m_form.queuePanel->openUnit(path);
+        return;
+    }
+    if (hasSuffix(path, {"bmp", "jpg", "jpeg", "png"})) {
+        m_form.pictureFiles->openPicture(path);
+        return;
+    }
+    // Any other file is read as text, which leaves the routine queue as
+    // "Открыть *.txt" does once the file has been read.
+    EditorFiles& editor = *m_form.editorFiles;
+    if (!editor.loadFile(path)) return;
+    BuildContext& c = m_form.workspace().ctx;
+    c.ownCode = 1;
+    c.fetchNext = 0;
+    m_form.queuePanel->hideAll();
+    m_form.pcontrol1->setCurrentWidget(m_form.tscod);
+}
+
+} // namespace vexoria

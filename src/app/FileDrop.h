@@ -1,0 +1,27 @@
+#pragma once
+// Files dropped on the window: a Pascal unit (.pas, .pp) opens as the
+// routine queue does, a picture opens on the diagram tab, any other text
+// file loads into the editor. Watches the window and the editor, which
+// would otherwise take a dropped file as its name in text.
+#include <QObject>
+
+namespace vexoria {
+
+class TMyform;
+
+class FileDrop : public QObject {
+    Q_OBJECT
+public:
+    explicit FileDrop(TMyform& form);
+
+    // What a drop of path does; public for tests, which cannot drag.
+    void openDropped(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    TMyform& m_form;
+};
+
+} // namespace vexoria

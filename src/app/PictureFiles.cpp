@@ -1,0 +1,98 @@
+#include "app/PictureFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+#include "app/EditorFiles.h"
+#include "pipeline/Workspace.h"
+#include "platform/core/PictureReader.h"
+#include "platform/core/PictureWriter.h"
+#include "platform/widgets/FileDialogs.h"
+
+namespace vexoria {
+
+namespace {
+
+// Filter 1 is the bitmap format, 2 JPEG, 3 PNG.
+const QStringList kFilters = {QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Формат (*.jpg)"),
+                              QStringLiteral("PNG (*.png)")};
+constexpr int kJpegFilter = 2;
+constexpr int kPngFilter = 3;
+
+} // namespace
+
+PictureFiles::PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<void()> shown, QObject* parent)
+    : QObject(parent), m_ws(ws), m_dialogs(dialogs), m_shown(std::move(shown))
+{
+}
+
+void PictureFiles::addPopupItems(QMenu* PopupMenu1)
+{
+    N5 = PopupMenu1->addAction(QStringLiteral("Загрузить"));
+    N5->setObjectName(QStringLiteral("N5"));
+    N3 = PopupMenu1->addAction(QStringLiteral("Сохранить"));
+    N3->setObjectName(QStringLiteral("N3"));
+    connect(N5, &QAction::triggered, this, &PictureFiles::bmp1Click);
+    connect(N3, &QAction::triggered, this, &PictureFiles::bmp2Click);
+}
+
+bool PictureFiles::openPicture(const QString& path, int filterIndex)
+{
+    std::optional<PictureFormat> format;
+    if (filterIndex == kJpegFilter) format = PictureFormat::Jpeg;
+    QString reason;
+    const auto image = readPicture(path, format, &reason);
+    if (!image) {
+        m_ws.prompter->message(QStringLiteral("Не удалось открыть рисунок %1: %2.\nСхема не изменена.")
+                                   .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    m_ws.diagram.setPicture(*image);
+    // The arrows of the animation run along the last build's connections,
+    // which are not this picture's.
+    m_ws.ctx.animOn = 0;
+    m_ws.ctx.animStep = 0;
+    if (m_shown) m_shown();
+    return true;
+}
+
+void PictureFiles::bmp1Click()
+{
+    // The picture on show stays until another one is read: a cancelled
+    // dialog or a damaged file must not cost the user a chart with comments
+    // typed onto it.
+    QString& folder = m_ws.settings.opdInitialDir;
+    const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.bmp"), startFolder(folder), kFilters, 1});
+    if (!choice) return;
+    folder = folderOf(choice->path);
+    openPicture(choice->path, choice->filterIndex);
+}
+
+void PictureFiles::bmp2Click()
+{
+    if (!m_ws.diagram.hasPicture()) {
+        m_ws.prompter->message(QStringLiteral("Нет Блок-схемы: сохранять нечего"));
+        return;
+    }
+    QString& folder = m_ws.settings.spdInitialDir;
+    const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.bmp"), startFolder(folder), kFilters, 1});
+    if (!choice) return;
+
+    // The format is the filter's; the name gets its extension when it lacks
+    // it. Only a JPEG save moves the dialog's start folder.
+    QString path;
+    if (choice->filterIndex == kJpegFilter) {
+        folder = folderOf(choice->path);
+        path = withSuffix(choice->path, {QStringLiteral("jpg"), QStringLiteral("jpeg")});
+    } else if (choice->filterIndex == kPngFilter) {
+        path = withSuffix(choice->path, {QStringLiteral("png")});
+    } else {
+        path = withSuffix(choice->path, {QStringLiteral("bmp")});
+    }
+    QString error;
+    if (!writePicture(m_ws.diagram.image(), path, &error))
+        m_ws.prompter->message(QStringLiteral("Рисунок не сохранён, прежний файл не изменён.\n%1").arg(error));
+}
+
+} // namespace vexoria

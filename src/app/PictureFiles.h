@@ -1,0 +1,44 @@
+#pragma once
+// The diagram's picture files: "Открыть *.bmp" / "Загрузить" and
+// "Сохранить *.bmp" / "Сохранить" in the diagram's popup. Pictures are
+// bitmaps, JPEG (through libjpeg) or PNG. A picture opened from a file is
+// only shown (and printed); the tables stay as the last build left them.
+#include <functional>
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+
+namespace vexoria {
+
+class FileDialogs;
+struct Workspace;
+
+class PictureFiles : public QObject {
+    Q_OBJECT
+public:
+    // shown: runs after a picture was opened, to show it on the diagram tab.
+    PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<void()> shown, QObject* parent = nullptr);
+
+    QAction* N5 = nullptr; // "Загрузить"
+    QAction* N3 = nullptr; // "Сохранить"
+
+    // Adds "Загрузить" and "Сохранить" to the diagram's popup menu.
+    void addPopupItems(QMenu* PopupMenu1);
+    // Opens a picture file: filterIndex 2 reads it as JPEG whatever its
+    // name, 1 and 3 by its extension. A file that cannot be read leaves the
+    // diagram as it was and says why; returns false.
+    bool openPicture(const QString& path, int filterIndex = 1);
+
+public slots:
+    void bmp1Click(); // open a picture
+    void bmp2Click(); // save the picture
+
+private:
+    Workspace& m_ws;
+    FileDialogs& m_dialogs;
+    std::function<void()> m_shown;
+};
+
+} // namespace vexoria

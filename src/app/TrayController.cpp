@@ -1,0 +1,143 @@
+#include "app/TrayController.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+#include "app/AppIcon.h"
+#include "app/DiagramView.h"
+#include "app/EditorFiles.h"
+#include "app/RoutineQueuePanel.h"
+#include "app/SettingsPanel.h"
+#include "app/Uvexoria.h"
+#include "platform/widgets/TrayIcon.h"
+
+namespace vexoria {
+
+namespace {
+const QString kNoCode = QStringLiteral("Нет кода");
+// The clipboard diagram builds code of at least this many lines.
+constexpr int kMinClipboardLines = 6;
+} // namespace
+
+TrayController::TrayController(TMyform& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue)
+    : QObject(&form), m_form(form), m_tray(tray), m_editor(editor), m_queue(queue)
+{
+    PopupMenu2 = new QMenu(&form);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    auto item = [this](const char* name, const QString& caption, void (TrayController::*slot)()) {
+        QAction* a = PopupMenu2->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    N6 = item("N6", QStringLiteral("Диаграмма"), &TrayController::N6Click);
+    N7 = item("N7", QStringLiteral("Развернуть"), &TrayController::N7Click);
+    N20 = item("N20", QStringLiteral("Очистить"), &TrayController::N20Click);
+    N8 = item("N8", QStringLiteral("Выход"), &TrayController::N8Click);
+
+    m_tray.show(programIcon(), QStringLiteral("Vexoria"), PopupMenu2, [this] { N7Click(); });
+    m_form.installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) ApplicationEvents1Activate();
+    });
+}
+
+bool TrayController::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == &m_form && e->type() == QEvent::Show) m_inTray = false;
+    if (watched == &m_form && e->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+        const bool minimisedNow = !(change->oldState() & Qt::WindowMinimized) && m_form.isMinimized();
+        // Hiding the window while the window system is still iconifying it
+        // confuses some window managers: it hides right after.
+        if (minimisedNow) QTimer::singleShot(0, this, &TrayController::ApplicationEvents1Minimize);
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+bool TrayController::hideToTray()
+{
+    if (!m_tray.isAvailable()) {
+        if (!m_toldNoTray) {
+            m_toldNoTray = true;
+            m_form.workspace().prompter->message(
+                QStringLiteral("На этом рабочем столе нет области уведомлений (трея): "
+                               "окно свёрнуто на панель задач."));
+        }
+        return false;
+    }
+    m_form.hide();
+    m_inTray = true;
+    return true;
+}
+
+void TrayController::clearPicture()
+{
+    m_form.workspace().diagram.removePicture();
+    m_form.Idiag1->refresh();
+}
+
+void TrayController::ApplicationEvents1Minimize()
+{
+    // The user may have restored the window before the queued call ran.
+    if (!m_form.isMinimized() || m_inTray) return;
+    if (!m_tray.isAvailable()) {
+        hideToTray();
+        return;
+    }
+    if (m_form.Panel3->CBoch->isChecked()) {
+        clearPicture();
+        m_form.workspace().ctx.animOn = 0;
+        m_form.workspace().ctx.animStep = 0;
+    }
+    hideToTray();
+}
+
+void TrayController::ApplicationEvents1Activate()
+{
+    BuildContext& c = m_form.workspace().ctx;
+    if (!m_form.Panel3->CheckBox1->isChecked() || c.startInTrayPending == 0) return;
+    c.startInTrayPending = 0;
+    // Straight to the tray, the picture kept; without a tray, to the taskbar.
+    if (!hideToTray()) m_form.showMinimized();
+}
+
+void TrayController::N7Click()
+{
+    m_inTray = false;
+    m_form.setWindowState(m_form.windowState() & ~Qt::WindowMinimized);
+    m_form.show();
+    m_form.raise();
+    m_form.activateWindow();
+}
+
+void TrayController::N20Click()
+{
+    clearPicture();
+}
+
+void TrayController::N8Click()
+{
+    m_form.N2Click();
+}
+
+void TrayController::N6Click()
+{
+    N7Click();
+    BuildContext& c = m_form.workspace().ctx;
+    c.fetchNext = 0;
+    c.ownCode = 1;
+    // The routine queue ends: its list no longer covers the pasted code.
+    m_queue.hideAll();
+    m_editor.pasteClipboard();
+    if (m_editor.lines().size() >= kMinClipboardLines)
+        m_form.BitBtn3Click();
+    else
+        m_form.workspace().prompter->message(kNoCode);
+}
+
+} // namespace vexoria

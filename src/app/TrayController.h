@@ -1,0 +1,58 @@
+#pragma once
+// The program in the notification area: the icon `RxTrayIcon1` with its hint
+// and popup ("Диаграмма", "Развернуть", "Очистить", "Выход"), minimising to
+// the tray, starting in the tray, and the clipboard diagram. Where the
+// desktop has no notification area the window minimises as usual, and the
+// user is told so once.
+#include <QObject>
+
+class QAction;
+class QMenu;
+
+namespace vexoria {
+
+class EditorFiles;
+class RoutineQueuePanel;
+class TMyform;
+class TrayIcon;
+
+class TrayController : public QObject {
+    Q_OBJECT
+public:
+    TrayController(TMyform& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue);
+
+    QMenu* PopupMenu2;
+    QAction* N6;  // "Диаграмма"
+    QAction* N7;  // "Развернуть"
+    QAction* N20; // "Очистить"
+    QAction* N8;  // "Выход"
+
+    // The window sits in the tray (hidden, only the icon shows).
+    bool inTray() const { return m_inTray; }
+
+public slots:
+    void ApplicationEvents1Minimize();
+    void ApplicationEvents1Activate();
+    void N6Click();
+    void N7Click();
+    void N20Click();
+    void N8Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // Hides the window so that only the icon stays; false when there is no
+    // notification area to go to (the user is told once).
+    bool hideToTray();
+    void clearPicture();
+
+    TMyform& m_form;
+    TrayIcon& m_tray;
+    EditorFiles& m_editor;
+    RoutineQueuePanel& m_queue;
+    bool m_inTray = false;
+    bool m_toldNoTray = false;
+};
+
+} // namespace vexoria

@@ -1,0 +1,116 @@
+// The diagram's picture files from the window: each format written and read
+// back by a real reader, names that get their extension once, the start
+// folders, and damaged files that leave the chart alone.
+#include <QImageReader>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "app/PictureFiles.h"
+#include "platform/core/JpegReader.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+QImage readBack(const QString& path)
+{
+    return QImageReader(path).read();
+}
+
+} // namespace
+
+TEST_F(WindowTest, TheChartIsSavedInEachFormatAndOpensAgain)
+{
+    TMyform& f = open();
+    QStringList popup;
+    for (QAction* a : f.PopupMenu1->actions()) popup << a->text();
+    const qsizetype load = popup.indexOf(QStringLiteral("Загрузить"));
+    ASSERT_GE(load, 0) << qPrintable(popup.join(u' '));
+    EXPECT_EQ(popup.value(load + 1), QStringLiteral("Сохранить"));
+
+    f.Rekod->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
+    f.BitBtn3->click();
+    const QImage chart = ws().diagram.image();
+    ASSERT_FALSE(chart.isNull());
+    clipboard.content = QStringLiteral("what the user copied");
+
+    dialogs.choose(dir.filePath("chart"), 1);
+    f.bmp2->trigger();
+    dialogs.choose(dir.filePath("again.bmp"), 1);
+    f.pictureFiles->N3->trigger();
+    EXPECT_TRUE(ws().settings.spdInitialDir.isEmpty()); // only a JPEG save moves the folder
+    dialogs.choose(dir.filePath("chart"), 2);
+    f.bmp2->trigger();
+    EXPECT_EQ(ws().settings.spdInitialDir, dir.path());
+    dialogs.choose(dir.filePath("chart"), 3);
+    f.bmp2->trigger();
+
+    EXPECT_EQ(readBack(dir.filePath("chart.bmp")).convertToFormat(QImage::Format_RGB32), chart);
+    EXPECT_TRUE(QFile::exists(dir.filePath("again.bmp")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("again.bmp.bmp")));
+    EXPECT_EQ(readBack(dir.filePath("chart.png")).convertToFormat(QImage::Format_RGB32), chart);
+    const QImage jpeg = decodeJpeg(readFile(dir.filePath("chart.jpg")));
+    EXPECT_EQ(jpeg.size(), chart.size());
+    EXPECT_EQ(clipboard.content, QStringLiteral("what the user copied"));
+
+    // Opened again: shown on the diagram tab at its own size.
+    for (const auto& [name, filter] : {std::pair{"chart.bmp", 1}, std::pair{"chart.png", 3}, std::pair{"chart.jpg", 2}}) {
+        ws().diagram.removePicture();
+        dialogs.choose(dir.filePath(QLatin1String(name)), filter);
+        f.bmp1->trigger();
+        ASSERT_TRUE(ws().diagram.hasPicture()) << name;
+        EXPECT_EQ(ws().diagram.image().size(), chart.size()) << name;
+        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+    }
+    EXPECT_EQ(ws().settings.opdInitialDir, dir.path());
+    EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
+}
+
+TEST_F(WindowTest, ADamagedPictureOrACancelledDialogLeavesTheChartAsItWas)
+{
+    TMyform& f = open();
+    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\nend;"));
+    f.BitBtn3->click();
+    const QImage chart = ws().diagram.image();
+    dialogs.choose(dir.filePath("good.jpg"), 2);
+    f.bmp2->trigger();
+    const QByteArray good = readFile(dir.filePath("good.jpg"));
+
+    dialogs.choose(writeFile("cut.jpg", good.left(good.size() / 2)), 2);
+    f.bmp1->trigger();
+    dialogs.choose(writeFile("fake.bmp", "BM not really a bitmap"), 1);
+    f.bmp1->trigger();
+    dialogs.cancel();
+    f.pictureFiles->N5->trigger();
+
+    EXPECT_EQ(ws().diagram.image(), chart);
+    ASSERT_EQ(prompter.messages().size(), 2);
+    EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("cut.jpg")));
+    EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("повреждён")));
+    EXPECT_TRUE(prompter.messages()[1].contains(QStringLiteral("fake.bmp")));
+}
+
+TEST_F(WindowTest, AnOpenedPictureOfAnotherWidthDoesNotNarrowTheNextChart)
+{
+    TMyform& f = open();
+    QImage small(300, 120, QImage::Format_RGB32);
+    small.fill(Qt::yellow);
+    ASSERT_TRUE(small.save(dir.filePath("small.png")));
+    ws().ctx.animOn = 1;
+    dialogs.choose(dir.filePath("small.png"), 3);
+    f.bmp1->trigger();
+    EXPECT_EQ(ws().diagram.image().size(), QSize(300, 120));
+    EXPECT_EQ(ws().ctx.animOn, 0); // no arrows run over a picture that has no connections
+
+    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\nend;"));
+    f.BitBtn3->click();
+    EXPECT_EQ(ws().diagram.image().width(), 700);
+
+    ws().diagram.removePicture();
+    f.bmp2->trigger(); // nothing to save: no dialog
+    EXPECT_EQ(prompter.messages().size(), 1);
+}

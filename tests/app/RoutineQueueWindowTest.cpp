@@ -1,0 +1,188 @@
+// The routine queue from the window: a unit opened into the check list, the
+// queue walked with "Предпросмотр" and with "Построить сразу", the panel's
+// buttons and the editor popup's "Остановить" / "Продолжить".
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/DiagramView.h"
+#include "app/RoutineQueuePanel.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+// No implementation line: the whole file is searched, interface
+// declarations included. The string holds a routine word and is no routine.
+const QByteArray kNoImplementation =
+    "program Sums;\r\n"
+    "function Twice(a: Integer): Integer;\r\n"
+    "begin\r\n"
+    "  writeln('procedure in a string');\r\n"
+    "  Twice := a * 2;\r\n"
+    "end;\r\n"
+    "  procedure Show(n: Integer);\r\n"
+    "  begin\r\n"
+    "    if n > 0 then writeln(n) else writeln(0);\r\n"
+    "  end;\r\n"
+    "begin\r\n"
+    "end.\r\n";
+
+const QByteArray kThree =
+    "unit Three;\r\ninterface\r\nprocedure A;\r\nimplementation\r\n"
+    "procedure A;\r\nbegin\r\n  a := 1;\r\nend;\r\n"
+    "procedure B;\r\nbegin\r\n  while b > 0 do\r\n    b := b - 1;\r\nend;\r\n"
+    "procedure C;\r\nbegin\r\n  if c > 0 then\r\n    c := 0;\r\nend;\r\n"
+    "end.\r\n";
+
+QStringList items(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+QString firstLine(const QPlainTextEdit* e)
+{
+    return e->toPlainText().section(u'\n', 0, 0);
+}
+
+} // namespace
+
+TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
+{
+    TMyform& f = open();
+    dialogs.choose(writeFile("sums.pas", kNoImplementation));
+    f.pas1->trigger();
+    EXPECT_EQ(dialogs.asked()[0].filters.first(), QStringLiteral("Паскаль (*.pas)"));
+    EXPECT_EQ(items(f.Clb1), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
+    EXPECT_EQ(f.Clb1->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(f.Clb1->isHidden());
+    EXPECT_FALSE(f.Panel1->isHidden());
+    EXPECT_EQ(ws().settings.opendialog1InitialDir, dir.path());
+
+    // Checked by hand in the list: the string line does not end the copy,
+    // and the indented header is copied like any other.
+    f.Clb1->item(0)->setCheckState(Qt::Checked);
+    f.Clb1->item(1)->setCheckState(Qt::Checked);
+    f.RadioButton2->setChecked(true);
+    f.BitBtn3->click();
+    EXPECT_EQ(f.Rekod->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
+                                                     "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
+    EXPECT_TRUE(f.Clb1->isHidden());
+    f.queuePanel->BitBtn1->click(); // "Пропустить"
+    EXPECT_EQ(f.Rekod->toPlainText(),
+              QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;\nbegin"));
+}
+
+TEST_F(WindowTest, WithPreviewPressesAlternateBetweenFetchingAndBuildingUntilTheQueueEnds)
+{
+    TMyform& f = open();
+    dialogs.choose(writeFile("three.pas", kThree));
+    f.pas1->trigger();
+    f.queuePanel->SpeedButton1->click(); // check all
+    ASSERT_TRUE(f.queuePanel->SpeedButton1->isChecked());
+    ASSERT_TRUE(f.RadioButton2->isChecked());
+
+    for (const char* header : {"procedure A;", "procedure B;", "procedure C;"}) {
+        f.BitBtn3->click(); // fetches and builds nothing: the last chart stays on show
+        EXPECT_EQ(firstLine(f.Rekod), QLatin1String(header));
+        EXPECT_FALSE(ws().codeText.startsWith(QLatin1String(header))) << header;
+        f.BitBtn3->click(); // builds the fetched routine
+        EXPECT_TRUE(ws().codeText.startsWith(QLatin1String(header))) << header;
+        EXPECT_TRUE(ws().diagram.hasPicture()) << header;
+        EXPECT_EQ(ws().ctx.fetchNext, 1);
+    }
+    f.BitBtn3->click(); // nothing more
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
+    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure C;")); // the editor keeps the last one
+    EXPECT_EQ(ws().ctx.ownCode, 1);
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    f.BitBtn3->click(); // the editor's code now builds
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+}
+
+TEST_F(WindowTest, WithBuildAtOnceEveryPressFetchesAndBuilds)
+{
+    TMyform& f = open();
+    dialogs.choose(writeFile("three.pas", kThree));
+    f.pas1->trigger();
+    f.Clb1->item(0)->setCheckState(Qt::Checked);
+    f.Clb1->item(2)->setCheckState(Qt::Checked);
+    f.RadioButton1->setChecked(true);
+
+    QStringList titles;
+    for (int press = 0; press < 2; ++press) {
+        f.BitBtn3->click();
+        EXPECT_TRUE(ws().diagram.hasPicture());
+        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+        titles << firstLine(f.Rekod);
+    }
+    EXPECT_EQ(titles, QStringList({"procedure A;", "procedure C;"}));
+    f.BitBtn3->click();
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
+}
+
+TEST_F(WindowTest, PanelButtonsSkipGoBackShowTheListAndThePopupSuspendsAndResumes)
+{
+    TMyform& f = open();
+    dialogs.choose(writeFile("three.pas", kThree));
+    f.pas1->trigger();
+    f.queuePanel->BitBtn6->click(); // back before any fetch
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет большевыбранного !"});
+
+    f.queuePanel->SpeedButton1->click();
+    f.queuePanel->BitBtn1->click();
+    f.queuePanel->BitBtn1->click();
+    f.queuePanel->BitBtn1->click();
+    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure C;"));
+    EXPECT_EQ(ws().ctx.fetchNext, 0); // the next press builds it
+    f.queuePanel->BitBtn6->click();
+    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure B;"));
+
+    f.queuePanel->BitBtn2->click(); // "Список": the list shows again, the queue restarts
+    EXPECT_FALSE(f.Clb1->isHidden());
+    EXPECT_EQ(ws().ctx.curRoutine, -1);
+    EXPECT_EQ(ws().ctx.fetchNext, 1);
+
+    f.queuePanel->N18->trigger(); // "Остановить (*.pas)"
+    EXPECT_TRUE(f.Panel1->isHidden());
+    EXPECT_EQ(ws().ctx.ownCode, 1);
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    f.queuePanel->N19->trigger(); // "Продолжить (*.pas)"
+    EXPECT_FALSE(f.Panel1->isHidden());
+    EXPECT_EQ(ws().ctx.ownCode, 0);
+    EXPECT_EQ(ws().ctx.fetchNext, 1);
+
+    // Unchecking all empties the queue: the next fetch finds nothing.
+    f.queuePanel->SpeedButton1->click();
+    EXPECT_EQ(f.Clb1->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+}
+
+TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
+{
+    TMyform& f = open();
+    dialogs.choose(writeFile("three.pas", kThree));
+    f.pas1->trigger();
+    f.queuePanel->SpeedButton1->click();
+    f.queuePanel->BitBtn1->click();
+
+    dialogs.choose(writeFile("sums.pas", kNoImplementation));
+    f.pas1->trigger();
+    EXPECT_EQ(f.Clb1->count(), 2);
+    EXPECT_FALSE(f.queuePanel->SpeedButton1->isChecked());
+    EXPECT_EQ(ws().ctx.curRoutine, -1);
+
+    dialogs.cancel();
+    f.pas1->trigger();
+    EXPECT_EQ(f.Clb1->count(), 0);
+    f.BitBtn3->click();
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
+}

@@ -1,0 +1,125 @@
+// The program in the notification area: the icon and its menu, minimising
+// to the tray, starting there, the clipboard diagram, and a desktop without
+// a notification area.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/SettingsPanel.h"
+#include "app/TrayController.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+const QString kSixLines = QStringLiteral("begin\n  a := 1;\n  b := 2;\n  c := 3;\n  d := 4;\nend;\n");
+
+void minimise(TMyform& f)
+{
+    f.setWindowState(f.windowState() | Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(WindowTest, TheTrayIconShowsFromTheStartWithItsHintAndMenu)
+{
+    TMyform& f = open();
+    EXPECT_TRUE(tray.shown);
+    EXPECT_EQ(tray.hint, QStringLiteral("Vexoria"));
+    EXPECT_FALSE(tray.icon.isNull());
+    ASSERT_EQ(tray.menu, f.trayController->PopupMenu2);
+    QStringList items;
+    for (QAction* a : tray.menu->actions()) items << a->text();
+    EXPECT_EQ(items, QStringList({"Диаграмма", "Развернуть", "Очистить", "Выход"}));
+}
+
+TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
+{
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(kSixLines);
+    f.BitBtn3->click();
+    ASSERT_TRUE(ws().diagram.hasPicture());
+
+    f.Panel3->CBoch->setChecked(false);
+    minimise(f);
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    tray.activate(); // a click on the icon restores the window
+    EXPECT_FALSE(f.isHidden());
+    EXPECT_FALSE(f.isMinimized());
+
+    f.Panel3->CBoch->setChecked(true);
+    ws().ctx.animOn = 1;
+    ws().ctx.animStep = 7;
+    minimise(f);
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_FALSE(ws().diagram.hasPicture());
+    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(ws().ctx.animStep, 0);
+    f.trayController->N7->trigger();
+    EXPECT_TRUE(f.isVisible());
+
+    f.BitBtn3->click();
+    f.trayController->N20->trigger(); // "Очистить"
+    EXPECT_FALSE(ws().diagram.hasPicture());
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(WindowTest, WithoutANotificationAreaTheWindowMinimisesNormallyAndSaysSoOnce)
+{
+    tray.available = false;
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(kSixLines);
+    f.BitBtn3->click();
+    minimise(f);
+    EXPECT_FALSE(f.isHidden());
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    f.setWindowState(Qt::WindowNoState);
+    minimise(f);
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("области уведомлений")));
+}
+
+TEST_F(WindowTest, StartInTrayActsAtTheFirstActivationOnly)
+{
+    writeIni("[myform]\r\ncheckbox1=1\r\n");
+    TMyform& f = open();
+    f.show();
+    f.trayController->ApplicationEvents1Activate();
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_EQ(ws().ctx.startInTrayPending, 0);
+    f.trayController->N7->trigger();
+    f.trayController->ApplicationEvents1Activate();
+    EXPECT_FALSE(f.isHidden());
+}
+
+TEST_F(WindowTest, TheClipboardDiagramBuildsSixLinesRefusesFiveAndEndsTheQueue)
+{
+    TMyform& f = open();
+    f.hide();
+    clipboard.content = QStringLiteral("begin\n  a := 1;\n  b := 2;\n  c := 3;\nend;\n");
+    f.trayController->N6->trigger();
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет кода"});
+    EXPECT_FALSE(ws().diagram.hasPicture());
+    EXPECT_FALSE(f.isHidden()); // the window came back to say so
+
+    dialogs.choose(writeFile("u.pas", "implementation\r\nprocedure A;\r\nbegin\r\nend;\r\n"));
+    f.pas1->trigger();
+    ASSERT_EQ(ws().ctx.fetchNext, 1);
+    clipboard.content = kSixLines;
+    f.trayController->N6->trigger();
+    EXPECT_EQ(f.Rekod->toPlainText(), kSixLines);
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    EXPECT_EQ(ws().ctx.ownCode, 1);
+    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    EXPECT_TRUE(f.Clb1->isHidden());
+    EXPECT_EQ(prompter.messages().size(), 1);
+}
