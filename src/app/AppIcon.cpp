@@ -1,44 +1,27 @@
 #include "app/AppIcon.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 namespace vexoria {
 
-namespace {
-
-QPixmap drawIcon(int size)
-{
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    const QPen outline(QColor(0x20, 0x30, 0x60), 2);
-    p.setPen(outline);
-    // The start block, the arrow down, and the decision.
-    p.setBrush(QColor(0xFF, 0xF0, 0xA0));
-    p.drawRoundedRect(QRectF(6, 1.5, 20, 8), 4, 4);
-    p.drawLine(QPointF(16, 9.5), QPointF(16, 14));
-    p.setBrush(QColor(0xA0, 0xD0, 0xFF));
-    QPainterPath diamond;
-    diamond.moveTo(16, 14);
-    diamond.lineTo(29, 22);
-    diamond.lineTo(16, 30);
-    diamond.lineTo(3, 22);
-    diamond.closeSubpath();
-    p.drawPath(diamond);
-    return pm;
-}
-
-} // namespace
-
 QIcon programIcon()
 {
+    // Drawn here rather than by Qt's SVG icon plug-in, which a desktop may lack.
+    QSvgRenderer svg(QStringLiteral(":/vexoria/icons/vexoria.svg"));
     QIcon icon;
-    icon.addPixmap(drawIcon(16));
-    icon.addPixmap(drawIcon(32));
+    if (!svg.isValid()) return icon;
+    for (int size : {16, 22, 32, 48, 64}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 

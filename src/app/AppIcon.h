@@ -1,6 +1,6 @@
 #pragma once
-// The program's icon, for the window and the notification area: a small
-// flowchart (a start block, a decision and an arrow), drawn at 16 and 32 px.
+// The program's icon, for the window and the notification area: the SVG
+// the install puts into the icon theme, drawn at the sizes a desktop asks for.
 #include <QIcon>
 
 namespace vexoria {

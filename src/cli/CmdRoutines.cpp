@@ -29,7 +29,8 @@ const CommandSpec& routinesCommand()
         "Prints one line per routine line of the unit's implementation section (of\n"
         "the whole file when it has no implementation line): its number from 1, a\n"
         "tab, and the line as it stands. A line is a routine line when it holds\n"
-        "procedure, function, Procedure or Function and no apostrophe.\n"
+        "procedure, function, constructor or destructor (in any case) and no\n"
+        "apostrophe.\n"
         "render FILE --routine K draws the routine of number K.",
         runRoutines};
     return spec;

@@ -8,7 +8,10 @@ namespace vexoria {
 
 bool looksLikeText(const QByteArray& bytes)
 {
-    return !bytes.contains('\0');
+    // UTF-16 holds a NUL byte in every Latin letter; its byte-order mark
+    // says what it is.
+    const TextEncoding e = detectTextEncoding(bytes);
+    return e == TextEncoding::Utf16LE || e == TextEncoding::Utf16BE || !bytes.contains('\0');
 }
 
 TextFileContents decodeTextFile(const QByteArray& bytes)

@@ -22,8 +22,8 @@ struct TextFileContents {
 // a wrong file dropped on the window cannot take the machine's memory.
 constexpr qint64 kMaxTextFileBytes = qint64(64) << 20;
 
-// A byte string holds text when it has no NUL byte; a picture or an
-// executable has some early on.
+// A byte string holds text when it has no NUL byte (a picture or an
+// executable has some early on) or starts with UTF-16's byte-order mark.
 bool looksLikeText(const QByteArray& bytes);
 
 // The lines of text bytes: UTF-8 or Windows-1251; CR LF, LF and a lone CR

@@ -38,8 +38,8 @@ QString routineIdentifier(const QString& line)
 {
     qsizetype at = -1;
     qsizetype wordLength = 0;
-    for (const char* word : {"procedure", "function", "Procedure", "Function"}) {
-        const qsizetype i = line.indexOf(QLatin1String(word));
+    for (const char* word : {"procedure", "function", "constructor", "destructor"}) {
+        const qsizetype i = line.indexOf(QLatin1String(word), 0, Qt::CaseInsensitive);
         if (i >= 0 && (at < 0 || i < at)) {
             at = i;
             wordLength = static_cast<qsizetype>(qstrlen(word));

@@ -15,10 +15,14 @@ TEST(TextFile, EveryLineEndsWithCrLfInTheEncodingItWasReadIn)
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("{ Привет }\r\n\r\nx := 1;\r\n").toUtf8());
     EXPECT_TRUE(textFileBytes({}, TextEncoding::Utf8).isEmpty());
 
-    const QByteArray cp1251 = "a\r\n\xCF\xF0\xE8\r\n";
-    const TextFileContents read = decodeTextFile(cp1251);
-    EXPECT_EQ(read.encoding, TextEncoding::Windows1251);
-    EXPECT_EQ(textFileBytes(read.lines, read.encoding), cp1251);
+    for (const QByteArray& file : {QByteArray("a\r\n\xCF\r\n"),                               // Windows-1251
+                                   QByteArray("\xFF\xFE" "a\0\r\0\n\0\x1F\x04\r\0\n\0", 14)}) { // UTF-16 LE
+        ASSERT_TRUE(looksLikeText(file));
+        const TextFileContents read = decodeTextFile(file);
+        EXPECT_EQ(read.lines, QStringList({"a", QStringLiteral("П")}));
+        EXPECT_EQ(textFileBytes(read.lines, read.encoding), file);
+    }
+    EXPECT_FALSE(looksLikeText(QByteArray("GIF89a\0\0", 8)));
 }
 
 TEST(TextFile, TextThatWindows1251CannotHoldIsWrittenAsUtf8)
@@ -33,7 +37,8 @@ TEST(UnitScanner, ARoutineLineIsNamedByTheIdentifierAfterItsWord)
 {
     EXPECT_EQ(routineIdentifier("function TIOStream.Read(var Buffer; Count : LongInt) : Longint;"),
               QString("TIOStream.Read"));
-    EXPECT_EQ(routineIdentifier("  Procedure Draw;"), QString("Draw"));
+    EXPECT_EQ(routineIdentifier("  PROCEDURE Draw;"), QString("Draw"));
+    EXPECT_EQ(routineIdentifier("constructor TIOStream.Create(aIOSType : TIOSType);"), QString("TIOStream.Create"));
     EXPECT_EQ(routineIdentifier("class function TList.Create: TList;"), QString("TList.Create"));
     EXPECT_EQ(routineIdentifier("{ this procedure draws }"), QString("draws"));
     EXPECT_EQ(routineIdentifier("  x := procedures;"), QString());

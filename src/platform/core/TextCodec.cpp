@@ -1,6 +1,7 @@
 #include "platform/core/TextCodec.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace vexoria {
 
@@ -76,6 +77,8 @@ bool fitsWindows1251(const QString& text)
 
 TextEncoding detectTextEncoding(const QByteArray& bytes)
 {
+    if (bytes.startsWith("\xFF\xFE")) return TextEncoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF")) return TextEncoding::Utf16BE;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return isValidUtf8(bytes.mid(3)) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1251;
     return isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251;
@@ -86,6 +89,12 @@ QByteArray encodeText(const QString& text, TextEncoding encoding)
     switch (encoding) {
     case TextEncoding::Windows1251: return encodeWindows1251(text);
     case TextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringEncoder enc(encoding == TextEncoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::WriteBom);
+        return enc.encode(text);
+    }
     case TextEncoding::Utf8: break;
     }
     return text.toUtf8();

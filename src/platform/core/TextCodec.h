@@ -14,8 +14,9 @@ QByteArray encodeWindows1251(const QString& text); // characters it lacks become
 bool isValidUtf8(const QByteArray& bytes);
 
 // The encoding a text file was read in, so that saving writes it back the
-// same way: UTF-8 (with or without its byte-order mark) or Windows-1251.
-enum class TextEncoding { Utf8, Utf8WithBom, Windows1251 };
+// same way: UTF-8 (with or without its byte-order mark), UTF-16 with its
+// byte-order mark, or Windows-1251.
+enum class TextEncoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE, Windows1251 };
 
 TextEncoding detectTextEncoding(const QByteArray& bytes);
 // True when every character of text has a Windows-1251 byte.
