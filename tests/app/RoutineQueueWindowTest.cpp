@@ -10,6 +10,7 @@
 
 #include "app/DiagramView.h"
 #include "app/RoutineQueuePanel.h"
+#include "ScreenShot.h"
 #include "WindowFixture.h"
 
 using namespace vexoria;
@@ -57,6 +58,7 @@ QString firstLine(const QPlainTextEdit* e)
 TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
 {
     TMyform& f = open();
+    f.show();
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
     f.pas1->trigger();
     EXPECT_EQ(dialogs.asked()[0].filters.first(), QStringLiteral("Паскаль (*.pas)"));
@@ -71,6 +73,7 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     f.Clb1->item(0)->setCheckState(Qt::Checked);
     f.Clb1->item(1)->setCheckState(Qt::Checked);
     f.RadioButton2->setChecked(true);
+    test::screenShot(&f, QStringLiteral("routine-queue"));
     f.BitBtn3->click();
     EXPECT_EQ(f.Rekod->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
                                                      "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
@@ -78,6 +81,7 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     f.queuePanel->BitBtn1->click(); // "Пропустить"
     EXPECT_EQ(f.Rekod->toPlainText(),
               QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;\nbegin"));
+    test::screenShot(&f, QStringLiteral("routine-fetched"));
 }
 
 TEST_F(WindowTest, WithPreviewPressesAlternateBetweenFetchingAndBuildingUntilTheQueueEnds)
