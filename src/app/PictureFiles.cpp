@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 #include "app/EditorFiles.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/PictureReader.h"
 #include "platform/core/PictureWriter.h"
+#include "platform/core/VectorChart.h"
 #include "platform/widgets/FileDialogs.h"
 
 namespace vexoria {
@@ -19,6 +21,11 @@ const QStringList kFilters = {QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(
                               QStringLiteral("PNG (*.png)")};
 constexpr int kJpegFilter = 2;
 constexpr int kPngFilter = 3;
+// Saving also offers the chart as a vector drawing, from the calls the
+// build drew it with.
+const QStringList kSaveFilters = kFilters + QStringList{QStringLiteral("SVG (*.svg)"), QStringLiteral("PDF (*.pdf)")};
+constexpr int kSvgFilter = 4;
+constexpr int kPdfFilter = 5;
 
 } // namespace
 
@@ -49,10 +56,11 @@ bool PictureFiles::openPicture(const QString& path, int filterIndex)
         return false;
     }
     m_ws.diagram.setPicture(*image);
-    // The arrows of the animation run along the last build's connections,
-    // which are not this picture's.
+    // The arrows of the animation and the hints run along the last build's
+    // connections, which are not this picture's.
     m_ws.ctx.animOn = 0;
     m_ws.ctx.animStep = 0;
+    m_ws.pictureConnectionsFrom = static_cast<int>(m_ws.tstrelka.size());
     if (m_shown) m_shown();
     return true;
 }
@@ -76,7 +84,7 @@ void PictureFiles::bmp2Click()
         return;
     }
     QString& folder = m_ws.settings.spdInitialDir;
-    const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.bmp"), startFolder(folder), kFilters, 1});
+    const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.bmp"), startFolder(folder), kSaveFilters, 1});
     if (!choice) return;
 
     // The format is the filter's; the name gets its extension when it lacks
@@ -87,6 +95,14 @@ void PictureFiles::bmp2Click()
         path = withSuffix(choice->path, {QStringLiteral("jpg"), QStringLiteral("jpeg")});
     } else if (choice->filterIndex == kPngFilter) {
         path = withSuffix(choice->path, {QStringLiteral("png")});
+    } else if (choice->filterIndex == kSvgFilter || choice->filterIndex == kPdfFilter) {
+        const bool svg = choice->filterIndex == kSvgFilter;
+        path = withSuffix(choice->path, {svg ? QStringLiteral("svg") : QStringLiteral("pdf")});
+        QString error;
+        if (!writeDiagramAsVector(m_ws.diagram, svg ? VectorFormat::Svg : VectorFormat::Pdf, path,
+                                  QFileInfo(path).completeBaseName(), &error))
+            m_ws.prompter->message(QStringLiteral("Схема не сохранена, прежний файл не изменён.\n%1").arg(error));
+        return;
     } else {
         path = withSuffix(choice->path, {QStringLiteral("bmp")});
     }

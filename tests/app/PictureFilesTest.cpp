@@ -114,3 +114,36 @@ TEST_F(WindowTest, AnOpenedPictureOfAnotherWidthDoesNotNarrowTheNextChart)
     f.bmp2->trigger(); // nothing to save: no dialog
     EXPECT_EQ(prompter.messages().size(), 1);
 }
+
+TEST_F(WindowTest, TheChartIsSavedAsSvgOrPdfButAnOpenedPictureIsNot)
+{
+    TMyform& f = open();
+    f.Rekod->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
+    f.BitBtn3->click();
+    ASSERT_TRUE(ws().diagram.hasPicture());
+    ASSERT_FALSE(ws().tstrelka.isEmpty());
+
+    dialogs.choose(dir.filePath("chart"), 4);
+    f.bmp2->trigger();
+    dialogs.choose(dir.filePath("chart.pdf"), 5);
+    f.pictureFiles->N3->trigger();
+    const QByteArray svg = readFile(dir.filePath("chart.svg"));
+    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).constData();
+    EXPECT_TRUE(svg.contains("a &gt; b") || svg.contains("a > b"));
+    EXPECT_TRUE(readFile(dir.filePath("chart.pdf")).startsWith("%PDF"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("chart.pdf.pdf")));
+    EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
+
+    // A picture read from a file has no drawing to save as a vector chart,
+    // and the last build's connections are not its own.
+    dialogs.choose(dir.filePath("chart.png"), 3);
+    f.bmp2->trigger();
+    dialogs.choose(dir.filePath("chart.png"), 3);
+    f.bmp1->trigger();
+    EXPECT_EQ(ws().pictureConnectionsFrom, ws().tstrelka.size());
+    dialogs.choose(dir.filePath("again.svg"), 4);
+    f.bmp2->trigger();
+    EXPECT_FALSE(QFile::exists(dir.filePath("again.svg")));
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("again.svg")));
+}

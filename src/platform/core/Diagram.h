@@ -60,6 +60,8 @@ public:
         m_width = image.width();
         m_height = image.height();
         ++m_removals;
+        m_drawing.clear(); // an opened picture has no drawing to save as SVG or PDF
+
     }
     // Makes a white image of the current size; false when it cannot be
     // allocated (the picture is then left absent).
