@@ -12,11 +12,14 @@ namespace vexoria {
 // as it was otherwise.
 void AbasaExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Classify);
     ws.tstrok.open();
     ws.tstrok.clear();
     const QString codeText = ws.codeText;
     scan::ScanState s(codeText, ws.tvobject);
+    s.control = ws.control;
     scan::scanStatements(s);
+    cancellationPoint(ws.control);
     if (auto title = scan::numberRows(s, ws.tstrok)) ws.reportTitle = *title;
 }
 

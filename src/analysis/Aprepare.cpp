@@ -35,6 +35,7 @@ bool opensConstruct(const QString& obiect)
 // and warns once when closing rows turn up that no construct can account for.
 void AprepareExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Check);
     Tstrok& t = ws.tstrok;
     ws.ctx.blockCount = 0;
     for (StrokRow& r : t.rows()) {
@@ -50,6 +51,7 @@ void AprepareExecute(Workspace& ws)
     int depth = 0;
     int lastRepeat = 0;
     for (int i = t.position(); i < t.size(); ++i) {
+        cancellationPoint(ws.control);
         StrokRow& r = t.at(i);
         const QString obiect = r.obiect.str();
         if (obiect == u"end") {

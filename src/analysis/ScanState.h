@@ -14,6 +14,7 @@
 
 #include "analysis/Tstrok.h"
 #include "analysis/Tvobject.h"
+#include "pipeline/BuildControl.h"
 
 namespace vexoria::scan {
 
@@ -36,6 +37,7 @@ struct ScanState {
     const QString& codeText;
     int len = 0;
     Tvobject& tvobject;
+    const BuildControl* control = nullptr; // looked at once per character
 
     int pos = 1;
     QString word;

@@ -469,6 +469,7 @@ void scanStatements(ScanState& s)
     s.stepOverBlanks();
 
     while (s.pos <= s.len) {
+        cancellationPoint(s.control);
         if (mainStep(s) == Resume::NextIteration) continue;
         ++s.pos;
         if (s.key == u"else") elseLookahead(s);

@@ -42,6 +42,7 @@ private:
 // the running block number.
 void AsoedinExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Connect);
     if (!diagramPictureReady(ws)) {
         NoPictureCanvas none;
         Router(ws, none).run();

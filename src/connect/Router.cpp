@@ -94,6 +94,7 @@ void Router::run()
         if (!cur().isBlock()) advance();
 
         for (int pass = 0; pass <= ctx.blockCount; ++pass) {
+            cancellationPoint(m_ws.control);
             const int nom = val(cur().nom);
             if (ctx.sizingAbort && nom >= ctx.firstCut + 1) break;
             if (ctx.secondPartMode && ctx.extraParts > 1 && nom >= ctx.secondCut + 1) break;

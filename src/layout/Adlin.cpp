@@ -94,6 +94,7 @@ int chooseCut(const CutCandidates& c, int share)
 
 void AdlinExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Cut);
     Tstrok& t = ws.tstrok;
     BuildContext& ctx = ws.ctx;
     const QString noCut = QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс");

@@ -132,6 +132,7 @@ BlockTemplate templateOf(const VobjectRow& r)
 
 void AlegendExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Legend);
     Canvas& c = diagramCanvas(ws);
     const int h = ws.diagram.height();
     const int w = ws.diagram.width();

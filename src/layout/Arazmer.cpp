@@ -165,12 +165,14 @@ void checkLength(Workspace& ws)
 
 void ArazmerExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Size);
     Sizer sizer(ws);
     const int centre = ws.diagram.width() / 2;
     int cursor = 0;
     Tstrok& t = ws.tstrok;
     t.sortBy([](const StrokRow& r) { return r.nom; });
     for (int i = 0; i < t.size(); ++i) {
+        cancellationPoint(ws.control);
         t.setPosition(i);
         StrokRow& row = t.at(i);
         if (!val(row.uslovie)) continue;

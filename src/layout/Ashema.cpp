@@ -72,6 +72,7 @@ void writeMark(Workspace& ws, const QString& mark)
 
 void AshemaExecute(Workspace& ws)
 {
+    ws.enterStage(BuildStage::Draw);
     BuildContext& ctx = ws.ctx;
     Tstrok& t = ws.tstrok;
 
@@ -109,6 +110,7 @@ void AshemaExecute(Workspace& ws)
 
     BlockPainter painter(ws);
     for (int i = start; i < t.size(); ++i) {
+        cancellationPoint(ws.control);
         t.setPosition(i);
         const StrokRow& row = t.at(i);
         if (ctx.sizingAbort == 1 && val(row.nom) > ctx.firstCut + 1) {

@@ -6,6 +6,7 @@
 
 #include "analysis/Tstrok.h"
 #include "analysis/Tvobject.h"
+#include "pipeline/BuildControl.h"
 #include "connect/Tstrelka.h"
 #include "pages/PageMarkers.h"
 #include "platform/core/BuildContext.h"
@@ -47,6 +48,17 @@ struct Workspace {
     // Where the stages draw. Null: on the diagram's own image. Tests and the
     // draw command put a recording canvas here.
     Canvas* canvasOverride = nullptr;
+    // Set while the build runs off the window's thread: the stage it is in,
+    // and a stop the window asked for. Null: nothing watches.
+    BuildControl* control = nullptr;
+
+    // A stage starts: tells the control, and is a cancellation point.
+    void enterStage(BuildStage stage)
+    {
+        if (!control) return;
+        control->enter(stage);
+        cancellationPoint(control);
+    }
 };
 
 } // namespace vexoria

@@ -36,12 +36,21 @@ QString loadFamily()
     return QStringLiteral("DejaVu Sans");
 }
 
+// The face is loaded once, on the first use. Each thread then measures and
+// draws with a font object of its own, made the same way: a font keeps what
+// it looked up in caches of its own, which two threads must not fill at once
+// (a build runs off the window's thread while the window draws).
+const QString& family()
+{
+    static const QString f = loadFamily();
+    return f;
+}
+
 struct FontHolder {
-    QString family;
     QFont font;
     QFontMetrics metrics;
 
-    FontHolder() : family(loadFamily()), font(makeFont(family)), metrics(font) {}
+    FontHolder() : font(makeFont(family())), metrics(font) {}
 
     static QFont makeFont(const QString& family)
     {
@@ -59,7 +68,7 @@ struct FontHolder {
 
 const FontHolder& holder()
 {
-    static const FontHolder h;
+    thread_local const FontHolder h;
     return h;
 }
 
