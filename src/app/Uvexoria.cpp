@@ -67,6 +67,7 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, const Desktop*
         prompter = m_ownPrompter.get();
     }
     m_ws.prompter = prompter;
+    m_builder = new BuildRunner(this);
     m_ws.settingsFile = QFileInfo(m_settingsPath).fileName();
 
     pcontrol1 = new QTabWidget(this);

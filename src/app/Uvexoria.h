@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include "app/BuildRunner.h"
 #include "pipeline/Workspace.h"
 
 class QAction;
@@ -51,6 +52,7 @@ public:
     ~TMyform() override;
 
     Workspace& workspace() { return m_ws; }
+    BuildRunner& buildRunner() { return *m_builder; }
     const QString& settingsPath() const { return m_settingsPath; }
 
     // The controls, under the names the rest of the program uses.
@@ -138,6 +140,9 @@ private:
 
     // The pipeline's steps; throws what a stage throws.
     void runPipeline();
+    // Runs the core work of a build off the window's thread (BuildRunner);
+    // false when it was cancelled.
+    bool runBuild(const BuildRunner::Work& work);
     void showCommentsGrid();
     void hideCommentsGrid();
     // After a build: the picture into Idiag1, the diagram tab when there is one.
@@ -165,6 +170,7 @@ private:
     Prompter& prompter() { return *m_ws.prompter; }
 
     Workspace m_ws;
+    BuildRunner* m_builder = nullptr;
     std::unique_ptr<Prompter> m_ownPrompter;
     QString m_settingsPath;
     bool m_settingsPathGiven = false;

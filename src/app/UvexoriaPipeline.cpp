@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -148,8 +149,25 @@ void TMyform::BitBtn3Click()
     runCommand([this] { runPipeline(); });
 }
 
+bool TMyform::runBuild(const BuildRunner::Work& work)
+{
+    // Animation ticks wait while a build runs, as they did when the build
+    // held the window's thread: the chart on show stays as it was until the
+    // new one replaces it, or for good when the build is cancelled.
+    const bool ticking = Timer1->isActive();
+    Timer1->stop();
+    const auto after = qScopeGuard([&] {
+        if (ticking) Timer1->start();
+        if (m_builder->closeRequested()) QTimer::singleShot(0, this, &QWidget::close);
+    });
+    return m_builder->run(m_ws, work);
+}
+
 void TMyform::runPipeline()
 {
+    // A build asked for while one runs (from a timer or the tray) waits for
+    // no one: the first build goes on.
+    if (m_builder->running()) return;
     BuildContext& c = m_ws.ctx;
     syncSettingsFromControls();
     // A setting no chart can use stops the build before anything changes.
@@ -165,34 +183,50 @@ void TMyform::runPipeline()
     N23->menuAction()->setEnabled(true);
     ScrollBox1->verticalScrollBar()->setValue(0);
 
-    if (c.gridShown == 1) {
-        // 4. The second press while the comments grid is on show: draw from
-        //    the table as the user left it, without classifying again.
+    // 4. The second press while the comments grid is on show draws from the
+    //    table as the user left it, without classifying again.
+    const bool fromGrid = c.gridShown == 1;
+    if (fromGrid) {
         hideCommentsGrid();
-    } else {
-        // 5.
-        c.sizingAbort = 0;
-        c.secondPartMode = 0;
-        c.thirdPartMode = 0;
-        m_ws.n15Visible = false;
-        if (c.fetchNext == 1) {
-            if (Clb1->isVisible()) Clb1->hide();
-            Apas();
-            c.fetchNext = 0;
-            if (RadioButton2->isChecked() || c.queueDone == 1) return;
-        }
-        m_ws.codeText = editorText();
-        classifyCode(m_ws);
-        Idiag1->refresh();
-        if (Panel3->Cbpredkom->isChecked()) {
-            showCommentsGrid();
-            return;
-        }
+    } else if (c.fetchNext == 1) {
+        // 5.2
+        if (Clb1->isVisible()) Clb1->hide();
+        Apas();
+        c.fetchNext = 0;
+        if (RadioButton2->isChecked() || c.queueDone == 1) return;
     }
+    const bool gridFirst = !fromGrid && Panel3->Cbpredkom->isChecked();
+    const QString code = fromGrid ? QString() : editorText();
 
-    // 6 to 8; sizing that stops the build has already switched the
-    // animation off. The first part of a chart built in parts shows all the same.
-    const bool built = drawChart(m_ws);
+    // The stages run off the window's thread on a workspace of their own,
+    // which replaces the window's when they finished. 5.1 is part of it, so
+    // a cancelled build keeps "Далее" for the chart still on show.
+    bool built = false;
+    const bool finished = runBuild([&](Workspace& ws) {
+        if (!fromGrid) {
+            ws.ctx.sizingAbort = 0;
+            ws.ctx.secondPartMode = 0;
+            ws.ctx.thirdPartMode = 0;
+            ws.n15Visible = false;
+            ws.codeText = code;
+            classifyCode(ws);
+            // 5.5 The comments grid first: nothing is drawn yet.
+            if (gridFirst) return;
+        }
+        // 6 to 8; sizing that stops the build has already switched the
+        // animation off.
+        built = drawChart(ws);
+    });
+    if (!finished) {
+        if (fromGrid) showCommentsGrid();
+        return;
+    }
+    if (gridFirst) {
+        Idiag1->refresh();
+        showCommentsGrid();
+        return;
+    }
+    // The first part of a chart built in parts shows all the same.
     showDiagramResult();
     if (!built) return;
     // 9, 10.
@@ -230,10 +264,11 @@ void TMyform::syncPartControls()
 void TMyform::N15Click()
 {
     if (!m_ws.n15Visible) return;
+    if (m_builder->running()) return;
     runCommand([this] {
         syncSettingsFromControls();
         checkBuildSettings(m_ws.settings, m_ws.settingsFile);
-        vexoria::N15Click(m_ws);
+        if (!runBuild([](Workspace& ws) { vexoria::N15Click(ws); })) return;
         ScrollBox1->verticalScrollBar()->setValue(0);
     });
     showDiagramResult();
