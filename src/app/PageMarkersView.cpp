@@ -20,13 +20,13 @@ PageMarkersView::PageMarkersView(Workspace& ws, DiagramView* image, QWidget* hos
 {
     QFont font = diagramFont();
     for (int k = 1; k <= PageMarkers::kCount; ++k) {
-        const PageMarkerSpec& spec = PageMarkers::spec(k);
+        const PageMarkerRules& rules = PageMarkers::rules(k);
         auto* l = new QLabel(PageMarkers::caption(k), host);
         l->setObjectName(QStringLiteral("List%1").arg(k));
         l->setFont(font);
         l->setStyleSheet(QStringLiteral("color: #FF0000; background: transparent;"));
         l->setAttribute(Qt::WA_TranslucentBackground);
-        l->setGeometry(spec.left, 0, spec.width, kLabelHeight);
+        l->setGeometry(rules.left, 0, rules.width, kLabelHeight);
         // A move over a marker without a button re-places the next marker.
         l->setMouseTracking(true);
         l->setCursor(Qt::SizeVerCursor);
@@ -42,7 +42,7 @@ void PageMarkersView::sync()
     const bool picture = m_ws.diagram.hasPicture();
     for (int k = 1; k <= PageMarkers::kCount; ++k) {
         QLabel* l = label(k);
-        l->move(PageMarkers::spec(k).left, m_image->y() + m.offset(k));
+        l->move(PageMarkers::rules(k).left, m_image->y() + m.offset(k));
         l->setVisible(picture && m.shown(k));
     }
 }

@@ -51,7 +51,7 @@ Answer CliPrompter::question(const QString& title, const QString& text, Buttons 
     return a;
 }
 
-std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& args, Io& io)
+std::optional<BuildOptions> buildOptions(const CommandInfo& info, const Args& args, Io& io)
 {
     BuildOptions o;
     o.file = args.files.value(0);
@@ -63,7 +63,7 @@ std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& ar
         else if (v == QLatin1String("no")) o.answer = Answer::No;
         else if (v == QLatin1String("cancel")) o.answer = Answer::Cancel;
         else {
-            usageError(spec, QStringLiteral("--answer takes yes, no or cancel, not %1").arg(v), io);
+            usageError(info, QStringLiteral("--answer takes yes, no or cancel, not %1").arg(v), io);
             return std::nullopt;
         }
     }

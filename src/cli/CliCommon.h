@@ -47,7 +47,7 @@ struct BuildOptions {
 
 // Reads the shared options from parsed arguments; a bad --answer is a usage
 // error (written to err, nothing returned: status 2).
-std::optional<BuildOptions> buildOptions(const CommandSpec& spec, const Args& args, Io& io);
+std::optional<BuildOptions> buildOptions(const CommandInfo& info, const Args& args, Io& io);
 
 // Prepares a workspace for a build: settings from --ini, the code text.
 bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io);

@@ -13,9 +13,9 @@ namespace {
 // The connection table after a whole build. With --answer yes a chart built
 // in parts is drawn part after part ("Далее" until no part is left), so the
 // table holds the rows of every part.
-int runConnections(const CommandSpec& spec, const Args& args, Io& io)
+int runConnections(const CommandInfo& info, const Args& args, Io& io)
 {
-    const auto opts = buildOptions(spec, args, io);
+    const auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
@@ -37,9 +37,9 @@ int runConnections(const CommandSpec& spec, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& connectionsCommand()
+const CommandInfo& connectionsCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "connections",
         "connections [--ini INI] [--answer A] FILE",
         "Build the chart of a routine and print its connection table.",
@@ -48,7 +48,7 @@ const CommandSpec& connectionsCommand()
         "With --answer yes a chart built in parts is drawn part after part, so the\n"
         "table holds the rows of every part. The format is described in docs/formats.md.",
         runConnections};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

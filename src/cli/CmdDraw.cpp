@@ -10,9 +10,9 @@ namespace {
 
 // Runs the whole build on a recording canvas measuring in the diagram font
 // and prints every canvas call, one per line, as it is made.
-int runDraw(const CommandSpec& spec, const Args& args, Io& io)
+int runDraw(const CommandInfo& info, const Args& args, Io& io)
 {
-    const auto opts = buildOptions(spec, args, io);
+    const auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
@@ -37,9 +37,9 @@ int runDraw(const CommandSpec& spec, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& drawCommand()
+const CommandInfo& drawCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "draw",
         "draw [--ini INI] [--answer A] FILE",
         "Build the chart of a routine on a recording canvas and print every canvas call.",
@@ -48,7 +48,7 @@ const CommandSpec& drawCommand()
         "With --answer yes only part 1 of a chart built in parts is printed.\n"
         "The format is described in docs/formats.md.",
         runDraw};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -12,12 +12,12 @@ namespace {
 // stands, as the window's "Запись" does after a build. The chart is laid out
 // on a canvas that measures in the diagram font and draws nothing: the table
 // is the output, a picture would only take memory.
-int runExport(const CommandSpec& spec, const Args& args, Io& io)
+int runExport(const CommandInfo& info, const Args& args, Io& io)
 {
-    const auto opts = buildOptions(spec, args, io);
+    const auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
     if (opts->output.isEmpty()) {
-        usageError(spec, QStringLiteral("-o OUT is needed"), io);
+        usageError(info, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
     CliPrompter prompter(io.err, opts->answer);
@@ -43,9 +43,9 @@ int runExport(const CommandSpec& spec, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& exportCommand()
+const CommandInfo& exportCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "export",
         "export FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
         "Build the chart of a routine and write its statement table into an SQLite database.",
@@ -56,7 +56,7 @@ const CommandSpec& exportCommand()
         "window's debug list writes shema/stroka.db. A database that another program\n"
         "holds, that cannot be written or that is damaged is left as it was.",
         runExport};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -35,7 +35,7 @@ QString unescape(const QString& line)
 
 // One width per input line, answered as soon as the line is read, so that a
 // caller can keep the command open and ask one text at a time.
-int runMeasure(const CommandSpec&, const Args&, Io& io)
+int runMeasure(const CommandInfo&, const Args&, Io& io)
 {
     std::string raw;
     while (std::getline(std::cin, raw)) {
@@ -49,9 +49,9 @@ int runMeasure(const CommandSpec&, const Args&, Io& io)
 
 } // namespace
 
-const CommandSpec& measureCommand()
+const CommandInfo& measureCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "measure",
         "measure < TEXTS",
         "Print the width in pixels of each line of standard input in the diagram font.",
@@ -59,7 +59,7 @@ const CommandSpec& measureCommand()
         0, 0,
         "Each line may use the escapes \\\\, \\t, \\r and \\n of the dump formats.",
         runMeasure};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

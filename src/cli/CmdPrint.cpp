@@ -10,9 +10,9 @@ namespace vexoria::cli {
 
 namespace {
 
-const OptionSpec kOneSheetOption{"--one-sheet", nullptr,
+const OptionInfo kOneSheetOption{"--one-sheet", nullptr,
                                  "squeeze the whole chart onto one sheet (\"Уместить на одном листе\")"};
-const OptionSpec kLabelsOption{"--labels", nullptr,
+const OptionInfo kLabelsOption{"--labels", nullptr,
                                "label the connections cut by a page break before printing (\"Подписать линии\")"};
 
 // Builds the chart, labels the breaks when asked and writes the sheets.
@@ -33,12 +33,12 @@ int printChart(Workspace& ws, const QString& out, bool oneSheet, bool labels, Io
     return 0;
 }
 
-int runPrint(const CommandSpec& spec, const Args& args, Io& io)
+int runPrint(const CommandInfo& info, const Args& args, Io& io)
 {
-    const auto opts = buildOptions(spec, args, io);
+    const auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
     if (opts->output.isEmpty()) {
-        usageError(spec, QStringLiteral("-o OUT.pdf is needed"), io);
+        usageError(info, QStringLiteral("-o OUT.pdf is needed"), io);
         return 2;
     }
     CliPrompter prompter(io.err, opts->answer);
@@ -60,9 +60,9 @@ int runPrint(const CommandSpec& spec, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& printCommand()
+const CommandInfo& printCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "print",
         "print FILE -o OUT.pdf [--one-sheet] [--labels] [--ini INI]",
         "Build the chart of a routine and write its printed sheets as a PDF.",
@@ -75,7 +75,7 @@ const CommandSpec& printCommand()
         "the chart). Every page is written: the window prints at most twelve, a PDF\n"
         "has no such limit. A chart longer than the length limit is drawn whole.",
         runPrint};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -65,19 +65,19 @@ int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& 
     return 0;
 }
 
-int runRender(const CommandSpec& spec, const Args& args, Io& io)
+int runRender(const CommandInfo& info, const Args& args, Io& io)
 {
-    const auto opts = buildOptions(spec, args, io);
+    const auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
     if (opts->output.isEmpty()) {
-        usageError(spec, QStringLiteral("-o OUT is needed"), io);
+        usageError(info, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
-    if (isUnitRender(args)) return renderUnit(spec, args, *opts, io);
+    if (isUnitRender(args)) return renderUnit(info, args, *opts, io);
     QString formatError;
     const std::optional<PictureFormat> format = outputPictureFormat(opts->output, &formatError);
     if (!format) {
-        usageError(spec, formatError, io);
+        usageError(info, formatError, io);
         return 2;
     }
     CliPrompter prompter(io.err, opts->answer);
@@ -109,9 +109,9 @@ int renderChart(Workspace& ws, PictureFormat format, const QString& output, cons
     });
 }
 
-const CommandSpec& renderCommand()
+const CommandInfo& renderCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "render",
         "render FILE -o OUT [--ini INI] [--answer yes|no|cancel] [--routine K|NAME | --all [--format F]]",
         "Build the chart of a routine and write it as a picture.",
@@ -134,7 +134,7 @@ const CommandSpec& renderCommand()
         "after it, prints a line per routine on standard error, goes on past a\n"
         "routine that fails and ends with status 1 when any failed.",
         runRender};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -7,7 +7,7 @@ namespace {
 
 // One line per routine line of the unit: its number, a tab, the line as it
 // stands in the unit.
-int runRoutines(const CommandSpec& /*spec*/, const Args& args, Io& io)
+int runRoutines(const CommandInfo& /*info*/, const Args& args, Io& io)
 {
     const auto unit = readUnit(args.files.value(0), io);
     if (!unit) return 1;
@@ -18,9 +18,9 @@ int runRoutines(const CommandSpec& /*spec*/, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& routinesCommand()
+const CommandInfo& routinesCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "routines",
         "routines FILE",
         "List the routines of a Pascal unit, as the window's routine queue does.",
@@ -33,7 +33,7 @@ const CommandSpec& routinesCommand()
         "apostrophe.\n"
         "render FILE --routine K draws the routine of number K.",
         runRoutines};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -37,14 +37,14 @@ TstrokDumpExtras titleOf(const Workspace& ws)
 //   classify: the table as the classifier leaves it;
 //   check:    classifier, sort on nom, structure check;
 //   build:    the whole pipeline (takes --ini and --answer).
-int runRows(const CommandSpec& spec, const Args& args, Io& io)
+int runRows(const CommandInfo& info, const Args& args, Io& io)
 {
     const QString stage = args.value("--stage", QStringLiteral("classify"));
     if (stage != QLatin1String("classify") && stage != QLatin1String("check") && stage != QLatin1String("build")) {
-        usageError(spec, QStringLiteral("--stage takes classify, check or build, not %1").arg(stage), io);
+        usageError(info, QStringLiteral("--stage takes classify, check or build, not %1").arg(stage), io);
         return 2;
     }
-    auto opts = buildOptions(spec, args, io);
+    auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
 
     Workspace ws;
@@ -86,9 +86,9 @@ int runRows(const CommandSpec& spec, const Args& args, Io& io)
 
 } // namespace
 
-const CommandSpec& rowsCommand()
+const CommandInfo& rowsCommand()
 {
-    static const CommandSpec spec{
+    static const CommandInfo info{
         "rows",
         "rows [--stage classify|check|build] [--ini INI] [--answer A] FILE",
         "Print the statement table of a routine, one tab-separated line per row.",
@@ -99,7 +99,7 @@ const CommandSpec& rowsCommand()
         1, 1,
         "FILE may be - for standard input. The format is described in docs/formats.md.",
         runRows};
-    return spec;
+    return info;
 }
 
 } // namespace vexoria::cli

@@ -2,35 +2,35 @@
 
 namespace vexoria::cli {
 
-const OptionSpec kIniOption{"--ini", "INI", "read the settings from INI (a shema.ini) instead of the defaults"};
-const OptionSpec kAnswerOption{"--answer", "yes|no|cancel",
+const OptionInfo kIniOption{"--ini", "INI", "read the settings from INI (a shema.ini) instead of the defaults"};
+const OptionInfo kAnswerOption{"--answer", "yes|no|cancel",
                                "the answer to the length question: yes builds a long chart in parts, "
                                "no draws it whole (the default), cancel stops"};
-const OptionSpec kOutputOption{"-o", "OUT", "the output file; - is standard output"};
+const OptionInfo kOutputOption{"-o", "OUT", "the output file; - is standard output"};
 
 namespace {
 
-const OptionSpec* findOption(const CommandSpec& spec, const QString& name)
+const OptionInfo* findOption(const CommandInfo& info, const QString& name)
 {
-    for (const OptionSpec& o : spec.options)
+    for (const OptionInfo& o : info.options)
         if (name == QLatin1String(o.name)) return &o;
     return nullptr;
 }
 
-QString usageLine(const CommandSpec& spec)
+QString usageLine(const CommandInfo& info)
 {
     return QStringLiteral("usage: vexoria-cli %1 (see vexoria-cli %2 --help)")
-        .arg(QString::fromUtf8(spec.synopsis), QString::fromUtf8(spec.name));
+        .arg(QString::fromUtf8(info.synopsis), QString::fromUtf8(info.name));
 }
 
 } // namespace
 
-void usageError(const CommandSpec& spec, const QString& text, Io& io)
+void usageError(const CommandInfo& info, const QString& text, Io& io)
 {
-    io.err << "vexoria-cli " << spec.name << ": " << text << '\n' << usageLine(spec) << Qt::endl;
+    io.err << "vexoria-cli " << info.name << ": " << text << '\n' << usageLine(info) << Qt::endl;
 }
 
-std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, Io& io)
+std::optional<Args> parseArgs(const CommandInfo& info, const QStringList& args, Io& io)
 {
     Args parsed;
     bool optionsEnded = false;
@@ -51,18 +51,18 @@ std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, 
                 inlineValue = a.mid(eq + 1);
                 hasInline = true;
             }
-            const OptionSpec* o = findOption(spec, name);
+            const OptionInfo* o = findOption(info, name);
             if (!o) {
-                usageError(spec, QStringLiteral("unknown option %1").arg(name), io);
+                usageError(info, QStringLiteral("unknown option %1").arg(name), io);
                 return std::nullopt;
             }
             if (parsed.has(o->name)) {
-                usageError(spec, QStringLiteral("%1 is given twice").arg(name), io);
+                usageError(info, QStringLiteral("%1 is given twice").arg(name), io);
                 return std::nullopt;
             }
             if (!o->value) {
                 if (hasInline) {
-                    usageError(spec, QStringLiteral("%1 takes no value").arg(name), io);
+                    usageError(info, QStringLiteral("%1 takes no value").arg(name), io);
                     return std::nullopt;
                 }
                 parsed.set(name, QStringLiteral("1"));
@@ -70,7 +70,7 @@ std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, 
             }
             if (!hasInline) {
                 if (i + 1 >= args.size()) {
-                    usageError(spec, QStringLiteral("%1 needs a value (%2)").arg(name, QString::fromUtf8(o->value)), io);
+                    usageError(info, QStringLiteral("%1 needs a value (%2)").arg(name, QString::fromUtf8(o->value)), io);
                     return std::nullopt;
                 }
                 inlineValue = args[++i];
@@ -78,17 +78,17 @@ std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, 
             parsed.set(name, inlineValue);
             continue;
         }
-        if (parsed.files.size() >= spec.maxFiles) {
-            usageError(spec,
-                       spec.maxFiles == 0 ? QStringLiteral("takes no FILE, but %1 was given").arg(a)
+        if (parsed.files.size() >= info.maxFiles) {
+            usageError(info,
+                       info.maxFiles == 0 ? QStringLiteral("takes no FILE, but %1 was given").arg(a)
                                           : QStringLiteral("one FILE only, but %1 was given too").arg(a),
                        io);
             return std::nullopt;
         }
         parsed.files << a;
     }
-    if (parsed.files.size() < spec.minFiles) {
-        usageError(spec, QStringLiteral("no input FILE given"), io);
+    if (parsed.files.size() < info.minFiles) {
+        usageError(info, QStringLiteral("no input FILE given"), io);
         return std::nullopt;
     }
     return parsed;
@@ -125,18 +125,18 @@ void writeOption(QTextStream& s, const QString& head, const QString& help)
 
 } // namespace
 
-QString commandHelp(const CommandSpec& spec)
+QString commandHelp(const CommandInfo& info)
 {
     QString text;
     QTextStream s(&text);
-    s << "Usage: vexoria-cli " << spec.synopsis << "\n\n" << spec.summary << "\n\nOptions:\n";
-    for (const OptionSpec& o : spec.options) {
+    s << "Usage: vexoria-cli " << info.synopsis << "\n\n" << info.summary << "\n\nOptions:\n";
+    for (const OptionInfo& o : info.options) {
         QString head = QString::fromUtf8(o.name);
         if (o.value) head += u' ' + QString::fromUtf8(o.value);
         writeOption(s, head, QString::fromUtf8(o.help));
     }
     writeOption(s, QStringLiteral("--help"), QStringLiteral("show this help"));
-    if (spec.details) s << '\n' << spec.details << '\n';
+    if (info.details) s << '\n' << info.details << '\n';
     s.flush();
     return text;
 }

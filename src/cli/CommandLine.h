@@ -19,7 +19,7 @@ struct Io {
     QTextStream& err;
 };
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;  // "--ini", "-o"
     const char* value; // the value's name in the help ("INI"), or nullptr for a switch
     const char* help;  // one line
@@ -40,14 +40,14 @@ private:
     QHash<QString, QString> m_given;
 };
 
-struct CommandSpec;
-using CommandRun = int (*)(const CommandSpec& spec, const Args& args, Io& io);
+struct CommandInfo;
+using CommandRun = int (*)(const CommandInfo& info, const Args& args, Io& io);
 
-struct CommandSpec {
+struct CommandInfo {
     const char* name;     // "render"
     const char* synopsis; // "render FILE -o OUT [options]"
     const char* summary;  // one line for the list of commands
-    std::vector<OptionSpec> options;
+    std::vector<OptionInfo> options;
     int minFiles = 1;
     int maxFiles = 1;
     const char* details = nullptr; // more help, shown by COMMAND --help
@@ -55,18 +55,18 @@ struct CommandSpec {
 };
 
 // The options the build commands share.
-extern const OptionSpec kIniOption;
-extern const OptionSpec kAnswerOption;
-extern const OptionSpec kOutputOption;
+extern const OptionInfo kIniOption;
+extern const OptionInfo kAnswerOption;
+extern const OptionInfo kOutputOption;
 
-// Parses args for spec. On a usage error writes the error and the usage line
+// Parses args for info. On a usage error writes the error and the usage line
 // to io.err and returns nothing: the caller ends with status 2.
-std::optional<Args> parseArgs(const CommandSpec& spec, const QStringList& args, Io& io);
+std::optional<Args> parseArgs(const CommandInfo& info, const QStringList& args, Io& io);
 
 // Writes one usage error ("vexoria-cli render: …") and the usage line.
-void usageError(const CommandSpec& spec, const QString& text, Io& io);
+void usageError(const CommandInfo& info, const QString& text, Io& io);
 
 // The help of one command: its synopsis, summary, options and details.
-QString commandHelp(const CommandSpec& spec);
+QString commandHelp(const CommandInfo& info);
 
 } // namespace vexoria::cli

@@ -2,9 +2,9 @@
 
 namespace vexoria::cli {
 
-const std::vector<const CommandSpec*>& allCommands()
+const std::vector<const CommandInfo*>& allCommands()
 {
-    static const std::vector<const CommandSpec*> list{
+    static const std::vector<const CommandInfo*> list{
         &rowsCommand(), &connectionsCommand(), &renderCommand(), &routinesCommand(), &drawCommand(),
         &measureCommand(), &exportCommand(), &printCommand(),
     };

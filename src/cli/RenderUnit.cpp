@@ -11,9 +11,9 @@
 
 namespace vexoria::cli {
 
-const OptionSpec kRoutineOption{"--routine", "K|NAME", "FILE is a unit: draw its K-th routine (from 1) or the one named NAME"};
-const OptionSpec kAllOption{"--all", nullptr, "FILE is a unit: draw every routine into the folder OUT"};
-const OptionSpec kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: the picture format (png when not given)"};
+const OptionInfo kRoutineOption{"--routine", "K|NAME", "FILE is a unit: draw its K-th routine (from 1) or the one named NAME"};
+const OptionInfo kAllOption{"--all", nullptr, "FILE is a unit: draw every routine into the folder OUT"};
+const OptionInfo kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: the picture format (png when not given)"};
 
 std::optional<Unit> readUnit(const QString& path, Io& io)
 {
@@ -152,25 +152,25 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
 
 } // namespace
 
-int renderUnit(const CommandSpec& spec, const Args& args, const BuildOptions& opts, Io& io)
+int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& opts, Io& io)
 {
     const bool all = args.has("--all");
     if (all && args.has("--routine")) {
-        usageError(spec, QStringLiteral("--routine and --all exclude each other"), io);
+        usageError(info, QStringLiteral("--routine and --all exclude each other"), io);
         return 2;
     }
     if (!all && args.has("--format")) {
-        usageError(spec, QStringLiteral("--format goes with --all"), io);
+        usageError(info, QStringLiteral("--format goes with --all"), io);
         return 2;
     }
     const QString format = args.value("--format", QStringLiteral("png")).toLower();
     if (!QStringList{"png", "bmp", "jpg", "svg", "pdf"}.contains(format)) {
-        usageError(spec, QStringLiteral("--format takes png, bmp, jpg, svg or pdf, not %1").arg(format), io);
+        usageError(info, QStringLiteral("--format takes png, bmp, jpg, svg or pdf, not %1").arg(format), io);
         return 2;
     }
     QString formatError;
     if (!all && !outputPictureFormat(opts.output, &formatError)) {
-        usageError(spec, formatError, io);
+        usageError(info, formatError, io);
         return 2;
     }
     Settings settings;

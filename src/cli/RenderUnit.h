@@ -17,9 +17,9 @@ struct Workspace;
 
 namespace vexoria::cli {
 
-extern const OptionSpec kRoutineOption;
-extern const OptionSpec kAllOption;
-extern const OptionSpec kFormatOption;
+extern const OptionInfo kRoutineOption;
+extern const OptionInfo kAllOption;
+extern const OptionInfo kFormatOption;
 
 struct UnitRoutine {
     int number = 0;  // from 1, in the order of the list
@@ -42,7 +42,7 @@ QString routineCode(const Unit& unit, const UnitRoutine& routine);
 
 // Whether render was asked for a unit's routines.
 bool isUnitRender(const Args& args);
-int renderUnit(const CommandSpec& spec, const Args& args, const BuildOptions& opts, Io& io);
+int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& opts, Io& io);
 
 // Builds ws.codeText and writes the chart to output (the parts of a chart
 // built in parts as OUT-1, OUT-2, ...); source names the code in a warning.

@@ -9,7 +9,7 @@
 
 namespace {
 
-using vexoria::cli::CommandSpec;
+using vexoria::cli::CommandInfo;
 
 QString generalUsage()
 {
@@ -17,7 +17,7 @@ QString generalUsage()
     QTextStream s(&text);
     s << "Usage: vexoria-cli COMMAND [OPTIONS] [FILE]\n\n"
          "Draws flowcharts of Pascal routines without a window.\n\nCommands:\n";
-    for (const CommandSpec* c : vexoria::cli::allCommands())
+    for (const CommandInfo* c : vexoria::cli::allCommands())
         s << "  " << QString::fromUtf8(c->name).leftJustified(12) << ' ' << c->summary << '\n';
     s << "\nFILE may be - for standard input; it is read as the window's editor holds it:\n"
          "UTF-16 when it starts with a byte-order mark, else UTF-8 or, when it is not\n"
@@ -32,9 +32,9 @@ QString generalUsage()
     return text;
 }
 
-const CommandSpec* findCommand(const QString& name)
+const CommandInfo* findCommand(const QString& name)
 {
-    for (const CommandSpec* c : vexoria::cli::allCommands())
+    for (const CommandInfo* c : vexoria::cli::allCommands())
         if (name == QLatin1String(c->name)) return c;
     return nullptr;
 }
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     const QString name = args.takeFirst();
-    const CommandSpec* cmd = findCommand(name);
+    const CommandInfo* cmd = findCommand(name);
     if (!cmd) {
         err << "vexoria-cli: unknown command " << name << " (see vexoria-cli --help)" << Qt::endl;
         return 2;

@@ -7,7 +7,7 @@ namespace {
 // Marker 8's limit is its default offset itself, and the snap-back offset is
 // sometimes the default and sometimes the limit: these are the values the
 // markers have always had, kept as they are.
-constexpr std::array<PageMarkerSpec, PageMarkers::kCount> kSpecs{{
+constexpr std::array<PageMarkerRules, PageMarkers::kCount> kRules{{
     {32, 702, 1040, 1049, 1040, 232},
     {32, 702, 2080, 2089, 2089, 232},
     {34, 699, 3120, 3129, 3120, 231},
@@ -24,9 +24,9 @@ constexpr std::array<PageMarkerSpec, PageMarkers::kCount> kSpecs{{
 
 } // namespace
 
-const PageMarkerSpec& PageMarkers::spec(int k) { return kSpecs[static_cast<std::size_t>(k - 1)]; }
+const PageMarkerRules& PageMarkers::rules(int k) { return kRules[static_cast<std::size_t>(k - 1)]; }
 
-QString PageMarkers::caption(int k) { return QString::number(k) + QString(spec(k).hyphens, u'-'); }
+QString PageMarkers::caption(int k) { return QString::number(k) + QString(rules(k).hyphens, u'-'); }
 
 void PageMarkers::placeDefault(int h)
 {
@@ -61,9 +61,9 @@ bool PageMarkers::mouseMove(int k, int pointerOffset, int h, int& listDrag)
     Marker& m = at(k);
     bool refused = false;
     if (listDrag == 1) m.offset = pointerOffset;
-    if (m.offset > spec(k).dragLimit) {
+    if (m.offset > rules(k).dragLimit) {
         listDrag = 0;
-        m.offset = spec(k).snapBack;
+        m.offset = rules(k).snapBack;
         refused = k == kCount;
     }
     // Nothing limits a drag upward; the next marker keeps a page below.

@@ -16,7 +16,7 @@ constexpr int kPageHeight = 1040;
 
 // One marker's fixed values. The drag limits and snap-back offsets are
 // per-marker constants, not a formula.
-struct PageMarkerSpec {
+struct PageMarkerRules {
     int left;          // where the rule starts across the view
     int width;
     int defaultOffset; // 1040 · k
@@ -30,7 +30,7 @@ public:
     static constexpr int kCount = 12;
 
     // k is 1..12 in every call.
-    static const PageMarkerSpec& spec(int k);
+    static const PageMarkerRules& rules(int k);
     static QString caption(int k);
 
     int offset(int k) const { return at(k).offset; }
