@@ -1,26 +1,71 @@
+#include "analysis/CanonicalLayout.h"
+#include "analysis/FlowAgreement.h"
 #include "analysis/NumberingPass.h"
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
+#include "analysis/syntax/StatementTree.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
 
+namespace {
+
+struct Classified {
+    Tstrok table;
+    std::optional<QString> title;
+    scan::ScanPlaces places;
+};
+
+Classified classifyText(const QString& codeText, Tvobject& tvobject, const BuildControl* control)
+{
+    Classified out;
+    scan::ScanState s(codeText, tvobject);
+    s.control = control;
+    scan::scanStatements(s);
+    cancellationPoint(control);
+    out.title = scan::numberRows(s, out.table);
+    out.places.rowPlaces = std::move(s.rowPlaces);
+    out.places.tryHeadEnds = std::move(s.tryHeadEnds);
+    return out;
+}
+
+} // namespace
+
 // The classifier: scans the code text into statement rows, then numbers them
 // in drawing order and adds the rows single statements need. Sets the report
 // title when the routine starts with a procedure or function header; leaves it
 // as it was otherwise.
+//
+// The scan reads Pascal line by line. Where its table puts a statement into
+// a loop or branch that does not hold it in the code (a while with a single
+// statement, an else-if chain, several constructs on one line …), the
+// statement part is laid out again in the layout the scan reads soundly and
+// classified once more; the table that states more of the code's flow is
+// kept. Code the scan reads soundly keeps its table as it is.
 void AbasaExecute(Workspace& ws)
 {
     ws.enterStage(BuildStage::Classify);
     ws.tstrok.open();
     ws.tstrok.clear();
     const QString codeText = ws.codeText;
-    scan::ScanState s(codeText, ws.tvobject);
-    s.control = ws.control;
-    scan::scanStatements(s);
-    cancellationPoint(ws.control);
-    if (auto title = scan::numberRows(s, ws.tstrok)) ws.reportTitle = *title;
+    Classified chosen = classifyText(codeText, ws.tvobject, ws.control);
+
+    if (const std::optional<syntax::Routine> routine = syntax::readRoutine(codeText)) {
+        const int misplaced = scan::flowDisagreements(codeText, *routine, chosen.table.rows(), chosen.places);
+        if (misplaced > 0) {
+            const QString laidOut = scan::layOutCanonically(codeText, *routine);
+            if (const std::optional<syntax::Routine> again = syntax::readRoutine(laidOut)) {
+                Classified second = classifyText(laidOut, ws.tvobject, ws.control);
+                if (scan::flowDisagreements(laidOut, *again, second.table.rows(), second.places) < misplaced)
+                    chosen = std::move(second);
+            }
+        }
+    }
+
+    ws.tstrok.rows() = std::move(chosen.table.rows());
+    ws.tstrok.first();
+    if (chosen.title) ws.reportTitle = *chosen.title;
 }
 
 } // namespace vexoria

@@ -1,4 +1,5 @@
 #include <array>
+#include <vector>
 
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
@@ -49,7 +50,7 @@ void AprepareExecute(Workspace& ws)
 
     std::array<OpenConstruct, kStackEntries> stack{};
     int depth = 0;
-    int lastRepeat = 0;
+    std::vector<int> openRepeats;
     for (int i = t.position(); i < t.size(); ++i) {
         cancellationPoint(ws.control);
         StrokRow& r = t.at(i);
@@ -70,11 +71,12 @@ void AprepareExecute(Workspace& ws)
             }
             continue;
         }
-        if (obiect == u"repeat") lastRepeat = val(r.nom);
+        // Repeats nest: an until closes the innermost repeat still open.
+        if (obiect == u"repeat") openRepeats.push_back(val(r.nom));
         if (obiect == u"until") {
             r.endobiect = QStringLiteral("repeat");
-            r.no = lastRepeat;
-            lastRepeat = 0;
+            r.no = openRepeats.empty() ? 0 : openRepeats.back();
+            if (!openRepeats.empty()) openRepeats.pop_back();
         }
         if (opensConstruct(obiect)) {
             depth += 1;

@@ -24,11 +24,11 @@ void advance(ScanState& s)
 // beginning with "\r\n" and never a begin..end body.
 void readFirstWord(ScanState& s)
 {
-    if (s.c() == kBlank) {
+    if (isBlank(s.c())) {
         advance(s);
         s.word += ScanState::lower(s.c());
     }
-    while (s.c() != kBlank) {
+    while (!isBlank(s.c())) {
         advance(s);
         if (s.c() == kCR) break;
         s.word += ScanState::lower(s.c());
@@ -55,6 +55,22 @@ void readLine(ScanState& s, QString& text)
     }
 }
 
+// A comment that ends the label's line ("1: // note") is the comment of the
+// branch's next row; the branch's statement starts on the next line.
+void labelComment(ScanState& s)
+{
+    int p = s.pos + 1;
+    while (isBlank(s.ch(p))) ++p;
+    if (!(s.ch(p) == u'/' && s.ch(p + 1) == u'/')) return;
+    QString comment;
+    p += 2;
+    while (p <= s.len && s.ch(p) != kCR) comment += s.ch(p++);
+    if (p > s.len) return;
+    s.pendingComment = comment;
+    s.pos = p;
+    s.skipBlanks();
+}
+
 enum class ElseOutcome { BodyInMainScan, CaseClosed, MoreBranches };
 
 // The else part of a case: an "else" block marked "case", then either a
@@ -68,7 +84,7 @@ ElseOutcome caseElse(ScanState& s)
     s.word.clear();
 
     readFirstWord(s);
-    const QString first = s.word.endsWith(kBlank) ? s.word.chopped(1) : s.word;
+    const QString first = !s.word.isEmpty() && isBlank(s.word.back()) ? s.word.chopped(1) : s.word;
 
     if (first == u"begin") {
         s.makeBlock(QStringLiteral("begin"));
@@ -149,7 +165,7 @@ void continuedStatement(ScanState& s, std::size_t textRow, int& remembered)
             const QChar c = s.c();
             if (c == kCR) break;
             line += ScanState::lower(c);
-            if (c != kBlank) s.word += ScanState::lower(c);
+            if (!isBlank(c)) s.word += ScanState::lower(c);
             if (s.word == u"end;" || s.word == u"else") {
                 s.caseDone = true;
                 s.makeClosing(QStringLiteral("end;"));
@@ -207,6 +223,7 @@ Resume branchLoop(ScanState& s)
             }
         }
         if (elseFirst) {
+            s.anchor = s.pos;
             advance(s);
             s.skipBlanks();
             switch (caseElse(s)) {
@@ -219,6 +236,9 @@ Resume branchLoop(ScanState& s)
         // The branch: an "if" block marked "case" whose head is the label
         // with its blanks removed.
         s.pos = remembered;
+        // The branch's row stands for its label.
+        s.anchor = remembered + 1;
+        while (isBlank(s.ch(s.anchor)) || s.ch(s.anchor) == kCR || s.ch(s.anchor) == kLF) ++s.anchor;
         s.makeBlock(QStringLiteral("if")).stroka = QStringLiteral("case");
         const std::size_t ifRow = s.rows.size() - 1;
         advance(s);
@@ -227,7 +247,7 @@ Resume branchLoop(ScanState& s)
             const QChar c = s.c();
             if (c == kCR) {
                 s.skipBlanks();
-            } else if (c != kLF && c != kBlank && label.size() <= TextField<200>::width) {
+            } else if (c != kLF && !isBlank(c) && label.size() <= TextField<200>::width) {
                 label += c;
             }
             ++s.pos;
@@ -241,6 +261,7 @@ Resume branchLoop(ScanState& s)
         ++s.pos;
         s.skipBlanks();
         s.word.clear();
+        labelComment(s);
 
         readFirstWord(s);
 
@@ -292,6 +313,7 @@ Resume branchLoop(ScanState& s)
 
         if (s.caseDone) break;
         if (s.word == u"else") {
+            s.anchor = s.pos;
             advance(s);
             s.skipBlanks();
             switch (caseElse(s)) {
@@ -312,12 +334,27 @@ Resume leaveAtEnd(ScanState& s)
     return Resume::StepForward;
 }
 
+// When a case inside another case's branch body has ended, the outer case's
+// body goes on being read.
+Resume resumeOuterCase(ScanState& s, Resume r)
+{
+    if (s.caseDone && !s.outerCases.empty()) {
+        const ScanState::OuterCase outer = s.outerCases.back();
+        s.outerCases.pop_back();
+        s.branchBegin = outer.branchBegin;
+        s.elseBegin = outer.elseBegin;
+        s.caseDepth = outer.caseDepth;
+        s.caseDone = false;
+    }
+    return r;
+}
+
 } // namespace
 
 Resume scanCaseBranches(ScanState& s)
 {
     try {
-        return branchLoop(s);
+        return resumeOuterCase(s, branchLoop(s));
     } catch (const EndOfText&) {
         return leaveAtEnd(s);
     }
@@ -352,8 +389,8 @@ Resume scanCaseElseEnd(ScanState& s)
         }
         s.word.clear();
         s.skipBlanks();
-        if (s.caseDone) return Resume::StepForward;
-        return branchLoop(s);
+        if (s.caseDone) return resumeOuterCase(s, Resume::StepForward);
+        return resumeOuterCase(s, branchLoop(s));
     } catch (const EndOfText&) {
         return leaveAtEnd(s);
     }

@@ -22,6 +22,14 @@ inline constexpr QChar kCR = u'\r';
 inline constexpr QChar kLF = u'\n';
 inline constexpr QChar kBlank = u' ';
 inline constexpr QChar kEndOfText = QChar(0);
+inline constexpr QChar kTab = u'\t';
+
+// A tab is a blank wherever the scan steps over blanks or stops at one; the
+// rows keep the characters as they were typed.
+inline bool isBlank(QChar c)
+{
+    return c == kBlank || c == kTab;
+}
 
 // The goto tables hold this many entries; later gotos are not recorded.
 inline constexpr int kGotoSlots = 31;
@@ -58,6 +66,16 @@ struct ScanState {
     bool elseBegin = false;
     bool caseDone = false;
     int caseDepth = 0;
+    // A case inside a begin..end body of a branch of another case: the outer
+    // case's body state, taken up again when the inner case has ended.
+    struct OuterCase {
+        bool branchBegin;
+        bool elseBegin;
+        int caseDepth;
+    };
+    std::vector<OuterCase> outerCases;
+    // Inside a quoted string on the current line: no comment starts there.
+    bool inString = false;
 
     std::array<QString, kGotoSlots> gotoNames{};
     std::array<int, kGotoSlots> gotoRows{};
@@ -66,6 +84,13 @@ struct ScanState {
 
     // Rows made by the scan, index n - 1.
     std::vector<StrokRow> rows;
+    // Where in the text each row was made (pos at the time, index n - 1), so
+    // that a row can be traced to the code it stands for. A rule that makes
+    // its row after reading past the word it stands for sets anchor first.
+    std::vector<int> rowPlaces;
+    int anchor = 0;
+    // Where the head of a try row ended: the statement it holds.
+    std::vector<std::pair<int, int>> tryHeadEnds;  // row index, pos
 
     QChar ch(int p) const { return p >= 1 && p <= len ? codeText.at(p - 1) : kEndOfText; }
     QChar c() const { return ch(pos); }
@@ -77,13 +102,16 @@ struct ScanState {
     // on it.
     void skipBlanks()
     {
-        if (c() == kCR) pos += 2;
+        if (c() == kCR) {
+            pos += 2;
+            inString = false;
+        }
         stepOverBlanks();
         --pos;
     }
     void stepOverBlanks()
     {
-        while (c() == kBlank) ++pos;
+        while (isBlank(c())) ++pos;
     }
 
     // Make a row: the next creation number becomes both n and nom.
@@ -91,6 +119,8 @@ struct ScanState {
     {
         ++rowCounter;
         StrokRow& r = rows.emplace_back();
+        rowPlaces.push_back(anchor > 0 ? anchor : pos);
+        anchor = 0;
         r.n = rowCounter;
         r.nom = rowCounter;
         return r;
@@ -124,6 +154,7 @@ inline ScanState::ScanState(const QString& text, Tvobject& templates)
     // About one row per line; growing the table row by row would move every
     // row many times over.
     rows.reserve(static_cast<std::size_t>(text.count(kCR)) + 16);
+    rowPlaces.reserve(rows.capacity());
 }
 
 } // namespace vexoria::scan

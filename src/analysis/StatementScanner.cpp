@@ -71,7 +71,7 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
             s.word.clear();
         }
         c = s.c();
-        if (c == kBlank || c == u';') {
+        if (isBlank(c) || c == u';') {
             appendCut(suslovie, s.word);
             s.word.clear();
             if (okusl == u";" && c == u';') s.word = QStringLiteral(";");
@@ -90,7 +90,7 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
             // "downto" must not end a for head: only a "do" followed by a
             // blank or the line end does.
             ++s.pos;
-            if (s.atEnd() || s.c() == kCR || s.c() == kBlank) {
+            if (s.atEnd() || s.c() == kCR || isBlank(s.c())) {
                 --s.pos;
             } else {
                 s.word += ScanState::lower(s.c());
@@ -111,7 +111,7 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
 void exitValue(ScanState& s, int rowIndex)
 {
     int p = s.pos;
-    while (s.ch(p) == kBlank) ++p;
+    while (isBlank(s.ch(p))) ++p;
     if (s.ch(p) != u'(') return;
 
     constexpr int width = TextField<200>::width;
@@ -141,6 +141,22 @@ void exitValue(ScanState& s, int rowIndex)
     if (closed && s.ch(p + 1) == u';') ++p;
     // The main loop's step forward lands after what was read.
     s.pos = std::min(p, s.len);
+}
+
+// Whether the next word from pos on (past blanks and line breaks) opens a
+// construct of its own.
+bool constructFollows(const ScanState& s)
+{
+    int p = s.pos;
+    while (isBlank(s.ch(p)) || s.ch(p) == kCR || s.ch(p) == kLF) ++p;
+    QString next;
+    while (s.ch(p).isLetter() && next.size() <= kLongestKeyword) next += ScanState::lower(s.ch(p++));
+    // An empty try body ends at once, too.
+    static const char* const constructs[] = {"if",  "while",  "for",     "repeat", "case",
+                                              "with", "try",   "begin", "except", "finally", "end"};
+    for (const char* k : constructs)
+        if (next == QLatin1String(k)) return true;
+    return false;
 }
 
 // The steps run when the word before a delimiter is a template name. The
@@ -181,20 +197,34 @@ Resume keyword(ScanState& s)
     if (s.word == u"goto") s.gotoSeen = true;
     s.word.clear();
 
+    // A try's "end" closes it: inside a begin..end body of a case branch it
+    // must not count as the body's end.
+    if (kind == u"try" && (s.branchBegin || s.elseBegin)) s.caseDepth += 1;
     if (kind == u"exit") exitValue(s, rowIndex);
     if (okusl.isEmpty()) return Resume::StepForward;
+    // A try whose first statement is itself a construct draws that construct
+    // as one: the try block shows no statement then.
+    if (kind == u"try" && constructFollows(s)) return Resume::StepForward;
 
     collectHead(s, rowIndex, kind, okusl);
+    s.inString = false;
+    if (kind == u"try") s.tryHeadEnds.emplace_back(rowIndex, s.pos);
 
     s.word.clear();
-    while (!s.atEnd() && s.c() != kCR && s.c() != kBlank && s.ch(s.pos + 1) != u'/') ++s.pos;
+    while (!s.atEnd() && s.c() != kCR && !isBlank(s.c()) && s.ch(s.pos + 1) != u'/') ++s.pos;
     s.skipBlanks();
 
     if (isChainHead(s.key)) s.condEnd = s.pos;
 
-    // A case inside a begin..end branch body is not scanned for branches: its
-    // branch lines become text rows.
-    if (kind == u"case" && !s.branchBegin && !s.elseBegin) {
+    if (kind == u"case") {
+        // A case inside a begin..end body of another case's branch: the outer
+        // case's state waits until this one has ended.
+        if (s.branchBegin || s.elseBegin) {
+            s.outerCases.push_back({s.branchBegin, s.elseBegin, s.caseDepth});
+            s.branchBegin = false;
+            s.elseBegin = false;
+            s.caseDepth = 0;
+        }
         s.caseDone = false;
         return scanCaseBranches(s);
     }
@@ -207,7 +237,9 @@ Resume lineEnd(ScanState& s)
 {
     if (!s.word.isEmpty()) {
         if (s.word == u"repeat" || s.word == u"try" || s.word == u"except") {
-            // The head of "try" is collected from the next line.
+            // The head of "try" is collected from the next line; the row
+            // stands for this one.
+            s.anchor = s.pos;
             s.skipBlanks();
             s.key = s.word;
             if (locateTemplate(s.tvobject, s.key)) return keyword(s);
@@ -242,6 +274,8 @@ Resume lineEnd(ScanState& s)
         }
     }
     s.word.clear();
+    s.anchor = 0;
+    s.inString = false;
     s.pos += 2;
     s.stepOverBlanks();
     return Resume::NextIteration;
@@ -270,7 +304,7 @@ void labelDefinitions(ScanState& s)
         s.word += ScanState::lower(s.c());
         s.rows[rowIndex].suslovie += s.word;
         s.word.clear();
-        while (!s.atEnd() && s.c() != kCR && s.c() != kBlank) ++s.pos;
+        while (!s.atEnd() && s.c() != kCR && !isBlank(s.c())) ++s.pos;
         s.skipBlanks();
     }
 }
@@ -386,7 +420,7 @@ void elseLookahead(ScanState& s)
 
 bool isKeywordDelimiter(QChar c)
 {
-    return c == kBlank || c == u';' || c == u'(' || c == u'\'' || c == u'/' || c == kCR;
+    return isBlank(c) || c == u';' || c == u'(' || c == u'\'' || c == u'/' || c == kCR;
 }
 
 // One pass of the main loop, steps 1 to 9; step 10 (the step forward) is the
@@ -403,10 +437,20 @@ Resume mainStep(ScanState& s)
     if (s.c() == kCR && !s.elseRescan) return lineEnd(s);
 
     if (s.pos >= 1 && !s.atEnd() && s.c() != kLF) s.word += ScanState::lower(s.c());
+    if (s.c() == u'\'') s.inString = !s.inString;
+
+    // A compiler directive is no text of the statement it stands in or
+    // before: it is left out of the word and of the comments, and the
+    // character after it is read as usual.
+    if (!s.inString && s.c() == u'{' && s.ch(s.pos + 1) == u'$') {
+        s.word.chop(1);
+        while (!s.atEnd() && s.c() != u'}') ++s.pos;
+        return Resume::StepForward;
+    }
 
     // Line comment, up to the CR or the end of the text. At the start of a
     // line it leaves no word; after code the word keeps the first "/".
-    if (s.c() == u'/' && s.ch(s.pos + 1) == u'/') {
+    if (!s.inString && s.c() == u'/' && s.ch(s.pos + 1) == u'/') {
         ++s.pos;
         s.pendingComment.clear();
         for (;;) {
@@ -420,14 +464,17 @@ Resume mainStep(ScanState& s)
 
     // Brace comment; it may span lines. An unclosed one runs to the end of
     // the text. "(*" comments are not recognised.
-    if (s.c() == u'{') {
+    if (!s.inString && s.c() == u'{') {
         for (;;) {
             ++s.pos;
             if (s.atEnd()) break;
             if (s.c() != kCR) s.pendingComment += s.c();
             if (s.c() == u'}') break;
         }
-        if (!s.atEnd()) ++s.pos;
+        // The scan goes on past the "}" and what follows it when that is a
+        // blank or the line's end; code right after the "}" is read.
+        const QChar after = s.ch(s.pos + 1);
+        if (!s.atEnd() && (isBlank(after) || after == kCR || after == kLF || after == kEndOfText)) ++s.pos;
         s.afterComment = true;
         if (s.word.size() < 2) s.word.clear();
     }
@@ -446,7 +493,7 @@ Resume mainStep(ScanState& s)
         }
     }
 
-    if (s.c() == kBlank && s.word.size() <= 5 && s.word == u"end ") endBlank(s);
+    if (isBlank(s.c()) && s.word.size() == 4 && s.word.startsWith(u"end") && isBlank(s.word.back())) endBlank(s);
 
     // A keyword is only recognised as the first word since the last reset of
     // word (a line end, a keyword row, a block head), so the line

@@ -1,0 +1,238 @@
+#include "analysis/FlowAgreement.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "analysis/syntax/SourceLines.h"
+
+namespace vexoria::scan {
+
+namespace {
+
+using syntax::Statement;
+using syntax::StatementKind;
+
+// A construct that holds a statement: its kind and the line of its keyword
+// (of the label, for a case branch).
+struct Holder {
+    QString kind;
+    int line = 0;
+};
+
+bool isLoopKind(const QString& k)
+{
+    return k == u"while" || k == u"for" || k == u"repeat" || k == u"with";
+}
+
+bool isBranchKind(const QString& k)
+{
+    return k == u"if" || k == u"else" || k == u"branch" || k == u"caseelse";
+}
+
+// What is compared: the set of loops and with statements around a statement
+// and the innermost branch.
+QString signature(const std::vector<Holder>& holders)
+{
+    std::vector<QString> loops;
+    QString branch = QStringLiteral("-");
+    for (const Holder& h : holders) {
+        const QString place = h.kind + u'@' + QString::number(h.line);
+        if (isLoopKind(h.kind)) loops.push_back(place);
+        else if (isBranchKind(h.kind)) branch = place;
+    }
+    std::sort(loops.begin(), loops.end());
+    QString sig;
+    for (const QString& l : loops) sig += l + u',';
+    return sig + u'|' + branch;
+}
+
+class ChartPlaces {
+public:
+    ChartPlaces(const syntax::SourceLines& lines, const std::vector<StrokRow>& rows, const ScanPlaces& places)
+        : m_lines(lines), m_places(places)
+    {
+        std::vector<std::size_t> order(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].nom, rows[b].nom) < 0; });
+        std::map<int, int> tryEnds(places.tryHeadEnds.begin(), places.tryHeadEnds.end());
+        // Closing rows and untils are paired as the structure check pairs
+        // them: an open-construct count that may go below zero, a construct
+        // remembered only while the count is at least one, and the innermost
+        // open repeat for an until. A paired row closes its construct and all
+        // that is open inside it.
+        constexpr int kStackSize = 101;
+        std::vector<int> opened(kStackSize + 1, 0);
+        int depth = 0;
+        std::vector<int> openRepeats;
+        bool stopped = false;
+        struct Open {
+            Holder holder;
+            int nom;
+        };
+        std::vector<Open> open;
+        auto closeNom = [&](int nom) {
+            for (int k = static_cast<int>(open.size()) - 1; k >= 0; --k) {
+                if (open[static_cast<std::size_t>(k)].nom == nom) {
+                    open.resize(static_cast<std::size_t>(k));
+                    return;
+                }
+            }
+        };
+        for (std::size_t i : order) {
+            const StrokRow& r = rows[i];
+            const QString kind = r.obiect.str();
+            if (kind.isEmpty() && !r.isText()) continue;
+            const int line = lineOf(r);
+            const int nom = val(r.nom);
+            if (r.isClosing()) {
+                if (stopped) continue;
+                if (depth >= 1 && depth <= kStackSize) closeNom(opened[static_cast<std::size_t>(depth)]);
+                --depth;
+                if (depth < -3) stopped = true;
+                continue;
+            }
+            if (kind == u"repeat") openRepeats.push_back(nom);
+            if (kind == u"until") {
+                if (!stopped && !openRepeats.empty()) closeNom(openRepeats.back());
+                if (!openRepeats.empty()) openRepeats.pop_back();
+                continue;
+            }
+            if (line >= 0 &&
+                (r.isText() || kind == u"exit" || kind == u"break" || kind == u"goto" || kind == u"try")) {
+                int lastLine = line;
+                if (kind == u"try") {
+                    const auto it = tryEnds.find(val(r.n) - 1);
+                    if (it != tryEnds.end()) lastLine = std::max(line, m_lines.lineOf(it->second - 1));
+                }
+                std::vector<Holder> holders;
+                for (const Open& o : open) holders.push_back(o.holder);
+                const QString sig = signature(holders);
+                for (int l = line; l <= lastLine; ++l) m_byLine[l].insert(sig);
+            }
+            const bool opens = kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" ||
+                               kind == u"with" || kind == u"case" || kind == u"try";
+            if (opens && !stopped) {
+                ++depth;
+                if (depth >= 1 && depth <= kStackSize) opened[static_cast<std::size_t>(depth)] = nom;
+            }
+            if (opens || kind == u"repeat") {
+                QString k = kind;
+                if (r.stroka == "case") k = kind == u"if" ? QStringLiteral("branch") : QStringLiteral("caseelse");
+                open.push_back(Open{Holder{k, line}, nom});
+            }
+        }
+    }
+
+    // The signatures of the rows that draw statements on a line.
+    const std::set<QString>* onLine(int line) const
+    {
+        const auto it = m_byLine.find(line);
+        return it == m_byLine.end() ? nullptr : &it->second;
+    }
+
+private:
+    int lineOf(const StrokRow& r) const
+    {
+        const int n = val(r.n);
+        if (n < 1 || n > static_cast<int>(m_places.rowPlaces.size())) return -1;
+        return m_lines.lineOf(m_places.rowPlaces[static_cast<std::size_t>(n - 1)] - 1);
+    }
+
+    const syntax::SourceLines& m_lines;
+    const ScanPlaces& m_places;
+    std::map<int, std::set<QString>> m_byLine;
+};
+
+class CodePlaces {
+public:
+    CodePlaces(const syntax::SourceLines& lines, const syntax::Routine& routine, const ChartPlaces& chart)
+        : m_lines(lines), m_tokens(routine.tokens.tokens), m_chart(chart)
+    {
+        std::vector<Holder> holders;
+        for (const auto& s : routine.statements) statement(s.get(), holders);
+    }
+    int disagreements() const { return m_disagreements; }
+
+private:
+    int line(int token) const { return m_lines.lineOf(m_tokens[static_cast<std::size_t>(token)].begin); }
+
+    void inside(const Statement* s, std::vector<Holder>& holders, Holder h)
+    {
+        holders.push_back(std::move(h));
+        statement(s, holders);
+        holders.pop_back();
+    }
+    void list(const syntax::StatementList& list, std::vector<Holder>& holders)
+    {
+        for (const auto& s : list) statement(s.get(), holders);
+    }
+
+    void statement(const Statement* s, std::vector<Holder>& holders)
+    {
+        if (s == nullptr) return;
+        switch (s->kind) {
+        case StatementKind::Simple:
+        case StatementKind::Exit:
+        case StatementKind::Break:
+        case StatementKind::Goto: {
+            // A label alone is no statement.
+            if (!s->labels.empty() && s->first == s->labels.back()) return;
+            const std::set<QString>* sigs = m_chart.onLine(line(s->first));
+            if (sigs == nullptr || sigs->count(signature(holders)) == 0) ++m_disagreements;
+            return;
+        }
+        case StatementKind::Compound: list(s->body, holders); return;
+        case StatementKind::If:
+            inside(s->thenPart.get(), holders, {QStringLiteral("if"), line(s->first)});
+            if (s->elseToken >= 0) inside(s->elsePart.get(), holders, {QStringLiteral("else"), line(s->elseToken)});
+            return;
+        case StatementKind::While:
+            inside(s->thenPart.get(), holders, {QStringLiteral("while"), line(s->first)});
+            return;
+        case StatementKind::For:
+            inside(s->thenPart.get(), holders, {QStringLiteral("for"), line(s->first)});
+            return;
+        case StatementKind::With:
+            inside(s->thenPart.get(), holders, {QStringLiteral("with"), line(s->first)});
+            return;
+        case StatementKind::Repeat:
+            holders.push_back({QStringLiteral("repeat"), line(s->first)});
+            list(s->body, holders);
+            holders.pop_back();
+            return;
+        case StatementKind::Case:
+            for (const syntax::CaseBranch& b : s->branches)
+                inside(b.statement.get(), holders, {QStringLiteral("branch"), line(b.labelFirst)});
+            if (s->hasElse) {
+                holders.push_back({QStringLiteral("caseelse"), line(s->elseToken)});
+                list(s->body, holders);
+                holders.pop_back();
+            }
+            return;
+        case StatementKind::Try:
+            list(s->body, holders);
+            list(s->handlers, holders);
+            return;
+        case StatementKind::OnHandler: statement(s->thenPart.get(), holders); return;
+        }
+    }
+
+    const syntax::SourceLines& m_lines;
+    const std::vector<syntax::Token>& m_tokens;
+    const ChartPlaces& m_chart;
+    int m_disagreements = 0;
+};
+
+} // namespace
+
+int flowDisagreements(const QString& text, const syntax::Routine& routine, const std::vector<StrokRow>& rows,
+                      const ScanPlaces& places)
+{
+    const syntax::SourceLines lines(text);
+    const ChartPlaces chart(lines, rows, places);
+    return CodePlaces(lines, routine, chart).disagreements();
+}
+
+} // namespace vexoria::scan

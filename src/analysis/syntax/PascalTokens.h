@@ -1,0 +1,40 @@
+#pragma once
+// The tokens of Pascal code as the compiler sees them: words, numbers,
+// strings and symbols, with comments and compiler directives set apart. The
+// statement reader works on these, so that a brace inside a string or a
+// "then" inside a comment never misleads it.
+#include <vector>
+
+#include <QString>
+
+namespace vexoria::syntax {
+
+enum class TokenKind { Word, Number, String, Symbol };
+
+struct Token {
+    TokenKind kind = TokenKind::Symbol;
+    int begin = 0;   // index of the first character in the text
+    int end = 0;     // index after the last character
+    QString text;    // words in lower case; symbols as written
+
+    bool is(const char* s) const { return text == QLatin1String(s); }
+    bool isWord(const char* s) const { return kind == TokenKind::Word && text == QLatin1String(s); }
+    bool isSymbol(const char* s) const { return kind == TokenKind::Symbol && text == QLatin1String(s); }
+};
+
+// A comment ({ }, (* *) or //), or a compiler directive ({$ } or (*$ *)).
+struct Comment {
+    int begin = 0;
+    int end = 0;
+    bool directive = false;
+    QString body;    // the text between the comment's marks
+};
+
+struct TokenList {
+    std::vector<Token> tokens;
+    std::vector<Comment> comments;
+};
+
+TokenList tokenize(const QString& text);
+
+} // namespace vexoria::syntax
