@@ -111,19 +111,31 @@ void Router::routeBreak(const Geo& g)
 
     lineNotFollowed(cx, by);
 
-    // The first loop end after the break: a closing row of a for or while
-    // loop, or the until row of a repeat loop. Outside any loop the search
-    // runs to the end of the table.
+    // The end of the loop that holds the break: the first closing row of a
+    // for or while loop, or until row, after it whose loop opened before it
+    // (a loop that opens after the break and ends before the break's own
+    // does not hold it). Outside any loop the search runs to the end of the
+    // table.
     returnTo(m_obiect, m_nom);
+    const int breakNom = m_nom;
+    int outerLoop = -1;
     if (stepOn()) {
         for (;;) {
-            const QString eo = cur().endobiect.str();
-            if (eo == QLatin1String("for") || eo == QLatin1String("while") || eo == QLatin1String("repeat")) break;
+            const StrokRow& r = cur();
+            const QString eo = r.endobiect.str();
+            const bool loopEnd = (r.isClosing() && (eo == QLatin1String("for") || eo == QLatin1String("while"))) ||
+                                 (r.obiect == "until" && eo == QLatin1String("repeat"));
+            if (loopEnd && val(r.no) < breakNom) {
+                outerLoop = enclosingLoop(m_cur);
+                break;
+            }
             if (!stepOn()) break;
         }
     }
     advance();
-    const QPoint e = rightEntry(loadCur());
+    // After a loop that ends the body of an enclosing loop, the break goes
+    // to that loop's test.
+    const QPoint e = outerLoop >= 0 ? loopTestTop(outerLoop) : rightEntry(loadCur());
     const int ex = e.x();
     const int ey = e.y();
 

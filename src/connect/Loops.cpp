@@ -29,8 +29,10 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
     downHead(cx, t);
     text(cx + 25, t - 18, isFor ? QStringLiteral("Нет") : QStringLiteral("Да"));
 
-    // The first block after the loop.
+    // The first block after the loop; a loop that ends the body of an
+    // enclosing loop goes back to that loop's test instead.
     findClosing(isFor ? QStringLiteral("for") : QStringLiteral("while"), m_nom);
+    const int outerLoop = enclosingLoop(m_cur);
     advance();
     const Geo a = loadCur();
     const int e = blockTop(a) - 10;
@@ -46,6 +48,17 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
 
     // The exit through a left lane, or into the collector when the loop is
     // the last statement of a case branch (the lane stays taken either way).
+    if (outerLoop >= 0) {
+        const QPoint test = loopTestTop(outerLoop);
+        const int lane = allocLeft(test.y(), ly);
+        line({{lx, ly}, {lane, ly}, {lane, test.y()}, test});
+        text(lx - 20, ly - 18, isFor ? QStringLiteral("Да") : QStringLiteral("Нет"));
+        addRow(isFor ? 4 : 5, cc, {lx, ly, lane, ly, lane, test.y(), test.x(), test.y()});
+        rightHead(test.x(), test.y());
+        returnTo(m_obiect, m_nom);
+        advance();
+        return;
+    }
     const QPoint en = leftEntry(a);
     const int ex = en.x();
     const int ey = en.y();
@@ -104,13 +117,21 @@ void Router::routeUntil(const Geo& g)
     const int sx = centre(g.X + g.x5, g.X + g.x4 + g.PLX);
     const int sy = g.Y + g.y5 + g.PLY;
 
-    advance();
+    bool loopEnd = false;
+    advance(&loopEnd);
     const int t = blockTop(loadCur());
     line({{sx, sy}, {sx, t}});
-    addRow(1, m_repeatColour, {sx, sy, sx, t});
-    if (isCaseTest(m_cur)) {
+    if (loopEnd) {
+        // The last block of a while or for body: control goes back up the
+        // loop's return line, never down this one.
+        crossMark(sx, t - 10);
+        text(sx - 90, t - 20, QStringLiteral("Нет перехода"));
+        addRow(0, 0, {sx, sy, sx, t});
+    } else if (isCaseTest(m_cur)) {
+        addRow(1, m_repeatColour, {sx, sy, sx, t});
         caseExitLine(sx, t - 10, m_repeatColour, false, QStringLiteral("Выход"));
     } else {
+        addRow(1, m_repeatColour, {sx, sy, sx, t});
         downHead(sx, t);
         text(sx + 25, t - 18, QStringLiteral("Переход"));
     }

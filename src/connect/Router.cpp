@@ -217,4 +217,26 @@ bool Router::returnTo(const QString& obiect, int nom) { return findRow(m_byBlock
 
 bool Router::isCaseTest(int index) const { return row(index).stroka == "case"; }
 
+int Router::enclosingLoop(int closingIndex) const
+{
+    for (int i = closingIndex + 1; i < size(); ++i) {
+        const StrokRow& r = row(i);
+        if (r.isBlock()) return -1;
+        if (r.isClosing() && (r.endobiect == "while" || r.endobiect == "for") && r.no) {
+            const auto it = m_byBlock.constFind(pairKey(r.endobiect.str(), *r.no));
+            return it == m_byBlock.constEnd() ? -1 : *it;
+        }
+    }
+    return -1;
+}
+
+QPoint Router::loopTestTop(int loopIndex)
+{
+    const Geo keep = m_tpl;
+    const Geo g = load(loopIndex);
+    m_tpl = keep;
+    const int rightX = g.kind == kind::For ? g.x3 : g.x4;
+    return {centre(g.X + g.x1, g.X + rightX + g.PLX), blockTop(g) - 10};
+}
+
 } // namespace vexoria

@@ -83,6 +83,12 @@ private:
     bool findClosing(const QString& obiect, int nom);    // endobiect + no
     bool returnTo(const QString& obiect, int nom);       // obiect + nom
     bool isCaseTest(int index) const;
+    // When the closing row at closingIndex is followed, before the next block,
+    // by the closing row of a while or for loop around it: that loop's block
+    // (its index), else -1.
+    int enclosingLoop(int closingIndex) const;
+    // The top of a while or for block and the x of its centre line.
+    QPoint loopTestTop(int loopIndex);
     void dispatch(const Geo& g);
 
     // --- shared geometry and drawing (Geometry.cpp)
