@@ -26,7 +26,12 @@ int runConnections(const CommandInfo& info, const Args& args, Io& io)
         const bool whole = drawChart(ws);
         // Part 1 is on show when sizing stopped the build with a picture
         // drawn; a chart that could not be cut has none.
-        if (!whole && ws.n15Visible && ws.diagram.hasPicture()) {
+        const bool inParts = !whole && ws.n15Visible && ws.diagram.hasPicture();
+        if (!whole && !inParts) {
+            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            return 1;
+        }
+        if (inParts) {
             for (int part = 2; part <= 3 && ws.n15Visible; ++part) N15Click(ws);
         }
         io.out << dumpTstrelka(ws.tstrelka);

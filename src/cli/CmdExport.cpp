@@ -1,5 +1,6 @@
 #include "analysis/TstrokExport.h"
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/RecordingCanvas.h"
@@ -20,6 +21,8 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    if (!checkOutputFolder(opts->output, io) || !checkDatabaseWritable(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;

@@ -1,10 +1,13 @@
+#include <QFileInfo>
+
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
 #include "layout/DiagramCanvas.h"
 #include "pages/Report.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/core/OutputFile.h"
 
 namespace vexoria::cli {
 
@@ -16,9 +19,10 @@ const OptionInfo kLabelsOption{"--labels", nullptr,
                                "label the connections cut by a page break before printing (\"Подписать линии\")"};
 
 // Builds the chart, labels the breaks when asked and writes the sheets.
-int printChart(Workspace& ws, const QString& out, bool oneSheet, bool labels, Io& io)
+int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labels, Io& io)
 {
     classifyCode(ws);
+    warnIfNoCode(ws, opts.file, io);
     if (!drawChart(ws) || !ws.diagram.hasPicture()) {
         io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
         return 1;
@@ -26,11 +30,19 @@ int printChart(Workspace& ws, const QString& out, bool oneSheet, bool labels, Io
     if (labels) N25Click(ws);
     const Report report = oneSheet ? oneSheetReport(ws) : pagedReport(ws);
     QString error;
-    if (!writeReportPdf(out, report, &error)) {
+    if (!writeReportPdf(opts.output, report, &error)) {
         io.err << "vexoria-cli: " << error << Qt::endl;
         return 1;
     }
     return 0;
+}
+
+// A PDF goes to a file named .pdf, to standard output or to a device or
+// FIFO; a PDF under another name would be taken for what the name says.
+bool isPdfTarget(const QString& output)
+{
+    return QFileInfo(output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0 ||
+           isStreamTarget(output);
 }
 
 int runPrint(const CommandInfo& info, const Args& args, Io& io)
@@ -41,21 +53,17 @@ int runPrint(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, QStringLiteral("-o OUT.pdf is needed"), io);
         return 2;
     }
+    if (!isPdfTarget(opts->output)) {
+        usageError(info, QStringLiteral("OUT must end in .pdf or be - for standard output, not %1").arg(opts->output),
+                   io);
+        return 2;
+    }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    if (!checkOutputFolder(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    try {
-        return printChart(ws, opts->output, args.has("--one-sheet"), args.has("--labels"), io);
-    } catch (const ConversionError& e) {
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-    } catch (const PictureError&) {
-        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
-    } catch (const std::bad_alloc&) {
-        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
-    } catch (const std::exception& e) {
-        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-    }
-    return 1;
+    return guarded(io, [&] { return printChart(ws, *opts, args.has("--one-sheet"), args.has("--labels"), io); });
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/ChartOutput.h"
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
 #include "cli/RenderUnit.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
@@ -80,6 +81,8 @@ int runRender(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, formatError, io);
         return 2;
     }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    if (!checkOutputFolder(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;

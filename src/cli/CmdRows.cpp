@@ -46,6 +46,11 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
     }
     auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
+    // Only a build reads settings or asks the length question.
+    if (stage != QLatin1String("build") && (args.has("--ini") || args.has("--answer"))) {
+        usageError(info, QStringLiteral("--ini and --answer go with --stage build"), io);
+        return 2;
+    }
 
     Workspace ws;
     if (stage == QLatin1String("build")) {

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "cli/OutputChecks.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/OutputFile.h"
 #include "platform/core/PictureWriter.h"
 #include "platform/core/SettingsFile.h"
 #include "source/TextFile.h"
@@ -17,16 +19,8 @@ const OptionInfo kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: t
 
 std::optional<Unit> readUnit(const QString& path, Io& io)
 {
-    QString reason;
-    const auto bytes = readFileBytes(path, &reason);
-    if (!bytes) {
-        io.err << "vexoria-cli: cannot read " << path << ": " << reason << Qt::endl;
-        return std::nullopt;
-    }
-    if (!looksLikeText(*bytes)) {
-        io.err << "vexoria-cli: " << path << " is not a text file" << Qt::endl;
-        return std::nullopt;
-    }
+    const auto bytes = readInputFile(path, io);
+    if (!bytes) return std::nullopt;
     Unit unit;
     unit.lines = decodeTextFile(*bytes).lines;
     unit.implLine = findImplLine(unit.lines);
@@ -132,7 +126,10 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     for (const UnitRoutine& r : unit.routines) {
         const QString path = QDir(dir).filePath(chartFileName(r, taken) + u'.' + format);
         const QString shown = shownName(r);
-        const int status = renderOne(unit, r, settings, opts, path, io);
+        const bool overInput = namesSameFile(path, opts.file) || namesSameFile(path, opts.ini);
+        if (overInput)
+            io.err << "vexoria-cli: " << path << " is an input of the command; it is not written over" << Qt::endl;
+        const int status = overInput ? 1 : renderOne(unit, r, settings, opts, path, io);
         io.err << '[' << r.number << '/' << total << "] " << shown;
         if (status == 0) {
             io.err << " -> " << QDir::toNativeSeparators(path) << Qt::endl;
@@ -173,11 +170,15 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
         usageError(info, formatError, io);
         return 2;
     }
-    Settings settings;
-    if (!opts.ini.isEmpty() && !loadSettingsFile(opts.ini, settings)) {
-        io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
-        return 1;
+    if (all && isStreamTarget(opts.output)) {
+        usageError(info, QStringLiteral("--all writes one file per routine: -o must name a folder, not %1").arg(opts.output),
+                   io);
+        return 2;
     }
+    if (!all && (!checkNotOverInput(info, opts, opts.output, io))) return 2;
+    if (!all && !checkOutputFolder(opts.output, io)) return 1;
+    Settings settings;
+    if (!opts.ini.isEmpty() && !loadIniFile(opts.ini, settings, io)) return 1;
     const auto unit = readUnit(opts.file, io);
     if (!unit) return 1;
     if (all) return renderAll(*unit, settings, opts, format, io);

@@ -1,5 +1,7 @@
 // vexoria-cli: the headless side of Vexoria. It classifies, lays out and draws
 // Pascal routines without a window, for scripts and for checking layouts.
+#include <new>
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -83,5 +85,13 @@ int main(int argc, char* argv[])
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
-    return cmd->run(*cmd, *parsed, io);
+    int status = 1;
+    try {
+        status = cmd->run(*cmd, *parsed, io);
+    } catch (const std::bad_alloc&) {
+        out.flush();
+        err << "vexoria-cli: not enough memory" << Qt::endl;
+        return 1;
+    }
+    return vexoria::cli::finishStandardOutput(status, io);
 }

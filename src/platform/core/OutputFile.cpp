@@ -1,12 +1,15 @@
 #include "platform/core/OutputFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <optional>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vexoria {
 
@@ -17,6 +20,20 @@ QString failure(const QString& path, const QString& reason)
     const QString shown = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
     return QStringLiteral("cannot write %1: %2")
         .arg(shown, reason.isEmpty() ? QStringLiteral("unknown error") : reason);
+}
+
+// The file is replaced whole through a new file beside it, so a folder that
+// takes no new file stops the write even where the file itself could be
+// written.
+bool folderIsReadOnly(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    return ::access(folder.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+QString readOnlyFolder()
+{
+    return QStringLiteral("the folder is read-only (the file is replaced whole, through a new file beside it)");
 }
 
 // Counts what the device refused, so that a body that ignores the return
@@ -49,12 +66,38 @@ private:
     bool m_failed = false;
 };
 
+// The names of a descriptor this process already holds: "-" (standard
+// output), /dev/stdout, /dev/stderr, /dev/fd/N and /proc/self/fd/N. Such an
+// output is written through the descriptor itself: opening the name anew
+// would truncate a file the shell opened for appending (>> log) and would
+// put a regular file behind it through the replacing writer.
+std::optional<int> heldDescriptor(const QString& path)
+{
+    int fd = -1;
+    if (path == QLatin1String("-") || path == QLatin1String("/dev/stdout")) fd = 1;
+    else if (path == QLatin1String("/dev/stderr")) fd = 2;
+    else {
+        for (const QLatin1String prefix : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+            if (!path.startsWith(prefix)) continue;
+            bool ok = false;
+            const int n = path.mid(prefix.size()).toInt(&ok);
+            if (ok && n >= 0) fd = n;
+        }
+    }
+    // A closed descriptor is still the one meant: writing it fails with
+    // its reason instead of making a file in /dev.
+    if (fd < 0) return std::nullopt;
+    return fd;
+}
+
 bool writeStream(const QString& path, const OutputBody& body, QString* error)
 {
     QFile f;
     bool opened = false;
-    if (path == QLatin1String("-")) {
-        opened = f.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    if (const auto fd = heldDescriptor(path)) {
+        // What the program printed before goes out first.
+        std::fflush(stdout);
+        opened = f.open(*fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     } else {
         f.setFileName(path);
         // No Truncate: a device or FIFO has nothing to cut, and asking would fail on some.
@@ -71,10 +114,6 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
         if (error) *error = failure(path, checked.failed() ? checked.errorString() : reason);
         return false;
     }
-    if (path == QLatin1String("-") && std::fflush(stdout) != 0) {
-        if (error) *error = failure(path, QStringLiteral("the write was refused"));
-        return false;
-    }
     return true;
 }
 
@@ -86,7 +125,7 @@ bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
     // all the same.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error) *error = failure(path, f.errorString());
+        if (error) *error = failure(path, folderIsReadOnly(path) ? readOnlyFolder() : f.errorString());
         return false;
     }
     CheckedDevice checked(f);
@@ -114,7 +153,7 @@ bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 
 bool isStreamTarget(const QString& path)
 {
-    if (path == QLatin1String("-")) return true;
+    if (heldDescriptor(path)) return true;
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
     return S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);

@@ -1,0 +1,130 @@
+// Where the commands write: print only a PDF, no command over its own input,
+// standard output in place whatever it is, and a missing folder named.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "support/CliRun.h"
+#include "support/PrintTo.h"
+
+namespace vexoria::test {
+namespace {
+
+const QString kRoutine = QStringLiteral(VEXORIA_SOURCE_DIR "/examples/day_name.pas");
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString copyOfRoutine(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(QFile::copy(kRoutine, path));
+    return path;
+}
+
+TEST(Outputs, PrintWritesOnlyAFileNamedPdf)
+{
+    QTemporaryDir dir;
+    const QString source = copyOfRoutine(dir, QStringLiteral("s.pas"));
+    const QByteArray code = readAll(source);
+    for (const QString& out : {source, dir.filePath(QStringLiteral("x.png")), dir.filePath(QStringLiteral("x"))}) {
+        const CliRun r = runCli({QStringLiteral("print"), source, QStringLiteral("-o"), out});
+        EXPECT_EQ(r.status, 2) << qPrintable(out);
+        EXPECT_TRUE(r.err.contains(QStringLiteral(".pdf"))) << qPrintable(r.err);
+    }
+    EXPECT_EQ(readAll(source), code);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.pas"});
+
+    const CliRun upper = runCli({QStringLiteral("print"), source, QStringLiteral("-o"), dir.filePath(QStringLiteral("S.PDF"))});
+    EXPECT_EQ(upper.status, 0) << qPrintable(upper.err);
+}
+
+TEST(Outputs, NoCommandWritesOverItsOwnInput)
+{
+    QTemporaryDir dir;
+    // Input files whose names each command would take for an output.
+    const QString png = copyOfRoutine(dir, QStringLiteral("code.png"));
+    const QString pdf = copyOfRoutine(dir, QStringLiteral("code.pdf"));
+    const QString db = copyOfRoutine(dir, QStringLiteral("code.db"));
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    ASSERT_TRUE(QFile::link(pdf, link));
+    const QString ini = dir.filePath(QStringLiteral("shema.db"));
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[myform]\r\n");
+    }
+    const QByteArray code = readAll(png);
+    const QList<QStringList> cases{{"render", png, "-o", png},
+                                   {"render", png, "--routine", "1", "-o", png},
+                                   {"print", pdf, "-o", link},
+                                   {"export", db, "-o", db},
+                                   {"export", kRoutine, "--ini", ini, "-o", ini}};
+    for (const QStringList& args : cases) {
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 2) << qPrintable(args.join(u' '));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("is the input"))) << qPrintable(r.err);
+    }
+    for (const QString& input : {png, pdf, db}) EXPECT_EQ(readAll(input), code) << qPrintable(input);
+    EXPECT_EQ(readAll(ini), QByteArray("[myform]\r\n"));
+}
+
+TEST(Outputs, StandardOutputByAnyNameIsWrittenInPlace)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log"));
+    {
+        QFile f(log);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("log\n");
+    }
+    // As `print FILE -o /dev/stdout >> log`: the PDF follows what was there.
+    const CliRun print = runCliToFile({QStringLiteral("print"), kRoutine, QStringLiteral("-o"), QStringLiteral("/dev/stdout")},
+                                      log, QIODevice::Append);
+    EXPECT_EQ(print.status, 0) << qPrintable(print.err);
+    const QByteArray logged = readAll(log);
+    EXPECT_TRUE(logged.startsWith("log\n%PDF-")) << logged.left(16).constData();
+    EXPECT_TRUE(logged.trimmed().endsWith("%%EOF"));
+
+    // As `render FILE -o /dev/stdout > chart.png`.
+    const QString chart = dir.filePath(QStringLiteral("chart.png"));
+    const CliRun render = runCliToFile({QStringLiteral("render"), kRoutine, QStringLiteral("-o"), QStringLiteral("/dev/stdout")},
+                                       chart);
+    EXPECT_EQ(render.status, 0) << qPrintable(render.err);
+    EXPECT_TRUE(readAll(chart).startsWith("\x89PNG"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.png", "log"}));
+}
+
+TEST(Outputs, AMissingFolderIsNamedByEveryCommand)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("missing"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"render", "x.png"}, {"render", "x.svg"}, {"print", "x.pdf"}, {"export", "x.db"}};
+    for (const auto& [command, name] : cases) {
+        const QString out = folder + u'/' + QLatin1String(name);
+        const CliRun r = runCli({QLatin1String(command), kRoutine, QStringLiteral("-o"), out});
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(errorLines(r),
+                  QStringList{QStringLiteral("vexoria-cli: cannot write %1: the folder %2 does not exist").arg(out, folder)});
+    }
+    EXPECT_FALSE(QFile::exists(folder)) << "export made the folder";
+
+    // --all alone makes its folder; it cannot be standard output.
+    const CliRun all = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--all"), QStringLiteral("-o"), folder});
+    EXPECT_EQ(all.status, 0) << qPrintable(all.err);
+    EXPECT_FALSE(QDir(folder).isEmpty());
+    const CliRun dash = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--all"), QStringLiteral("-o"), QStringLiteral("-")});
+    EXPECT_EQ(dash.status, 2);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
+} // namespace
+} // namespace vexoria::test
