@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
@@ -46,6 +47,9 @@ std::optional<QString> readCodeFile(const QString& path, Io& io)
 void CliPrompter::message(const QString& text)
 {
     m_messages << text;
+    // The refusal of a long chart is the command's to report: it draws the
+    // chart whole instead, or names the ways out in its own line.
+    if (isLengthRefusal(text)) return;
     QString oneLine = text;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
     m_err << "vexoria-cli: " << oneLine << Qt::endl;
@@ -135,7 +139,7 @@ int guarded(Io& io, const std::function<int()>& work)
         io.err << "vexoria-cli: " << e.message() << Qt::endl;
     } catch (const PictureError&) {
         io.out.flush();
-        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
+        io.err << "vexoria-cli: " << kPictureTooLong << Qt::endl;
     } catch (const std::bad_alloc&) {
         io.out.flush();
         io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/WholeChart.h"
 #include "connect/TstrelkaDump.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
@@ -23,12 +24,12 @@ int runConnections(const CommandInfo& info, const Args& args, Io& io)
     return guarded(io, [&] {
         classifyCode(ws);
         warnIfNoCode(ws, opts->file, io);
-        const bool whole = drawChart(ws);
+        const bool whole = drawChartWhole(ws, opts->answer == Answer::No);
         // Part 1 is on show when sizing stopped the build with a picture
         // drawn; a chart that could not be cut has none.
         const bool inParts = !whole && ws.n15Visible && ws.diagram.hasPicture();
         if (!whole && !inParts) {
-            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            reportNotDrawn(ws, io);
             return 1;
         }
         if (inParts) {

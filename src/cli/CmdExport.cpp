@@ -1,6 +1,7 @@
 #include "analysis/TstrokExport.h"
 #include "cli/Commands.h"
 #include "cli/OutputChecks.h"
+#include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/RecordingCanvas.h"
@@ -34,7 +35,7 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         warnIfNoCode(ws, opts->file, io);
         // A chart that is cancelled or built in parts still leaves its table
         // as the window would write it.
-        drawChart(ws);
+        drawChartWhole(ws, opts->answer == Answer::No);
         QString error;
         if (!exportStroka(ws.tstrok, opts->output, &error)) {
             io.err << "vexoria-cli: " << error << Qt::endl;

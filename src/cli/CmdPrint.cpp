@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/OutputChecks.h"
+#include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
 #include "pages/Report.h"
 #include "pipeline/Pipeline.h"
@@ -23,8 +24,9 @@ int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labe
 {
     classifyCode(ws);
     warnIfNoCode(ws, opts.file, io);
-    if (!drawChart(ws) || !ws.diagram.hasPicture()) {
-        io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+    // The sheets show the whole chart, however long.
+    if (!drawChartWhole(ws, true) || !ws.diagram.hasPicture()) {
+        reportNotDrawn(ws, io);
         return 1;
     }
     if (labels) N25Click(ws);

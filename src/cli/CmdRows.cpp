@@ -1,5 +1,6 @@
 #include "analysis/TstrokDump.h"
 #include "cli/Commands.h"
+#include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
@@ -59,7 +60,7 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
         return guarded(io, [&] {
             classifyCode(ws);
             warnIfNoCode(ws, opts->file, io);
-            drawChart(ws);
+            drawChartWhole(ws, opts->answer == Answer::No);
             TstrokDumpExtras extras = titleOf(ws);
             extras.blockCount = ws.ctx.blockCount;
             extras.warning = firstWarning(prompter.messages());

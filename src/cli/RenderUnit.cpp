@@ -43,7 +43,30 @@ bool isUnitRender(const Args& args)
     return args.has("--routine") || args.has("--all") || args.has("--format");
 }
 
-QString chartFileName(const UnitRoutine& routine, QStringList& taken)
+namespace {
+
+// A file name holds at most 255 bytes on the usual file systems.
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+// text cut at a character boundary to at most bytes bytes of UTF-8.
+QString cutToBytes(const QString& text, qsizetype bytes)
+{
+    QString cut;
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = i + 1 < text.size() && text[i].isHighSurrogate() ? 2 : 1;
+        const qsizetype size = text.mid(i, n).toUtf8().size();
+        if (used + size > bytes) break;
+        cut += text.mid(i, n);
+        used += size;
+        i += n - 1;
+    }
+    return cut;
+}
+
+} // namespace
+
+QString chartFileName(const UnitRoutine& routine, const QString& suffix, QStringList& taken)
 {
     QString base;
     for (QChar c : routine.name)
@@ -53,8 +76,14 @@ QString chartFileName(const UnitRoutine& routine, QStringList& taken)
                                          "lpt1", "lpt2", "lpt3"};
     if (reserved.contains(base.section(u'.', 0, 0).toLower())) base += u'_';
     if (base.isEmpty()) base = QStringLiteral("routine-%1").arg(routine.number);
-    QString name = base;
-    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) name = base + u'-' + QString::number(k);
+    // A long name is cut so that it fits with its number and suffix; the
+    // numbers keep cut names apart.
+    const qsizetype room = kMaxFileNameBytes - suffix.toUtf8().size();
+    QString name = cutToBytes(base, room) + suffix;
+    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) {
+        const QString number = u'-' + QString::number(k);
+        name = cutToBytes(base, room - number.size()) + number + suffix;
+    }
     taken << name;
     return name;
 }
@@ -106,7 +135,7 @@ int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& sett
     ws.codeText = routineCode(unit, routine);
     const std::optional<PictureFormat> format = outputPictureFormat(output);
     if (!format) return 1; // checked before: --format and OUT's extension are both validated
-    return renderChart(ws, *format, output, QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine)), io);
+    return renderChart(ws, *format, opts.answer, output, QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine)), io);
 }
 
 int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& opts, const QString& format, Io& io)
@@ -124,7 +153,7 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     QStringList taken;
     QStringList failed;
     for (const UnitRoutine& r : unit.routines) {
-        const QString path = QDir(dir).filePath(chartFileName(r, taken) + u'.' + format);
+        const QString path = QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
         const QString shown = shownName(r);
         const bool overInput = namesSameFile(path, opts.file) || namesSameFile(path, opts.ini);
         if (overInput)

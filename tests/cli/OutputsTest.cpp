@@ -6,9 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "support/CliRun.h"
+#include "support/LongRoutine.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {
@@ -124,6 +126,64 @@ TEST(Outputs, AMissingFolderIsNamedByEveryCommand)
     const CliRun dash = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--all"), QStringLiteral("-o"), QStringLiteral("-")});
     EXPECT_EQ(dash.status, 2);
     EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
+TEST(Outputs, AllCutsNamesTooLongForAFileAndKeepsThemApart)
+{
+    // Two routines of 200 Cyrillic letters (400 bytes) that differ only at
+    // their ends, and a short one.
+    const QString longName = QString(199, QChar(0x0416));
+    const QString unit = QStringLiteral("unit Long;\ninterface\nimplementation\n"
+                                        "procedure %1A;\nbegin\n  x := 1;\nend;\n\n"
+                                        "procedure %1B;\nbegin\n  x := 2;\nend;\n\n"
+                                        "procedure Short;\nbegin\n  x := 3;\nend;\n\nend.\n")
+                             .arg(longName);
+    QTemporaryDir dir;
+    const CliRun r = runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("--all"),
+                             QStringLiteral("--format"), QStringLiteral("svg"), QStringLiteral("-o"), dir.path()},
+                            unit.toUtf8());
+    EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 3) << qPrintable(files.join(u' '));
+    EXPECT_TRUE(files.contains(QStringLiteral("Short.svg")));
+    for (const QString& f : files) {
+        EXPECT_LE(QFile::encodeName(f).size(), 255) << qPrintable(f);
+        EXPECT_TRUE(f.endsWith(QLatin1String(".svg"))) << qPrintable(f);
+    }
+}
+
+// 27,000 pixels of chart, near five times the default length limit: more parts
+// than a chart can be built in.
+TEST(Outputs, AChartTooLongForPartsIsDrawnWholeWhereThatIsPromised)
+{
+    QTemporaryDir dir;
+    const QByteArray code = longRoutine(100).toUtf8();
+    const auto render = [&](const char* answer, const char* name) {
+        return runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("--answer"), QLatin1String(answer),
+                       QStringLiteral("-o"), dir.filePath(QLatin1String(name))},
+                      code);
+    };
+    const CliRun whole = render("no", "whole.png");
+    EXPECT_EQ(whole.status, 0) << qPrintable(whole.err);
+    EXPECT_GT(QImage(dir.filePath(QStringLiteral("whole.png"))).height(), 3 * 5500);
+    const CliRun vector = render("yes", "whole.svg");
+    EXPECT_EQ(vector.status, 0) << qPrintable(vector.err);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("whole.svg"))));
+    const CliRun printed = runCli({QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"),
+                                   dir.filePath(QStringLiteral("whole.pdf"))},
+                                  code);
+    EXPECT_EQ(printed.status, 0) << qPrintable(printed.err);
+
+    // In parts it cannot be: one line names the limit and the ways out.
+    for (const QStringList& args : {QStringList{"render", "-", "--answer", "yes", "-o", dir.filePath("parts.png")},
+                                    QStringList{"connections", "-", "--answer", "yes"}}) {
+        const CliRun r = runCli(args, code);
+        EXPECT_EQ(r.status, 1) << qPrintable(args.join(u' '));
+        const QStringList lines = errorLines(r);
+        ASSERT_EQ(lines.size(), 1) << qPrintable(r.err);
+        EXPECT_TRUE(lines[0].contains(QStringLiteral("edlin=5500"))) << qPrintable(lines[0]);
+        EXPECT_TRUE(lines[0].contains(QStringLiteral("--answer no"))) << qPrintable(lines[0]);
+    }
 }
 
 } // namespace
