@@ -4,6 +4,7 @@
 #include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/RecordingCanvas.h"
 
 namespace vexoria::cli {
@@ -23,6 +24,12 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         return 2;
     }
     if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    // The database library opens files by names it spells as UTF-8.
+    if (holdsRawBytes(opts->output)) {
+        io.err << "vexoria-cli: cannot write " << opts->output
+               << ": the database's name is not UTF-8; give a name in UTF-8" << Qt::endl;
+        return 1;
+    }
     if (!checkOutputFolder(opts->output, io) || !checkDatabaseWritable(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;

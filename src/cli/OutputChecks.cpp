@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/core/FileNames.h"
 #include "platform/core/OutputFile.h"
 
 namespace vexoria::cli {
@@ -17,8 +18,8 @@ bool namesSameFile(const QString& a, const QString& b)
 {
     if (a.isEmpty() || b.isEmpty() || a == QLatin1String("-") || b == QLatin1String("-")) return false;
     struct stat sa {}, sb {};
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0) return false;
-    if (::stat(QFile::encodeName(b).constData(), &sb) != 0) return false;
+    if (::stat(fileNameBytes(a).constData(), &sa) != 0) return false;
+    if (::stat(fileNameBytes(b).constData(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
@@ -38,10 +39,11 @@ bool checkOutputFolder(const QString& output, Io& io)
     if (output.isEmpty() || isStreamTarget(output)) return true;
     const QFileInfo fi(output);
     const QString folder = fi.path();
-    const QFileInfo folderInfo(folder);
-    if (folderInfo.isDir()) return true;
+    struct stat st {};
+    const bool exists = ::stat(fileNameBytes(folder).constData(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) return true;
     io.err << "vexoria-cli: cannot write " << output << ": the folder " << QDir::toNativeSeparators(folder)
-           << (folderInfo.exists() ? " is not a folder" : " does not exist") << Qt::endl;
+           << (exists ? " is not a folder" : " does not exist") << Qt::endl;
     return false;
 }
 
@@ -49,11 +51,12 @@ bool checkDatabaseWritable(const QString& output, Io& io)
 {
     if (isStreamTarget(output)) return true;
     const auto readOnly = [](const QString& path) {
-        return ::access(QFile::encodeName(path).constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+        return ::access(fileNameBytes(path).constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
     };
     const QFileInfo fi(output);
+    struct stat st {};
     const char* reason = nullptr;
-    if (fi.exists() && readOnly(output)) reason = "the database file is read-only";
+    if (::stat(fileNameBytes(output).constData(), &st) == 0 && readOnly(output)) reason = "the database file is read-only";
     else if (readOnly(fi.absolutePath())) reason = "the folder is read-only";
     if (!reason) return true;
     io.err << "vexoria-cli: cannot write " << output << ": " << reason << Qt::endl;

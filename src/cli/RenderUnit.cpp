@@ -5,6 +5,7 @@
 
 #include "cli/OutputChecks.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/OutputFile.h"
 #include "platform/core/PictureWriter.h"
 #include "platform/core/SettingsFile.h"
@@ -145,7 +146,7 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
         io.err << "vexoria-cli: " << opts.file << " holds no routine" << Qt::endl;
         return 1;
     }
-    if (!QDir().mkpath(dir)) {
+    if (!makeFolders(dir)) {
         io.err << "vexoria-cli: cannot make the folder " << dir << Qt::endl;
         return 1;
     }

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "cli/Commands.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/QuietMessages.h"
 
 namespace {
@@ -51,7 +52,8 @@ int main(int argc, char* argv[])
     vexoria::cli::Io io{out, err};
 
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    // File names are bytes: one that is not UTF-8 must still name its file.
+    for (int i = 1; i < argc; ++i) args << vexoria::fileNameFromBytes(QByteArray(argv[i]));
     if (args.isEmpty()) {
         err << generalUsage();
         return 2;

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include "platform/core/FileNames.h"
+
 namespace vexoria {
 
 bool looksLikeText(const QByteArray& bytes)
@@ -38,11 +40,12 @@ std::optional<QByteArray> readFileBytes(const QString& path, QString* error)
     // waits for the writer, where the stdio handle's reads give up when a
     // pipe holds nothing for the moment.
     QFile f;
-    const bool ok = path == QLatin1String("-")
-                        ? f.open(fileno(stdin), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)
-                        : (f.setFileName(path), f.open(QIODevice::ReadOnly));
-    if (!ok) {
-        if (error) *error = f.errorString();
+    if (path == QLatin1String("-")) {
+        if (!f.open(fileno(stdin), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+            if (error) *error = f.errorString();
+            return std::nullopt;
+        }
+    } else if (!openForReading(f, path, error)) {
         return std::nullopt;
     }
     if (!f.isSequential() && f.size() > kMaxTextFileBytes) {

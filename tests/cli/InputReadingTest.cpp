@@ -1,12 +1,17 @@
 // How every command reads its FILE and INI: standard input to its end however
-// slowly it comes, nothing over 64 MB, nothing that is not text, and a
-// settings file that cannot be read named with the reason.
+// slowly it comes, nothing over 64 MB, nothing that is not text, names by
+// their bytes, and a settings file that cannot be read named with the reason.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/CliRun.h"
 #include "support/PrintTo.h"
@@ -172,6 +177,42 @@ TEST(InputReading, ASettingsFileThatCannotBeReadIsNamedWithTheReason)
                       .status,
                   2);
     }
+}
+
+// A name made under Windows-1251 ("Пробный" in its bytes) is no UTF-8: it
+// must still open that file, and an output must get exactly its bytes.
+TEST(InputReading, FileNamesThatAreNotUtf8AreKeptByteForByte)
+{
+    QTemporaryDir dir;
+    const QByteArray name = "\xcf\xf0\xee\xe1\xed\xfb\xe9";
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    {
+        QFile source(kRoutine);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray code = source.readAll();
+        const int fd = ::open((folder + name + ".pas").constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, code.constData(), code.size()), code.size());
+        ::close(fd);
+    }
+    // The arguments go through a shell: they are bytes there, as a user's are.
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"),
+             QStringLiteral("n=$(printf '\\317\\360\\356\\341\\355\\373\\351') && "
+                            "\"$0\" rows \"$n.pas\" > rows.txt && \"$0\" render \"$n.pas\" -o \"$n.png\" && "
+                            "\"$0\" render \"$n.pas\" --all -o \"$n\" 2>/dev/null"),
+             QStringLiteral(VEXORIA_CLI)});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    struct stat st {};
+    EXPECT_EQ(::stat((folder + name + ".png").constData(), &st), 0) << "the picture has another name";
+    EXPECT_EQ(::stat((folder + name).constData(), &st), 0) << "the folder of --all has another name";
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    // Names Qt cannot spell are left out of its list; a name with U+FFFD
+    // in it would be there.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"rows.txt"});
 }
 
 } // namespace

@@ -2,18 +2,24 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/core/FileNames.h"
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexoria {
 
 namespace {
+
+QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 QString failure(const QString& path, const QString& reason)
 {
@@ -27,7 +33,7 @@ QString failure(const QString& path, const QString& reason)
 // written.
 bool folderIsReadOnly(const QString& path)
 {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray folder = fileNameBytes(QFileInfo(path).absolutePath());
     return ::access(folder.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
 }
 
@@ -99,9 +105,14 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
         std::fflush(stdout);
         opened = f.open(*fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     } else {
-        f.setFileName(path);
         // No Truncate: a device or FIFO has nothing to cut, and asking would fail on some.
-        opened = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const int device = ::open(fileNameBytes(path).constData(), O_WRONLY | O_CLOEXEC);
+        if (device < 0) {
+            if (error) *error = failure(path, systemReason());
+            return false;
+        }
+        opened = f.open(device, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+        if (!opened) ::close(device);
     }
     if (!opened) {
         if (error) *error = failure(path, f.errorString());
@@ -117,8 +128,56 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
     return true;
 }
 
+// A name Qt cannot spell (FileNames.h): the new file is made beside the old
+// one under a name of bytes and renamed over it once it is whole, as
+// QSaveFile does for any other name.
+bool writeReplacingRawName(const QString& path, const OutputBody& body, QString* error)
+{
+    const QByteArray target = fileNameBytes(path);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        if (error) *error = failure(path, folderIsReadOnly(path) ? readOnlyFolder() : systemReason());
+        return false;
+    }
+    // An old file keeps its mode; a new one gets what the umask leaves.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(target.constData(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    QString reason;
+    bool ok = false;
+    {
+        QFile f;
+        f.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+        CheckedDevice checked(f);
+        ok = body(checked, &reason) && !checked.failed();
+        if (checked.failed()) reason = checked.errorString();
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        if (error) *error = failure(path, reason);
+    }
+    return ok;
+}
+
 bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 {
+    if (holdsRawBytes(path)) return writeReplacingRawName(path, body, error);
     // Unbuffered: every write reaches the file at once, so a full disk shows
     // at the write that meets it, with the system's reason. A buffered tail
     // would fail only inside commit(), which puts the cut-off file in place
@@ -155,7 +214,7 @@ bool isStreamTarget(const QString& path)
 {
     if (heldDescriptor(path)) return true;
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+    if (::stat(fileNameBytes(path).constData(), &st) != 0) return false;
     return S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
 }
 
