@@ -1,13 +1,17 @@
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "cli/Commands.h"
 #include "cli/OutputChecks.h"
 #include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
+#include "pages/DrawnSheets.h"
+#include "pages/PageBands.h"
 #include "pages/Report.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/DisplayList.h"
 #include "platform/core/OutputFile.h"
 
 namespace vexoria::cli {
@@ -19,20 +23,31 @@ const OptionInfo kOneSheetOption{"--one-sheet", nullptr,
 const OptionInfo kLabelsOption{"--labels", nullptr,
                                "label the connections cut by a page break before printing (\"Подписать линии\")"};
 
-// Builds the chart, labels the breaks when asked and writes the sheets.
+// Builds the chart on a display list, labels the breaks when asked and
+// writes the sheets one after the other, each drawn from the list: no
+// picture of the whole chart is made, so a chart of any length prints in
+// the memory of a few sheets.
 int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labels, Io& io)
 {
+    DisplayList drawing(&ws.diagram);
+    ws.canvasOverride = &drawing;
+    const auto unbind = qScopeGuard([&ws] { ws.canvasOverride = nullptr; });
     classifyCode(ws);
     warnIfNoCode(ws, opts.file, io);
     // The sheets show the whole chart, however long.
-    if (!drawChartWhole(ws, true) || !ws.diagram.hasPicture()) {
+    if (!drawChartWhole(ws, true) || drawing.isEmpty()) {
         reportNotDrawn(ws, io);
         return 1;
     }
     if (labels) N25Click(ws);
-    const Report report = oneSheet ? oneSheetReport(ws) : pagedReport(ws);
+    const DrawnSheets sheets(drawing, QSize(ws.diagram.width(), ws.diagram.height()));
+    const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
+    const int count = oneSheet ? 1 : static_cast<int>(bands.size());
     QString error;
-    if (!writeReportPdf(opts.output, report, &error)) {
+    const bool written = writeSheetsPdf(opts.output, reportTitle(ws), count, [&](int i) {
+        return oneSheet ? sheets.oneSheet() : sheets.pagedSheet(bands[static_cast<std::size_t>(i)]);
+    }, &error);
+    if (!written) {
         io.err << "vexoria-cli: " << error << Qt::endl;
         return 1;
     }
