@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include "support/CliRun.h"
 #include "support/LongRoutine.h"
 #include "support/PrintTo.h"
@@ -184,6 +187,77 @@ TEST(Outputs, AChartTooLongForPartsIsDrawnWholeWhereThatIsPromised)
         EXPECT_TRUE(lines[0].contains(QStringLiteral("edlin=5500"))) << qPrintable(lines[0]);
         EXPECT_TRUE(lines[0].contains(QStringLiteral("--answer no"))) << qPrintable(lines[0]);
     }
+}
+
+TEST(Outputs, AJpegTooTallAndARoutineWithoutCodeAreSaidPlainly)
+{
+    QTemporaryDir dir;
+    // About 70,000 pixels of chart: more rows than a JPEG holds.
+    const QString jpeg = dir.filePath(QStringLiteral("tall.jpg"));
+    const CliRun tall = runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"), jpeg},
+                               longRoutine(260).toUtf8());
+    EXPECT_EQ(tall.status, 1);
+    const QStringList lines = errorLines(tall);
+    ASSERT_EQ(lines.size(), 1) << qPrintable(tall.err);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("a JPEG holds at most 65500"))) << qPrintable(lines[0]);
+    EXPECT_FALSE(QFile::exists(jpeg));
+
+    // print warns as render does.
+    const CliRun empty = runCli({QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"),
+                                 dir.filePath(QStringLiteral("empty.pdf"))},
+                                "  \n");
+    EXPECT_EQ(empty.status, 0) << qPrintable(empty.err);
+    EXPECT_EQ(errorLines(empty).size(), 1);
+    EXPECT_TRUE(empty.err.startsWith(QStringLiteral("vexoria-cli: warning: "))) << qPrintable(empty.err);
+}
+
+// A folder on a file system mounted read-only, when the tests may mount one.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QStringList& files)
+    {
+        if (geteuid() != 0 || !m_dir.isValid()) return;
+        const QByteArray path = QFile::encodeName(m_dir.path());
+        if (mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") != 0) return;
+        m_mounted = true;
+        for (const QString& name : files) {
+            QFile f(m_dir.filePath(name));
+            if (f.open(QIODevice::WriteOnly)) f.write("old");
+        }
+        m_readOnly = mount("tmpfs", path.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted) umount(QFile::encodeName(m_dir.path()).constData());
+    }
+    bool ready() const { return m_readOnly; }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    bool m_readOnly = false;
+};
+
+TEST(Outputs, AReadOnlyFolderOrDatabaseIsNamedInPlainWords)
+{
+    const ReadOnlyFolder folder({QStringLiteral("chart.png"), QStringLiteral("stroka.db")});
+    if (!folder.ready()) GTEST_SKIP() << "no read-only file system could be mounted";
+    const QString png = folder.filePath(QStringLiteral("chart.png"));
+    const CliRun render = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("-o"), png});
+    EXPECT_EQ(render.status, 1);
+    EXPECT_EQ(errorLines(render).size(), 1) << qPrintable(render.err);
+    EXPECT_TRUE(render.err.contains(QStringLiteral("the folder is read-only"))) << qPrintable(render.err);
+
+    for (const char* name : {"stroka.db", "new.db"}) {
+        const QString db = folder.filePath(QLatin1String(name));
+        const CliRun exported = runCli({QStringLiteral("export"), kRoutine, QStringLiteral("-o"), db});
+        EXPECT_EQ(exported.status, 1);
+        EXPECT_EQ(errorLines(exported).size(), 1) << qPrintable(exported.err);
+        EXPECT_TRUE(exported.err.contains(QStringLiteral("is read-only"))) << qPrintable(exported.err);
+        EXPECT_FALSE(exported.err.contains(QStringLiteral("I/O"))) << qPrintable(exported.err);
+    }
+    EXPECT_EQ(readAll(png), QByteArray("old"));
 }
 
 } // namespace
