@@ -98,7 +98,9 @@ const CommandInfo& printCommand()
         "it, the page number at the foot. Without --one-sheet there is one sheet\n"
         "per page, cut at the page markers' default places (every 1040 pixels of\n"
         "the chart). Every page is written: the window prints at most twelve, a PDF\n"
-        "has no such limit. A chart longer than the length limit is drawn whole.",
+        "has no such limit. A chart longer than the length limit is drawn whole,\n"
+        "sheet after sheet, in the memory of a few sheets. OUT must end in .pdf or\n"
+        "be - (standard output), a FIFO or a device.",
         runPrint};
     return info;
 }
