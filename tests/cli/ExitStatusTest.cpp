@@ -53,7 +53,7 @@ TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
                                     code);
     EXPECT_EQ(cancelled.status, 1);
     EXPECT_TRUE(cancelled.out.isEmpty()) << "no table of a chart that was not built";
-    EXPECT_EQ(errorLines(cancelled).last(), QStringLiteral("vexoria-cli: the chart was not drawn"));
+    EXPECT_EQ(errorLines(cancelled), QStringList{QStringLiteral("vexoria-cli: the chart was not drawn")});
 
     const CliRun parts = runCli({QStringLiteral("connections"), QStringLiteral("--ini"), ini,
                                  QStringLiteral("--answer"), QStringLiteral("yes"), QStringLiteral("-")},
