@@ -148,6 +148,14 @@ TEST(InputReading, RunningOutOfMemoryIsReportedNotAnAbort)
     });
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(errorLines(r), QStringList{QStringLiteral("vexoria-cli: not enough memory")});
+
+    // measure holds a line until it ends: 80 MB with no line break, in 64 MB.
+    const CliRun measure = runCli({QStringLiteral("measure")}, QByteArray(80 << 20, 'a'), [] {
+        const rlimit lim{rlim_t(64) << 20, rlim_t(64) << 20};
+        setrlimit(RLIMIT_AS, &lim);
+    });
+    EXPECT_EQ(measure.status, 1);
+    EXPECT_EQ(errorLines(measure), QStringList{QStringLiteral("vexoria-cli: not enough memory")});
 }
 
 TEST(InputReading, ASettingsFileThatCannotBeReadIsNamedWithTheReason)
