@@ -126,8 +126,8 @@ bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prom
 void warnIfNoCode(const Workspace& ws, const QString& file, Io& io)
 {
     if (!holdsNoCode(ws)) return;
-    io.err << "vexoria-cli: warning: the routine in " << shownFileName(file) << " holds no code to draw; the chart has only its end"
-           << Qt::endl;
+    io.err << "vexoria-cli: warning: the routine in " << shownFileName(file)
+           << " holds no code to draw; the chart has only its end" << Qt::endl;
 }
 
 int guarded(Io& io, const std::function<int()>& work)

@@ -27,10 +27,9 @@ QString shownFileName(const QString& path);
 // the file and the reason to err.
 std::optional<QByteArray> readInputFile(const QString& path, Io& io);
 
-// Reads FILE as the window's editor holds it: UTF-16
-// with its byte-order mark, UTF-8 or Windows-1251; every line, the last one
-// too, ends with a line break, made CR LF. On failure writes one line naming
-// the file to err.
+// Reads FILE as the window's editor holds it: UTF-16 with its byte-order
+// mark, UTF-8 or Windows-1251; every line, the last one too, ends with a line
+// break, made CR LF. On failure writes one line naming the file to err.
 std::optional<QString> readCodeFile(const QString& path, Io& io);
 
 // Answers the length question from --answer and shows messages on stderr.

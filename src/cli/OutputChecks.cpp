@@ -56,7 +56,8 @@ bool checkDatabaseWritable(const QString& output, Io& io)
     const QFileInfo fi(output);
     struct stat st {};
     const char* reason = nullptr;
-    if (::stat(fileNameBytes(output).constData(), &st) == 0 && readOnly(output)) reason = "the database file is read-only";
+    const bool exists = ::stat(fileNameBytes(output).constData(), &st) == 0;
+    if (exists && readOnly(output)) reason = "the database file is read-only";
     else if (readOnly(fi.absolutePath())) reason = "the folder is read-only";
     if (!reason) return true;
     io.err << "vexoria-cli: cannot write " << output << ": " << reason << Qt::endl;

@@ -136,7 +136,8 @@ int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& sett
     ws.codeText = routineCode(unit, routine);
     const std::optional<PictureFormat> format = outputPictureFormat(output);
     if (!format) return 1; // checked before: --format and OUT's extension are both validated
-    return renderChart(ws, *format, opts.answer, output, QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine)), io);
+    const QString source = QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine));
+    return renderChart(ws, *format, opts.answer, output, source, io);
 }
 
 int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& opts, const QString& format, Io& io)
@@ -201,7 +202,8 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
         return 2;
     }
     if (all && isStreamTarget(opts.output)) {
-        usageError(info, QStringLiteral("--all writes one file per routine: -o must name a folder, not %1").arg(opts.output),
+        usageError(info,
+                   QStringLiteral("--all writes one file per routine: -o must name a folder, not %1").arg(opts.output),
                    io);
         return 2;
     }

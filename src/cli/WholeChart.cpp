@@ -12,7 +12,10 @@ const QString kLargestLength = QStringLiteral("1000000");
 
 // A chart refused for its length: sizing stopped it, no part is on show,
 // and it was measured at more than three times the limit.
-bool refusedForLength(const Workspace& ws) { return ws.ctx.sizingAbort == 1 && !ws.n15Visible && ws.ctx.extraParts > 2; }
+bool refusedForLength(const Workspace& ws)
+{
+    return ws.ctx.sizingAbort == 1 && !ws.n15Visible && ws.ctx.extraParts > 2;
+}
 
 } // namespace
 

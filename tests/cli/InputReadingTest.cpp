@@ -132,7 +132,8 @@ TEST(InputReading, BinaryInputIsRefusedByEveryCommand)
                                dir.filePath(QStringLiteral("out.png"))};
     expectOneFailureLine(runCli(fromPipe, QByteArray("begin\0end", 9)),
                          QStringLiteral("standard input is not a text file"), fromPipe);
-    for (const char* out : {"out.png", "out.pdf", "out.db"}) EXPECT_FALSE(QFile::exists(dir.filePath(QLatin1String(out))));
+    for (const char* out : {"out.png", "out.pdf", "out.db"})
+        EXPECT_FALSE(QFile::exists(dir.filePath(QLatin1String(out))));
 }
 
 TEST(InputReading, RunningOutOfMemoryIsReportedNotAnAbort)

@@ -47,7 +47,8 @@ TEST(Outputs, PrintWritesOnlyAFileNamedPdf)
     EXPECT_EQ(readAll(source), code);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.pas"});
 
-    const CliRun upper = runCli({QStringLiteral("print"), source, QStringLiteral("-o"), dir.filePath(QStringLiteral("S.PDF"))});
+    const CliRun upper =
+        runCli({QStringLiteral("print"), source, QStringLiteral("-o"), dir.filePath(QStringLiteral("S.PDF"))});
     EXPECT_EQ(upper.status, 0) << qPrintable(upper.err);
 }
 
@@ -91,8 +92,9 @@ TEST(Outputs, StandardOutputByAnyNameIsWrittenInPlace)
         f.write("log\n");
     }
     // As `print FILE -o /dev/stdout >> log`: the PDF follows what was there.
-    const CliRun print = runCliToFile({QStringLiteral("print"), kRoutine, QStringLiteral("-o"), QStringLiteral("/dev/stdout")},
-                                      log, QIODevice::Append);
+    const QString stdoutName = QStringLiteral("/dev/stdout");
+    const CliRun print =
+        runCliToFile({QStringLiteral("print"), kRoutine, QStringLiteral("-o"), stdoutName}, log, QIODevice::Append);
     EXPECT_EQ(print.status, 0) << qPrintable(print.err);
     const QByteArray logged = readAll(log);
     EXPECT_TRUE(logged.startsWith("log\n%PDF-")) << logged.left(16).constData();
@@ -100,8 +102,7 @@ TEST(Outputs, StandardOutputByAnyNameIsWrittenInPlace)
 
     // As `render FILE -o /dev/stdout > chart.png`.
     const QString chart = dir.filePath(QStringLiteral("chart.png"));
-    const CliRun render = runCliToFile({QStringLiteral("render"), kRoutine, QStringLiteral("-o"), QStringLiteral("/dev/stdout")},
-                                       chart);
+    const CliRun render = runCliToFile({QStringLiteral("render"), kRoutine, QStringLiteral("-o"), stdoutName}, chart);
     EXPECT_EQ(render.status, 0) << qPrintable(render.err);
     EXPECT_TRUE(readAll(chart).startsWith("\x89PNG"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.png", "log"}));
@@ -118,15 +119,18 @@ TEST(Outputs, AMissingFolderIsNamedByEveryCommand)
         const CliRun r = runCli({QLatin1String(command), kRoutine, QStringLiteral("-o"), out});
         EXPECT_EQ(r.status, 1) << command;
         EXPECT_EQ(errorLines(r),
-                  QStringList{QStringLiteral("vexoria-cli: cannot write %1: the folder %2 does not exist").arg(out, folder)});
+                  QStringList{
+                      QStringLiteral("vexoria-cli: cannot write %1: the folder %2 does not exist").arg(out, folder)});
     }
     EXPECT_FALSE(QFile::exists(folder)) << "export made the folder";
 
     // --all alone makes its folder; it cannot be standard output.
-    const CliRun all = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--all"), QStringLiteral("-o"), folder});
+    const QString allOption = QStringLiteral("--all");
+    const CliRun all = runCli({QStringLiteral("render"), kRoutine, allOption, QStringLiteral("-o"), folder});
     EXPECT_EQ(all.status, 0) << qPrintable(all.err);
     EXPECT_FALSE(QDir(folder).isEmpty());
-    const CliRun dash = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--all"), QStringLiteral("-o"), QStringLiteral("-")});
+    const CliRun dash =
+        runCli({QStringLiteral("render"), kRoutine, allOption, QStringLiteral("-o"), QStringLiteral("-")});
     EXPECT_EQ(dash.status, 2);
     EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
 }
