@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "cli/WholeChart.h"
+#include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
@@ -48,8 +49,10 @@ void CliPrompter::message(const QString& text)
 {
     m_messages << text;
     // The refusal of a long chart is the command's to report: it draws the
-    // chart whole instead, or names the ways out in its own line.
-    if (isLengthRefusal(text)) return;
+    // chart whole instead, or names the ways out in its own line. So is a
+    // picture too large to make: a command whose output is the picture says
+    // so with the way out, for the others the picture is no output.
+    if (isLengthRefusal(text) || text == pictureTooLongMessage()) return;
     QString oneLine = text;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
     m_err << "vexoria-cli: " << oneLine << Qt::endl;

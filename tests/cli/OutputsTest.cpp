@@ -181,6 +181,14 @@ TEST(Outputs, AChartTooLongForPartsIsDrawnWholeWhereThatIsPromised)
                                   code);
     EXPECT_EQ(printed.status, 0) << qPrintable(printed.err);
 
+    // Past what a picture can hold, one line names the way out.
+    const CliRun huge = runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"),
+                                dir.filePath(QStringLiteral("huge.png"))},
+                               longRoutine(1500).toUtf8());
+    EXPECT_EQ(huge.status, 1);
+    ASSERT_EQ(errorLines(huge).size(), 1) << qPrintable(huge.err);
+    EXPECT_TRUE(huge.err.contains(QStringLiteral(".svg"))) << qPrintable(huge.err);
+
     // In parts it cannot be: one line names the limit and the ways out.
     for (const QStringList& args : {QStringList{"render", "-", "--answer", "yes", "-o", dir.filePath("parts.png")},
                                     QStringList{"connections", "-", "--answer", "yes"}}) {
