@@ -121,3 +121,23 @@ TEST(StatementReader, TextThatIsNoPascalIsNotRead)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StatementReader, NestingTooDeepForAChartIsNotRead)
+{
+    QString ifs = QStringLiteral("begin\r\n");
+    for (int i = 0; i < 100000; ++i) ifs += QStringLiteral("if a then ");
+    ifs += QStringLiteral("x;\r\nend;\r\n");
+    EXPECT_FALSE(readRoutine(ifs).has_value());
+    QString headings;
+    for (int i = 0; i < 100000; ++i) headings += QStringLiteral("procedure A;\r\n");
+    EXPECT_FALSE(readRoutine(headings + QStringLiteral("begin end;")).has_value());
+    // As deep as real code goes is read.
+    QString nested = QStringLiteral("begin\r\n");
+    for (int i = 0; i < 200; ++i) nested += QStringLiteral("while a do begin ");
+    for (int i = 0; i < 200; ++i) nested += QStringLiteral("end;");
+    EXPECT_TRUE(readRoutine(nested + QStringLiteral("\r\nend;")).has_value());
+}
+
+} // namespace
