@@ -10,24 +10,9 @@ namespace vexoria {
 namespace {
 
 using syntax::Token;
-
-bool oneOf(const Token& t, std::initializer_list<const char*> words)
-{
-    if (t.kind != syntax::TokenKind::Word) return false;
-    for (const char* w : words)
-        if (t.text == QLatin1String(w)) return true;
-    return false;
-}
-
-bool isRoutineWord(const Token& t)
-{
-    return oneOf(t, {"procedure", "function", "constructor", "destructor", "operator"});
-}
-
-bool isSectionWord(const Token& t)
-{
-    return oneOf(t, {"var", "const", "type", "label", "resourcestring", "threadvar"});
-}
+using syntax::isOneOf;
+using syntax::isRoutineWord;
+using syntax::isSectionWord;
 
 struct Incomplete {};
 
@@ -84,7 +69,7 @@ private:
     }
     bool startsHeading() const
     {
-        return isRoutineWord(at()) || (oneOf(at(), {"class", "generic"}) && isRoutineWord(at(1)));
+        return isRoutineWord(at()) || (isOneOf(at(), {"class", "generic"}) && isRoutineWord(at(1)));
     }
     bool atBoundary() const
     {
@@ -120,15 +105,15 @@ private:
         while (m_i < m_n) {
             const Token& t = at();
             if (depth == 0) {
-                if (oneOf(t, {"begin", "asm", "initialization", "finalization"}) || isSectionWord(t)) return;
+                if (isOneOf(t, {"begin", "asm", "initialization", "finalization"}) || isSectionWord(t)) return;
                 if (startsHeading() && atBoundary()) return;
             }
-            if (oneOf(t, {"record", "object", "interface", "dispinterface"})) {
+            if (isOneOf(t, {"record", "object", "interface", "dispinterface"})) {
                 ++depth;
             } else if (t.isWord("class")) {
                 const Token& next = at(1);
                 const bool noBody = next.isSymbol(";") || next.isWord("of") || isRoutineWord(next) ||
-                                    oneOf(next, {"var", "property", "const", "threadvar"});
+                                    isOneOf(next, {"var", "property", "const", "threadvar"});
                 if (!noBody) ++depth;
             } else if (t.isWord("end")) {
                 if (depth > 0) --depth;
@@ -148,10 +133,10 @@ private:
         // Directives: every word up to a begin, a section or a heading.
         bool bodiless = false;
         while (m_i < m_n && at().kind == syntax::TokenKind::Word &&
-               !oneOf(at(), {"begin", "asm", "var", "const", "type", "label", "resourcestring", "threadvar", "class",
-                             "generic"}) &&
+               !isOneOf(at(), {"begin", "asm", "var", "const", "type", "label", "resourcestring", "threadvar", "class",
+                               "generic"}) &&
                !isRoutineWord(at())) {
-            if (oneOf(at(), {"forward", "external"})) bodiless = true;
+            if (isOneOf(at(), {"forward", "external"})) bodiless = true;
             toSemicolon();
         }
         if (bodiless) return;
@@ -196,7 +181,7 @@ private:
                 while (m_i < m_n && !at().isWord("end")) ++m_i;
                 need();
                 if (depth == 0) break;
-            } else if (oneOf(t, {"begin", "case", "try"})) {
+            } else if (isOneOf(t, {"begin", "case", "try"})) {
                 ++depth;
             } else if (t.isWord("end")) {
                 if (--depth == 0) break;

@@ -128,8 +128,8 @@ private:
             ++m_pos;
             while (at(m_pos).isDigit()) ++m_pos;
         }
-        if ((at(m_pos) == u'e' || at(m_pos) == u'E') &&
-            (at(m_pos + 1).isDigit() || ((at(m_pos + 1) == u'+' || at(m_pos + 1) == u'-') && at(m_pos + 2).isDigit()))) {
+        const bool sign = at(m_pos + 1) == u'+' || at(m_pos + 1) == u'-';
+        if ((at(m_pos) == u'e' || at(m_pos) == u'E') && (at(m_pos + 1).isDigit() || (sign && at(m_pos + 2).isDigit()))) {
             m_pos += 2;
             while (at(m_pos).isDigit()) ++m_pos;
         }
@@ -138,7 +138,8 @@ private:
 
     void symbol()
     {
-        static const char* const pairs[] = {":=", "..", "<=", ">=", "<>", "+=", "-=", "*=", "/=", "**", "><", "(.", ".)"};
+        static const char* const pairs[] = {":=", "..", "<=", ">=", "<>", "+=", "-=",
+                                            "*=", "/=", "**", "><", "(.", ".)"};
         const int begin = m_pos;
         for (const char* p : pairs) {
             if (at(m_pos) == QLatin1Char(p[0]) && at(m_pos + 1) == QLatin1Char(p[1])) {
@@ -162,6 +163,24 @@ private:
 TokenList tokenize(const QString& text)
 {
     return Tokenizer(text).run();
+}
+
+bool isOneOf(const Token& t, std::initializer_list<const char*> words)
+{
+    if (t.kind != TokenKind::Word) return false;
+    for (const char* w : words)
+        if (t.text == QLatin1String(w)) return true;
+    return false;
+}
+
+bool isRoutineWord(const Token& t)
+{
+    return isOneOf(t, {"procedure", "function", "constructor", "destructor", "operator"});
+}
+
+bool isSectionWord(const Token& t)
+{
+    return isOneOf(t, {"var", "const", "type", "label", "resourcestring", "threadvar"});
 }
 
 } // namespace vexoria::syntax

@@ -3,6 +3,7 @@
 // strings and symbols, with comments and compiler directives set apart. The
 // statement reader works on these, so that a brace inside a string or a
 // "then" inside a comment never misleads it.
+#include <initializer_list>
 #include <vector>
 
 #include <QString>
@@ -36,5 +37,13 @@ struct TokenList {
 };
 
 TokenList tokenize(const QString& text);
+
+// A word token that is one of the given words (all lower case).
+bool isOneOf(const Token& t, std::initializer_list<const char*> words);
+// procedure, function, constructor, destructor, operator
+bool isRoutineWord(const Token& t);
+// The words that open a declaration section: var, const, type, label,
+// resourcestring, threadvar.
+bool isSectionWord(const Token& t);
 
 } // namespace vexoria::syntax

@@ -8,35 +8,17 @@ namespace {
 
 struct NotReadable {};
 
-bool oneOf(const Token& t, std::initializer_list<const char*> words)
-{
-    if (t.kind != TokenKind::Word) return false;
-    for (const char* w : words)
-        if (t.text == QLatin1String(w)) return true;
-    return false;
-}
-
-bool isRoutineWord(const Token& t)
-{
-    return oneOf(t, {"procedure", "function", "constructor", "destructor", "operator"});
-}
-
-bool isSectionWord(const Token& t)
-{
-    return oneOf(t, {"var", "const", "type", "label", "resourcestring", "threadvar"});
-}
-
 // Words after a heading that qualify the routine; each runs to its ";".
 bool isDirective(const Token& t)
 {
-    return oneOf(t, {"overload", "virtual", "override", "abstract", "static", "inline", "cdecl", "stdcall",
-                     "register", "pascal", "safecall", "forward", "external", "assembler", "reintroduce",
-                     "dynamic", "message", "export", "public", "nostackframe", "deprecated", "platform",
-                     "experimental", "unimplemented", "far", "near", "local", "varargs", "compilerproc",
-                     "iocheck", "interrupt", "noreturn", "rtlproc", "final", "winapi", "hardfloat",
-                     "vectorcall", "mwpascal", "softfloat", "internproc", "internconst", "oldfpccall",
-                     "saveregisters", "cppdecl", "alias", "weakexternal", "section", "ms_abi_default",
-                     "sysv_abi_default", "ms_abi_cdecl", "sysv_abi_cdecl", "enumerator", "noinline"});
+    return isOneOf(t, {"overload", "virtual", "override", "abstract", "static", "inline", "cdecl", "stdcall",
+                       "register", "pascal", "safecall", "forward", "external", "assembler", "reintroduce",
+                       "dynamic", "message", "export", "public", "nostackframe", "deprecated", "platform",
+                       "experimental", "unimplemented", "far", "near", "local", "varargs", "compilerproc",
+                       "iocheck", "interrupt", "noreturn", "rtlproc", "final", "winapi", "hardfloat",
+                       "vectorcall", "mwpascal", "softfloat", "internproc", "internconst", "oldfpccall",
+                       "saveregisters", "cppdecl", "alias", "weakexternal", "section", "ms_abi_default",
+                       "sysv_abi_default", "ms_abi_cdecl", "sysv_abi_cdecl", "enumerator", "noinline"});
 }
 
 class Reader {
@@ -210,7 +192,7 @@ private:
                 if (t.isWord("begin") || t.isWord("asm") || isSectionWord(t)) return;
                 if (startsHeading() && m_i > 0 && m_t[static_cast<std::size_t>(m_i - 1)].isSymbol(";")) return;
             }
-            if (oneOf(t, {"record", "object", "interface", "dispinterface"})) {
+            if (isOneOf(t, {"record", "object", "interface", "dispinterface"})) {
                 ++depth;
             } else if (t.isWord("class") && !classWithoutBody()) {
                 ++depth;
@@ -241,7 +223,7 @@ private:
 
     bool isTerminator(const Token& t) const
     {
-        return t.isSymbol(";") || oneOf(t, {"end", "else", "until", "except", "finally"});
+        return t.isSymbol(";") || isOneOf(t, {"end", "else", "until", "except", "finally"});
     }
 
     // Passes over an expression up to one of the stop words outside brackets;
@@ -253,10 +235,10 @@ private:
         while (!atEnd()) {
             const Token& t = at();
             if (depth <= 0) {
-                if (oneOf(t, stops)) return lastToken;
+                if (isOneOf(t, stops)) return lastToken;
                 if (isTerminator(t)) return lastToken;
-                if (oneOf(t, {"begin", "if", "while", "for", "repeat", "case", "try", "with", "asm", "do",
-                              "then", "of"}))
+                if (isOneOf(t, {"begin", "if", "while", "for", "repeat", "case", "try", "with", "asm", "do",
+                                "then", "of"}))
                     throw NotReadable{};
             }
             if (t.isSymbol("(") || t.isSymbol("[") || t.isSymbol("(.")) ++depth;
@@ -287,7 +269,7 @@ private:
                 continue;
             }
             if (stops.size() == 0 && atEnd()) return;
-            if (oneOf(at(), stops) && !atEnd()) return;
+            if (isOneOf(at(), stops) && !atEnd()) return;
             throw NotReadable{};
         }
     }
@@ -308,7 +290,7 @@ private:
         std::vector<int> labels;
         while (!atEnd() && (at().kind == TokenKind::Word || at().kind == TokenKind::Number) &&
                at(1).isSymbol(":") && !isTerminator(at()) &&
-               !oneOf(at(), {"begin", "if", "while", "for", "repeat", "case", "try", "with"})) {
+               !isOneOf(at(), {"begin", "if", "while", "for", "repeat", "case", "try", "with"})) {
             labels.push_back(m_i);
             m_i += 2;
         }
@@ -373,7 +355,7 @@ private:
                     : t.isWord("break")   ? StatementKind::Break
                     : t.isWord("goto")    ? StatementKind::Goto
                                           : StatementKind::Simple;
-            if (oneOf(t, {"then", "do", "of", "to", "downto"})) throw NotReadable{};
+            if (isOneOf(t, {"then", "do", "of", "to", "downto"})) throw NotReadable{};
             expression({});
             if (m_i == s->first) throw NotReadable{};
         }
