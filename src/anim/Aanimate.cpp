@@ -62,6 +62,27 @@ void runLeftDownRight(int vid, const Route& p, Head& s, Head& shown)
     if (s.b.y() == p.y3 && s.b.x() <= p.x4) s = moved(s, kRight);
 }
 
+// vid 4 and 5 of a loop that ends an enclosing loop's body: left, up the
+// lane, right into the enclosing loop's test.
+void runLeftUpRight(const Route& p, Head& s, Head& shown)
+{
+    if (s.b.x() > p.x2 && s.b.y() == p.y1) s = moved(s, kLeft);
+    if (s.b.x() <= p.x2 && s.b.y() == p.y1) shown = s = headAt(HeadShape::Up, p.x2, p.y2);
+    if (s.b.y() >= p.y3 && s.b.x() <= p.x2) s = moved(s, kUp);
+    if (s.b.y() <= p.y3 && s.b.x() == p.x3) shown = s = headAt(HeadShape::Right, p.x3, p.y3);
+    if (s.b.y() == p.y3 && s.b.x() <= p.x4) s = moved(s, kRight);
+}
+
+// vid 11 of a break into an enclosing loop's test: right, up, left.
+void runRightUpLeft(const Route& p, Head& s, Head& shown)
+{
+    if (s.b.x() < p.x2 && s.b.y() == p.y1) s = moved(s, kRight);
+    if (s.b.x() >= p.x2 && s.b.y() == p.y1) shown = s = headAt(HeadShape::Up, p.x2, p.y2);
+    if (s.b.y() >= p.y3 && s.b.x() >= p.x2) s = moved(s, kUp);
+    if (s.b.y() <= p.y3 && s.b.x() == p.x3) shown = s = headAt(HeadShape::Left, p.x3, p.y3);
+    if (s.b.y() == p.y3 && s.b.x() >= p.x4) s = moved(s, kLeft);
+}
+
 // vid 6 and 11: right, down, left through P1, P2, P3 to P4.
 void runRightDownLeft(const Route& p, Head& s, Head& shown)
 {
@@ -138,8 +159,16 @@ void runLegs(int vid, const Route& p, Head& s, Head& shown)
     case 10:
         if (s.b.x() >= p.x2 && s.b.y() == p.y2) s = moved(s, kLeft);
         break;
-    case 4: case 5: case 9: runLeftDownRight(vid, p, s, shown); break;
-    case 6: case 11: runRightDownLeft(p, s, shown); break;
+    // An exit or a break whose lane runs up goes back to an enclosing
+    // loop's test.
+    case 4: case 5: case 9:
+        if (p.y3 < p.y1) runLeftUpRight(p, s, shown);
+        else runLeftDownRight(vid, p, s, shown);
+        break;
+    case 6: case 11:
+        if (p.y3 < p.y1) runRightUpLeft(p, s, shown);
+        else runRightDownLeft(p, s, shown);
+        break;
     case 7: runLoopReturn(p, s, shown); break;
     case 8: runRepeatReturn(p, s, shown); break;
     default: break;

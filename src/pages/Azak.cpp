@@ -41,7 +41,10 @@ void AzakExecute(Workspace& ws)
                 // A loop return runs upward: its lane is x4, from y1 up to y5.
                 if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
             } else if (vid == 4 || vid == 5 || vid == 6 || vid == 8 || vid == 9 || vid == 11) {
-                if (val(r.y1) <= o && val(r.y3) >= o) writeLabel(canvas, tag, val(r.x2), o);
+                // The lane of an exit back to an enclosing loop's test runs up.
+                const int top = std::min(val(r.y1), val(r.y3));
+                const int bottom = std::max(val(r.y1), val(r.y3));
+                if (top <= o && bottom >= o) writeLabel(canvas, tag, val(r.x2), o);
             }
         }
     }

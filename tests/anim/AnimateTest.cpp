@@ -67,6 +67,40 @@ TEST_F(AnimateTest, AForLoopExitRunsLeftDownRightAndStartsAgain)
     EXPECT_EQ(shown(), headAt(HeadShape::Left, 300, 100));
 }
 
+TEST_F(AnimateTest, ExitsAndBreaksBackToAnEnclosingLoopRunUpTheirLane)
+{
+    // A loop exit into the enclosing loop's test: left, up, right.
+    t.append(route(5, {300, 200, 200, 200, 200, 100, 350, 100}));
+    // A break into it: right, up, left.
+    t.append(route(11, {400, 200, 600, 200, 600, 100, 350, 100}));
+    // Each turns up at its lane's foot, runs up it, turns at its top and
+    // reaches its end, where it starts again: never stuck on a corner.
+    struct Seen {
+        bool upAtFoot = false, upTheLane = false, turnedAtTop = false, restarted = false;
+    } seen[2];
+    const HeadShape along[2] = {HeadShape::Right, HeadShape::Left};
+    const QPoint start[2] = {{300, 200}, {400, 200}};
+    const int lane[2] = {200, 600};
+    for (int i = 0; i < 120; ++i) {
+        tick();
+        for (int k = 0; k < 2; ++k) {
+            const Head h = shown(k);
+            if (h == headAt(HeadShape::Up, lane[k], 200)) seen[k].upAtFoot = true;
+            if (h.b.x() == lane[k] && h.b.y() < 190 && h.b.y() > 110) seen[k].upTheLane = true;
+            if (h == headAt(along[k], lane[k], 100)) seen[k].turnedAtTop = true;
+            if (seen[k].turnedAtTop && h == headAt(k == 0 ? HeadShape::Left : HeadShape::Right, start[k].x(), 200))
+                seen[k].restarted = true;
+        }
+    }
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(seen[k].upAtFoot);
+        EXPECT_TRUE(seen[k].upTheLane);
+        EXPECT_TRUE(seen[k].turnedAtTop);
+        EXPECT_TRUE(seen[k].restarted);
+    }
+}
+
 TEST_F(AnimateTest, ACrossMarkBlinksOnTheLastFiveTicksOfEachCycle)
 {
     t.append(route(0, {350, 60, 350, 100}));

@@ -69,6 +69,17 @@ TEST(BreakLabels, BoundsAreInclusiveAndOnlyLanesThatCrossAreTagged)
                          }));
 }
 
+TEST(BreakLabels, ExitsUpToAnEnclosingLoopAreTaggedToo)
+{
+    Labels t(3000);
+    t.line(1, 5, "while", 1500, 900, 0);        // a loop exit back up to an enclosing loop's test
+    t.line(2, 11, "break", 1200, 1000, 0, 640);  // a break up to one
+    t.line(3, 4, "for", 1200, 1100, 0);          // up, but not across the break
+    AzakExecute(t.ws);
+    EXPECT_EQ(t.texts(), QStringList({R"(text 85,1032 "while1")", R"(text 85,1048 "while1")",
+                                      R"(text 625,1032 "break2")", R"(text 625,1048 "break2")"}));
+}
+
 TEST(BreakLabels, OnlyTheLinesOfThePartOnShowAreLabelled)
 {
     Labels t(3000);
