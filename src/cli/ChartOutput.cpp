@@ -1,13 +1,38 @@
 #include "cli/ChartOutput.h"
 
+#include <algorithm>
+
+#include "cli/CliCommon.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria::cli {
+
+namespace {
+
+// A JPEG holds at most this many rows.
+constexpr int kJpegMaxRows = 65500;
+
+} // namespace
 
 ChartOutput::ChartOutput(Workspace& ws, PictureFormat format)
     : m_ws(ws), m_format(format), m_vector(vectorFormat(format)), m_drawing(&ws.diagram)
 {
     if (m_vector) m_ws.canvasOverride = &m_drawing;
+    // A chart too tall for a JPEG gets no picture: it is refused before it
+    // is drawn, not after.
+    if (m_format == PictureFormat::Jpeg)
+        m_ws.diagram.setMaxPictureBytes(std::min(Diagram::kMaxPictureBytes, qint64(Diagram::kWidth) * kJpegMaxRows * 4));
+}
+
+QString ChartOutput::tooTall(const QString& path) const
+{
+    if (m_format == PictureFormat::Jpeg && m_ws.diagram.height() > kJpegMaxRows)
+        return QStringLiteral("cannot write %1: the chart is %2 pixels tall and a JPEG holds at most %3; "
+                              "write it as .png or .svg")
+            .arg(shownFileName(path))
+            .arg(m_ws.diagram.height())
+            .arg(kJpegMaxRows);
+    return kPictureTooLong;
 }
 
 ChartOutput::~ChartOutput()
@@ -19,9 +44,8 @@ bool ChartOutput::drawn() const { return m_vector ? !m_drawing.isEmpty() : m_ws.
 
 bool ChartOutput::write(const QString& path, QString* error) const
 {
-    // A JPEG holds at most 65,500 rows; saying so beats the encoder's own
-    // words, and leaves the old file as it was.
-    constexpr int kJpegMaxRows = 65500;
+    // Saying so beats the encoder's own words, and leaves the old file as it
+    // was.
     if (m_format == PictureFormat::Jpeg && m_ws.diagram.image().height() > kJpegMaxRows) {
         if (error)
             *error = QStringLiteral("cannot write %1: the chart is %2 pixels tall and a JPEG holds at most %3; "

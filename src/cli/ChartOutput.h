@@ -26,6 +26,8 @@ public:
 
     // Something was drawn since the picture was last started.
     bool drawn() const;
+    // Why nothing was drawn, when the chart is too tall for its format.
+    QString tooTall(const QString& path) const;
     // Writes the chart (or the part of it) drawn last; false with *error set.
     bool write(const QString& path, QString* error) const;
 

@@ -53,7 +53,10 @@ int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& 
     }
     for (int part = 1; part <= parts; ++part) {
         if (!chart.drawn()) {
-            io.err << "vexoria-cli: part " << part << " of the chart was not drawn" << Qt::endl;
+            const QString path = partPath(out, part);
+            const QString tooTall = chart.tooTall(path);
+            if (tooTall != kPictureTooLong) io.err << "vexoria-cli: " << tooTall << Qt::endl;
+            else io.err << "vexoria-cli: part " << part << " of the chart was not drawn" << Qt::endl;
             return 1;
         }
         if (!writeOne(chart, partPath(out, part), io)) return 1;
@@ -109,7 +112,7 @@ int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QStrin
             return 1;
         }
         if (!chart.drawn()) {
-            io.err << "vexoria-cli: " << kPictureTooLong << Qt::endl;
+            io.err << "vexoria-cli: " << chart.tooTall(output) << Qt::endl;
             return 1;
         }
         return writeOne(chart, output, io) ? 0 : 1;
