@@ -25,10 +25,10 @@ public:
             // nested in them: each of those has a chart of its own.
             int from = 0;
             for (const auto& [first, second] : r.nestedRoutines) {
-                m_out += m_text.mid(from, first - from);
+                m_out += declarations(from, first);
                 from = second;
             }
-            m_out += m_text.mid(from, token(r.bodyBegin).begin - from);
+            m_out += declarations(from, token(r.bodyBegin).begin);
             if (!m_out.isEmpty() && !m_out.endsWith(u'\n') && !m_out.endsWith(u'\r')) m_out += kLineBreak;
             // Comments before the routine's begin stay where they were.
             skipCommentsBefore(token(r.bodyBegin).end);
@@ -52,6 +52,31 @@ private:
     bool isSymbolAt(int i, const char* s) const
     {
         return i >= 0 && i < static_cast<int>(m_tokens.size()) && token(i).isSymbol(s);
+    }
+
+    // The text of the declarations from..to as it stands, except that the end
+    // of a record, object or class type that starts a line joins the line
+    // before it: the scan would take an "end;" line for the end of a
+    // construct. (Not after a // comment, which would swallow it.)
+    QString declarations(int from, int to) const
+    {
+        QString out;
+        int copied = from;
+        for (std::size_t i = 1; i < m_tokens.size(); ++i) {
+            const syntax::Token& t = m_tokens[i];
+            if (t.begin < from) continue;
+            if (t.begin >= to) break;
+            const syntax::Token& before = m_tokens[i - 1];
+            if (!t.isWord("end") || before.end < from || m_lines.lineOf(before.end) == m_lines.lineOf(t.begin))
+                continue;
+            const QString gap = m_text.mid(before.end, t.begin - before.end);
+            if (gap.contains(QLatin1String("//"))) continue;
+            out += m_text.mid(copied, before.end - copied);
+            out += flat(gap).isEmpty() ? QStringLiteral(" ") : u' ' + flat(gap) + u' ';
+            copied = t.begin;
+        }
+        out += m_text.mid(copied, to - copied);
+        return out;
     }
 
     // The code of tokens first..last as one line: comments left out, line

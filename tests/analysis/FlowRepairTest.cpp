@@ -134,6 +134,14 @@ TEST(FlowRepair, TheStatementPartIsLaidOutOneConstructALine)
                      "    on E: Exception do", "      Log;", "      Halt", "  end;", "end;"}));
 }
 
+TEST(FlowRepair, ALocalRecordsEndIsNoEndOfAConstruct)
+{
+    const auto rows = classify(lines({"procedure A;", "type", "  R = record", "    a: Integer;", "  end;", "begin",
+                                      "  if b then", "    x := 1;", "  y := 2;", "end;"}));
+    EXPECT_EQ(kinds(rows).mid(3), (QStringList{"r = record", "a: integer; end;", "if", "begin", "x := 1;", "end",
+                                               "procces", "y := 2;", "end", "end shema"}));
+}
+
 TEST(FlowRepair, ATableReadSoundlyIsKeptAsTheScanMadeIt)
 {
     // The line "x := 1; y := 2;" would be split by a new layout; read
