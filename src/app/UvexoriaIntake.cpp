@@ -4,6 +4,7 @@
 // them and connects them to the menus.
 #include <QAction>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -35,6 +36,7 @@ void TMyform::buildIntake(const Desktop& desktop)
     queuePanel->Panel1->stackUnder(DBGrid1);
     Clb1 = queuePanel->Clb1;
     Panel1 = queuePanel->Panel1;
+    editorRow->addWidget(Panel1, 0, Qt::AlignTop);
     RadioButton1 = queuePanel->RadioButton1;
     RadioButton2 = queuePanel->RadioButton2;
     m_queueChoice = queuePanel->queueChoice;

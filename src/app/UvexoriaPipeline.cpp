@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -21,6 +22,8 @@
 
 #include "app/CommentsGrid.h"
 #include "app/DiagramView.h"
+#include "app/EditorFiles.h"
+#include "app/EditorSession.h"
 #include "app/PageMarkersView.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
@@ -67,12 +70,45 @@ void TMyform::FormCreate()
     ComboBox1->setVisible(Panel3->CBotl->isChecked());
     m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
     runCommand([this] { setTimerIntervalFromEani(); });
+    restoreEditorCode();
 }
 
 void TMyform::closeEvent(QCloseEvent* e)
 {
+    if (!keepEditorCode()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
+}
+
+bool TMyform::keepEditorCode()
+{
+    const EditorSession session = editorFiles->session();
+    // An empty editor with nothing kept before makes no file.
+    if (session.code.isEmpty() && session.sourcePath.isEmpty() && !QFileInfo::exists(m_sessionPath)) return true;
+    QString error;
+    if (writeEditorSession(m_sessionPath, session, &error)) return true;
+    // The user was told and closes again: the window goes without the code.
+    if (m_codeNotKeptTold) return true;
+    m_codeNotKeptTold = true;
+    prompter().message(QStringLiteral("Код из редактора не удалось сохранить до следующего запуска:\n%1\n\n"
+                                      "Сохраните его в файл (Файл → Сохранить *.txt) или закройте окно ещё раз: "
+                                      "тогда программа закроется без него.")
+                           .arg(error));
+    return false;
+}
+
+void TMyform::restoreEditorCode()
+{
+    if (const auto session = readEditorSession(m_sessionPath)) editorFiles->restore(*session);
+}
+
+void TMyform::showSourceInTitle(const QString& path)
+{
+    const QString program = QStringLiteral("Vexoria V 2.2");
+    setWindowTitle(path.isEmpty() ? program : QStringLiteral("%1 — %2").arg(program, QFileInfo(path).fileName()));
 }
 
 void TMyform::FormClose()
@@ -109,18 +145,33 @@ void TMyform::syncSettingsFromControls()
 
 void TMyform::setTimerIntervalFromEani()
 {
-    // A value out of its range, like one that is not a number, throws: the
-    // timer keeps the interval it has.
-    Settings s;
-    s.eani = Panel3->Eani->text();
-    Timer1->setInterval(checkedSetting(s, numericSetting("eani"), m_ws.settingsFile));
+    // A value out of its range, like one that is not a number, is reported:
+    // the timer keeps the interval it has.
+    const QString problem = Panel3->valueProblem("eani");
+    if (!problem.isEmpty()) {
+        prompter().message(problem);
+        return;
+    }
+    Timer1->setInterval(Panel3->Eani->text().trimmed().toInt());
+}
+
+bool TMyform::refuseBuildSettings()
+{
+    // The panel names the field as the user sees it; the stages check the
+    // same values again against the file's keys.
+    const QString problem = Panel3->buildValueProblem();
+    if (problem.isEmpty()) return false;
+    prompter().message(problem);
+    return true;
 }
 
 void TMyform::N2Click()
 {
+    // A window that stays open (the editor's code could not be kept, or a
+    // build is stopping first) keeps its tables.
+    if (!close()) return;
     m_ws.tvobject.close();
     m_ws.tstrok.close();
-    close();
     m_ws.ctx.unitLines.reset();
 }
 
@@ -133,7 +184,7 @@ void TMyform::Button2Click()
 {
     // The panel does not take a value no chart can use: it stays open on
     // that field and says why.
-    const QString problem = Panel3->refuseUnusableValue(m_ws.settingsFile);
+    const QString problem = Panel3->refuseUnusableValue();
     if (!problem.isEmpty()) {
         prompter().message(problem);
         return;
@@ -171,7 +222,7 @@ void TMyform::runPipeline()
     BuildContext& c = m_ws.ctx;
     syncSettingsFromControls();
     // A setting no chart can use stops the build before anything changes.
-    checkBuildSettings(m_ws.settings, m_ws.settingsFile);
+    if (refuseBuildSettings()) return;
 
     // 1. The animation starts with every build when it is switched on (the
     //    scrolling view is always double-buffered here).
@@ -267,7 +318,7 @@ void TMyform::N15Click()
     if (m_builder->running()) return;
     runCommand([this] {
         syncSettingsFromControls();
-        checkBuildSettings(m_ws.settings, m_ws.settingsFile);
+        if (refuseBuildSettings()) return;
         if (!runBuild([](Workspace& ws) { vexoria::N15Click(ws); })) return;
         ScrollBox1->verticalScrollBar()->setValue(0);
     });

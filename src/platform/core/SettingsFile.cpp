@@ -60,10 +60,15 @@ QString besideExecutable()
 
 QString inConfigFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName);
+    return QDir(userConfigFolder()).filePath(kFileName);
 }
 
 } // namespace
+
+QString userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
 
 bool loadSettingsFile(const QString& path, Settings& s)
 {

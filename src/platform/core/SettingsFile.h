@@ -21,4 +21,7 @@ QString settingsWritePath();
 // that was installed beside the executable.
 QString settingsReadPath();
 
+// The user's configuration folder for the program (~/.config/Vexoria).
+QString userConfigFolder();
+
 } // namespace vexoria
