@@ -185,6 +185,7 @@ private:
     QString m_settingsPath;
     bool m_settingsPathGiven = false;
     QString m_sessionPath;
+    bool m_settingsFileOdd = false; // shema.ini was a folder, FIFO or device
     bool m_codeNotKeptTold = false;
     QButtonGroup* m_queueChoice = nullptr;
     std::unique_ptr<DesktopServices> m_desktop;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -65,7 +66,16 @@ void TMyform::FormCreate()
 {
     // The build context starts at its start values and the template table
     // is filled: the workspace was made with the window.
-    loadSettingsFile(m_settingsPath, m_ws.settings);
+    if (settingsFileIsOdd(m_settingsPath)) {
+        // A FIFO would hold the start until someone wrote into it, and a
+        // folder has nothing to read: the window starts with its defaults.
+        m_settingsFileOdd = true;
+        prompter().message(QStringLiteral("%1 — не обычный файл (папка, канал или устройство). "
+                                          "Настройки из него не прочитаны: взяты настройки по умолчанию.")
+                               .arg(QDir::toNativeSeparators(m_settingsPath)));
+    } else {
+        loadSettingsFile(m_settingsPath, m_ws.settings);
+    }
     applySettingsToControls();
     ComboBox1->setVisible(Panel3->CBotl->isChecked());
     m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
@@ -119,6 +129,13 @@ void TMyform::FormClose()
     // A path given at creation is the one file for both; otherwise the file
     // goes where it can be written.
     const QString path = m_settingsPathGiven ? m_settingsPath : settingsWritePath();
+    // What is not a regular file is not replaced by one; the user was told
+    // at start, or is told now.
+    if (settingsFileIsOdd(path)) {
+        if (!m_settingsFileOdd)
+            prompter().message(QStringLiteral("%1 — не обычный файл: настройки не записаны.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     if (!saveSettingsFile(path, m_ws.settings))
         prompter().message(QStringLiteral("Не удалось записать файл настроек %1").arg(path));
 }

@@ -65,6 +65,12 @@ QString inConfigFolder()
 
 } // namespace
 
+bool settingsFileIsOdd(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 QString userConfigFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
