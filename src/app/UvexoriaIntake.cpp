@@ -15,6 +15,7 @@
 #include "app/DiagramView.h"
 #include "app/EditorFiles.h"
 #include "app/FileDrop.h"
+#include "app/PageMarkersView.h"
 #include "app/PictureFiles.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/TrayController.h"
@@ -45,6 +46,7 @@ void TMyform::buildIntake(const Desktop& desktop)
     pictureFiles = new PictureFiles(m_ws, m_desktop->dialogs(), [this] {
         Idiag1->refresh();
         diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+        pageMarkers->sync();
         showTab(tsdi);
     }, this);
     pictureFiles->addPopupItems(PopupMenu1);

@@ -347,6 +347,7 @@ void TMyform::showDiagramResult()
     syncPartControls();
     Idiag1->refresh();
     diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    pageMarkers->sync();
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
     if (m_ws.diagram.hasPicture()) showTab(tsdi);
