@@ -81,6 +81,8 @@ void TMyform::FormCreate()
     m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
     runCommand([this] { setTimerIntervalFromEani(); });
     restoreEditorCode();
+    // The window opens ready for code to be typed or pasted.
+    Rekod->setFocus();
 }
 
 void TMyform::closeEvent(QCloseEvent* e)
