@@ -56,8 +56,8 @@ void readLine(ScanState& s, QString& text)
 }
 
 // A comment that ends the label's line ("1: // note") is the comment of the
-// branch's next row; the branch's statement starts on the next line.
-void labelComment(ScanState& s)
+// branch; the branch's statement starts on the next line.
+void labelComment(ScanState& s, StrokRow& branch)
 {
     int p = s.pos + 1;
     while (isBlank(s.ch(p))) ++p;
@@ -66,7 +66,7 @@ void labelComment(ScanState& s)
     p += 2;
     while (p <= s.len && s.ch(p) != kCR) comment += s.ch(p++);
     if (p > s.len) return;
-    s.pendingComment = comment;
+    branch.comment = comment;
     s.pos = p;
     s.skipBlanks();
 }
@@ -261,7 +261,7 @@ Resume branchLoop(ScanState& s)
         ++s.pos;
         s.skipBlanks();
         s.word.clear();
-        labelComment(s);
+        labelComment(s, s.rows[ifRow]);
 
         readFirstWord(s);
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -12,15 +13,23 @@
 #include "platform/core/Prompter.h"
 
 namespace vexoria {
+struct Settings;
 struct Workspace;
-}
+} // namespace vexoria
 
 namespace vexoria::cli {
 
-// Reads FILE ("-" is standard input) as the window's editor holds it: UTF-16
-// with its byte-order mark, UTF-8 or Windows-1251; every line, the last one
-// too, ends with a line break, made CR LF. On failure writes one line naming
-// the file to err.
+// How a FILE argument is named in messages: "-" is "standard input".
+QString shownFileName(const QString& path);
+
+// Reads FILE ("-" is standard input) to its end: at most 64 MB, and only
+// text (no NUL byte unless it is UTF-16). On failure writes one line naming
+// the file and the reason to err.
+std::optional<QByteArray> readInputFile(const QString& path, Io& io);
+
+// Reads FILE as the window's editor holds it: UTF-16 with its byte-order
+// mark, UTF-8 or Windows-1251; every line, the last one too, ends with a line
+// break, made CR LF. On failure writes one line naming the file to err.
 std::optional<QString> readCodeFile(const QString& path, Io& io);
 
 // Answers the length question from --answer and shows messages on stderr.
@@ -49,6 +58,10 @@ struct BuildOptions {
 // error (written to err, nothing returned: status 2).
 std::optional<BuildOptions> buildOptions(const CommandInfo& info, const Args& args, Io& io);
 
+// Reads the settings of --ini into settings. A file that cannot be read (no
+// such file, a folder, not text, too large) gives one line saying why.
+bool loadIniFile(const QString& path, Settings& settings, Io& io);
+
 // Prepares a workspace for a build: settings from --ini, the code text.
 bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prompter, Io& io);
 
@@ -56,9 +69,19 @@ bool prepareWorkspace(Workspace& ws, const BuildOptions& opts, CliPrompter& prom
 // (the chart then has only its end block).
 void warnIfNoCode(const Workspace& ws, const QString& file, Io& io);
 
+// The line for a chart too long for the picture of a bitmap format.
+inline const QString kPictureTooLong =
+    QStringLiteral("the chart is too long for one picture; write it as .svg or .pdf, which have no length limit");
+
 // Runs the work of a command and returns its status. What a stage throws (a
 // setting that cannot be used, a picture too large, no memory) ends the
 // command with one line on err and status 1.
 int guarded(Io& io, const std::function<int()>& work);
+
+// Flushes what a command printed on standard output. A command that ended
+// with status 0 but whose output could not all be written (a full disk, a
+// closed pipe) ends with status 1 and one line naming standard output and
+// the reason; any other status is kept as it is.
+int finishStandardOutput(int status, Io& io);
 
 } // namespace vexoria::cli

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/WholeChart.h"
 #include "connect/TstrelkaDump.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
@@ -23,10 +24,15 @@ int runConnections(const CommandInfo& info, const Args& args, Io& io)
     return guarded(io, [&] {
         classifyCode(ws);
         warnIfNoCode(ws, opts->file, io);
-        const bool whole = drawChart(ws);
+        const bool whole = drawChartWhole(ws, opts->answer == Answer::No);
         // Part 1 is on show when sizing stopped the build with a picture
         // drawn; a chart that could not be cut has none.
-        if (!whole && ws.n15Visible && ws.diagram.hasPicture()) {
+        const bool inParts = !whole && ws.n15Visible && ws.diagram.hasPicture();
+        if (!whole && !inParts) {
+            reportNotDrawn(ws, io);
+            return 1;
+        }
+        if (inParts) {
             for (int part = 2; part <= 3 && ws.n15Visible; ++part) N15Click(ws);
         }
         io.out << dumpTstrelka(ws.tstrelka);

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
@@ -23,12 +24,12 @@ int runDraw(const CommandInfo& info, const Args& args, Io& io)
     return guarded(io, [&] {
         classifyCode(ws);
         warnIfNoCode(ws, opts->file, io);
-        const bool whole = drawChart(ws);
+        const bool whole = drawChartWhole(ws, opts->answer == Answer::No);
         io.out.flush();
         // With the answer Yes the build stops after part 1 of the chart; that
         // part's calls are what was printed.
         if (!whole && !ws.n15Visible) {
-            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            reportNotDrawn(ws, io);
             return 1;
         }
         return 0;

@@ -1,7 +1,10 @@
 #include "analysis/TstrokExport.h"
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
+#include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/RecordingCanvas.h"
 
 namespace vexoria::cli {
@@ -20,6 +23,14 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, QStringLiteral("-o OUT is needed"), io);
         return 2;
     }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    // The database library opens files by names it spells as UTF-8.
+    if (holdsRawBytes(opts->output)) {
+        io.err << "vexoria-cli: cannot write " << opts->output
+               << ": the database's name is not UTF-8; give a name in UTF-8" << Qt::endl;
+        return 1;
+    }
+    if (!checkOutputFolder(opts->output, io) || !checkDatabaseWritable(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
@@ -31,7 +42,7 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         warnIfNoCode(ws, opts->file, io);
         // A chart that is cancelled or built in parts still leaves its table
         // as the window would write it.
-        drawChart(ws);
+        drawChartWhole(ws, opts->answer == Answer::No);
         QString error;
         if (!exportStroka(ws.tstrok, opts->output, &error)) {
             io.err << "vexoria-cli: " << error << Qt::endl;

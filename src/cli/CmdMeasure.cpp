@@ -43,6 +43,9 @@ int runMeasure(const CommandInfo&, const Args&, Io& io)
         const QString text = unescape(QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())));
         io.out << diagramTextWidth(text) << '\n';
         io.out.flush();
+        // Nobody reads the answers any more: stop, and let the end of the
+        // command say why.
+        if (io.out.status() != QTextStream::Ok) break;
     }
     return 0;
 }

@@ -1,10 +1,18 @@
+#include <QFileInfo>
+#include <QScopeGuard>
+
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
+#include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
+#include "pages/DrawnSheets.h"
+#include "pages/PageBands.h"
 #include "pages/Report.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/core/DisplayList.h"
+#include "platform/core/OutputFile.h"
 
 namespace vexoria::cli {
 
@@ -15,22 +23,43 @@ const OptionInfo kOneSheetOption{"--one-sheet", nullptr,
 const OptionInfo kLabelsOption{"--labels", nullptr,
                                "label the connections cut by a page break before printing (\"Подписать линии\")"};
 
-// Builds the chart, labels the breaks when asked and writes the sheets.
-int printChart(Workspace& ws, const QString& out, bool oneSheet, bool labels, Io& io)
+// Builds the chart on a display list, labels the breaks when asked and
+// writes the sheets one after the other, each drawn from the list: no
+// picture of the whole chart is made, so a chart of any length prints in
+// the memory of a few sheets.
+int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labels, Io& io)
 {
+    DisplayList drawing(&ws.diagram);
+    ws.canvasOverride = &drawing;
+    const auto unbind = qScopeGuard([&ws] { ws.canvasOverride = nullptr; });
     classifyCode(ws);
-    if (!drawChart(ws) || !ws.diagram.hasPicture()) {
-        io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+    warnIfNoCode(ws, opts.file, io);
+    // The sheets show the whole chart, however long.
+    if (!drawChartWhole(ws, true) || drawing.isEmpty()) {
+        reportNotDrawn(ws, io);
         return 1;
     }
     if (labels) N25Click(ws);
-    const Report report = oneSheet ? oneSheetReport(ws) : pagedReport(ws);
+    const DrawnSheets sheets(drawing, QSize(ws.diagram.width(), ws.diagram.height()));
+    const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
+    const int count = oneSheet ? 1 : static_cast<int>(bands.size());
     QString error;
-    if (!writeReportPdf(out, report, &error)) {
+    const bool written = writeSheetsPdf(opts.output, reportTitle(ws), count, [&](int i) {
+        return oneSheet ? sheets.oneSheet() : sheets.pagedSheet(bands[static_cast<std::size_t>(i)]);
+    }, &error);
+    if (!written) {
         io.err << "vexoria-cli: " << error << Qt::endl;
         return 1;
     }
     return 0;
+}
+
+// A PDF goes to a file named .pdf, to standard output or to a device or
+// FIFO; a PDF under another name would be taken for what the name says.
+bool isPdfTarget(const QString& output)
+{
+    return QFileInfo(output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0 ||
+           isStreamTarget(output);
 }
 
 int runPrint(const CommandInfo& info, const Args& args, Io& io)
@@ -41,21 +70,17 @@ int runPrint(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, QStringLiteral("-o OUT.pdf is needed"), io);
         return 2;
     }
+    if (!isPdfTarget(opts->output)) {
+        usageError(info, QStringLiteral("OUT must end in .pdf or be - for standard output, not %1").arg(opts->output),
+                   io);
+        return 2;
+    }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    if (!checkOutputFolder(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    try {
-        return printChart(ws, opts->output, args.has("--one-sheet"), args.has("--labels"), io);
-    } catch (const ConversionError& e) {
-        io.err << "vexoria-cli: " << e.message() << Qt::endl;
-    } catch (const PictureError&) {
-        io.err << "vexoria-cli: the chart is too long for one picture" << Qt::endl;
-    } catch (const std::bad_alloc&) {
-        io.err << "vexoria-cli: not enough memory for the chart" << Qt::endl;
-    } catch (const std::exception& e) {
-        io.err << "vexoria-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-    }
-    return 1;
+    return guarded(io, [&] { return printChart(ws, *opts, args.has("--one-sheet"), args.has("--labels"), io); });
 }
 
 } // namespace
@@ -73,7 +98,9 @@ const CommandInfo& printCommand()
         "it, the page number at the foot. Without --one-sheet there is one sheet\n"
         "per page, cut at the page markers' default places (every 1040 pixels of\n"
         "the chart). Every page is written: the window prints at most twelve, a PDF\n"
-        "has no such limit. A chart longer than the length limit is drawn whole.",
+        "has no such limit. A chart longer than the length limit is drawn whole,\n"
+        "sheet after sheet, in the memory of a few sheets. OUT must end in .pdf or\n"
+        "be - (standard output), a FIFO or a device.",
         runPrint};
     return info;
 }

@@ -2,7 +2,9 @@
 
 #include "cli/ChartOutput.h"
 #include "cli/Commands.h"
+#include "cli/OutputChecks.h"
 #include "cli/RenderUnit.h"
+#include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
@@ -80,29 +82,34 @@ int runRender(const CommandInfo& info, const Args& args, Io& io)
         usageError(info, formatError, io);
         return 2;
     }
+    if (!checkNotOverInput(info, *opts, opts->output, io)) return 2;
+    if (!checkOutputFolder(opts->output, io)) return 1;
     CliPrompter prompter(io.err, opts->answer);
     Workspace ws;
     if (!prepareWorkspace(ws, *opts, prompter, io)) return 1;
-    return renderChart(ws, *format, opts->output, opts->file, io);
+    return renderChart(ws, *format, opts->answer, opts->output, opts->file, io);
 }
 
 } // namespace
 
-int renderChart(Workspace& ws, PictureFormat format, const QString& output, const QString& source, Io& io)
+int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QString& output, const QString& source,
+                Io& io)
 {
     const ChartOutput chart(ws, format);
     return guarded(io, [&] {
         classifyCode(ws);
         warnIfNoCode(ws, source, io);
-        const bool whole = drawChart(ws);
+        // An SVG or PDF chart has no length limit: one too long for parts is
+        // drawn whole unless the answer was to stop.
+        const bool whole =
+            drawChartWhole(ws, answer == Answer::No || (answer == Answer::Yes && vectorFormat(format).has_value()));
         if (!whole) {
             if (ws.n15Visible && chart.drawn()) return writeParts(ws, chart, output, io);
-            io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
+            reportNotDrawn(ws, io);
             return 1;
         }
         if (!chart.drawn()) {
-            io.err << "vexoria-cli: the chart is too long for one picture (.svg and .pdf have no limit)"
-                   << Qt::endl;
+            io.err << "vexoria-cli: " << kPictureTooLong << Qt::endl;
             return 1;
         }
         return writeOne(chart, output, io) ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "analysis/TstrokDump.h"
 #include "cli/Commands.h"
+#include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
@@ -46,6 +47,11 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
     }
     auto opts = buildOptions(info, args, io);
     if (!opts) return 2;
+    // Only a build reads settings or asks the length question.
+    if (stage != QLatin1String("build") && (args.has("--ini") || args.has("--answer"))) {
+        usageError(info, QStringLiteral("--ini and --answer go with --stage build"), io);
+        return 2;
+    }
 
     Workspace ws;
     if (stage == QLatin1String("build")) {
@@ -54,7 +60,7 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
         return guarded(io, [&] {
             classifyCode(ws);
             warnIfNoCode(ws, opts->file, io);
-            drawChart(ws);
+            drawChartWhole(ws, opts->answer == Answer::No);
             TstrokDumpExtras extras = titleOf(ws);
             extras.blockCount = ws.ctx.blockCount;
             extras.warning = firstWarning(prompter.messages());

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "cli/OutputChecks.h"
 #include "pipeline/Workspace.h"
+#include "platform/core/FileNames.h"
+#include "platform/core/OutputFile.h"
 #include "platform/core/PictureWriter.h"
 #include "platform/core/SettingsFile.h"
 #include "source/TextFile.h"
@@ -17,16 +20,8 @@ const OptionInfo kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: t
 
 std::optional<Unit> readUnit(const QString& path, Io& io)
 {
-    QString reason;
-    const auto bytes = readFileBytes(path, &reason);
-    if (!bytes) {
-        io.err << "vexoria-cli: cannot read " << path << ": " << reason << Qt::endl;
-        return std::nullopt;
-    }
-    if (!looksLikeText(*bytes)) {
-        io.err << "vexoria-cli: " << path << " is not a text file" << Qt::endl;
-        return std::nullopt;
-    }
+    const auto bytes = readInputFile(path, io);
+    if (!bytes) return std::nullopt;
     Unit unit;
     unit.lines = decodeTextFile(*bytes).lines;
     unit.implLine = findImplLine(unit.lines);
@@ -49,7 +44,30 @@ bool isUnitRender(const Args& args)
     return args.has("--routine") || args.has("--all") || args.has("--format");
 }
 
-QString chartFileName(const UnitRoutine& routine, QStringList& taken)
+namespace {
+
+// A file name holds at most 255 bytes on the usual file systems.
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+// text cut at a character boundary to at most bytes bytes of UTF-8.
+QString cutToBytes(const QString& text, qsizetype bytes)
+{
+    QString cut;
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = i + 1 < text.size() && text[i].isHighSurrogate() ? 2 : 1;
+        const qsizetype size = text.mid(i, n).toUtf8().size();
+        if (used + size > bytes) break;
+        cut += text.mid(i, n);
+        used += size;
+        i += n - 1;
+    }
+    return cut;
+}
+
+} // namespace
+
+QString chartFileName(const UnitRoutine& routine, const QString& suffix, QStringList& taken)
 {
     QString base;
     for (QChar c : routine.name)
@@ -59,8 +77,14 @@ QString chartFileName(const UnitRoutine& routine, QStringList& taken)
                                          "lpt1", "lpt2", "lpt3"};
     if (reserved.contains(base.section(u'.', 0, 0).toLower())) base += u'_';
     if (base.isEmpty()) base = QStringLiteral("routine-%1").arg(routine.number);
-    QString name = base;
-    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) name = base + u'-' + QString::number(k);
+    // A long name is cut so that it fits with its number and suffix; the
+    // numbers keep cut names apart.
+    const qsizetype room = kMaxFileNameBytes - suffix.toUtf8().size();
+    QString name = cutToBytes(base, room) + suffix;
+    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) {
+        const QString number = u'-' + QString::number(k);
+        name = cutToBytes(base, room - number.size()) + number + suffix;
+    }
     taken << name;
     return name;
 }
@@ -112,7 +136,8 @@ int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& sett
     ws.codeText = routineCode(unit, routine);
     const std::optional<PictureFormat> format = outputPictureFormat(output);
     if (!format) return 1; // checked before: --format and OUT's extension are both validated
-    return renderChart(ws, *format, output, QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine)), io);
+    const QString source = QStringLiteral("%1, routine %2").arg(opts.file, shownName(routine));
+    return renderChart(ws, *format, opts.answer, output, source, io);
 }
 
 int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& opts, const QString& format, Io& io)
@@ -122,7 +147,7 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
         io.err << "vexoria-cli: " << opts.file << " holds no routine" << Qt::endl;
         return 1;
     }
-    if (!QDir().mkpath(dir)) {
+    if (!makeFolders(dir)) {
         io.err << "vexoria-cli: cannot make the folder " << dir << Qt::endl;
         return 1;
     }
@@ -130,9 +155,12 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     QStringList taken;
     QStringList failed;
     for (const UnitRoutine& r : unit.routines) {
-        const QString path = QDir(dir).filePath(chartFileName(r, taken) + u'.' + format);
+        const QString path = QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
         const QString shown = shownName(r);
-        const int status = renderOne(unit, r, settings, opts, path, io);
+        const bool overInput = namesSameFile(path, opts.file) || namesSameFile(path, opts.ini);
+        if (overInput)
+            io.err << "vexoria-cli: " << path << " is an input of the command; it is not written over" << Qt::endl;
+        const int status = overInput ? 1 : renderOne(unit, r, settings, opts, path, io);
         io.err << '[' << r.number << '/' << total << "] " << shown;
         if (status == 0) {
             io.err << " -> " << QDir::toNativeSeparators(path) << Qt::endl;
@@ -173,11 +201,16 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
         usageError(info, formatError, io);
         return 2;
     }
-    Settings settings;
-    if (!opts.ini.isEmpty() && !loadSettingsFile(opts.ini, settings)) {
-        io.err << "vexoria-cli: cannot read " << opts.ini << Qt::endl;
-        return 1;
+    if (all && isStreamTarget(opts.output)) {
+        usageError(info,
+                   QStringLiteral("--all writes one file per routine: -o must name a folder, not %1").arg(opts.output),
+                   io);
+        return 2;
     }
+    if (!all && (!checkNotOverInput(info, opts, opts.output, io))) return 2;
+    if (!all && !checkOutputFolder(opts.output, io)) return 1;
+    Settings settings;
+    if (!opts.ini.isEmpty() && !loadIniFile(opts.ini, settings, io)) return 1;
     const auto unit = readUnit(opts.file, io);
     if (!unit) return 1;
     if (all) return renderAll(*unit, settings, opts, format, io);

@@ -44,15 +44,18 @@ QString routineCode(const Unit& unit, const UnitRoutine& routine);
 bool isUnitRender(const Args& args);
 int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& opts, Io& io);
 
-// Builds ws.codeText and writes the chart to output (the parts of a chart
+// Builds ws.codeText (a chart too long for parts whole with the answer No
+// or in a vector format) and writes the chart to output (the parts of a chart
 // built in parts as OUT-1, OUT-2, ...); source names the code in a warning.
 // 0 when written, else 1 with one line on io.err. Defined with the render
 // command.
-int renderChart(Workspace& ws, PictureFormat format, const QString& output, const QString& source, Io& io);
+int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QString& output, const QString& source,
+                Io& io);
 
-// A file name for a routine's chart: its name with every character a file
-// name cannot safely hold replaced, "routine-K" when it has none, and -2,
-// -3 ... after a name already taken (compared without case).
-QString chartFileName(const UnitRoutine& routine, QStringList& taken);
+// The file name of a routine's chart, suffix (".png") included: its name
+// with every character a file name cannot safely hold replaced, "routine-K"
+// when it has none, and -2, -3 ... after a name already taken (compared
+// without case); a name too long for a file name is cut to fit.
+QString chartFileName(const UnitRoutine& routine, const QString& suffix, QStringList& taken);
 
 } // namespace vexoria::cli

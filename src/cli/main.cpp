@@ -1,10 +1,13 @@
 // vexoria-cli: the headless side of Vexoria. It classifies, lays out and draws
 // Pascal routines without a window, for scripts and for checking layouts.
+#include <new>
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include "cli/Commands.h"
+#include "platform/core/FileNames.h"
 #include "platform/core/QuietMessages.h"
 
 namespace {
@@ -49,7 +52,8 @@ int main(int argc, char* argv[])
     vexoria::cli::Io io{out, err};
 
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    // File names are bytes: one that is not UTF-8 must still name its file.
+    for (int i = 1; i < argc; ++i) args << vexoria::fileNameFromBytes(QByteArray(argv[i]));
     if (args.isEmpty()) {
         err << generalUsage();
         return 2;
@@ -83,5 +87,13 @@ int main(int argc, char* argv[])
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
-    return cmd->run(*cmd, *parsed, io);
+    int status = 1;
+    try {
+        status = cmd->run(*cmd, *parsed, io);
+    } catch (const std::bad_alloc&) {
+        out.flush();
+        err << "vexoria-cli: not enough memory" << Qt::endl;
+        return 1;
+    }
+    return vexoria::cli::finishStandardOutput(status, io);
 }

@@ -143,53 +143,91 @@ void setReportPageLayout(QPagedPaintDevice& device)
 
 bool paintReport(QPagedPaintDevice& device, const Report& report, QString* error)
 {
-    QPainter p;
-    if (!p.begin(&device)) {
-        if (error) *error = QStringLiteral("the printer could not be opened");
-        return false;
-    }
+    return paintSheets(
+        device, report.title, static_cast<int>(report.sheets.size()),
+        [&report](int i) { return report.sheets[static_cast<std::size_t>(i)]; }, error);
+}
+
+namespace {
+
+bool paintEverySheet(QPainter& p, QPagedPaintDevice& device, const QString& title, int count,
+                     const SheetMaker& sheet, QString* error)
+{
     // Report pixels are 1/96 inch. A paper smaller than A4, chosen in the
     // printer's dialog, gets the sheet scaled down to fit.
     const double sx = device.logicalDpiX() / report::kDpi;
     const double sy = device.logicalDpiY() / report::kDpi;
     const double fit = std::min({1.0, device.width() / (sx * report::kBandWidth),
                                  device.height() / (sy * (report::kLeftImage.bottom() + 2))});
-    bool first = true;
-    for (const ReportSheet& sheet : report.sheets) {
-        if (!first && !device.newPage()) {
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !device.newPage()) {
             if (error) *error = QStringLiteral("the printer refused a new page");
-            p.end();
             return false;
         }
-        first = false;
         p.resetTransform();
         p.scale(sx * fit, sy * fit);
-        paintReportSheet(p, report.title, sheet);
-    }
-    if (!p.end()) {
-        if (error) *error = QStringLiteral("the printer could not finish the job");
-        return false;
+        paintReportSheet(p, title, sheet(i));
     }
     return true;
 }
 
-bool writeReportPdf(const QString& path, const Report& report, QString* error)
+} // namespace
+
+bool paintSheets(QPagedPaintDevice& device, const QString& title, int count, const SheetMaker& sheet, QString* error)
 {
+    // On the heap: when memory runs out, the painter is left as it is. Its
+    // destructor would end the job, which needs memory too, and an
+    // exception thrown there ends the program.
+    auto* p = new QPainter;
+    if (!p->begin(&device)) {
+        delete p;
+        if (error) *error = QStringLiteral("the printer could not be opened");
+        return false;
+    }
+    bool painted = false;
+    try {
+        painted = paintEverySheet(*p, device, title, count, sheet, error);
+    } catch (const std::bad_alloc&) {
+        if (error) *error = QStringLiteral("not enough memory");
+        return false;
+    }
+    const bool ended = p->end();
+    delete p;
+    if (painted && !ended && error) *error = QStringLiteral("the printer could not finish the job");
+    return painted && ended;
+}
+
+static void setReportPdfInfo(QPdfWriter& writer, const QString& title)
+{
+    writer.setCreator(QStringLiteral("Vexoria"));
+    writer.setTitle(title);
+    setReportPageLayout(writer);
+}
+
+bool writeSheetsPdf(const QString& path, const QString& title, int count, const SheetMaker& sheet, QString* error)
+{
+    // The PDF is made in memory and written whole: a PDF of pictures is
+    // small beside the pictures, and a failed print leaves no cut-off file.
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Vexoria"));
-        writer.setTitle(report.title);
-        setReportPageLayout(writer);
+        setReportPdfInfo(writer, title);
         QString reason;
-        if (!paintReport(writer, report, &reason)) {
+        if (!paintSheets(writer, title, count, sheet, &reason)) {
             if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
             return false;
         }
     }
     return writeOutputBytes(path, bytes, error);
+}
+
+bool writeReportPdf(const QString& path, const Report& report, QString* error)
+{
+    return writeSheetsPdf(
+        path, report.title, static_cast<int>(report.sheets.size()),
+        [&report](int i) { return report.sheets[static_cast<std::size_t>(i)]; }, error);
 }
 
 } // namespace vexoria

@@ -4,6 +4,7 @@
 // side, the left and the right half of the diagram. The layout is in report
 // pixels, 96 to the inch, the unit the band sizes were made in: the 718-pixel
 // band is the 190 mm between the side margins.
+#include <functional>
 #include <vector>
 
 #include <QImage>
@@ -82,5 +83,16 @@ bool paintReport(QPagedPaintDevice& device, const Report& report, QString* error
 
 // Writes the report as a PDF file through the program's one output writer.
 bool writeReportPdf(const QString& path, const Report& report, QString* error = nullptr);
+
+// The sheet of index 0, 1, … count - 1, made when it is painted.
+using SheetMaker = std::function<ReportSheet(int index)>;
+
+// As paintReport and writeReportPdf, for sheets made one at a time: only
+// the sheet being painted is held. Running out of memory fails the print
+// with *error set instead of ending the program.
+bool paintSheets(QPagedPaintDevice& device, const QString& title, int count, const SheetMaker& sheet,
+                 QString* error = nullptr);
+bool writeSheetsPdf(const QString& path, const QString& title, int count, const SheetMaker& sheet,
+                    QString* error = nullptr);
 
 } // namespace vexoria

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include "platform/core/FileNames.h"
+
 namespace vexoria {
 
 bool looksLikeText(const QByteArray& bytes)
@@ -26,29 +28,46 @@ TextFileContents decodeTextFile(const QByteArray& bytes)
     return contents;
 }
 
+namespace {
+
+QString tooLarge() { return QStringLiteral("it is larger than %1 MB").arg(kMaxTextFileBytes >> 20); }
+
+} // namespace
+
 std::optional<QByteArray> readFileBytes(const QString& path, QString* error)
 {
+    // Standard input is taken by its descriptor, unbuffered: every read then
+    // waits for the writer, where the stdio handle's reads give up when a
+    // pipe holds nothing for the moment.
     QFile f;
-    const bool ok = path == QLatin1String("-") ? f.open(stdin, QIODevice::ReadOnly)
-                                               : (f.setFileName(path), f.open(QIODevice::ReadOnly));
-    if (!ok) {
-        if (error) *error = f.errorString();
+    if (path == QLatin1String("-")) {
+        if (!f.open(fileno(stdin), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+            if (error) *error = f.errorString();
+            return std::nullopt;
+        }
+    } else if (!openForReading(f, path, error)) {
         return std::nullopt;
     }
-    // A regular file's size is known before reading; standard input is
-    // read up to the limit and checked after.
     if (!f.isSequential() && f.size() > kMaxTextFileBytes) {
-        if (error) *error = QStringLiteral("the file is larger than %1 MB").arg(kMaxTextFileBytes >> 20);
+        if (error) *error = tooLarge();
         return std::nullopt;
     }
-    const QByteArray bytes = f.read(kMaxTextFileBytes + 1);
-    if (f.error() != QFileDevice::NoError) {
-        if (error) *error = f.errorString();
-        return std::nullopt;
-    }
-    if (bytes.size() > kMaxTextFileBytes) {
-        if (error) *error = QStringLiteral("the file is larger than %1 MB").arg(kMaxTextFileBytes >> 20);
-        return std::nullopt;
+    // A pipe hands its bytes over in pieces as the writer makes them: read
+    // until the end of the file, not only what the first read brings.
+    QByteArray bytes;
+    QByteArray chunk(qint64(1) << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = f.read(chunk.data(), chunk.size());
+        if (n < 0) {
+            if (error) *error = f.errorString();
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        if (bytes.size() + n > kMaxTextFileBytes) {
+            if (error) *error = tooLarge();
+            return std::nullopt;
+        }
+        bytes.append(chunk.constData(), n);
     }
     return bytes;
 }

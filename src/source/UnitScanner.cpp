@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "source/TextFile.h"
+#include "source/UnitRoutines.h"
 
 namespace vexoria {
 
@@ -59,10 +60,9 @@ QString routineIdentifier(const QString& line)
 
 int findImplLine(const QStringList& unitLines)
 {
+    // Old code writes it in capitals, as it does the routine words.
     for (qsizetype i = 0; i < unitLines.size(); ++i) {
-        const QString& line = unitLines[i];
-        if (line.contains(QLatin1String("implementation")) || line.contains(QLatin1String("Implementation")))
-            return static_cast<int>(i);
+        if (unitLines[i].contains(QLatin1String("implementation"), Qt::CaseInsensitive)) return static_cast<int>(i);
     }
     return 0;
 }
@@ -76,7 +76,46 @@ QStringList listRoutineLines(const QStringList& unitLines, int implLine)
     return items;
 }
 
-// From every line k (from implLine on) that contains the name, lines are
+// The copy of a routine whose body the routine reader found: its heading up
+// to the end of its own body, without the routines nested in it (each of
+// them is listed and copied on its own). Nothing when line k is no such
+// routine's heading.
+std::optional<QStringList> copyWholeRoutine(const QStringList& unitLines, int implLine, qsizetype k)
+{
+    // A unit's routines are fetched one after another: the unit is read once.
+    struct Cache {
+        QStringList lines;
+        int implLine = -1;
+        std::vector<UnitRoutine> routines;
+    };
+    thread_local Cache cache;
+    if (cache.implLine != implLine || cache.lines != unitLines) {
+        cache.lines = unitLines;
+        cache.implLine = implLine;
+        cache.routines = findUnitRoutines(unitLines, implLine);
+    }
+    const std::vector<UnitRoutine>& routines = cache.routines;
+    for (const UnitRoutine& r : routines) {
+        if (r.headingLine != k) continue;
+        std::vector<char> leftOut(static_cast<std::size_t>(r.endLine - r.headingLine + 1), 0);
+        for (int n : r.nested) {
+            const UnitRoutine& inner = routines[static_cast<std::size_t>(n)];
+            // A nested routine that ends on the line of its outer routine's
+            // begin stays: that line must not go.
+            if (inner.endLine >= r.bodyLine) continue;
+            for (int line = inner.headingLine; line <= inner.endLine; ++line)
+                leftOut[static_cast<std::size_t>(line - r.headingLine)] = 1;
+        }
+        QStringList copy;
+        for (int line = r.headingLine; line <= r.endLine; ++line)
+            if (!leftOut[static_cast<std::size_t>(line - r.headingLine)]) copy << unitLines[line];
+        return copy;
+    }
+    return std::nullopt;
+}
+
+// For a routine the reader could not follow, the copy is made line by line:
+// from every line k (from implLine on) that contains the name, lines are
 // copied one by one until a routine line that is not the routine's own header
 // ends the whole fetch. Two things follow that look odd but are how the
 // queue behaves:
@@ -90,6 +129,10 @@ QStringList copyRoutine(const QStringList& unitLines, int implLine, const QStrin
     QStringList editor;
     const qsizetype count = unitLines.size();
     qsizetype steps = 0;
+    for (qsizetype k = std::max(implLine, 0); k < count; ++k) {
+        if (!unitLines[k].contains(name)) continue;
+        if (std::optional<QStringList> whole = copyWholeRoutine(unitLines, implLine, k)) return *whole;
+    }
     for (qsizetype k = std::max(implLine, 0); k < count; ++k) {
         if (!unitLines[k].contains(name)) continue;
         for (qsizetype i = k; i < count; ++i) {

@@ -70,15 +70,18 @@ TEST(StructureCheck, ClosingRowsPairWithTheConstructsTheyClose)
     EXPECT_TRUE(p.messages().isEmpty());
 }
 
-TEST(StructureCheck, UntilTakesTheLastOpenRepeat)
+TEST(StructureCheck, RepeatsNestAndEachUntilClosesItsOwn)
 {
     Workspace ws;
-    fill(ws, {"repeat", "repeat", "", "until", "until", "end shema"});
+    fill(ws, {"repeat", "repeat", "", "until", "until", "until", "end shema"});
     AprepareExecute(ws);
     EXPECT_EQ(byNom(ws, 4).endobiect.str(), "repeat");
     EXPECT_EQ(val(byNom(ws, 4).no), 2);
+    // The outer until closes the outer repeat, not nothing.
     EXPECT_EQ(byNom(ws, 5).endobiect.str(), "repeat");
-    EXPECT_EQ(val(byNom(ws, 5).no), 0);
+    EXPECT_EQ(val(byNom(ws, 5).no), 1);
+    // An until with no repeat open has none.
+    EXPECT_EQ(val(byNom(ws, 6).no), 0);
 }
 
 TEST(StructureCheck, FourthSurplusClosingWarnsOnceAndStops)

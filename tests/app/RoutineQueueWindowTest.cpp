@@ -71,7 +71,8 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     EXPECT_EQ(ws().settings.opendialog1InitialDir, dir.path());
 
     // Checked by hand in the list: the string line does not end the copy,
-    // and the indented header is copied like any other.
+    // the indented header is copied like any other, and the copy ends with
+    // the routine: the program's own begin after it is not taken.
     f.Clb1->item(0)->setCheckState(Qt::Checked);
     f.Clb1->item(1)->setCheckState(Qt::Checked);
     f.RadioButton2->setChecked(true);
@@ -82,7 +83,7 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     EXPECT_TRUE(f.Clb1->isHidden());
     f.queuePanel->BitBtn1->click(); // "Пропустить"
     EXPECT_EQ(f.Rekod->toPlainText(),
-              QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;\nbegin"));
+              QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;"));
     test::screenShot(&f, QStringLiteral("routine-fetched"));
 }
 

@@ -69,61 +69,93 @@ TEST(UnitScanner, WithoutAnImplementationLineTheWholeFileIsListed)
     const QStringList unit = {"unit U;", "interface", "procedure A;", "Implementation", "procedure A;"};
     EXPECT_EQ(findImplLine(unit), 3); // "Implementation" counts as well
 
-    const QStringList program = {"program P;", "procedure A;", "begin", "end;", "function B: Integer;",
-                                 "IMPLEMENTATION", "begin", "end."};
-    EXPECT_EQ(findImplLine(program), 0); // only the two spellings count
+    // Old code writes it in capitals.
+    const QStringList shouting = {"UNIT U;", "INTERFACE", "PROCEDURE A;", "IMPLEMENTATION", "PROCEDURE A;",
+                                  "BEGIN", "END;", "END."};
+    EXPECT_EQ(findImplLine(shouting), 3);
+    EXPECT_EQ(listRoutineLines(shouting, findImplLine(shouting)), (QStringList{"PROCEDURE A;"}));
+
+    const QStringList program = {"program P;", "procedure A;", "begin", "end;", "function B: Integer;", "begin",
+                                 "end."};
+    EXPECT_EQ(findImplLine(program), 0);
     EXPECT_EQ(listRoutineLines(program, 0), (QStringList{"procedure A;", "function B: Integer;"}));
     EXPECT_EQ(findImplLine({}), 0);
     EXPECT_TRUE(listRoutineLines({}, 0).isEmpty());
 }
 
-TEST(UnitScanner, CopiesARoutineUpToTheNextRoutineLine)
+TEST(UnitScanner, CopiesARoutineFromItsHeadingToItsEnd)
 {
-    // The string literal neither is listed nor ends the copy; the blank line
-    // before the next header is part of this routine.
+    // The string literal neither is listed nor ends the copy.
     EXPECT_EQ(fetch(kShapes, "procedure Draw(x: Integer);"),
               (QStringList{"procedure Draw(x: Integer);", "begin", "  writeln('procedure of Draw');",
-                           "  x := x + 1;", "end;", ""}));
-}
-
-TEST(UnitScanner, CopiesAnIndentedLastRoutineToTheEndWithoutTheFinalEnd)
-{
+                           "  x := x + 1;", "end;"}));
     EXPECT_EQ(fetch(kShapes, "  function Area: Integer;"),
-              (QStringList{"  function Area: Integer;", "  begin", "    Area := 1;", "  end;", ""}));
-}
-
-TEST(UnitScanner, TheCopyStopsAtAnyOtherLineWithARoutineWord)
-{
-    const QStringList unit = {"implementation",
-                              "procedure Outer;",
-                              "  procedure Inner;", // a nested routine's header ends Outer's copy
-                              "  begin end;",
-                              "begin",
-                              "end;"};
-    EXPECT_EQ(fetch(unit, "procedure Outer;"), (QStringList{"procedure Outer;"}));
-
-    // A forward declaration that holds the name but is not equal to it
-    // ends the fetch before anything is copied.
-    const QStringList forward = {"implementation", "procedure A; forward;", "procedure A;", "begin", "end;"};
-    EXPECT_TRUE(fetch(forward, "procedure A;").isEmpty());
-}
-
-TEST(UnitScanner, ALineContainingEndDotIsLeftOutWherever)
-{
-    const QStringList unit = {"implementation", "procedure A;", "begin", "  Backend.Run;", "end;", "end."};
-    EXPECT_EQ(fetch(unit, "procedure A;"), (QStringList{"procedure A;", "begin", "end;"}));
-}
-
-TEST(UnitScanner, ACopyThatReachesTheEndSearchesOnAndAppendsAgain)
-{
-    // The last routine reaches the end without stopping, so the search goes
-    // on from the line after its header; the string line holds the name
-    // too and is copied again with everything after it.
-    const QStringList unit = {"implementation", "procedure A;", "begin", "  writeln('procedure A;');", "end;",
-                              "end."};
+              (QStringList{"  function Area: Integer;", "  begin", "    Area := 1;", "  end;"}));
+    // A statement that holds "end." is a statement like any other; a string
+    // naming the routine does not copy the routine twice.
+    const QStringList unit = {"implementation", "procedure A;",  "begin", "  Backend.Run;",
+                              "  writeln('procedure A;');", "end;", "end."};
     EXPECT_EQ(fetch(unit, "procedure A;"),
-              (QStringList{"procedure A;", "begin", "  writeln('procedure A;');", "end;",
-                           "  writeln('procedure A;');", "end;"}));
+              (QStringList{"procedure A;", "begin", "  Backend.Run;", "  writeln('procedure A;');", "end;"}));
+    // A forward declaration that holds the name does not hide the routine.
+    const QStringList forward = {"implementation", "procedure A; forward;", "procedure B;", "begin", "  A;",
+                                 "end;", "procedure A;", "begin", "end;"};
+    EXPECT_EQ(fetch(forward, "procedure A;"), (QStringList{"procedure A;", "begin", "end;"}));
+}
+
+TEST(UnitScanner, NestedRoutinesAreCopiedOnTheirOwn)
+{
+    const QStringList unit = {"implementation",             // 0
+                              "procedure Outer(n: Integer);", // 1
+                              "var k: Integer;",            // 2
+                              "  function Twice(x: Integer): Integer;", // 3
+                              "    procedure Deep;",        // 4
+                              "    begin Beep; end;",       // 5
+                              "  begin",                    // 6
+                              "    Deep;",                  // 7
+                              "    Twice := 2 * x;",        // 8
+                              "  end;",                     // 9
+                              "  procedure Note; forward;", // 10
+                              "  procedure Note;",          // 11
+                              "  begin",                    // 12
+                              "    case k of 1: k := 2; end;", // 13
+                              "  end;",                     // 14
+                              "begin",                      // 15
+                              "  k := Twice(n);",           // 16
+                              "  Note;",                    // 17
+                              "end;",                       // 18
+                              "",                           // 19
+                              "procedure Last;",            // 20
+                              "begin",                      // 21
+                              "end;",                       // 22
+                              "end."};
+    // Listed in the order of their headings: each after its outer routine.
+    EXPECT_EQ(listRoutineLines(unit, 0),
+              (QStringList{"procedure Outer(n: Integer);", "  function Twice(x: Integer): Integer;",
+                           "    procedure Deep;", "  procedure Note; forward;", "  procedure Note;",
+                           "procedure Last;"}));
+    // The outer routine: its heading, declarations and body, without what is
+    // nested in it.
+    EXPECT_EQ(fetch(unit, "procedure Outer(n: Integer);"),
+              (QStringList{"procedure Outer(n: Integer);", "var k: Integer;", "  procedure Note; forward;",
+                           "begin", "  k := Twice(n);", "  Note;", "end;"}));
+    EXPECT_EQ(fetch(unit, "  function Twice(x: Integer): Integer;"),
+              (QStringList{"  function Twice(x: Integer): Integer;", "  begin", "    Deep;",
+                           "    Twice := 2 * x;", "  end;"}));
+    EXPECT_EQ(fetch(unit, "    procedure Deep;"), (QStringList{"    procedure Deep;", "    begin Beep; end;"}));
+    // A nested routine never runs on into its outer routine's body.
+    EXPECT_EQ(fetch(unit, "  procedure Note;"),
+              (QStringList{"  procedure Note;", "  begin", "    case k of 1: k := 2; end;", "  end;"}));
+    EXPECT_EQ(fetch(unit, "procedure Last;"), (QStringList{"procedure Last;", "begin", "end;"}));
+}
+
+TEST(UnitScanner, ARoutineLeftOpenIsCopiedLineByLine)
+{
+    // No end for A's body: the copy runs to the next routine line, as for
+    // any text the routine reader cannot follow.
+    const QStringList unit = {"implementation", "procedure A;", "begin", "  x := 1;", "procedure B;", "begin",
+                              "end;"};
+    EXPECT_EQ(fetch(unit, "procedure A;"), (QStringList{"procedure A;", "begin", "  x := 1;"}));
 }
 
 TEST(UnitScanner, RepeatedHeadersCannotBlowUpTheCopy)

@@ -179,7 +179,7 @@ private:
         const int start = at().begin;
         heading();
         if (bodiless()) return;
-        ++m_depth;
+        if (++m_depth > kDeepestNesting) throw NotReadable{};
         declarations();
         if (at().isWord("asm")) {
             // Its end is the first "end" after it.
@@ -295,6 +295,16 @@ private:
     // The statement after then, do or else; null when it is empty.
     std::unique_ptr<Statement> statement()
     {
+        // Code nested deeper than this is no routine a chart can show; the
+        // reader must not run out of stack on it.
+        if (++m_nesting > kDeepestNesting) throw NotReadable{};
+        std::unique_ptr<Statement> s = unlabelled(labelsBefore());
+        --m_nesting;
+        return s;
+    }
+
+    std::vector<int> labelsBefore()
+    {
         std::vector<int> labels;
         while (!atEnd() && (at().kind == TokenKind::Word || at().kind == TokenKind::Number) &&
                at(1).isSymbol(":") && !isTerminator(at()) &&
@@ -302,6 +312,11 @@ private:
             labels.push_back(m_i);
             m_i += 2;
         }
+        return labels;
+    }
+
+    std::unique_ptr<Statement> unlabelled(std::vector<int> labels)
+    {
         if (atEnd() || isTerminator(at())) {
             if (labels.empty()) return nullptr;
             auto s = std::make_unique<Statement>();
@@ -456,6 +471,8 @@ private:
     int m_i = 0;
     bool m_bodiless = false;
     int m_depth = 0;  // routines nested in nested routines
+    static constexpr int kDeepestNesting = 1000;
+    int m_nesting = 0;  // statements inside statements
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 // other command, unchanged, to the complete program (FullProgram.h).
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "cli/quick/FullProgram.h"
 #include "cli/quick/QuickMeasure.h"
@@ -15,6 +16,14 @@ int main(int argc, char** argv)
         std::printf("vexoria-cli %s\n", VEXORIA_VERSION);
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "measure") == 0) return vexoria::cli::quickMeasure();
+    if (argc == 2 && std::strcmp(argv[1], "measure") == 0) {
+        // A line that never ends is held until it does.
+        try {
+            return vexoria::cli::quickMeasure();
+        } catch (const std::bad_alloc&) {
+            std::fputs("vexoria-cli: not enough memory\n", stderr);
+            return 1;
+        }
+    }
     return vexoria::cli::runFullProgram(argv);
 }

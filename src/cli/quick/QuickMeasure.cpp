@@ -91,6 +91,15 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// Writes the widths measured so far; false, after one line on standard
+// error, when standard output refuses them.
+bool writeAnswers(std::string_view answers)
+{
+    if (writeAll(STDOUT_FILENO, answers)) return true;
+    std::fprintf(stderr, "vexoria-cli: cannot write standard output: %s\n", std::strerror(errno));
+    return false;
+}
+
 // Reads standard input; 0 at its end, -1 (after one line on standard error)
 // when it cannot be read.
 ssize_t readInput(char* buffer, size_t size)
@@ -159,7 +168,7 @@ int quickMeasure()
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             const auto width = quickWidth(line);
             if (!width) {
-                if (!writeAll(STDOUT_FILENO, answers)) return 1;
+                if (!writeAnswers(answers)) return 1;
                 return handOver(std::string_view(pending).substr(start), ended);
             }
             answers += std::to_string(*width);
@@ -167,7 +176,7 @@ int quickMeasure()
             start = end + 1;
         }
         pending.erase(0, std::min(start, pending.size()));
-        if (!writeAll(STDOUT_FILENO, answers)) return 1;
+        if (!writeAnswers(answers)) return 1;
         answers.clear();
         if (ended) return 0;
     }

@@ -116,7 +116,41 @@ void DisplayList::textOut(int x, int y, const QString& text)
 
 int DisplayList::textWidth(const QString& text) const { return diagramTextWidth(text); }
 
-void DisplayList::replay(Canvas& target) const
+void DisplayList::replay(Canvas& target) const { replayOps(target, always, 0, 0); }
+
+void DisplayList::replay(Canvas& target, int top, int bottom) const { replayOps(target, reaches, top, bottom); }
+
+bool DisplayList::reaches(const DisplayList& list, const Op& op, int top, int bottom)
+{
+    // Far more than a pen's width or a line of the diagram font.
+    constexpr int kReach = 96;
+    const int* v = op.v;
+    int low = 0;
+    int high = 0;
+    switch (op.kind) {
+    case Kind::Polygon:
+    case Kind::Polyline: {
+        if (v[1] == 0) return false;
+        const auto from = list.m_points.begin() + v[0];
+        const auto [lo, hi] = std::minmax_element(from, from + v[1], [](QPoint a, QPoint b) { return a.y() < b.y(); });
+        low = lo->y();
+        high = hi->y();
+        break;
+    }
+    case Kind::Rect:
+    case Kind::RoundRect:
+    case Kind::FillRect:
+        low = std::min(v[1], v[3]);
+        high = std::max(v[1], v[3]);
+        break;
+    case Kind::Text: low = high = v[1]; break;
+    default: return true; // pens and brushes
+    }
+    return high + kReach >= top && low - kReach < bottom;
+}
+
+void DisplayList::replayOps(Canvas& target, bool within(const DisplayList&, const Op&, int, int), int top,
+                            int bottom) const
 {
     std::vector<QPoint> points;
     const auto pointsOf = [&](const Op& op) -> const std::vector<QPoint>& {
@@ -125,6 +159,7 @@ void DisplayList::replay(Canvas& target) const
         return points;
     };
     for (const Op& op : m_ops) {
+        if (!within(*this, op, top, bottom)) continue;
         const int* v = op.v;
         switch (op.kind) {
         case Kind::PenWidth: target.setPenWidth(v[0]); break;

@@ -28,6 +28,11 @@ public:
 
     // Draws every call kept, in order, on `target`.
     void replay(Canvas& target) const;
+    // The same for the rows top..bottom (one past the last) only: every pen
+    // and brush change, but no shape or text that lies wholly above or below
+    // them. A printed sheet is drawn this way without going through the
+    // whole chart's shapes.
+    void replay(Canvas& target, int top, int bottom) const;
     bool isEmpty() const { return m_ops.empty(); }
     void clear();
 
@@ -57,6 +62,11 @@ private:
         int v[6];
     };
 
+    void replayOps(Canvas& target, bool within(const DisplayList&, const Op&, int, int), int top, int bottom) const;
+    // Whether op may paint a row of top..bottom; text and wide pens reach a
+    // little past the points that place them.
+    static bool reaches(const DisplayList& list, const Op& op, int top, int bottom);
+    static bool always(const DisplayList&, const Op&, int, int) { return true; }
     void follow();
     void add(Kind kind, std::initializer_list<int> values);
     void addPoints(Kind kind, const std::vector<QPoint>& points);

@@ -1,22 +1,45 @@
 #include "platform/core/OutputFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/core/FileNames.h"
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vexoria {
 
 namespace {
+
+QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 QString failure(const QString& path, const QString& reason)
 {
     const QString shown = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
     return QStringLiteral("cannot write %1: %2")
         .arg(shown, reason.isEmpty() ? QStringLiteral("unknown error") : reason);
+}
+
+// The file is replaced whole through a new file beside it, so a folder that
+// takes no new file stops the write even where the file itself could be
+// written.
+bool folderIsReadOnly(const QString& path)
+{
+    const QByteArray folder = fileNameBytes(QFileInfo(path).absolutePath());
+    return ::access(folder.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+QString readOnlyFolder()
+{
+    return QStringLiteral("the folder is read-only (the file is replaced whole, through a new file beside it)");
 }
 
 // Counts what the device refused, so that a body that ignores the return
@@ -49,16 +72,47 @@ private:
     bool m_failed = false;
 };
 
+// The names of a descriptor this process already holds: "-" (standard
+// output), /dev/stdout, /dev/stderr, /dev/fd/N and /proc/self/fd/N. Such an
+// output is written through the descriptor itself: opening the name anew
+// would truncate a file the shell opened for appending (>> log) and would
+// put a regular file behind it through the replacing writer.
+std::optional<int> heldDescriptor(const QString& path)
+{
+    int fd = -1;
+    if (path == QLatin1String("-") || path == QLatin1String("/dev/stdout")) fd = 1;
+    else if (path == QLatin1String("/dev/stderr")) fd = 2;
+    else {
+        for (const QLatin1String prefix : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+            if (!path.startsWith(prefix)) continue;
+            bool ok = false;
+            const int n = path.mid(prefix.size()).toInt(&ok);
+            if (ok && n >= 0) fd = n;
+        }
+    }
+    // A closed descriptor is still the one meant: writing it fails with
+    // its reason instead of making a file in /dev.
+    if (fd < 0) return std::nullopt;
+    return fd;
+}
+
 bool writeStream(const QString& path, const OutputBody& body, QString* error)
 {
     QFile f;
     bool opened = false;
-    if (path == QLatin1String("-")) {
-        opened = f.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    if (const auto fd = heldDescriptor(path)) {
+        // What the program printed before goes out first.
+        std::fflush(stdout);
+        opened = f.open(*fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     } else {
-        f.setFileName(path);
         // No Truncate: a device or FIFO has nothing to cut, and asking would fail on some.
-        opened = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const int device = ::open(fileNameBytes(path).constData(), O_WRONLY | O_CLOEXEC);
+        if (device < 0) {
+            if (error) *error = failure(path, systemReason());
+            return false;
+        }
+        opened = f.open(device, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+        if (!opened) ::close(device);
     }
     if (!opened) {
         if (error) *error = failure(path, f.errorString());
@@ -71,22 +125,66 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
         if (error) *error = failure(path, checked.failed() ? checked.errorString() : reason);
         return false;
     }
-    if (path == QLatin1String("-") && std::fflush(stdout) != 0) {
-        if (error) *error = failure(path, QStringLiteral("the write was refused"));
+    return true;
+}
+
+// A name Qt cannot spell (FileNames.h): the new file is made beside the old
+// one under a name of bytes and renamed over it once it is whole, as
+// QSaveFile does for any other name.
+bool writeReplacingRawName(const QString& path, const OutputBody& body, QString* error)
+{
+    const QByteArray target = fileNameBytes(path);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        if (error) *error = failure(path, folderIsReadOnly(path) ? readOnlyFolder() : systemReason());
         return false;
     }
-    return true;
+    // An old file keeps its mode; a new one gets what the umask leaves.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(target.constData(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    QString reason;
+    bool ok = false;
+    {
+        QFile f;
+        f.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+        CheckedDevice checked(f);
+        ok = body(checked, &reason) && !checked.failed();
+        if (checked.failed()) reason = checked.errorString();
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        if (error) *error = failure(path, reason);
+    }
+    return ok;
 }
 
 bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 {
+    if (holdsRawBytes(path)) return writeReplacingRawName(path, body, error);
     // Unbuffered: every write reaches the file at once, so a full disk shows
     // at the write that meets it, with the system's reason. A buffered tail
     // would fail only inside commit(), which puts the cut-off file in place
     // all the same.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error) *error = failure(path, f.errorString());
+        if (error) *error = failure(path, folderIsReadOnly(path) ? readOnlyFolder() : f.errorString());
         return false;
     }
     CheckedDevice checked(f);
@@ -114,9 +212,9 @@ bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 
 bool isStreamTarget(const QString& path)
 {
-    if (path == QLatin1String("-")) return true;
+    if (heldDescriptor(path)) return true;
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+    if (::stat(fileNameBytes(path).constData(), &st) != 0) return false;
     return S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
 }
 

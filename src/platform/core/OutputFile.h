@@ -3,7 +3,7 @@
 // PDFs, the export database. A regular file or a new path is written to a
 // temporary file beside it and put in place only when every write
 // succeeded, so a failed write never leaves a cut-off file or loses the old
-// one. Standard output ("-"), a FIFO or a device is written directly: it
+// one. Standard output ("-" or /dev/stdout), a FIFO or a device is written directly: it
 // cannot be replaced, and replacing /dev/full by a regular file would be far
 // worse than an error.
 #include <functional>
@@ -27,7 +27,8 @@ bool writeOutput(const QString& path, const OutputBody& body, QString* error = n
 // The same for bytes made beforehand.
 bool writeOutputBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// "-" or a FIFO, character or block device: written in place, not replaced.
+// "-", a name of a descriptor the program holds (/dev/stdout, /dev/fd/N),
+// or a FIFO, character or block device: written in place, not replaced.
 bool isStreamTarget(const QString& path);
 
 } // namespace vexoria

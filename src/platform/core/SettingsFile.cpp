@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/core/FileNames.h"
 #include "platform/core/IniFile.h"
 #include "platform/core/TextCodec.h"
 
@@ -78,8 +79,8 @@ QString userConfigFolder()
 
 bool loadSettingsFile(const QString& path, Settings& s)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    QFile f;
+    if (!openForReading(f, path)) return false;
     const IniFile ini = IniFile::fromText(decodeCodeText(f.readAll()));
     const Reader r(ini);
 
