@@ -151,16 +151,20 @@ bool BuildRunner::run(Workspace& ws, const Work& work)
     connect(&dialog, &QDialog::rejected, &dialog, stop);
     m_stop = stop;
 
-    // While a question waits for the user, the cursor is the usual one and
-    // the progress dialog does not come up over the question.
+    // While a question or message waits for the user, the cursor is the
+    // usual one and the progress dialog is out of the way: hidden if it was
+    // on show, held back if it was not. A modal progress dialog over a modal
+    // question would leave neither answerable. After the answer the dialog
+    // comes back, when the build still runs a while.
     Prompter* target = ws.prompter;
     ForwardingPrompter forwarding(target, this, [&](bool asking) {
         if (asking) {
             QApplication::setOverrideCursor(Qt::ArrowCursor);
-            if (!dialog.isVisible()) showTimer.stop();
+            showTimer.stop();
+            dialog.hide();
         } else {
             QApplication::restoreOverrideCursor();
-            if (!dialog.isVisible()) showTimer.start(m_progressDelay);
+            if (!control.stopRequested()) showTimer.start(m_progressDelay);
         }
     });
 

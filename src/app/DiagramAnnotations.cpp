@@ -27,6 +27,8 @@ namespace {
 
 constexpr QSize kHintSize{177, 89};
 constexpr QSize kCommentSize{249, 21};
+// The narrowest the comment box gets near the picture's right edge.
+constexpr int kNarrowestComment = 24;
 
 // The eraser's pointer: the outline of the strip it paints, its hot spot in
 // the middle, so the user sees what will go.
@@ -194,9 +196,15 @@ void DiagramAnnotations::N21Click()
     if (!m_form.Idiag1->hasPicture()) return;
     // The program has no way to choose a keyboard layout on every platform:
     // the box takes the text in the layout the user has on.
+    // The box's text begins where the user pointed, and so does the comment
+    // it writes. Near the picture's right edge the box narrows instead of
+    // moving left; only in the last few pixels, where no box fits, does it
+    // move, and the comment then goes where the box shows its text.
     const QSize view = m_form.Idiag1->size();
     const QPoint origin = Edit1->textOrigin();
-    const int left = std::clamp(m_menuAt.x() - origin.x(), 0, std::max(0, view.width() - Edit1->width()));
+    const int width = std::clamp(view.width() - (m_menuAt.x() - origin.x()), kNarrowestComment, kCommentSize.width());
+    Edit1->resize(width, kCommentSize.height());
+    const int left = std::clamp(m_menuAt.x() - origin.x(), 0, std::max(0, view.width() - width));
     const int top = std::clamp(m_menuAt.y() - Edit1->height() / 2, 0, std::max(0, view.height() - Edit1->height()));
     Edit1->move(left, top);
     Edit1->show();

@@ -97,6 +97,27 @@ void EditorFiles::pasteClipboard()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     replaceText(text);
     m_encoding = TextEncoding::Utf8;
+    setSourcePath(QString());
+}
+
+void EditorFiles::setSourcePath(const QString& path)
+{
+    if (path == m_sourcePath) return;
+    m_sourcePath = path;
+    emit sourceChanged(path);
+}
+
+EditorSession EditorFiles::session() const
+{
+    return {plainLineBreaks(m_editor.document()->toRawText()), m_sourcePath, m_encoding};
+}
+
+void EditorFiles::restore(const EditorSession& s)
+{
+    // The text the editor starts with: there is nothing to undo before it.
+    m_editor.setPlainText(s.code);
+    m_encoding = s.encoding;
+    setSourcePath(s.sourcePath);
 }
 
 bool EditorFiles::loadFile(const QString& path)
@@ -113,6 +134,7 @@ bool EditorFiles::loadFile(const QString& path)
     }
     const TextFileContents contents = decodeTextFile(*bytes);
     setLines(contents.lines, contents.encoding);
+    setSourcePath(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -151,6 +173,7 @@ void EditorFiles::txt1Click()
                                               "файл %1 сохранён в UTF-8.").arg(QDir::toNativeSeparators(path)));
         m_encoding = written;
     }
+    setSourcePath(QFileInfo(path).absoluteFilePath());
 }
 
 void EditorFiles::N16Click()
@@ -168,6 +191,7 @@ void EditorFiles::N9Click()
 {
     replaceText(QString());
     m_encoding = TextEncoding::Utf8;
+    setSourcePath(QString());
 }
 
 void EditorFiles::N13Click()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include "app/EditorSession.h"
 #include "platform/core/TextCodec.h"
 
 class QAction;
@@ -43,6 +44,15 @@ public:
     // not text, leaves the editor as it was and says why; returns false.
     bool loadFile(const QString& path);
 
+    // The file the editor's text came from or was last saved to; empty for
+    // text that was typed or pasted into an empty editor.
+    const QString& sourcePath() const { return m_sourcePath; }
+    void setSourcePath(const QString& path);
+    // The editor's text, its file and encoding, as kept between runs.
+    EditorSession session() const;
+    // Puts a kept session into the editor, as the text it starts with.
+    void restore(const EditorSession& s);
+
 public slots:
     void Coed1Click(); // "Открыть *.txt"
     void txt1Click();  // "Сохранить *.txt"
@@ -54,6 +64,8 @@ public slots:
 signals:
     // Loading a text file left the routine queue: its list and panel hide.
     void queueLeft();
+    // The editor's text now comes from another file, or from none.
+    void sourceChanged(const QString& path);
 
 private:
     void replaceText(const QString& text);
@@ -63,6 +75,7 @@ private:
     FileDialogs& m_dialogs;
     Clipboard& m_clipboard;
     TextEncoding m_encoding = TextEncoding::Utf8;
+    QString m_sourcePath;
 };
 
 // A folder for a dialog to start in: the remembered one, or the user's home

@@ -1,7 +1,10 @@
 #include "app/PageMarkersView.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "app/DiagramView.h"
 #include "pages/PageMarkers.h"
@@ -12,16 +15,38 @@
 namespace vexoria {
 
 namespace {
+
 constexpr int kLabelHeight = 13;
-}
+
+// A marker's caption, "3-----…": the page number, then the rule. The number
+// stands on white, so a break label drawn into the chart where the rule
+// meets a line never hides which page this is; the rule stays transparent
+// over the chart.
+class MarkerLabel : public QLabel {
+public:
+    MarkerLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        const QString number = text().section(u'-', 0, 0);
+        {
+            QPainter p(this);
+            p.fillRect(QRect(0, 0, fontMetrics().horizontalAdvance(number) + 1, height()), Qt::white);
+        }
+        QLabel::paintEvent(e);
+    }
+};
+
+} // namespace
 
 PageMarkersView::PageMarkersView(Workspace& ws, DiagramView* image, QWidget* host, QObject* parent)
-    : QObject(parent), m_ws(ws), m_image(image)
+    : QObject(parent), m_ws(ws), m_image(image), m_host(host)
 {
     QFont font = diagramFont();
     for (int k = 1; k <= PageMarkers::kCount; ++k) {
         const PageMarkerRules& rules = PageMarkers::rules(k);
-        auto* l = new QLabel(PageMarkers::caption(k), host);
+        auto* l = new MarkerLabel(PageMarkers::caption(k), host);
         l->setObjectName(QStringLiteral("List%1").arg(k));
         l->setFont(font);
         l->setStyleSheet(QStringLiteral("color: #FF0000; background: transparent;"));
@@ -45,6 +70,12 @@ void PageMarkersView::sync()
         l->move(PageMarkers::rules(k).left, m_image->y() + m.offset(k));
         l->setVisible(picture && m.shown(k));
     }
+    // The last marker lies on the chart's bottom edge, its label below it:
+    // the picture's holder reaches down to it, so the view scrolls that far.
+    int bottom = m_image->geometry().bottom() + 1;
+    for (int k = 1; k <= PageMarkers::kCount; ++k)
+        if (!label(k)->isHidden()) bottom = std::max(bottom, label(k)->geometry().bottom() + 1);
+    if (m_host->height() != bottom) m_host->resize(m_host->width(), bottom);
 }
 
 void PageMarkersView::N24Click()

@@ -41,6 +41,7 @@ private:
 
     Workspace& m_ws;
     DiagramView* m_image;
+    QWidget* m_host;
     std::array<QLabel*, 12> m_labels{};
     // Where in the label the pointer took hold of it, so that the rule does
     // not jump under the pointer when the drag starts.

@@ -71,6 +71,10 @@ PrintController::Outcome PrintController::ApechExecute()
         m_hooks.afterPreview();
         return Outcome::Printed;
     }
+    // The "Печать" tab shows the sheets of the chart on show while the
+    // page count is asked, not those of the last print.
+    m_report = pagedReport(m_ws, kMaxSheets);
+    emit reportChanged();
     const int pages = pagedSheetCount(m_ws);
     const Answer go = m_ws.prompter->question(kTitle, QStringLiteral("Всего %1 страниц").arg(pages), Buttons::YesNo,
                                               Icon::Question);
@@ -84,8 +88,6 @@ PrintController::Outcome PrintController::ApechExecute()
 
 PrintController::Outcome PrintController::printPages(int pages)
 {
-    m_report = pagedReport(m_ws, kMaxSheets);
-    emit reportChanged();
     QString error;
     if (!m_facility->print(m_report, &error)) {
         m_ws.prompter->message(QStringLiteral("Печать не удалась. %1").arg(error));
@@ -103,8 +105,6 @@ PrintController::Outcome PrintController::writePdfInstead(int pages)
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_facility->pdfPath(QDir(folder).filePath(QStringLiteral("Блок-схема.pdf")));
     if (path.isEmpty()) return Outcome::NotPrinted;
-    m_report = pagedReport(m_ws, kMaxSheets);
-    emit reportChanged();
     QString error;
     if (!writeReportPdf(path, m_report, &error)) {
         m_ws.prompter->message(QStringLiteral("Не удалось сохранить PDF: %1").arg(error));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QListWidget>
@@ -116,6 +117,7 @@ void RoutineQueuePanel::openUnit(const QString& path)
     }
     const TextFileContents unit = decodeTextFile(*bytes);
     m_unitEncoding = unit.encoding;
+    m_unitPath = QFileInfo(path).absoluteFilePath();
     openLines(unit.lines);
 }
 
@@ -146,6 +148,7 @@ void RoutineQueuePanel::fillList()
 
 void RoutineQueuePanel::showState()
 {
+
     SpeedButton1->setChecked(m_queue.checkAllDown());
     Clb1->setVisible(m_queue.listVisible());
     Panel1->setVisible(m_queue.panelVisible());
@@ -156,7 +159,12 @@ void RoutineQueuePanel::showState()
 
 void RoutineQueuePanel::toEditor(const EditorLines& lines)
 {
-    if (lines) m_editor.setLines(*lines, m_unitEncoding);
+    // A fetch that found the queue run out leaves it: its panel goes and the
+    // editor has its width back.
+    if (m_ws.ctx.queueDone == 1) m_queue.hidePanel();
+    if (!lines) return;
+    m_editor.setLines(*lines, m_unitEncoding);
+    m_editor.setSourcePath(m_unitPath);
 }
 
 void RoutineQueuePanel::hideAll()

@@ -76,6 +76,7 @@ private:
     FileDialogs& m_dialogs;
     RoutineQueue m_queue;
     TextEncoding m_unitEncoding = TextEncoding::Utf8;
+    QString m_unitPath;
     bool m_filling = false;
 };
 

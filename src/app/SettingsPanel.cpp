@@ -129,6 +129,18 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
     outer->addLayout(columns);
     outer->addLayout(bottom);
 
+    // The animation speed has no label of its own: its check box names it.
+    const auto labelOf = [&rows](QLineEdit* edit) {
+        for (const auto& [label, e] : rows)
+            if (e == edit) return label;
+        return QString();
+    };
+    m_numeric = {
+        {"evar", Evar, labelOf(Evar)},   {"eif", Eif, labelOf(Eif)},       {"efor", Efor, labelOf(Efor)},
+        {"ewhile", Ewhile, labelOf(Ewhile)}, {"eelse", Eelse, labelOf(Eelse)}, {"ebeg", Ebeg, labelOf(Ebeg)},
+        {"edlin", Edlin, labelOf(Edlin)}, {"esoed", Esoed, labelOf(Esoed)}, {"eani", Eani, Cbanime->text()},
+    };
+
     connect(SBnast, &QPushButton::clicked, this, &SettingsPanel::SBnastClick);
     connect(Button2, &QPushButton::clicked, this, &SettingsPanel::closeClicked);
 }
@@ -197,17 +209,47 @@ void SettingsPanel::fromSettings(const Settings& s)
     Eani->setText(s.eani);
 }
 
-QString SettingsPanel::refuseUnusableValue(const QString& file)
+QString SettingsPanel::problemOf(const NumericField& field) const
 {
-    const std::pair<const char*, QLineEdit*> fields[] = {
-        {"evar", Evar},   {"eif", Eif},     {"efor", Efor},   {"ewhile", Ewhile}, {"eelse", Eelse},
-        {"ebeg", Ebeg},   {"edlin", Edlin}, {"esoed", Esoed}, {"eani", Eani},
-    };
-    for (const auto& [key, field] : fields) {
-        const QString problem = settingProblem(numericSetting(key), field->text(), file);
+    const NumericSetting& setting = numericSetting(field.key);
+    const QString text = field.edit->text();
+    const QString head = QStringLiteral("Настройки, поле «%1»: ").arg(field.label);
+    const QString range = QStringLiteral("от %1 до %2").arg(setting.min).arg(setting.max);
+    switch (settingFault(setting, text)) {
+    case SettingFault::None: return {};
+    case SettingFault::OutOfRange:
+        return head + QStringLiteral("%1 — вне допустимых пределов, %2.").arg(shownSettingText(text), range);
+    case SettingFault::NotInteger:
+        if (text.trimmed().isEmpty()) return head + QStringLiteral("пусто. Нужно целое число %1.").arg(range);
+        return head + QStringLiteral("«%1» — не целое число. Нужно целое число %2.").arg(shownSettingText(text), range);
+    }
+    return {};
+}
+
+QString SettingsPanel::valueProblem(const char* key) const
+{
+    for (const NumericField& field : m_numeric)
+        if (qstrcmp(field.key, key) == 0) return problemOf(field);
+    return {};
+}
+
+QString SettingsPanel::buildValueProblem() const
+{
+    for (const NumericField& field : m_numeric) {
+        if (!numericSetting(field.key).readByBuild) continue;
+        const QString problem = problemOf(field);
+        if (!problem.isEmpty()) return problem;
+    }
+    return {};
+}
+
+QString SettingsPanel::refuseUnusableValue()
+{
+    for (const NumericField& field : m_numeric) {
+        const QString problem = problemOf(field);
         if (problem.isEmpty()) continue;
-        field->setFocus();
-        field->selectAll();
+        field.edit->setFocus();
+        field.edit->selectAll();
         return problem;
     }
     return {};

@@ -2,6 +2,8 @@
 // Panel3, "Настройки": every setting of the program as a control. The stages
 // read ws.settings, which the window fills from here before each build; the
 // size fields stay free text, converted only where they are used.
+#include <vector>
+
 #include <QFrame>
 
 #include "platform/core/BuildContext.h"
@@ -25,9 +27,16 @@ public:
     void fromSettings(const Settings& s);
 
     // The first numeric field whose text no chart can use: the message that
-    // names it (its key, file, value and range), with that field focused and
-    // its text selected for the user to mend. Empty when every field is usable.
-    QString refuseUnusableValue(const QString& file);
+    // names it (its label on the panel, the value and the range), with that
+    // field focused and its text selected for the user to mend. Empty when
+    // every field is usable.
+    QString refuseUnusableValue();
+    // What is wrong with the numeric field of the INI key ("eif"), in the
+    // user's words; empty when its value is usable.
+    QString valueProblem(const char* key) const;
+    // The first field a build reads whose value no chart can use, in the
+    // user's words; empty when a build can use them all.
+    QString buildValueProblem() const;
 
     QLabel* title;
     QLabel* sizesCaption;
@@ -63,7 +72,17 @@ signals:
     void closeClicked();
 
 private:
+    // A numeric field: its INI key, its editor and the label it has on the
+    // panel, in the order of the panel file.
+    struct NumericField {
+        const char* key;
+        QLineEdit* edit;
+        QString label;
+    };
+    QString problemOf(const NumericField& field) const;
+
     BuildContext& m_ctx;
+    std::vector<NumericField> m_numeric;
 };
 
 } // namespace vexoria

@@ -24,6 +24,8 @@
 #include "app/DebugView.h"
 #include "app/DiagramAnnotations.h"
 #include "app/DiagramView.h"
+#include "app/EditorFiles.h"
+#include "app/EditorSession.h"
 #include "app/HelpPanel.h"
 #include "app/SettingsPanel.h"
 #include "app/TrayController.h"
@@ -69,6 +71,9 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, const Desktop*
     m_ws.prompter = prompter;
     m_builder = new BuildRunner(this);
     m_ws.settingsFile = QFileInfo(m_settingsPath).fileName();
+    // The editor's code is kept beside a shema.ini given at creation, else in
+    // the user's configuration folder, which the user can always write.
+    m_sessionPath = editorSessionPath(m_settingsPathGiven ? QFileInfo(m_settingsPath).absolutePath() : userConfigFolder());
 
     pcontrol1 = new QTabWidget(this);
     pcontrol1->setObjectName(QStringLiteral("pcontrol1"));
@@ -83,6 +88,7 @@ TMyform::TMyform(Prompter* prompter, const QString& settingsPath, const Desktop*
     buildMenus();
     buildPrinting();
     buildIntake(desktop ? *desktop : Desktop{});
+    connect(editorFiles, &EditorFiles::sourceChanged, this, &TMyform::showSourceInTitle);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -150,9 +156,15 @@ void TMyform::buildCodeTab()
     bottom->addWidget(RadioGroup1);
     bottom->addWidget(BitBtn5, 0, Qt::AlignBottom);
 
+    // The routine queue's panel takes its place beside the editor
+    // (buildIntake): the editor narrows while it shows, and no line of code
+    // hides under it.
+    editorRow = new QHBoxLayout;
+    editorRow->addWidget(Rekod, 1);
+
     auto* layout = new QVBoxLayout(tscod);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(Rekod, 1);
+    layout->addLayout(editorRow, 1);
     layout->addLayout(bottom);
 
     // The overlays over the editor's area: they have no place in the layout
@@ -274,13 +286,12 @@ bool TMyform::eventFilter(QObject* watched, QEvent* e)
 void TMyform::placeOverlays()
 {
     const QRect editor = Rekod->geometry();
-    // The routine list leaves room for its panel, so no routine line hides under it.
-    Clb1->setGeometry(editor.adjusted(0, 0, -(Panel1->sizeHint().width() + 28), 0));
+    // The routine list takes the editor's place while it shows; its panel
+    // is beside the editor, in the layout.
+    Clb1->setGeometry(editor);
     const int navHeight = DBNavigator1->sizeHint().height();
     DBGrid1->setGeometry(editor.adjusted(0, 0, 0, -navHeight));
     DBNavigator1->setGeometry(editor.left(), editor.bottom() - navHeight + 1, editor.width(), navHeight);
-    Panel1->resize(Panel1->sizeHint());
-    Panel1->move(editor.right() - Panel1->width() - 20, editor.top() + 8);
     Panel2->setGeometry(editor.adjusted(8, 8, -8, -8));
     const QSize want = Panel3->sizeHint().boundedTo(tscod->size());
     Panel3->setGeometry(QRect(editor.topLeft() + QPoint(8, 8), want).intersected(tscod->rect()));

@@ -14,6 +14,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -61,6 +62,7 @@ public:
     QWidget* tsdi;
     QWidget* Totch;
     QPlainTextEdit* Rekod;
+    QHBoxLayout* editorRow; // the editor, and the routine queue's panel beside it
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;
     QGroupBox* RadioGroup1;
@@ -137,6 +139,12 @@ private:
     void buildIntake(const Desktop& desktop);
     void FormCreate();
     void FormClose();
+    // The editor's code is kept at close and put back at start. False when
+    // it could not be kept and the user has not been told yet: the window
+    // stays open this once.
+    bool keepEditorCode();
+    void restoreEditorCode();
+    void showSourceInTitle(const QString& path);
 
     // The pipeline's steps; throws what a stage throws.
     void runPipeline();
@@ -159,6 +167,8 @@ private:
     QString editorText() const;
     bool editorHasLines() const;
     void syncSettingsFromControls();
+    // Says which setting a build cannot use; true when there is one.
+    bool refuseBuildSettings();
     void applySettingsToControls();
     void setTimerIntervalFromEani();
     // A tab switch made by the program: the tab rules do not run for it.
@@ -174,6 +184,9 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     QString m_settingsPath;
     bool m_settingsPathGiven = false;
+    QString m_sessionPath;
+    bool m_settingsFileOdd = false; // shema.ini was a folder, FIFO or device
+    bool m_codeNotKeptTold = false;
     QButtonGroup* m_queueChoice = nullptr;
     std::unique_ptr<DesktopServices> m_desktop;
     bool m_programSwitch = false;

@@ -4,6 +4,7 @@
 // them and connects them to the menus.
 #include <QAction>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 #include "app/DiagramView.h"
 #include "app/EditorFiles.h"
 #include "app/FileDrop.h"
+#include "app/PageMarkersView.h"
 #include "app/PictureFiles.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/TrayController.h"
@@ -35,6 +37,7 @@ void TMyform::buildIntake(const Desktop& desktop)
     queuePanel->Panel1->stackUnder(DBGrid1);
     Clb1 = queuePanel->Clb1;
     Panel1 = queuePanel->Panel1;
+    editorRow->addWidget(Panel1, 0, Qt::AlignTop);
     RadioButton1 = queuePanel->RadioButton1;
     RadioButton2 = queuePanel->RadioButton2;
     m_queueChoice = queuePanel->queueChoice;
@@ -43,6 +46,7 @@ void TMyform::buildIntake(const Desktop& desktop)
     pictureFiles = new PictureFiles(m_ws, m_desktop->dialogs(), [this] {
         Idiag1->refresh();
         diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+        pageMarkers->sync();
         showTab(tsdi);
     }, this);
     pictureFiles->addPopupItems(PopupMenu1);

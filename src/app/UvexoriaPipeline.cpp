@@ -4,6 +4,8 @@
 #include <new>
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -21,6 +23,8 @@
 
 #include "app/CommentsGrid.h"
 #include "app/DiagramView.h"
+#include "app/EditorFiles.h"
+#include "app/EditorSession.h"
 #include "app/PageMarkersView.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
@@ -62,17 +66,61 @@ void TMyform::FormCreate()
 {
     // The build context starts at its start values and the template table
     // is filled: the workspace was made with the window.
-    loadSettingsFile(m_settingsPath, m_ws.settings);
+    if (settingsFileIsOdd(m_settingsPath)) {
+        // A FIFO would hold the start until someone wrote into it, and a
+        // folder has nothing to read: the window starts with its defaults.
+        m_settingsFileOdd = true;
+        prompter().message(QStringLiteral("%1 — не обычный файл (папка, канал или устройство). "
+                                          "Настройки из него не прочитаны: взяты настройки по умолчанию.")
+                               .arg(QDir::toNativeSeparators(m_settingsPath)));
+    } else {
+        loadSettingsFile(m_settingsPath, m_ws.settings);
+    }
     applySettingsToControls();
     ComboBox1->setVisible(Panel3->CBotl->isChecked());
     m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
     runCommand([this] { setTimerIntervalFromEani(); });
+    restoreEditorCode();
+    // The window opens ready for code to be typed or pasted.
+    Rekod->setFocus();
 }
 
 void TMyform::closeEvent(QCloseEvent* e)
 {
+    if (!keepEditorCode()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
+}
+
+bool TMyform::keepEditorCode()
+{
+    const EditorSession session = editorFiles->session();
+    // An empty editor with nothing kept before makes no file.
+    if (session.code.isEmpty() && session.sourcePath.isEmpty() && !QFileInfo::exists(m_sessionPath)) return true;
+    QString error;
+    if (writeEditorSession(m_sessionPath, session, &error)) return true;
+    // The user was told and closes again: the window goes without the code.
+    if (m_codeNotKeptTold) return true;
+    m_codeNotKeptTold = true;
+    prompter().message(QStringLiteral("Код из редактора не удалось сохранить до следующего запуска:\n%1\n\n"
+                                      "Сохраните его в файл (Файл → Сохранить *.txt) или закройте окно ещё раз: "
+                                      "тогда программа закроется без него.")
+                           .arg(error));
+    return false;
+}
+
+void TMyform::restoreEditorCode()
+{
+    if (const auto session = readEditorSession(m_sessionPath)) editorFiles->restore(*session);
+}
+
+void TMyform::showSourceInTitle(const QString& path)
+{
+    const QString program = QStringLiteral("Vexoria V 2.2");
+    setWindowTitle(path.isEmpty() ? program : QStringLiteral("%1 — %2").arg(program, QFileInfo(path).fileName()));
 }
 
 void TMyform::FormClose()
@@ -83,6 +131,13 @@ void TMyform::FormClose()
     // A path given at creation is the one file for both; otherwise the file
     // goes where it can be written.
     const QString path = m_settingsPathGiven ? m_settingsPath : settingsWritePath();
+    // What is not a regular file is not replaced by one; the user was told
+    // at start, or is told now.
+    if (settingsFileIsOdd(path)) {
+        if (!m_settingsFileOdd)
+            prompter().message(QStringLiteral("%1 — не обычный файл: настройки не записаны.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     if (!saveSettingsFile(path, m_ws.settings))
         prompter().message(QStringLiteral("Не удалось записать файл настроек %1").arg(path));
 }
@@ -109,18 +164,33 @@ void TMyform::syncSettingsFromControls()
 
 void TMyform::setTimerIntervalFromEani()
 {
-    // A value out of its range, like one that is not a number, throws: the
-    // timer keeps the interval it has.
-    Settings s;
-    s.eani = Panel3->Eani->text();
-    Timer1->setInterval(checkedSetting(s, numericSetting("eani"), m_ws.settingsFile));
+    // A value out of its range, like one that is not a number, is reported:
+    // the timer keeps the interval it has.
+    const QString problem = Panel3->valueProblem("eani");
+    if (!problem.isEmpty()) {
+        prompter().message(problem);
+        return;
+    }
+    Timer1->setInterval(Panel3->Eani->text().trimmed().toInt());
+}
+
+bool TMyform::refuseBuildSettings()
+{
+    // The panel names the field as the user sees it; the stages check the
+    // same values again against the file's keys.
+    const QString problem = Panel3->buildValueProblem();
+    if (problem.isEmpty()) return false;
+    prompter().message(problem);
+    return true;
 }
 
 void TMyform::N2Click()
 {
+    // A window that stays open (the editor's code could not be kept, or a
+    // build is stopping first) keeps its tables.
+    if (!close()) return;
     m_ws.tvobject.close();
     m_ws.tstrok.close();
-    close();
     m_ws.ctx.unitLines.reset();
 }
 
@@ -133,7 +203,7 @@ void TMyform::Button2Click()
 {
     // The panel does not take a value no chart can use: it stays open on
     // that field and says why.
-    const QString problem = Panel3->refuseUnusableValue(m_ws.settingsFile);
+    const QString problem = Panel3->refuseUnusableValue();
     if (!problem.isEmpty()) {
         prompter().message(problem);
         return;
@@ -171,7 +241,7 @@ void TMyform::runPipeline()
     BuildContext& c = m_ws.ctx;
     syncSettingsFromControls();
     // A setting no chart can use stops the build before anything changes.
-    checkBuildSettings(m_ws.settings, m_ws.settingsFile);
+    if (refuseBuildSettings()) return;
 
     // 1. The animation starts with every build when it is switched on (the
     //    scrolling view is always double-buffered here).
@@ -267,7 +337,7 @@ void TMyform::N15Click()
     if (m_builder->running()) return;
     runCommand([this] {
         syncSettingsFromControls();
-        checkBuildSettings(m_ws.settings, m_ws.settingsFile);
+        if (refuseBuildSettings()) return;
         if (!runBuild([](Workspace& ws) { vexoria::N15Click(ws); })) return;
         ScrollBox1->verticalScrollBar()->setValue(0);
     });
@@ -279,6 +349,7 @@ void TMyform::showDiagramResult()
     syncPartControls();
     Idiag1->refresh();
     diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    pageMarkers->sync();
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
     if (m_ws.diagram.hasPicture()) showTab(tsdi);

@@ -1,6 +1,7 @@
 // Vexoria: flowcharts of Pascal routines.
 #include <QApplication>
 
+#include "app/QtTranslations.h"
 #include "app/Uvexoria.h"
 #include "platform/core/QuietMessages.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char* argv[])
     vexoria::installQuietMessages();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexoria"));
+    // The program speaks Russian, so Qt's own dialogs do too.
+    vexoria::installQtRussian(app);
     vexoria::TMyform form;
     form.show();
     return QApplication::exec();

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include "analysis/TstrokDump.h"
 #include "app/SettingsPanel.h"
 #include "connect/TstrelkaDump.h"
+#include "platform/widgets/MessageBoxPrompter.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
 
@@ -145,4 +148,72 @@ TEST_F(WindowTest, ALongBuildShowsItsProgressAndTheWindowStaysAlive)
     EXPECT_TRUE(ws().diagram.hasPicture());
     EXPECT_GT(ws().tstrelka.size(), 1500);
     EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
+}
+
+TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
+{
+    TMyform& f = open();
+    f.show();
+    // A routine that takes a while to size, with a length limit that asks
+    // for a chart in two parts: the progress dialog is on show when the
+    // question comes.
+    f.Panel3->Edlin->setText(QStringLiteral("1000000"));
+    f.Rekod->setPlainText(longRoutine(400));
+    f.BitBtn3->click();
+    const int height = ws().diagram.image().height();
+    ASSERT_GT(height, 3000);
+    f.Panel3->Edlin->setText(QString::number(height / 2 + 100));
+    MessageBoxPrompter boxes(&f);
+    ws().prompter = &boxes;
+    f.buildRunner().setProgressDelay(0);
+
+    // What the user meets while the question waits, looked at a few times
+    // before the question is answered with "Да" by a click.
+    bool dialogBefore = false;
+    int looks = 0;
+    QString title;
+    bool boxActive = false;
+    bool boxHasFocus = false;
+    bool dialogHidden = true;
+    QStringList unexpected;
+    QTimer watch;
+    bool looking = false;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (looking) return; // the screenshot runs events of its own
+        const QScopedValueRollback<bool> busy(looking, true);
+        QProgressDialog* dialog = f.buildRunner().progressDialog();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            dialogBefore = dialogBefore || (dialog && dialog->isVisible());
+            return;
+        }
+        if (!box->isVisible()) return;
+        if (box->buttons().size() < 2) { // a message, not the question
+            unexpected << box->text();
+            box->accept();
+            return;
+        }
+        title = box->windowTitle();
+        dialogHidden = dialogHidden && dialog && !dialog->isVisible();
+        if (++looks < 5) return;
+        boxActive = QApplication::activeWindow() == box;
+        boxHasFocus = QApplication::focusWidget() && QApplication::focusWidget()->window() == box;
+        vexoria::test::screenShot(&f, QStringLiteral("build-question"));
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Да")) QTest::mouseClick(b, Qt::LeftButton);
+    });
+    watch.start(5);
+    f.BitBtn3->click();
+    watch.stop();
+
+    EXPECT_TRUE(dialogBefore) << "the build should have shown its progress before it asked";
+    EXPECT_FALSE(title.isEmpty()) << "no question was asked";
+    EXPECT_TRUE(dialogHidden);
+    EXPECT_TRUE(boxActive);
+    EXPECT_TRUE(boxHasFocus);
+    // "Да" builds the chart in parts: the first part is drawn.
+    EXPECT_FALSE(f.buildRunner().running());
+    EXPECT_TRUE(ws().diagram.hasPicture());
+    EXPECT_TRUE(ws().n15Visible);
+    EXPECT_TRUE(unexpected.isEmpty()) << qPrintable(unexpected.join(u'\n'));
 }

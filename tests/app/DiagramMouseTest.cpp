@@ -220,6 +220,40 @@ TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway
     EXPECT_EQ(ws().diagram.image(), clean);
 }
 
+TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
+{
+    TMyform& f = build();
+    CommentEdit* edit = annotations->Edit1;
+    const int bottom = ws().diagram.height() - 60;
+    // Left, middle and near the right edge of the picture; at the top with
+    // the chart unscrolled and at its foot, scrolled down.
+    for (const QPoint at : {QPoint(90, 60), QPoint(520, 80), QPoint(660, 100), QPoint(520, bottom)}) {
+        SCOPED_TRACE(at.x());
+        SCOPED_TRACE(at.y());
+        pointAt(at);
+        openMenuAt(at);
+        annotations->N21->trigger();
+        ASSERT_TRUE(edit->isVisible());
+        const QPoint text = edit->pos() + edit->textOrigin();
+        EXPECT_EQ(text.x(), at.x());
+        EXPECT_LE(std::abs(edit->geometry().center().y() - at.y()), 1);
+        EXPECT_LE(edit->geometry().right(), f.Idiag1->width() - 1);
+        if (at.x() == 520 && at.y() == 80) screenShot(&f, QStringLiteral("comment-box-at-point"));
+
+        const QImage before = ws().diagram.image();
+        type(edit, QStringLiteral("Ш"));
+        key(edit, Qt::Key_Return);
+        // The first changed column of the chart is the comment's first.
+        const QImage& after = ws().diagram.image();
+        int first = -1;
+        for (int x = 0; x < after.width() && first < 0; ++x)
+            for (int y = at.y() - 15; y < at.y() + 15 && first < 0; ++y)
+                if (after.pixel(x, y) != before.pixel(x, y)) first = x;
+        EXPECT_GE(first, at.x());
+        EXPECT_LE(first, at.x() + 2);
+    }
+}
+
 TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
 {
     TMyform& f = build();

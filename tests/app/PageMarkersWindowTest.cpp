@@ -130,3 +130,43 @@ TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBe
     EXPECT_EQ(prompter.messages(), QStringList({"12 страница не обработанна"}));
     release(12);
 }
+
+// Every marker can be seen: the last one, on the chart's bottom edge, is in
+// the view when it is scrolled to the end, and a marker's page number reads
+// whatever the chart holds under it (a break label, a line).
+TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
+{
+    TMyform& f = open();
+    f.resize(800, 600);
+    f.show();
+    f.Rekod->setPlainText(test::longRoutine(12));
+    f.BitBtn3->click();
+    const int h = ws().diagram.height();
+    const int pages = (h + 1039) / 1040;
+    ASSERT_EQ(shownAt(pages), h);
+
+    QScrollBar* bar = f.ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QWidget* viewport = f.ScrollBox1->viewport();
+    const QRect last(marker(pages)->mapTo(viewport, QPoint(0, 0)), marker(pages)->size());
+    EXPECT_TRUE(viewport->rect().contains(last)) << last.y() << " in " << viewport->height();
+    test::screenShot(&f, QStringLiteral("page-marker-last"));
+
+    // A black break label drawn into the chart right under marker 1's number.
+    const QRect number(marker(1)->x(), marker(1)->y(), marker(1)->fontMetrics().horizontalAdvance(u'1'), marker(1)->height());
+    ws().diagram.image().fill(Qt::white);
+    for (int y = number.top(); y <= number.bottom(); ++y)
+        for (int x = number.left() - f.Idiag1->x() - 4; x <= number.right() - f.Idiag1->x() + 4; ++x)
+            ws().diagram.image().setPixelColor(x, y - f.Idiag1->y(), Qt::black);
+    f.Idiag1->update();
+    const QImage seen = f.diagramHost->grab(number).toImage();
+    int red = 0, black = 0;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const QColor c = seen.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 100) ++red;
+            else if (qGray(c.rgb()) < 60) ++black;
+        }
+    EXPECT_GT(red, 5);
+    EXPECT_EQ(black, 0);
+}

@@ -185,7 +185,7 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
     f.Rekod->setPlainText(QStringLiteral("begin\nend;\n"));
     f.Panel3->Eif->setText(QStringLiteral("-1"));
     f.BitBtn3->click();
-    EXPECT_EQ(prompter.messages().last(), QStringLiteral("shema.ini: eif = -1 is out of range 20…2000"));
+    EXPECT_EQ(prompter.messages().last(), QStringLiteral("Настройки, поле «IF»: -1 — вне допустимых пределов, от 20 до 2000."));
     EXPECT_EQ(ws().diagram.image(), chart);
     EXPECT_EQ(ws().tstrok.size(), rows);
 }

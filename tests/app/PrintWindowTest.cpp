@@ -170,6 +170,29 @@ TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
     EXPECT_EQ(printer.jobs.size(), 1u);
 }
 
+TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
+{
+    TMyform& f = openWithChart(2, false);
+    f.Panel3->Cbpod->setChecked(false); // the sheets as the chart is, without break labels
+    prompter.script(Answer::Yes);
+    f.pcontrol1->setCurrentWidget(f.Totch);
+    ASSERT_EQ(printer.jobs.size(), 1u);
+
+    // Another, longer routine: the tab opens on its sheets, asked about or
+    // not, and whether or not it is then printed.
+    f.pcontrol1->setCurrentWidget(f.tscod);
+    f.Rekod->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
+    f.BitBtn3->click();
+    const Report expected = pagedReport(ws(), 12);
+    prompter.script(Answer::No);
+    f.pcontrol1->setCurrentWidget(f.Totch);
+    EXPECT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(f.printing->report().title, expected.title);
+    ASSERT_GT(expected.sheets.size(), 1u);
+    ASSERT_EQ(f.printing->report().sheets.size(), expected.sheets.size());
+    EXPECT_TRUE(f.printing->report().sheets.back().left == expected.sheets.back().left);
+}
+
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
     TMyform& f = open();

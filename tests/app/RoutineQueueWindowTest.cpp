@@ -1,6 +1,8 @@
 // The routine queue from the window: a unit opened into the check list, the
 // queue walked with "Предпросмотр" and with "Построить сразу", the panel's
 // buttons and the editor popup's "Остановить" / "Продолжить".
+#include <QCoreApplication>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -190,4 +192,44 @@ TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
     EXPECT_EQ(f.Clb1->count(), 0);
     f.BitBtn3->click();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
+}
+
+// The panel stands beside the editor, not over it: the editor narrows and
+// every line's end stays in view, the list over the editor is as wide as
+// the editor, and when the queue has run out the editor has its width back.
+TEST_F(WindowTest, TheQueuePanelStandsBesideTheEditorUntilTheQueueEnds)
+{
+    TMyform& f = open();
+    f.resize(760, 520);
+    f.show();
+    QString code;
+    for (int i = 0; i < 30; ++i)
+        code += QStringLiteral("  Total%1 := Total%1 + Price[%1] * Quantity[%1] - Discount(Customer, %1); { строка %1 }\n").arg(i);
+    f.Rekod->setPlainText(code);
+    const auto settle = [&f] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        f.tscod->layout()->activate();
+    };
+    settle();
+    const int fullWidth = f.Rekod->width();
+
+    dialogs.choose(writeFile("three.pas", kThree));
+    f.pas1->trigger();
+    settle();
+    ASSERT_TRUE(f.Panel1->isVisible());
+    EXPECT_LT(f.Rekod->width(), fullWidth);
+    EXPECT_LT(f.Rekod->geometry().right(), f.Panel1->geometry().left());
+    EXPECT_EQ(f.Clb1->geometry(), f.Rekod->geometry());
+    for (int i = 0; i < f.Clb1->count(); ++i)
+        EXPECT_LT(f.Clb1->fontMetrics().horizontalAdvance(f.Clb1->item(i)->text()), f.Clb1->viewport()->width() - 40);
+    test::screenShot(&f, QStringLiteral("queue-list-beside-code"));
+    f.queuePanel->BitBtn2->click(); // "Список": the list hides, the code shows beside the panel
+    test::screenShot(&f, QStringLiteral("queue-panel-beside-code"));
+
+    f.queuePanel->SpeedButton1->click();
+    for (int press = 0; press < 4; ++press) f.queuePanel->BitBtn1->click(); // A, B, C, then none left
+    EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
+    settle();
+    EXPECT_TRUE(f.Panel1->isHidden());
+    EXPECT_EQ(f.Rekod->width(), fullWidth);
 }

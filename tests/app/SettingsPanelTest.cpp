@@ -135,13 +135,22 @@ TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
     TMyform f(&watcher, dir.filePath("shema.ini"));
     watcher.panel = f.Panel3;
     f.show();
-    const std::tuple<QLineEdit*, QString, QString> cases[] = {
-        {f.Panel3->Eani, "1.5", "shema.ini: eani = \"1.5\" — не целое число"},
-        {f.Panel3->Eani, "0", "shema.ini: eani = 0 is out of range 10…10000"},
-        {f.Panel3->Eif, "-2147483648", "shema.ini: eif = -2147483648 is out of range 20…2000"},
-        {f.Panel3->Esoed, "2147483647", "shema.ini: esoed = 2147483647 is out of range 1…100"},
+    // The message is Russian and names the field by the label the panel
+    // shows beside it, with the range it takes.
+    const std::tuple<QLineEdit*, QString, QString, QString> cases[] = {
+        {f.Panel3->Eani, "1.5",
+         "Настройки, поле «Анимация/скорость»: «1.5» — не целое число. Нужно целое число от 10 до 10000.", "50"},
+        {f.Panel3->Eani, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
+         "50"},
+        {f.Panel3->Eif, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
+         "30"},
+        {f.Panel3->Esoed, "2147483647",
+         "Настройки, поле «<> соединения»: 2147483647 — вне допустимых пределов, от 1 до 100.", "30"},
+        {f.Panel3->Edlin, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
+        {f.Panel3->Evar, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
+         "200"},
     };
-    for (const auto& [field, text, message] : cases) {
+    for (const auto& [field, text, message, good] : cases) {
         watcher.messages.clear();
         watcher.panelVisible.clear();
         f.N14Click();
@@ -153,7 +162,7 @@ TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
         EXPECT_TRUE(f.Panel3->isVisible());
         EXPECT_EQ(field->selectedText(), text);
         EXPECT_EQ(f.Timer1->interval(), interval);
-        field->setText(field == f.Panel3->Eani ? QStringLiteral("50") : QStringLiteral("30"));
+        field->setText(good);
         f.Panel3->Button2->click();
         EXPECT_FALSE(f.Panel3->isVisible());
     }

@@ -1,6 +1,10 @@
 // The main window as the user first meets it: controls, menus, the settings
 // read at creation and written at close, the tab rules and the exit commands.
+#include <sys/stat.h>
+
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -146,6 +150,30 @@ TEST_F(WindowTest, ABadAnimationSpeedAtCreationIsReportedAndKeepsTheInterval)
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("fast")));
     EXPECT_EQ(f.Timer1->interval(), 100);
+}
+
+TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUsed)
+{
+    // A FIFO would hold the start forever if it were opened; a folder has
+    // nothing to read. Neither is replaced by a file at close.
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "fifo" : "folder");
+        QFile::remove(iniPath());
+        QDir(iniPath()).removeRecursively();
+        if (fifo) ASSERT_EQ(mkfifo(QFile::encodeName(iniPath()).constData(), 0644), 0);
+        else ASSERT_TRUE(QDir().mkpath(iniPath()));
+        TMyform& f = open();
+        ASSERT_EQ(prompter.messages().size(), 1);
+        EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("не обычный файл")));
+        EXPECT_EQ(f.Panel3->Eif->text(), Settings{}.eif);
+        f.Panel3->Eif->setText(QStringLiteral("210"));
+        f.close();
+        EXPECT_FALSE(f.isVisible());
+        EXPECT_EQ(prompter.messages().size(), 1);
+        EXPECT_FALSE(QFileInfo(iniPath()).isFile());
+        form.reset();
+        prompter = {};
+    }
 }
 
 TEST_F(WindowTest, AFirstRunCreatesTheFileAtExitAndTheNextRunRestoresIt)

@@ -47,16 +47,28 @@ const NumericSetting& numericSetting(const char* key)
     throw std::logic_error(std::string("no numeric setting ") + key);
 }
 
-QString settingProblem(const NumericSetting& setting, const QString& text, const QString& file)
+SettingFault settingFault(const NumericSetting& setting, const QString& text)
 {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);
-    if (ok && v >= setting.min && v <= setting.max) return {};
-    const QString head = QStringLiteral("%1: %2 = ").arg(file, QLatin1String(setting.key));
+    if (ok && v >= setting.min && v <= setting.max) return SettingFault::None;
     // Digits too many for an integer are still a number, just a large one.
-    if (ok || looksLikeInteger(text))
+    return ok || looksLikeInteger(text) ? SettingFault::OutOfRange : SettingFault::NotInteger;
+}
+
+QString settingProblem(const NumericSetting& setting, const QString& text, const QString& file)
+{
+    const SettingFault fault = settingFault(setting, text);
+    if (fault == SettingFault::None) return {};
+    const QString head = QStringLiteral("%1: %2 = ").arg(file, QLatin1String(setting.key));
+    if (fault == SettingFault::OutOfRange)
         return head + QStringLiteral("%1 is out of range %2…%3").arg(shown(text)).arg(setting.min).arg(setting.max);
     return head + ConversionError(shown(text)).message();
+}
+
+QString shownSettingText(const QString& text)
+{
+    return shown(text);
 }
 
 int checkedSetting(const Settings& s, const NumericSetting& setting, const QString& file)

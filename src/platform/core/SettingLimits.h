@@ -37,11 +37,19 @@ struct NumericSetting {
 const std::vector<NumericSetting>& numericSettings();
 const NumericSetting& numericSetting(const char* key);
 
+// Whether text is a usable value of setting: an integer (blanks around it
+// allowed) within the setting's range.
+enum class SettingFault { None, NotInteger, OutOfRange };
+SettingFault settingFault(const NumericSetting& setting, const QString& text);
+
 // What is wrong with text as the value of setting, read from file (the name
 // shown, "shema.ini"): "shema.ini: eif = -5 is out of range 20…2000", or the
 // conversion message with the key's name; empty when the value is usable.
 // The value shown is cut to 40 characters.
 QString settingProblem(const NumericSetting& setting, const QString& text, const QString& file);
+
+// text as a message shows it: trimmed, cut to 40 characters.
+QString shownSettingText(const QString& text);
 
 // The value of setting in s; throws ConversionError with settingProblem()'s
 // message when it is not usable.

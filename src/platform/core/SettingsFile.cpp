@@ -61,10 +61,21 @@ QString besideExecutable()
 
 QString inConfigFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName);
+    return QDir(userConfigFolder()).filePath(kFileName);
 }
 
 } // namespace
+
+bool settingsFileIsOdd(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
+QString userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
 
 bool loadSettingsFile(const QString& path, Settings& s)
 {

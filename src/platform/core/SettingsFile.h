@@ -21,4 +21,11 @@ QString settingsWritePath();
 // that was installed beside the executable.
 QString settingsReadPath();
 
+// True when path names something that is there but is no regular file (a
+// folder, a FIFO, a device): the window neither reads nor replaces it.
+bool settingsFileIsOdd(const QString& path);
+
+// The user's configuration folder for the program (~/.config/Vexoria).
+QString userConfigFolder();
+
 } // namespace vexoria

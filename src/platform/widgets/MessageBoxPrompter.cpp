@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vexoria {
 
@@ -20,13 +21,25 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Shows the box modal and waits for it. The box takes the focus once it is
+// on show: a message comes while the user may be elsewhere (a build runs off
+// the window's thread), and a box that opens without the focus takes no keys.
+int execActive(QMessageBox& box)
+{
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
+    return box.exec();
+}
+
 } // namespace
 
 void MessageBoxPrompter::message(const QString& text)
 {
     // A plain message carries the program's name as its caption.
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, m_parent);
-    box.exec();
+    execActive(box);
 }
 
 Answer MessageBoxPrompter::question(const QString& title, const QString& text, Buttons buttons, Icon icon)
@@ -42,7 +55,7 @@ Answer MessageBoxPrompter::question(const QString& title, const QString& text, B
         box.setEscapeButton(no);
     }
     box.setDefaultButton(yes);
-    box.exec();
+    execActive(box);
     if (box.clickedButton() == yes) return Answer::Yes;
     if (box.clickedButton() == no) return Answer::No;
     // Closing a Yes/No box by its frame counts as No, a Yes/No/Cancel box as Cancel.

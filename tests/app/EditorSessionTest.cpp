@@ -1,0 +1,142 @@
+// The editor's code between runs: what was typed, pasted or opened is in the
+// editor again at the next start, however the window was closed, and a
+// session that cannot be kept is said once without holding the window.
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/EditorFiles.h"
+#include "app/EditorSession.h"
+#include "WindowFixture.h"
+
+using namespace vexoria;
+using vexoria::test::WindowTest;
+
+namespace {
+
+QString sessionFile(const QTemporaryDir& dir)
+{
+    return editorSessionPath(dir.path());
+}
+
+} // namespace
+
+TEST_F(WindowTest, TypedCodeIsInTheEditorAgainAfterEveryWayOfClosing)
+{
+    const QString code = QStringLiteral("procedure Сумма;\nbegin\n  x := 'Да';\n\n");
+    enum class How { Cross, ExitButton, MenuExit, CtrlQ };
+    for (const How how : {How::Cross, How::ExitButton, How::MenuExit, How::CtrlQ}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        TMyform& f = open();
+        f.show();
+        f.Rekod->setPlainText(code + QString::number(static_cast<int>(how)));
+        switch (how) {
+        case How::Cross: f.close(); break;
+        case How::ExitButton: f.BitBtn4->click(); break;
+        case How::MenuExit: f.N2->trigger(); break;
+        case How::CtrlQ:
+            f.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+            QTest::keySequence(&f, QKeySequence(Qt::CTRL | Qt::Key_Q));
+            break;
+        }
+        EXPECT_FALSE(f.isVisible());
+
+        TMyform& again = open();
+        EXPECT_EQ(again.Rekod->toPlainText(), code + QString::number(static_cast<int>(how)));
+        // The kept code is where the window starts, not an edit to undo.
+        EXPECT_FALSE(again.Rekod->document()->isUndoAvailable());
+        form.reset();
+    }
+    EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
+}
+
+TEST_F(WindowTest, TheFileTheCodeCameFromAndItsEncodingAreKeptWithIt)
+{
+    // "x := 'Да';" in Windows-1251: saved again after the restart, the file
+    // is written in the encoding it was read in.
+    const QByteArray bytes = "begin\r\n  x := '\xC4\xE0';\r\nend;\r\n";
+    const QString path = writeFile(QStringLiteral("код.txt"), bytes);
+    {
+        TMyform& f = open();
+        dialogs.choose(path);
+        f.Coed1->trigger();
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
+        f.close();
+    }
+    TMyform& f = open();
+    EXPECT_EQ(f.editorFiles->sourcePath(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
+    dialogs.choose(dir.filePath(QStringLiteral("again.txt")));
+    f.txt1->trigger();
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("again.txt"))), bytes);
+
+    // Cleared, the editor starts empty next time, with no file named.
+    f.editorFiles->N9Click();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2"));
+    f.close();
+    TMyform& empty = open();
+    EXPECT_TRUE(empty.Rekod->toPlainText().isEmpty());
+    EXPECT_TRUE(empty.editorFiles->sourcePath().isEmpty());
+}
+
+TEST_F(WindowTest, CodeThatCannotBeKeptIsSaidOnceAndTheSecondCloseCloses)
+{
+    // A folder where the kept code goes stands for a folder that cannot be
+    // written: as root, permissions would not stop the write.
+    ASSERT_TRUE(QDir().mkpath(sessionFile(dir)));
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    f.BitBtn4->click();
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("Сохраните его в файл")));
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(ws().tstrok.isOpen()); // the window that stays keeps its tables
+    EXPECT_EQ(f.Rekod->toPlainText(), QStringLiteral("begin\nend;"));
+
+    f.BitBtn4->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(readIni().contains("[myform]")); // the settings were still written
+}
+
+TEST_F(WindowTest, AReadOnlyConfigurationFolderIsSaidAtClose)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TMyform& f = open();
+    f.show();
+    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    f.close();
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(f.isVisible());
+    f.close(); // the settings cannot be written either: said, and the window goes
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(prompter.messages().size(), 2);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(WindowTest, AKeptSessionThatIsNotOursOrNotAFileIsLeftAlone)
+{
+    // Another program's file of that name, and a FIFO, which would hold the
+    // start forever if it were opened.
+    writeFile(QStringLiteral("editor-code.txt"), "some other text\n");
+    EXPECT_TRUE(open().Rekod->toPlainText().isEmpty());
+    form.reset();
+
+    QFile::remove(sessionFile(dir));
+    ASSERT_EQ(mkfifo(QFile::encodeName(sessionFile(dir)).constData(), 0644), 0);
+    TMyform& f = open();
+    EXPECT_TRUE(f.Rekod->toPlainText().isEmpty());
+    f.show();
+    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    f.close(); // said, not written into the FIFO
+    EXPECT_EQ(prompter.messages().size(), 1);
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+}
