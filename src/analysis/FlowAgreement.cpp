@@ -18,6 +18,7 @@ using syntax::StatementKind;
 struct Holder {
     QString kind;
     int line = 0;
+    int ordinal = 1;  // the first, second … construct of its kind on its line
 };
 
 bool isLoopKind(const QString& k)
@@ -37,7 +38,7 @@ QString signature(const std::vector<Holder>& holders)
     std::vector<QString> loops;
     QString branch = QStringLiteral("-");
     for (const Holder& h : holders) {
-        const QString place = h.kind + u'@' + QString::number(h.line);
+        const QString place = h.kind + u'@' + QString::number(h.line) + u'#' + QString::number(h.ordinal);
         if (isLoopKind(h.kind)) loops.push_back(place);
         else if (isBranchKind(h.kind)) branch = place;
     }
@@ -45,6 +46,19 @@ QString signature(const std::vector<Holder>& holders)
     QString sig;
     for (const QString& l : loops) sig += l + u',';
     return sig + u'|' + branch;
+}
+
+// The kind a row opens as a holder: a case branch and a case's else have
+// kinds of their own; empty for rows that open none.
+QString holderKind(const StrokRow& r)
+{
+    const QString kind = r.obiect.str();
+    if (r.stroka == "case" && (kind == u"if" || kind == u"else"))
+        return kind == u"if" ? QStringLiteral("branch") : QStringLiteral("caseelse");
+    if (kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" || kind == u"with" ||
+        kind == u"case" || kind == u"try" || kind == u"repeat")
+        return kind;
+    return {};
 }
 
 class ChartPlaces {
@@ -57,6 +71,20 @@ public:
         std::stable_sort(order.begin(), order.end(),
                          [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].nom, rows[b].nom) < 0; });
         std::map<int, int> tryEnds(places.tryHeadEnds.begin(), places.tryHeadEnds.end());
+        // Two constructs of a kind on one line are told apart by their order
+        // on it: the rows' order of making is the order of the text.
+        std::vector<std::size_t> made(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) made[i] = i;
+        std::stable_sort(made.begin(), made.end(),
+                         [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].n, rows[b].n) < 0; });
+        std::map<std::pair<QString, int>, int> seenOnLine;
+        std::map<int, int> ordinalOfRow;  // by n
+        for (std::size_t i : made) {
+            const QString k = holderKind(rows[i]);
+            const int line = lineOf(rows[i]);
+            if (k.isEmpty() || line < 0) continue;
+            ordinalOfRow[val(rows[i].n)] = ++seenOnLine[{k, line}];
+        }
         // Closing rows and untils are paired as the structure check pairs
         // them: an open-construct count that may go below zero, a construct
         // remembered only while the count is at least one, and the innermost
@@ -118,9 +146,9 @@ public:
                 if (depth >= 1 && depth <= kStackSize) opened[static_cast<std::size_t>(depth)] = nom;
             }
             if (opens || kind == u"repeat") {
-                QString k = kind;
-                if (r.stroka == "case") k = kind == u"if" ? QStringLiteral("branch") : QStringLiteral("caseelse");
-                open.push_back(Open{Holder{k, line}, nom});
+                const auto ordinal = ordinalOfRow.find(val(r.n));
+                open.push_back(
+                    Open{Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, nom});
             }
         }
     }
@@ -150,6 +178,9 @@ public:
     CodePlaces(const syntax::SourceLines& lines, const syntax::Routine& routine, const ChartPlaces& chart)
         : m_lines(lines), m_tokens(routine.tokens.tokens), m_chart(chart)
     {
+        for (const auto& s : routine.statements) number(s.get());
+        std::map<std::pair<QString, int>, int> seenOnLine;
+        for (const auto& [token, kind] : m_keys) m_ordinal[token] = ++seenOnLine[{kind, line(token)}];
         std::vector<Holder> holders;
         for (const auto& s : routine.statements) statement(s.get(), holders);
     }
@@ -157,6 +188,38 @@ public:
 
 private:
     int line(int token) const { return m_lines.lineOf(m_tokens[static_cast<std::size_t>(token)].begin); }
+
+    // The keyword token of every construct, in the order of the text.
+    void number(const Statement* s)
+    {
+        if (s == nullptr) return;
+        auto key = [&](int token, const char* kind) { m_keys.emplace(token, QString::fromLatin1(kind)); };
+        switch (s->kind) {
+        case StatementKind::If:
+            key(s->first, "if");
+            if (s->elseToken >= 0) key(s->elseToken, "else");
+            break;
+        case StatementKind::While: key(s->first, "while"); break;
+        case StatementKind::For: key(s->first, "for"); break;
+        case StatementKind::With: key(s->first, "with"); break;
+        case StatementKind::Repeat: key(s->first, "repeat"); break;
+        case StatementKind::Case:
+            for (const syntax::CaseBranch& b : s->branches) key(b.labelFirst, "branch");
+            if (s->hasElse) key(s->elseToken, "caseelse");
+            break;
+        default: break;
+        }
+        number(s->thenPart.get());
+        number(s->elsePart.get());
+        for (const auto& b : s->body) number(b.get());
+        for (const auto& h : s->handlers) number(h.get());
+        for (const syntax::CaseBranch& b : s->branches) number(b.statement.get());
+    }
+    Holder holder(const char* kind, int token)
+    {
+        const auto it = m_ordinal.find(token);
+        return {QString::fromLatin1(kind), line(token), it == m_ordinal.end() ? 1 : it->second};
+    }
 
     void inside(const Statement* s, std::vector<Holder>& holders, Holder h)
     {
@@ -185,28 +248,28 @@ private:
         }
         case StatementKind::Compound: list(s->body, holders); return;
         case StatementKind::If:
-            inside(s->thenPart.get(), holders, {QStringLiteral("if"), line(s->first)});
-            if (s->elseToken >= 0) inside(s->elsePart.get(), holders, {QStringLiteral("else"), line(s->elseToken)});
+            inside(s->thenPart.get(), holders, holder("if", s->first));
+            if (s->elseToken >= 0) inside(s->elsePart.get(), holders, holder("else", s->elseToken));
             return;
         case StatementKind::While:
-            inside(s->thenPart.get(), holders, {QStringLiteral("while"), line(s->first)});
+            inside(s->thenPart.get(), holders, holder("while", s->first));
             return;
         case StatementKind::For:
-            inside(s->thenPart.get(), holders, {QStringLiteral("for"), line(s->first)});
+            inside(s->thenPart.get(), holders, holder("for", s->first));
             return;
         case StatementKind::With:
-            inside(s->thenPart.get(), holders, {QStringLiteral("with"), line(s->first)});
+            inside(s->thenPart.get(), holders, holder("with", s->first));
             return;
         case StatementKind::Repeat:
-            holders.push_back({QStringLiteral("repeat"), line(s->first)});
+            holders.push_back(holder("repeat", s->first));
             list(s->body, holders);
             holders.pop_back();
             return;
         case StatementKind::Case:
             for (const syntax::CaseBranch& b : s->branches)
-                inside(b.statement.get(), holders, {QStringLiteral("branch"), line(b.labelFirst)});
+                inside(b.statement.get(), holders, holder("branch", b.labelFirst));
             if (s->hasElse) {
-                holders.push_back({QStringLiteral("caseelse"), line(s->elseToken)});
+                holders.push_back(holder("caseelse", s->elseToken));
                 list(s->body, holders);
                 holders.pop_back();
             }
@@ -222,6 +285,8 @@ private:
     const syntax::SourceLines& m_lines;
     const std::vector<syntax::Token>& m_tokens;
     const ChartPlaces& m_chart;
+    std::map<int, QString> m_keys;  // keyword token -> kind, in token order
+    std::map<int, int> m_ordinal;   // keyword token -> its order on its line
     int m_disagreements = 0;
 };
 

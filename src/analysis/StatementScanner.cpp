@@ -143,6 +143,15 @@ void exitValue(ScanState& s, int rowIndex)
     s.pos = std::min(p, s.len);
 }
 
+// A word of the code that names a template is a keyword, except the names of
+// the blocks only the classifier makes (a process block, the routine's
+// header, a label): in code those are identifiers, as in "Header := …".
+bool isKeyword(ScanState& s, const QString& word)
+{
+    if (word == u"procces" || word == u"header" || word == u"mylabel") return false;
+    return locateTemplate(s.tvobject, word);
+}
+
 // Whether the next word from pos on (past blanks and line breaks) opens a
 // construct of its own.
 bool constructFollows(const ScanState& s)
@@ -410,7 +419,7 @@ void elseLookahead(ScanState& s)
             s.word += ScanState::lower(s.c());
         }
     }
-    const bool found = s.word.size() <= kLongestKeyword && locateTemplate(s.tvobject, s.word);
+    const bool found = s.word.size() <= kLongestKeyword && isKeyword(s, s.word);
     if (found) s.elseRescan = true;
     s.pos = remembered;
     s.word.clear();
@@ -501,7 +510,7 @@ Resume mainStep(ScanState& s)
     if (isKeywordDelimiter(s.c()) && s.word.size() <= 10) {
         s.elseRescan = false;
         s.key = s.word.isEmpty() ? QString() : s.word.chopped(1);
-        if (s.key.size() <= kLongestKeyword && locateTemplate(s.tvobject, s.key)) return keyword(s);
+        if (s.key.size() <= kLongestKeyword && isKeyword(s, s.key)) return keyword(s);
     }
     return Resume::StepForward;
 }

@@ -75,6 +75,9 @@ TEST(FlowRepair, TheScanReadsTabsStringsDirectivesAndTryHeads)
     rows = classify(lines({"procedure A;", "begin", "  x := 1;", "  {$ifdef d}Result := 2;{$endif}", "end;"}));
     EXPECT_EQ(kinds(rows).mid(2, 3), (QStringList{"begin", "x := 1;", "result := 2;"}));
     for (const StrokRow& r : rows) EXPECT_TRUE(r.comment.str().isEmpty());
+    // Names of the blocks only the classifier makes are identifiers in code.
+    rows = classify(lines({"procedure A;", "begin", "  Header := 'x';", "  procces(Header);", "end;"}));
+    EXPECT_EQ(kinds(rows).mid(2, 3), (QStringList{"begin", "header := 'x';", "procces(header);"}));
     // A try whose first statement is a construct draws the construct.
     rows = classify(lines({"procedure A;", "begin", "  try", "    if a then", "      x := 1;", "  finally",
                            "    y := 2;", "  end;", "end;"}));
