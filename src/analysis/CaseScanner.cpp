@@ -243,9 +243,13 @@ Resume branchLoop(ScanState& s)
         const std::size_t ifRow = s.rows.size() - 1;
         advance(s);
         QString label;
-        while (s.c() != u':') {
+        // A ":" inside a quoted label (':' :) is part of the label.
+        bool quoted = false;
+        while (s.c() != u':' || quoted) {
             const QChar c = s.c();
+            if (c == u'\'') quoted = !quoted;
             if (c == kCR) {
+                quoted = false;
                 s.skipBlanks();
             } else if (c != kLF && !isBlank(c) && label.size() <= TextField<200>::width) {
                 label += c;

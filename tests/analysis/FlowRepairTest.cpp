@@ -100,6 +100,13 @@ TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
     }
     EXPECT_EQ(branches, 3);
     EXPECT_TRUE(commented);
+    // A colon in a quoted label is the label's.
+    const auto colon = classify(lines({"procedure A;", "begin", "  case c of", "    ':' :", "      begin",
+                                       "        x := 1;", "      end;", "    ';': y := 2;", "  end;", "end;"}));
+    QStringList labels;
+    for (const StrokRow& r : colon)
+        if (r.obiect == "if" && r.stroka == "case") labels << r.suslovie.str();
+    EXPECT_EQ(labels, (QStringList{"':':", "';':"}));
 }
 
 TEST(FlowRepair, MisplacedStatementsAreCountedOnlyWhereTheScanMisreads)
