@@ -55,9 +55,10 @@ private:
     }
 
     // The text of the declarations from..to as it stands, except that the end
-    // of a record, object or class type that starts a line joins the line
-    // before it: the scan would take an "end;" line for the end of a
-    // construct. (Not after a // comment, which would swallow it.)
+    // of a record, object or class type that starts a line moves, with its
+    // ";", to the end of the code on the line before it: the scan would take
+    // an "end;" line for the end of a construct. A comment between them stays
+    // after it.
     QString declarations(int from, int to) const
     {
         QString out;
@@ -69,11 +70,14 @@ private:
             const syntax::Token& before = m_tokens[i - 1];
             if (!t.isWord("end") || before.end < from || m_lines.lineOf(before.end) == m_lines.lineOf(t.begin))
                 continue;
+            const bool semicolon =
+                i + 1 < m_tokens.size() && m_tokens[i + 1].isSymbol(";") && m_tokens[i + 1].end <= to;
             const QString gap = m_text.mid(before.end, t.begin - before.end);
-            if (gap.contains(QLatin1String("//"))) continue;
             out += m_text.mid(copied, before.end - copied);
-            out += flat(gap).isEmpty() ? QStringLiteral(" ") : u' ' + flat(gap) + u' ';
-            copied = t.begin;
+            out += semicolon ? QStringLiteral(" end;") : QStringLiteral(" end");
+            if (gap.contains(QLatin1String("//"))) out += gap.trimmed().prepend(u' ');
+            else if (!flat(gap).isEmpty()) out += u' ' + flat(gap);
+            copied = semicolon ? m_tokens[i + 1].end : t.end;
         }
         out += m_text.mid(copied, to - copied);
         return out;

@@ -146,10 +146,12 @@ TEST(FlowRepair, TheStatementPartIsLaidOutOneConstructALine)
 
 TEST(FlowRepair, ALocalRecordsEndIsNoEndOfAConstruct)
 {
-    const auto rows = classify(lines({"procedure A;", "type", "  R = record", "    a: Integer;", "  end;", "begin",
-                                      "  if b then", "    x := 1;", "  y := 2;", "end;"}));
-    EXPECT_EQ(kinds(rows).mid(3), (QStringList{"r = record", "a: integer; end;", "if", "begin", "x := 1;", "end",
-                                               "procces", "y := 2;", "end", "end shema"}));
+    const auto rows = classify(lines({"procedure A;", "type", "  R = record", "    a: Integer;", "  end;",
+                                      "  S = record", "    b: Byte; // a byte", "  end;", "begin", "  if b then",
+                                      "    x := 1;", "  y := 2;", "end;"}));
+    EXPECT_EQ(kinds(rows).mid(3), (QStringList{"r = record", "a: integer; end;", "s = record", "b: byte; end; /",
+                                               "if", "begin", "x := 1;", "end", "procces", "y := 2;", "end",
+                                               "end shema"}));
 }
 
 TEST(FlowRepair, ATableReadSoundlyIsKeptAsTheScanMadeIt)
