@@ -82,19 +82,7 @@ private:
         if (m_i >= m_n) throw Incomplete{};
     }
 
-    void toSemicolon()
-    {
-        int depth = 0;
-        for (; m_i < m_n; ++m_i) {
-            const Token& t = at();
-            if (t.isSymbol("(") || t.isSymbol("[")) ++depth;
-            else if (t.isSymbol(")") || t.isSymbol("]")) --depth;
-            else if (depth <= 0 && t.isSymbol(";")) {
-                ++m_i;
-                return;
-            }
-        }
-    }
+    void toSemicolon() { m_i = syntax::pastSemicolon(m_tokens, m_i); }
 
     // A var, const or type section: records, objects, classes and interfaces
     // nest down to their end; it ends at a begin, another section or a

@@ -183,4 +183,17 @@ bool isSectionWord(const Token& t)
     return isOneOf(t, {"var", "const", "type", "label", "resourcestring", "threadvar"});
 }
 
+int pastSemicolon(const std::vector<Token>& tokens, int i)
+{
+    const int n = static_cast<int>(tokens.size());
+    int depth = 0;
+    for (; i < n; ++i) {
+        const Token& t = tokens[static_cast<std::size_t>(i)];
+        if (t.isSymbol("(") || t.isSymbol("[")) ++depth;
+        else if (t.isSymbol(")") || t.isSymbol("]")) --depth;
+        else if (depth <= 0 && t.isSymbol(";")) return i + 1;
+    }
+    return n;
+}
+
 } // namespace vexoria::syntax

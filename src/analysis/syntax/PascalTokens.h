@@ -45,5 +45,9 @@ bool isRoutineWord(const Token& t);
 // The words that open a declaration section: var, const, type, label,
 // resourcestring, threadvar.
 bool isSectionWord(const Token& t);
+// The index after the first ";" from index i on that stands outside
+// brackets (a heading's parameters hold ";" of their own); the size of the
+// list when there is none.
+int pastSemicolon(const std::vector<Token>& tokens, int i);
 
 } // namespace vexoria::syntax

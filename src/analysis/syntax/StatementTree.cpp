@@ -110,19 +110,7 @@ private:
     }
 
     // Steps over tokens up to and past the next ";" outside brackets.
-    void toSemicolon()
-    {
-        int depth = 0;
-        for (; !atEnd(); ++m_i) {
-            const Token& t = at();
-            if (t.isSymbol("(") || t.isSymbol("[")) ++depth;
-            else if (t.isSymbol(")") || t.isSymbol("]")) --depth;
-            else if (depth <= 0 && t.isSymbol(";")) {
-                ++m_i;
-                return;
-            }
-        }
-    }
+    void toSemicolon() { m_i = pastSemicolon(m_t, m_i); }
 
     void heading()
     {
