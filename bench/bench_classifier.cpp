@@ -138,8 +138,38 @@ void runBench(benchmark::State& state)
         benchmark::Counter(lines, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// A routine the line scan misreads all through (else-if chains, single
+// statement whiles), so that every build lays its statement part out again
+// and classifies it a second time.
+QString misreadRoutine(int lines)
+{
+    QString text = QStringLiteral("procedure Misread;\r\nbegin\r\n");
+    for (int i = 0; i * 4 < lines; ++i) {
+        const QString n = QString::number(i);
+        text += QStringLiteral("  if a") + n + QStringLiteral(" > 0 then\r\n    x := ") + n +
+                QStringLiteral("\r\n  else if b then y := ") + n +
+                QStringLiteral(";\r\n  while c do z := z + 1;\r\n");
+    }
+    return text + QStringLiteral("end;\r\n");
+}
+
+void BM_ClassifyMisread(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const QString text = misreadRoutine(lines);
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        Workspace ws;
+        ws.prompter = &prompter;
+        classifyOnly(ws, text);
+        benchmark::DoNotOptimize(ws.tstrok.size());
+    }
+    state.SetItemsProcessed(state.iterations() * lines);
+}
+
 } // namespace
 
+BENCHMARK(BM_ClassifyMisread)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(runBench<classifyOnly>)->Name("Classify")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(runBench<classifyAndCheck>)
     ->Name("ClassifyAndCheck")

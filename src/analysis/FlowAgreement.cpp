@@ -1,6 +1,7 @@
 #include "analysis/FlowAgreement.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -32,21 +33,65 @@ bool isBranchKind(const QString& k)
 }
 
 // What is compared: the set of loops and with statements around a statement
-// and the innermost branch.
-QString signature(const std::vector<Holder>& holders)
+// and the innermost branch, as two numbers, so that a place costs the same
+// however deep the code nests (and however many constructs a misread table
+// leaves open).
+struct Place {
+    quint64 loops = 0;   // the loops' keys combined without regard to order
+    quint64 branch = 0;  // the innermost branch's key; 0 for none
+    bool operator<(const Place& o) const { return loops != o.loops ? loops < o.loops : branch < o.branch; }
+};
+
+quint64 mixed(quint64 x)
 {
-    std::vector<QString> loops;
-    QString branch = QStringLiteral("-");
-    for (const Holder& h : holders) {
-        const QString place = h.kind + u'@' + QString::number(h.line) + u'#' + QString::number(h.ordinal);
-        if (isLoopKind(h.kind)) loops.push_back(place);
-        else if (isBranchKind(h.kind)) branch = place;
-    }
-    std::sort(loops.begin(), loops.end());
-    QString sig;
-    for (const QString& l : loops) sig += l + u',';
-    return sig + u'|' + branch;
+    // splitmix64: spreads the bits so that combined keys rarely collide.
+    x += 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
 }
+
+quint64 keyOf(const Holder& h)
+{
+    static const char* const kinds[] = {"if", "else", "branch", "caseelse", "while", "for", "repeat", "with",
+                                        "case", "try"};
+    quint64 code = 0;
+    for (quint64 k = 0; k < std::size(kinds); ++k)
+        if (h.kind == QLatin1String(kinds[k])) code = k + 1;
+    return mixed((code << 56) ^ (quint64(quint32(h.line)) << 16) ^ quint64(quint16(h.ordinal)));
+}
+
+// The holders open around a point, innermost last, each with the place it
+// makes.
+class Holders {
+public:
+    void push(const Holder& h, int nom = 0)
+    {
+        Place p = place();
+        if (isLoopKind(h.kind)) p.loops ^= keyOf(h);
+        else if (isBranchKind(h.kind)) p.branch = keyOf(h);
+        m_open.push_back({nom, p});
+    }
+    void pop() { m_open.pop_back(); }
+    // Closes the holder opened by the row with this nom and all inside it.
+    void close(int nom)
+    {
+        for (std::size_t k = m_open.size(); k-- > 0;) {
+            if (m_open[k].nom == nom) {
+                m_open.resize(k);
+                return;
+            }
+        }
+    }
+    Place place() const { return m_open.empty() ? Place{} : m_open.back().place; }
+
+private:
+    struct Open {
+        int nom;
+        Place place;
+    };
+    std::vector<Open> m_open;
+};
 
 // The kind a row opens as a holder: a case branch and a case's else have
 // kinds of their own; empty for rows that open none.
@@ -95,19 +140,8 @@ public:
         int depth = 0;
         std::vector<int> openRepeats;
         bool stopped = false;
-        struct Open {
-            Holder holder;
-            int nom;
-        };
-        std::vector<Open> open;
-        auto closeNom = [&](int nom) {
-            for (int k = static_cast<int>(open.size()) - 1; k >= 0; --k) {
-                if (open[static_cast<std::size_t>(k)].nom == nom) {
-                    open.resize(static_cast<std::size_t>(k));
-                    return;
-                }
-            }
-        };
+        Holders open;
+        auto closeNom = [&](int nom) { open.close(nom); };
         for (std::size_t i : order) {
             const StrokRow& r = rows[i];
             const QString kind = r.obiect.str();
@@ -134,10 +168,8 @@ public:
                     const auto it = tryEnds.find(val(r.n) - 1);
                     if (it != tryEnds.end()) lastLine = std::max(line, m_lines.lineOf(it->second - 1));
                 }
-                std::vector<Holder> holders;
-                for (const Open& o : open) holders.push_back(o.holder);
-                const QString sig = signature(holders);
-                for (int l = line; l <= lastLine; ++l) m_byLine[l].insert(sig);
+                const Place place = open.place();
+                for (int l = line; l <= lastLine; ++l) m_byLine[l].insert(place);
             }
             const bool opens = kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" ||
                                kind == u"with" || kind == u"case" || kind == u"try";
@@ -147,14 +179,13 @@ public:
             }
             if (opens || kind == u"repeat") {
                 const auto ordinal = ordinalOfRow.find(val(r.n));
-                open.push_back(
-                    Open{Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, nom});
+                open.push(Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, nom);
             }
         }
     }
 
-    // The signatures of the rows that draw statements on a line.
-    const std::set<QString>* onLine(int line) const
+    // The places of the rows that draw statements on a line.
+    const std::set<Place>* onLine(int line) const
     {
         const auto it = m_byLine.find(line);
         return it == m_byLine.end() ? nullptr : &it->second;
@@ -170,7 +201,7 @@ private:
 
     const syntax::SourceLines& m_lines;
     const ScanPlaces& m_places;
-    std::map<int, std::set<QString>> m_byLine;
+    std::map<int, std::set<Place>> m_byLine;
 };
 
 class CodePlaces {
@@ -181,7 +212,7 @@ public:
         for (const auto& s : routine.statements) number(s.get());
         std::map<std::pair<QString, int>, int> seenOnLine;
         for (const auto& [token, kind] : m_keys) m_ordinal[token] = ++seenOnLine[{kind, line(token)}];
-        std::vector<Holder> holders;
+        Holders holders;
         for (const auto& s : routine.statements) statement(s.get(), holders);
     }
     int disagreements() const { return m_disagreements; }
@@ -221,18 +252,18 @@ private:
         return {QString::fromLatin1(kind), line(token), it == m_ordinal.end() ? 1 : it->second};
     }
 
-    void inside(const Statement* s, std::vector<Holder>& holders, Holder h)
+    void inside(const Statement* s, Holders& holders, const Holder& h)
     {
-        holders.push_back(std::move(h));
+        holders.push(h);
         statement(s, holders);
-        holders.pop_back();
+        holders.pop();
     }
-    void list(const syntax::StatementList& list, std::vector<Holder>& holders)
+    void list(const syntax::StatementList& list, Holders& holders)
     {
         for (const auto& s : list) statement(s.get(), holders);
     }
 
-    void statement(const Statement* s, std::vector<Holder>& holders)
+    void statement(const Statement* s, Holders& holders)
     {
         if (s == nullptr) return;
         switch (s->kind) {
@@ -242,8 +273,8 @@ private:
         case StatementKind::Goto: {
             // A label alone is no statement.
             if (!s->labels.empty() && s->first == s->labels.back()) return;
-            const std::set<QString>* sigs = m_chart.onLine(line(s->first));
-            if (sigs == nullptr || sigs->count(signature(holders)) == 0) ++m_disagreements;
+            const std::set<Place>* places = m_chart.onLine(line(s->first));
+            if (places == nullptr || places->count(holders.place()) == 0) ++m_disagreements;
             return;
         }
         case StatementKind::Compound: list(s->body, holders); return;
@@ -261,17 +292,17 @@ private:
             inside(s->thenPart.get(), holders, holder("with", s->first));
             return;
         case StatementKind::Repeat:
-            holders.push_back(holder("repeat", s->first));
+            holders.push(holder("repeat", s->first));
             list(s->body, holders);
-            holders.pop_back();
+            holders.pop();
             return;
         case StatementKind::Case:
             for (const syntax::CaseBranch& b : s->branches)
                 inside(b.statement.get(), holders, holder("branch", b.labelFirst));
             if (s->hasElse) {
-                holders.push_back(holder("caseelse", s->elseToken));
+                holders.push(holder("caseelse", s->elseToken));
                 list(s->body, holders);
-                holders.pop_back();
+                holders.pop();
             }
             return;
         case StatementKind::Try:
