@@ -19,6 +19,7 @@
 #include "app/SettingsPanel.h"
 #include "FakePrintFacility.h"
 #include "support/LongRoutine.h"
+#include "support/SheetPicture.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
 
@@ -150,7 +151,9 @@ TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCod
     EXPECT_TRUE(prompter.questions().empty());
     EXPECT_EQ(printer.calls, QStringList({"preview"}));
     ASSERT_EQ(printer.previewed.sheets.size(), 1u);
-    EXPECT_EQ(printer.previewed.sheets[0].left.height(), ws().diagram.height());
+    EXPECT_TRUE(printer.previewed.sheets[0].wholeChart);
+    ASSERT_TRUE(printer.previewed.sheets[0].chart);
+    EXPECT_EQ(printer.previewed.sheets[0].chart->size().height(), ws().diagram.height());
     EXPECT_FALSE(onTheCodeTabWhileOpen);
     EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
@@ -190,7 +193,7 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
     EXPECT_EQ(f.printing->report().title, expected.title);
     ASSERT_GT(expected.sheets.size(), 1u);
     ASSERT_EQ(f.printing->report().sheets.size(), expected.sheets.size());
-    EXPECT_TRUE(f.printing->report().sheets.back().left == expected.sheets.back().left);
+    EXPECT_TRUE(test::sheetPicture(f.printing->report().sheets.back()) == test::sheetPicture(expected.sheets.back()));
 }
 
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
