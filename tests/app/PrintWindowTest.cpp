@@ -200,21 +200,25 @@ TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
     TMyform& f = open();
     f.show();
-    f.Rekod->setPlainText(test::longRoutine(8, true));
-    f.BitBtn3->click();
     f.RadioGroup1Item1->setChecked(true);
-    int pages = -1;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        closer.stop();
-        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
-        test::screenShot(dialog, QStringLiteral("print-preview"));
-        dialog->close();
-    });
-    closer.start(20);
-    f.BitBtn5->click();
-    EXPECT_EQ(pages, 1);
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    // A chart shorter than the sheet and one of two sheets' length.
+    for (const int parts : {2, 8}) {
+        f.pcontrol1->setCurrentWidget(f.tscod);
+        f.Rekod->setPlainText(test::longRoutine(parts, true));
+        f.BitBtn3->click();
+        int pages = -1;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            closer.stop();
+            if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+            test::screenShot(dialog, QStringLiteral("print-preview-%1").arg(parts));
+            dialog->close();
+        });
+        closer.start(20);
+        f.BitBtn5->click();
+        EXPECT_EQ(pages, 1);
+        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    }
 }
