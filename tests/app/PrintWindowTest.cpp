@@ -91,6 +91,8 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
 {
     TMyform& f = openWithChart();
     const QImage before = picture();
+    // The sheets are drawn from the chart's drawing: that goes back too.
+    const QImage sheetBefore = test::sheetPicture(pagedReport(ws()).sheets[1]);
     prompter.script(Answer::No);
     f.BitBtn5->click();
     EXPECT_TRUE(printer.calls.isEmpty());
@@ -101,6 +103,7 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     f.BitBtn5->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
+    EXPECT_TRUE(test::sheetPicture(pagedReport(ws()).sheets[1]) == sheetBefore);
 }
 
 TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)

@@ -124,6 +124,22 @@ TEST(SheetChart, OneSheetKeepsTheChartsProportionsAndCentresIt)
     }
 }
 
+TEST(SheetChart, AnOpenedPictureIsPrintedFromItsPixelsWithTheCommentsWrittenOnIt)
+{
+    Workspace ws;
+    QImage img(700, 800, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter(&img).fillRect(100, 100, 100, 100, Qt::black);
+    ws.diagram.setPicture(img);
+    ArlistExecute(ws);
+    drawComment(diagramCanvas(ws), QPoint(100, 400), QStringLiteral("Проверено"));
+    ASSERT_FALSE(ws.diagram.drawing().isEmpty());
+    const QImage sheet = sheetPicture(pagedReport(ws).sheets[0]);
+    const QPoint at = report::kLeftImage.topLeft();
+    EXPECT_EQ(ink(sheet, QRect(at + QPoint(100, 100), QSize(100, 100))), 100 * 100);
+    EXPECT_GT(ink(sheet, QRect(at + QPoint(100, 400), QSize(60, 14))), 30);
+}
+
 TEST(SheetChart, AnOpenedPictureMadeSmallerKeepsItsThinLines)
 {
     // Lines one pixel thin, 47 rows apart: a picture scaled by picking rows
