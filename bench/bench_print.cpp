@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "pages/DrawnSheets.h"
 #include "pages/PageBands.h"
 #include "pages/Report.h"
+#include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DisplayList.h"
@@ -62,11 +62,13 @@ void BM_PrintPdf(benchmark::State& state)
         ws.canvasOverride = &drawing;
         classifyCode(ws);
         drawChart(ws);
-        const DrawnSheets sheets(drawing, QSize(ws.diagram.width(), ws.diagram.height()));
+        const auto chart = std::make_shared<const SheetChart>(
+            std::shared_ptr<const DisplayList>(&drawing, [](const DisplayList*) {}),
+            QSize(ws.diagram.width(), ws.diagram.height()));
         const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
         const int count = oneSheet ? 1 : static_cast<int>(bands.size());
         const bool written = writeSheetsPdf(path, reportTitle(ws), count, [&](int i) {
-            return oneSheet ? sheets.oneSheet() : sheets.pagedSheet(bands[static_cast<std::size_t>(i)]);
+            return oneSheet ? vexoria::oneSheet(chart) : pagedSheet(chart, bands[static_cast<std::size_t>(i)]);
         });
         if (!written) state.SkipWithError("the PDF was not written");
         peak = std::max(peak, peakMemoryMB());

@@ -52,11 +52,13 @@ void PrintController::print(bool labels)
     // A picture opened from a file comes without page markers of its own.
     if (m_ws.pageMarkers.placedForHeight() != m_ws.diagram.height()) ArlistExecute(m_ws);
     const QImage before = m_ws.diagram.image();
+    const DisplayList drawnBefore = m_ws.diagram.drawing();
     if (labels && m_ws.settings.cbpod) vexoria::N25Click(m_ws);
     m_hooks.diagramChanged();
     if (ApechExecute() == Outcome::NotPrinted) {
         // Nothing was printed: the labels drawn for the print go again.
         m_ws.diagram.image() = before;
+        m_ws.diagram.drawing() = drawnBefore;
         m_hooks.diagramChanged();
     }
 }

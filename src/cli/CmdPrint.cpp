@@ -5,9 +5,9 @@
 #include "cli/OutputChecks.h"
 #include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
-#include "pages/DrawnSheets.h"
 #include "pages/PageBands.h"
 #include "pages/Report.h"
+#include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
@@ -19,14 +19,15 @@ namespace vexoria::cli {
 namespace {
 
 const OptionInfo kOneSheetOption{"--one-sheet", nullptr,
-                                 "squeeze the whole chart onto one sheet (\"Уместить на одном листе\")"};
+                                 "fit the whole chart onto one sheet, in its own proportions (\"Уместить на одном листе\")"};
 const OptionInfo kLabelsOption{"--labels", nullptr,
                                "label the connections cut by a page break before printing (\"Подписать линии\")"};
 
 // Builds the chart on a display list, labels the breaks when asked and
-// writes the sheets one after the other, each drawn from the list: no
-// picture of the whole chart is made, so a chart of any length prints in
-// the memory of a few sheets.
+// writes the sheets one after the other, each drawn from the list straight
+// onto its PDF page: no picture is made, neither of the chart nor of a
+// sheet, so a chart of any length prints in the memory of its drawing, and
+// the PDF holds lines and text, not pixels.
 int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labels, Io& io)
 {
     DisplayList drawing(&ws.diagram);
@@ -40,12 +41,15 @@ int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labe
         return 1;
     }
     if (labels) N25Click(ws);
-    const DrawnSheets sheets(drawing, QSize(ws.diagram.width(), ws.diagram.height()));
+    // The list lives until the PDF is written; the sheets only borrow it.
+    const auto chart = std::make_shared<const SheetChart>(
+        std::shared_ptr<const DisplayList>(&drawing, [](const DisplayList*) {}),
+        QSize(ws.diagram.width(), ws.diagram.height()));
     const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
     const int count = oneSheet ? 1 : static_cast<int>(bands.size());
     QString error;
     const bool written = writeSheetsPdf(opts.output, reportTitle(ws), count, [&](int i) {
-        return oneSheet ? sheets.oneSheet() : sheets.pagedSheet(bands[static_cast<std::size_t>(i)]);
+        return oneSheet ? vexoria::oneSheet(chart) : pagedSheet(chart, bands[static_cast<std::size_t>(i)]);
     }, &error);
     if (!written) {
         io.err << "vexoria-cli: " << error << Qt::endl;
@@ -98,9 +102,11 @@ const CommandInfo& printCommand()
         "it, the page number at the foot. Without --one-sheet there is one sheet\n"
         "per page, cut at the page markers' default places (every 1040 pixels of\n"
         "the chart). Every page is written: the window prints at most twelve, a PDF\n"
-        "has no such limit. A chart longer than the length limit is drawn whole,\n"
-        "sheet after sheet, in the memory of a few sheets. OUT must end in .pdf or\n"
-        "be - (standard output), a FIFO or a device.",
+        "has no such limit. With --one-sheet the chart is made smaller by the same\n"
+        "factor across and down until it fits the sheet, and centred on it. The\n"
+        "chart is drawn onto the pages as lines and text, not as a picture, and a\n"
+        "chart longer than the length limit is drawn whole. OUT must end in .pdf\n"
+        "or be - (standard output), a FIFO or a device.",
         runPrint};
     return info;
 }

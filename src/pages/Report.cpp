@@ -17,18 +17,6 @@ namespace vexoria {
 
 namespace {
 
-// Rows top..bottom of the 350 columns from x0: white wherever the diagram
-// has no pixels (above or below it, or right of a narrow picture).
-QImage halfRows(const QImage& diagram, int x0, int top, int bottom)
-{
-    QImage out(report::kImageWidth, bottom - top, QImage::Format_RGB32);
-    if (out.isNull()) return out;
-    out.fill(Qt::white);
-    QPainter p(&out);
-    p.drawImage(QPoint(0, 0), diagram, QRect(x0, top, report::kImageWidth, bottom - top));
-    return out;
-}
-
 void frameLine(QPainter& p, int x1, int x2, int y)
 {
     p.drawLine(QPoint(x1, y), QPoint(x2, y));
@@ -41,20 +29,21 @@ QString reportTitle(const Workspace& ws)
     return ws.reportTitle.isEmpty() ? QStringLiteral("Блок-Схема") : ws.reportTitle;
 }
 
-QImage bandPicture(const QImage& diagram, int x0, int top, int bottom, int rows)
+ReportSheet pagedSheet(std::shared_ptr<const SheetChart> chart, const PageBand& band)
 {
-    QImage out(report::kImageWidth, report::kImageHeight, QImage::Format_RGB32);
-    out.fill(Qt::white);
-    // A marker dragged above the one before it leaves a band of no rows:
-    // that page stays blank.
-    if (bottom <= top || rows <= 0) return out;
-    // Rows past the 1040th are cut off anyway; a band far longer than the
-    // page need not be copied whole.
-    const QImage band = halfRows(diagram, x0, top, bottom);
-    if (band.isNull()) return out;
-    QPainter p(&out);
-    p.drawImage(QRect(0, 0, report::kImageWidth, rows), band);
-    return out;
+    ReportSheet s;
+    s.chart = std::move(chart);
+    s.band = band;
+    s.pageNumber = band.page;
+    return s;
+}
+
+ReportSheet oneSheet(std::shared_ptr<const SheetChart> chart)
+{
+    ReportSheet s;
+    s.chart = std::move(chart);
+    s.wholeChart = true;
+    return s;
 }
 
 int pagedSheetCount(const Workspace& ws)
@@ -66,14 +55,12 @@ Report pagedReport(const Workspace& ws, int maxSheets)
 {
     Report r;
     r.title = reportTitle(ws);
-    const QImage& diagram = ws.diagram.image();
+    if (!ws.diagram.hasPicture()) return r;
+    // Every sheet draws from the one copy of the chart.
+    const std::shared_ptr<const SheetChart> chart = SheetChart::of(ws.diagram);
     for (const PageBand& b : pageBands(ws.pageMarkers, ws.diagram.height())) {
         if (maxSheets > 0 && b.page > maxSheets) break;
-        ReportSheet s;
-        s.left = bandPicture(diagram, 0, b.top, b.bottom, b.rows);
-        s.right = bandPicture(diagram, report::kImageWidth, b.top, b.bottom, b.rows);
-        s.pageNumber = b.page;
-        r.sheets.push_back(std::move(s));
+        r.sheets.push_back(pagedSheet(chart, b));
     }
     return r;
 }
@@ -82,13 +69,8 @@ Report oneSheetReport(const Workspace& ws)
 {
     Report r;
     r.title = reportTitle(ws);
-    const int h = ws.diagram.height();
-    ReportSheet s;
-    if (h > 0) {
-        s.left = halfRows(ws.diagram.image(), 0, 0, h);
-        s.right = halfRows(ws.diagram.image(), report::kImageWidth, 0, h);
-    }
-    r.sheets.push_back(std::move(s));
+    r.sheets.push_back(ws.diagram.hasPicture() && ws.diagram.height() > 0 ? oneSheet(SheetChart::of(ws.diagram))
+                                                                            : ReportSheet{});
     return r;
 }
 
@@ -96,7 +78,6 @@ void paintReportSheet(QPainter& p, const QString& title, const ReportSheet& shee
 {
     using namespace report;
     p.save();
-    p.setRenderHint(QPainter::LosslessImageRendering);
     p.fillRect(QRect(0, 0, kBandWidth, kLeftImage.bottom() + 2), Qt::white);
     p.setPen(QPen(Qt::black, 1));
 
@@ -106,12 +87,11 @@ void paintReportSheet(QPainter& p, const QString& title, const ReportSheet& shee
     p.drawText(QPointF(kTitleAt.x(), kTitleAt.y() + QFontMetricsF(titleFont).ascent()), title);
 
     frameLine(p, 0, kBandWidth - 1, kDetailTop);
-    // The whole picture is stretched to the image: a one-sheet print squeezes
-    // the diagram's height into it, and is smoothed so that its thin lines
-    // stay visible; a page of a paged print is made to size and kept crisp.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, sheet.left.height() > kImageHeight);
-    if (!sheet.left.isNull()) p.drawImage(kLeftImage, sheet.left);
-    if (!sheet.right.isNull()) p.drawImage(kRightImage, sheet.right);
+    if (sheet.chart) {
+        if (sheet.wholeChart) sheet.chart->paintWhole(p);
+        else sheet.chart->paintBand(p, sheet.band);
+    }
+    p.setPen(QPen(Qt::black, 1));
     // The frames run just under the images, so they hide none of their rows.
     frameLine(p, kLeftImage.left(), kLeftImage.right(), kLeftImage.bottom() + 1);
     frameLine(p, kRightImage.left(), kRightImage.right(), kRightImage.bottom() + 1);
@@ -206,8 +186,8 @@ static void setReportPdfInfo(QPdfWriter& writer, const QString& title)
 
 bool writeSheetsPdf(const QString& path, const QString& title, int count, const SheetMaker& sheet, QString* error)
 {
-    // The PDF is made in memory and written whole: a PDF of pictures is
-    // small beside the pictures, and a failed print leaves no cut-off file.
+    // The PDF is made in memory and written whole: a failed print leaves no
+    // cut-off file. Its pages are drawings, small beside pictures of them.
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);

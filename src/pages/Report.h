@@ -5,11 +5,15 @@
 // pixels, 96 to the inch, the unit the band sizes were made in: the 718-pixel
 // band is the 190 mm between the side margins.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QImage>
 #include <QRect>
 #include <QString>
+
+#include "pages/PageBands.h"
+#include "pages/SheetChart.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -37,11 +41,13 @@ constexpr QRect kRightImage{357, kDetailTop + 8, kImageWidth, kImageHeight};
 constexpr QPoint kPageNumberAt{320, 1020};
 } // namespace report
 
-// What one sheet shows: the pictures of the two page images, each stretched
-// to 350 × 1040, and the page number written on the right one.
+// What one sheet shows: a page of the chart, or the whole chart, in the two
+// page images, and the page number written on the right one. The chart is
+// drawn when the sheet is painted, at the device's resolution.
 struct ReportSheet {
-    QImage left;
-    QImage right;
+    std::shared_ptr<const SheetChart> chart; // none: the page images stay white
+    PageBand band;                           // the rows of a paged sheet
+    bool wholeChart = false;                 // "Уместить на одном листе"
     int pageNumber = 1;
 };
 
@@ -59,14 +65,13 @@ Report pagedReport(const Workspace& ws, int maxSheets = 0);
 // The number of pages a paged print has.
 int pagedSheetCount(const Workspace& ws);
 
-// "Уместить на одном листе": the whole diagram squeezed onto one sheet,
-// vertically only.
+// "Уместить на одном листе": the whole diagram on one sheet, made smaller
+// uniformly to fit and centred.
 Report oneSheetReport(const Workspace& ws);
 
-// The half of the diagram from column x0 for one band of a paged print: a
-// white 350 × 1040 picture with rows top..bottom copied to rows 0..rows,
-// stretched to fit; rows outside the diagram are white.
-QImage bandPicture(const QImage& diagram, int x0, int top, int bottom, int rows);
+// The sheets of a paged print of `chart`, and its one sheet.
+ReportSheet pagedSheet(std::shared_ptr<const SheetChart> chart, const PageBand& band);
+ReportSheet oneSheet(std::shared_ptr<const SheetChart> chart);
 
 // Paints one sheet in report pixels, from the top-left corner of the area
 // inside the margins; the painter is already scaled to report pixels.

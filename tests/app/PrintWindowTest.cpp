@@ -19,6 +19,7 @@
 #include "app/SettingsPanel.h"
 #include "FakePrintFacility.h"
 #include "support/LongRoutine.h"
+#include "support/SheetPicture.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
 
@@ -90,6 +91,8 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
 {
     TMyform& f = openWithChart();
     const QImage before = picture();
+    // The sheets are drawn from the chart's drawing: that goes back too.
+    const QImage sheetBefore = test::sheetPicture(pagedReport(ws()).sheets[1]);
     prompter.script(Answer::No);
     f.BitBtn5->click();
     EXPECT_TRUE(printer.calls.isEmpty());
@@ -100,6 +103,7 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     f.BitBtn5->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
+    EXPECT_TRUE(test::sheetPicture(pagedReport(ws()).sheets[1]) == sheetBefore);
 }
 
 TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
@@ -150,7 +154,9 @@ TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCod
     EXPECT_TRUE(prompter.questions().empty());
     EXPECT_EQ(printer.calls, QStringList({"preview"}));
     ASSERT_EQ(printer.previewed.sheets.size(), 1u);
-    EXPECT_EQ(printer.previewed.sheets[0].left.height(), ws().diagram.height());
+    EXPECT_TRUE(printer.previewed.sheets[0].wholeChart);
+    ASSERT_TRUE(printer.previewed.sheets[0].chart);
+    EXPECT_EQ(printer.previewed.sheets[0].chart->size().height(), ws().diagram.height());
     EXPECT_FALSE(onTheCodeTabWhileOpen);
     EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
@@ -190,28 +196,32 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
     EXPECT_EQ(f.printing->report().title, expected.title);
     ASSERT_GT(expected.sheets.size(), 1u);
     ASSERT_EQ(f.printing->report().sheets.size(), expected.sheets.size());
-    EXPECT_TRUE(f.printing->report().sheets.back().left == expected.sheets.back().left);
+    EXPECT_TRUE(test::sheetPicture(f.printing->report().sheets.back()) == test::sheetPicture(expected.sheets.back()));
 }
 
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
     TMyform& f = open();
     f.show();
-    f.Rekod->setPlainText(test::longRoutine(8, true));
-    f.BitBtn3->click();
     f.RadioGroup1Item1->setChecked(true);
-    int pages = -1;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        closer.stop();
-        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
-        test::screenShot(dialog, QStringLiteral("print-preview"));
-        dialog->close();
-    });
-    closer.start(20);
-    f.BitBtn5->click();
-    EXPECT_EQ(pages, 1);
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    // A chart shorter than the sheet and one of two sheets' length.
+    for (const int parts : {2, 8}) {
+        f.pcontrol1->setCurrentWidget(f.tscod);
+        f.Rekod->setPlainText(test::longRoutine(parts, true));
+        f.BitBtn3->click();
+        int pages = -1;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            closer.stop();
+            if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+            test::screenShot(dialog, QStringLiteral("print-preview-%1").arg(parts));
+            dialog->close();
+        });
+        closer.start(20);
+        f.BitBtn5->click();
+        EXPECT_EQ(pages, 1);
+        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    }
 }

@@ -7,6 +7,7 @@
 #include "pages/Report.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
+#include "support/SheetPicture.h"
 
 namespace vexoria::test {
 namespace {
@@ -160,7 +161,13 @@ QImage numberedDiagram(int h)
     return img;
 }
 
-int rowOf(const QImage& img, int y) { return qRed(img.pixel(5, y)) + (qGreen(img.pixel(5, y)) << 8); }
+// The diagram row a sheet shows at row y of a page image (sheet painted at
+// one pixel to the report pixel); the left image unless told.
+int rowOf(const QImage& sheet, int y, const QRect& image = report::kLeftImage)
+{
+    const QRgb c = sheet.pixel(image.left() + 5, image.top() + y);
+    return qRed(c) + (qGreen(c) << 8);
+}
 
 TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
 {
@@ -170,19 +177,19 @@ TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
     const Report paged = pagedReport(ws);
     ASSERT_EQ(paged.sheets.size(), 3u);
     EXPECT_EQ(paged.title, QStringLiteral("Блок-Схема"));
-    const ReportSheet& second = paged.sheets[1];
-    EXPECT_EQ(second.pageNumber, 2);
-    EXPECT_EQ(second.left.size(), QSize(350, 1040));
-    EXPECT_EQ(rowOf(second.left, 0), 1043);
-    EXPECT_EQ(qBlue(second.left.pixel(5, 0)), 0);
-    EXPECT_EQ(qBlue(second.right.pixel(5, 0)), 255);
+    EXPECT_EQ(paged.sheets[1].pageNumber, 2);
+    const QImage second = test::sheetPicture(paged.sheets[1]);
+    EXPECT_NEAR(rowOf(second, 0), 1043, 1);
+    EXPECT_EQ(qBlue(second.pixel(report::kLeftImage.left() + 5, report::kLeftImage.top())), 0);
+    EXPECT_EQ(qBlue(second.pixel(report::kRightImage.left() + 5, report::kRightImage.top())), 255);
     // 1043 rows stretched to 1046: the page ends 3 or 4 rows short of 2083.
-    EXPECT_NEAR(rowOf(second.left, 1039), 2079, 1);
+    EXPECT_NEAR(rowOf(second, 1039), 2079, 2);
     // The last sheet: rows past the diagram's bottom edge are white.
-    const ReportSheet& third = paged.sheets[2];
-    EXPECT_EQ(rowOf(third.right, 919), 2999);
-    EXPECT_EQ(third.right.pixel(5, 921), qRgb(255, 255, 255));
-    EXPECT_EQ(third.right.pixel(5, 1039), qRgb(255, 255, 255));
+    const QImage third = test::sheetPicture(paged.sheets[2]);
+    EXPECT_EQ(rowOf(third, 919, report::kRightImage), 2999);
+    const QPoint below = report::kRightImage.topLeft() + QPoint(5, 921);
+    EXPECT_EQ(third.pixel(below), qRgb(255, 255, 255));
+    EXPECT_EQ(third.pixel(below + QPoint(0, 118)), qRgb(255, 255, 255));
 
     EXPECT_EQ(pagedReport(ws, 2).sheets.size(), 2u);
 
@@ -190,16 +197,15 @@ TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
     const Report one = oneSheetReport(ws);
     ASSERT_EQ(one.sheets.size(), 1u);
     EXPECT_EQ(one.title, QStringLiteral("Блок-Схема procedure p;"));
-    EXPECT_EQ(one.sheets[0].left.size(), QSize(350, 3000));
-    EXPECT_EQ(rowOf(one.sheets[0].right, 2999), 2999);
+    EXPECT_TRUE(one.sheets[0].wholeChart);
 }
 
 TEST(Report, APageOfNoRowsIsBlank)
 {
     // Marker 2 dragged above marker 1: that page has nothing to show.
-    const QImage blank = bandPicture(numberedDiagram(100), 0, 60, 50, 0);
-    EXPECT_EQ(blank.size(), QSize(350, 1040));
-    EXPECT_EQ(blank.pixel(0, 0), qRgb(255, 255, 255));
+    const auto chart = std::make_shared<const SheetChart>(numberedDiagram(100));
+    const QImage blank = test::sheetPicture(pagedSheet(chart, PageBand{2, 60, 50, 0}));
+    EXPECT_EQ(test::inkWithin(blank, report::kLeftImage.adjusted(0, 0, 0, -60)), QRect());
 }
 
 } // namespace

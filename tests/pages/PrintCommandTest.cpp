@@ -1,5 +1,5 @@
 // vexoria-cli print, run as a user runs it; the PDF is read back with
-// pdfinfo for its pages and their size.
+// pdfinfo for its pages and their size and with pdftotext for its text.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -64,6 +64,14 @@ QString writeLongRoutine(const QTemporaryDir& dir)
 
 const QString kA4 = QStringLiteral("595 x 842 pts (A4)");
 
+// The text a PDF holds, as pdftotext reads it.
+QString pdfText(const QString& path)
+{
+    const Ran r = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+    return r.out;
+}
+
 TEST(PrintCommand, WritesOneA4SheetPerPageAndEveryPageOfALongChart)
 {
     QTemporaryDir dir;
@@ -79,6 +87,12 @@ TEST(PrintCommand, WritesOneA4SheetPerPageAndEveryPageOfALongChart)
     r = cli({QStringLiteral("print"), example, QStringLiteral("--one-sheet"), QStringLiteral("-o"), one});
     ASSERT_EQ(r.status, 0) << qPrintable(r.err);
     EXPECT_EQ(pdfinfo(one).pages, 1);
+    // The chart is drawn as lines and text: its boxes' text can be found.
+    for (const QString& pdf : {small, one}) {
+        const QString text = pdfText(pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("j := 0 to n - 2 - i"))) << qPrintable(text);
+        EXPECT_TRUE(text.contains(QStringLiteral("Переход"))) << qPrintable(text);
+    }
 
     const QString code = writeLongRoutine(dir);
     const QString png = dir.filePath(QStringLiteral("long.png"));

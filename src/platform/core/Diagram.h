@@ -47,6 +47,7 @@ public:
         m_image = QImage();
         m_width = kWidth;
         ++m_removals;
+        m_opened = false;
     }
     // How often the picture was removed or replaced: a canvas that draws
     // elsewhere than on the image (DisplayList) starts a new picture when
@@ -61,8 +62,11 @@ public:
         m_height = image.height();
         ++m_removals;
         m_drawing.clear(); // an opened picture has no drawing to save as SVG or PDF
-
+        m_opened = true;
     }
+    // The picture was opened from a file: its drawing holds at most what
+    // was drawn on it since (comments, eraser strokes), not the picture.
+    bool isOpenedPicture() const { return m_opened; }
     // Makes a white image of the current size; false when it cannot be
     // allocated (the picture is then left absent).
     bool makeWhiteImage();
@@ -83,6 +87,7 @@ private:
     qint64 m_maxPictureBytes = kMaxPictureBytes;
     QImage m_image;
     int m_removals = 0;
+    bool m_opened = false;
     DisplayList m_drawing{this};
     std::unique_ptr<QImageCanvas> m_canvas;
 };

@@ -1,5 +1,8 @@
 #include "platform/core/PainterCanvas.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QPainter>
 
 #include "platform/core/CanvasPainting.h"
@@ -39,7 +42,15 @@ void PainterCanvas::setBrushColour(Colour colour)
 void PainterCanvas::prepare()
 {
     if (!m_dirty) return;
-    m_painter.setPen(painting::diagramPen(m_penWidth, m_penColour, m_penStyle));
+    QPen pen = painting::diagramPen(m_penWidth, m_penColour, m_penStyle);
+    if (m_keepLinesVisible) {
+        const QTransform& t = m_painter.deviceTransform();
+        if (pen.widthF() * std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22())) < 1) {
+            pen.setCosmetic(true);
+            pen.setWidthF(1);
+        }
+    }
+    m_painter.setPen(pen);
     m_painter.setBrush(painting::toQColor(m_brushColour));
     m_dirty = false;
 }

@@ -15,6 +15,11 @@ class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QPainter& painter);
 
+    // Lines the painter's scale makes thinner than a pixel of its device are
+    // drawn one device pixel wide instead: a chart made smaller on a printed
+    // sheet keeps every line, however small.
+    void keepLinesVisible() { m_keepLinesVisible = true; m_dirty = true; }
+
     void setPenWidth(int width) override;
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
@@ -43,6 +48,7 @@ private:
     PenStyle m_penStyle = PenStyle::Solid;
     Colour m_brushColour = kWhite;
     bool m_dirty = true;
+    bool m_keepLinesVisible = false;
 };
 
 } // namespace vexoria
