@@ -7,6 +7,7 @@
 
 #include "cli/OrderedWork.h"
 #include "cli/OutputChecks.h"
+#include "cli/RenderFolder.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/FileNames.h"
 #include "platform/core/OutputFile.h"
@@ -246,6 +247,7 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
     if (!all && !checkOutputFolder(opts.output, io)) return 1;
     Settings settings;
     if (!opts.ini.isEmpty() && !loadIniFile(opts.ini, settings, io)) return 1;
+    if (all && QFileInfo(opts.file).isDir()) return renderFolder(settings, opts, format, io);
     const auto unit = readUnit(opts.file, io);
     if (!unit) return 1;
     if (all) return renderAll(*unit, settings, opts, format, io);
