@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "cli/BuiltWidths.h"
 #include "cli/Commands.h"
 #include "platform/core/FileNames.h"
 #include "platform/core/QuietMessages.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
+    vexoria::cli::installBuiltWidths();
     int status = 1;
     try {
         status = cmd->run(*cmd, *parsed, io);

@@ -1,9 +1,13 @@
 #include "platform/core/DiagramFont.h"
 
+#include <optional>
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
+
+#include "platform/core/DiagramWidths.h"
 
 // Resources of a static library must be registered by hand before use.
 static void initDiagramFontResource()
@@ -19,7 +23,12 @@ namespace {
 
 constexpr int kPixelSize = 11;
 
-QString loadFamily()
+struct Family {
+    QString name;
+    bool embedded = false;
+};
+
+Family loadFamily()
 {
     initDiagramFontResource();
     // The embedded face first; the build embeds DejaVu Sans when Liberation
@@ -30,21 +39,23 @@ QString loadFamily()
         const int id = QFontDatabase::addApplicationFontFromData(f.readAll());
         if (id < 0) continue;
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty()) return families.first();
+        if (!families.isEmpty()) return {families.first(), true};
     }
     // Nothing embedded could be loaded: take the system's face.
-    return QStringLiteral("DejaVu Sans");
+    return {QStringLiteral("DejaVu Sans"), false};
 }
 
 // The face is loaded once, on the first use. Each thread then measures and
 // draws with a font object of its own, made the same way: a font keeps what
 // it looked up in caches of its own, which two threads must not fill at once
 // (a build runs off the window's thread while the window draws).
-const QString& family()
+const Family& loadedFamily()
 {
-    static const QString f = loadFamily();
+    static const Family f = loadFamily();
     return f;
 }
+
+const QString& family() { return loadedFamily().name; }
 
 struct FontHolder {
     QFont font;
@@ -77,6 +88,7 @@ const FontHolder& holder()
 const QFont& diagramFont() { return holder().font; }
 const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
 QString diagramFontFamily() { return QFontInfo(holder().font).family(); }
+bool diagramFontIsEmbedded() { return loadedFamily().embedded && diagramFontFamily() == family(); }
 
 QString diagramShownText(const QString& text)
 {
@@ -89,6 +101,7 @@ QString diagramShownText(const QString& text)
 int diagramTextWidth(const QString& text)
 {
     if (text.isEmpty()) return 0;
+    if (const std::optional<int> w = tableTextWidth(text)) return *w;
     return holder().metrics.horizontalAdvance(diagramShownText(text));
 }
 

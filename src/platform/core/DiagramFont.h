@@ -27,4 +27,8 @@ QString diagramShownText(const QString& text);
 // The family that was really loaded (for checks and diagnostics).
 QString diagramFontFamily();
 
+// Whether the face in use is the one embedded in the program (not the
+// system's fallback).
+bool diagramFontIsEmbedded();
+
 } // namespace vexoria

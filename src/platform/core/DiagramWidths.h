@@ -1,0 +1,30 @@
+#pragma once
+// Text widths without shaping. The build measures every character the
+// embedded diagram face holds alone (cli/quick/MakeWidthTable.cpp) and keeps
+// only those whose widths add up in any text; a program that has that table
+// hands it over here at its start, and diagramTextWidth then sums the table's
+// widths for a text made only of such characters, as long as the face in use
+// is the embedded one the table was made from. Shaping every text of a long
+// chart through the font engine took a fifth of its time.
+#include <cstddef>
+#include <optional>
+
+#include <QString>
+
+namespace vexoria {
+
+struct CharWidth {
+    char32_t code;
+    int width;
+};
+
+// Takes the table (sorted on code); called once, before any text is measured
+// and before any thread is started.
+void installDiagramWidths(const CharWidth* table, std::size_t count);
+
+// The width of text from the table, a tab counting as a blank; nothing when
+// no table was installed, the diagram face is not the embedded one, or a
+// character of text is not in the table.
+std::optional<int> tableTextWidth(const QString& text);
+
+} // namespace vexoria
