@@ -1,5 +1,6 @@
 #include "platform/core/SvgCanvas.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -245,6 +246,15 @@ int SvgCanvas::cellWidth(const QString& text)
     const int width = diagramTextWidth(text);
     m_widths.insert(text, width);
     return width;
+}
+
+void SvgCanvas::reserve(std::size_t items)
+{
+    // A call writes some 70 bytes on average (a text with its cell about
+    // 150, a change of pen or brush nothing until the next shape); room left
+    // unused is never touched.
+    constexpr std::size_t kBytesPerItem = 96;
+    m_out.reserve(static_cast<qsizetype>(std::min<std::size_t>(items * kBytesPerItem, std::size_t(1) << 30)));
 }
 
 int SvgCanvas::textWidth(const QString& text) const { return diagramTextWidth(text); }

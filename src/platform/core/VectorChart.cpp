@@ -37,6 +37,7 @@ bool paint(QPaintDevice& device, const DisplayList& drawing, QSize chart, double
 bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
 {
     SvgCanvas canvas;
+    canvas.reserve(drawing.itemCount());
     drawing.replay(canvas);
     const QByteArray w = QByteArray::number(chart.width());
     const QByteArray h = QByteArray::number(chart.height());
