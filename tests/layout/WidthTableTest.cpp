@@ -15,16 +15,21 @@ namespace {
 
 // Installs a table for one test and takes it away after it.
 struct InstalledTable {
-    InstalledTable(const CharWidth* table, std::size_t count) { installDiagramWidths(table, count); }
-    ~InstalledTable() { installDiagramWidths(nullptr, 0); }
+    InstalledTable(const CharWidth* table, std::size_t count, const DiagramFaceFacts& face)
+    {
+        installDiagramWidths(table, count, face);
+    }
+    ~InstalledTable() { removeDiagramWidths(); }
 };
+
+const DiagramFaceFacts kSomeFace{true, "Some Sans", 11, 10, 13};
 
 TEST(WidthTable, SumsKnownCharactersAndLeavesTheRestToTheFont)
 {
     ASSERT_TRUE(diagramFontIsEmbedded());
     // Deliberately wrong widths, to see which path measured.
     const CharWidth table[] = {{U' ', 100}, {U'a', 10}, {U'b', 1}, {0x416, 1000}};
-    const InstalledTable installed(table, std::size(table));
+    const InstalledTable installed(table, std::size(table), kSomeFace);
     EXPECT_EQ(tableTextWidth(QStringLiteral("ab a")), 121);
     EXPECT_EQ(tableTextWidth(QStringLiteral("a\tb")), 111); // a tab is shown as a blank
     EXPECT_EQ(tableTextWidth(QStringLiteral("Ж")), 1000);
@@ -35,12 +40,39 @@ TEST(WidthTable, SumsKnownCharactersAndLeavesTheRestToTheFont)
         EXPECT_EQ(tableTextWidth(text), std::nullopt) << qPrintable(text);
         EXPECT_EQ(diagramTextWidth(text), diagramFontMetrics().horizontalAdvance(text)) << qPrintable(text);
     }
+    // The face's measures come from the facts.
+    EXPECT_EQ(diagramFontFamily(), "Some Sans");
+    EXPECT_EQ(diagramTextHeight(), 13);
+}
+
+TEST(WidthTable, ATableOfTheFallbackFaceIsNotTaken)
+{
+    const CharWidth table[] = {{U'a', 10}};
+    const InstalledTable installed(table, std::size(table), {false, "DejaVu Sans", 11, 10, 13});
+    EXPECT_EQ(tableTextWidth(QStringLiteral("a")), std::nullopt);
+    EXPECT_EQ(installedDiagramFace(), nullptr);
+    EXPECT_EQ(diagramTextHeight(), diagramFontMetrics().height());
 }
 
 #ifdef VEXORIA_WIDTH_TABLE
 constexpr CharWidth kBuiltWidths[] = {
 #include "DiagramWidthTable.inc"
 };
+constexpr DiagramFaceFacts kBuiltFace{
+#include "DiagramFontFacts.inc"
+};
+
+TEST(WidthTable, TheBuiltFactsAreThoseOfTheFace)
+{
+    const QString family = diagramFontFamily();
+    const int ascent = diagramFontMetrics().ascent();
+    const int height = diagramFontMetrics().height();
+    EXPECT_TRUE(kBuiltFace.embedded);
+    EXPECT_EQ(QString::fromUtf8(kBuiltFace.family), family);
+    EXPECT_EQ(kBuiltFace.pixelSize, diagramFont().pixelSize());
+    EXPECT_EQ(kBuiltFace.ascent, ascent);
+    EXPECT_EQ(kBuiltFace.height, height);
+}
 
 // Every line of real code of the test data, as the chart shows it.
 QStringList codeLines()
@@ -61,7 +93,7 @@ TEST(WidthTable, TheBuiltTableGivesTheFontsWidthForEveryLineOfCode)
     ASSERT_GT(lines.size(), 500);
     std::vector<int> byFont;
     for (const QString& line : lines) byFont.push_back(diagramTextWidth(line));
-    const InstalledTable installed(kBuiltWidths, std::size(kBuiltWidths));
+    const InstalledTable installed(kBuiltWidths, std::size(kBuiltWidths), kBuiltFace);
     int fromTable = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const std::optional<int> w = tableTextWidth(lines[i]);

@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
@@ -23,6 +25,15 @@ namespace {
 
 constexpr int kPixelSize = 11;
 
+void (*guiStarter)() = nullptr;
+
+// The face needs the GUI application; a program that starts it only when
+// needed starts it here.
+void ensureGui()
+{
+    if (guiStarter && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) guiStarter();
+}
+
 struct Family {
     QString name;
     bool embedded = false;
@@ -30,6 +41,7 @@ struct Family {
 
 Family loadFamily()
 {
+    ensureGui();
     initDiagramFontResource();
     // The embedded face first; the build embeds DejaVu Sans when Liberation
     // Sans was not installed.
@@ -61,7 +73,7 @@ struct FontHolder {
     QFont font;
     QFontMetrics metrics;
 
-    FontHolder() : font(makeFont(family())), metrics(font) {}
+    FontHolder() : font((ensureGui(), makeFont(family()))), metrics(font) {}
 
     static QFont makeFont(const QString& family)
     {
@@ -87,8 +99,33 @@ const FontHolder& holder()
 
 const QFont& diagramFont() { return holder().font; }
 const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
-QString diagramFontFamily() { return QFontInfo(holder().font).family(); }
-bool diagramFontIsEmbedded() { return loadedFamily().embedded && diagramFontFamily() == family(); }
+QString diagramFontFamily()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return QString::fromUtf8(face->family);
+    return QFontInfo(holder().font).family();
+}
+
+int diagramFontPixelSize()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->pixelSize;
+    return holder().font.pixelSize();
+}
+
+int diagramTextAscent()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->ascent;
+    return holder().metrics.ascent();
+}
+
+int diagramTextHeight()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->height;
+    return holder().metrics.height();
+}
+
+void setGuiStarter(void (*start)()) { guiStarter = start; }
+void startGuiApplication() { ensureGui(); }
+bool diagramFontIsEmbedded() { return loadedFamily().embedded && QFontInfo(holder().font).family() == family(); }
 
 QString diagramShownText(const QString& text)
 {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/core/DiagramFont.h"
 
 namespace vexoria {
 
@@ -16,15 +15,30 @@ std::vector<short>& widths()
     return w;
 }
 
+std::optional<DiagramFaceFacts>& face()
+{
+    static std::optional<DiagramFaceFacts> f;
+    return f;
+}
+
 } // namespace
 
-void installDiagramWidths(const CharWidth* table, std::size_t count)
+void removeDiagramWidths()
 {
+    widths().clear();
+    face().reset();
+}
+
+const DiagramFaceFacts* installedDiagramFace() { return face() ? &*face() : nullptr; }
+
+void installDiagramWidths(const CharWidth* table, std::size_t count, const DiagramFaceFacts& facts)
+{
+    removeDiagramWidths();
+    // Only a table of the embedded face: the system's fallback face may be
+    // another on the machine that runs the program than where it was built.
+    if (!facts.embedded || count == 0) return;
+    face() = facts;
     std::vector<short>& w = widths();
-    w.clear();
-    // Only a table of the face in use: with the embedded face missing the
-    // widths are the fallback face's, which the table does not know.
-    if (!diagramFontIsEmbedded() || count == 0) return;
     char32_t last = 0;
     for (std::size_t i = 0; i < count; ++i) last = std::max(last, table[i].code);
     if (last > 0xFFFF) last = 0xFFFF; // texts are looked up by UTF-16 unit

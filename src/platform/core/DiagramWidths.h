@@ -18,9 +18,26 @@ struct CharWidth {
     int width;
 };
 
-// Takes the table (sorted on code); called once, before any text is measured
-// and before any thread is started.
-void installDiagramWidths(const CharWidth* table, std::size_t count);
+// What the build found of the face the table was measured in.
+struct DiagramFaceFacts {
+    bool embedded;      // the embedded face, not the system's fallback
+    const char* family; // as diagramFontFamily() gives it
+    int pixelSize;
+    int ascent;
+    int height;
+};
+
+// Takes the table (sorted on code) of the face described; called once,
+// before any text is measured and before any thread is started. A table of
+// a face that was not the embedded one is not taken. With a table taken the
+// face need not be loaded, and the GUI application not started, until a
+// text holds a character the table leaves out.
+void installDiagramWidths(const CharWidth* table, std::size_t count, const DiagramFaceFacts& face);
+// Takes the table away again.
+void removeDiagramWidths();
+
+// The facts of the face whose table was taken; nullptr without one.
+const DiagramFaceFacts* installedDiagramFace();
 
 // The width of text from the table, a tab counting as a blank; nothing when
 // no table was installed, the diagram face is not the embedded one, or a

@@ -222,16 +222,15 @@ void SvgCanvas::fillRect(int x1, int y1, int x2, int y2)
 void SvgCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
-    const QFontMetrics& fm = diagramFontMetrics();
     style();
     // The cell, then the text in black on its baseline, as wide as on the
     // picture whatever face the viewer finds.
     const int width = cellWidth(text);
-    rect(x, y, width, fm.height());
+    rect(x, y, width, diagramTextHeight());
     m_out += " stroke=\"none\"/>\n<text x=\"";
     number(x);
     m_out += "\" y=\"";
-    number(y + fm.ascent());
+    number(y + diagramTextAscent());
     m_out += "\" textLength=\"";
     number(width);
     m_out += "\" fill=\"#000000\" stroke=\"none\">";
