@@ -45,6 +45,9 @@ QStringList unitFolders(const QStringList& units)
 
 namespace {
 
+// Units of fewer routines are drawn on one thread each, side by side.
+constexpr int kSharedRoutines = 64;
+
 // One unit drawn, with what it printed kept to be printed in its turn.
 struct RenderedUnit {
     int routines = 0;
@@ -76,12 +79,19 @@ RenderedUnit renderUnitKept(const QString& file, const QString& folder, const Se
     BuildOptions unitOpts = opts;
     unitOpts.file = file;
     QStringList taken;
-    for (const UnitRoutine& r : unit->routines) {
-        const QString path = QDir(folder).filePath(chartFileName(r, u'.' + format, taken));
-        const RenderedRoutine one = renderRoutineKept(*unit, r, settings, unitOpts, path);
+    QStringList paths;
+    for (const UnitRoutine& r : unit->routines) paths << QDir(folder).filePath(chartFileName(r, u'.' + format, taken));
+    // A unit of thousands of routines would keep one core busy long after
+    // the others ran out of units: its routines are shared out as well.
+    const std::function<RenderedRoutine(int)> work = [&](int i) {
+        return renderRoutineKept(*unit, unit->routines[static_cast<std::size_t>(i)], settings, unitOpts, paths[i]);
+    };
+    const std::function<void(int, RenderedRoutine&)> done = [&](int i, RenderedRoutine& one) {
+        const UnitRoutine& r = unit->routines[static_cast<std::size_t>(i)];
         err << one.err;
         if (one.status != 0) rendered.failed << (r.name.isEmpty() ? routineName(r.line) : r.name);
-    }
+    };
+    runInOrder(rendered.routines, rendered.routines >= kSharedRoutines ? workerCount() : 1, work, done);
     err.flush();
     return rendered;
 }
