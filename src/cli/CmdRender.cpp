@@ -142,7 +142,11 @@ const CommandInfo& renderCommand()
         "that name (TIOStream.Read, or Read when only one routine has it).\n"
         "--all draws every routine into the folder OUT, one file per routine named\n"
         "after it, prints a line per routine on standard error, goes on past a\n"
-        "routine that fails and ends with status 1 when any failed.",
+        "routine that fails and ends with status 1 when any failed. The routines are\n"
+        "drawn on every core; the lines keep the order of the list.\n"
+        "With --all, FILE may be a folder: every unit in it and its subfolders (.pas,\n"
+        ".pp, .inc, .lpr, .dpr) is drawn into a folder of its own under OUT, in a tree\n"
+        "that mirrors FILE's, with a line per unit on standard error and a summary.",
         runRender};
     return info;
 }

@@ -1,9 +1,13 @@
 #include "cli/RenderUnit.h"
 
+#include <functional>
+
 #include <QDir>
 #include <QFileInfo>
 
+#include "cli/OrderedWork.h"
 #include "cli/OutputChecks.h"
+#include "cli/RenderFolder.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/FileNames.h"
 #include "platform/core/OutputFile.h"
@@ -127,6 +131,31 @@ QString shownName(const UnitRoutine& r)
 }
 
 int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& settings, const BuildOptions& opts,
+              const QString& output, Io& io);
+
+} // namespace
+
+RenderedRoutine renderRoutineKept(const Unit& unit, const UnitRoutine& routine, const Settings& settings,
+                                  const BuildOptions& opts, const QString& path)
+{
+    RenderedRoutine rendered;
+    QTextStream out(&rendered.out);
+    QTextStream err(&rendered.err);
+    Io io{out, err};
+    if (namesSameFile(path, opts.file) || namesSameFile(path, opts.ini)) {
+        io.err << "vexoria-cli: " << path << " is an input of the command; it is not written over" << Qt::endl;
+        rendered.status = 1;
+    } else {
+        rendered.status = renderOne(unit, routine, settings, opts, path, io);
+    }
+    out.flush();
+    err.flush();
+    return rendered;
+}
+
+namespace {
+
+int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& settings, const BuildOptions& opts,
               const QString& output, Io& io)
 {
     CliPrompter prompter(io.err, opts.answer);
@@ -152,23 +181,30 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
         return 1;
     }
     const int total = static_cast<int>(unit.routines.size());
+    // The names are given in the order of the list, before any chart is drawn:
+    // which routine gets "-2" must not depend on which finished first.
     QStringList taken;
+    QStringList paths;
+    for (const UnitRoutine& r : unit.routines) paths << QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
     QStringList failed;
-    for (const UnitRoutine& r : unit.routines) {
-        const QString path = QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
+    const std::function<RenderedRoutine(int)> work = [&](int i) {
+        return renderRoutineKept(unit, unit.routines[static_cast<std::size_t>(i)], settings, opts,
+                                 paths[i]);
+    };
+    const std::function<void(int, RenderedRoutine&)> done = [&](int i, RenderedRoutine& rendered) {
+        const UnitRoutine& r = unit.routines[static_cast<std::size_t>(i)];
         const QString shown = shownName(r);
-        const bool overInput = namesSameFile(path, opts.file) || namesSameFile(path, opts.ini);
-        if (overInput)
-            io.err << "vexoria-cli: " << path << " is an input of the command; it is not written over" << Qt::endl;
-        const int status = overInput ? 1 : renderOne(unit, r, settings, opts, path, io);
+        io.out << rendered.out;
+        io.err << rendered.err;
         io.err << '[' << r.number << '/' << total << "] " << shown;
-        if (status == 0) {
-            io.err << " -> " << QDir::toNativeSeparators(path) << Qt::endl;
+        if (rendered.status == 0) {
+            io.err << " -> " << QDir::toNativeSeparators(paths[i]) << Qt::endl;
         } else {
             io.err << ": failed" << Qt::endl;
             failed << shown;
         }
-    }
+    };
+    runInOrder(total, workerCount(), work, done);
     if (failed.isEmpty()) {
         io.err << "vexoria-cli: " << total << " routines, " << total << " charts in " << dir << Qt::endl;
         return 0;
@@ -211,6 +247,7 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
     if (!all && !checkOutputFolder(opts.output, io)) return 1;
     Settings settings;
     if (!opts.ini.isEmpty() && !loadIniFile(opts.ini, settings, io)) return 1;
+    if (all && QFileInfo(opts.file).isDir()) return renderFolder(settings, opts, format, io);
     const auto unit = readUnit(opts.file, io);
     if (!unit) return 1;
     if (all) return renderAll(*unit, settings, opts, format, io);

@@ -12,6 +12,7 @@
 #include "platform/core/PictureWriter.h"
 
 namespace vexoria {
+struct Settings;
 struct Workspace;
 }
 
@@ -39,6 +40,19 @@ std::optional<Unit> readUnit(const QString& path, Io& io);
 // The code the routine queue puts into the editor for this routine, as the
 // editor hands it to the classifier: CR LF after every line.
 QString routineCode(const Unit& unit, const UnitRoutine& routine);
+
+// A routine's chart drawn with what it printed kept, to be printed in its
+// turn when routines are drawn on several threads.
+struct RenderedRoutine {
+    int status = 1; // as renderChart gives it
+    QString out;
+    QString err;
+};
+
+// Draws the routine's chart into path as render --all does (a path that
+// names FILE or INI is refused); safe to call on several threads at once.
+RenderedRoutine renderRoutineKept(const Unit& unit, const UnitRoutine& routine, const Settings& settings,
+                                  const BuildOptions& opts, const QString& path);
 
 // Whether render was asked for a unit's routines.
 bool isUnitRender(const Args& args);

@@ -1,12 +1,17 @@
 // vexoria-cli: the headless side of Vexoria. It classifies, lays out and draws
 // Pascal routines without a window, for scripts and for checking layouts.
+#include <functional>
 #include <new>
+#include <optional>
 
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "cli/BuiltWidths.h"
 #include "cli/Commands.h"
+#include "cli/LateGui.h"
+#include "platform/core/DiagramFont.h"
 #include "platform/core/FileNames.h"
 #include "platform/core/QuietMessages.h"
 
@@ -82,11 +87,25 @@ int main(int argc, char* argv[])
     // Only a command that runs gets the GUI application: text widths and
     // pictures need its font machinery, never a display. Qt sees no argument
     // of the command line, so none of them is taken for one of its own.
+    // Starting it takes longer than drawing a small chart; a command that
+    // measures from the width table starts it only if a text needs the face.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<QGuiApplication> app;
     int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
+    const auto startApp = [&] {
+        app.emplace(qtArgc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("vexoria-cli"));
+        QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
+    };
+    vexoria::cli::installBuiltWidths();
+    if (vexoria::cli::mayStartGuiLate(*cmd, *parsed)) {
+        vexoria::cli::installBuiltSchemeColours();
+        static std::function<void()> lateStart;
+        lateStart = startApp;
+        vexoria::setGuiStarter([] { lateStart(); });
+    } else {
+        startApp();
+    }
     int status = 1;
     try {
         status = cmd->run(*cmd, *parsed, io);

@@ -5,11 +5,16 @@
 // A chart is cut only after the closing row of a construct that no other open
 // construct encloses, and never inside a case statement; the cut is sought
 // near an equal share of the statement rows (counted by nom).
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "analysis/Tstrok.h"
 #include "layout/Adlin.h"
+#include "layout/CutFit.h"
 #include "pipeline/Stages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
@@ -37,6 +42,32 @@ int firstPlacedFrom(const Tstrok& t, int from)
 void showMessage(Workspace& ws, const QString& text)
 {
     if (ws.prompter) ws.prompter->message(text);
+}
+
+// The tallest part the chart may have: that of the largest picture when the
+// parts are drawn on the diagram's picture; drawn on another canvas (an SVG
+// or PDF chart) a part has no such bound.
+int tallestPart(const Workspace& ws) { return ws.canvasOverride ? INT_MAX : ws.diagram.maxPictureHeight(); }
+
+int chartLength(const Tstrok& t)
+{
+    int length = 0;
+    for (const StrokRow& r : t.rows()) length = std::max(length, val(r.y));
+    return length;
+}
+
+// The cuts the search chose, kept when every part fits in a picture; when
+// one would not, cuts at an equal share of the length among all outermost
+// constructs; nothing when no cuts give parts that fit.
+std::optional<std::vector<int>> cutsThatFit(const Tstrok& t, std::vector<int> chosen, int lastClose, int tallest)
+{
+    const int length = chartLength(t);
+    std::vector<int> ys;
+    for (int nom : chosen) ys.push_back(cutY(t, nom));
+    if (std::is_sorted(ys.begin(), ys.end()) && partsFit(ys, length, tallest)) return chosen;
+    std::vector<CutPlace> places = outermostCuts(t);
+    std::erase_if(places, [lastClose](const CutPlace& p) { return p.nom >= lastClose; });
+    return fittingCuts(places, static_cast<int>(chosen.size()) + 1, length, tallest);
 }
 
 } // namespace
@@ -130,6 +161,21 @@ void AdlinExecute(Workspace& ws)
         refuse();
         return;
     }
+    // With no second cut the chart cannot be built in three parts; that is
+    // refused below, once part 1 is placed.
+    const int chosenSecond = ctx.extraParts > 1 ? chooseCut(cands, 2 * share) : 0;
+    int second = chosenSecond;
+    if (ctx.extraParts <= 1 || chosenSecond != 0) {
+        std::vector<int> chosen{first};
+        if (ctx.extraParts > 1) chosen.push_back(chosenSecond);
+        const std::optional<std::vector<int>> fit = cutsThatFit(t, chosen, lastClose, tallestPart(ws));
+        if (!fit) {
+            refuse();
+            return;
+        }
+        ctx.firstCut = fit->front();
+        if (ctx.extraParts > 1) second = fit->back();
+    }
 
     const int edlin = toInt(ws.settings.edlin);
     auto shiftAfterCut = [&](int cut, int part) {
@@ -148,7 +194,6 @@ void AdlinExecute(Workspace& ws)
     shiftAfterCut(ctx.firstCut, 1);
 
     if (ctx.extraParts > 1) {
-        const int second = chooseCut(cands, 2 * share);
         if (second == 0) {
             // No second cut: the chart cannot be built in three parts.
             refuse();

@@ -1,15 +1,8 @@
 #include "layout/Palette.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#include "platform/core/SchemeColours.h"
 
 namespace vexoria {
-
-namespace {
-
-Colour fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
-
-} // namespace
 
 void fillBlockColours(BuildContext& ctx)
 {
@@ -35,9 +28,9 @@ void fillBlockColours(BuildContext& ctx)
     // The last two are colours of the desktop's scheme: the active window
     // caption and the desktop background. Qt has neither as such; the active
     // Highlight and Window colours of the application palette stand in.
-    const QPalette pal = QGuiApplication::palette();
-    ctx.blockColours[15] = fromQColor(pal.color(QPalette::Active, QPalette::Highlight));
-    ctx.blockColours[16] = fromQColor(pal.color(QPalette::Active, QPalette::Window));
+    const SchemeColours scheme = schemeColours();
+    ctx.blockColours[15] = scheme.highlight;
+    ctx.blockColours[16] = scheme.window;
 }
 
 Colour takeNextColour(BuildContext& ctx, Canvas& canvas)

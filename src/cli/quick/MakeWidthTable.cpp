@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QRawFont>
 
 #include "platform/core/DiagramFont.h"
@@ -62,8 +63,8 @@ QString text(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUT.inc\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s OUT.inc FACE.inc SCHEME.inc\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,6 +105,36 @@ int main(int argc, char** argv)
     }
     if (out.write(body) != body.size() || !out.flush()) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    // What a program that measures from the table without loading the face
+    // needs to know of it (DiagramFaceFacts in platform/core/DiagramWidths.h).
+    const QFontMetrics& metrics = vexoria::diagramFontMetrics();
+    const QByteArray facts = "// Made by vexoria-make-width-table: the face the width table belongs to.\n" +
+                            QByteArray(vexoria::diagramFontIsEmbedded() ? "true" : "false") + ", \"" +
+                            vexoria::diagramFontFamily().toUtf8() + "\", " +
+                            QByteArray::number(vexoria::diagramFont().pixelSize()) + ", " +
+                            QByteArray::number(metrics.ascent()) + ", " + QByteArray::number(metrics.height()) + "\n";
+    QFile faceOut(QString::fromLocal8Bit(argv[2]));
+    if (!faceOut.open(QIODevice::WriteOnly | QIODevice::Truncate) || faceOut.write(facts) != facts.size() ||
+        !faceOut.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    // The colours of the scheme a coloured chart takes (platform/core/
+    // SchemeColours.h), on the platform this runs on, with this Qt.
+    const QPalette pal = QGuiApplication::palette();
+    const auto hex = [](const QColor& c) {
+        return "0x" + QByteArray::number(static_cast<uint>(c.blue() << 16 | c.green() << 8 | c.red()), 16);
+    };
+    const QByteArray scheme = "// Made by vexoria-make-width-table: Qt, platform, highlight, window.\n\"" +
+                              QByteArray(qVersion()) + "\", \"" + QGuiApplication::platformName().toUtf8() +
+                              "\", " + hex(pal.color(QPalette::Active, QPalette::Highlight)) + ", " +
+                              hex(pal.color(QPalette::Active, QPalette::Window)) + "\n";
+    QFile schemeOut(QString::fromLocal8Bit(argv[3]));
+    if (!schemeOut.open(QIODevice::WriteOnly | QIODevice::Truncate) || schemeOut.write(scheme) != scheme.size() ||
+        !schemeOut.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 1;
     }
     std::fprintf(stderr, "width table: %zu characters, %zu left out\n", widths.size() - broken.size(),

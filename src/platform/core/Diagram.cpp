@@ -1,5 +1,6 @@
 #include "platform/core/Diagram.h"
 
+#include "platform/core/DiagramFont.h"
 #include "platform/core/QImageCanvas.h"
 #include "platform/core/WhitePicture.h"
 
@@ -47,6 +48,9 @@ bool Diagram::makeWhiteImage()
         m_image = QImage();
         return false;
     }
+    // Pictures are painted with Qt's painter, text and all: a program that
+    // starts its GUI application late starts it before the first one.
+    startGuiApplication();
     m_image = makeWhitePicture(m_width, m_height);
     return !m_image.isNull();
 }

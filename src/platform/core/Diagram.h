@@ -2,6 +2,8 @@
 // The picture of the diagram view: 700 pixels wide, a height set by the
 // drawing pass, and an image that exists or not. Removing the picture empties
 // it; the first drawing makes a white image of the current size.
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 #include <QImage>
@@ -30,6 +32,11 @@ public:
     static constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
     // A smaller bound for one picture (the fuzzer draws many small ones).
     void setMaxPictureBytes(qint64 bytes) { m_maxPictureBytes = bytes; }
+    // The tallest picture the bound allows at the current width.
+    int maxPictureHeight() const
+    {
+        return m_width > 0 ? static_cast<int>(std::min<qint64>(m_maxPictureBytes / (qint64(m_width) * 4), INT_MAX)) : 0;
+    }
 
     int width() const { return m_width; }
     int height() const { return m_height; }

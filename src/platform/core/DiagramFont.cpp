@@ -1,9 +1,15 @@
 #include "platform/core/DiagramFont.h"
 
+#include <optional>
+
+#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
+
+#include "platform/core/DiagramWidths.h"
 
 // Resources of a static library must be registered by hand before use.
 static void initDiagramFontResource()
@@ -19,8 +25,23 @@ namespace {
 
 constexpr int kPixelSize = 11;
 
-QString loadFamily()
+void (*guiStarter)() = nullptr;
+
+// The face needs the GUI application; a program that starts it only when
+// needed starts it here.
+void ensureGui()
 {
+    if (guiStarter && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) guiStarter();
+}
+
+struct Family {
+    QString name;
+    bool embedded = false;
+};
+
+Family loadFamily()
+{
+    ensureGui();
     initDiagramFontResource();
     // The embedded face first; the build embeds DejaVu Sans when Liberation
     // Sans was not installed.
@@ -30,27 +51,29 @@ QString loadFamily()
         const int id = QFontDatabase::addApplicationFontFromData(f.readAll());
         if (id < 0) continue;
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty()) return families.first();
+        if (!families.isEmpty()) return {families.first(), true};
     }
     // Nothing embedded could be loaded: take the system's face.
-    return QStringLiteral("DejaVu Sans");
+    return {QStringLiteral("DejaVu Sans"), false};
 }
 
 // The face is loaded once, on the first use. Each thread then measures and
 // draws with a font object of its own, made the same way: a font keeps what
 // it looked up in caches of its own, which two threads must not fill at once
 // (a build runs off the window's thread while the window draws).
-const QString& family()
+const Family& loadedFamily()
 {
-    static const QString f = loadFamily();
+    static const Family f = loadFamily();
     return f;
 }
+
+const QString& family() { return loadedFamily().name; }
 
 struct FontHolder {
     QFont font;
     QFontMetrics metrics;
 
-    FontHolder() : font(makeFont(family())), metrics(font) {}
+    FontHolder() : font((ensureGui(), makeFont(family()))), metrics(font) {}
 
     static QFont makeFont(const QString& family)
     {
@@ -76,7 +99,33 @@ const FontHolder& holder()
 
 const QFont& diagramFont() { return holder().font; }
 const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
-QString diagramFontFamily() { return QFontInfo(holder().font).family(); }
+QString diagramFontFamily()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return QString::fromUtf8(face->family);
+    return QFontInfo(holder().font).family();
+}
+
+int diagramFontPixelSize()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->pixelSize;
+    return holder().font.pixelSize();
+}
+
+int diagramTextAscent()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->ascent;
+    return holder().metrics.ascent();
+}
+
+int diagramTextHeight()
+{
+    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->height;
+    return holder().metrics.height();
+}
+
+void setGuiStarter(void (*start)()) { guiStarter = start; }
+void startGuiApplication() { ensureGui(); }
+bool diagramFontIsEmbedded() { return loadedFamily().embedded && QFontInfo(holder().font).family() == family(); }
 
 QString diagramShownText(const QString& text)
 {
@@ -89,6 +138,7 @@ QString diagramShownText(const QString& text)
 int diagramTextWidth(const QString& text)
 {
     if (text.isEmpty()) return 0;
+    if (const std::optional<int> w = tableTextWidth(text)) return *w;
     return holder().metrics.horizontalAdvance(diagramShownText(text));
 }
 

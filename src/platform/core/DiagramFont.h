@@ -27,4 +27,22 @@ QString diagramShownText(const QString& text);
 // The family that was really loaded (for checks and diagnostics).
 QString diagramFontFamily();
 
+// Whether the face in use is the one embedded in the program (not the
+// system's fallback).
+bool diagramFontIsEmbedded();
+
+// The face's pixel size, and the ascent and height of a line of text. Like
+// the family, they come from the installed width table's facts when there is
+// one (DiagramWidths.h), without loading the face.
+int diagramFontPixelSize();
+int diagramTextAscent();
+int diagramTextHeight();
+
+// A program that starts its GUI application only when the face is needed
+// gives the function that starts it; it is called on the first use of the
+// face when no GUI application runs, and must be on the main thread then.
+void setGuiStarter(void (*start)());
+// Starts it now if it was left to start late and has not started yet.
+void startGuiApplication();
+
 } // namespace vexoria

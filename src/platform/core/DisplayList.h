@@ -34,6 +34,8 @@ public:
     // whole chart's shapes.
     void replay(Canvas& target, int top, int bottom) const;
     bool isEmpty() const { return m_ops.empty(); }
+    // How many calls are kept (pen and brush changes included).
+    std::size_t itemCount() const { return m_ops.size(); }
     void clear();
 
     void setPenWidth(int width) override;

@@ -171,6 +171,10 @@ public:
     void sortBy(KeyFn key)
     {
         if (m_rows.empty()) return;
+        // The stages ask for their order at every step, and the table is
+        // nearly always in it already: one look along the rows then does,
+        // where sorting would move every row of a long chart's table.
+        if (sortedBy(key)) return;
         std::vector<std::size_t> order(m_rows.size());
         std::iota(order.begin(), order.end(), std::size_t{0});
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -185,6 +189,16 @@ public:
         }
         m_rows = std::move(sorted);
         m_cur = newCur;
+    }
+
+    // Whether the rows are in the order of key already (a stable sort would
+    // leave them as they are).
+    template <class KeyFn>
+    bool sortedBy(KeyFn key) const
+    {
+        for (std::size_t i = 1; i < m_rows.size(); ++i)
+            if (compareKeys(key(m_rows[i]), key(m_rows[i - 1])) < 0) return false;
+        return true;
     }
 
     const std::vector<Row>& rows() const { return m_rows; }

@@ -10,6 +10,8 @@
 // ends, a wider one round ends and joins, dashes are 18/6 and dots 3/3 pen
 // widths, text is opaque (its cell filled with the brush) and black, in the
 // diagram font. The caller puts the elements in a document (VectorChart.h).
+#include <cstddef>
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -25,6 +27,9 @@ public:
     // The elements drawn so far, in groups of one pen and brush each; the
     // canvas is empty afterwards.
     QByteArray takeElements();
+    // Makes room for the elements of `items` drawing calls at once: grown
+    // step by step, the text of a long chart is copied over and over.
+    void reserve(std::size_t items);
 
     void setPenWidth(int width) override;
     void setPenColour(Colour colour) override;

@@ -37,6 +37,7 @@ bool paint(QPaintDevice& device, const DisplayList& drawing, QSize chart, double
 bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
 {
     SvgCanvas canvas;
+    canvas.reserve(drawing.itemCount());
     drawing.replay(canvas);
     const QByteArray w = QByteArray::number(chart.width());
     const QByteArray h = QByteArray::number(chart.height());
@@ -49,7 +50,7 @@ bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const 
         "<title>" + xmlText(title) + "</title>\n"
         "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n"
         "<g transform=\"translate(0.5 0.5)\" font-family=\"'" + diagramFontFamily().toUtf8() +
-        "', Arial, sans-serif\" font-size=\"" + QByteArray::number(diagramFont().pixelSize()) +
+        "', Arial, sans-serif\" font-size=\"" + QByteArray::number(diagramFontPixelSize()) +
         "\" stroke-miterlimit=\"2\" fill-rule=\"evenodd\" xml:space=\"preserve\">\n";
     const QByteArray body = canvas.takeElements();
     const QByteArray tail = "</g>\n</svg>\n";

@@ -1,0 +1,17 @@
+#include "cli/LateGui.h"
+
+#include <cstring>
+
+#include <QFileInfo>
+
+namespace vexoria::cli {
+
+bool mayStartGuiLate(const CommandInfo& cmd, const Args& args)
+{
+    for (const char* dump : {"rows", "connections", "draw"})
+        if (std::strcmp(cmd.name, dump) == 0) return true;
+    if (std::strcmp(cmd.name, "render") != 0 || args.has("--all")) return false;
+    return QFileInfo(args.value("-o")).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace vexoria::cli

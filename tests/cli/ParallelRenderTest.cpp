@@ -1,0 +1,151 @@
+// render --all on every core: the same files and the same lines, in the same
+// order, as on one core; render FOLDER --all over a tree of units.
+#include <sched.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "cli/OrderedWork.h"
+#include "support/CliRun.h"
+#include "support/PrintTo.h"
+
+namespace vexoria::test {
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Every file under dir, relative to it, with its contents.
+QMap<QString, QByteArray> filesUnder(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        files.insert(QDir(dir).relativeFilePath(path), f.readAll());
+    }
+    return files;
+}
+
+// A unit of many routines: short ones, long ones (which fail with a small
+// length limit answered Cancel), one without code and two of one name.
+QByteArray manyRoutines()
+{
+    QByteArray unit = "unit Many;\ninterface\nimplementation\n";
+    for (int k = 0; k < 24; ++k) {
+        unit += "procedure P" + QByteArray::number(k % 20) + ";\nbegin\n";
+        const int statements = k % 5 == 3 ? 40 : k % 7;
+        for (int s = 0; s < statements; ++s) unit += "  if a > " + QByteArray::number(s) + " then\n    b := 1;\n";
+        unit += "end;\n";
+    }
+    return unit + "end.\n";
+}
+
+void onOneCore()
+{
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(0, &one);
+    sched_setaffinity(0, sizeof one, &one);
+}
+
+TEST(ParallelRender, EveryCoreGivesTheFilesAndLinesOfOne)
+{
+    QTemporaryDir dir;
+    const QString unit = dir.filePath(QStringLiteral("many.pas"));
+    writeFile(unit, manyRoutines());
+    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
+    writeFile(ini, "[myform]\r\nedlin=600\r\n");
+    for (const char* format : {"svg", "png"}) {
+        CliRun runs[2];
+        for (int one : {0, 1}) {
+            const QString out = dir.filePath(QStringLiteral("out%1-%2").arg(one).arg(QLatin1String(format)));
+            runs[one] = runCli({QStringLiteral("render"), unit, QStringLiteral("--all"), QStringLiteral("--format"),
+                                QLatin1String(format), QStringLiteral("--ini"), ini, QStringLiteral("--answer"),
+                                QStringLiteral("cancel"), QStringLiteral("-o"), out},
+                               {}, one ? std::function<void()>(onOneCore) : std::function<void()>());
+            runs[one].err.replace(out, QStringLiteral("OUT"));
+        }
+        EXPECT_EQ(runs[0].status, 1) << format;
+        EXPECT_EQ(runs[1].status, runs[0].status) << format;
+        EXPECT_EQ(runs[1].err, runs[0].err) << format;
+        EXPECT_TRUE(runs[0].err.contains(QStringLiteral("[4/24] P3: failed\n"))) << qPrintable(runs[0].err);
+        EXPECT_TRUE(runs[0].err.contains(QStringLiteral("[21/24] P0 -> OUT/P0-2."))) << qPrintable(runs[0].err);
+        const auto files = filesUnder(dir.filePath(QStringLiteral("out0-%1").arg(QLatin1String(format))));
+        EXPECT_EQ(files.size(), 24 - runs[0].err.count(QStringLiteral(": failed\n"))) << format;
+        EXPECT_EQ(filesUnder(dir.filePath(QStringLiteral("out1-%1").arg(QLatin1String(format)))), files) << format;
+    }
+}
+
+TEST(ParallelRender, AFolderOfUnitsIsMirroredUnderOut)
+{
+    QTemporaryDir dir;
+    const QString src = dir.filePath(QStringLiteral("src"));
+    const QByteArray two = "unit Two;\ninterface\nimplementation\nprocedure A;\nbegin\n  a := 1;\nend;\n"
+                           "function B: Integer;\nbegin\n  B := 2;\nend;\nend.\n";
+    writeFile(src + "/two.pas", two);
+    writeFile(src + "/two.inc", "procedure C;\nbegin\n  c := 3;\nend;\n");
+    writeFile(src + "/deep/er/prog.lpr", "program P;\nprocedure D;\nbegin\n  d := 4;\nend;\nbegin\n  D;\nend.\n");
+    writeFile(src + "/deep/consts.inc", "const x = 1;\n");
+    writeFile(src + "/deep/bad.pp", QByteArray("\0\1\2binary", 9));
+    writeFile(src + "/notes.txt", "procedure N;\nbegin\nend;\n");
+    const QString out = dir.filePath(QStringLiteral("charts"));
+    const CliRun r = runCli({QStringLiteral("render"), src, QStringLiteral("--all"), QStringLiteral("--format"),
+                             QStringLiteral("svg"), QStringLiteral("-o"), out});
+    // The unit that is not text cannot be read: status 1, the rest drawn.
+    EXPECT_EQ(r.status, 1) << qPrintable(r.err);
+    EXPECT_EQ(filesUnder(out).keys(),
+              QStringList({"deep/er/prog/D.svg", "two/C.svg", "two_pas/A.svg", "two_pas/B.svg"}));
+    const QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
+    QStringList progress;
+    for (const QString& line : lines)
+        if (line.startsWith(u'[')) progress << line;
+    EXPECT_EQ(progress, QStringList({"[1/5] deep/bad.pp: failed", "[2/5] deep/consts.inc: no routine",
+                                     "[3/5] deep/er/prog.lpr -> " + out + "/deep/er/prog: 1 of 1 charts",
+                                     "[4/5] two.inc -> " + out + "/two: 1 of 1 charts",
+                                     "[5/5] two.pas -> " + out + "/two_pas: 2 of 2 charts"}))
+        << qPrintable(r.err);
+    EXPECT_EQ(lines.last(), "vexoria-cli: 5 units, 4 routines, 4 charts in " + out + ", 1 unit not read");
+
+    const CliRun none = runCli({QStringLiteral("render"), out + "/two", QStringLiteral("--all"),
+                                QStringLiteral("-o"), dir.filePath(QStringLiteral("x"))});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("holds no unit"))) << qPrintable(none.err);
+}
+
+TEST(OrderedWork, ResultsComeInOrderAndAFailureInItsTurn)
+{
+    for (int threads : {1, 2, 4}) {
+        std::vector<int> seen;
+        const std::function<int(int)> work = [](int i) {
+            // Early jobs take longest, so later ones finish first.
+            std::this_thread::sleep_for(std::chrono::milliseconds((10 - i) % 4));
+            if (i == 7) throw std::runtime_error("seven");
+            return i * i;
+        };
+        const std::function<void(int, int&)> done = [&](int i, int& r) {
+            EXPECT_EQ(r, i * i);
+            seen.push_back(i);
+        };
+        EXPECT_THROW(vexoria::cli::runInOrder(10, threads, work, done), std::runtime_error) << threads;
+        EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6})) << threads;
+    }
+}
+
+} // namespace
+} // namespace vexoria::test
