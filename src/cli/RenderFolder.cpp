@@ -78,7 +78,7 @@ RenderedUnit renderUnitKept(const QString& file, const QString& folder, const Se
     }
     BuildOptions unitOpts = opts;
     unitOpts.file = file;
-    QStringList taken;
+    QSet<QString> taken;
     QStringList paths;
     for (const UnitRoutine& r : unit->routines) paths << QDir(folder).filePath(chartFileName(r, u'.' + format, taken));
     // A unit of thousands of routines would keep one core busy long after

@@ -71,7 +71,7 @@ QString cutToBytes(const QString& text, qsizetype bytes)
 
 } // namespace
 
-QString chartFileName(const UnitRoutine& routine, const QString& suffix, QStringList& taken)
+QString chartFileName(const UnitRoutine& routine, const QString& suffix, QSet<QString>& taken)
 {
     QString base;
     for (QChar c : routine.name)
@@ -85,11 +85,13 @@ QString chartFileName(const UnitRoutine& routine, const QString& suffix, QString
     // numbers keep cut names apart.
     const qsizetype room = kMaxFileNameBytes - suffix.toUtf8().size();
     QString name = cutToBytes(base, room) + suffix;
-    for (int k = 2; taken.contains(name, Qt::CaseInsensitive); ++k) {
+    // A set, not a list: a unit of thousands of routines must not compare
+    // every name with every other.
+    for (int k = 2; taken.contains(name.toLower()); ++k) {
         const QString number = u'-' + QString::number(k);
         name = cutToBytes(base, room - number.size()) + number + suffix;
     }
-    taken << name;
+    taken.insert(name.toLower());
     return name;
 }
 
@@ -183,7 +185,7 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     const int total = static_cast<int>(unit.routines.size());
     // The names are given in the order of the list, before any chart is drawn:
     // which routine gets "-2" must not depend on which finished first.
-    QStringList taken;
+    QSet<QString> taken;
     QStringList paths;
     for (const UnitRoutine& r : unit.routines) paths << QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
     QStringList failed;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -69,7 +70,8 @@ int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QStrin
 // The file name of a routine's chart, suffix (".png") included: its name
 // with every character a file name cannot safely hold replaced, "routine-K"
 // when it has none, and -2, -3 ... after a name already taken (compared
-// without case); a name too long for a file name is cut to fit.
-QString chartFileName(const UnitRoutine& routine, const QString& suffix, QStringList& taken);
+// without case: taken holds the names given so far in lower case); a name
+// too long for a file name is cut to fit.
+QString chartFileName(const UnitRoutine& routine, const QString& suffix, QSet<QString>& taken);
 
 } // namespace vexoria::cli

@@ -78,25 +78,29 @@ QStringList listRoutineLines(const QStringList& unitLines, int implLine)
 
 // The copy of a routine whose body the routine reader found: its heading up
 // to the end of its own body, without the routines nested in it (each of
-// them is listed and copied on its own). Nothing when line k is no such
-// routine's heading.
-std::optional<QStringList> copyWholeRoutine(const QStringList& unitLines, int implLine, qsizetype k)
+// them is listed and copied on its own). The routine is the first, in the
+// unit's order, whose heading line holds the name; nothing when none does.
+std::optional<QStringList> copyWholeRoutine(const QStringList& unitLines, int implLine, const QString& name)
 {
     // A unit's routines are fetched one after another: the unit is read once.
+    // The cache holds the lines it was read from, so those lines cannot
+    // change without being copied first: the same data is the same unit.
     struct Cache {
         QStringList lines;
         int implLine = -1;
         std::vector<UnitRoutine> routines;
     };
     thread_local Cache cache;
-    if (cache.implLine != implLine || cache.lines != unitLines) {
+    const bool sameUnit = cache.implLine == implLine && cache.lines.size() == unitLines.size() &&
+                          (cache.lines.constData() == unitLines.constData() || cache.lines == unitLines);
+    if (!sameUnit) {
         cache.lines = unitLines;
         cache.implLine = implLine;
         cache.routines = findUnitRoutines(unitLines, implLine);
     }
     const std::vector<UnitRoutine>& routines = cache.routines;
     for (const UnitRoutine& r : routines) {
-        if (r.headingLine != k) continue;
+        if (!unitLines[r.headingLine].contains(name)) continue;
         std::vector<char> leftOut(static_cast<std::size_t>(r.endLine - r.headingLine + 1), 0);
         for (int n : r.nested) {
             const UnitRoutine& inner = routines[static_cast<std::size_t>(n)];
@@ -129,10 +133,7 @@ QStringList copyRoutine(const QStringList& unitLines, int implLine, const QStrin
     QStringList editor;
     const qsizetype count = unitLines.size();
     qsizetype steps = 0;
-    for (qsizetype k = std::max(implLine, 0); k < count; ++k) {
-        if (!unitLines[k].contains(name)) continue;
-        if (std::optional<QStringList> whole = copyWholeRoutine(unitLines, implLine, k)) return *whole;
-    }
+    if (std::optional<QStringList> whole = copyWholeRoutine(unitLines, implLine, name)) return *whole;
     for (qsizetype k = std::max(implLine, 0); k < count; ++k) {
         if (!unitLines[k].contains(name)) continue;
         for (qsizetype i = k; i < count; ++i) {
