@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QStringList>
 
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 #include "anim/AnimationOverlay.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
@@ -54,7 +54,7 @@ Workspace& largestChart()
         auto* w = new Workspace;
         w->prompter = &prompter;
         w->canvasOverride = &canvas;
-        w->settings.edlin = QStringLiteral("1000000");
+        w->settings.maxChartLength = QStringLiteral("1000000");
         w->codeText = mixedRoutine(1920);
         classifyCode(*w);
         drawChart(*w);
@@ -67,10 +67,10 @@ void BM_AnimationTick(benchmark::State& state)
 {
     Workspace& ws = largestChart();
     for (auto _ : state) {
-        AanimateExecute(ws);
-        benchmark::DoNotOptimize(ws.tstrelka.rows().data());
+        animationTick(ws);
+        benchmark::DoNotOptimize(ws.connections.rows().data());
     }
-    state.counters["connection_rows"] = ws.tstrelka.size();
+    state.counters["connection_rows"] = ws.connections.size();
 }
 BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);
 
@@ -80,16 +80,16 @@ BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);
 void BM_AnimationRepaint(benchmark::State& state)
 {
     Workspace& ws = largestChart();
-    AanimateExecute(ws);
+    animationTick(ws);
     int maxY = 0;
-    for (const StrelkaRow& r : ws.tstrelka.rows()) maxY = std::max(maxY, val(r.y2));
+    for (const ConnectionRow& r : ws.connections.rows()) maxY = std::max(maxY, val(r.y2));
     const QRect area(0, maxY / 2, 700, 1000);
     QImage screen(area.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&screen);
         p.translate(-area.topLeft());
         PainterCanvas canvas(p);
-        paintAnimation(canvas, ws.tstrelka, area, true);
+        paintAnimation(canvas, ws.connections, area, true);
     }
     state.counters["chart_height_px"] = maxY;
 }

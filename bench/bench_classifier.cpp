@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "support/BenchSupport.h"
 
@@ -114,8 +114,8 @@ void classifyOnly(Workspace& ws, const QString& text)
 void classifyAndCheck(Workspace& ws, const QString& text)
 {
     classifyOnly(ws, text);
-    ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-    AprepareExecute(ws);
+    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+    checkStructure(ws);
 }
 
 template <void (*Run)(Workspace&, const QString&)>
@@ -129,7 +129,7 @@ void runBench(benchmark::State& state)
         Workspace ws;
         ws.prompter = &prompter;
         Run(ws, text);
-        rows = ws.tstrok.size();
+        rows = ws.statements.size();
         benchmark::DoNotOptimize(rows);
     }
     state.SetItemsProcessed(state.iterations() * lines);
@@ -162,7 +162,7 @@ void BM_ClassifyMisread(benchmark::State& state)
         Workspace ws;
         ws.prompter = &prompter;
         classifyOnly(ws, text);
-        benchmark::DoNotOptimize(ws.tstrok.size());
+        benchmark::DoNotOptimize(ws.statements.size());
     }
     state.SetItemsProcessed(state.iterations() * lines);
 }

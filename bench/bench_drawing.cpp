@@ -9,7 +9,7 @@
 #include <QIODevice>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DisplayList.h"
 #include "platform/core/RecordingCanvas.h"
@@ -24,7 +24,7 @@ namespace {
 int countBlocks(const Workspace& ws)
 {
     int n = 0;
-    for (const StrokRow& r : ws.tstrok.rows()) n += r.isBlock() ? 1 : 0;
+    for (const StatementRow& r : ws.statements.rows()) n += r.isBlock() ? 1 : 0;
     return n;
 }
 
@@ -54,7 +54,7 @@ protected:
 void prepare(Workspace& ws, SilentPrompter& prompter, const QString& code)
 {
     ws.prompter = &prompter;
-    ws.settings.edlin = QStringLiteral("1000000");
+    ws.settings.maxChartLength = QStringLiteral("1000000");
     ws.codeText = code;
 }
 
@@ -71,8 +71,8 @@ void BM_BlockPass(benchmark::State& state)
         prepare(ws, prompter, code);
         classifyCode(ws);
         state.ResumeTiming();
-        ArazmerExecute(ws);
-        AshemaExecute(ws);
+        sizeBlocks(ws);
+        drawBlocks(ws);
         benchmark::DoNotOptimize(ws.diagram.image().constBits());
         blocks = countBlocks(ws);
         height = ws.diagram.height();

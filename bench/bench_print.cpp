@@ -56,7 +56,7 @@ void BM_PrintPdf(benchmark::State& state)
         resetPeakMemory();
         Workspace ws;
         ws.prompter = &prompter;
-        ws.settings.edlin = QStringLiteral("1000000");
+        ws.settings.maxChartLength = QStringLiteral("1000000");
         ws.codeText = code;
         DisplayList drawing(&ws.diagram);
         ws.canvasOverride = &drawing;

@@ -25,7 +25,7 @@ void BM_RenderPng(benchmark::State& state)
     for (auto _ : state) {
         Workspace ws;
         ws.prompter = &prompter;
-        ws.settings.edlin = QStringLiteral("1000000");
+        ws.settings.maxChartLength = QStringLiteral("1000000");
         ws.codeText = code;
         classifyCode(ws);
         drawChart(ws);

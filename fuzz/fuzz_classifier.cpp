@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/Prompter.h"
 #include "platform/core/TextCodec.h"
@@ -33,8 +33,8 @@ void classifyAndCheck(const QString& text)
     ws.prompter = &prompter;
     ws.codeText = text;
     vexoria::classifyCode(ws);
-    ws.tstrok.sortBy([](const vexoria::StrokRow& r) { return r.nom; });
-    vexoria::AprepareExecute(ws);
+    ws.statements.sortBy([](const vexoria::StatementRow& r) { return r.drawOrder; });
+    vexoria::checkStructure(ws);
 }
 
 } // namespace

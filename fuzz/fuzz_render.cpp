@@ -20,7 +20,7 @@
 #include <QString>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
 #include "platform/core/Prompter.h"
@@ -55,9 +55,9 @@ void chooseSettings(vexoria::Settings& s, std::uint16_t sizes, std::uint8_t flag
         const int value = pick == 0 ? n.min : pick == 2 ? (n.min + n.max) / 2 : n.max;
         s.*(n.text) = pick == 1 ? factory.*(n.text) : QString::number(value);
     }
-    s.cbcvet = flags & 1;
-    s.cblegend = flags & 2;
-    s.cbdobkom = flags & 4;
+    s.colourMode = flags & 1;
+    s.addLegend = flags & 2;
+    s.drawComments = flags & 4;
 }
 
 } // namespace
@@ -92,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         vexoria::classifyCode(ws);
         const bool whole = vexoria::drawChart(ws);
-        if (!whole && ws.n15Visible && ws.diagram.hasPicture())
-            for (int part = 2; part <= 3 && ws.n15Visible; ++part) vexoria::N15Click(ws);
+        if (!whole && ws.nextPartAvailable && ws.diagram.hasPicture())
+            for (int part = 2; part <= 3 && ws.nextPartAvailable; ++part) vexoria::drawNextPart(ws);
     } catch (const vexoria::PictureError&) {
         // A chart taller than the picture cap: refused, as a real one is.
     } catch (const vexoria::ConversionError&) {

@@ -25,7 +25,7 @@
 #include <QFile>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/Prompter.h"
 #include "platform/core/TextCodec.h"
@@ -49,11 +49,11 @@ std::vector<QStringList> splitUnit(const QStringList& lines)
     SilentPrompter prompter;
     RoutineQueue queue(ctx, prompter);
     queue.openUnit(lines);
-    queue.SpeedButton1Click();
+    queue.checkAll();
     std::vector<QStringList> routines;
     for (;;) {
-        EditorLines editor = queue.ApasExecute();
-        if (ctx.queueDone) break;
+        EditorLines editor = queue.fetchNext();
+        if (ctx.queueExhausted) break;
         routines.push_back(editor.value_or(QStringList{}));
     }
     return routines;
@@ -75,8 +75,8 @@ void classifyAndCheck(const QString& text)
     ws.prompter = &prompter;
     ws.codeText = text;
     classifyCode(ws);
-    ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-    AprepareExecute(ws);
+    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+    checkStructure(ws);
 }
 
 int writeRoutines(const QString& outDir, const QStringList& files)

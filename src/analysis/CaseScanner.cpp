@@ -57,7 +57,7 @@ void readLine(ScanState& s, QString& text)
 
 // A comment that ends the label's line ("1: // note") is the comment of the
 // branch; the branch's statement starts on the next line.
-void labelComment(ScanState& s, StrokRow& branch)
+void labelComment(ScanState& s, StatementRow& branch)
 {
     int p = s.pos + 1;
     while (isBlank(s.ch(p))) ++p;
@@ -79,7 +79,7 @@ ElseOutcome caseElse(ScanState& s)
 {
     s.elseBegin = false;
     s.branchBegin = false;
-    s.makeBlock(QStringLiteral("else")).stroka = QStringLiteral("case");
+    s.makeBlock(QStringLiteral("else")).text = QStringLiteral("case");
     s.skipBlanks();
     s.word.clear();
 
@@ -97,13 +97,13 @@ ElseOutcome caseElse(ScanState& s)
     s.makeBlock(QStringLiteral("begin"));
     // The blank after the first word stays in the text.
     readRestOfLine(s);
-    s.makeRow().stroka = s.word;
+    s.makeRow().text = s.word;
     if (s.ch(s.pos - 1) != u';') {
         // The statement goes on on the next line.
         s.skipBlanks();
         QString next;
         readLine(s, next);
-        s.makeRow().stroka = next;
+        s.makeRow().text = next;
     }
 
     s.makeClosing(QStringLiteral("end;"));
@@ -122,13 +122,13 @@ ElseOutcome caseElse(ScanState& s)
             }
         }
     } catch (const EndOfText&) {
-        s.lastRow()->stroka = s.word;
+        s.lastRow()->text = s.word;
         s.word.clear();
         throw;
     }
     // The line just read goes into the last closing row: the case's when it
     // was "end;", the else's otherwise.
-    s.lastRow()->stroka = s.word;
+    s.lastRow()->text = s.word;
     s.word.clear();
 
     if (s.caseDone) return ElseOutcome::CaseClosed;
@@ -148,7 +148,7 @@ ElseOutcome caseElse(ScanState& s)
 void continuedStatement(ScanState& s, std::size_t textRow, int& remembered)
 {
     auto keep = [&](const QString& text) {
-        if (s.rows[textRow].stroka.str().size() <= TextField<200>::width) s.rows[textRow].stroka += text;
+        if (s.rows[textRow].text.str().size() <= TextField<200>::width) s.rows[textRow].text += text;
     };
     keep(s.word);
     s.word.clear();
@@ -239,7 +239,7 @@ Resume branchLoop(ScanState& s)
         // The branch's row stands for its label.
         s.anchor = remembered + 1;
         while (isBlank(s.ch(s.anchor)) || s.ch(s.anchor) == kCR || s.ch(s.anchor) == kLF) ++s.anchor;
-        s.makeBlock(QStringLiteral("if")).stroka = QStringLiteral("case");
+        s.makeBlock(QStringLiteral("if")).text = QStringLiteral("case");
         const std::size_t ifRow = s.rows.size() - 1;
         advance(s);
         QString label;
@@ -256,12 +256,12 @@ Resume branchLoop(ScanState& s)
             }
             ++s.pos;
             if (s.atEnd()) {
-                s.rows[ifRow].suslovie = label;
+                s.rows[ifRow].headText = label;
                 throw EndOfText{};
             }
         }
         label += u':';
-        s.rows[ifRow].suslovie = label;
+        s.rows[ifRow].headText = label;
         ++s.pos;
         s.skipBlanks();
         s.word.clear();
@@ -283,7 +283,7 @@ Resume branchLoop(ScanState& s)
         s.makeBlock(QStringLiteral("begin"));
         s.branchBegin = false;
         readRestOfLine(s);
-        s.makeRow().stroka = s.word;
+        s.makeRow().text = s.word;
         const std::size_t textRow = s.rows.size() - 1;
         s.word.clear();
         s.skipBlanks();
@@ -303,7 +303,7 @@ Resume branchLoop(ScanState& s)
                 s.makeClosing(QStringLiteral("end;"));
                 break;
             }
-            if ((s.word == u"end;" || s.lastRow()->stroka == "end;") && !s.branchBegin) {
+            if ((s.word == u"end;" || s.lastRow()->text == "end;") && !s.branchBegin) {
                 s.caseDone = true;
                 branchClosed = true;
                 s.makeClosing(QStringLiteral("end;"));
@@ -385,7 +385,7 @@ Resume scanCaseElseEnd(ScanState& s)
                 }
                 // The case's closing row keeps "end;" and whatever follows on
                 // its line.
-                if (found) s.rows[closingRow].stroka = s.word;
+                if (found) s.rows[closingRow].text = s.word;
             }
         } catch (const EndOfText&) {
             s.word.clear();

@@ -65,19 +65,19 @@ quint64 keyOf(const Holder& h)
 // makes.
 class Holders {
 public:
-    void push(const Holder& h, int nom = 0)
+    void push(const Holder& h, int drawOrder = 0)
     {
         Place p = place();
         if (isLoopKind(h.kind)) p.loops ^= keyOf(h);
         else if (isBranchKind(h.kind)) p.branch = keyOf(h);
-        m_open.push_back({nom, p});
+        m_open.push_back({drawOrder, p});
     }
     void pop() { m_open.pop_back(); }
     // Closes the holder opened by the row with this nom and all inside it.
-    void close(int nom)
+    void close(int drawOrder)
     {
         for (std::size_t k = m_open.size(); k-- > 0;) {
-            if (m_open[k].nom == nom) {
+            if (m_open[k].drawOrder == drawOrder) {
                 m_open.resize(k);
                 return;
             }
@@ -87,7 +87,7 @@ public:
 
 private:
     struct Open {
-        int nom;
+        int drawOrder;
         Place place;
     };
     std::vector<Open> m_open;
@@ -95,10 +95,10 @@ private:
 
 // The kind a row opens as a holder: a case branch and a case's else have
 // kinds of their own; empty for rows that open none.
-QString holderKind(const StrokRow& r)
+QString holderKind(const StatementRow& r)
 {
-    const QString kind = r.obiect.str();
-    if (r.stroka == "case" && (kind == u"if" || kind == u"else"))
+    const QString kind = r.kind.str();
+    if (r.text == "case" && (kind == u"if" || kind == u"else"))
         return kind == u"if" ? QStringLiteral("branch") : QStringLiteral("caseelse");
     if (kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" || kind == u"with" ||
         kind == u"case" || kind == u"try" || kind == u"repeat")
@@ -108,13 +108,13 @@ QString holderKind(const StrokRow& r)
 
 class ChartPlaces {
 public:
-    ChartPlaces(const syntax::SourceLines& lines, const std::vector<StrokRow>& rows, const ScanPlaces& places)
+    ChartPlaces(const syntax::SourceLines& lines, const std::vector<StatementRow>& rows, const ScanPlaces& places)
         : m_lines(lines), m_places(places)
     {
         std::vector<std::size_t> order(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) order[i] = i;
         std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].nom, rows[b].nom) < 0; });
+                         [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].drawOrder, rows[b].drawOrder) < 0; });
         std::map<int, int> tryEnds(places.tryHeadEnds.begin(), places.tryHeadEnds.end());
         // Two constructs of a kind on one line are told apart by their order
         // on it: the rows' order of making is the order of the text.
@@ -141,23 +141,23 @@ public:
         std::vector<int> openRepeats;
         bool stopped = false;
         Holders open;
-        auto closeNom = [&](int nom) { open.close(nom); };
+        auto closeDrawOrder = [&](int drawOrder) { open.close(drawOrder); };
         for (std::size_t i : order) {
-            const StrokRow& r = rows[i];
-            const QString kind = r.obiect.str();
+            const StatementRow& r = rows[i];
+            const QString kind = r.kind.str();
             if (kind.isEmpty() && !r.isText()) continue;
             const int line = lineOf(r);
-            const int nom = val(r.nom);
+            const int drawOrder = val(r.drawOrder);
             if (r.isClosing()) {
                 if (stopped) continue;
-                if (depth >= 1 && depth <= kStackSize) closeNom(opened[static_cast<std::size_t>(depth)]);
+                if (depth >= 1 && depth <= kStackSize) closeDrawOrder(opened[static_cast<std::size_t>(depth)]);
                 --depth;
                 if (depth < -3) stopped = true;
                 continue;
             }
-            if (kind == u"repeat") openRepeats.push_back(nom);
+            if (kind == u"repeat") openRepeats.push_back(drawOrder);
             if (kind == u"until") {
-                if (!stopped && !openRepeats.empty()) closeNom(openRepeats.back());
+                if (!stopped && !openRepeats.empty()) closeDrawOrder(openRepeats.back());
                 if (!openRepeats.empty()) openRepeats.pop_back();
                 continue;
             }
@@ -175,11 +175,11 @@ public:
                                kind == u"with" || kind == u"case" || kind == u"try";
             if (opens && !stopped) {
                 ++depth;
-                if (depth >= 1 && depth <= kStackSize) opened[static_cast<std::size_t>(depth)] = nom;
+                if (depth >= 1 && depth <= kStackSize) opened[static_cast<std::size_t>(depth)] = drawOrder;
             }
             if (opens || kind == u"repeat") {
                 const auto ordinal = ordinalOfRow.find(val(r.n));
-                open.push(Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, nom);
+                open.push(Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, drawOrder);
             }
         }
     }
@@ -192,7 +192,7 @@ public:
     }
 
 private:
-    int lineOf(const StrokRow& r) const
+    int lineOf(const StatementRow& r) const
     {
         const int n = val(r.n);
         if (n < 1 || n > static_cast<int>(m_places.rowPlaces.size())) return -1;
@@ -323,7 +323,7 @@ private:
 
 } // namespace
 
-int flowDisagreements(const QString& text, const syntax::Routine& routine, const std::vector<StrokRow>& rows,
+int flowDisagreements(const QString& text, const syntax::Routine& routine, const std::vector<StatementRow>& rows,
                       const ScanPlaces& places)
 {
     const syntax::SourceLines lines(text);

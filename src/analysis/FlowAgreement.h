@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 #include "analysis/syntax/StatementTree.h"
 
 namespace vexoria::scan {
@@ -23,7 +23,7 @@ struct ScanPlaces {
 // The number of statements whose place on the chart is not their place in the
 // code (0 when the table states the code's flow). rows may be in any order;
 // rows with n above places.rowPlaces.size() were added after the scan.
-int flowDisagreements(const QString& text, const syntax::Routine& routine, const std::vector<StrokRow>& rows,
+int flowDisagreements(const QString& text, const syntax::Routine& routine, const std::vector<StatementRow>& rows,
                       const ScanPlaces& places);
 
 } // namespace vexoria::scan

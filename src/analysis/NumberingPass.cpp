@@ -8,15 +8,15 @@ namespace vexoria::scan {
 
 namespace {
 
-bool isCommentRow(const StrokRow& r)
+bool isCommentRow(const StatementRow& r)
 {
-    return r.stroka.str().startsWith(u'/');
+    return r.text.str().startsWith(u'/');
 }
 
 // In this pass a text row is one that is not a block and not a closing row.
-bool isTextRow(const StrokRow& r)
+bool isTextRow(const StatementRow& r)
 {
-    return !val(r.uslovie) && !(r.obiect == "end");
+    return !val(r.opensBlock) && !(r.kind == "end");
 }
 
 // The numbering walk. It walks the rows in n order. Rows it adds get n after
@@ -27,7 +27,7 @@ bool isTextRow(const StrokRow& r)
 // every insert and delete of the walk O(1).
 class NumberingWalk {
 public:
-    NumberingWalk(std::vector<StrokRow>& rows, int& rowCounter)
+    NumberingWalk(std::vector<StatementRow>& rows, int& rowCounter)
         : m_rows(rows), m_deleted(rows.size(), 0), m_count(static_cast<int>(rows.size())), m_rowCounter(rowCounter)
     {
     }
@@ -38,9 +38,9 @@ public:
     std::vector<int> finish();
 
 private:
-    StrokRow& row(int i) { return m_rows[static_cast<std::size_t>(i)]; }
+    StatementRow& row(int i) { return m_rows[static_cast<std::size_t>(i)]; }
     bool inTail() const { return m_cur >= m_count; }
-    QString kind() { return row(m_cur).obiect.str(); }
+    QString kind() { return row(m_cur).kind.str(); }
 
     // Moves to the next row in n order. Past the last scanned row lie the
     // added rows (the tail); false when there is no next row at all.
@@ -77,7 +77,7 @@ private:
     bool moveAndNumber()
     {
         if (!next() || inTail()) return false;
-        row(m_cur).nom = ++m_k;
+        row(m_cur).drawOrder = ++m_k;
         return true;
     }
     // Moves over comment rows, numbering each row reached.
@@ -88,30 +88,30 @@ private:
         return true;
     }
 
-    StrokRow& addRow()
+    StatementRow& addRow()
     {
-        StrokRow r;
+        StatementRow r;
         r.n = ++m_rowCounter;
         m_added.push_back(std::move(r));
         return m_added.back();
     }
     // An added row takes the nom of the row it is placed before, and that row
     // is numbered on from there.
-    void addBefore(const char* obiect)
+    void addBefore(const char* kind)
     {
-        StrokRow& r = addRow();
-        r.nom = row(m_cur).nom;
-        r.uslovie = true;
-        r.obiect = obiect;
-        row(m_cur).nom = ++m_k;
+        StatementRow& r = addRow();
+        r.drawOrder = row(m_cur).drawOrder;
+        r.opensBlock = true;
+        r.kind = kind;
+        row(m_cur).drawOrder = ++m_k;
     }
-    void addClosingAfter(const char* stroka)
+    void addClosingAfter(const char* text)
     {
-        StrokRow& r = addRow();
-        r.nom = ++m_k;
-        r.obiect = "end";
-        r.uslovie = false;
-        r.stroka = stroka;
+        StatementRow& r = addRow();
+        r.drawOrder = ++m_k;
+        r.kind = "end";
+        r.opensBlock = false;
+        r.text = text;
     }
     // After a single statement has been closed: a text row that follows it
     // gets a procces block. That row has not been numbered by the walk yet,
@@ -123,19 +123,19 @@ private:
         const int j = following();
         if (j < 0 || !isTextRow(row(j))) return;
         m_cur = j;
-        StrokRow& r = addRow();
-        r.nom = ++m_k;
-        r.uslovie = true;
-        r.obiect = "procces";
-        row(m_cur).nom = ++m_k;
+        StatementRow& r = addRow();
+        r.drawOrder = ++m_k;
+        r.opensBlock = true;
+        r.kind = "procces";
+        row(m_cur).drawOrder = ++m_k;
     }
 
     bool afterClosing();
     bool opener();
 
-    std::vector<StrokRow>& m_rows;
+    std::vector<StatementRow>& m_rows;
     std::vector<char> m_deleted;
-    std::vector<StrokRow> m_added;
+    std::vector<StatementRow> m_added;
     int m_count;
     int& m_rowCounter;
     int m_cur = 0;
@@ -150,7 +150,7 @@ bool NumberingWalk::afterClosing()
     if (!skipComments()) return false;
     if (isTextRow(row(m_cur))) {
         addBefore("procces");
-    } else if (row(m_cur).obiect == "end") {
+    } else if (row(m_cur).kind == "end") {
         // A closing row that follows a closing row is examined by this rule
         // in its turn.
         prior();
@@ -165,7 +165,7 @@ bool NumberingWalk::opener()
     const int openerRow = m_cur;
     if (!next() || inTail()) return false;
 
-    if (openerKind == u"else" && row(m_cur).obiect == "begin") {
+    if (openerKind == u"else" && row(m_cur).kind == "begin") {
         // The else block takes the place of its begin.
         if (!row(m_cur).comment.str().isEmpty()) row(openerRow).comment = row(m_cur).comment;
         m_deleted[static_cast<std::size_t>(m_cur)] = 1;
@@ -173,10 +173,10 @@ bool NumberingWalk::opener()
         return true;
     }
 
-    row(m_cur).nom = ++m_k;
+    row(m_cur).drawOrder = ++m_k;
     if (!skipComments()) return false;
-    const StrokRow& follower = row(m_cur);
-    if (follower.obiect == "begin") return true;
+    const StatementRow& follower = row(m_cur);
+    if (follower.kind == "begin") return true;
 
     if (openerKind == u"else") {
         addClosingAfter("");
@@ -186,7 +186,7 @@ bool NumberingWalk::opener()
 
     const bool text = isTextRow(follower);
     if (text) addBefore("begin");
-    const QString followerKind = row(m_cur).obiect.str();
+    const QString followerKind = row(m_cur).kind.str();
     if (text || followerKind == u"exit" || followerKind == u"break" || followerKind == u"goto") {
         addClosingAfter("end");
         processAfterClosed();
@@ -204,17 +204,17 @@ void NumberingWalk::run()
 {
     if (m_count == 0) return;
     m_cur = 0;
-    row(0).nom = 1;
+    row(0).drawOrder = 1;
     m_k = 1;
     for (;;) {
         if (!next()) {
             // The move past the last row fails and that row is numbered once
             // more.
-            row(m_cur).nom = ++m_k;
+            row(m_cur).drawOrder = ++m_k;
             return;
         }
         if (inTail()) return;
-        row(m_cur).nom = ++m_k;
+        row(m_cur).drawOrder = ++m_k;
 
         const QString k = kind();
         if (k == u"end" || k == u"repeat") {
@@ -233,7 +233,7 @@ std::vector<int> NumberingWalk::finish()
     kept.reserve(m_rows.size() + m_added.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (!m_deleted[i]) kept.push_back(static_cast<int>(i));
-    for (StrokRow& r : m_added) {
+    for (StatementRow& r : m_added) {
         kept.push_back(static_cast<int>(m_rows.size()));
         m_rows.push_back(std::move(r));
     }
@@ -246,7 +246,7 @@ std::vector<int> NumberingWalk::finish()
 // from a comment after a keyword (" /", "    /"). Their comments move to the
 // row before. order holds the rows' indices in nom order; the walk links them
 // both ways so that every delete is O(1), and leaves the kept ones in order.
-void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
+void cleanRows(std::vector<StatementRow>& rows, std::vector<int>& order)
 {
     const int count = static_cast<int>(order.size());
     if (count < 2) return;
@@ -258,7 +258,7 @@ void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
         next[static_cast<std::size_t>(i)] = i + 1 < count ? i + 1 : -1;
     }
     int first = 0;
-    auto at = [&](int i) -> StrokRow& { return rows[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]; };
+    auto at = [&](int i) -> StatementRow& { return rows[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]; };
     auto P = [&](int i) { return prev[static_cast<std::size_t>(i)]; };
     auto N = [&](int i) { return next[static_cast<std::size_t>(i)]; };
     // Deletes row i; returns the row the cursor stands on afterwards: the
@@ -283,16 +283,16 @@ void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
     // routine without header that starts with "begin" and text keeps its
     // begin. A removed first row has no row before it to take its comment.
     while (cur >= 0 && cur != first) {
-        const bool followedByKind = !at(cur).obiect.str().isEmpty();
+        const bool followedByKind = !at(cur).kind.str().isEmpty();
         cur = P(cur);
-        if (followedByKind && at(cur).obiect == "begin") {
+        if (followedByKind && at(cur).kind == "begin") {
             moveCommentBack(cur);
             cur = remove(cur);
             if (cur >= 0 && N(cur) >= 0) cur = N(cur);
         }
         if (cur < 0) break;
-        const QString stroka = at(cur).stroka.str();
-        if (stroka == u" /" || stroka == u"    /") {
+        const QString text = at(cur).text.str();
+        if (text == u" /" || text == u"    /") {
             moveCommentBack(cur);
             cur = remove(cur);
             if (cur >= 0 && N(cur) >= 0) cur = N(cur);
@@ -307,25 +307,25 @@ void cleanRows(std::vector<StrokRow>& rows, std::vector<int>& order)
 }
 
 // The characters of the header row's text before the first blank or ";".
-QString headerWord(const QString& stroka)
+QString headerWord(const QString& text)
 {
     int end = 0;
-    while (end < stroka.size() && stroka.at(end) != u' ' && stroka.at(end) != u';') ++end;
-    return stroka.left(end);
+    while (end < text.size() && text.at(end) != u' ' && text.at(end) != u';') ++end;
+    return text.left(end);
 }
 
 // A routine starts with a procedure or function header, or with the header
 // of a method: a constructor, destructor or operator, each also as a class
 // method ("class function ...").
-bool isRoutineHeader(const QString& stroka)
+bool isRoutineHeader(const QString& text)
 {
-    const QString word = headerWord(stroka);
+    const QString word = headerWord(text);
     if (word == u"procedure" || word == u"function") return true;
     static const char* const methodWords[] = {"constructor", "destructor", "operator"};
     for (const char* m : methodWords)
-        if (stroka.startsWith(QLatin1String(m))) return true;
-    if (!stroka.startsWith(QLatin1String("class "))) return false;
-    const QStringView rest = QStringView(stroka).mid(6);
+        if (text.startsWith(QLatin1String(m))) return true;
+    if (!text.startsWith(QLatin1String("class "))) return false;
+    const QStringView rest = QStringView(text).mid(6);
     static const char* const classWords[] = {"procedure", "function", "constructor", "destructor", "operator"};
     for (const char* m : classWords)
         if (rest.startsWith(QLatin1String(m))) return true;
@@ -334,32 +334,32 @@ bool isRoutineHeader(const QString& stroka)
 
 } // namespace
 
-std::optional<QString> numberRows(ScanState& s, Tstrok& table)
+std::optional<QString> numberRows(ScanState& s, StatementTable& table)
 {
     NumberingWalk walk(s.rows, s.rowCounter);
     walk.run();
     std::vector<int> order = walk.finish();
-    std::vector<StrokRow>& rows = s.rows;
+    std::vector<StatementRow>& rows = s.rows;
 
     // The rows stay where they are; only their order is sorted and cleaned.
-    auto byNom = [&](int a, int b) {
-        return compareKeys(rows[static_cast<std::size_t>(a)].nom, rows[static_cast<std::size_t>(b)].nom) < 0;
+    auto byDrawOrder = [&](int a, int b) {
+        return compareKeys(rows[static_cast<std::size_t>(a)].drawOrder, rows[static_cast<std::size_t>(b)].drawOrder) < 0;
     };
-    std::stable_sort(order.begin(), order.end(), byNom);
+    std::stable_sort(order.begin(), order.end(), byDrawOrder);
     cleanRows(rows, order);
 
     std::optional<QString> title;
     if (!order.empty()) {
-        const StrokRow& top = rows[static_cast<std::size_t>(order.front())];
-        if (!val(top.uslovie) && isRoutineHeader(top.stroka.str())) {
-            title = QStringLiteral("Блок-Схема ") + top.stroka.str();
-            StrokRow header;
+        const StatementRow& top = rows[static_cast<std::size_t>(order.front())];
+        if (!val(top.opensBlock) && isRoutineHeader(top.text.str())) {
+            title = QStringLiteral("Блок-Схема ") + top.text.str();
+            StatementRow header;
             // The header row counts: rows added after it count on from it,
             // so that n stays unique.
             header.n = ++s.rowCounter;
-            header.nom = 0;
-            header.obiect = "header";
-            header.uslovie = true;
+            header.drawOrder = 0;
+            header.kind = "header";
+            header.opensBlock = true;
             rows.push_back(std::move(header));
             order.insert(order.begin(), static_cast<int>(rows.size()) - 1);
         }
@@ -384,14 +384,14 @@ std::optional<QString> numberRows(ScanState& s, Tstrok& table)
                 return val(rows[static_cast<std::size_t>(i)].n) < value;
             });
             if (it == order.end()) continue;
-            StrokRow& row = rows[static_cast<std::size_t>(*it)];
+            StatementRow& row = rows[static_cast<std::size_t>(*it)];
             if (val(row.n) != n) continue;
-            row.no = targets[static_cast<std::size_t>(k)];
-            row.endobiect = QStringLiteral("goto") + QString::number(k);
+            row.link = targets[static_cast<std::size_t>(k)];
+            row.closedKind = QStringLiteral("goto") + QString::number(k);
         }
     }
 
-    std::vector<StrokRow> finished;
+    std::vector<StatementRow> finished;
     finished.reserve(order.size());
     for (int i : order) finished.push_back(std::move(rows[static_cast<std::size_t>(i)]));
     table.open();

@@ -8,12 +8,12 @@
 #include <QString>
 
 #include "analysis/ScanState.h"
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria::scan {
 
 // Fills table from the scanned rows of s (which it consumes). Returns the
 // report title when the routine starts with a procedure or function header.
-std::optional<QString> numberRows(ScanState& s, Tstrok& table);
+std::optional<QString> numberRows(ScanState& s, StatementTable& table);
 
 } // namespace vexoria::scan

@@ -20,20 +20,20 @@ struct HeldRuns {
     bool otherRun = false; // after an else, begin, procces or except block
 
     // Row by row in nom order: a row that ends a run is not held by it.
-    bool holds(const StrokRow& row)
+    bool holds(const StatementRow& row)
     {
-        if (row.stroka.str().isEmpty()) {
+        if (row.text.str().isEmpty()) {
             varRun = false;
             otherRun = false;
-        } else if (row.obiect == "end") {
+        } else if (row.kind == "end") {
             otherRun = false;
         }
         return varRun || otherRun;
     }
 
-    void startAt(const StrokRow& row)
+    void startAt(const StatementRow& row)
     {
-        const QString kind = row.obiect.str();
+        const QString kind = row.kind.str();
         if (kind == u"var" || kind == u"header") varRun = true;
         else if (kind == u"else" || kind == u"begin" || kind == u"procces" || kind == u"except") otherRun = true;
     }
@@ -41,13 +41,13 @@ struct HeldRuns {
 
 } // namespace
 
-bool isStatementLine(const StrokRow& row)
+bool isStatementLine(const StatementRow& row)
 {
-    const QString stroka = row.stroka.str();
-    return !isBlanksOnly(stroka) && row.obiect.str().isEmpty() && !val(row.uslovie) && !stroka.startsWith(u'/');
+    const QString text = row.text.str();
+    return !isBlanksOnly(text) && row.kind.str().isEmpty() && !val(row.opensBlock) && !text.startsWith(u'/');
 }
 
-void holdOrphanLines(std::vector<StrokRow>& rows, std::vector<int>& order, int& rowCounter)
+void holdOrphanLines(std::vector<StatementRow>& rows, std::vector<int>& order, int& rowCounter)
 {
     std::vector<int> result;
     result.reserve(order.size() + 16);
@@ -57,19 +57,19 @@ void holdOrphanLines(std::vector<StrokRow>& rows, std::vector<int>& order, int& 
         const auto at = static_cast<std::size_t>(index);
         const bool held = runs.holds(rows[at]);
         if (!held && isStatementLine(rows[at])) {
-            StrokRow procces;
-            procces.n = ++rowCounter;
-            procces.nom = val(rows[at].nom) + added;
-            procces.uslovie = true;
-            procces.obiect = "procces";
-            rows.push_back(std::move(procces));
+            StatementRow processRow;
+            processRow.n = ++rowCounter;
+            processRow.drawOrder = val(rows[at].drawOrder) + added;
+            processRow.opensBlock = true;
+            processRow.kind = "procces";
+            rows.push_back(std::move(processRow));
             result.push_back(static_cast<int>(rows.size()) - 1);
             ++added;
             // The process block holds this line and those after it.
             runs.otherRun = true;
         }
-        StrokRow& row = rows[at];
-        if (added > 0) row.nom = val(row.nom) + added;
+        StatementRow& row = rows[at];
+        if (added > 0) row.drawOrder = val(row.drawOrder) + added;
         runs.startAt(row);
         result.push_back(index);
     }

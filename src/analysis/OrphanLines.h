@@ -7,13 +7,13 @@
 // step they would be missing from the chart and nothing would tell the user.
 #include <vector>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria::scan {
 
 // A text row: it shows a statement line (something besides blanks and line
 // breaks), is neither a block nor a closing row, and is no comment row.
-bool isStatementLine(const StrokRow& row);
+bool isStatementLine(const StatementRow& row);
 
 // Walks the rows in nom order (order holds their indices into rows) and adds
 // a procces row before every statement line that no text block holds. An
@@ -21,6 +21,6 @@ bool isStatementLine(const StrokRow& row);
 // stands before; every row from there on moves up by one nom for each row
 // added before it. One pass: a run of such lines needs one process block,
 // since the block added before its first line holds the rest.
-void holdOrphanLines(std::vector<StrokRow>& rows, std::vector<int>& order, int& rowCounter);
+void holdOrphanLines(std::vector<StatementRow>& rows, std::vector<int>& order, int& rowCounter);
 
 } // namespace vexoria::scan

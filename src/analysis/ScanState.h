@@ -12,8 +12,8 @@
 #include <QChar>
 #include <QString>
 
-#include "analysis/Tstrok.h"
-#include "analysis/Tvobject.h"
+#include "analysis/StatementTable.h"
+#include "analysis/ShapeTemplates.h"
 #include "pipeline/BuildControl.h"
 
 namespace vexoria::scan {
@@ -40,11 +40,11 @@ inline constexpr int kGotoSlots = 31;
 enum class Resume { StepForward, NextIteration };
 
 struct ScanState {
-    ScanState(const QString& text, Tvobject& templates);
+    ScanState(const QString& text, ShapeTemplateTable& templates);
 
     const QString& codeText;
     int len = 0;
-    Tvobject& tvobject;
+    ShapeTemplateTable& templates;
     const BuildControl* control = nullptr; // looked at once per character
 
     int pos = 1;
@@ -83,7 +83,7 @@ struct ScanState {
     int gotoCount = 0;
 
     // Rows made by the scan, index n - 1.
-    std::vector<StrokRow> rows;
+    std::vector<StatementRow> rows;
     // Where in the text each row was made (pos at the time, index n - 1), so
     // that a row can be traced to the code it stands for. A rule that makes
     // its row after reading past the word it stands for sets anchor first.
@@ -115,41 +115,41 @@ struct ScanState {
     }
 
     // Make a row: the next creation number becomes both n and nom.
-    StrokRow& makeRow()
+    StatementRow& makeRow()
     {
         ++rowCounter;
-        StrokRow& r = rows.emplace_back();
+        StatementRow& r = rows.emplace_back();
         rowPlaces.push_back(anchor > 0 ? anchor : pos);
         anchor = 0;
         r.n = rowCounter;
-        r.nom = rowCounter;
+        r.drawOrder = rowCounter;
         return r;
     }
-    StrokRow& makeBlock(const QString& obiect)
+    StatementRow& makeBlock(const QString& kind)
     {
-        StrokRow& r = makeRow();
-        r.uslovie = true;
-        r.obiect = obiect;
+        StatementRow& r = makeRow();
+        r.opensBlock = true;
+        r.kind = kind;
         return r;
     }
-    StrokRow& makeClosing()
+    StatementRow& makeClosing()
     {
-        StrokRow& r = makeRow();
-        r.obiect = QStringLiteral("end");
-        r.uslovie = false;
+        StatementRow& r = makeRow();
+        r.kind = QStringLiteral("end");
+        r.opensBlock = false;
         return r;
     }
-    StrokRow& makeClosing(const QString& stroka)
+    StatementRow& makeClosing(const QString& text)
     {
-        StrokRow& r = makeClosing();
-        r.stroka = stroka;
+        StatementRow& r = makeClosing();
+        r.text = text;
         return r;
     }
-    StrokRow* lastRow() { return rows.empty() ? nullptr : &rows.back(); }
+    StatementRow* lastRow() { return rows.empty() ? nullptr : &rows.back(); }
 };
 
-inline ScanState::ScanState(const QString& text, Tvobject& templates)
-    : codeText(text), len(static_cast<int>(text.size())), tvobject(templates)
+inline ScanState::ScanState(const QString& text, ShapeTemplateTable& templates)
+    : codeText(text), len(static_cast<int>(text.size())), templates(templates)
 {
     // About one row per line; growing the table row by row would move every
     // row many times over.

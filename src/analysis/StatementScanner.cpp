@@ -36,26 +36,26 @@ void appendCut(QString& text, const QString& more)
 // by word with the blank that ended each word. The terminator is only seen as
 // a whole word after a blank or a closing bracket or quote, so "if (a)then"
 // ends at "then" and so does a "then" inside a quoted string.
-void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString& okusl)
+void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString& headEnd)
 {
     const bool isGoto = kind == u"goto";
     const bool isFor = kind == u"for";
-    QString suslovie = s.rows[static_cast<std::size_t>(rowIndex)].suslovie.str();
-    while (s.word != okusl) {
+    QString headText = s.rows[static_cast<std::size_t>(rowIndex)].headText.str();
+    while (s.word != headEnd) {
         // A head still open at the end of the text keeps what was read of it.
         if (s.atEnd()) {
-            appendCut(suslovie, s.word);
+            appendCut(headText, s.word);
             break;
         }
         QChar c = s.c();
         if (c == u')' || c == u'\'' || c == u']') {
             s.word += ScanState::lower(c);
-            appendCut(suslovie, s.word);
+            appendCut(headText, s.word);
             s.word.clear();
             ++s.pos;
             if (s.c() == u')') {
                 s.word += u')';
-                appendCut(suslovie, s.word);
+                appendCut(headText, s.word);
                 s.word.clear();
                 ++s.pos;
             }
@@ -67,20 +67,20 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
         } else {
             // A head may run over several lines.
             s.skipBlanks();
-            appendCut(suslovie, s.word);
+            appendCut(headText, s.word);
             s.word.clear();
         }
         c = s.c();
         if (isBlank(c) || c == u';') {
-            appendCut(suslovie, s.word);
+            appendCut(headText, s.word);
             s.word.clear();
-            if (okusl == u";" && c == u';') s.word = QStringLiteral(";");
+            if (headEnd == u";" && c == u';') s.word = QStringLiteral(";");
             if (isGoto) {
                 // Drops the blank after "goto" and the ";" after the label, so
                 // the recorded name is the bare label.
-                suslovie.chop(1);
-                if (!suslovie.isEmpty() && s.gotoCount < kGotoSlots) {
-                    s.gotoNames[static_cast<std::size_t>(s.gotoCount)] = suslovie;
+                headText.chop(1);
+                if (!headText.isEmpty() && s.gotoCount < kGotoSlots) {
+                    s.gotoNames[static_cast<std::size_t>(s.gotoCount)] = headText;
                     s.gotoRows[static_cast<std::size_t>(s.gotoCount)] = rowIndex + 1;
                     ++s.gotoCount;
                 }
@@ -98,7 +98,7 @@ void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString&
         }
         ++s.pos;
     }
-    s.rows[static_cast<std::size_t>(rowIndex)].suslovie = suslovie;
+    s.rows[static_cast<std::size_t>(rowIndex)].headText = headText;
 }
 
 // "exit(false)" or "exit (x)": the value a routine returns with belongs to
@@ -137,7 +137,7 @@ void exitValue(ScanState& s, int rowIndex)
         }
         ++p;
     }
-    s.rows[static_cast<std::size_t>(rowIndex)].suslovie = value;
+    s.rows[static_cast<std::size_t>(rowIndex)].headText = value;
     if (closed && s.ch(p + 1) == u';') ++p;
     // The main loop's step forward lands after what was read.
     s.pos = std::min(p, s.len);
@@ -149,7 +149,7 @@ void exitValue(ScanState& s, int rowIndex)
 bool isKeyword(ScanState& s, const QString& word)
 {
     if (word == u"procces" || word == u"header" || word == u"mylabel") return false;
-    return locateTemplate(s.tvobject, word);
+    return locateTemplate(s.templates, word);
 }
 
 // Whether the next word from pos on (past blanks and line breaks) opens a
@@ -172,8 +172,8 @@ bool constructFollows(const ScanState& s)
 // template row is current in s.tvobject.
 Resume keyword(ScanState& s)
 {
-    const QString kind = s.tvobject.current().Obiect.str();
-    const QString okusl = s.tvobject.current().Okusl.str();
+    const QString kind = s.templates.current().kind.str();
+    const QString headEnd = s.templates.current().headEnd.str();
 
     s.word = s.key;
     s.labelPending = false;
@@ -185,8 +185,8 @@ Resume keyword(ScanState& s)
     // keyword, so such a keyword rarely starts a chain.
     if (isChainHead(s.word)) {
         if (s.chainMode) {
-            const StrokRow* last = s.lastRow();
-            if (last == nullptr || last->stroka.str().isEmpty()) {
+            const StatementRow* last = s.lastRow();
+            if (last == nullptr || last->text.str().isEmpty()) {
                 s.chainEnds += 1;
             } else {
                 s.makeClosing(QStringLiteral("end;"));
@@ -210,12 +210,12 @@ Resume keyword(ScanState& s)
     // must not count as the body's end.
     if (kind == u"try" && (s.branchBegin || s.elseBegin)) s.caseDepth += 1;
     if (kind == u"exit") exitValue(s, rowIndex);
-    if (okusl.isEmpty()) return Resume::StepForward;
+    if (headEnd.isEmpty()) return Resume::StepForward;
     // A try whose first statement is itself a construct draws that construct
     // as one: the try block shows no statement then.
     if (kind == u"try" && constructFollows(s)) return Resume::StepForward;
 
-    collectHead(s, rowIndex, kind, okusl);
+    collectHead(s, rowIndex, kind, headEnd);
     s.inString = false;
     if (kind == u"try") s.tryHeadEnds.emplace_back(rowIndex, s.pos);
 
@@ -251,35 +251,35 @@ Resume lineEnd(ScanState& s)
             s.anchor = s.pos;
             s.skipBlanks();
             s.key = s.word;
-            if (locateTemplate(s.tvobject, s.key)) return keyword(s);
+            if (locateTemplate(s.templates, s.key)) return keyword(s);
         }
         if (s.labelPending) {
             s.makeBlock(QStringLiteral("procces"));
             s.labelPending = false;
         }
-        StrokRow& r = s.makeRow();
+        StatementRow& r = s.makeRow();
         // Only rows made at a line end take a pending comment.
         if (!s.pendingComment.isEmpty()) {
             r.comment = s.pendingComment;
             s.pendingComment.clear();
         }
         const bool blockWord = isBlockWord(s.word);
-        if (!blockWord) r.stroka = s.word;
+        if (!blockWord) r.text = s.word;
         if (s.word == u"end") {
             if (s.chainMode) {
                 s.chainEnds -= 1;
                 s.chainBegins -= 1;
             }
             if (s.elseBegin || s.branchBegin) s.caseDepth -= 1;
-            r.obiect = QStringLiteral("end");
-            r.uslovie = false;
+            r.kind = QStringLiteral("end");
+            r.opensBlock = false;
         }
         if (blockWord) {
             if (s.word == u"else" && s.chainMode) s.chainEnds += 1;
             if (s.word == u"begin" && s.chainEnds != 0 && s.chainMode) s.chainBegins += 1;
             if (s.word == u"begin" && (s.elseBegin || s.branchBegin)) s.caseDepth += 1;
-            r.obiect = s.word;
-            r.uslovie = true;
+            r.kind = s.word;
+            r.opensBlock = true;
         }
     }
     s.word.clear();
@@ -311,7 +311,7 @@ void labelDefinitions(ScanState& s)
         const std::size_t rowIndex = s.rows.size() - 1;
         ++s.pos;
         s.word += ScanState::lower(s.c());
-        s.rows[rowIndex].suslovie += s.word;
+        s.rows[rowIndex].headText += s.word;
         s.word.clear();
         while (!s.atEnd() && s.c() != kCR && !isBlank(s.c())) ++s.pos;
         s.skipBlanks();
@@ -328,13 +328,13 @@ EndOutcome endSemicolon(ScanState& s)
     s.makeClosing();
     const std::size_t rowIndex = s.rows.size() - 1;
     ++s.pos;
-    QString stroka = s.word;
+    QString text = s.word;
     // The rest of the line; the read also stops on the text's last character.
     while (s.c() != kCR && s.pos < s.len) {
-        if (stroka.size() <= TextField<200>::width) stroka += s.c();
+        if (text.size() <= TextField<200>::width) text += s.c();
         ++s.pos;
     }
-    s.rows[rowIndex].stroka = stroka;
+    s.rows[rowIndex].text = text;
 
     s.skipBlanks();
 
@@ -396,7 +396,7 @@ void endBlank(ScanState& s)
         s.word += ScanState::lower(s.c());
         ++s.pos;
     }
-    s.rows[rowIndex].stroka += s.word;
+    s.rows[rowIndex].text += s.word;
     s.word.clear();
     s.skipBlanks();
 }

@@ -25,7 +25,7 @@ QRect around(std::initializer_list<QPoint> points)
 
 // A connection with no transition: its line and a cross 10 pixels above the
 // lower block, made of two chevrons.
-void paintCrossMark(Canvas& c, const StrelkaRow& r)
+void paintCrossMark(Canvas& c, const ConnectionRow& r)
 {
     const int x1 = val(r.x1), y1 = val(r.y1), x2 = val(r.x2), y2 = val(r.y2);
     c.polyline({{x1, y1}, {x2, y2}});
@@ -35,25 +35,25 @@ void paintCrossMark(Canvas& c, const StrelkaRow& r)
 
 } // namespace
 
-QRect animationArea(const StrelkaRow& r)
+QRect animationArea(const ConnectionRow& r)
 {
     if (!r.shown.on) return {};
-    if (val(r.vid) == 0) {
+    if (val(r.kind) == 0) {
         const int x2 = val(r.x2), y2 = val(r.y2);
         return around({{val(r.x1), val(r.y1)}, {x2 - 20, y2 - 20}, {x2 + 20, y2}});
     }
     return around({r.shown.a, r.shown.b, r.shown.c});
 }
 
-void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode, int firstRow)
+void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode, int firstRow)
 {
     canvas.setPenWidth(colourMode ? 2 : 1);
     canvas.setPenStyle(PenStyle::Solid);
-    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
-        const StrelkaRow& r = tstrelka.at(i);
+    for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
+        const ConnectionRow& r = connections.at(i);
         if (!r.shown.on || !animationArea(r).intersects(area)) continue;
         canvas.setPenColour(r.shown.colour);
-        if (val(r.vid) == 0) {
+        if (val(r.kind) == 0) {
             paintCrossMark(canvas, r);
         } else {
             canvas.setBrushColour(r.shown.colour);

@@ -5,7 +5,7 @@
 // never drawn on, so what is saved or printed is the chart as it was built.
 #include <QRect>
 
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 
 namespace vexoria {
 
@@ -13,10 +13,10 @@ class Canvas;
 
 // Paints the rows from firstRow on whose drawing meets `area` (diagram
 // pixels). The pen is 2 pixels wide in colour mode, 1 otherwise.
-void paintAnimation(Canvas& canvas, const Tstrelka& tstrelka, const QRect& area, bool colourMode, int firstRow = 0);
+void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode, int firstRow = 0);
 
 // The area a row's animation covers, pen included; empty when it shows
 // nothing.
-QRect animationArea(const StrelkaRow& row);
+QRect animationArea(const ConnectionRow& row);
 
 } // namespace vexoria

@@ -1,5 +1,5 @@
 #pragma once
-// The arrow animation in the window: Timer1 runs a tick while the diagram
+// The arrow animation in the window: animationTimer runs a tick while the diagram
 // tab is shown and the animation is on, "Включить" and "Выключить" in the
 // "Схема" menu switch it, and the diagram view paints what it shows over the
 // picture. The other switches are where they belong: a build, the code tab,
@@ -9,20 +9,20 @@
 
 namespace vexoria {
 
-class TMyform;
+class MainWindow;
 
 class ArrowAnimation : public QObject {
     Q_OBJECT
 public:
-    explicit ArrowAnimation(TMyform& form);
+    explicit ArrowAnimation(MainWindow& form);
 
 public slots:
-    void Timer1Timer();
-    void N27Click(); // "Включить"
-    void N28Click(); // "Выключить"
+    void tick();
+    void switchAnimationOn(); // "Включить"
+    void switchAnimationOff(); // "Выключить"
 
 private:
-    TMyform& m_form;
+    MainWindow& m_form;
 };
 
 } // namespace vexoria

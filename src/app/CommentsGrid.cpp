@@ -46,10 +46,10 @@ QVariant intCell(const IntField& f) { return f ? QVariant(QString::number(*f)) :
 template <int W>
 QVariant textCell(const TextField<W>& f) { return f.str(); }
 
-bool isBlank(const StrokRow& r)
+bool isBlank(const StatementRow& r)
 {
-    return !r.n && !r.nom && !r.stroka.isSet() && !r.uslovie && !r.obiect.isSet() && !r.suslovie.isSet() && !r.x &&
-           !r.y && !r.plx && !r.ply && !r.no && !r.endobiect.isSet() && !r.filtr && !r.comment.isSet();
+    return !r.n && !r.drawOrder && !r.text.isSet() && !r.opensBlock && !r.kind.isSet() && !r.headText.isSet() && !r.x &&
+           !r.y && !r.stretchX && !r.stretchY && !r.link && !r.closedKind.isSet() && !r.kindIndex && !r.comment.isSet();
 }
 
 // Remembers the editor it made last, so the navigator can post or cancel it.
@@ -67,103 +67,103 @@ public:
 
 } // namespace
 
-// ---- StrokModel --------------------------------------------------------
+// ---- StatementTableModel --------------------------------------------------------
 
-const char* StrokModel::columnName(int c)
+const char* StatementTableModel::columnName(int c)
 {
     static const char* const names[ColumnCount] = {"n", "nom", "stroka", "uslovie", "obiect", "suslovie", "x",
                                                    "y", "plx", "ply", "no", "endobiect", "filtr", "comment"};
     return c >= 0 && c < ColumnCount ? names[c] : "";
 }
 
-void StrokModel::bind(Tstrok* t)
+void StatementTableModel::bind(StatementTable* t)
 {
     beginResetModel();
     m_t = t;
     endResetModel();
 }
 
-void StrokModel::refresh()
+void StatementTableModel::refresh()
 {
     beginResetModel();
     endResetModel();
 }
 
-int StrokModel::rowCount(const QModelIndex& parent) const
+int StatementTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() || !m_t ? 0 : m_t->size();
 }
 
-int StrokModel::columnCount(const QModelIndex& parent) const
+int StatementTableModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant StrokModel::data(const QModelIndex& index, int role) const
+QVariant StatementTableModel::data(const QModelIndex& index, int role) const
 {
     if (!m_t || !index.isValid() || index.row() >= m_t->size()) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    const StrokRow& r = m_t->at(index.row());
+    const StatementRow& r = m_t->at(index.row());
     switch (index.column()) {
-    case N: return intCell(r.n);
-    case Nom: return intCell(r.nom);
-    case Stroka: return textCell(r.stroka);
-    case Uslovie: return r.uslovie ? QVariant(QString(*r.uslovie ? u'1' : u'0')) : QVariant(QString());
-    case Obiect: return textCell(r.obiect);
-    case Suslovie: return textCell(r.suslovie);
-    case X: return intCell(r.x);
-    case Y: return intCell(r.y);
-    case Plx: return intCell(r.plx);
-    case Ply: return intCell(r.ply);
-    case No: return intCell(r.no);
-    case Endobiect: return textCell(r.endobiect);
-    case Filtr: return intCell(r.filtr);
-    case Comment: return textCell(r.comment);
+    case SerialColumn: return intCell(r.n);
+    case DrawOrderColumn: return intCell(r.drawOrder);
+    case TextColumn: return textCell(r.text);
+    case OpensBlockColumn: return r.opensBlock ? QVariant(QString(*r.opensBlock ? u'1' : u'0')) : QVariant(QString());
+    case KindColumn: return textCell(r.kind);
+    case HeadTextColumn: return textCell(r.headText);
+    case XColumn: return intCell(r.x);
+    case YColumn: return intCell(r.y);
+    case StretchXColumn: return intCell(r.stretchX);
+    case StretchYColumn: return intCell(r.stretchY);
+    case LinkColumn: return intCell(r.link);
+    case ClosedKindColumn: return textCell(r.closedKind);
+    case KindIndexColumn: return intCell(r.kindIndex);
+    case CommentColumn: return textCell(r.comment);
     default: return {};
     }
 }
 
-QVariant StrokModel::headerData(int section, Qt::Orientation o, int role) const
+QVariant StatementTableModel::headerData(int section, Qt::Orientation o, int role) const
 {
     if (role != Qt::DisplayRole) return {};
     if (o == Qt::Horizontal) return QString::fromLatin1(columnName(section));
     return QString::number(section + 1);
 }
 
-Qt::ItemFlags StrokModel::flags(const QModelIndex& index) const
+Qt::ItemFlags StatementTableModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::NoItemFlags;
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
-bool StrokModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool StatementTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!m_t || role != Qt::EditRole || !index.isValid() || index.row() >= m_t->size()) return false;
-    StrokRow& r = m_t->at(index.row());
+    StatementRow& r = m_t->at(index.row());
     const QString v = value.toString();
     bool ok = true;
     switch (index.column()) {
-    case N: ok = parseIntField(v, r.n); break;
-    case Nom: ok = parseIntField(v, r.nom); break;
-    case Stroka: r.stroka = v; break;
-    case Uslovie: ok = parseBoolField(v, r.uslovie); break;
-    case Obiect: r.obiect = v; break;
-    case Suslovie: r.suslovie = v; break;
-    case X: ok = parseIntField(v, r.x); break;
-    case Y: ok = parseIntField(v, r.y); break;
-    case Plx: ok = parseIntField(v, r.plx); break;
-    case Ply: ok = parseIntField(v, r.ply); break;
-    case No: ok = parseIntField(v, r.no); break;
-    case Endobiect: r.endobiect = v; break;
-    case Filtr: ok = parseIntField(v, r.filtr); break;
-    case Comment: r.comment = v; break;
+    case SerialColumn: ok = parseIntField(v, r.n); break;
+    case DrawOrderColumn: ok = parseIntField(v, r.drawOrder); break;
+    case TextColumn: r.text = v; break;
+    case OpensBlockColumn: ok = parseBoolField(v, r.opensBlock); break;
+    case KindColumn: r.kind = v; break;
+    case HeadTextColumn: r.headText = v; break;
+    case XColumn: ok = parseIntField(v, r.x); break;
+    case YColumn: ok = parseIntField(v, r.y); break;
+    case StretchXColumn: ok = parseIntField(v, r.stretchX); break;
+    case StretchYColumn: ok = parseIntField(v, r.stretchY); break;
+    case LinkColumn: ok = parseIntField(v, r.link); break;
+    case ClosedKindColumn: r.closedKind = v; break;
+    case KindIndexColumn: ok = parseIntField(v, r.kindIndex); break;
+    case CommentColumn: r.comment = v; break;
     default: return false;
     }
     if (ok) emit dataChanged(index, index);
     return ok;
 }
 
-void StrokModel::removeRowAt(int row)
+void StatementTableModel::removeRowAt(int row)
 {
     if (!m_t || row < 0 || row >= m_t->size()) return;
     beginRemoveRows({}, row, row);
@@ -172,7 +172,7 @@ void StrokModel::removeRowAt(int row)
     endRemoveRows();
 }
 
-void StrokModel::insertRowAt(int row)
+void StatementTableModel::insertRowAt(int row)
 {
     if (!m_t) return;
     const int at = m_t->isEmpty() ? 0 : std::clamp(row, 0, m_t->size() - 1);
@@ -182,7 +182,7 @@ void StrokModel::insertRowAt(int row)
     endInsertRows();
 }
 
-void StrokModel::appendEmptyRow()
+void StatementTableModel::appendEmptyRow()
 {
     if (!m_t) return;
     beginInsertRows({}, m_t->size(), m_t->size());
@@ -193,7 +193,7 @@ void StrokModel::appendEmptyRow()
 // ---- CommentsGridView --------------------------------------------------
 
 CommentsGridView::CommentsGridView(QWidget* parent)
-    : QTableView(parent), m_model(new StrokModel(this)), m_connections(new StrelkaModel(this))
+    : QTableView(parent), m_model(new StatementTableModel(this)), m_connections(new ConnectionTableModel(this))
 {
     setObjectName(QStringLiteral("DBGrid1"));
     setItemDelegate(new TrackingDelegate(this));
@@ -218,22 +218,22 @@ void CommentsGridView::useModel(QAbstractItemModel* model)
             });
 }
 
-void CommentsGridView::bindTable(Tstrok* t, Columns columns)
+void CommentsGridView::bindTable(StatementTable* t, Columns columns)
 {
     m_model->bind(t);
     useModel(m_model);
-    for (int c = 0; c < StrokModel::ColumnCount; ++c) {
-        const bool shown = columns == Columns::All || c == StrokModel::Stroka || c == StrokModel::Obiect ||
-                           c == StrokModel::Suslovie || c == StrokModel::Comment;
+    for (int c = 0; c < StatementTableModel::ColumnCount; ++c) {
+        const bool shown = columns == Columns::All || c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn ||
+                           c == StatementTableModel::HeadTextColumn || c == StatementTableModel::CommentColumn;
         setColumnHidden(c, !shown);
     }
     const int twenty = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 20 + 8;
-    setColumnWidth(StrokModel::Stroka, twenty);
-    setColumnWidth(StrokModel::Suslovie, twenty);
+    setColumnWidth(StatementTableModel::TextColumn, twenty);
+    setColumnWidth(StatementTableModel::HeadTextColumn, twenty);
     if (t && !t->isEmpty()) moveTo(t->position());
 }
 
-void CommentsGridView::bindConnections(Tstrelka* t)
+void CommentsGridView::bindConnections(ConnectionTable* t)
 {
     m_connections->bind(t);
     useModel(m_connections);
@@ -263,8 +263,8 @@ void CommentsGridView::moveTo(int row)
     const int rows = model() ? model()->rowCount() : 0;
     if (rows == 0) return;
     row = std::clamp(row, 0, rows - 1);
-    int col = currentIndex().isValid() ? currentIndex().column() : StrokModel::Stroka;
-    if (col >= model()->columnCount() || isColumnHidden(col)) col = model() == m_model ? StrokModel::Stroka : 0;
+    int col = currentIndex().isValid() ? currentIndex().column() : StatementTableModel::TextColumn;
+    if (col >= model()->columnCount() || isColumnHidden(col)) col = model() == m_model ? StatementTableModel::TextColumn : 0;
     setCurrentIndex(model()->index(row, col));
     if (showsStatements()) m_model->table()->setPosition(row);
 }
@@ -310,7 +310,7 @@ void CommentsGridView::refresh()
         moveTo(row);
         return;
     }
-    Tstrok* t = m_model->table();
+    StatementTable* t = m_model->table();
     const int row = t ? t->position() : 0;
     m_model->refresh();
     moveTo(row);
@@ -319,7 +319,7 @@ void CommentsGridView::refresh()
 void CommentsGridView::deleteCurrent()
 {
     if (!showsStatements()) return;
-    Tstrok* t = m_model->table();
+    StatementTable* t = m_model->table();
     if (!t || t->isEmpty() || !currentIndex().isValid()) return;
     if (m_prompter &&
         m_prompter->question(QStringLiteral("Vexoria"), QStringLiteral("Удалить запись?"), Buttons::YesNo,
@@ -332,7 +332,7 @@ void CommentsGridView::deleteCurrent()
 
 void CommentsGridView::keyPressEvent(QKeyEvent* e)
 {
-    Tstrok* t = showsStatements() ? m_model->table() : nullptr;
+    StatementTable* t = showsStatements() ? m_model->table() : nullptr;
     if (t && state() != QAbstractItemView::EditingState) {
         const int row = currentIndex().isValid() ? currentIndex().row() : -1;
         if (e->key() == Qt::Key_Delete && (e->modifiers() & Qt::ControlModifier)) {
@@ -355,9 +355,9 @@ void CommentsGridView::keyPressEvent(QKeyEvent* e)
     QTableView::keyPressEvent(e);
 }
 
-// ---- DbNavigator --------------------------------------------------------
+// ---- GridNavigator --------------------------------------------------------
 
-DbNavigator::DbNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(parent)
+GridNavigator::GridNavigator(CommentsGridView* grid, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DBNavigator1"));
     setAutoFillBackground(true);

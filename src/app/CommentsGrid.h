@@ -1,5 +1,5 @@
 #pragma once
-// DBGrid1 and DBNavigator1: the statement table in a grid, where the user
+// commentsGrid and gridNavigator: the statement table in a grid, where the user
 // fixes comments before the chart is drawn. The model edits the table in
 // place, and the table's cursor follows the grid's current row, so a stage
 // that runs afterwards finds the table as the user left it.
@@ -8,26 +8,26 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "analysis/Tstrok.h"
-#include "connect/Tstrelka.h"
+#include "analysis/StatementTable.h"
+#include "connect/ConnectionTable.h"
 
 class QToolButton;
 
 namespace vexoria {
 
 class Prompter;
-class StrelkaModel;
+class ConnectionTableModel;
 
-class StrokModel : public QAbstractTableModel {
+class StatementTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { N, Nom, Stroka, Uslovie, Obiect, Suslovie, X, Y, Plx, Ply, No, Endobiect, Filtr, Comment, ColumnCount };
+    enum Column { SerialColumn, DrawOrderColumn, TextColumn, OpensBlockColumn, KindColumn, HeadTextColumn, XColumn, YColumn, StretchXColumn, StretchYColumn, LinkColumn, ClosedKindColumn, KindIndexColumn, CommentColumn, ColumnCount };
 
-    explicit StrokModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit StatementTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     // Shows t (nullptr: nothing). The model does not own the table.
-    void bind(Tstrok* t);
-    Tstrok* table() const { return m_t; }
+    void bind(StatementTable* t);
+    StatementTable* table() const { return m_t; }
     void refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -47,7 +47,7 @@ public:
     static const char* columnName(int c);
 
 private:
-    Tstrok* m_t = nullptr;
+    StatementTable* m_t = nullptr;
 };
 
 class CommentsGridView : public QTableView {
@@ -59,12 +59,12 @@ public:
     // Binds the grid to the table and shows the four comment columns:
     // stroka, obiect, suslovie and comment, the two long texts 20 characters
     // wide; or every column, as the debug list shows the table.
-    void bindTable(Tstrok* t, Columns columns = Columns::Comments);
+    void bindTable(StatementTable* t, Columns columns = Columns::Comments);
     // Shows the connection table instead (the debug list's "Стрелка").
-    void bindConnections(Tstrelka* t);
+    void bindConnections(ConnectionTable* t);
     bool showsConnections() const;
     void unbind();
-    StrokModel* strokModel() const { return m_model; }
+    StatementTableModel* statementModel() const { return m_model; }
     void setPrompter(Prompter* p) { m_prompter = p; }
 
     // The navigator's commands.
@@ -88,17 +88,17 @@ private:
     void useModel(QAbstractItemModel* model);
     bool showsStatements() const { return model() == m_model && m_model->table(); }
 
-    StrokModel* m_model;
-    StrelkaModel* m_connections;
+    StatementTableModel* m_model;
+    ConnectionTableModel* m_connections;
     Prompter* m_prompter = nullptr;
 };
 
 // The navigator's eight buttons: first, prior, next, last, edit, post,
 // cancel, refresh.
-class DbNavigator : public QWidget {
+class GridNavigator : public QWidget {
     Q_OBJECT
 public:
-    DbNavigator(CommentsGridView* grid, QWidget* parent = nullptr);
+    GridNavigator(CommentsGridView* grid, QWidget* parent = nullptr);
     QToolButton* button(int i) const { return m_buttons[i]; }
     static constexpr int kButtons = 8;
 

@@ -4,18 +4,18 @@
 // are already on the picture, so the grid only shows them.
 #include <QAbstractTableModel>
 
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 
 namespace vexoria {
 
-class StrelkaModel : public QAbstractTableModel {
+class ConnectionTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit StrelkaModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit ConnectionTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     // Shows t (nullptr: nothing). The model does not own the table.
-    void bind(Tstrelka* t);
-    Tstrelka* table() const { return m_t; }
+    void bind(ConnectionTable* t);
+    ConnectionTable* table() const { return m_t; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -23,7 +23,7 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
 private:
-    Tstrelka* m_t = nullptr;
+    ConnectionTable* m_t = nullptr;
 };
 
 } // namespace vexoria

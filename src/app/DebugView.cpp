@@ -4,18 +4,18 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
-#include "analysis/TstrokExport.h"
+#include "analysis/StatementExport.h"
 #include "app/CommentsGrid.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "platform/core/SettingsFile.h"
 
 namespace vexoria {
 
-DebugView::DebugView(TMyform& form) : QObject(&form), m_form(form)
+DebugView::DebugView(MainWindow& form) : QObject(&form), m_form(form)
 {
     setObjectName(QStringLiteral("DebugView"));
-    form.ComboBox1->setEnabled(true);
-    connect(form.ComboBox1, &QComboBox::textActivated, this, &DebugView::ComboBox1Change);
+    form.debugTableChoice->setEnabled(true);
+    connect(form.debugTableChoice, &QComboBox::textActivated, this, &DebugView::showTable);
 }
 
 QString DebugView::databasePath() const
@@ -23,61 +23,61 @@ QString DebugView::databasePath() const
     // Beside the shema.ini in use; where its folder cannot be written,
     // beside the one the window writes.
     const QFileInfo ini(m_form.settingsPath());
-    return strokaDbPath(QFileInfo(ini.absolutePath()).isWritable() ? ini.absoluteFilePath() : settingsWritePath());
+    return statementDatabasePath(QFileInfo(ini.absolutePath()).isWritable() ? ini.absoluteFilePath() : settingsWritePath());
 }
 
 void DebugView::showStatements()
 {
-    CommentsGridView* grid = m_form.DBGrid1;
+    CommentsGridView* grid = m_form.commentsGrid;
     grid->raise();
     grid->show();
-    grid->bindTable(&m_form.workspace().tstrok, CommentsGridView::Columns::All);
+    grid->bindTable(&m_form.workspace().statements, CommentsGridView::Columns::All);
 }
 
 void DebugView::closeGrid()
 {
-    CommentsGridView* grid = m_form.DBGrid1;
+    CommentsGridView* grid = m_form.commentsGrid;
     grid->unbind();
-    grid->stackUnder(m_form.Rekod);
+    grid->stackUnder(m_form.codeEditor);
     grid->hide();
     // The navigator has nothing to move over once the grid is gone.
-    m_form.DBNavigator1->hide();
+    m_form.gridNavigator->hide();
 }
 
-void DebugView::ComboBox1Change(const QString& text)
+void DebugView::showTable(const QString& text)
 {
-    Tstrok& t = m_form.workspace().tstrok;
-    CommentsGridView* grid = m_form.DBGrid1;
+    StatementTable& t = m_form.workspace().statements;
+    CommentsGridView* grid = m_form.commentsGrid;
     // Every choice first shows the statement table.
     showStatements();
     if (text == u"N") {
-        t.sortBy([](const StrokRow& r) { return r.n; });
+        t.sortBy([](const StatementRow& r) { return r.n; });
     } else if (text == u"NOM") {
-        t.sortBy([](const StrokRow& r) { return r.nom; });
+        t.sortBy([](const StatementRow& r) { return r.drawOrder; });
     } else if (text == u"FILTR") {
-        t.sortBy([](const StrokRow& r) { return r.filtr; });
-        t.locate([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+        t.sortBy([](const StatementRow& r) { return r.kindIndex; });
+        t.locate([](const StatementRow& r) { return r.kindIndex && *r.kindIndex == 0; });
     } else if (text == u"Закрыть") {
         closeGrid();
         return;
     } else if (text == u"Стрелка") {
-        grid->bindConnections(&m_form.workspace().tstrelka);
+        grid->bindConnections(&m_form.workspace().connections);
         return;
     } else if (text == u"Комминт") {
-        t.sortBy([](const StrokRow& r) { return r.nom; });
+        t.sortBy([](const StatementRow& r) { return r.drawOrder; });
         grid->bindTable(&t, CommentsGridView::Columns::Comments);
-        m_form.DBNavigator1->show();
-        m_form.DBNavigator1->raise();
+        m_form.gridNavigator->show();
+        m_form.gridNavigator->raise();
     } else if (text == u"Запись") {
-        Zapis();
+        writeDatabase();
     }
     grid->refresh();
 }
 
-void DebugView::Zapis()
+void DebugView::writeDatabase()
 {
     QString error;
-    if (exportStroka(m_form.workspace().tstrok, databasePath(), &error))
+    if (exportStatementTable(m_form.workspace().statements, databasePath(), &error))
         m_form.workspace().prompter->message(QStringLiteral("ok"));
     else
         m_form.workspace().prompter->message(error);

@@ -1,5 +1,5 @@
 #pragma once
-// The debug list ComboBox1 on the code tab, shown when shema.ini holds
+// The debug list debugTableChoice on the code tab, shown when shema.ini holds
 // cbotl=1: it shows the statement table in the grid sorted three ways, the
 // connection table, the comment view, and writes the statement table into
 // the SQLite database shema/stroka.db beside shema.ini ("Запись").
@@ -8,25 +8,25 @@
 
 namespace vexoria {
 
-class TMyform;
+class MainWindow;
 
 class DebugView : public QObject {
     Q_OBJECT
 public:
-    explicit DebugView(TMyform& form);
+    explicit DebugView(MainWindow& form);
 
     // Where "Запись" writes.
     QString databasePath() const;
 
 public slots:
-    void ComboBox1Change(const QString& text);
+    void showTable(const QString& text);
 
 private:
     void showStatements();
     void closeGrid();
-    void Zapis();
+    void writeDatabase();
 
-    TMyform& m_form;
+    MainWindow& m_form;
 };
 
 } // namespace vexoria

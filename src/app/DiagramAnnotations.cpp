@@ -13,9 +13,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 #include "app/DiagramView.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "connect/Annotations.h"
 #include "connect/Hints.h"
 #include "layout/DiagramCanvas.h"
@@ -47,7 +47,7 @@ QCursor eraserCursor()
 
 } // namespace
 
-// ---- Edit1 ---------------------------------------------------------------
+// ---- commentEdit ---------------------------------------------------------------
 
 CommentEdit::CommentEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -96,35 +96,35 @@ void CommentEdit::focusOutEvent(QFocusEvent* e)
 
 // ---- the mouse on the chart ------------------------------------------------
 
-DiagramAnnotations::DiagramAnnotations(TMyform& form) : QObject(&form), m_form(form)
+DiagramAnnotations::DiagramAnnotations(MainWindow& form) : QObject(&form), m_form(form)
 {
     setObjectName(QStringLiteral("DiagramAnnotations"));
-    DiagramView* view = form.Idiag1;
+    DiagramView* view = form.diagramView;
 
-    Musl = new QPlainTextEdit(view);
-    Musl->setObjectName(QStringLiteral("Musl"));
-    Musl->setReadOnly(true);
-    Musl->setFocusPolicy(Qt::NoFocus);
-    Musl->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Musl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Musl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Musl->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffe1; color: black; border: 1px solid #808080; }"));
-    Musl->resize(kHintSize);
-    Musl->hide();
+    hintBox = new QPlainTextEdit(view);
+    hintBox->setObjectName(QStringLiteral("Musl"));
+    hintBox->setReadOnly(true);
+    hintBox->setFocusPolicy(Qt::NoFocus);
+    hintBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hintBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hintBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hintBox->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffe1; color: black; border: 1px solid #808080; }"));
+    hintBox->resize(kHintSize);
+    hintBox->hide();
 
-    Edit1 = new CommentEdit(view);
-    Edit1->hide();
+    commentEdit = new CommentEdit(view);
+    commentEdit->hide();
 
-    N21 = form.PopupMenu1->addAction(QStringLiteral("Комментарии"));
-    N21->setObjectName(QStringLiteral("N21"));
-    N22 = form.PopupMenu1->addAction(QStringLiteral("Стереть"));
-    N22->setObjectName(QStringLiteral("N22"));
+    commentAction = form.diagramMenu->addAction(QStringLiteral("Комментарии"));
+    commentAction->setObjectName(QStringLiteral("N21"));
+    eraserAction = form.diagramMenu->addAction(QStringLiteral("Стереть"));
+    eraserAction->setObjectName(QStringLiteral("N22"));
 
-    connect(N21, &QAction::triggered, this, &DiagramAnnotations::N21Click);
-    connect(N22, &QAction::triggered, this, &DiagramAnnotations::N22Click);
-    connect(form.PopupMenu1, &QMenu::aboutToShow, this, [this] {
-        N21->setEnabled(m_form.Idiag1->hasPicture());
-        N22->setEnabled(m_form.Idiag1->hasPicture());
+    connect(commentAction, &QAction::triggered, this, &DiagramAnnotations::startComment);
+    connect(eraserAction, &QAction::triggered, this, &DiagramAnnotations::toggleEraser);
+    connect(form.diagramMenu, &QMenu::aboutToShow, this, [this] {
+        commentAction->setEnabled(m_form.diagramView->hasPicture());
+        eraserAction->setEnabled(m_form.diagramView->hasPicture());
     });
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
         // A menu asked for from the keyboard comes with a point that may lie
@@ -132,26 +132,26 @@ DiagramAnnotations::DiagramAnnotations(TMyform& form) : QObject(&form), m_form(f
         // of what is on show.
         const QRect seen = view->visibleRegion().boundingRect();
         m_menuAt = seen.isEmpty() || seen.contains(at) ? at : seen.center();
-        Musl->hide();
+        hintBox->hide();
     });
-    connect(view, &DiagramView::pressed, this, &DiagramAnnotations::Idiag1MouseDown);
-    connect(view, &DiagramView::moved, this, &DiagramAnnotations::Idiag1MouseMove);
-    connect(view, &DiagramView::released, this, &DiagramAnnotations::Idiag1MouseUp);
-    connect(Edit1, &CommentEdit::accepted, this, &DiagramAnnotations::Edit1Write);
-    connect(Edit1, &CommentEdit::cancelled, this, &DiagramAnnotations::Edit1Drop);
+    connect(view, &DiagramView::pressed, this, &DiagramAnnotations::onDiagramPressed);
+    connect(view, &DiagramView::moved, this, &DiagramAnnotations::onDiagramMoved);
+    connect(view, &DiagramView::released, this, &DiagramAnnotations::onDiagramReleased);
+    connect(commentEdit, &CommentEdit::accepted, this, &DiagramAnnotations::writeComment);
+    connect(commentEdit, &CommentEdit::cancelled, this, &DiagramAnnotations::dropComment);
 }
 
 void DiagramAnnotations::repaint(const QRect& area)
 {
-    m_form.Idiag1->update(area);
+    m_form.diagramView->update(area);
 }
 
-void DiagramAnnotations::Idiag1MouseDown(QPoint at, Qt::MouseButton button)
+void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
 {
     BuildContext& ctx = m_form.workspace().ctx;
     if (button == Qt::RightButton) stopAnimation(ctx);
-    if (ctx.eraseMode == 1) {
-        ctx.eraseDrag = 1;
+    if (ctx.eraserOn == 1) {
+        ctx.erasing = 1;
         m_eraserAt = at;
         // While erasing, a hint box would hide the strokes being made.
         return;
@@ -162,82 +162,82 @@ void DiagramAnnotations::Idiag1MouseDown(QPoint at, Qt::MouseButton button)
 void DiagramAnnotations::showHint(QPoint at)
 {
     const Workspace& ws = m_form.workspace();
-    if (!m_form.Idiag1->hasPicture()) return;
-    const std::optional<QString> hint = hintAt(ws.tstrelka, ws.tstrok, at, ws.pictureConnectionsFrom);
+    if (!m_form.diagramView->hasPicture()) return;
+    const std::optional<QString> hint = hintAt(ws.connections, ws.statements, at, ws.pictureConnectionsFrom);
     if (!hint) return;
-    Musl->move(hintBoxPlace(at, Musl->size(), m_form.Idiag1->size()));
-    Musl->setPlainText(*hint);
-    Musl->show();
-    Musl->raise();
+    hintBox->move(hintBoxPlace(at, hintBox->size(), m_form.diagramView->size()));
+    hintBox->setPlainText(*hint);
+    hintBox->show();
+    hintBox->raise();
 }
 
-void DiagramAnnotations::Idiag1MouseMove(QPoint at)
+void DiagramAnnotations::onDiagramMoved(QPoint at)
 {
     Workspace& ws = m_form.workspace();
-    if (ws.ctx.eraseMode != 1 || ws.ctx.eraseDrag != 1 || !m_form.Idiag1->hasPicture()) return;
+    if (ws.ctx.eraserOn != 1 || ws.ctx.erasing != 1 || !m_form.diagramView->hasPicture()) return;
     eraseStroke(diagramCanvas(ws), m_eraserAt, at);
     repaint(eraserStrip(m_eraserAt).united(eraserStrip(at)).adjusted(-1, -1, 1, 1));
     m_eraserAt = at;
 }
 
-void DiagramAnnotations::Idiag1MouseUp()
+void DiagramAnnotations::onDiagramReleased()
 {
     BuildContext& ctx = m_form.workspace().ctx;
-    if (ctx.eraseMode == 1) {
-        ctx.eraseMode = 0;
-        ctx.eraseDrag = 0;
-        m_form.Idiag1->unsetCursor();
+    if (ctx.eraserOn == 1) {
+        ctx.eraserOn = 0;
+        ctx.erasing = 0;
+        m_form.diagramView->unsetCursor();
     }
-    if (Musl->isVisible()) Musl->hide();
+    if (hintBox->isVisible()) hintBox->hide();
 }
 
-void DiagramAnnotations::N21Click()
+void DiagramAnnotations::startComment()
 {
-    if (!m_form.Idiag1->hasPicture()) return;
+    if (!m_form.diagramView->hasPicture()) return;
     // The program has no way to choose a keyboard layout on every platform:
     // the box takes the text in the layout the user has on.
     // The box's text begins where the user pointed, and so does the comment
     // it writes. Near the picture's right edge the box narrows instead of
     // moving left; only in the last few pixels, where no box fits, does it
     // move, and the comment then goes where the box shows its text.
-    const QSize view = m_form.Idiag1->size();
-    const QPoint origin = Edit1->textOrigin();
+    const QSize view = m_form.diagramView->size();
+    const QPoint origin = commentEdit->textOrigin();
     const int width = std::clamp(view.width() - (m_menuAt.x() - origin.x()), kNarrowestComment, kCommentSize.width());
-    Edit1->resize(width, kCommentSize.height());
+    commentEdit->resize(width, kCommentSize.height());
     const int left = std::clamp(m_menuAt.x() - origin.x(), 0, std::max(0, view.width() - width));
-    const int top = std::clamp(m_menuAt.y() - Edit1->height() / 2, 0, std::max(0, view.height() - Edit1->height()));
-    Edit1->move(left, top);
-    Edit1->show();
-    Edit1->raise();
-    m_form.ScrollBox1->ensureWidgetVisible(Edit1);
-    Edit1->setFocus(Qt::OtherFocusReason);
+    const int top = std::clamp(m_menuAt.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
+    commentEdit->move(left, top);
+    commentEdit->show();
+    commentEdit->raise();
+    m_form.diagramScroll->ensureWidgetVisible(commentEdit);
+    commentEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void DiagramAnnotations::Edit1Write()
+void DiagramAnnotations::writeComment()
 {
     Workspace& ws = m_form.workspace();
-    const QString text = Edit1->text();
-    const QPoint at = Edit1->pos() + Edit1->textOrigin();
-    Edit1Drop();
-    if (text.isEmpty() || !m_form.Idiag1->hasPicture()) return;
+    const QString text = commentEdit->text();
+    const QPoint at = commentEdit->pos() + commentEdit->textOrigin();
+    dropComment();
+    if (text.isEmpty() || !m_form.diagramView->hasPicture()) return;
     drawComment(diagramCanvas(ws), at, text);
     repaint(QRect(at, QSize(diagramTextWidth(ws, text), diagramFontMetrics().height())));
 }
 
-void DiagramAnnotations::Edit1Drop()
+void DiagramAnnotations::dropComment()
 {
-    Edit1->hide();
-    Edit1->move(Edit1->x(), 0);
-    Edit1->clear();
+    commentEdit->hide();
+    commentEdit->move(commentEdit->x(), 0);
+    commentEdit->clear();
 }
 
-void DiagramAnnotations::N22Click()
+void DiagramAnnotations::toggleEraser()
 {
-    if (!m_form.Idiag1->hasPicture()) return;
+    if (!m_form.diagramView->hasPicture()) return;
     BuildContext& ctx = m_form.workspace().ctx;
-    ctx.eraseMode = 1;
-    ctx.eraseDrag = 0;
-    m_form.Idiag1->setCursor(eraserCursor());
+    ctx.eraserOn = 1;
+    ctx.erasing = 0;
+    m_form.diagramView->setCursor(eraserCursor());
 }
 
 } // namespace vexoria

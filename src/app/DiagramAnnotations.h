@@ -1,6 +1,6 @@
 #pragma once
-// The mouse on the finished chart: the connection hint `Musl` while a button
-// is held on a side connection's lane, comments typed into `Edit1` and
+// The mouse on the finished chart: the connection hint `hintBox` while a button
+// is held on a side connection's lane, comments typed into `commentEdit` and
 // written onto the chart ("Комментарии"), and the eraser ("Стереть"). All
 // positions come from the diagram view in diagram pixels, so hint, comment
 // and eraser land where the pointer is however the window lies and however
@@ -14,9 +14,9 @@ class QPlainTextEdit;
 
 namespace vexoria {
 
-class TMyform;
+class MainWindow;
 
-// Edit1: the one-line box a comment is typed into. Enter writes it, Escape
+// commentEdit: the one-line box a comment is typed into. Enter writes it, Escape
 // or leaving the box drops it. It types in the chart's own font, so the
 // comment comes out on the chart as it looked in the box.
 class CommentEdit : public QLineEdit {
@@ -38,27 +38,27 @@ protected:
 class DiagramAnnotations : public QObject {
     Q_OBJECT
 public:
-    explicit DiagramAnnotations(TMyform& form);
+    explicit DiagramAnnotations(MainWindow& form);
 
-    QPlainTextEdit* Musl;
-    CommentEdit* Edit1;
-    QAction* N21; // "Комментарии"
-    QAction* N22; // "Стереть"
+    QPlainTextEdit* hintBox;
+    CommentEdit* commentEdit;
+    QAction* commentAction; // "Комментарии"
+    QAction* eraserAction; // "Стереть"
 
 public slots:
-    void N21Click();
-    void N22Click();
+    void startComment();
+    void toggleEraser();
 
 private:
-    void Idiag1MouseDown(QPoint at, Qt::MouseButton button);
-    void Idiag1MouseMove(QPoint at);
-    void Idiag1MouseUp();
+    void onDiagramPressed(QPoint at, Qt::MouseButton button);
+    void onDiagramMoved(QPoint at);
+    void onDiagramReleased();
     void showHint(QPoint at);
-    void Edit1Write();
-    void Edit1Drop();
+    void writeComment();
+    void dropComment();
     void repaint(const QRect& area);
 
-    TMyform& m_form;
+    MainWindow& m_form;
     QPoint m_menuAt;     // where the diagram's popup menu was asked for
     QPoint m_eraserAt;   // where the eraser last was
 };

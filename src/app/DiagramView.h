@@ -1,5 +1,5 @@
 #pragma once
-// Idiag1: shows the diagram's picture at its own size. It paints straight
+// diagramView: shows the diagram's picture at its own size. It paints straight
 // from the workspace's image, so a stage that draws needs no copy step; the
 // window calls refresh() after a command to take a new size and repaint.
 //

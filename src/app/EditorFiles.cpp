@@ -39,27 +39,27 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-EditorFiles::EditorFiles(QPlainTextEdit& Rekod, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
+EditorFiles::EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
                          QObject* parent)
-    : QObject(parent), m_editor(Rekod), m_ws(ws), m_dialogs(dialogs), m_clipboard(clipboard)
+    : QObject(parent), m_editor(codeEditor), m_ws(ws), m_dialogs(dialogs), m_clipboard(clipboard)
 {
-    PopupMenu3 = new QMenu(&m_editor);
-    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    editorMenu = new QMenu(&m_editor);
+    editorMenu->setObjectName(QStringLiteral("PopupMenu3"));
     auto item = [this](const char* name, const QString& caption, void (EditorFiles::*slot)()) {
-        QAction* a = PopupMenu3->addAction(caption);
+        QAction* a = editorMenu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    N16 = item("N16", QStringLiteral("Сохранить"), &EditorFiles::N16Click);
-    N17 = item("N17", QStringLiteral("Копировать"), &EditorFiles::N17Click);
-    N9 = item("N9", QStringLiteral("Очистить"), &EditorFiles::N9Click);
-    N13 = item("N13", QStringLiteral("Вставить"), &EditorFiles::N13Click);
-    connect(PopupMenu3, &QMenu::aboutToShow, this, [this] { N17->setEnabled(m_editor.textCursor().hasSelection()); });
+    editorSaveAction = item("N16", QStringLiteral("Сохранить"), &EditorFiles::saveText);
+    editorCopyAction = item("N17", QStringLiteral("Копировать"), &EditorFiles::copyText);
+    editorClearAction = item("N9", QStringLiteral("Очистить"), &EditorFiles::clearText);
+    editorPasteAction = item("N13", QStringLiteral("Вставить"), &EditorFiles::pasteText);
+    connect(editorMenu, &QMenu::aboutToShow, this, [this] { editorCopyAction->setEnabled(m_editor.textCursor().hasSelection()); });
 
     m_editor.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_editor, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu3->popup(m_editor.viewport()->mapToGlobal(at)); });
+            [this](const QPoint& at) { editorMenu->popup(m_editor.viewport()->mapToGlobal(at)); });
 }
 
 QStringList EditorFiles::lines() const
@@ -138,24 +138,24 @@ bool EditorFiles::loadFile(const QString& path)
     return true;
 }
 
-void EditorFiles::Coed1Click()
+void EditorFiles::openTextFile()
 {
     // Opening a text file leaves the routine queue even when the dialog is
     // then cancelled.
-    m_ws.ctx.ownCode = 1;
-    m_ws.ctx.fetchNext = 0;
+    m_ws.ctx.editorHoldsOwnCode = 1;
+    m_ws.ctx.fetchBeforeBuild = 0;
     emit queueLeft();
 
-    QString& folder = m_ws.settings.opendialog2InitialDir;
+    QString& folder = m_ws.settings.textOpenFolder;
     const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.txt"), startFolder(folder), {kTextFilter, kAnyFilter}, 1});
     if (!choice) return;
     folder = folderOf(choice->path);
     loadFile(choice->path);
 }
 
-void EditorFiles::txt1Click()
+void EditorFiles::saveTextFile()
 {
-    QString& folder = m_ws.settings.savedialog1InitialDir;
+    QString& folder = m_ws.settings.textSaveFolder;
     const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.txt"), startFolder(folder), {kTextFilter}, 1});
     if (!choice) return;
     folder = folderOf(choice->path);
@@ -176,28 +176,28 @@ void EditorFiles::txt1Click()
     setSourcePath(QFileInfo(path).absoluteFilePath());
 }
 
-void EditorFiles::N16Click()
+void EditorFiles::saveText()
 {
-    txt1Click();
+    saveTextFile();
 }
 
-void EditorFiles::N17Click()
+void EditorFiles::copyText()
 {
     const QTextCursor c = m_editor.textCursor();
     if (c.hasSelection()) m_clipboard.setText(plainLineBreaks(c.selectedText()));
 }
 
-void EditorFiles::N9Click()
+void EditorFiles::clearText()
 {
     replaceText(QString());
     m_encoding = TextEncoding::Utf8;
     setSourcePath(QString());
 }
 
-void EditorFiles::N13Click()
+void EditorFiles::pasteText()
 {
-    m_ws.ctx.fetchNext = 0;
-    m_ws.ctx.ownCode = 1;
+    m_ws.ctx.fetchBeforeBuild = 0;
+    m_ws.ctx.editorHoldsOwnCode = 1;
     pasteClipboard();
 }
 

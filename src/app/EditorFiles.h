@@ -22,14 +22,14 @@ struct Workspace;
 class EditorFiles : public QObject {
     Q_OBJECT
 public:
-    EditorFiles(QPlainTextEdit& Rekod, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
+    EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
                 QObject* parent = nullptr);
 
-    QMenu* PopupMenu3; // the editor's popup menu
-    QAction* N16;      // "Сохранить"
-    QAction* N17;      // "Копировать"
-    QAction* N9;       // "Очистить"
-    QAction* N13;      // "Вставить"
+    QMenu* editorMenu; // the editor's popup menu
+    QAction* editorSaveAction;      // "Сохранить"
+    QAction* editorCopyAction;      // "Копировать"
+    QAction* editorClearAction;       // "Очистить"
+    QAction* editorPasteAction;      // "Вставить"
 
     // The editor's lines as they are saved and counted: a final line break
     // makes no empty last line.
@@ -54,12 +54,12 @@ public:
     void restore(const EditorSession& s);
 
 public slots:
-    void Coed1Click(); // "Открыть *.txt"
-    void txt1Click();  // "Сохранить *.txt"
-    void N16Click();   // popup "Сохранить"
-    void N17Click();   // popup "Копировать"
-    void N9Click();    // popup "Очистить"
-    void N13Click();   // popup "Вставить"
+    void openTextFile(); // "Открыть *.txt"
+    void saveTextFile();  // "Сохранить *.txt"
+    void saveText();   // popup "Сохранить"
+    void copyText();   // popup "Копировать"
+    void clearText();    // popup "Очистить"
+    void pasteText();   // popup "Вставить"
 
 signals:
     // Loading a text file left the routine queue: its list and panel hide.

@@ -11,7 +11,7 @@
 #include "app/EditorFiles.h"
 #include "app/PictureFiles.h"
 #include "app/RoutineQueuePanel.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 
 namespace vexoria {
 
@@ -36,11 +36,11 @@ bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
 
 } // namespace
 
-FileDrop::FileDrop(TMyform& form) : QObject(&form), m_form(form)
+FileDrop::FileDrop(MainWindow& form) : QObject(&form), m_form(form)
 {
     m_form.setAcceptDrops(true);
     m_form.installEventFilter(this);
-    m_form.Rekod->viewport()->installEventFilter(this);
+    m_form.codeEditor->viewport()->installEventFilter(this);
 }
 
 bool FileDrop::eventFilter(QObject* watched, QEvent* e)
@@ -66,7 +66,7 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* e)
 void FileDrop::openDropped(const QString& path)
 {
     if (hasSuffix(path, {"pas", "pp"})) {
-        m_form.pcontrol1->setCurrentWidget(m_form.tscod);
+        m_form.tabs->setCurrentWidget(m_form.codeTab);
         m_form.queuePanel->openUnit(path);
         return;
     }
@@ -79,10 +79,10 @@ void FileDrop::openDropped(const QString& path)
     EditorFiles& editor = *m_form.editorFiles;
     if (!editor.loadFile(path)) return;
     BuildContext& c = m_form.workspace().ctx;
-    c.ownCode = 1;
-    c.fetchNext = 0;
+    c.editorHoldsOwnCode = 1;
+    c.fetchBeforeBuild = 0;
     m_form.queuePanel->hideAll();
-    m_form.pcontrol1->setCurrentWidget(m_form.tscod);
+    m_form.tabs->setCurrentWidget(m_form.codeTab);
 }
 
 } // namespace vexoria

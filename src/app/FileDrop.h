@@ -7,12 +7,12 @@
 
 namespace vexoria {
 
-class TMyform;
+class MainWindow;
 
 class FileDrop : public QObject {
     Q_OBJECT
 public:
-    explicit FileDrop(TMyform& form);
+    explicit FileDrop(MainWindow& form);
 
     // What a drop of path does; public for tests, which cannot drag.
     void openDropped(const QString& path);
@@ -21,7 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    TMyform& m_form;
+    MainWindow& m_form;
 };
 
 } // namespace vexoria

@@ -13,25 +13,25 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent)
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont f = Memo1->font();
+    helpText = new QPlainTextEdit(this);
+    helpText->setObjectName(QStringLiteral("Memo1"));
+    helpText->setReadOnly(true);
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont f = helpText->font();
     f.setPixelSize(13);
-    Memo1->setFont(f);
-    Memo1->setPlainText(helpText());
+    helpText->setFont(f);
+    helpText->setPlainText(helpContents());
 
-    Button1 = new QPushButton(QStringLiteral("Закрыть"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    helpCloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    helpCloseButton->setObjectName(QStringLiteral("Button1"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Memo1, 1);
-    layout->addWidget(Button1, 0, Qt::AlignRight);
-    connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+    layout->addWidget(helpText, 1);
+    layout->addWidget(helpCloseButton, 0, Qt::AlignRight);
+    connect(helpCloseButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-QString HelpPanel::helpText()
+QString HelpPanel::helpContents()
 {
     return QStringLiteral(
         "Vexoria V 2.2 — блок-схемы процедур и функций на Паскале.\n"

@@ -1,5 +1,5 @@
 #pragma once
-// Panel2, "О программе": how to use the program, and a button that closes it.
+// helpPanel, "О программе": how to use the program, and a button that closes it.
 #include <QFrame>
 
 class QPlainTextEdit;
@@ -12,10 +12,10 @@ class HelpPanel : public QFrame {
 public:
     explicit HelpPanel(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo1;
-    QPushButton* Button1;
+    QPlainTextEdit* helpText;
+    QPushButton* helpCloseButton;
 
-    static QString helpText();
+    static QString helpContents();
 };
 
 } // namespace vexoria

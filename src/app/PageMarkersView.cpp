@@ -8,7 +8,7 @@
 
 #include "app/DiagramView.h"
 #include "pages/PageMarkers.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DiagramFont.h"
 
@@ -78,9 +78,9 @@ void PageMarkersView::sync()
     if (m_host->height() != bottom) m_host->resize(m_host->width(), bottom);
 }
 
-void PageMarkersView::N24Click()
+void PageMarkersView::showPageMarkers()
 {
-    vexoria::N24Click(m_ws);
+    vexoria::showPageMarkers(m_ws);
     sync();
 }
 
@@ -98,7 +98,7 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
     BuildContext& ctx = m_ws.ctx;
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-        ctx.listDrag = 1;
+        ctx.draggedMarker = 1;
         m_grabY = static_cast<int>(static_cast<QMouseEvent*>(e)->position().y());
         return true;
     case QEvent::MouseMove: {
@@ -106,13 +106,13 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
         // The pointer as an offset on the diagram: the same wherever the
         // window lies on the screen and however far the view is scrolled.
         const int pointer = m_image->mapFromGlobal(me->globalPosition()).toPoint().y() - m_grabY;
-        const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), ctx.listDrag);
+        const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), ctx.draggedMarker);
         sync();
         if (refused && m_ws.prompter) m_ws.prompter->message(QStringLiteral("12 страница не обработанна"));
         return true;
     }
     case QEvent::MouseButtonRelease:
-        ctx.listDrag = 0;
+        ctx.draggedMarker = 0;
         return true;
     default:
         return QObject::eventFilter(watched, e);

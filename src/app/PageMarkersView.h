@@ -31,7 +31,7 @@ public:
     void sync();
     // "Разметка страниц": default places for the diagram as it is, shown,
     // whatever its scroll position; any dragging is undone.
-    void N24Click();
+    void showPageMarkers();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

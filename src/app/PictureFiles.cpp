@@ -34,14 +34,14 @@ PictureFiles::PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<vo
 {
 }
 
-void PictureFiles::addPopupItems(QMenu* PopupMenu1)
+void PictureFiles::addPopupItems(QMenu* diagramMenu)
 {
-    N5 = PopupMenu1->addAction(QStringLiteral("Загрузить"));
-    N5->setObjectName(QStringLiteral("N5"));
-    N3 = PopupMenu1->addAction(QStringLiteral("Сохранить"));
-    N3->setObjectName(QStringLiteral("N3"));
-    connect(N5, &QAction::triggered, this, &PictureFiles::bmp1Click);
-    connect(N3, &QAction::triggered, this, &PictureFiles::bmp2Click);
+    openPictureMenuAction = diagramMenu->addAction(QStringLiteral("Загрузить"));
+    openPictureMenuAction->setObjectName(QStringLiteral("N5"));
+    savePictureMenuAction = diagramMenu->addAction(QStringLiteral("Сохранить"));
+    savePictureMenuAction->setObjectName(QStringLiteral("N3"));
+    connect(openPictureMenuAction, &QAction::triggered, this, &PictureFiles::openPictureFile);
+    connect(savePictureMenuAction, &QAction::triggered, this, &PictureFiles::savePictureFile);
 }
 
 bool PictureFiles::openPicture(const QString& path, int filterIndex)
@@ -58,32 +58,32 @@ bool PictureFiles::openPicture(const QString& path, int filterIndex)
     m_ws.diagram.setPicture(*image);
     // The arrows of the animation and the hints run along the last build's
     // connections, which are not this picture's.
-    m_ws.ctx.animOn = 0;
+    m_ws.ctx.animationOn = 0;
     m_ws.ctx.animStep = 0;
-    m_ws.pictureConnectionsFrom = static_cast<int>(m_ws.tstrelka.size());
+    m_ws.pictureConnectionsFrom = static_cast<int>(m_ws.connections.size());
     if (m_shown) m_shown();
     return true;
 }
 
-void PictureFiles::bmp1Click()
+void PictureFiles::openPictureFile()
 {
     // The picture on show stays until another one is read: a cancelled
     // dialog or a damaged file must not cost the user a chart with comments
     // typed onto it.
-    QString& folder = m_ws.settings.opdInitialDir;
+    QString& folder = m_ws.settings.pictureOpenFolder;
     const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.bmp"), startFolder(folder), kFilters, 1});
     if (!choice) return;
     folder = folderOf(choice->path);
     openPicture(choice->path, choice->filterIndex);
 }
 
-void PictureFiles::bmp2Click()
+void PictureFiles::savePictureFile()
 {
     if (!m_ws.diagram.hasPicture()) {
         m_ws.prompter->message(QStringLiteral("Нет Блок-схемы: сохранять нечего"));
         return;
     }
-    QString& folder = m_ws.settings.spdInitialDir;
+    QString& folder = m_ws.settings.pictureSaveFolder;
     const auto choice = m_dialogs.saveFile({QStringLiteral("Сохранить *.bmp"), startFolder(folder), kSaveFilters, 1});
     if (!choice) return;
 

@@ -21,19 +21,19 @@ public:
     // shown: runs after a picture was opened, to show it on the diagram tab.
     PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<void()> shown, QObject* parent = nullptr);
 
-    QAction* N5 = nullptr; // "Загрузить"
-    QAction* N3 = nullptr; // "Сохранить"
+    QAction* openPictureMenuAction = nullptr; // "Загрузить"
+    QAction* savePictureMenuAction = nullptr; // "Сохранить"
 
     // Adds "Загрузить" and "Сохранить" to the diagram's popup menu.
-    void addPopupItems(QMenu* PopupMenu1);
+    void addPopupItems(QMenu* diagramMenu);
     // Opens a picture file: filterIndex 2 reads it as JPEG whatever its
     // name, 1 and 3 by its extension. A file that cannot be read leaves the
     // diagram as it was and says why; returns false.
     bool openPicture(const QString& path, int filterIndex = 1);
 
 public slots:
-    void bmp1Click(); // open a picture
-    void bmp2Click(); // save the picture
+    void openPictureFile(); // open a picture
+    void savePictureFile(); // save the picture
 
 private:
     Workspace& m_ws;

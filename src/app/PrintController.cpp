@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/widgets/QtPrintFacility.h"
 
@@ -32,14 +32,14 @@ void PrintController::setFacility(PrintFacility* facility)
     m_facility = facility ? facility : m_own.get();
 }
 
-void PrintController::BitBtn5Click() { print(true); }
+void PrintController::printFromButton() { print(true); }
 
-void PrintController::N12Click() { print(false); }
+void PrintController::printFromMenu() { print(false); }
 
-void PrintController::N25Click()
+void PrintController::labelLines()
 {
     if (!m_ws.diagram.hasPicture()) return;
-    vexoria::N25Click(m_ws);
+    vexoria::labelLines(m_ws);
     m_hooks.diagramChanged();
 }
 
@@ -50,12 +50,12 @@ void PrintController::print(bool labels)
         return;
     }
     // A picture opened from a file comes without page markers of its own.
-    if (m_ws.pageMarkers.placedForHeight() != m_ws.diagram.height()) ArlistExecute(m_ws);
+    if (m_ws.pageMarkers.placedForHeight() != m_ws.diagram.height()) placePageMarkers(m_ws);
     const QImage before = m_ws.diagram.image();
     const DisplayList drawnBefore = m_ws.diagram.drawing();
-    if (labels && m_ws.settings.cbpod) vexoria::N25Click(m_ws);
+    if (labels && m_ws.settings.labelBreaks) vexoria::labelLines(m_ws);
     m_hooks.diagramChanged();
-    if (ApechExecute() == Outcome::NotPrinted) {
+    if (printReport() == Outcome::NotPrinted) {
         // Nothing was printed: the labels drawn for the print go again.
         m_ws.diagram.image() = before;
         m_ws.diagram.drawing() = drawnBefore;
@@ -63,7 +63,7 @@ void PrintController::print(bool labels)
     }
 }
 
-PrintController::Outcome PrintController::ApechExecute()
+PrintController::Outcome PrintController::printReport()
 {
     if (m_hooks.oneSheet()) {
         m_report = oneSheetReport(m_ws);
@@ -84,7 +84,7 @@ PrintController::Outcome PrintController::ApechExecute()
     if (!m_facility->hasPrinter()) return writePdfInstead(pages);
     // The printer's settings change only when the dialog is confirmed; the
     // print goes on either way.
-    if (m_ws.settings.cbprint) m_facility->setupDialog();
+    if (m_ws.settings.choosePrinter) m_facility->setupDialog();
     return printPages(pages);
 }
 

@@ -38,11 +38,11 @@ public:
 
     // "Печать" and "Печатать": the break labels first when "Подписывать
     // разрывы" is on, then the print.
-    void BitBtn5Click();
+    void printFromButton();
     // "Файл" → "Печать": the print alone.
-    void N12Click();
+    void printFromMenu();
     // "Подписать линии".
-    void N25Click();
+    void labelLines();
 
     // What the report holds after the last print or preview.
     const Report& report() const { return m_report; }
@@ -53,7 +53,7 @@ signals:
 private:
     enum class Outcome { Printed, NotPrinted };
     void print(bool labels);
-    Outcome ApechExecute();
+    Outcome printReport();
     Outcome printPages(int pages);
     Outcome writePdfInstead(int pages);
 

@@ -1,5 +1,5 @@
 #pragma once
-// QuickRep1 on the "Печать" tab: the report's sheet as it was last printed
+// reportView on the "Печать" tab: the report's sheet as it was last printed
 // or previewed, on an A4 page at screen size, in a scrolling view.
 #include <QWidget>
 

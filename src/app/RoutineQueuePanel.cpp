@@ -22,73 +22,73 @@ namespace vexoria {
 RoutineQueuePanel::RoutineQueuePanel(EditorFiles& editor, Workspace& ws, FileDialogs& dialogs, QWidget* host)
     : QObject(host), m_editor(editor), m_ws(ws), m_dialogs(dialogs), m_queue(ws.ctx, *ws.prompter)
 {
-    Clb1 = new QListWidget(host);
-    Clb1->setObjectName(QStringLiteral("Clb1"));
-    Clb1->hide();
+    routineList = new QListWidget(host);
+    routineList->setObjectName(QStringLiteral("Clb1"));
+    routineList->hide();
 
-    Panel1 = new QFrame(host);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAutoFillBackground(true);
+    routinePanel = new QFrame(host);
+    routinePanel->setObjectName(QStringLiteral("Panel1"));
+    routinePanel->setFrameShape(QFrame::Panel);
+    routinePanel->setFrameShadow(QFrame::Raised);
+    routinePanel->setAutoFillBackground(true);
 
-    SpeedButton1 = new QToolButton(Panel1);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Отметить все"));
-    SpeedButton1->setToolTip(QStringLiteral("Отметить все процедуры списка; ещё одно нажатие снимает отметки"));
-    SpeedButton1->setCheckable(true);
-    BitBtn6 = new QToolButton(Panel1);
-    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
-    BitBtn6->setArrowType(Qt::LeftArrow);
-    BitBtn6->setToolTip(QStringLiteral("Назад: предыдущая отмеченная процедура"));
-    RadioButton2 = new QRadioButton(QStringLiteral("Предпросмотр"), Panel1);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton1 = new QRadioButton(QStringLiteral("Построить сразу"), Panel1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    checkAllButton = new QToolButton(routinePanel);
+    checkAllButton->setObjectName(QStringLiteral("SpeedButton1"));
+    checkAllButton->setText(QStringLiteral("Отметить все"));
+    checkAllButton->setToolTip(QStringLiteral("Отметить все процедуры списка; ещё одно нажатие снимает отметки"));
+    checkAllButton->setCheckable(true);
+    backButton = new QToolButton(routinePanel);
+    backButton->setObjectName(QStringLiteral("BitBtn6"));
+    backButton->setArrowType(Qt::LeftArrow);
+    backButton->setToolTip(QStringLiteral("Назад: предыдущая отмеченная процедура"));
+    previewButton = new QRadioButton(QStringLiteral("Предпросмотр"), routinePanel);
+    previewButton->setObjectName(QStringLiteral("RadioButton2"));
+    buildAtOnceButton = new QRadioButton(QStringLiteral("Построить сразу"), routinePanel);
+    buildAtOnceButton->setObjectName(QStringLiteral("RadioButton1"));
     queueChoice = new QButtonGroup(this);
-    queueChoice->addButton(RadioButton2);
-    queueChoice->addButton(RadioButton1);
-    RadioButton2->setChecked(true);
-    BitBtn1 = new QPushButton(QStringLiteral("Пропустить"), Panel1);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("Взять в редактор следующую отмеченную процедуру"));
-    BitBtn2 = new QPushButton(QStringLiteral("Список"), Panel1);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setToolTip(QStringLiteral("Показать или скрыть список; очередь начнётся сначала"));
+    queueChoice->addButton(previewButton);
+    queueChoice->addButton(buildAtOnceButton);
+    previewButton->setChecked(true);
+    skipButton = new QPushButton(QStringLiteral("Пропустить"), routinePanel);
+    skipButton->setObjectName(QStringLiteral("BitBtn1"));
+    skipButton->setToolTip(QStringLiteral("Взять в редактор следующую отмеченную процедуру"));
+    listButton = new QPushButton(QStringLiteral("Список"), routinePanel);
+    listButton->setObjectName(QStringLiteral("BitBtn2"));
+    listButton->setToolTip(QStringLiteral("Показать или скрыть список; очередь начнётся сначала"));
 
-    auto* grid = new QGridLayout(Panel1);
+    auto* grid = new QGridLayout(routinePanel);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setVerticalSpacing(2);
-    grid->addWidget(SpeedButton1, 0, 0);
-    grid->addWidget(BitBtn6, 0, 1, Qt::AlignRight);
-    grid->addWidget(RadioButton2, 1, 0, 1, 2);
-    grid->addWidget(RadioButton1, 2, 0, 1, 2);
-    grid->addWidget(BitBtn1, 3, 0);
-    grid->addWidget(BitBtn2, 3, 1);
-    Panel1->hide();
+    grid->addWidget(checkAllButton, 0, 0);
+    grid->addWidget(backButton, 0, 1, Qt::AlignRight);
+    grid->addWidget(previewButton, 1, 0, 1, 2);
+    grid->addWidget(buildAtOnceButton, 2, 0, 1, 2);
+    grid->addWidget(skipButton, 3, 0);
+    grid->addWidget(listButton, 3, 1);
+    routinePanel->hide();
 
-    connect(SpeedButton1, &QToolButton::clicked, this, &RoutineQueuePanel::SpeedButton1Click);
-    connect(BitBtn6, &QToolButton::clicked, this, &RoutineQueuePanel::BitBtn6Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &RoutineQueuePanel::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &RoutineQueuePanel::BitBtn2Click);
-    connect(Clb1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        if (!m_filling) m_queue.setChecked(Clb1->row(item), item->checkState() == Qt::Checked);
+    connect(checkAllButton, &QToolButton::clicked, this, &RoutineQueuePanel::checkAll);
+    connect(backButton, &QToolButton::clicked, this, &RoutineQueuePanel::back);
+    connect(skipButton, &QPushButton::clicked, this, &RoutineQueuePanel::skip);
+    connect(listButton, &QPushButton::clicked, this, &RoutineQueuePanel::toggleList);
+    connect(routineList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (!m_filling) m_queue.setChecked(routineList->row(item), item->checkState() == Qt::Checked);
     });
 }
 
-void RoutineQueuePanel::addPopupItems(QMenu* PopupMenu3)
+void RoutineQueuePanel::addPopupItems(QMenu* editorMenu)
 {
-    N18 = PopupMenu3->addAction(QStringLiteral("Остановить (*.pas)"));
-    N18->setObjectName(QStringLiteral("N18"));
-    N19 = PopupMenu3->addAction(QStringLiteral("Продолжить (*.pas)"));
-    N19->setObjectName(QStringLiteral("N19"));
-    connect(N18, &QAction::triggered, this, &RoutineQueuePanel::N18Click);
-    connect(N19, &QAction::triggered, this, &RoutineQueuePanel::N19Click);
+    queuePauseAction = editorMenu->addAction(QStringLiteral("Остановить (*.pas)"));
+    queuePauseAction->setObjectName(QStringLiteral("N18"));
+    queueResumeAction = editorMenu->addAction(QStringLiteral("Продолжить (*.pas)"));
+    queueResumeAction->setObjectName(QStringLiteral("N19"));
+    connect(queuePauseAction, &QAction::triggered, this, &RoutineQueuePanel::pause);
+    connect(queueResumeAction, &QAction::triggered, this, &RoutineQueuePanel::resume);
 }
 
-void RoutineQueuePanel::pas1Click()
+void RoutineQueuePanel::openUnitFile()
 {
-    QString& folder = m_ws.settings.opendialog1InitialDir;
+    QString& folder = m_ws.settings.unitFolder;
     const auto choice = m_dialogs.openFile(
         {QStringLiteral("Открыть *.pas"), startFolder(folder), {QStringLiteral("Паскаль (*.pas)"), QStringLiteral("Все файлы (*)")}, 1});
     if (!choice) {
@@ -132,16 +132,16 @@ void RoutineQueuePanel::fillList()
 {
     m_filling = true;
     const auto& items = m_queue.items();
-    if (Clb1->count() != static_cast<int>(items.size())) {
-        Clb1->clear();
+    if (routineList->count() != static_cast<int>(items.size())) {
+        routineList->clear();
         for (const RoutineItem& it : items) {
-            auto* row = new QListWidgetItem(it.text, Clb1);
+            auto* row = new QListWidgetItem(it.text, routineList);
             row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         }
     }
-    for (int i = 0; i < Clb1->count(); ++i) {
-        Clb1->item(i)->setText(items[static_cast<std::size_t>(i)].text);
-        Clb1->item(i)->setCheckState(items[static_cast<std::size_t>(i)].checked ? Qt::Checked : Qt::Unchecked);
+    for (int i = 0; i < routineList->count(); ++i) {
+        routineList->item(i)->setText(items[static_cast<std::size_t>(i)].text);
+        routineList->item(i)->setCheckState(items[static_cast<std::size_t>(i)].checked ? Qt::Checked : Qt::Unchecked);
     }
     m_filling = false;
 }
@@ -149,19 +149,19 @@ void RoutineQueuePanel::fillList()
 void RoutineQueuePanel::showState()
 {
 
-    SpeedButton1->setChecked(m_queue.checkAllDown());
-    Clb1->setVisible(m_queue.listVisible());
-    Panel1->setVisible(m_queue.panelVisible());
+    checkAllButton->setChecked(m_queue.checkAllDown());
+    routineList->setVisible(m_queue.listVisible());
+    routinePanel->setVisible(m_queue.panelVisible());
     // The list lies over the editor and the panel over the list.
-    if (m_queue.listVisible()) Clb1->raise();
-    if (m_queue.panelVisible()) Panel1->raise();
+    if (m_queue.listVisible()) routineList->raise();
+    if (m_queue.panelVisible()) routinePanel->raise();
 }
 
 void RoutineQueuePanel::toEditor(const EditorLines& lines)
 {
     // A fetch that found the queue run out leaves it: its panel goes and the
     // editor has its width back.
-    if (m_ws.ctx.queueDone == 1) m_queue.hidePanel();
+    if (m_ws.ctx.queueExhausted == 1) m_queue.hidePanel();
     if (!lines) return;
     m_editor.setLines(*lines, m_unitEncoding);
     m_editor.setSourcePath(m_unitPath);
@@ -174,47 +174,47 @@ void RoutineQueuePanel::hideAll()
     showState();
 }
 
-void RoutineQueuePanel::Apas()
+void RoutineQueuePanel::fetchNextRoutine()
 {
     m_queue.hideList();
-    toEditor(m_queue.ApasExecute());
+    toEditor(m_queue.fetchNext());
     showState();
 }
 
-void RoutineQueuePanel::BitBtn1Click()
+void RoutineQueuePanel::skip()
 {
-    toEditor(m_queue.BitBtn1Click());
+    toEditor(m_queue.skip());
     showState();
 }
 
-void RoutineQueuePanel::BitBtn6Click()
+void RoutineQueuePanel::back()
 {
-    toEditor(m_queue.BitBtn6Click());
+    toEditor(m_queue.back());
     showState();
 }
 
-void RoutineQueuePanel::BitBtn2Click()
+void RoutineQueuePanel::toggleList()
 {
-    m_queue.BitBtn2Click();
+    m_queue.toggleList();
     showState();
 }
 
-void RoutineQueuePanel::SpeedButton1Click()
+void RoutineQueuePanel::checkAll()
 {
-    m_queue.SpeedButton1Click();
+    m_queue.checkAll();
     fillList();
     showState();
 }
 
-void RoutineQueuePanel::N18Click()
+void RoutineQueuePanel::pause()
 {
-    m_queue.N18Click();
+    m_queue.pause();
     showState();
 }
 
-void RoutineQueuePanel::N19Click()
+void RoutineQueuePanel::resume()
 {
-    m_queue.N19Click();
+    m_queue.resume();
     showState();
 }
 

@@ -56,42 +56,42 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
     title->setFont(tf);
     sizesCaption = new QLabel(QStringLiteral("Размеры блоков"), this);
 
-    CheckBox1 = checkBox("CheckBox1", QStringLiteral("При запуске в трей"), start.checkbox1, this);
-    CBcvet = checkBox("CBcvet", QStringLiteral("Цветная"), start.cbcvet, this);
-    CBprint = checkBox("CBprint", QStringLiteral("Диалог выбора принтера"), start.cbprint, this);
-    CBoch = checkBox("CBoch", QStringLiteral("Сбросить графику в трее"), start.cboch, this);
-    CBotl = checkBox("CBotl", QStringLiteral("Отладка"), start.cbotl, this);
-    Cbdobkom = checkBox("Cbdobkom", QStringLiteral("Добавлять комментарии"), start.cbdobkom, this);
-    Cbpredkom = checkBox("Cbpredkom", QStringLiteral("Смотреть комментари"), start.cbpredkom, this);
-    Cblegend = checkBox("Cblegend", QStringLiteral("Добавить легенду"), start.cblegend, this);
-    Cbraz = checkBox("Cbraz", QStringLiteral("Разметка страниц"), start.cbraz, this);
-    Cbpod = checkBox("Cbpod", QStringLiteral("Подписывать разрывы"), start.cbpod, this);
-    Cbanime = checkBox("Cbanime", QStringLiteral("Анимация/скорость"), start.cbanime, this);
+    startInTrayBox = checkBox("CheckBox1", QStringLiteral("При запуске в трей"), start.startInTray, this);
+    colourBox = checkBox("CBcvet", QStringLiteral("Цветная"), start.colourMode, this);
+    choosePrinterBox = checkBox("CBprint", QStringLiteral("Диалог выбора принтера"), start.choosePrinter, this);
+    clearInTrayBox = checkBox("CBoch", QStringLiteral("Сбросить графику в трее"), start.clearPictureInTray, this);
+    debugBox = checkBox("CBotl", QStringLiteral("Отладка"), start.debugMode, this);
+    drawCommentsBox = checkBox("Cbdobkom", QStringLiteral("Добавлять комментарии"), start.drawComments, this);
+    reviewCommentsBox = checkBox("Cbpredkom", QStringLiteral("Смотреть комментари"), start.reviewCommentsFirst, this);
+    legendBox = checkBox("Cblegend", QStringLiteral("Добавить легенду"), start.addLegend, this);
+    markPagesBox = checkBox("Cbraz", QStringLiteral("Разметка страниц"), start.markPages, this);
+    labelBreaksBox = checkBox("Cbpod", QStringLiteral("Подписывать разрывы"), start.labelBreaks, this);
+    animateBox = checkBox("Cbanime", QStringLiteral("Анимация/скорость"), start.animate, this);
     // The debug switch is kept in the file only: it never shows on the panel.
-    CBotl->setVisible(false);
+    debugBox->setVisible(false);
 
-    Ebeg = sizeEdit("Ebeg", start.ebeg, this);
-    Eelse = sizeEdit("Eelse", start.eelse, this);
-    Evar = sizeEdit("Evar", start.evar, this);
-    Eif = sizeEdit("Eif", start.eif, this);
-    Efor = sizeEdit("Efor", start.efor, this);
-    Ewhile = sizeEdit("Ewhile", start.ewhile, this);
-    Edlin = sizeEdit("Edlin", start.edlin, this);
-    Esoed = sizeEdit("Esoed", start.esoed, this);
-    Eani = sizeEdit("Eani", start.eani, this);
+    beginWidthEdit = sizeEdit("Ebeg", start.beginTextWidth, this);
+    elseWidthEdit = sizeEdit("Eelse", start.elseTextWidth, this);
+    varWidthEdit = sizeEdit("Evar", start.varTextWidth, this);
+    ifWidthEdit = sizeEdit("Eif", start.ifTextWidth, this);
+    forWidthEdit = sizeEdit("Efor", start.forTextWidth, this);
+    whileWidthEdit = sizeEdit("Ewhile", start.whileTextWidth, this);
+    maxLengthEdit = sizeEdit("Edlin", start.maxChartLength, this);
+    laneSpacingEdit = sizeEdit("Esoed", start.laneSpacing, this);
+    animationIntervalEdit = sizeEdit("Eani", start.animationIntervalMs, this);
 
-    SBnast = new QPushButton(kFactoryCaption, this);
-    SBnast->setObjectName(QStringLiteral("SBnast"));
-    SBnast->setCheckable(true);
-    Button2 = new QPushButton(QStringLiteral("Закрыть"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    factorySizesButton = new QPushButton(kFactoryCaption, this);
+    factorySizesButton->setObjectName(QStringLiteral("SBnast"));
+    factorySizesButton->setCheckable(true);
+    settingsCloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    settingsCloseButton->setObjectName(QStringLiteral("Button2"));
 
     auto* checks = new QVBoxLayout;
-    for (QCheckBox* b : {CheckBox1, CBcvet, CBprint, CBoch, Cbdobkom, Cbpredkom, Cblegend, Cbraz, Cbpod})
+    for (QCheckBox* b : {startInTrayBox, colourBox, choosePrinterBox, clearInTrayBox, drawCommentsBox, reviewCommentsBox, legendBox, markPagesBox, labelBreaksBox})
         checks->addWidget(b);
     auto* anim = new QHBoxLayout;
-    anim->addWidget(Cbanime);
-    anim->addWidget(Eani);
+    anim->addWidget(animateBox);
+    anim->addWidget(animationIntervalEdit);
     anim->addStretch();
     checks->addLayout(anim);
     checks->addStretch();
@@ -99,10 +99,10 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
     auto* sizes = new QGridLayout;
     sizes->addWidget(sizesCaption, 0, 0, 1, 2);
     const std::pair<QString, QLineEdit*> rows[] = {
-        {QStringLiteral("Begin"), Ebeg},         {QStringLiteral("Else"), Eelse},
-        {QStringLiteral("Var,Заголовок"), Evar}, {QStringLiteral("IF"), Eif},
-        {QStringLiteral("For"), Efor},           {QStringLiteral("While"), Ewhile},
-        {QStringLiteral("МАХ длинна"), Edlin},   {QStringLiteral("<> соединения"), Esoed},
+        {QStringLiteral("Begin"), beginWidthEdit},         {QStringLiteral("Else"), elseWidthEdit},
+        {QStringLiteral("Var,Заголовок"), varWidthEdit}, {QStringLiteral("IF"), ifWidthEdit},
+        {QStringLiteral("For"), forWidthEdit},           {QStringLiteral("While"), whileWidthEdit},
+        {QStringLiteral("МАХ длинна"), maxLengthEdit},   {QStringLiteral("<> соединения"), laneSpacingEdit},
     };
     int r = 1;
     for (const auto& [label, edit] : rows) {
@@ -112,7 +112,7 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
         sizes->addWidget(edit, r, 1);
         ++r;
     }
-    sizes->addWidget(SBnast, r, 0, 1, 2);
+    sizes->addWidget(factorySizesButton, r, 0, 1, 2);
     sizes->setRowStretch(r + 1, 1);
 
     auto* columns = new QHBoxLayout;
@@ -122,7 +122,7 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(Button2);
+    bottom->addWidget(settingsCloseButton);
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(title);
@@ -136,77 +136,77 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
         return QString();
     };
     m_numeric = {
-        {"evar", Evar, labelOf(Evar)},   {"eif", Eif, labelOf(Eif)},       {"efor", Efor, labelOf(Efor)},
-        {"ewhile", Ewhile, labelOf(Ewhile)}, {"eelse", Eelse, labelOf(Eelse)}, {"ebeg", Ebeg, labelOf(Ebeg)},
-        {"edlin", Edlin, labelOf(Edlin)}, {"esoed", Esoed, labelOf(Esoed)}, {"eani", Eani, Cbanime->text()},
+        {"evar", varWidthEdit, labelOf(varWidthEdit)},   {"eif", ifWidthEdit, labelOf(ifWidthEdit)},       {"efor", forWidthEdit, labelOf(forWidthEdit)},
+        {"ewhile", whileWidthEdit, labelOf(whileWidthEdit)}, {"eelse", elseWidthEdit, labelOf(elseWidthEdit)}, {"ebeg", beginWidthEdit, labelOf(beginWidthEdit)},
+        {"edlin", maxLengthEdit, labelOf(maxLengthEdit)}, {"esoed", laneSpacingEdit, labelOf(laneSpacingEdit)}, {"eani", animationIntervalEdit, animateBox->text()},
     };
 
-    connect(SBnast, &QPushButton::clicked, this, &SettingsPanel::SBnastClick);
-    connect(Button2, &QPushButton::clicked, this, &SettingsPanel::closeClicked);
+    connect(factorySizesButton, &QPushButton::clicked, this, &SettingsPanel::toggleFactorySizes);
+    connect(settingsCloseButton, &QPushButton::clicked, this, &SettingsPanel::closeClicked);
 }
 
-void SettingsPanel::SBnastClick()
+void SettingsPanel::toggleFactorySizes()
 {
-    QLineEdit* const fields[] = {Evar, Eif, Efor, Ewhile, Eelse, Ebeg, Edlin};
-    if (SBnast->isChecked()) {
-        SBnast->setText(kUndoCaption);
+    QLineEdit* const fields[] = {varWidthEdit, ifWidthEdit, forWidthEdit, whileWidthEdit, elseWidthEdit, beginWidthEdit, maxLengthEdit};
+    if (factorySizesButton->isChecked()) {
+        factorySizesButton->setText(kUndoCaption);
         for (int i = 0; i < 7; ++i) m_ctx.savedSizeTexts[static_cast<std::size_t>(i)] = fields[i]->text();
         const Settings factory;
-        const QString values[] = {factory.evar, factory.eif, factory.efor, factory.ewhile,
-                                  factory.eelse, factory.ebeg, factory.edlin};
+        const QString values[] = {factory.varTextWidth, factory.ifTextWidth, factory.forTextWidth, factory.whileTextWidth,
+                                  factory.elseTextWidth, factory.beginTextWidth, factory.maxChartLength};
         for (int i = 0; i < 7; ++i) fields[i]->setText(values[i]);
     } else {
-        SBnast->setText(kFactoryCaption);
+        factorySizesButton->setText(kFactoryCaption);
         for (int i = 0; i < 7; ++i) fields[i]->setText(m_ctx.savedSizeTexts[static_cast<std::size_t>(i)]);
     }
 }
 
 void SettingsPanel::toSettings(Settings& s) const
 {
-    s.checkbox1 = CheckBox1->isChecked();
-    s.cbcvet = CBcvet->isChecked();
-    s.cbprint = CBprint->isChecked();
-    s.cboch = CBoch->isChecked();
-    s.cbotl = CBotl->isChecked();
-    s.cbdobkom = Cbdobkom->isChecked();
-    s.cbpredkom = Cbpredkom->isChecked();
-    s.cblegend = Cblegend->isChecked();
-    s.cbraz = Cbraz->isChecked();
-    s.cbpod = Cbpod->isChecked();
-    s.cbanime = Cbanime->isChecked();
-    s.evar = Evar->text();
-    s.eif = Eif->text();
-    s.efor = Efor->text();
-    s.ewhile = Ewhile->text();
-    s.eelse = Eelse->text();
-    s.ebeg = Ebeg->text();
-    s.edlin = Edlin->text();
-    s.esoed = Esoed->text();
-    s.eani = Eani->text();
+    s.startInTray = startInTrayBox->isChecked();
+    s.colourMode = colourBox->isChecked();
+    s.choosePrinter = choosePrinterBox->isChecked();
+    s.clearPictureInTray = clearInTrayBox->isChecked();
+    s.debugMode = debugBox->isChecked();
+    s.drawComments = drawCommentsBox->isChecked();
+    s.reviewCommentsFirst = reviewCommentsBox->isChecked();
+    s.addLegend = legendBox->isChecked();
+    s.markPages = markPagesBox->isChecked();
+    s.labelBreaks = labelBreaksBox->isChecked();
+    s.animate = animateBox->isChecked();
+    s.varTextWidth = varWidthEdit->text();
+    s.ifTextWidth = ifWidthEdit->text();
+    s.forTextWidth = forWidthEdit->text();
+    s.whileTextWidth = whileWidthEdit->text();
+    s.elseTextWidth = elseWidthEdit->text();
+    s.beginTextWidth = beginWidthEdit->text();
+    s.maxChartLength = maxLengthEdit->text();
+    s.laneSpacing = laneSpacingEdit->text();
+    s.animationIntervalMs = animationIntervalEdit->text();
 }
 
 void SettingsPanel::fromSettings(const Settings& s)
 {
-    CheckBox1->setChecked(s.checkbox1);
-    CBcvet->setChecked(s.cbcvet);
-    CBprint->setChecked(s.cbprint);
-    CBoch->setChecked(s.cboch);
-    CBotl->setChecked(s.cbotl);
-    Cbdobkom->setChecked(s.cbdobkom);
-    Cbpredkom->setChecked(s.cbpredkom);
-    Cblegend->setChecked(s.cblegend);
-    Cbraz->setChecked(s.cbraz);
-    Cbpod->setChecked(s.cbpod);
-    Cbanime->setChecked(s.cbanime);
-    Evar->setText(s.evar);
-    Eif->setText(s.eif);
-    Efor->setText(s.efor);
-    Ewhile->setText(s.ewhile);
-    Eelse->setText(s.eelse);
-    Ebeg->setText(s.ebeg);
-    Edlin->setText(s.edlin);
-    Esoed->setText(s.esoed);
-    Eani->setText(s.eani);
+    startInTrayBox->setChecked(s.startInTray);
+    colourBox->setChecked(s.colourMode);
+    choosePrinterBox->setChecked(s.choosePrinter);
+    clearInTrayBox->setChecked(s.clearPictureInTray);
+    debugBox->setChecked(s.debugMode);
+    drawCommentsBox->setChecked(s.drawComments);
+    reviewCommentsBox->setChecked(s.reviewCommentsFirst);
+    legendBox->setChecked(s.addLegend);
+    markPagesBox->setChecked(s.markPages);
+    labelBreaksBox->setChecked(s.labelBreaks);
+    animateBox->setChecked(s.animate);
+    varWidthEdit->setText(s.varTextWidth);
+    ifWidthEdit->setText(s.ifTextWidth);
+    forWidthEdit->setText(s.forTextWidth);
+    whileWidthEdit->setText(s.whileTextWidth);
+    elseWidthEdit->setText(s.elseTextWidth);
+    beginWidthEdit->setText(s.beginTextWidth);
+    maxLengthEdit->setText(s.maxChartLength);
+    laneSpacingEdit->setText(s.laneSpacing);
+    animationIntervalEdit->setText(s.animationIntervalMs);
 }
 
 QString SettingsPanel::problemOf(const NumericField& field) const

@@ -1,5 +1,5 @@
 #pragma once
-// Panel3, "Настройки": every setting of the program as a control. The stages
+// settingsPanel, "Настройки": every setting of the program as a control. The stages
 // read ws.settings, which the window fills from here before each build; the
 // size fields stay free text, converted only where they are used.
 #include <vector>
@@ -40,33 +40,33 @@ public:
 
     QLabel* title;
     QLabel* sizesCaption;
-    QCheckBox* CheckBox1;
-    QCheckBox* CBcvet;
-    QCheckBox* CBprint;
-    QCheckBox* CBoch;
-    QCheckBox* CBotl;
-    QCheckBox* Cbdobkom;
-    QCheckBox* Cbpredkom;
-    QCheckBox* Cblegend;
-    QCheckBox* Cbraz;
-    QCheckBox* Cbpod;
-    QCheckBox* Cbanime;
-    QLineEdit* Evar;
-    QLineEdit* Eif;
-    QLineEdit* Efor;
-    QLineEdit* Ewhile;
-    QLineEdit* Eelse;
-    QLineEdit* Ebeg;
-    QLineEdit* Edlin;
-    QLineEdit* Esoed;
-    QLineEdit* Eani;
-    QPushButton* SBnast;
-    QPushButton* Button2;
+    QCheckBox* startInTrayBox;
+    QCheckBox* colourBox;
+    QCheckBox* choosePrinterBox;
+    QCheckBox* clearInTrayBox;
+    QCheckBox* debugBox;
+    QCheckBox* drawCommentsBox;
+    QCheckBox* reviewCommentsBox;
+    QCheckBox* legendBox;
+    QCheckBox* markPagesBox;
+    QCheckBox* labelBreaksBox;
+    QCheckBox* animateBox;
+    QLineEdit* varWidthEdit;
+    QLineEdit* ifWidthEdit;
+    QLineEdit* forWidthEdit;
+    QLineEdit* whileWidthEdit;
+    QLineEdit* elseWidthEdit;
+    QLineEdit* beginWidthEdit;
+    QLineEdit* maxLengthEdit;
+    QLineEdit* laneSpacingEdit;
+    QLineEdit* animationIntervalEdit;
+    QPushButton* factorySizesButton;
+    QPushButton* settingsCloseButton;
 
 public slots:
     // The factory sizes toggle: down puts the user's sizes aside and shows
     // the factory ones, up brings the user's back.
-    void SBnastClick();
+    void toggleFactorySizes();
 
 signals:
     void closeClicked();

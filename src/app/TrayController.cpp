@@ -12,7 +12,7 @@
 #include "app/EditorFiles.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "platform/widgets/TrayIcon.h"
 
 namespace vexoria {
@@ -23,26 +23,26 @@ const QString kNoCode = QStringLiteral("Нет кода");
 constexpr int kMinClipboardLines = 6;
 } // namespace
 
-TrayController::TrayController(TMyform& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue)
+TrayController::TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue)
     : QObject(&form), m_form(form), m_tray(tray), m_editor(editor), m_queue(queue)
 {
-    PopupMenu2 = new QMenu(&form);
-    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    trayMenu = new QMenu(&form);
+    trayMenu->setObjectName(QStringLiteral("PopupMenu2"));
     auto item = [this](const char* name, const QString& caption, void (TrayController::*slot)()) {
-        QAction* a = PopupMenu2->addAction(caption);
+        QAction* a = trayMenu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    N6 = item("N6", QStringLiteral("Диаграмма"), &TrayController::N6Click);
-    N7 = item("N7", QStringLiteral("Развернуть"), &TrayController::N7Click);
-    N20 = item("N20", QStringLiteral("Очистить"), &TrayController::N20Click);
-    N8 = item("N8", QStringLiteral("Выход"), &TrayController::N8Click);
+    trayChartAction = item("N6", QStringLiteral("Диаграмма"), &TrayController::chartFromClipboard);
+    trayRestoreAction = item("N7", QStringLiteral("Развернуть"), &TrayController::restoreWindow);
+    trayClearAction = item("N20", QStringLiteral("Очистить"), &TrayController::clearPictureFromTray);
+    trayExitAction = item("N8", QStringLiteral("Выход"), &TrayController::exitFromTray);
 
-    m_tray.show(programIcon(), QStringLiteral("Vexoria"), PopupMenu2, [this] { N7Click(); });
+    m_tray.show(programIcon(), QStringLiteral("Vexoria"), trayMenu, [this] { restoreWindow(); });
     m_form.installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) ApplicationEvents1Activate();
+        if (s == Qt::ApplicationActive) onActivated();
     });
 }
 
@@ -54,7 +54,7 @@ bool TrayController::eventFilter(QObject* watched, QEvent* e)
         const bool minimisedNow = !(change->oldState() & Qt::WindowMinimized) && m_form.isMinimized();
         // Hiding the window while the window system is still iconifying it
         // confuses some window managers: it hides right after.
-        if (minimisedNow) QTimer::singleShot(0, this, &TrayController::ApplicationEvents1Minimize);
+        if (minimisedNow) QTimer::singleShot(0, this, &TrayController::onMinimized);
     }
     return QObject::eventFilter(watched, e);
 }
@@ -78,10 +78,10 @@ bool TrayController::hideToTray()
 void TrayController::clearPicture()
 {
     m_form.workspace().diagram.removePicture();
-    m_form.Idiag1->refresh();
+    m_form.diagramView->refresh();
 }
 
-void TrayController::ApplicationEvents1Minimize()
+void TrayController::onMinimized()
 {
     // The user may have restored the window before the queued call ran.
     if (!m_form.isMinimized() || m_inTray) return;
@@ -89,24 +89,24 @@ void TrayController::ApplicationEvents1Minimize()
         hideToTray();
         return;
     }
-    if (m_form.Panel3->CBoch->isChecked()) {
+    if (m_form.settingsPanel->clearInTrayBox->isChecked()) {
         clearPicture();
-        m_form.workspace().ctx.animOn = 0;
+        m_form.workspace().ctx.animationOn = 0;
         m_form.workspace().ctx.animStep = 0;
     }
     hideToTray();
 }
 
-void TrayController::ApplicationEvents1Activate()
+void TrayController::onActivated()
 {
     BuildContext& c = m_form.workspace().ctx;
-    if (!m_form.Panel3->CheckBox1->isChecked() || c.startInTrayPending == 0) return;
+    if (!m_form.settingsPanel->startInTrayBox->isChecked() || c.startInTrayPending == 0) return;
     c.startInTrayPending = 0;
     // Straight to the tray, the picture kept; without a tray, to the taskbar.
     if (!hideToTray()) m_form.showMinimized();
 }
 
-void TrayController::N7Click()
+void TrayController::restoreWindow()
 {
     m_inTray = false;
     m_form.setWindowState(m_form.windowState() & ~Qt::WindowMinimized);
@@ -115,27 +115,27 @@ void TrayController::N7Click()
     m_form.activateWindow();
 }
 
-void TrayController::N20Click()
+void TrayController::clearPictureFromTray()
 {
     clearPicture();
 }
 
-void TrayController::N8Click()
+void TrayController::exitFromTray()
 {
-    m_form.N2Click();
+    m_form.quit();
 }
 
-void TrayController::N6Click()
+void TrayController::chartFromClipboard()
 {
-    N7Click();
+    restoreWindow();
     BuildContext& c = m_form.workspace().ctx;
-    c.fetchNext = 0;
-    c.ownCode = 1;
+    c.fetchBeforeBuild = 0;
+    c.editorHoldsOwnCode = 1;
     // The routine queue ends: its list no longer covers the pasted code.
     m_queue.hideAll();
     m_editor.pasteClipboard();
     if (m_editor.lines().size() >= kMinClipboardLines)
-        m_form.BitBtn3Click();
+        m_form.buildChart();
     else
         m_form.workspace().prompter->message(kNoCode);
 }

@@ -13,30 +13,30 @@ namespace vexoria {
 
 class EditorFiles;
 class RoutineQueuePanel;
-class TMyform;
+class MainWindow;
 class TrayIcon;
 
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    TrayController(TMyform& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue);
+    TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue);
 
-    QMenu* PopupMenu2;
-    QAction* N6;  // "Диаграмма"
-    QAction* N7;  // "Развернуть"
-    QAction* N20; // "Очистить"
-    QAction* N8;  // "Выход"
+    QMenu* trayMenu;
+    QAction* trayChartAction;  // "Диаграмма"
+    QAction* trayRestoreAction;  // "Развернуть"
+    QAction* trayClearAction; // "Очистить"
+    QAction* trayExitAction;  // "Выход"
 
     // The window sits in the tray (hidden, only the icon shows).
     bool inTray() const { return m_inTray; }
 
 public slots:
-    void ApplicationEvents1Minimize();
-    void ApplicationEvents1Activate();
-    void N6Click();
-    void N7Click();
-    void N20Click();
-    void N8Click();
+    void onMinimized();
+    void onActivated();
+    void chartFromClipboard();
+    void restoreWindow();
+    void clearPictureFromTray();
+    void exitFromTray();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -47,7 +47,7 @@ private:
     bool hideToTray();
     void clearPicture();
 
-    TMyform& m_form;
+    MainWindow& m_form;
     TrayIcon& m_tray;
     EditorFiles& m_editor;
     RoutineQueuePanel& m_queue;

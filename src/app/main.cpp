@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/QtTranslations.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "platform/core/QuietMessages.h"
 
 int main(int argc, char* argv[])
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vexoria"));
     // The program speaks Russian, so Qt's own dialogs do too.
     vexoria::installQtRussian(app);
-    vexoria::TMyform form;
+    vexoria::MainWindow form;
     form.show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "analysis/TstrokExport.h"
+#include "analysis/StatementExport.h"
 #include "cli/Commands.h"
 #include "cli/OutputChecks.h"
 #include "cli/WholeChart.h"
@@ -44,7 +44,7 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
         // as the window would write it.
         drawChartWhole(ws, opts->answer == Answer::No);
         QString error;
-        if (!exportStroka(ws.tstrok, opts->output, &error)) {
+        if (!exportStatementTable(ws.statements, opts->output, &error)) {
             io.err << "vexoria-cli: " << error << Qt::endl;
             return 1;
         }

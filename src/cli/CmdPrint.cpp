@@ -9,7 +9,7 @@
 #include "pages/Report.h"
 #include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DisplayList.h"
 #include "platform/core/OutputFile.h"
@@ -40,7 +40,7 @@ int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labe
         reportNotDrawn(ws, io);
         return 1;
     }
-    if (labels) N25Click(ws);
+    if (labels) labelLines(ws);
     // The list lives until the PDF is written; the sheets only borrow it.
     const auto chart = std::make_shared<const SheetChart>(
         std::shared_ptr<const DisplayList>(&drawing, [](const DisplayList*) {}),

@@ -7,7 +7,7 @@
 #include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/OutputFile.h"
 #include "platform/core/PictureWriter.h"
@@ -37,11 +37,11 @@ bool writeOne(const ChartOutput& chart, const QString& path, Io& io)
 
 // A chart built in parts (answer Yes): part 1 is on show after sizing; each
 // "Далее" draws the next one. Every part is written as OUT-1, OUT-2, OUT-3.
-// The later parts come from N15Click, which belongs to the partial-chart
+// The later parts come from drawNextPart, which belongs to the partial-chart
 // stage; this loop only saves what it draws.
 int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& io)
 {
-    const int parts = ws.ctx.extraParts + 1;
+    const int parts = ws.ctx.extraPartCount + 1;
     if (parts < 2 || parts > 3) {
         io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
         return 1;
@@ -61,11 +61,11 @@ int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& 
         }
         if (!writeOne(chart, partPath(out, part), io)) return 1;
         if (part == parts) break;
-        if (!ws.n15Visible) {
+        if (!ws.nextPartAvailable) {
             io.err << "vexoria-cli: part " << part + 1 << " of the chart was not drawn" << Qt::endl;
             return 1;
         }
-        N15Click(ws);
+        drawNextPart(ws);
     }
     return 0;
 }
@@ -107,7 +107,7 @@ int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QStrin
         const bool whole =
             drawChartWhole(ws, answer == Answer::No || (answer == Answer::Yes && vectorFormat(format).has_value()));
         if (!whole) {
-            if (ws.n15Visible && chart.drawn()) return writeParts(ws, chart, output, io);
+            if (ws.nextPartAvailable && chart.drawn()) return writeParts(ws, chart, output, io);
             reportNotDrawn(ws, io);
             return 1;
         }

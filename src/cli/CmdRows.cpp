@@ -1,8 +1,8 @@
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementTableDump.h"
 #include "cli/Commands.h"
 #include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria::cli {
@@ -27,9 +27,9 @@ std::optional<QString> firstWarning(const QStringList& messages)
     return std::nullopt;
 }
 
-TstrokDumpExtras titleOf(const Workspace& ws)
+StatementDumpExtras titleOf(const Workspace& ws)
 {
-    TstrokDumpExtras extras;
+    StatementDumpExtras extras;
     if (!ws.reportTitle.isEmpty()) extras.title = ws.reportTitle;
     return extras;
 }
@@ -61,10 +61,10 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
             classifyCode(ws);
             warnIfNoCode(ws, opts->file, io);
             drawChartWhole(ws, opts->answer == Answer::No);
-            TstrokDumpExtras extras = titleOf(ws);
+            StatementDumpExtras extras = titleOf(ws);
             extras.blockCount = ws.ctx.blockCount;
             extras.warning = firstWarning(prompter.messages());
-            io.out << dumpTstrok(ws.tstrok, extras);
+            io.out << dumpStatementTable(ws.statements, extras);
             io.out.flush();
             return 0;
         });
@@ -77,15 +77,15 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
     ws.prompter = &prompter;
     classifyCode(ws);
     warnIfNoCode(ws, opts->file, io);
-    TstrokDumpExtras extras = titleOf(ws);
+    StatementDumpExtras extras = titleOf(ws);
     if (stage == QLatin1String("check")) {
         // Block sizing sorts the table on nom before the check runs.
-        ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-        AprepareExecute(ws);
+        ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+        checkStructure(ws);
         extras.blockCount = ws.ctx.blockCount;
         extras.warning = firstWarning(prompter.messages);
     }
-    io.out << dumpTstrok(ws.tstrok, extras);
+    io.out << dumpStatementTable(ws.statements, extras);
     io.out.flush();
     return 0;
 }

@@ -14,7 +14,7 @@ const QString kLargestLength = QStringLiteral("1000000");
 // and it was measured at more than three times the limit.
 bool refusedForLength(const Workspace& ws)
 {
-    return ws.ctx.sizingAbort == 1 && !ws.n15Visible && ws.ctx.extraParts > 2;
+    return ws.ctx.stoppedAfterSizing == 1 && !ws.nextPartAvailable && ws.ctx.extraPartCount > 2;
 }
 
 } // namespace
@@ -31,8 +31,8 @@ bool drawChartWhole(Workspace& ws, bool drawWhole)
     // A new build, as on a new workspace: the counters of the refused one
     // would steer this one.
     ws.ctx = BuildContext{};
-    ws.n15Visible = false;
-    ws.settings.edlin = kLargestLength;
+    ws.nextPartAvailable = false;
+    ws.settings.maxChartLength = kLargestLength;
     classifyCode(ws);
     return drawChart(ws);
 }
@@ -43,7 +43,7 @@ void reportNotDrawn(const Workspace& ws, Io& io)
         io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
         return;
     }
-    io.err << "vexoria-cli: the chart is more than three times the length limit edlin=" << ws.settings.edlin
+    io.err << "vexoria-cli: the chart is more than three times the length limit edlin=" << ws.settings.maxChartLength
            << " long and cannot be built in parts (Данная версия подерживает только 3 вложения); "
            << "draw it whole with --answer no or as .svg or .pdf, or raise edlin in the INI" << Qt::endl;
 }

@@ -2,7 +2,7 @@
 // with their exit collector lane, and the dashed frame around an else part.
 #include <cmath>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
@@ -15,10 +15,10 @@ void Router::routeCondition(const Geo& g)
     const Colour cc = m_constructColour;
     const bool selfIsCaseTest = isCaseTest(m_cur);
     const int lx = g.X + g.x1;
-    const int by = g.Y + g.y4 + g.PLY;
-    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.PLX);
-    const int rx = g.X + g.x3 + g.PLX;
-    const int ry = truncHalf(g.Y + g.y3, g.PLY);
+    const int by = g.Y + g.y4 + g.stretchY;
+    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.stretchX);
+    const int rx = g.X + g.x3 + g.stretchX;
+    const int ry = truncHalf(g.Y + g.y3, g.stretchY);
 
     // "Да": straight down into the then part (or the try body).
     advance();
@@ -30,11 +30,11 @@ void Router::routeCondition(const Geo& g)
 
     // The block after the construct. Without a closing row (unbalanced code)
     // the search goes on from the first block of the then part.
-    findClosing(m_obiect, m_nom);
+    findClosing(m_kind, m_drawOrder);
     const int closing = m_cur;
     bool lastInLoop = false;
     if (stepOn()) {
-        const QString eo = cur().endobiect.str();
+        const QString eo = cur().closedKind.str();
         lastInLoop = eo == QLatin1String("for") || eo == QLatin1String("while");
     }
     m_cur = closing;
@@ -49,7 +49,7 @@ void Router::routeCondition(const Geo& g)
         // the loop's return line turns towards its lane.
         ey -= 10;
         if (a.kind == kind::Else) ey -= 10;
-        if (a.kind == kind::EndShema) ey -= 20;
+        if (a.kind == kind::ChartEnd) ey -= 20;
         ex = cx;
     }
     const int lane = allocRight(ry, ey);
@@ -65,7 +65,7 @@ void Router::routeCondition(const Geo& g)
         leftHead(ex, ey);
     }
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
@@ -75,8 +75,8 @@ void Router::routeCase(const Geo& g)
     const Colour cc = m_constructColour;
     const int blx = g.X + g.x5;
     const int bly = g.Y + g.y5;
-    const int cx = centre(g.X + g.x1, g.X + g.x2 + g.PLX);
-    const int by = g.Y + g.y4 + g.PLY;
+    const int cx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
+    const int by = g.Y + g.y4 + g.stretchY;
 
     // Into the first branch test, at its top vertex.
     advance();
@@ -90,7 +90,7 @@ void Router::routeCase(const Geo& g)
     // The collector: from the box's bottom-left corner through a left lane to
     // just above the first block after the case statement. The branches'
     // exits, routed later, end on it.
-    findClosing(QStringLiteral("case"), m_nom);
+    findClosing(QStringLiteral("case"), m_drawOrder);
     advance();
     const Geo a = loadCur();
     const int ey = bracketEndY(a);
@@ -106,20 +106,20 @@ void Router::routeCase(const Geo& g)
     rightHead(ex, ey);
     m_canvas.setPenWidth(1);
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
 void Router::drawElseFrame(const Geo& g)
 {
     const int elseIndex = m_cur;
-    const int elseNom = val(cur().nom);
+    const int elseDrawOrder = val(cur().drawOrder);
 
     // The else part has a body when a block row comes before the row that
     // closes it. The end of the table counts as an empty body.
     bool hasBody = false;
     for (int i = elseIndex;;) {
-        if (val(row(i).no) == elseNom) break;
+        if (val(row(i).link) == elseDrawOrder) break;
         if (i + 1 >= size()) break;
         ++i;
         if (row(i).isBlock()) {
@@ -131,11 +131,11 @@ void Router::drawElseFrame(const Geo& g)
     if (hasBody) {
         m_canvas.setPenWidth(1);
         const int top = g.Y + g.y1;
-        const int sx = centre(g.X + g.x1, g.X + g.x2 + g.PLX);
-        findClosing(QStringLiteral("else"), elseNom);
+        const int sx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
+        findClosing(QStringLiteral("else"), elseDrawOrder);
         advance();
         const int bottom = blockTop(loadCur()) - 20;
-        const int w = toInt(m_ws.settings.ewhile);
+        const int w = toInt(m_ws.settings.whileTextWidth);
         const double W = m_ws.diagram.width();
         const int left = static_cast<int>(std::trunc(W / 2 - w + 65));
         const int right = static_cast<int>(std::trunc(w / 2.0 + W / 2 + 65));
@@ -145,7 +145,7 @@ void Router::drawElseFrame(const Geo& g)
         text(left + 25, top - 20, QStringLiteral("Блок ELSE"));
     }
 
-    if (!returnTo(QStringLiteral("else"), elseNom)) m_cur = elseIndex;
+    if (!returnTo(QStringLiteral("else"), elseDrawOrder)) m_cur = elseIndex;
 }
 
 } // namespace vexoria

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "connect/Router.h"
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -19,10 +19,10 @@ QPoint Router::leftEntry(const Geo& g) const
 {
     switch (g.kind) {
     case kind::Else: return {g.X + g.x1, g.Y + g.y1 + 10};
-    case kind::EndShema: return {g.X + g.x1, g.Y + g.y1 + 20};
+    case kind::ChartEnd: return {g.X + g.x1, g.Y + g.y1 + 20};
     case kind::Goto:
     case kind::Begin:
-    case kind::Procces:
+    case kind::Process:
     case kind::Label:
     case kind::Break:
     case kind::Exit:
@@ -31,8 +31,8 @@ QPoint Router::leftEntry(const Geo& g) const
     case kind::With: return {g.X + g.x2, g.Y + g.y2};
     case kind::If:
     case kind::For:
-    case kind::Try: return {g.X + g.x2 + g.PLX / 2, g.Y + g.y2};
-    case kind::Case: return {g.X + g.x2 - g.PLX - 50, g.Y + g.y1};
+    case kind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
+    case kind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
     default: return {g.X + g.x1, g.Y + g.y1}; // var, header, repeat, until
     }
 }
@@ -43,26 +43,26 @@ QPoint Router::leftEntry(const Geo& g) const
 QPoint Router::rightEntry(const Geo& g) const
 {
     switch (g.kind) {
-    case kind::Else: return {g.X + g.x2 + g.PLX, g.Y + g.y1 + 10};
-    case kind::EndShema: return {g.X + g.x2 + g.PLX, g.Y + g.y1 + 20};
+    case kind::Else: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 10};
+    case kind::ChartEnd: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 20};
     case kind::Begin:
-    case kind::Procces:
+    case kind::Process:
     case kind::Break:
     case kind::Exit:
     case kind::Except:
     case kind::Var:
-    case kind::Header: return {g.X + g.x2 + g.PLX, g.Y + g.y1};
+    case kind::Header: return {g.X + g.x2 + g.stretchX, g.Y + g.y1};
     case kind::While:
     case kind::Goto:
     case kind::With:
     case kind::Label:
-    case kind::Until: return {g.X + g.x3 + g.PLX, g.Y + g.y3};
+    case kind::Until: return {g.X + g.x3 + g.stretchX, g.Y + g.y3};
     case kind::If:
     case kind::For:
-    case kind::Try: return {g.X + g.x2 + g.PLX / 2, g.Y + g.y2};
-    case kind::Case: return {g.X + g.x2 - g.PLX - 50, g.Y + g.y1};
+    case kind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
+    case kind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
     case kind::Repeat: return {g.X + g.x2, g.Y + g.y2};
-    default: return {g.X + g.x2 + g.PLX, g.Y + g.y1};
+    default: return {g.X + g.x2 + g.stretchX, g.Y + g.y1};
     }
 }
 
@@ -70,7 +70,7 @@ int Router::bracketEndY(const Geo& g) const
 {
     int y = leftEntry(g).y() - 10;
     if (g.kind == kind::Else) y -= 10;
-    if (g.kind == kind::EndShema) y -= 20;
+    if (g.kind == kind::ChartEnd) y -= 20;
     return y;
 }
 
@@ -113,13 +113,13 @@ Colour Router::takeSlotBlack()
     return ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex - 1)];
 }
 
-StrelkaRow& Router::addRow(int vid, Colour colour, std::initializer_list<int> points)
+ConnectionRow& Router::addRow(int kind, Colour colour, std::initializer_list<int> points)
 {
-    StrelkaRow r;
+    ConnectionRow r;
     r.n = m_connNo;
-    r.vid = vid;
-    r.obiect = m_obiect;
-    r.nomobiect = m_nom;
+    r.kind = kind;
+    r.ownerKind = m_kind;
+    r.ownerDrawOrder = m_drawOrder;
     r.color = m_colourMode ? static_cast<int>(colour) : 0;
     IntField* fields[] = {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3, &r.x4, &r.y4, &r.x5, &r.y5};
     int i = 0;
@@ -127,7 +127,7 @@ StrelkaRow& Router::addRow(int vid, Colour colour, std::initializer_list<int> po
         if (i >= 10) break;
         *fields[i++] = p;
     }
-    return m_ws.tstrelka.append(std::move(r));
+    return m_ws.connections.append(std::move(r));
 }
 
 // The exit of the last statement of a case branch into the collector lane:
@@ -178,7 +178,7 @@ int Router::allocLeft(int startY, int endY, bool caseSearch)
             --k;
             // A case collector on a split chart stops its search at the
             // second lane.
-            if (caseSearch && k <= 1 && m_ws.ctx.extraParts > 1) break;
+            if (caseSearch && k <= 1 && m_ws.ctx.extraPartCount > 1) break;
         }
         x = m_left[k + 1].x;
     }

@@ -16,36 +16,36 @@ bool hitsLane(QPoint at, int x, int yA, int yB)
     return std::abs(at.x() - x) <= kLaneReach && at.y() >= std::min(yA, yB) && at.y() <= std::max(yA, yB);
 }
 
-std::optional<QString> ownerHint(const Tstrok& tstrok, const StrelkaRow& r, bool untilRow)
+std::optional<QString> ownerHint(const StatementTable& statements, const ConnectionRow& r, bool untilRow)
 {
-    const int nom = val(r.nomobiect);
-    const QString obiect = r.obiect.str();
-    const int i = tstrok.find([&](const StrokRow& s) {
-        return untilRow ? s.no && *s.no == nom && s.endobiect.isSet() && s.endobiect.str() == obiect
-                        : s.nom && *s.nom == nom && s.obiect.isSet() && s.obiect.str() == obiect;
+    const int drawOrder = val(r.ownerDrawOrder);
+    const QString ownerKind = r.ownerKind.str();
+    const int i = statements.find([&](const StatementRow& s) {
+        return untilRow ? s.link && *s.link == drawOrder && s.closedKind.isSet() && s.closedKind.str() == ownerKind
+                        : s.drawOrder && *s.drawOrder == drawOrder && s.kind.isSet() && s.kind.str() == ownerKind;
     });
     if (i < 0) return std::nullopt;
-    const StrokRow& s = tstrok.at(i);
-    return s.obiect.str() + u' ' + s.suslovie.str();
+    const StatementRow& s = statements.at(i);
+    return s.kind.str() + u' ' + s.headText.str();
 }
 
 } // namespace
 
-std::optional<QString> hintAt(const Tstrelka& tstrelka, const Tstrok& tstrok, QPoint at, int firstRow)
+std::optional<QString> hintAt(const ConnectionTable& connections, const StatementTable& statements, QPoint at, int firstRow)
 {
     std::optional<QString> hint;
-    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
-        const StrelkaRow& r = tstrelka.at(i);
+    for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
+        const ConnectionRow& r = connections.at(i);
         std::optional<QString> found;
-        switch (val(r.vid)) {
+        switch (val(r.kind)) {
         case 4: case 5: case 6: case 9: case 11:
-            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(tstrok, r, false);
+            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(statements, r, false);
             break;
         case 7:
-            if (hitsLane(at, val(r.x3), val(r.y5), val(r.y2))) found = ownerHint(tstrok, r, false);
+            if (hitsLane(at, val(r.x3), val(r.y5), val(r.y2))) found = ownerHint(statements, r, false);
             break;
         case 8:
-            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(tstrok, r, true);
+            if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(statements, r, true);
             break;
         default: break;
         }

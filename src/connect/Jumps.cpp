@@ -1,7 +1,7 @@
 // Blocks that jump: goto (to its label), exit (to the end of the scheme) and
 // break (to the block after the enclosing loop). Each first draws its line
 // down to the next block as a line control never follows.
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 
@@ -22,9 +22,9 @@ void Router::routeGoto(const Geo& g)
     colourStep();
     const Colour cc = m_constructColour;
     m_gotoColour = cc;
-    const int label = val(cur().no);
-    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.PLX);
-    const int by = g.Y + g.y4 + g.PLY;
+    const int label = val(cur().link);
+    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.stretchX);
+    const int by = g.Y + g.y4 + g.stretchY;
     const int tx = g.X + g.x1;
     const int ty = g.Y + g.y1;
 
@@ -34,7 +34,7 @@ void Router::routeGoto(const Geo& g)
     // for it (its place and its n).
     auto it = m_labelByN.constFind(label);
     if (it != m_labelByN.constEnd()) m_cur = *it;
-    const StrokRow& target = cur();
+    const StatementRow& target = cur();
     // Goto and label blocks share their left tip.
     const int lbx = val(target.x) + g.x1;
     const int lby = val(target.y) + g.y1;
@@ -55,12 +55,12 @@ void Router::routeGoto(const Geo& g)
     // These two tests compare a statement number with a lane index and a
     // lane index with a row number; they are kept as the program has always
     // drawn gotos.
-    if (m_nom == k) lane = m_left[static_cast<std::size_t>(k)].x + m_laneStep + 5;
-    const int vid = k >= labelN ? 8 : 4;
+    if (m_drawOrder == k) lane = m_left[static_cast<std::size_t>(k)].x + m_laneStep + 5;
+    const int kind = k >= labelN ? 8 : 4;
 
     m_canvas.setPenWidth(2);
     line({{tx, ty}, {lane, ty}, {lane, lby}, {lbx, lby}});
-    addRow(vid, cc, {tx, ty, lane, ty, lane, lby, lbx, lby});
+    addRow(kind, cc, {tx, ty, lane, ty, lane, lby, lbx, lby});
     m_canvas.setPenWidth(3);
     text(tx - 35, ty - 18, QStringLiteral("Переход"));
     rightHead(lbx, lby);
@@ -68,7 +68,7 @@ void Router::routeGoto(const Geo& g)
 
     // Back to the goto through its ordinal; when it cannot be found the walk
     // goes on after the label.
-    findRow(m_byEndobiect, QStringLiteral("goto") + QString::number(m_gotoOrdinal));
+    findRow(m_byClosedKind, QStringLiteral("goto") + QString::number(m_gotoOrdinal));
     ++m_gotoOrdinal;
     advance();
 }
@@ -76,16 +76,16 @@ void Router::routeGoto(const Geo& g)
 void Router::routeExit(const Geo& g)
 {
     const Colour slot = takeSlotBlack();
-    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.PLX);
-    const int by = g.Y + g.y4 + g.PLY;
+    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.stretchX);
+    const int by = g.Y + g.y4 + g.stretchY;
     const int tx = g.X + g.x3;
     const int ty = g.Y + g.y3;
 
     lineNotFollowed(cx, by);
 
-    if (m_endShema >= 0) m_cur = m_endShema;
+    if (m_chartEnd >= 0) m_cur = m_chartEnd;
     const Geo e = loadCur();
-    const int ex = e.X + e.x2 + e.PLX;
+    const int ex = e.X + e.x2 + e.stretchX;
     const int ey = e.Y + e.y1;
     const int lane = m_ws.diagram.width() - 15;
 
@@ -97,15 +97,15 @@ void Router::routeExit(const Geo& g)
     text(tx + 5, ty - 18, QStringLiteral("Выход"));
     leftHead(ex, ey);
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
 void Router::routeBreak(const Geo& g)
 {
     const Colour slot = takeSlotBlack();
-    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.PLX);
-    const int by = g.Y + g.y4 + g.PLY;
+    const int cx = centre(g.X + g.x1, g.X + g.x3 + g.stretchX);
+    const int by = g.Y + g.y4 + g.stretchY;
     const int tx = g.X + g.x3;
     const int ty = g.Y + g.y3;
 
@@ -116,16 +116,16 @@ void Router::routeBreak(const Geo& g)
     // (a loop that opens after the break and ends before the break's own
     // does not hold it). Outside any loop the search runs to the end of the
     // table.
-    returnTo(m_obiect, m_nom);
-    const int breakNom = m_nom;
+    returnTo(m_kind, m_drawOrder);
+    const int breakDrawOrder = m_drawOrder;
     int outerLoop = -1;
     if (stepOn()) {
         for (;;) {
-            const StrokRow& r = cur();
-            const QString eo = r.endobiect.str();
+            const StatementRow& r = cur();
+            const QString eo = r.closedKind.str();
             const bool loopEnd = (r.isClosing() && (eo == QLatin1String("for") || eo == QLatin1String("while"))) ||
-                                 (r.obiect == "until" && eo == QLatin1String("repeat"));
-            if (loopEnd && val(r.no) < breakNom) {
+                                 (r.kind == "until" && eo == QLatin1String("repeat"));
+            if (loopEnd && val(r.link) < breakDrawOrder) {
                 outerLoop = enclosingLoop(m_cur);
                 break;
             }
@@ -152,7 +152,7 @@ void Router::routeBreak(const Geo& g)
     addRow(11, slot, {tx, ty, lane, ty, lane, ey, ex, ey});
     leftHead(ex, ey);
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 

@@ -1,7 +1,7 @@
 // Loops and the with statement: while and for (entry, return line through a
 // right lane, exit through a left lane), repeat (entry, return from its until
 // block through a left lane), until blocks, and the dashed with bracket.
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 
@@ -13,13 +13,13 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
     const Colour cc = m_constructColour;
     // The for block is a diamond (bottom vertex y4, right vertex x3, y3); the
     // while block a hexagon (bottom edge y5, right vertex x4, y4).
-    const int by = isFor ? g.Y + g.y4 + g.PLY : g.Y + g.y5 + g.PLY;
+    const int by = isFor ? g.Y + g.y4 + g.stretchY : g.Y + g.y5 + g.stretchY;
     const int rightX = isFor ? g.x3 : g.x4;
-    const int cx = centre(g.X + g.x1, g.X + rightX + g.PLX);
-    const int rx = g.X + rightX + g.PLX;
-    const int ry = truncHalf(g.Y + (isFor ? g.y3 : g.y4), g.PLY);
+    const int cx = centre(g.X + g.x1, g.X + rightX + g.stretchX);
+    const int rx = g.X + rightX + g.stretchX;
+    const int ry = truncHalf(g.Y + (isFor ? g.y3 : g.y4), g.stretchY);
     const int lx = g.X + g.x1;
-    const int ly = truncHalf(g.Y + g.y1, g.PLY);
+    const int ly = truncHalf(g.Y + g.y1, g.stretchY);
 
     // Into the body: "Да" for a while, "Нет" for a for loop.
     advance();
@@ -31,7 +31,7 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
 
     // The first block after the loop; a loop that ends the body of an
     // enclosing loop goes back to that loop's test instead.
-    findClosing(isFor ? QStringLiteral("for") : QStringLiteral("while"), m_nom);
+    findClosing(isFor ? QStringLiteral("for") : QStringLiteral("while"), m_drawOrder);
     const int outerLoop = enclosingLoop(m_cur);
     advance();
     const Geo a = loadCur();
@@ -55,7 +55,7 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
         text(lx - 20, ly - 18, isFor ? QStringLiteral("Да") : QStringLiteral("Нет"));
         addRow(isFor ? 4 : 5, cc, {lx, ly, lane, ly, lane, test.y(), test.x(), test.y()});
         rightHead(test.x(), test.y());
-        returnTo(m_obiect, m_nom);
+        returnTo(m_kind, m_drawOrder);
         advance();
         return;
     }
@@ -72,7 +72,7 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
         rightHead(ex, ey);
     }
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
@@ -81,10 +81,10 @@ void Router::routeRepeat(const Geo& g)
     colourStep();
     const Colour cc = m_constructColour;
     m_repeatColour = cc;
-    const int by = g.Y + g.y3 + g.PLY;
-    const int cx = centre(g.X + g.x1, g.X + g.x2 + g.PLX);
+    const int by = g.Y + g.y3 + g.stretchY;
+    const int cx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
     const int lx = g.X + g.x1;
-    const int ly = g.Y + g.y1 + g.PLY;
+    const int ly = g.Y + g.y1 + g.stretchY;
 
     advance();
     const int t = blockTop(loadCur());
@@ -95,17 +95,17 @@ void Router::routeRepeat(const Geo& g)
 
     // The return line is recorded from the repeat block (its head end)
     // through a left lane to the bottom-left corner of the until block.
-    findClosing(QStringLiteral("repeat"), m_nom);
+    findClosing(QStringLiteral("repeat"), m_drawOrder);
     const Geo u = loadCur();
     const int ux = u.X + u.x5;
-    const int uy = u.Y + u.y5 + u.PLY;
+    const int uy = u.Y + u.y5 + u.stretchY;
     const int lane = allocLeft(ly, uy);
     line({{lx, ly}, {lane, ly}, {lane, uy}, {ux, uy}});
     text(lx - 100, ly - 18, QStringLiteral("Возврат Цикл"));
     addRow(8, cc, {lx, ly, lane, ly, lane, uy, ux, uy});
     rightHead(lx, ly);
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
@@ -114,8 +114,8 @@ void Router::routeUntil(const Geo& g)
     // An until takes the colour of the repeat routed last: after an inner
     // repeat loop, the outer until shows the inner loop's colour.
     if (m_colourMode) m_canvas.setPenColour(m_repeatColour);
-    const int sx = centre(g.X + g.x5, g.X + g.x4 + g.PLX);
-    const int sy = g.Y + g.y5 + g.PLY;
+    const int sx = centre(g.X + g.x5, g.X + g.x4 + g.stretchX);
+    const int sy = g.Y + g.y5 + g.stretchY;
 
     bool loopEnd = false;
     advance(&loopEnd);
@@ -136,7 +136,7 @@ void Router::routeUntil(const Geo& g)
         text(sx + 25, t - 18, QStringLiteral("Переход"));
     }
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 
@@ -144,8 +144,8 @@ void Router::routeWith(const Geo& g)
 {
     colourStep();
     const Colour cc = m_constructColour;
-    const int by = g.Y + g.y1 + g.PLY;
-    const int cx = centre(g.X + g.x1, g.X + g.x4 + g.PLX) + 15;
+    const int by = g.Y + g.y1 + g.stretchY;
+    const int cx = centre(g.X + g.x1, g.X + g.x4 + g.stretchX) + 15;
     const int lx = g.X + g.x1;
     const int ly = by;
 
@@ -156,7 +156,7 @@ void Router::routeWith(const Geo& g)
     downHead(cx, t);
     text(cx + 25, t - 18, QStringLiteral("Присваиваем"));
 
-    findClosing(QStringLiteral("with"), m_nom);
+    findClosing(QStringLiteral("with"), m_drawOrder);
     advance();
     const Geo a = loadCur();
     const int ey = bracketEndY(a);
@@ -172,7 +172,7 @@ void Router::routeWith(const Geo& g)
     m_canvas.setPenStyle(PenStyle::Solid);
     rightHead(ex, ey);
 
-    returnTo(m_obiect, m_nom);
+    returnTo(m_kind, m_drawOrder);
     advance();
 }
 

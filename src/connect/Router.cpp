@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "analysis/Tstrok.h"
-#include "connect/Tstrelka.h"
+#include "analysis/StatementTable.h"
+#include "connect/ConnectionTable.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
 
@@ -15,11 +15,11 @@ QString pairKey(const QString& text, int number) { return text + QLatin1Char('\x
 
 // Templates by Obiect, first row of each (the lookup is exact and
 // case-sensitive, as a locate on the template table is).
-QHash<QString, Geo> templateIndex(const Tvobject& table)
+QHash<QString, Geo> templateIndex(const ShapeTemplateTable& table)
 {
     QHash<QString, Geo> out;
-    for (const VobjectRow& r : table.rows()) {
-        const QString key = r.Obiect.str();
+    for (const ShapeTemplate& r : table.rows()) {
+        const QString key = r.kind.str();
         if (key.isEmpty() || out.contains(key)) continue;
         Geo g;
         g.kind = val(r.n);
@@ -36,8 +36,8 @@ int truncHalf(int base, int v) { return static_cast<int>(std::trunc(static_cast<
 
 Router::Router(Workspace& ws, Canvas& canvas) : m_ws(ws), m_canvas(canvas) {}
 
-const StrokRow& Router::row(int i) const { return m_ws.tstrok.at(i); }
-int Router::size() const { return m_ws.tstrok.size(); }
+const StatementRow& Router::row(int i) const { return m_ws.statements.at(i); }
+int Router::size() const { return m_ws.statements.size(); }
 
 void Router::resetLanes(int width, int height)
 {
@@ -52,39 +52,39 @@ void Router::resetLanes(int width, int height)
 
 void Router::run()
 {
-    Tstrelka& out = m_ws.tstrelka;
-    Tstrok& table = m_ws.tstrok;
+    ConnectionTable& out = m_ws.connections;
+    StatementTable& table = m_ws.statements;
     BuildContext& ctx = m_ws.ctx;
 
     out.open();
     // A spacing that is not an integer ends the stage here, before anything
     // is drawn.
-    m_laneStep = toInt(m_ws.settings.esoed);
+    m_laneStep = toInt(m_ws.settings.laneSpacing);
     ctx.colourIndex = 0;
-    m_colourMode = m_ws.settings.cbcvet;
+    m_colourMode = m_ws.settings.colourMode;
     m_connNo = 0;
     m_exitLane = 0;
     m_gotoOrdinal = 0;
     m_gotoColour = m_repeatColour = m_constructColour = 0;
     m_tpl = Geo{};
-    m_templates = templateIndex(m_ws.tvobject);
+    m_templates = templateIndex(m_ws.templates);
     resetLanes(m_ws.diagram.width(), m_ws.diagram.height());
     m_canvas.setPenWidth(1);
 
     if (!table.isEmpty()) {
         m_cur = std::clamp(table.position(), 0, table.size() - 1);
-        const int first = table.find([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+        const int first = table.find([](const StatementRow& r) { return r.kindIndex && *r.kindIndex == 0; });
         if (first >= 0) m_cur = first;
         auto startAfterCut = [&](int cut) {
             table.setPosition(m_cur);
-            table.sortBy([](const StrokRow& r) { return r.filtr; });
+            table.sortBy([](const StatementRow& r) { return r.kindIndex; });
             m_cur = table.position();
-            const int at = table.find([cut](const StrokRow& r) { return r.nom && *r.nom == cut; });
+            const int at = table.find([cut](const StatementRow& r) { return r.drawOrder && *r.drawOrder == cut; });
             if (at >= 0) m_cur = at;
             stepOn();
         };
-        if (ctx.secondPartMode) startAfterCut(ctx.firstCut);
-        if (ctx.thirdPartMode) startAfterCut(ctx.secondCut);
+        if (ctx.drawingSecondPart) startAfterCut(ctx.firstCut);
+        if (ctx.drawingThirdPart) startAfterCut(ctx.secondCut);
         buildIndexes();
 
         // A part that starts on a closing row, or a chart whose first row with
@@ -95,19 +95,19 @@ void Router::run()
 
         for (int pass = 0; pass <= ctx.blockCount; ++pass) {
             cancellationPoint(m_ws.control);
-            const int nom = val(cur().nom);
-            if (ctx.sizingAbort && nom >= ctx.firstCut + 1) break;
-            if (ctx.secondPartMode && ctx.extraParts > 1 && nom >= ctx.secondCut + 1) break;
+            const int drawOrder = val(cur().drawOrder);
+            if (ctx.stoppedAfterSizing && drawOrder >= ctx.firstCut + 1) break;
+            if (ctx.drawingSecondPart && ctx.extraPartCount > 1 && drawOrder >= ctx.secondCut + 1) break;
             const Geo g = loadCur();
-            m_obiect = cur().obiect.str();
-            m_nom = nom;
+            m_kind = cur().kind.str();
+            m_drawOrder = drawOrder;
             ++m_connNo;
             dispatch(g);
         }
         table.setPosition(m_cur);
     }
 
-    out.sortBy([](const StrelkaRow& r) { return r.n; });
+    out.sortBy([](const ConnectionRow& r) { return r.n; });
     m_ws.showDiagramTab = true;
 }
 
@@ -117,7 +117,7 @@ void Router::dispatch(const Geo& g)
     case kind::Var:
     case kind::Else:
     case kind::Begin:
-    case kind::Procces:
+    case kind::Process:
     case kind::Header:
     case kind::Except: routePlain(g); break;
     case kind::Label: routeLabel(g); break;
@@ -150,8 +150,8 @@ bool Router::stepOn()
 bool Router::advance(bool* loopEndPassed)
 {
     auto note = [&] {
-        const StrokRow& r = cur();
-        if (loopEndPassed && r.isClosing() && (r.endobiect == "while" || r.endobiect == "for"))
+        const StatementRow& r = cur();
+        if (loopEndPassed && r.isClosing() && (r.closedKind == "while" || r.closedKind == "for"))
             *loopEndPassed = true;
     };
     if (!stepOn()) return false;
@@ -164,14 +164,14 @@ bool Router::advance(bool* loopEndPassed)
 
 Geo Router::load(int index)
 {
-    const StrokRow& r = row(index);
-    auto it = m_templates.constFind(r.obiect.str());
+    const StatementRow& r = row(index);
+    auto it = m_templates.constFind(r.kind.str());
     if (it != m_templates.constEnd()) m_tpl = *it;
     Geo g = m_tpl;
     g.X = val(r.x);
     g.Y = val(r.y);
-    g.PLX = val(r.plx);
-    g.PLY = val(r.ply);
+    g.stretchX = val(r.stretchX);
+    g.stretchY = val(r.stretchY);
     return g;
 }
 
@@ -179,27 +179,27 @@ void Router::buildIndexes()
 {
     m_byClosing.clear();
     m_byBlock.clear();
-    m_byEndobiect.clear();
+    m_byClosedKind.clear();
     m_labelByN.clear();
-    m_endShema = -1;
+    m_chartEnd = -1;
     const int count = size();
     for (int i = 0; i < count; ++i) {
-        const StrokRow& r = row(i);
-        const QString ob = r.obiect.str();
-        const QString eo = r.endobiect.str();
-        if (r.nom) {
-            const QString k = pairKey(ob, *r.nom);
+        const StatementRow& r = row(i);
+        const QString ob = r.kind.str();
+        const QString eo = r.closedKind.str();
+        if (r.drawOrder) {
+            const QString k = pairKey(ob, *r.drawOrder);
             if (!m_byBlock.contains(k)) m_byBlock.insert(k, i);
         }
-        if (!eo.isEmpty() && !m_byEndobiect.contains(eo)) m_byEndobiect.insert(eo, i);
+        if (!eo.isEmpty() && !m_byClosedKind.contains(eo)) m_byClosedKind.insert(eo, i);
         if (ob == QLatin1String("mylabel") && r.n && !m_labelByN.contains(*r.n)) m_labelByN.insert(*r.n, i);
-        if (m_endShema < 0 && ob == QLatin1String("end shema")) m_endShema = i;
+        if (m_chartEnd < 0 && ob == QLatin1String("end shema")) m_chartEnd = i;
     }
     // The closing index must keep the first row of each key: filled in
     // reverse so that earlier rows overwrite later ones.
     for (int i = count - 1; i >= 0; --i) {
-        const StrokRow& r = row(i);
-        if (r.no) m_byClosing.insert(pairKey(r.endobiect.str(), *r.no), i);
+        const StatementRow& r = row(i);
+        if (r.link) m_byClosing.insert(pairKey(r.closedKind.str(), *r.link), i);
     }
 }
 
@@ -211,19 +211,19 @@ bool Router::findRow(const QHash<QString, int>& index, const QString& key)
     return true;
 }
 
-bool Router::findClosing(const QString& obiect, int nom) { return findRow(m_byClosing, pairKey(obiect, nom)); }
+bool Router::findClosing(const QString& kind, int drawOrder) { return findRow(m_byClosing, pairKey(kind, drawOrder)); }
 
-bool Router::returnTo(const QString& obiect, int nom) { return findRow(m_byBlock, pairKey(obiect, nom)); }
+bool Router::returnTo(const QString& kind, int drawOrder) { return findRow(m_byBlock, pairKey(kind, drawOrder)); }
 
-bool Router::isCaseTest(int index) const { return row(index).stroka == "case"; }
+bool Router::isCaseTest(int index) const { return row(index).text == "case"; }
 
 int Router::enclosingLoop(int closingIndex) const
 {
     for (int i = closingIndex + 1; i < size(); ++i) {
-        const StrokRow& r = row(i);
+        const StatementRow& r = row(i);
         if (r.isBlock()) return -1;
-        if (r.isClosing() && (r.endobiect == "while" || r.endobiect == "for") && r.no) {
-            const auto it = m_byBlock.constFind(pairKey(r.endobiect.str(), *r.no));
+        if (r.isClosing() && (r.closedKind == "while" || r.closedKind == "for") && r.link) {
+            const auto it = m_byBlock.constFind(pairKey(r.closedKind.str(), *r.link));
             return it == m_byBlock.constEnd() ? -1 : *it;
         }
     }
@@ -236,7 +236,7 @@ QPoint Router::loopTestTop(int loopIndex)
     const Geo g = load(loopIndex);
     m_tpl = keep;
     const int rightX = g.kind == kind::For ? g.x3 : g.x4;
-    return {centre(g.X + g.x1, g.X + rightX + g.PLX), blockTop(g) - 10};
+    return {centre(g.X + g.x1, g.X + rightX + g.stretchX), blockTop(g) - 10};
 }
 
 } // namespace vexoria

@@ -21,13 +21,13 @@
 namespace vexoria {
 
 struct Workspace;
-struct StrokRow;
-struct StrelkaRow;
+struct StatementRow;
+struct ConnectionRow;
 
 // Template kinds, as the dispatch sees them.
 namespace kind {
 constexpr int Var = 1, If = 2, While = 3, Case = 4, Goto = 5, For = 6, Repeat = 7, Else = 8, Begin = 9,
-              With = 10, Until = 11, Procces = 12, EndShema = 13, Header = 14, Label = 15, Break = 16,
+              With = 10, Until = 11, Process = 12, ChartEnd = 13, Header = 14, Label = 15, Break = 16,
               Exit = 17, Try = 18, Except = 19;
 }
 
@@ -36,7 +36,7 @@ struct Geo {
     int kind = 0;
     int x1 = 0, x2 = 0, x3 = 0, x4 = 0, x5 = 0, x6 = 0;
     int y1 = 0, y2 = 0, y3 = 0, y4 = 0, y5 = 0, y6 = 0;
-    int X = 0, Y = 0, PLX = 0, PLY = 0;
+    int X = 0, Y = 0, stretchX = 0, stretchY = 0;
 };
 
 // One lane of a lane stack: its x and the y down to which it is taken.
@@ -71,8 +71,8 @@ public:
 
 private:
     // --- walk and table access (Router.cpp)
-    const StrokRow& row(int i) const;
-    const StrokRow& cur() const { return row(m_cur); }
+    const StatementRow& row(int i) const;
+    const StatementRow& cur() const { return row(m_cur); }
     int size() const;
     bool stepOn();                     // one row on; false at the last row
     bool advance(bool* loopEndPassed = nullptr);
@@ -80,8 +80,8 @@ private:
     Geo loadCur() { return load(m_cur); }
     void buildIndexes();
     bool findRow(const QHash<QString, int>& index, const QString& key);
-    bool findClosing(const QString& obiect, int nom);    // endobiect + no
-    bool returnTo(const QString& obiect, int nom);       // obiect + nom
+    bool findClosing(const QString& kind, int drawOrder);    // endobiect + no
+    bool returnTo(const QString& kind, int drawOrder);       // obiect + nom
     bool isCaseTest(int index) const;
     // When the closing row at closingIndex is followed, before the next block,
     // by the closing row of a while or for loop around it: that loop's block
@@ -106,7 +106,7 @@ private:
     void text(int x, int y, const QString& s);
     void colourStep();                 // colour mode: next palette colour, width 2
     Colour takeSlotBlack();            // exit and break: a palette slot, pen black
-    StrelkaRow& addRow(int vid, Colour colour, std::initializer_list<int> points);
+    ConnectionRow& addRow(int kind, Colour colour, std::initializer_list<int> points);
     void caseExitLine(int fromX, int y, Colour colour, bool labelForm, const QString& label);
 
     // --- kinds
@@ -141,15 +141,15 @@ private:
     Colour m_constructColour = 0;      // colour taken by the construct routed now
 
     // obiect and nom of the block routed in this pass
-    QString m_obiect;
-    int m_nom = 0;
+    QString m_kind;
+    int m_drawOrder = 0;
 
     QHash<QString, Geo> m_templates;   // template points by Obiect
     QHash<QString, int> m_byClosing;   // endobiect + no
     QHash<QString, int> m_byBlock;     // obiect + nom
-    QHash<QString, int> m_byEndobiect; // endobiect alone (gotos by ordinal)
+    QHash<QString, int> m_byClosedKind; // endobiect alone (gotos by ordinal)
     QHash<int, int> m_labelByN;        // mylabel rows by n
-    int m_endShema = -1;
+    int m_chartEnd = -1;
 };
 
 } // namespace vexoria

@@ -1,6 +1,6 @@
 // Blocks that pass control straight down: plain blocks (var, else, begin,
 // procces, header, except) and label blocks.
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 
@@ -9,8 +9,8 @@ namespace vexoria {
 void Router::routePlain(const Geo& g)
 {
     m_canvas.setPenColour(kBlack);
-    const int sx = centre(g.X + g.x1, g.X + g.x2 + g.PLX);
-    const int sy = g.Y + g.y2 + g.PLY;
+    const int sx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
+    const int sy = g.Y + g.y2 + g.stretchY;
     if (g.kind == kind::Else) drawElseFrame(g);
 
     bool loopEnd = false;
@@ -37,8 +37,8 @@ void Router::routePlain(const Geo& g)
 void Router::routeLabel(const Geo& g)
 {
     if (m_colourMode) m_canvas.setPenColour(m_gotoColour);
-    const int sx = g.X + g.x5 + g.PLX;
-    const int sy = g.Y + g.y5 + g.PLY;
+    const int sx = g.X + g.x5 + g.stretchX;
+    const int sy = g.Y + g.y5 + g.stretchY;
     bool loopEnd = false;
     advance(&loopEnd);
     const Geo n = loadCur();

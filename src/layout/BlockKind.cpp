@@ -2,10 +2,10 @@
 
 namespace vexoria {
 
-std::optional<BlockTemplate> blockTemplate(Tvobject& tvobject, const QString& obiect)
+std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, const QString& kind)
 {
-    if (!locateTemplate(tvobject, obiect)) return std::nullopt;
-    const VobjectRow& r = tvobject.current();
+    if (!locateTemplate(templates, kind)) return std::nullopt;
+    const ShapeTemplate& r = templates.current();
     BlockTemplate t;
     t.n = val(r.n);
     if (t.n < 1 || t.n > 19) return std::nullopt;
@@ -19,23 +19,23 @@ std::optional<BlockTemplate> blockTemplate(Tvobject& tvobject, const QString& ob
 bool isTextBlock(int kind)
 {
     switch (kind) {
-    case KindVar: case KindHeader: case KindElse: case KindBegin: case KindProcces: case KindExcept:
+    case KindVar: case KindHeader: case KindElse: case KindBegin: case KindProcess: case KindExcept:
         return true;
     default:
         return false;
     }
 }
 
-int textRunEnd(const Tstrok& tstrok, int blockIndex, int kind)
+int textRunEnd(const StatementTable& statements, int blockIndex, int kind)
 {
     // Declarations end only at an empty line; statement lines also end at a
     // closing row, whose `stroka` ("end;") is never empty.
     const bool declarations = kind == KindVar || kind == KindHeader;
     int i = blockIndex + 1;
-    for (; i < tstrok.size(); ++i) {
-        const StrokRow& r = tstrok.at(i);
-        if (r.stroka.str().isEmpty()) break;
-        if (!declarations && r.obiect == "end") break;
+    for (; i < statements.size(); ++i) {
+        const StatementRow& r = statements.at(i);
+        if (r.text.str().isEmpty()) break;
+        if (!declarations && r.kind == "end") break;
     }
     return i;
 }

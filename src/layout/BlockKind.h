@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "analysis/Tstrok.h"
-#include "analysis/Tvobject.h"
+#include "analysis/StatementTable.h"
+#include "analysis/ShapeTemplates.h"
 
 namespace vexoria {
 
@@ -25,10 +25,10 @@ enum Kind {
     KindBegin = 9,
     KindWith = 10,
     KindUntil = 11,
-    KindProcces = 12,
-    KindEndShema = 13,
+    KindProcess = 12,
+    KindChartEnd = 13,
     KindHeader = 14,
-    KindMyLabel = 15,
+    KindLabel = 15,
     KindBreak = 16,
     KindExit = 17,
     KindTry = 18,
@@ -44,7 +44,7 @@ struct BlockTemplate {
 
 // The template of a block kind when there is one and its number lies in
 // 1..19; rows of any other kind are neither sized nor drawn.
-std::optional<BlockTemplate> blockTemplate(Tvobject& tvobject, const QString& obiect);
+std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, const QString& kind);
 
 // True for the kinds whose text is held in the rows after the block row.
 bool isTextBlock(int kind);
@@ -52,7 +52,7 @@ bool isTextBlock(int kind);
 // Index one past the last text row of the text block at blockIndex: the
 // following rows up to the first with an empty `stroka` (var and header), or
 // with an empty `stroka` or `obiect` "end" (else, begin, procces, except).
-int textRunEnd(const Tstrok& tstrok, int blockIndex, int kind);
+int textRunEnd(const StatementTable& statements, int blockIndex, int kind);
 
 // Pieces of a text wider than limit: each piece is built a character at a
 // time while its width is not above the limit, so every piece but the last

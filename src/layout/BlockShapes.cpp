@@ -10,13 +10,13 @@
 namespace vexoria {
 
 BlockPainter::BlockPainter(Workspace& ws)
-    : m_ws(ws), m_canvas(diagramCanvas(ws)), m_colour(ws.settings.cbcvet), m_comments(ws.settings.cbdobkom)
+    : m_ws(ws), m_canvas(diagramCanvas(ws)), m_colour(ws.settings.colourMode), m_comments(ws.settings.drawComments)
 {
 }
 
 void BlockPainter::takeColour() { takeNextColour(m_ws.ctx, m_canvas); }
 
-void BlockPainter::comment(const Block& b, const StrokRow& row, int rx, int ry)
+void BlockPainter::comment(const Block& b, const StatementRow& row, int rx, int ry)
 {
     if (!m_comments) return;
     const QString text = row.comment.str();
@@ -50,23 +50,23 @@ void BlockPainter::centredBroken(const Block& b, double c, const QString& text, 
 
 int BlockPainter::draw(int index, const BlockTemplate& t)
 {
-    const StrokRow& row = m_ws.tstrok.at(index);
-    const int plx = val(row.plx);
-    const int ply = val(row.ply);
-    const Block b{t, val(row.x), val(row.y), plx, ply, plx / 2, ply / 2};
+    const StatementRow& row = m_ws.statements.at(index);
+    const int stretchX = val(row.stretchX);
+    const int stretchY = val(row.stretchY);
+    const Block b{t, val(row.x), val(row.y), stretchX, stretchY, stretchX / 2, stretchY / 2};
     const Settings& s = m_ws.settings;
     switch (t.n) {
-    case KindVar: case KindHeader: return textBlock(index, b, s.evar);
-    case KindElse: return textBlock(index, b, s.eelse);
-    case KindBegin: case KindProcces: case KindExcept: return textBlock(index, b, s.ebeg);
+    case KindVar: case KindHeader: return textBlock(index, b, s.varTextWidth);
+    case KindElse: return textBlock(index, b, s.elseTextWidth);
+    case KindBegin: case KindProcess: case KindExcept: return textBlock(index, b, s.beginTextWidth);
     case KindIf: case KindTry: case KindFor: conditionBlock(b, row); break;
     case KindWhile: whileBlock(b, row); break;
     case KindWith: withBlock(b, row); break;
     case KindUntil: untilBlock(b, row); break;
     case KindCase: caseBlock(b, row); break;
-    case KindGoto: case KindMyLabel: jumpBlock(b, row); break;
+    case KindGoto: case KindLabel: jumpBlock(b, row); break;
     case KindRepeat: repeatBlock(b, row); break;
-    case KindEndShema: endShemaBlock(b); break;
+    case KindChartEnd: chartEndBlock(b); break;
     case KindBreak: case KindExit: breakBlock(b, row); break;
     default: break;
     }
@@ -78,32 +78,32 @@ int BlockPainter::draw(int index, const BlockTemplate& t)
 int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
 {
     const BlockTemplate& t = b.t;
-    const StrokRow& blockRow = m_ws.tstrok.at(index);
+    const StatementRow& blockRow = m_ws.statements.at(index);
     const bool isElse = t.n == KindElse;
     // Comments of an else box stand further right and a line higher.
-    const int commentX = t.x2 + b.plx + (isElse ? 20 : 10);
+    const int commentX = t.x2 + b.stretchX + (isElse ? 20 : 10);
     const int commentDy = isElse ? -10 : 0;
 
     if (t.n == KindVar || t.n == KindHeader) {
         // Normally the first drawing of the pass, which makes the picture; the
-        // pass guards it (see AshemaExecute).
-        m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+        // pass guards it (see drawBlocks).
+        m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
     } else {
-        m_canvas.setPenWidth(isElse && blockRow.stroka == "case" ? 2 : 1);
+        m_canvas.setPenWidth(isElse && blockRow.text == "case" ? 2 : 1);
         if (isElse)
-            m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+            m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
         else
-            m_canvas.rectangle(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply);
+            m_canvas.rectangle(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY);
     }
 
     int line = t.y1 + 5;
     comment(b, blockRow, commentX, line + commentDy);
     const int limit = toInt(limitText);
-    const int end = textRunEnd(m_ws.tstrok, index, t.n);
+    const int end = textRunEnd(m_ws.statements, index, t.n);
     for (int i = index + 1; i < end; ++i) {
-        const StrokRow& r = m_ws.tstrok.at(i);
+        const StatementRow& r = m_ws.statements.at(i);
         comment(b, r, commentX, line + commentDy);
-        const QString text = r.stroka.str();
+        const QString text = r.text.str();
         const QStringList pieces =
             m_canvas.textWidth(text) > limit
                 ? breakIntoPieces(text, limit, [this](const QString& s) { return m_canvas.textWidth(s); })
@@ -119,94 +119,94 @@ int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
 
 // if, try, for: a diamond (a kite for for) whose top and bottom points move by
 // half the stretch and whose right point by all of it.
-void BlockPainter::conditionBlock(const Block& b, const StrokRow& row)
+void BlockPainter::conditionBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x3 + b.plx + 10, t.y3 + b.hy + 5);
+    comment(b, row, t.x3 + b.stretchX + 10, t.y3 + b.hy + 5);
     int width;
     if (t.n == KindTry) {
         width = m_colour ? 3 : 2;
     } else {
-        width = row.stroka == "case" ? 2 : 1;
+        width = row.text == "case" ? 2 : 1;
         if (m_colour) ++width;
     }
     m_canvas.setPenWidth(width);
     if (m_colour) takeColour();
-    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.plx, t.y3 + b.hy),
-                      b.at(t.x4 + b.hx, t.y4 + b.ply)});
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.stretchX, t.y3 + b.hy),
+                      b.at(t.x4 + b.hx, t.y4 + b.stretchY)});
     m_canvas.setPenColour(kBlack);
     const double c = t.x2 + b.hx;
-    const QString text = row.suslovie.str();
+    const QString text = row.headText.str();
     if (t.n == KindFor) {
-        centredBroken(b, c, text, toInt(m_ws.settings.efor), t.y1 + b.hy, t.y1 + b.hy - 10);
+        centredBroken(b, c, text, toInt(m_ws.settings.forTextWidth), t.y1 + b.hy, t.y1 + b.hy - 10);
     } else {
         if (t.n == KindTry) {
             const QPoint p = b.at(t.x2 + b.hx - 10, t.y1 + b.hy - 20);
             m_canvas.textOut(p.x(), p.y(), QStringLiteral("TRY"));
         }
-        centredBroken(b, c, text, toInt(m_ws.settings.eif), t.y1 + b.hy - 5, t.y1 + b.hy - 10);
+        centredBroken(b, c, text, toInt(m_ws.settings.ifTextWidth), t.y1 + b.hy - 5, t.y1 + b.hy - 10);
     }
     if (m_canvas.penWidth() > 1) m_canvas.setPenWidth(1);
 }
 
-void BlockPainter::whileBlock(const Block& b, const StrokRow& row)
+void BlockPainter::whileBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x4 + b.plx + 5, t.y3 - 2);
+    comment(b, row, t.x4 + b.stretchX + 5, t.y3 - 2);
     if (m_colour) {
         m_canvas.setPenWidth(2);
         takeColour();
     }
-    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3),
-                      b.at(t.x4 + b.plx, t.y4 + b.hy), b.at(t.x5 + b.plx, t.y5 + b.ply), b.at(t.x6, t.y6 + b.ply)});
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2, t.y2), b.at(t.x3 + b.stretchX, t.y3),
+                      b.at(t.x4 + b.stretchX, t.y4 + b.hy), b.at(t.x5 + b.stretchX, t.y5 + b.stretchY), b.at(t.x6, t.y6 + b.stretchY)});
     m_canvas.setPenColour(kBlack);
-    const double c = t.x2 + (t.x3 + b.plx - t.x2) / 2.0;
-    centredBroken(b, c, row.suslovie.str(), toInt(m_ws.settings.ewhile), t.y1, t.y1 - 10);
+    const double c = t.x2 + (t.x3 + b.stretchX - t.x2) / 2.0;
+    centredBroken(b, c, row.headText.str(), toInt(m_ws.settings.whileTextWidth), t.y1, t.y1 - 10);
 }
 
-void BlockPainter::withBlock(const Block& b, const StrokRow& row)
+void BlockPainter::withBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    comment(b, row, t.x2 + b.stretchX + 10, t.y2 + b.stretchY);
     if (m_colour) {
         m_canvas.setPenWidth(2);
         takeColour();
     }
-    m_canvas.polygon({b.at(t.x1, t.y1 + b.ply), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3),
-                      b.at(t.x4 + b.plx, t.y4 + b.ply)});
+    m_canvas.polygon({b.at(t.x1, t.y1 + b.stretchY), b.at(t.x2, t.y2), b.at(t.x3 + b.stretchX, t.y3),
+                      b.at(t.x4 + b.stretchX, t.y4 + b.stretchY)});
     m_canvas.setPenColour(kBlack);
     // Never broken: a long expression runs past the shape.
-    centred(b, t.x2 + (t.x4 + b.plx - t.x2) / 2.0, t.y2 + b.hy + 5, row.suslovie.str(), 5);
+    centred(b, t.x2 + (t.x4 + b.stretchX - t.x2) / 2.0, t.y2 + b.hy + 5, row.headText.str(), 5);
 }
 
-void BlockPainter::untilBlock(const Block& b, const StrokRow& row)
+void BlockPainter::untilBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    comment(b, row, t.x2 + b.stretchX + 10, t.y2 + b.stretchY);
     if (m_colour) m_canvas.setPenWidth(2);
     // The colour of its repeat (black in monochrome, where repeat takes none);
     // it stays on for the blocks that follow.
     m_canvas.setPenColour(m_loopColour);
-    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.plx, t.y3),
-                      b.at(t.x4 + b.plx, t.y4 + b.ply), b.at(t.x5, t.y5 + b.ply)});
-    centred(b, t.x1 + (t.x3 + b.plx - t.x1) / 2.0, t.y5 - 20, row.suslovie.str());
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.hx, t.y2), b.at(t.x3 + b.stretchX, t.y3),
+                      b.at(t.x4 + b.stretchX, t.y4 + b.stretchY), b.at(t.x5, t.y5 + b.stretchY)});
+    centred(b, t.x1 + (t.x3 + b.stretchX - t.x1) / 2.0, t.y5 - 20, row.headText.str());
 }
 
-void BlockPainter::caseBlock(const Block& b, const StrokRow& row)
+void BlockPainter::caseBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    comment(b, row, t.x2 + b.stretchX + 10, t.y2 + b.stretchY);
     if (m_colour) takeColour();
     m_canvas.setPenWidth(m_colour ? 3 : 2);
-    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.plx, t.y2), b.at(t.x3 + b.plx, t.y3 + b.hy),
-                      b.at(t.x4 + b.hx, t.y4 + b.ply), b.at(t.x5, t.y5 + b.hy)});
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2 + b.stretchX, t.y2), b.at(t.x3 + b.stretchX, t.y3 + b.hy),
+                      b.at(t.x4 + b.hx, t.y4 + b.stretchY), b.at(t.x5, t.y5 + b.hy)});
     m_canvas.setPenWidth(1);
     m_canvas.setPenColour(kBlack);
-    centred(b, t.x1 + (t.x2 + b.plx - t.x1) / 2.0, t.y1 + 5, row.suslovie.str());
+    centred(b, t.x1 + (t.x2 + b.stretchX - t.x1) / 2.0, t.y1 + 5, row.headText.str());
 }
 
 // goto and the label it jumps to share one colour.
-void BlockPainter::jumpBlock(const Block& b, const StrokRow& row)
+void BlockPainter::jumpBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
     comment(b, row, t.x1 - 10, t.y2);
@@ -219,17 +219,17 @@ void BlockPainter::jumpBlock(const Block& b, const StrokRow& row)
             m_canvas.setPenColour(m_jumpColour);
         }
     }
-    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3 + b.plx, t.y3), b.at(t.x4 + b.plx, t.y4),
+    m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3 + b.stretchX, t.y3), b.at(t.x4 + b.stretchX, t.y4),
                       b.at(t.x5, t.y5)});
     m_canvas.setPenColour(kBlack);
     const QPoint p = b.at(t.x2, t.y1 - 5);
-    m_canvas.textOut(p.x(), p.y(), row.suslovie.str());
+    m_canvas.textOut(p.x(), p.y(), row.headText.str());
 }
 
-void BlockPainter::repeatBlock(const Block& b, const StrokRow& row)
+void BlockPainter::repeatBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    comment(b, row, t.x2 + b.plx + 10, t.y2 + b.ply);
+    comment(b, row, t.x2 + b.stretchX + 10, t.y2 + b.stretchY);
     if (m_colour) {
         m_canvas.setPenWidth(2);
         takeColour();
@@ -240,10 +240,10 @@ void BlockPainter::repeatBlock(const Block& b, const StrokRow& row)
     m_canvas.textOut(p.x(), p.y(), QStringLiteral("repeat"));
 }
 
-void BlockPainter::endShemaBlock(const Block& b)
+void BlockPainter::chartEndBlock(const Block& b)
 {
     const BlockTemplate& t = b.t;
-    m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.plx, b.y + t.y2 + b.ply, t.x3, t.y3);
+    m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
     const QPoint p = b.at(t.x1 + 35, t.y1 + 10);
     m_canvas.textOut(p.x(), p.y(), QStringLiteral("END SHEMA"));
 }
@@ -253,11 +253,11 @@ void BlockPainter::endShemaBlock(const Block& b)
 // own line: the place of the comment above that line is where routing later
 // writes "Выход", which would cover it. A comment then goes one line below
 // the value.
-void BlockPainter::breakBlock(const Block& b, const StrokRow& row)
+void BlockPainter::breakBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    const QString value = t.n == KindExit ? row.suslovie.str() : QString();
-    const int sideX = t.x3 + b.plx + 10;
+    const QString value = t.n == KindExit ? row.headText.str() : QString();
+    const int sideX = t.x3 + b.stretchX + 10;
     const int valueY = t.y3 + 3;
     comment(b, row, sideX, value.isEmpty() ? t.y2 - 5 : valueY + 15);
     if (m_colour) {

@@ -24,23 +24,23 @@ public:
 private:
     struct Block {
         const BlockTemplate& t;
-        int x, y, plx, ply, hx, hy;
+        int x, y, stretchX, stretchY, hx, hy;
         QPoint at(int rx, int ry) const { return QPoint(x + rx, y + ry); }
     };
 
     int textBlock(int index, const Block& b, const QString& limitText);
-    void conditionBlock(const Block& b, const StrokRow& row);
-    void whileBlock(const Block& b, const StrokRow& row);
-    void withBlock(const Block& b, const StrokRow& row);
-    void untilBlock(const Block& b, const StrokRow& row);
-    void caseBlock(const Block& b, const StrokRow& row);
-    void jumpBlock(const Block& b, const StrokRow& row);
-    void repeatBlock(const Block& b, const StrokRow& row);
-    void endShemaBlock(const Block& b);
-    void breakBlock(const Block& b, const StrokRow& row);
+    void conditionBlock(const Block& b, const StatementRow& row);
+    void whileBlock(const Block& b, const StatementRow& row);
+    void withBlock(const Block& b, const StatementRow& row);
+    void untilBlock(const Block& b, const StatementRow& row);
+    void caseBlock(const Block& b, const StatementRow& row);
+    void jumpBlock(const Block& b, const StatementRow& row);
+    void repeatBlock(const Block& b, const StatementRow& row);
+    void chartEndBlock(const Block& b);
+    void breakBlock(const Block& b, const StatementRow& row);
 
     // The row's comment at the block-relative place, when comments are on.
-    void comment(const Block& b, const StrokRow& row, int rx, int ry);
+    void comment(const Block& b, const StatementRow& row, int rx, int ry);
     // A text centred on the block-relative line c (which may be fractional).
     void centred(const Block& b, double c, int ry, const QString& text, int extraX = 0);
     // A centred text, broken into pieces 15 pixels apart when wider than the

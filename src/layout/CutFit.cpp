@@ -6,11 +6,11 @@ namespace vexoria {
 
 namespace {
 
-bool isCandidate(const StrokRow& r) { return r.isClosing() && !val(r.uslovie) && val(r.no) != 0; }
+bool isCandidate(const StatementRow& r) { return r.isClosing() && !val(r.opensBlock) && val(r.link) != 0; }
 
 // For each row, the index of the first placed row (y not 0) from it on; the
 // last row when there is none, as the shift after a cut takes it.
-std::vector<int> nextPlaced(const Tstrok& t)
+std::vector<int> nextPlaced(const StatementTable& t)
 {
     std::vector<int> next(static_cast<std::size_t>(t.size()));
     int placed = t.size() - 1;
@@ -23,7 +23,7 @@ std::vector<int> nextPlaced(const Tstrok& t)
 
 } // namespace
 
-std::vector<CutPlace> outermostCuts(const Tstrok& t)
+std::vector<CutPlace> outermostCuts(const StatementTable& t)
 {
     std::vector<CutPlace> cuts;
     const int count = t.size();
@@ -31,10 +31,10 @@ std::vector<CutPlace> outermostCuts(const Tstrok& t)
     const std::vector<int> next = nextPlaced(t);
     // The candidates the search's walk reaches, in order.
     std::vector<int> reached;
-    const int start = t.find([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+    const int start = t.find([](const StatementRow& r) { return r.kindIndex && *r.kindIndex == 0; });
     for (int i = start < 0 ? 0 : start; i < count; ++i) {
-        if (t.at(i).stroka == "case")
-            while (i < count - 1 && !(t.at(i).endobiect == "case")) ++i;
+        if (t.at(i).text == "case")
+            while (i < count - 1 && !(t.at(i).closedKind == "case")) ++i;
         if (isCandidate(t.at(i))) reached.push_back(i);
     }
     // Each cut is the candidate after the one before whose construct opens
@@ -42,19 +42,19 @@ std::vector<CutPlace> outermostCuts(const Tstrok& t)
     const std::size_t m = reached.size();
     std::vector<std::size_t> first(m);
     for (std::size_t j = m; j-- > 0;) {
-        const bool own = j + 1 == m || val(t.at(reached[j]).no) <= val(t.at(reached[first[j + 1]]).no);
+        const bool own = j + 1 == m || val(t.at(reached[j]).link) <= val(t.at(reached[first[j + 1]]).link);
         first[j] = own ? j : first[j + 1];
     }
     for (std::size_t j = 0; j < m; j = first[j] + 1) {
         const int row = reached[first[j]];
-        cuts.push_back({val(t.at(row).nom), val(t.at(next[static_cast<std::size_t>(row)]).y)});
+        cuts.push_back({val(t.at(row).drawOrder), val(t.at(next[static_cast<std::size_t>(row)]).y)});
     }
     return cuts;
 }
 
-int cutY(const Tstrok& t, int nom)
+int cutY(const StatementTable& t, int drawOrder)
 {
-    const int at = t.find([nom](const StrokRow& r) { return r.nom && *r.nom == nom; });
+    const int at = t.find([drawOrder](const StatementRow& r) { return r.drawOrder && *r.drawOrder == drawOrder; });
     for (int i = std::max(at, 0); i < t.size(); ++i)
         if (val(t.at(i).y) != 0) return val(t.at(i).y);
     return t.isEmpty() ? 0 : val(t.at(t.size() - 1).y);
@@ -73,7 +73,7 @@ bool partsFit(const std::vector<int>& cutYs, int length, int maxHeight)
 std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length,
                                             int maxHeight)
 {
-    std::vector<int> noms;
+    std::vector<int> drawOrders;
     std::vector<int> ys;
     std::size_t from = 0;
     for (int k = 1; k < parts; ++k) {
@@ -84,12 +84,12 @@ std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places,
             if (!best || std::llabs(places[i].y - target) < std::llabs(places[*best].y - target)) best = i;
         }
         if (!best) return std::nullopt;
-        noms.push_back(places[*best].nom);
+        drawOrders.push_back(places[*best].drawOrder);
         ys.push_back(places[*best].y);
         from = *best + 1;
     }
     if (!partsFit(ys, length, maxHeight)) return std::nullopt;
-    return noms;
+    return drawOrders;
 }
 
 } // namespace vexoria

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria {
 
@@ -19,18 +19,18 @@ constexpr int kPartMargin = 200;
 // A place to cut: the closing row (its nom) and the y at which the part after
 // it begins, which the later rows are moved up by.
 struct CutPlace {
-    int nom = 0;
+    int drawOrder = 0;
     int y = 0;
 };
 
 // Every closing row the cut search may cut after, in the table's order
 // (sorted on filtr): the closing row of each construct that no other open
 // construct encloses, case statements passed over whole.
-std::vector<CutPlace> outermostCuts(const Tstrok& t);
+std::vector<CutPlace> outermostCuts(const StatementTable& t);
 
 // The y at which the part after the closing row `nom` begins: that of the
 // first placed row from it on (t sorted on filtr).
-int cutY(const Tstrok& t, int nom);
+int cutY(const StatementTable& t, int drawOrder);
 
 // Whether every part fits in maxHeight when a chart `length` long is cut at
 // the heights cutYs (in order).
@@ -38,7 +38,7 @@ bool partsFit(const std::vector<int>& cutYs, int length, int maxHeight);
 
 // parts - 1 cuts from places, each the one nearest to its equal share of
 // length and after the one before it, when the parts they give each fit in
-// maxHeight; nothing otherwise. Gives the noms of the cut rows.
+// maxHeight; nothing otherwise. Gives the drawOrders of the cut rows.
 std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length,
                                             int maxHeight);
 

@@ -56,13 +56,13 @@ void PageMarkers::clear()
     m_placedFor = 0;
 }
 
-bool PageMarkers::mouseMove(int k, int pointerOffset, int h, int& listDrag)
+bool PageMarkers::mouseMove(int k, int pointerOffset, int h, int& draggedMarker)
 {
     Marker& m = at(k);
     bool refused = false;
-    if (listDrag == 1) m.offset = pointerOffset;
+    if (draggedMarker == 1) m.offset = pointerOffset;
     if (m.offset > rules(k).dragLimit) {
-        listDrag = 0;
+        draggedMarker = 0;
         m.offset = rules(k).snapBack;
         refused = k == kCount;
     }

@@ -60,7 +60,7 @@ public:
     // it when that lies on the diagram (h pixels tall), even without a drag.
     // Returns true when marker 12 was dragged past its limit, which the
     // caller reports: no more than twelve pages can be printed.
-    bool mouseMove(int k, int pointerOffset, int h, int& listDrag);
+    bool mouseMove(int k, int pointerOffset, int h, int& draggedMarker);
 
 private:
     struct Marker {

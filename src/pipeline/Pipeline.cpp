@@ -1,6 +1,6 @@
 #include "pipeline/Pipeline.h"
 
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/SettingLimits.h"
 
@@ -9,31 +9,31 @@ namespace vexoria {
 void classifyCode(Workspace& ws)
 {
     ws.diagram.removePicture();
-    ws.tstrok.close();
-    ws.tstrelka.close();
+    ws.statements.close();
+    ws.connections.close();
     ws.pictureConnectionsFrom = 0;
-    AbasaExecute(ws);
+    classifyStatements(ws);
 }
 
 bool drawChart(Workspace& ws)
 {
     checkBuildSettings(ws.settings, ws.settingsFile);
-    ArazmerExecute(ws);
-    if (ws.ctx.sizingAbort == 1) {
-        ws.ctx.animOn = 0;
+    sizeBlocks(ws);
+    if (ws.ctx.stoppedAfterSizing == 1) {
+        ws.ctx.animationOn = 0;
         return false;
     }
-    AshemaExecute(ws);
-    AprepareExecute(ws);
-    AsoedinExecute(ws);
-    if (ws.settings.cblegend) AlegendExecute(ws);
+    drawBlocks(ws);
+    checkStructure(ws);
+    routeConnections(ws);
+    if (ws.settings.addLegend) drawLegend(ws);
     return true;
 }
 
 bool holdsNoCode(const Workspace& ws)
 {
-    for (const StrokRow& r : ws.tstrok.rows())
-        if (val(r.uslovie) && r.obiect != "end shema") return false;
+    for (const StatementRow& r : ws.statements.rows())
+        if (val(r.opensBlock) && r.kind != "end shema") return false;
     return true;
 }
 

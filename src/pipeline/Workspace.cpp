@@ -4,9 +4,9 @@ namespace vexoria {
 
 Workspace::Workspace()
 {
-    fillTemplates(tvobject);
-    tstrok.open();
-    tstrelka.open();
+    fillTemplates(templates);
+    statements.open();
+    connections.open();
 }
 
 } // namespace vexoria

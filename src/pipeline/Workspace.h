@@ -4,10 +4,10 @@
 // command line and the tests make their own. Stages take it by reference.
 #include <QString>
 
-#include "analysis/Tstrok.h"
-#include "analysis/Tvobject.h"
+#include "analysis/StatementTable.h"
+#include "analysis/ShapeTemplates.h"
 #include "pipeline/BuildControl.h"
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 #include "pages/PageMarkers.h"
 #include "platform/core/BuildContext.h"
 #include "platform/core/Canvas.h"
@@ -20,9 +20,9 @@ namespace vexoria {
 struct Workspace {
     Workspace();
 
-    Tstrok tstrok;
-    Tvobject tvobject;
-    Tstrelka tstrelka;
+    StatementTable statements;
+    ShapeTemplateTable templates;
+    ConnectionTable connections;
     BuildContext ctx;
     Settings settings;
     // The file the settings came from, as messages about them name it.
@@ -37,7 +37,7 @@ struct Workspace {
     // Caption of the report's title label (set by the classifier).
     QString reportTitle;
     // The diagram popup item "Далее" is shown (a chart built in parts).
-    bool n15Visible = false;
+    bool nextPartAvailable = false;
     // Connection routing ends by asking for the "Диаграмма" tab, the window
     // maximised; the window shows it and clears the flag.
     bool showDiagramTab = false;

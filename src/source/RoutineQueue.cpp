@@ -10,8 +10,8 @@ void RoutineQueue::openUnit(const std::optional<QStringList>& lines)
 {
     m_checkAllDown = false;
     m_ctx.curRoutine = -1;
-    m_ctx.fetchNext = 1;
-    m_ctx.ownCode = 0;
+    m_ctx.fetchBeforeBuild = 1;
+    m_ctx.editorHoldsOwnCode = 0;
     m_ctx.implLine = 0;
     m_listVisible = true;
     m_panelVisible = true;
@@ -25,15 +25,15 @@ void RoutineQueue::openUnit(const std::optional<QStringList>& lines)
 void RoutineQueue::endQueue(const QString& message)
 {
     m_prompter.message(message);
-    m_ctx.fetchNext = 0;
-    m_ctx.ownCode = 1;
+    m_ctx.fetchBeforeBuild = 0;
+    m_ctx.editorHoldsOwnCode = 1;
     m_ctx.curRoutine = -1;
-    m_ctx.queueDone = 1;
+    m_ctx.queueExhausted = 1;
 }
 
-EditorLines RoutineQueue::ApasExecute()
+EditorLines RoutineQueue::fetchNext()
 {
-    m_ctx.queueDone = 0;
+    m_ctx.queueExhausted = 0;
     const int count = static_cast<int>(m_items.size());
     if (m_ctx.curRoutine >= count - 1) {
         endQueue(QStringLiteral("Нет больше выбранного"));
@@ -57,60 +57,60 @@ EditorLines RoutineQueue::ApasExecute()
     return copyRoutine(m_ctx.unitLines.value_or(QStringList{}), m_ctx.implLine, name);
 }
 
-EditorLines RoutineQueue::BitBtn1Click()
+EditorLines RoutineQueue::skip()
 {
     hideList();
-    EditorLines lines = ApasExecute();
-    m_ctx.fetchNext = 0;
+    EditorLines lines = fetchNext();
+    m_ctx.fetchBeforeBuild = 0;
     return lines;
 }
 
-EditorLines RoutineQueue::BitBtn6Click()
+EditorLines RoutineQueue::back()
 {
     hideList();
     if (m_ctx.curRoutine == -1) {
         m_prompter.message(QStringLiteral("Нет большевыбранного !"));
         return std::nullopt;
     }
-    // Apas fetches the first checked item after curRoutine: from two back,
+    // fetchNextRoutine fetches the first checked item after curRoutine: from two back,
     // that is the one before the current routine when it is checked, else
     // the current one again.
     m_ctx.curRoutine -= 2;
-    EditorLines lines = ApasExecute();
-    m_ctx.fetchNext = 0;
+    EditorLines lines = fetchNext();
+    m_ctx.fetchBeforeBuild = 0;
     return lines;
 }
 
-void RoutineQueue::BitBtn2Click()
+void RoutineQueue::toggleList()
 {
     m_ctx.curRoutine = -1;
     m_listVisible = !m_listVisible;
-    m_ctx.fetchNext = 1;
-    m_ctx.ownCode = 0;
+    m_ctx.fetchBeforeBuild = 1;
+    m_ctx.editorHoldsOwnCode = 0;
 }
 
-void RoutineQueue::SpeedButton1Click()
+void RoutineQueue::checkAll()
 {
     m_checkAllDown = !m_checkAllDown;
     for (RoutineItem& item : m_items) {
         item.checked = m_checkAllDown;
         if (!m_checkAllDown) m_ctx.curRoutine = -1;
     }
-    m_ctx.fetchNext = m_checkAllDown ? 1 : 0;
-    m_ctx.ownCode = m_checkAllDown ? 0 : 1;
+    m_ctx.fetchBeforeBuild = m_checkAllDown ? 1 : 0;
+    m_ctx.editorHoldsOwnCode = m_checkAllDown ? 0 : 1;
 }
 
-void RoutineQueue::N18Click()
+void RoutineQueue::pause()
 {
-    m_ctx.fetchNext = 0;
-    m_ctx.ownCode = 1;
+    m_ctx.fetchBeforeBuild = 0;
+    m_ctx.editorHoldsOwnCode = 1;
     m_panelVisible = false;
 }
 
-void RoutineQueue::N19Click()
+void RoutineQueue::resume()
 {
-    m_ctx.fetchNext = 1;
-    m_ctx.ownCode = 0;
+    m_ctx.fetchBeforeBuild = 1;
+    m_ctx.editorHoldsOwnCode = 0;
     m_panelVisible = true;
 }
 

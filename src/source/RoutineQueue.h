@@ -1,7 +1,7 @@
 #pragma once
 // The routine queue of an opened unit: the check list of its routines
-// (`Clb1`), the queue panel (`Panel1`) and its buttons, and the fetch
-// `ApasExecute` that copies the next checked routine into the editor. The
+// (`routineList`), the queue panel (`routinePanel`) and its buttons, and the fetch
+// `fetchNext` that copies the next checked routine into the editor. The
 // flags it shares with the build pipeline live in the BuildContext
 // (`fetchNext`, `ownCode`, `queueDone`, `curRoutine`, `implLine`,
 // `unitLines`); the window mirrors the visibility flags onto its controls and
@@ -29,25 +29,25 @@ class RoutineQueue {
 public:
     RoutineQueue(BuildContext& ctx, Prompter& prompter) : m_ctx(ctx), m_prompter(prompter) {}
 
-    // `pas1Click` after its file dialog: lines of the chosen unit, or nothing
+    // `openUnitFile` after its file dialog: lines of the chosen unit, or nothing
     // when the user cancelled (the list is then empty).
     void openUnit(const std::optional<QStringList>& lines);
 
-    // `ApasExecute`: fetch the next checked routine.
-    EditorLines ApasExecute();
+    // `fetchNext`: fetch the next checked routine.
+    EditorLines fetchNext();
 
-    EditorLines BitBtn1Click();  // "Пропустить": the next checked routine replaces this one
-    EditorLines BitBtn6Click();  // back: the checked routine before this one
-    void BitBtn2Click();         // "Список": show or hide the list; the queue starts again
-    void SpeedButton1Click();    // check all (a button that stays down)
-    void N18Click();             // "Остановить (*.pas)"
-    void N19Click();             // "Продолжить (*.pas)"
+    EditorLines skip();  // "Пропустить": the next checked routine replaces this one
+    EditorLines back();  // back: the checked routine before this one
+    void toggleList();         // "Список": show or hide the list; the queue starts again
+    void checkAll();    // check all (a button that stays down)
+    void pause();             // "Остановить (*.pas)"
+    void resume();             // "Продолжить (*.pas)"
 
     const std::vector<RoutineItem>& items() const { return m_items; }
     void setChecked(int index, bool checked);
-    bool listVisible() const { return m_listVisible; }   // `Clb1`
-    bool panelVisible() const { return m_panelVisible; } // `Panel1`
-    bool checkAllDown() const { return m_checkAllDown; } // `SpeedButton1`
+    bool listVisible() const { return m_listVisible; }   // `routineList`
+    bool panelVisible() const { return m_panelVisible; } // `routinePanel`
+    bool checkAllDown() const { return m_checkAllDown; } // `checkAllButton`
     // The pipeline hides the list before it fetches.
     void hideList() { m_listVisible = false; }
     // Opening a text file leaves the queue: the panel hides too.

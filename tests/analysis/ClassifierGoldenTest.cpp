@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementTableDump.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/TextCodec.h"
 #include "support/PrintTo.h"
@@ -35,15 +35,15 @@ QString classifyDump(const QString& code, bool check)
     ws.prompter = &prompter;
     ws.codeText = code;
     classifyCode(ws);
-    TstrokDumpExtras extras;
+    StatementDumpExtras extras;
     if (!ws.reportTitle.isEmpty()) extras.title = ws.reportTitle;
     if (check) {
-        ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-        AprepareExecute(ws);
+        ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+        checkStructure(ws);
         extras.blockCount = ws.ctx.blockCount;
         if (!prompter.messages().isEmpty()) extras.warning = prompter.messages().first();
     }
-    return dumpTstrok(ws.tstrok, extras);
+    return dumpStatementTable(ws.statements, extras);
 }
 
 // Line by line, so a failure names the first row that differs.

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -22,7 +22,7 @@ namespace {
 struct Classified {
     std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
     test::ScriptedPrompter prompter;
-    const std::vector<StrokRow>& rows() const { return ws->tstrok.rows(); }
+    const std::vector<StatementRow>& rows() const { return ws->statements.rows(); }
 };
 
 // Lines joined with CR LF, with a final line break, as the editor hands them.
@@ -45,16 +45,16 @@ std::unique_ptr<Classified> classify(const QString& code)
 std::unique_ptr<Classified> check(const QString& code)
 {
     auto r = classify(code);
-    r->ws->tstrok.sortBy([](const StrokRow& row) { return row.nom; });
-    AprepareExecute(*r->ws);
+    r->ws->statements.sortBy([](const StatementRow& row) { return row.drawOrder; });
+    checkStructure(*r->ws);
     return r;
 }
 
-int countKind(const Classified& r, const char* obiect)
+int countKind(const Classified& r, const char* kind)
 {
     int c = 0;
-    for (const StrokRow& row : r.rows())
-        if (row.obiect == obiect) ++c;
+    for (const StatementRow& row : r.rows())
+        if (row.kind == kind) ++c;
     return c;
 }
 
@@ -63,14 +63,14 @@ void expectSoundTable(const Classified& r)
 {
     ASSERT_FALSE(r.rows().empty());
     std::set<int> ns;
-    std::set<int> noms;
-    for (const StrokRow& row : r.rows()) {
+    std::set<int> drawOrders;
+    for (const StatementRow& row : r.rows()) {
         ASSERT_TRUE(row.n.has_value());
-        ASSERT_TRUE(row.nom.has_value());
+        ASSERT_TRUE(row.drawOrder.has_value());
         EXPECT_TRUE(ns.insert(*row.n).second) << "n " << *row.n << " twice";
-        EXPECT_TRUE(noms.insert(*row.nom).second) << "nom " << *row.nom << " twice";
-        EXPECT_LE(row.stroka.str().size(), 200);
-        EXPECT_LE(row.suslovie.str().size(), 200);
+        EXPECT_TRUE(drawOrders.insert(*row.drawOrder).second) << "nom " << *row.drawOrder << " twice";
+        EXPECT_LE(row.text.str().size(), 200);
+        EXPECT_LE(row.headText.str().size(), 200);
     }
     EXPECT_EQ(countKind(r, "end shema"), 1);
 }
@@ -81,7 +81,7 @@ TEST(Classifier, EmptyTextYieldsOnlyTheEndOfTheChart)
 {
     auto r = classify(QString());
     ASSERT_EQ(r->rows().size(), 1u);
-    EXPECT_EQ(r->rows()[0].obiect.str(), "end shema");
+    EXPECT_EQ(r->rows()[0].kind.str(), "end shema");
     EXPECT_TRUE(r->ws->reportTitle.isEmpty());
 }
 
@@ -90,9 +90,9 @@ TEST(Classifier, IndentedHeaderStillGetsHeaderRowAndTitle)
     for (const char* indent : {"", " ", "      "}) {
         auto r = classify(QString::fromUtf8(indent) + lines({"procedure Draw(x: Integer);", "begin", "  x := 1;", "end;"}));
         ASSERT_GE(r->rows().size(), 2u);
-        EXPECT_EQ(r->rows()[0].obiect.str(), "header") << "indent '" << indent << "'";
-        EXPECT_EQ(val(r->rows()[0].nom), 0);
-        EXPECT_EQ(r->rows()[1].stroka.str(), "procedure draw(x: integer);");
+        EXPECT_EQ(r->rows()[0].kind.str(), "header") << "indent '" << indent << "'";
+        EXPECT_EQ(val(r->rows()[0].drawOrder), 0);
+        EXPECT_EQ(r->rows()[1].text.str(), "procedure draw(x: integer);");
         EXPECT_EQ(r->ws->reportTitle, QStringLiteral("Блок-Схема procedure draw(x: integer);"));
     }
 }
@@ -112,11 +112,11 @@ TEST(Classifier, LettersAreFoldedToLowerCaseLatinAndCyrillic)
     auto r = classify(lines({"X := 'ПРИВЕТ Мир'; // Заметка ОСТАЁТСЯ", "IF A THEN", "  Y := 1;"}));
     ASSERT_GE(r->rows().size(), 4u);
     // The first line gets a process block of its own: nothing above holds it.
-    EXPECT_EQ(r->rows()[0].obiect.str(), "procces");
-    EXPECT_EQ(r->rows()[1].stroka.str(), QStringLiteral("x := 'привет мир'; /"));
+    EXPECT_EQ(r->rows()[0].kind.str(), "procces");
+    EXPECT_EQ(r->rows()[1].text.str(), QStringLiteral("x := 'привет мир'; /"));
     EXPECT_EQ(r->rows()[1].comment.str(), QStringLiteral(" Заметка ОСТАЁТСЯ"));
-    EXPECT_EQ(r->rows()[2].obiect.str(), "if");
-    EXPECT_EQ(r->rows()[2].suslovie.str(), " a ");
+    EXPECT_EQ(r->rows()[2].kind.str(), "if");
+    EXPECT_EQ(r->rows()[2].headText.str(), " a ");
 }
 
 TEST(Classifier, SmallRulesOfTheScan)
@@ -125,36 +125,36 @@ TEST(Classifier, SmallRulesOfTheScan)
     // its own, row 0.
     // "end." ends a program, not a construct.
     auto r = classify(lines({"x := 1;", "end."}));
-    EXPECT_EQ(r->rows()[2].stroka.str(), "end.");
+    EXPECT_EQ(r->rows()[2].text.str(), "end.");
     EXPECT_TRUE(r->rows()[2].isText());
     // A keyword is only recognised as the first word since the last reset,
     // but the statement reader sees the if and has the line laid out again:
     // the if holds y.
     r = classify(lines({"x := 1; if a then", "y := 2;"}));
     EXPECT_EQ(countKind(*r, "if"), 1);
-    EXPECT_EQ(r->rows()[1].stroka.str(), "x := 1;");
-    EXPECT_EQ(r->rows()[2].obiect.str(), "if");
-    EXPECT_EQ(r->rows()[4].stroka.str(), "y := 2;");
+    EXPECT_EQ(r->rows()[1].text.str(), "x := 1;");
+    EXPECT_EQ(r->rows()[2].kind.str(), "if");
+    EXPECT_EQ(r->rows()[4].text.str(), "y := 2;");
     // "end " keeps the rest of its line; an else after it is left for the scan.
     // (The begin directly before it holds no text and is removed.)
     r = classify(lines({"begin", "end else", "x;"}));
     ASSERT_GE(r->rows().size(), 3u);
-    EXPECT_EQ(r->rows()[0].stroka.str(), "end ");
+    EXPECT_EQ(r->rows()[0].text.str(), "end ");
     EXPECT_EQ(countKind(*r, "else"), 1);
     r = classify(lines({"y;", "end  // done"}));
-    EXPECT_EQ(r->rows()[2].stroka.str(), "end // done");
+    EXPECT_EQ(r->rows()[2].text.str(), "end // done");
     // A for head runs past "downto" up to the real "do".
     r = classify(lines({"x;", "for i := 10 downto 1 do", "  y;"}));
-    EXPECT_EQ(r->rows()[2].suslovie.str(), " i := 10 downto 1 ");
+    EXPECT_EQ(r->rows()[2].headText.str(), " i := 10 downto 1 ");
     // "else begin" on one line: the CR delimits begin, and the next line's
     // leading blanks stay in its word. After "else " with a trailing blank
     // the lookahead finds the begin of the next line the same way, and that
     // line's CR, blanks and begin end up as one text row.
     r = classify(lines({"x;", "else begin", "  y;"}));
     EXPECT_EQ(countKind(*r, "else"), 1);
-    EXPECT_EQ(r->rows()[3].stroka.str(), "  y;");
+    EXPECT_EQ(r->rows()[3].text.str(), "  y;");
     r = classify(lines({"x;", "else ", "  begin", "  y;"}));
-    EXPECT_EQ(r->rows()[3].stroka.str(), "\r  begin");
+    EXPECT_EQ(r->rows()[3].text.str(), "\r  begin");
     // A label before its first goto is not known and stays text.
     r = classify(lines({"begin", "5: x;", "goto 5;", "end;"}));
     EXPECT_EQ(countKind(*r, "mylabel"), 0);
@@ -165,17 +165,17 @@ TEST(Classifier, CaseBranchesEdgeForms)
     // A case whose first line after "of" is "end;": the case and one closing row.
     auto r = classify(lines({"begin", "case k of", "end;", "x;"}));
     ASSERT_EQ(r->rows().size(), 5u);
-    EXPECT_EQ(r->rows()[0].obiect.str(), "case");
+    EXPECT_EQ(r->rows()[0].kind.str(), "case");
     EXPECT_TRUE(r->rows()[1].isClosing());
     // A one-line branch followed by the case's "end;": two closing rows.
     r = classify(lines({"begin", "case k of", "  1, 2: x := 1;", "end;"}));
-    EXPECT_EQ(r->rows()[1].suslovie.str(), "1,2:");
+    EXPECT_EQ(r->rows()[1].headText.str(), "1,2:");
     EXPECT_EQ(countKind(*r, "end"), 2);
     // A branch written over two lines is one text row.
     r = classify(lines({"begin", "case k of", "  1: x := a +", "       b;", "  2: y;", "end;"}));
     bool joined = false;
-    for (const StrokRow& row : r->rows())
-        if (row.stroka == "x := a +b;") joined = true;
+    for (const StatementRow& row : r->rows())
+        if (row.text == "x := a +b;") joined = true;
     EXPECT_TRUE(joined);
 }
 
@@ -187,12 +187,12 @@ TEST(Classifier, CaseBodiesAndOneLineBlocks)
                              "  3: y;", "end;", "end;"}));
     EXPECT_EQ(countKind(*r, "if"), 3);
     EXPECT_EQ(countKind(*r, "case"), 2);
-    for (const StrokRow& row : r->rows()) EXPECT_NE(row.stroka.str(), "2: x;");
+    for (const StatementRow& row : r->rows()) EXPECT_NE(row.text.str(), "2: x;");
     // begin, statements and end; on one line: a one-line branch.
     r = classify(lines({"begin", "case a of", "  1: begin x; end;", "end;", "end;"}));
     bool oneLine = false;
-    for (const StrokRow& row : r->rows())
-        if (row.stroka == "begin x; end;" && row.isText()) oneLine = true;
+    for (const StatementRow& row : r->rows())
+        if (row.text == "begin x; end;" && row.isText()) oneLine = true;
     EXPECT_TRUE(oneLine);
 }
 
@@ -202,10 +202,10 @@ TEST(Classifier, RoutineWithoutHeaderKeepsItsFirstBegin)
     // one followed by a block goes.
     auto r = classify(lines({"begin", "  x := 1;", "end;"}));
     ASSERT_GE(r->rows().size(), 1u);
-    EXPECT_EQ(r->rows()[0].obiect.str(), "begin");
+    EXPECT_EQ(r->rows()[0].kind.str(), "begin");
     r = classify(lines({"begin", "  while a do", "    x := 1;", "end;"}));
     EXPECT_EQ(countKind(*r, "begin"), 0);
-    EXPECT_EQ(r->rows()[0].obiect.str(), "while");
+    EXPECT_EQ(r->rows()[0].kind.str(), "while");
 }
 
 TEST(Classifier, TextStartingWithAnIfHeadOpensAChain)
@@ -272,14 +272,14 @@ TEST(Classifier, OnlyThirtyOneGotosAreRecorded)
     int linked = 0;
     int unlinked = 0;
     int labelN = 0;
-    for (const StrokRow& row : r->rows())
-        if (row.obiect == "mylabel") labelN = val(row.n);
+    for (const StatementRow& row : r->rows())
+        if (row.kind == "mylabel") labelN = val(row.n);
     ASSERT_GT(labelN, 0);
-    for (const StrokRow& row : r->rows()) {
-        if (!(row.obiect == "goto")) continue;
-        if (row.endobiect.isSet()) {
-            EXPECT_EQ(row.endobiect.str(), QStringLiteral("goto") + QString::number(linked));
-            EXPECT_EQ(val(row.no), labelN);
+    for (const StatementRow& row : r->rows()) {
+        if (!(row.kind == "goto")) continue;
+        if (row.closedKind.isSet()) {
+            EXPECT_EQ(row.closedKind.str(), QStringLiteral("goto") + QString::number(linked));
+            EXPECT_EQ(val(row.link), labelN);
             ++linked;
         } else {
             ++unlinked;
@@ -294,17 +294,17 @@ TEST(Classifier, GotoTargetsFollowTheGotoRecordedBefore)
     // The first goto's label stands before it: not found, no = 0. The later
     // gotos to a label defined before them take the previous goto's target.
     auto r = classify(lines({"begin", "1: x;", "goto 1;", "goto 2;", "2: y;", "goto 1;", "end;"}));
-    std::vector<const StrokRow*> gotos;
-    for (const StrokRow& row : r->rows())
-        if (row.obiect == "goto") gotos.push_back(&row);
+    std::vector<const StatementRow*> gotos;
+    for (const StatementRow& row : r->rows())
+        if (row.kind == "goto") gotos.push_back(&row);
     ASSERT_EQ(gotos.size(), 3u);
     int label2 = 0;
-    for (const StrokRow& row : r->rows())
-        if (row.obiect == "mylabel") label2 = val(row.n);
-    EXPECT_EQ(val(gotos[0]->no), 0);
-    EXPECT_EQ(val(gotos[1]->no), label2);
-    EXPECT_EQ(val(gotos[2]->no), label2);
-    EXPECT_EQ(gotos[2]->endobiect.str(), "goto2");
+    for (const StatementRow& row : r->rows())
+        if (row.kind == "mylabel") label2 = val(row.n);
+    EXPECT_EQ(val(gotos[0]->link), 0);
+    EXPECT_EQ(val(gotos[1]->link), label2);
+    EXPECT_EQ(val(gotos[2]->link), label2);
+    EXPECT_EQ(gotos[2]->closedKind.str(), "goto2");
 }
 
 TEST(Classifier, HundredThousandLinesClassifyAndCheck)

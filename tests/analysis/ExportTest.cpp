@@ -11,8 +11,8 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
-#include "analysis/TstrokExport.h"
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementExport.h"
+#include "analysis/StatementTableDump.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {
@@ -60,30 +60,30 @@ class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        StrokRow header;
+        StatementRow header;
         header.n = 1;
-        header.nom = 1;
-        header.stroka = QString(150, u'п');
-        header.uslovie = true;
-        header.obiect = "procedure";
-        header.suslovie = QString(80, u'c');
+        header.drawOrder = 1;
+        header.text = QString(150, u'п');
+        header.opensBlock = true;
+        header.kind = "procedure";
+        header.headText = QString(80, u'c');
         header.x = 300;
         header.y = 40000; // past 16 bits on a long chart: kept whole
-        header.plx = -5;
-        header.ply = 0;
-        header.filtr = 0;
+        header.stretchX = -5;
+        header.stretchY = 0;
+        header.kindIndex = 0;
         t.append(header);
-        StrokRow text;
+        StatementRow text;
         text.n = 2;
-        text.stroka = "x := 1;";
+        text.text = "x := 1;";
         t.append(text);
-        StrokRow closing;
+        StatementRow closing;
         closing.n = 3;
-        closing.nom = 7;
-        closing.uslovie = false;
-        closing.obiect = "end";
-        closing.endobiect = "while";
-        closing.no = 4;
+        closing.drawOrder = 7;
+        closing.opensBlock = false;
+        closing.kind = "end";
+        closing.closedKind = "while";
+        closing.link = 4;
         t.append(closing);
         t.last();
         path = dir.filePath(QStringLiteral("shema/stroka.db"));
@@ -91,15 +91,15 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    Tstrok t;
+    StatementTable t;
 };
 
 TEST_F(ExportTest, EveryRowIsWrittenInTheTablesOrderAndReadsBack)
 {
-    const QString before = dumpTstrok(t);
+    const QString before = dumpStatementTable(t);
     QString error;
-    ASSERT_TRUE(exportStroka(t, path, &error)) << qPrintable(error);
-    EXPECT_EQ(dumpTstrok(t), before);
+    ASSERT_TRUE(exportStatementTable(t, path, &error)) << qPrintable(error);
+    EXPECT_EQ(dumpStatementTable(t), before);
     EXPECT_EQ(t.position(), 0);
 
     OtherConnection other(path);
@@ -121,25 +121,25 @@ TEST_F(ExportTest, EveryRowIsWrittenInTheTablesOrderAndReadsBack)
 
 TEST_F(ExportTest, AnEmptyTableEmptiesTheDatabase)
 {
-    ASSERT_TRUE(exportStroka(t, path));
-    Tstrok empty;
-    ASSERT_TRUE(exportStroka(empty, path));
+    ASSERT_TRUE(exportStatementTable(t, path));
+    StatementTable empty;
+    ASSERT_TRUE(exportStatementTable(empty, path));
     OtherConnection other(path);
     EXPECT_TRUE(other.rows().isEmpty());
 }
 
 TEST_F(ExportTest, ADatabaseAnotherProgramHoldsIsLeftAsItWas)
 {
-    ASSERT_TRUE(exportStroka(t, path));
+    ASSERT_TRUE(exportStatementTable(t, path));
     const QByteArray before = bytesOf(path);
     {
         OtherConnection other(path);
         QSqlQuery q(other.db);
         ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        Tstrok changed = t;
+        StatementTable changed = t;
         changed.remove();
         QString error;
-        EXPECT_FALSE(exportStroka(changed, path, &error));
+        EXPECT_FALSE(exportStatementTable(changed, path, &error));
         EXPECT_EQ(error, QStringLiteral("cannot write %1: database is locked").arg(path));
         EXPECT_EQ(changed.size(), 2);
         q.exec(QStringLiteral("ROLLBACK"));
@@ -158,17 +158,17 @@ TEST_F(ExportTest, ADamagedOrUnwritableDatabaseIsLeftAsItWas)
         f.write(junk);
     }
     QString error;
-    EXPECT_FALSE(exportStroka(t, path, &error));
+    EXPECT_FALSE(exportStatementTable(t, path, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write %1: ").arg(path))) << qPrintable(error);
     EXPECT_EQ(bytesOf(path), junk);
 
     if (geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files";
     ASSERT_TRUE(QFile::remove(path));
-    ASSERT_TRUE(exportStroka(t, path));
+    ASSERT_TRUE(exportStatementTable(t, path));
     const QByteArray good = bytesOf(path);
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    Tstrok empty;
-    EXPECT_FALSE(exportStroka(empty, path, &error));
+    StatementTable empty;
+    EXPECT_FALSE(exportStatementTable(empty, path, &error));
     EXPECT_EQ(bytesOf(path), good);
 }
 

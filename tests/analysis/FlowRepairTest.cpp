@@ -10,7 +10,7 @@
 #include "analysis/NumberingPass.h"
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
-#include "analysis/Tvobject.h"
+#include "analysis/ShapeTemplates.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
@@ -28,26 +28,26 @@ QString lines(std::initializer_list<const char*> ls)
 }
 
 // The table the build makes, in nom order.
-std::vector<StrokRow> classify(const QString& code)
+std::vector<StatementRow> classify(const QString& code)
 {
     Workspace ws;
     test::ScriptedPrompter prompter;
     ws.prompter = &prompter;
     ws.codeText = code;
     classifyCode(ws);
-    ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-    return ws.tstrok.rows();
+    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+    return ws.statements.rows();
 }
 
 // The scan and numbering alone, and how many statements their table puts
 // where the code does not.
 int misplacedByTheScan(const QString& code)
 {
-    Tvobject templates;
+    ShapeTemplateTable templates;
     fillTemplates(templates);
     scan::ScanState s(code, templates);
     scan::scanStatements(s);
-    Tstrok table;
+    StatementTable table;
     scan::numberRows(s, table);
     const scan::ScanPlaces places{std::move(s.rowPlaces), std::move(s.tryHeadEnds)};
     const auto routine = syntax::readRoutine(code);
@@ -55,10 +55,10 @@ int misplacedByTheScan(const QString& code)
     return routine ? scan::flowDisagreements(code, *routine, table.rows(), places) : -1;
 }
 
-QStringList kinds(const std::vector<StrokRow>& rows)
+QStringList kinds(const std::vector<StatementRow>& rows)
 {
     QStringList out;
-    for (const StrokRow& r : rows) out << (r.obiect.str().isEmpty() ? r.stroka.str() : r.obiect.str());
+    for (const StatementRow& r : rows) out << (r.kind.str().isEmpty() ? r.text.str() : r.kind.str());
     return out;
 }
 
@@ -74,7 +74,7 @@ TEST(FlowRepair, TheScanReadsTabsStringsDirectivesAndTryHeads)
     // A directive is no text and no comment; the letter after it stays.
     rows = classify(lines({"procedure A;", "begin", "  x := 1;", "  {$ifdef d}Result := 2;{$endif}", "end;"}));
     EXPECT_EQ(kinds(rows).mid(2, 3), (QStringList{"begin", "x := 1;", "result := 2;"}));
-    for (const StrokRow& r : rows) EXPECT_TRUE(r.comment.str().isEmpty());
+    for (const StatementRow& r : rows) EXPECT_TRUE(r.comment.str().isEmpty());
     // Names of the blocks only the classifier makes are identifiers in code.
     rows = classify(lines({"procedure A;", "begin", "  Header := 'x';", "  procces(Header);", "end;"}));
     EXPECT_EQ(kinds(rows).mid(2, 3), (QStringList{"begin", "header := 'x';", "procces(header);"}));
@@ -82,9 +82,9 @@ TEST(FlowRepair, TheScanReadsTabsStringsDirectivesAndTryHeads)
     rows = classify(lines({"procedure A;", "begin", "  try", "    if a then", "      x := 1;", "  finally",
                            "    y := 2;", "  end;", "end;"}));
     ASSERT_GE(rows.size(), 5u);
-    EXPECT_EQ(rows[2].obiect.str(), "try");
-    EXPECT_TRUE(rows[2].suslovie.str().isEmpty());
-    EXPECT_EQ(rows[3].obiect.str(), "if");
+    EXPECT_EQ(rows[2].kind.str(), "try");
+    EXPECT_TRUE(rows[2].headText.str().isEmpty());
+    EXPECT_EQ(rows[3].kind.str(), "if");
 }
 
 TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
@@ -94,8 +94,8 @@ TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
                                       "    3: y := 2;", "  end;", "end;"}));
     int branches = 0;
     bool commented = false;
-    for (const StrokRow& r : rows) {
-        if (r.obiect == "if" && r.stroka == "case") ++branches;
+    for (const StatementRow& r : rows) {
+        if (r.kind == "if" && r.text == "case") ++branches;
         if (r.comment == " one") commented = true;
     }
     EXPECT_EQ(branches, 3);
@@ -104,8 +104,8 @@ TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
     const auto colon = classify(lines({"procedure A;", "begin", "  case c of", "    ':' :", "      begin",
                                        "        x := 1;", "      end;", "    ';': y := 2;", "  end;", "end;"}));
     QStringList labels;
-    for (const StrokRow& r : colon)
-        if (r.obiect == "if" && r.stroka == "case") labels << r.suslovie.str();
+    for (const StatementRow& r : colon)
+        if (r.kind == "if" && r.text == "case") labels << r.headText.str();
     EXPECT_EQ(labels, (QStringList{"':':", "';':"}));
 }
 
@@ -161,8 +161,8 @@ TEST(FlowRepair, ATableReadSoundlyIsKeptAsTheScanMadeIt)
     const auto rows = classify(lines({"procedure A;", "begin", "  if a then", "  begin", "    x := 1; y := 2;",
                                       "  end;", "end;"}));
     bool oneRow = false;
-    for (const StrokRow& r : rows)
-        if (r.stroka == "x := 1; y := 2;") oneRow = true;
+    for (const StatementRow& r : rows)
+        if (r.text == "x := 1; y := 2;") oneRow = true;
     EXPECT_TRUE(oneRow);
     // Misread, the same line is laid out again and the while closes where
     // its statement ends.

@@ -11,30 +11,30 @@ using namespace vexoria;
 namespace {
 
 struct Table {
-    std::vector<StrokRow> rows;
+    std::vector<StatementRow> rows;
     std::vector<int> order;
     int rowCounter = 0;
 
-    void block(const char* obiect, const QString& stroka = {})
+    void block(const char* kind, const QString& text = {})
     {
-        StrokRow r = next();
-        r.uslovie = true;
-        r.obiect = obiect;
-        r.stroka = stroka;
+        StatementRow r = next();
+        r.opensBlock = true;
+        r.kind = kind;
+        r.text = text;
         push(r);
     }
-    void text(const QString& stroka)
+    void text(const QString& text)
     {
-        StrokRow r = next();
-        r.stroka = stroka;
+        StatementRow r = next();
+        r.text = text;
         push(r);
     }
-    void closing(const QString& stroka)
+    void closing(const QString& text)
     {
-        StrokRow r = next();
-        r.uslovie = false;
-        r.obiect = "end";
-        r.stroka = stroka;
+        StatementRow r = next();
+        r.opensBlock = false;
+        r.kind = "end";
+        r.text = text;
         push(r);
     }
     // "p" for an added procces, "." for every row that was there.
@@ -44,23 +44,23 @@ struct Table {
         for (int i : order) s += rows[static_cast<std::size_t>(i)].n > 100 ? u'p' : u'.';
         return s;
     }
-    QList<int> noms() const
+    QList<int> drawOrders() const
     {
         QList<int> l;
-        for (int i : order) l << val(rows[static_cast<std::size_t>(i)].nom);
+        for (int i : order) l << val(rows[static_cast<std::size_t>(i)].drawOrder);
         return l;
     }
 
 private:
-    StrokRow next()
+    StatementRow next()
     {
-        StrokRow r;
+        StatementRow r;
         ++rowCounter;
         r.n = rowCounter;
-        r.nom = rowCounter * 2; // gaps, as the numbering walk leaves them
+        r.drawOrder = rowCounter * 2; // gaps, as the numbering walk leaves them
         return r;
     }
-    void push(const StrokRow& r)
+    void push(const StatementRow& r)
     {
         rows.push_back(r);
         order.push_back(static_cast<int>(rows.size()) - 1);
@@ -82,7 +82,7 @@ TEST(OrphanLines, ARunOfUnheldLinesGetsOneProcessBlock)
     EXPECT_EQ(t.shape(), QStringLiteral(".p...."));
     // The added row takes the nom of the row it stands before; that row and
     // every one after it move up by one.
-    EXPECT_EQ(t.noms(), (QList<int>{2, 4, 5, 7, 9, 11}));
+    EXPECT_EQ(t.drawOrders(), (QList<int>{2, 4, 5, 7, 9, 11}));
     EXPECT_EQ(val(t.rows.back().n), 101);
     EXPECT_EQ(t.rowCounter, 101);
 }
@@ -122,10 +122,10 @@ TEST(OrphanLines, EveryLineHeldLeavesTheTableAsItWas)
     t.block("begin");
     t.text("x;");
     t.closing("end;");
-    const QList<int> before = t.noms();
+    const QList<int> before = t.drawOrders();
     t.rowCounter = 100;
     scan::holdOrphanLines(t.rows, t.order, t.rowCounter);
     EXPECT_EQ(t.shape(), QStringLiteral("....."));
-    EXPECT_EQ(t.noms(), before);
+    EXPECT_EQ(t.drawOrders(), before);
     EXPECT_EQ(t.rowCounter, 100);
 }

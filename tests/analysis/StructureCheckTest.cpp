@@ -2,7 +2,7 @@
 // repeat, the warning for surplus closing rows and the depth limit.
 #include <gtest/gtest.h>
 
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -16,32 +16,32 @@ const QString kWarning = QStringLiteral("Предупреждение !Возм�
 // Rows from kinds in nom order; "" makes a text row.
 void fill(Workspace& ws, const std::vector<const char*>& kinds)
 {
-    ws.tstrok.open();
-    ws.tstrok.clear();
-    int nom = 1;
+    ws.statements.open();
+    ws.statements.clear();
+    int drawOrder = 1;
     for (const char* kind : kinds) {
-        StrokRow r;
-        r.n = nom;
-        r.nom = nom;
+        StatementRow r;
+        r.n = drawOrder;
+        r.drawOrder = drawOrder;
         const QString k = QString::fromUtf8(kind);
         if (k == u"end") {
-            r.obiect = "end";
-            r.uslovie = false;
+            r.kind = "end";
+            r.opensBlock = false;
         } else if (!k.isEmpty()) {
-            r.obiect = k;
-            r.uslovie = true;
+            r.kind = k;
+            r.opensBlock = true;
         }
-        ws.tstrok.append(r);
-        ++nom;
+        ws.statements.append(r);
+        ++drawOrder;
     }
 }
 
-const StrokRow& byNom(const Workspace& ws, int nom)
+const StatementRow& byDrawOrder(const Workspace& ws, int drawOrder)
 {
-    for (const StrokRow& r : ws.tstrok.rows())
-        if (val(r.nom) == nom) return r;
-    static StrokRow none;
-    ADD_FAILURE() << "no row with nom " << nom;
+    for (const StatementRow& r : ws.statements.rows())
+        if (val(r.drawOrder) == drawOrder) return r;
+    static StatementRow none;
+    ADD_FAILURE() << "no row with nom " << drawOrder;
     return none;
 }
 
@@ -54,19 +54,19 @@ TEST(StructureCheck, ClosingRowsPairWithTheConstructsTheyClose)
     ws.prompter = &p;
     // while c do begin x; end;   then   if c then x else y;
     fill(ws, {"header", "while", "begin", "", "end", "if", "begin", "", "end", "else", "begin", "", "end", "end shema"});
-    AprepareExecute(ws);
+    checkStructure(ws);
     EXPECT_EQ(ws.ctx.blockCount, 11);
-    EXPECT_EQ(byNom(ws, 5).endobiect.str(), "while");
-    EXPECT_EQ(val(byNom(ws, 5).no), 2);
-    EXPECT_EQ(byNom(ws, 9).endobiect.str(), "if");
-    EXPECT_EQ(val(byNom(ws, 9).no), 6);
-    EXPECT_EQ(byNom(ws, 13).endobiect.str(), "else");
-    EXPECT_EQ(val(byNom(ws, 13).no), 10);
-    EXPECT_FALSE(byNom(ws, 4).filtr.has_value());
-    EXPECT_EQ(val(byNom(ws, 14).filtr), 10);
+    EXPECT_EQ(byDrawOrder(ws, 5).closedKind.str(), "while");
+    EXPECT_EQ(val(byDrawOrder(ws, 5).link), 2);
+    EXPECT_EQ(byDrawOrder(ws, 9).closedKind.str(), "if");
+    EXPECT_EQ(val(byDrawOrder(ws, 9).link), 6);
+    EXPECT_EQ(byDrawOrder(ws, 13).closedKind.str(), "else");
+    EXPECT_EQ(val(byDrawOrder(ws, 13).link), 10);
+    EXPECT_FALSE(byDrawOrder(ws, 4).kindIndex.has_value());
+    EXPECT_EQ(val(byDrawOrder(ws, 14).kindIndex), 10);
     // Left sorted on filtr: the text rows first.
-    EXPECT_FALSE(ws.tstrok.at(0).filtr.has_value());
-    EXPECT_EQ(val(ws.tstrok.at(ws.tstrok.size() - 1).filtr), 10);
+    EXPECT_FALSE(ws.statements.at(0).kindIndex.has_value());
+    EXPECT_EQ(val(ws.statements.at(ws.statements.size() - 1).kindIndex), 10);
     EXPECT_TRUE(p.messages().isEmpty());
 }
 
@@ -74,14 +74,14 @@ TEST(StructureCheck, RepeatsNestAndEachUntilClosesItsOwn)
 {
     Workspace ws;
     fill(ws, {"repeat", "repeat", "", "until", "until", "until", "end shema"});
-    AprepareExecute(ws);
-    EXPECT_EQ(byNom(ws, 4).endobiect.str(), "repeat");
-    EXPECT_EQ(val(byNom(ws, 4).no), 2);
+    checkStructure(ws);
+    EXPECT_EQ(byDrawOrder(ws, 4).closedKind.str(), "repeat");
+    EXPECT_EQ(val(byDrawOrder(ws, 4).link), 2);
     // The outer until closes the outer repeat, not nothing.
-    EXPECT_EQ(byNom(ws, 5).endobiect.str(), "repeat");
-    EXPECT_EQ(val(byNom(ws, 5).no), 1);
+    EXPECT_EQ(byDrawOrder(ws, 5).closedKind.str(), "repeat");
+    EXPECT_EQ(val(byDrawOrder(ws, 5).link), 1);
     // An until with no repeat open has none.
-    EXPECT_EQ(val(byNom(ws, 6).no), 0);
+    EXPECT_EQ(val(byDrawOrder(ws, 6).link), 0);
 }
 
 TEST(StructureCheck, FourthSurplusClosingWarnsOnceAndStops)
@@ -90,12 +90,12 @@ TEST(StructureCheck, FourthSurplusClosingWarnsOnceAndStops)
     test::ScriptedPrompter p;
     ws.prompter = &p;
     fill(ws, {"if", "end", "end", "end", "end", "end", "if", "end", "end shema"});
-    AprepareExecute(ws);
+    checkStructure(ws);
     ASSERT_EQ(p.messages().size(), 1);
     EXPECT_EQ(p.messages()[0], kWarning);
     // The depth reaches -4 at nom 6; the rows after the warning keep nothing.
-    EXPECT_EQ(byNom(ws, 2).endobiect.str(), "if");
-    EXPECT_FALSE(byNom(ws, 8).endobiect.isSet());
+    EXPECT_EQ(byDrawOrder(ws, 2).closedKind.str(), "if");
+    EXPECT_FALSE(byDrawOrder(ws, 8).closedKind.isSet());
     EXPECT_EQ(ws.ctx.blockCount, 9);
 }
 
@@ -105,9 +105,9 @@ TEST(StructureCheck, ThreeSurplusClosingsAreSilent)
     test::ScriptedPrompter p;
     ws.prompter = &p;
     fill(ws, {"end", "end", "end", "end shema"});
-    AprepareExecute(ws);
+    checkStructure(ws);
     EXPECT_TRUE(p.messages().isEmpty());
-    for (const StrokRow& r : ws.tstrok.rows()) EXPECT_FALSE(r.endobiect.isSet());
+    for (const StatementRow& r : ws.statements.rows()) EXPECT_FALSE(r.closedKind.isSet());
 }
 
 TEST(StructureCheck, NestingDeeperThanTheStackNeverWritesPastIt)
@@ -118,15 +118,15 @@ TEST(StructureCheck, NestingDeeperThanTheStackNeverWritesPastIt)
     for (int i = 0; i < 200; ++i) kinds.push_back("end");
     kinds.push_back("end shema");
     fill(ws, kinds);
-    AprepareExecute(ws);
+    checkStructure(ws);
     // The closing row at depth d (d = 200 .. 1) is the (201 - d)th one.
     for (int depth = 1; depth <= 200; ++depth) {
-        const StrokRow& closing = byNom(ws, 200 + (201 - depth));
+        const StatementRow& closing = byDrawOrder(ws, 200 + (201 - depth));
         if (depth <= 101) {
-            EXPECT_EQ(val(closing.no), depth) << "depth " << depth;
-            EXPECT_EQ(closing.endobiect.str(), "if");
+            EXPECT_EQ(val(closing.link), depth) << "depth " << depth;
+            EXPECT_EQ(closing.closedKind.str(), "if");
         } else {
-            EXPECT_FALSE(closing.endobiect.isSet()) << "depth " << depth;
+            EXPECT_FALSE(closing.closedKind.isSet()) << "depth " << depth;
         }
     }
 }
@@ -141,11 +141,11 @@ TEST(StructureCheck, TwoHundredNestedIfsFromCode)
     for (int i = 0; i < 200; ++i) code += QStringLiteral("end;\r\n");
     code += QStringLiteral("end;\r\n");
     ws.codeText = code;
-    AbasaExecute(ws);
-    ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-    AprepareExecute(ws);
+    classifyStatements(ws);
+    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+    checkStructure(ws);
     int paired = 0;
-    for (const StrokRow& r : ws.tstrok.rows())
-        if (r.obiect == "end" && r.endobiect == "if") ++paired;
+    for (const StatementRow& r : ws.statements.rows())
+        if (r.kind == "end" && r.closedKind == "if") ++paired;
     EXPECT_EQ(paired, 101);
 }

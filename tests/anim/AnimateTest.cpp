@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 #include "anim/AnimationOverlay.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
@@ -17,11 +17,11 @@
 namespace vexoria::test {
 namespace {
 
-StrelkaRow route(int vid, std::initializer_list<int> points, Colour colour = 0)
+ConnectionRow route(int kind, std::initializer_list<int> points, Colour colour = 0)
 {
-    StrelkaRow r;
+    ConnectionRow r;
     r.n = 1;
-    r.vid = vid;
+    r.kind = kind;
     r.color = static_cast<int>(colour);
     IntField* fields[] = {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3, &r.x4, &r.y4, &r.x5, &r.y5};
     int i = 0;
@@ -31,12 +31,12 @@ StrelkaRow route(int vid, std::initializer_list<int> points, Colour colour = 0)
 
 class AnimateTest : public ::testing::Test {
 protected:
-    Tstrelka t;
+    ConnectionTable t;
     BuildContext ctx;
 
     void tick(int n = 1)
     {
-        for (int i = 0; i < n; ++i) AanimateExecute(t, ctx);
+        for (int i = 0; i < n; ++i) animationTick(t, ctx);
     }
     Head shown(int row = 0) const { return {t.at(row).shown.a, t.at(row).shown.b, t.at(row).shown.c}; }
 };
@@ -47,7 +47,7 @@ TEST_F(AnimateTest, AForLoopExitRunsLeftDownRightAndStartsAgain)
 
     tick();
     EXPECT_EQ(shown(), headAt(HeadShape::Left, 300, 100)); // drawn at the start...
-    EXPECT_EQ(val(t.at(0).x2a), 283);                      // ...stored one step on
+    EXPECT_EQ(val(t.at(0).animX2), 283);                      // ...stored one step on
     EXPECT_EQ(t.at(0).shown.colour, rgb(200, 0, 0));
 
     tick(8);
@@ -123,9 +123,9 @@ TEST_F(AnimateTest, HeadsStartOnTheFirstTickAndRowsWithoutARouteStayStill)
     t.append(route(8, {300, 100, 250, 100, 250, 300, 320, 300}));
     tick();
     EXPECT_EQ(shown(0), (Head{{345, 42}, {350, 47}, {355, 42}}));
-    EXPECT_EQ(val(t.at(0).y2a), 49); // stored 2 pixels lower
+    EXPECT_EQ(val(t.at(0).animY2), 49); // stored 2 pixels lower
     EXPECT_FALSE(t.at(1).shown.on);
-    EXPECT_FALSE(t.at(1).y2a.has_value());
+    EXPECT_FALSE(t.at(1).animY2.has_value());
     EXPECT_FALSE(t.at(2).shown.on);
     EXPECT_EQ(shown(3), headAt(HeadShape::Right, 400, 310)); // a loop return starts at P2
     EXPECT_EQ(shown(4), headAt(HeadShape::Left, 320, 300));  // a repeat return at P4
@@ -148,21 +148,21 @@ TEST_F(AnimateTest, EveryHeadOfTheSampleChartsComesBackToItsStart)
         ASSERT_TRUE(drawChart(ws));
 
         std::vector<Head> starts;
-        AanimateExecute(ws);
-        for (const StrelkaRow& r : ws.tstrelka.rows()) starts.push_back({r.shown.a, r.shown.b, r.shown.c});
+        animationTick(ws);
+        for (const ConnectionRow& r : ws.connections.rows()) starts.push_back({r.shown.a, r.shown.b, r.shown.c});
         std::vector<int> returns(starts.size(), 0);
         for (int i = 0; i < 400; ++i) {
-            AanimateExecute(ws);
-            for (int k = 0; k < ws.tstrelka.size(); ++k) {
-                const StrelkaRow& r = ws.tstrelka.at(k);
+            animationTick(ws);
+            for (int k = 0; k < ws.connections.size(); ++k) {
+                const ConnectionRow& r = ws.connections.at(k);
                 if (Head{r.shown.a, r.shown.b, r.shown.c} == starts[static_cast<std::size_t>(k)]) ++returns[static_cast<std::size_t>(k)];
             }
         }
-        for (int k = 0; k < ws.tstrelka.size(); ++k) {
-            const StrelkaRow& r = ws.tstrelka.at(k);
-            const int vid = val(r.vid);
-            if (vid == 0 || (vid == 10 && !r.x2)) continue;
-            EXPECT_GE(returns[static_cast<std::size_t>(k)], 2) << "row " << k << " vid " << vid;
+        for (int k = 0; k < ws.connections.size(); ++k) {
+            const ConnectionRow& r = ws.connections.at(k);
+            const int kind = val(r.kind);
+            if (kind == 0 || (kind == 10 && !r.x2)) continue;
+            EXPECT_GE(returns[static_cast<std::size_t>(k)], 2) << "row " << k << " vid " << kind;
         }
     }
 }
@@ -171,9 +171,9 @@ TEST_F(AnimateTest, RowsOfEarlierPartsOfAChartAreNeitherMovedNorPainted)
 {
     t.append(route(1, {350, 40, 350, 80}));
     t.append(route(1, {350, 40, 350, 80}));
-    AanimateExecute(t, ctx, 1);
+    animationTick(t, ctx, 1);
     EXPECT_FALSE(t.at(0).shown.on);
-    EXPECT_FALSE(t.at(0).y2a.has_value());
+    EXPECT_FALSE(t.at(0).animY2.has_value());
     EXPECT_TRUE(t.at(1).shown.on);
     tick(); // the earlier part's row now shows as well
     RecordingCanvas canvas;

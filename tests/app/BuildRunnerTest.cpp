@@ -15,9 +15,9 @@
 #include <QThread>
 #include <QTimer>
 
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementTableDump.h"
 #include "app/SettingsPanel.h"
-#include "connect/TstrelkaDump.h"
+#include "connect/ConnectionTableDump.h"
 #include "platform/widgets/MessageBoxPrompter.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
@@ -62,7 +62,7 @@ struct Snapshot {
 
 Snapshot snapshot(Workspace& ws)
 {
-    return {ws.diagram.image(), dumpTstrok(ws.tstrok), dumpTstrelka(ws.tstrelka), ws.codeText};
+    return {ws.diagram.image(), dumpStatementTable(ws.statements), dumpConnectionTable(ws.connections), ws.codeText};
 }
 
 } // namespace
@@ -72,18 +72,18 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
     enum class Stop { CancelButton, EscapeInDialog, EscapeInWindow };
     for (const Stop how : {Stop::CancelButton, Stop::EscapeInDialog, Stop::EscapeInWindow}) {
         SCOPED_TRACE(static_cast<int>(how));
-        TMyform& f = open();
+        MainWindow& f = open();
         CallbackPrompter asking;
         ws().prompter = &asking;
-        f.Rekod->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
-        f.BitBtn3->click();
+        f.codeEditor->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
+        f.chartButton->click();
         ASSERT_TRUE(ws().diagram.hasPicture());
         const Snapshot before = snapshot(ws());
 
         // A routine over the length limit: the build stops at the question,
         // and while it waits the user gives up on it.
-        f.Panel3->Edlin->setText(QStringLiteral("3000"));
-        f.Rekod->setPlainText(longRoutine(40));
+        f.settingsPanel->maxLengthEdit->setText(QStringLiteral("3000"));
+        f.codeEditor->setPlainText(longRoutine(40));
         QString stageShown;
         asking.onQuestion = [&] {
             QProgressDialog* dialog = f.buildRunner().progressDialog();
@@ -94,10 +94,10 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
             QTest::qWait(250); // the dialog follows the stage a few times a second
             stageShown = dialog->labelText();
             if (how == Stop::CancelButton) dialog->findChild<QPushButton*>()->click();
-            else QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : f.Rekod, Qt::Key_Escape);
+            else QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : f.codeEditor, Qt::Key_Escape);
             return Answer::Yes; // a build in parts, which the stop ends at once
         };
-        f.BitBtn3->click();
+        f.chartButton->click();
 
         EXPECT_EQ(asking.questions, 1);
         EXPECT_TRUE(asking.askedOnWindowThread);
@@ -109,25 +109,25 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
         EXPECT_EQ(after.rows, before.rows);
         EXPECT_EQ(after.connections, before.connections);
         EXPECT_EQ(after.code, before.code);
-        EXPECT_FALSE(ws().n15Visible);
+        EXPECT_FALSE(ws().nextPartAvailable);
         EXPECT_EQ(ws().prompter, &asking);
         EXPECT_TRUE(asking.messages.isEmpty()) << qPrintable(asking.messages.join(u'\n'));
 
         // The same build, not stopped, goes through as usual.
         asking.onQuestion = [] { return Answer::Yes; };
-        f.BitBtn3->click();
-        EXPECT_TRUE(ws().n15Visible);
-        EXPECT_NE(dumpTstrok(ws().tstrok), before.rows);
+        f.chartButton->click();
+        EXPECT_TRUE(ws().nextPartAvailable);
+        EXPECT_NE(dumpStatementTable(ws().statements), before.rows);
         form.reset();
     }
 }
 
 TEST_F(WindowTest, ALongBuildShowsItsProgressAndTheWindowStaysAlive)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.buildRunner().setProgressDelay(0);
-    f.Panel3->Edlin->setText(QStringLiteral("1000000"));
-    f.Rekod->setPlainText(longRoutine(1500));
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1000000"));
+    f.codeEditor->setPlainText(longRoutine(1500));
     int ticks = 0;
     bool dialogSeen = false;
     QTimer watch;
@@ -140,29 +140,29 @@ TEST_F(WindowTest, ALongBuildShowsItsProgressAndTheWindowStaysAlive)
         }
     });
     watch.start(1);
-    f.BitBtn3->click();
+    f.chartButton->click();
     watch.stop();
 
     EXPECT_GT(ticks, 0);
     EXPECT_TRUE(dialogSeen);
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_GT(ws().tstrelka.size(), 1500);
+    EXPECT_GT(ws().connections.size(), 1500);
     EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
 }
 
 TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
     // A routine that takes a while to size, with a length limit that asks
     // for a chart in two parts: the progress dialog is on show when the
     // question comes.
-    f.Panel3->Edlin->setText(QStringLiteral("1000000"));
-    f.Rekod->setPlainText(longRoutine(400));
-    f.BitBtn3->click();
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1000000"));
+    f.codeEditor->setPlainText(longRoutine(400));
+    f.chartButton->click();
     const int height = ws().diagram.image().height();
     ASSERT_GT(height, 3000);
-    f.Panel3->Edlin->setText(QString::number(height / 2 + 100));
+    f.settingsPanel->maxLengthEdit->setText(QString::number(height / 2 + 100));
     MessageBoxPrompter boxes(&f);
     ws().prompter = &boxes;
     f.buildRunner().setProgressDelay(0);
@@ -203,7 +203,7 @@ TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
             if (b->text() == QStringLiteral("Да")) QTest::mouseClick(b, Qt::LeftButton);
     });
     watch.start(5);
-    f.BitBtn3->click();
+    f.chartButton->click();
     watch.stop();
 
     EXPECT_TRUE(dialogBefore) << "the build should have shown its progress before it asked";
@@ -214,6 +214,6 @@ TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
     // "Да" builds the chart in parts: the first part is drawn.
     EXPECT_FALSE(f.buildRunner().running());
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_TRUE(ws().n15Visible);
+    EXPECT_TRUE(ws().nextPartAvailable);
     EXPECT_TRUE(unexpected.isEmpty()) << qPrintable(unexpected.join(u'\n'));
 }

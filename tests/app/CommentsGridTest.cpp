@@ -21,9 +21,9 @@ protected:
     void SetUp() override
     {
         for (const char* s : {"begin", "x := 1;", "end;"}) {
-            StrokRow r;
-            r.stroka = QString::fromUtf8(s);
-            r.nom = t.size() + 1;
+            StatementRow r;
+            r.text = QString::fromUtf8(s);
+            r.drawOrder = t.size() + 1;
             t.append(r);
         }
         t.first();
@@ -40,7 +40,7 @@ protected:
         QCoreApplication::sendEvent(&grid, &e);
     }
 
-    Tstrok t;
+    StatementTable t;
     ScriptedPrompter prompter;
     CommentsGridView grid;
 };
@@ -49,20 +49,20 @@ protected:
 
 TEST_F(CommentsGridTest, EditsFollowTheFieldRules)
 {
-    StrokModel& m = *grid.strokModel();
-    EXPECT_TRUE(m.setData(cell(1, StrokModel::Comment), QString(200, u'ж'), Qt::EditRole));
+    StatementTableModel& m = *grid.statementModel();
+    EXPECT_TRUE(m.setData(cell(1, StatementTableModel::CommentColumn), QString(200, u'ж'), Qt::EditRole));
     EXPECT_EQ(t.at(1).comment.str().size(), 120); // cut to the field's width
-    EXPECT_TRUE(m.setData(cell(1, StrokModel::Obiect), QStringLiteral("procedure1"), Qt::EditRole));
-    EXPECT_EQ(t.at(1).obiect.str(), QStringLiteral("procedure1"));
+    EXPECT_TRUE(m.setData(cell(1, StatementTableModel::KindColumn), QStringLiteral("procedure1"), Qt::EditRole));
+    EXPECT_EQ(t.at(1).kind.str(), QStringLiteral("procedure1"));
 
-    EXPECT_FALSE(m.setData(cell(1, StrokModel::Nom), QStringLiteral("two"), Qt::EditRole));
-    EXPECT_EQ(t.at(1).nom, 2);
-    EXPECT_TRUE(m.setData(cell(1, StrokModel::Nom), QStringLiteral(""), Qt::EditRole));
-    EXPECT_FALSE(t.at(1).nom.has_value());
-    EXPECT_TRUE(m.setData(cell(1, StrokModel::Uslovie), QStringLiteral("1"), Qt::EditRole));
-    EXPECT_EQ(t.at(1).uslovie, std::optional<bool>(true));
-    EXPECT_FALSE(m.setData(cell(1, StrokModel::Uslovie), QStringLiteral("maybe"), Qt::EditRole));
-    EXPECT_FALSE(m.setData(cell(7, StrokModel::Comment), QStringLiteral("past the end"), Qt::EditRole));
+    EXPECT_FALSE(m.setData(cell(1, StatementTableModel::DrawOrderColumn), QStringLiteral("two"), Qt::EditRole));
+    EXPECT_EQ(t.at(1).drawOrder, 2);
+    EXPECT_TRUE(m.setData(cell(1, StatementTableModel::DrawOrderColumn), QStringLiteral(""), Qt::EditRole));
+    EXPECT_FALSE(t.at(1).drawOrder.has_value());
+    EXPECT_TRUE(m.setData(cell(1, StatementTableModel::OpensBlockColumn), QStringLiteral("1"), Qt::EditRole));
+    EXPECT_EQ(t.at(1).opensBlock, std::optional<bool>(true));
+    EXPECT_FALSE(m.setData(cell(1, StatementTableModel::OpensBlockColumn), QStringLiteral("maybe"), Qt::EditRole));
+    EXPECT_FALSE(m.setData(cell(7, StatementTableModel::CommentColumn), QStringLiteral("past the end"), Qt::EditRole));
 }
 
 TEST_F(CommentsGridTest, NavigatorMovesTheTablesCursor)
@@ -76,13 +76,13 @@ TEST_F(CommentsGridTest, NavigatorMovesTheTablesCursor)
     grid.moveFirst();
     grid.movePrior();
     EXPECT_EQ(t.position(), 0);
-    grid.setCurrentIndex(cell(2, StrokModel::Stroka));
+    grid.setCurrentIndex(cell(2, StatementTableModel::TextColumn));
     EXPECT_EQ(t.position(), 2);
 }
 
 TEST_F(CommentsGridTest, PostStoresAnOpenEditAndCancelDropsIt)
 {
-    grid.setCurrentIndex(cell(0, StrokModel::Comment));
+    grid.setCurrentIndex(cell(0, StatementTableModel::CommentColumn));
     grid.editCurrent();
     auto* ed = grid.findChild<QLineEdit*>();
     ASSERT_NE(ed, nullptr);
@@ -103,7 +103,7 @@ TEST_F(CommentsGridTest, PostStoresAnOpenEditAndCancelDropsIt)
 
 TEST_F(CommentsGridTest, CtrlDeleteAsksAndDeletesWithTheCursorRules)
 {
-    grid.setCurrentIndex(cell(2, StrokModel::Stroka));
+    grid.setCurrentIndex(cell(2, StatementTableModel::TextColumn));
     prompter.script(Answer::No);
     press(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(t.size(), 3);
@@ -118,7 +118,7 @@ TEST_F(CommentsGridTest, CtrlDeleteAsksAndDeletesWithTheCursorRules)
     prompter.script(Answer::Yes);
     press(Qt::Key_Delete, Qt::ControlModifier);
     ASSERT_EQ(t.size(), 1);
-    EXPECT_EQ(t.current().stroka.str(), QStringLiteral("x := 1;"));
+    EXPECT_EQ(t.current().text.str(), QStringLiteral("x := 1;"));
 
     prompter.script(Answer::Yes);
     press(Qt::Key_Delete, Qt::ControlModifier);
@@ -130,11 +130,11 @@ TEST_F(CommentsGridTest, CtrlDeleteAsksAndDeletesWithTheCursorRules)
 
 TEST_F(CommentsGridTest, InsertAddsBeforeTheCurrentRowAndDownOnTheLastRowAppendsOnce)
 {
-    grid.setCurrentIndex(cell(1, StrokModel::Stroka));
+    grid.setCurrentIndex(cell(1, StatementTableModel::TextColumn));
     press(Qt::Key_Insert);
     ASSERT_EQ(t.size(), 4);
-    EXPECT_FALSE(t.at(1).stroka.isSet());
-    EXPECT_EQ(t.at(2).stroka.str(), QStringLiteral("x := 1;"));
+    EXPECT_FALSE(t.at(1).text.isSet());
+    EXPECT_EQ(t.at(2).text.str(), QStringLiteral("x := 1;"));
     EXPECT_EQ(t.position(), 1);
 
     grid.moveLast();
@@ -144,7 +144,7 @@ TEST_F(CommentsGridTest, InsertAddsBeforeTheCurrentRowAndDownOnTheLastRowAppends
     EXPECT_EQ(t.size(), 5); // one blank row, not three
     EXPECT_EQ(t.position(), 4);
 
-    Tstrok empty;
+    StatementTable empty;
     grid.bindTable(&empty);
     press(Qt::Key_Down);
     EXPECT_EQ(empty.size(), 1);

@@ -8,7 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementTableDump.h"
 #include "app/CommentsGrid.h"
 #include "app/DebugView.h"
 #include "ScreenShot.h"
@@ -21,31 +21,31 @@ namespace {
 
 class DebugViewTest : public WindowTest {
 protected:
-    TMyform& openWithDebugList()
+    MainWindow& openWithDebugList()
     {
         writeIni("[myform]\r\ncbotl=1\r\n");
-        TMyform& f = open();
+        MainWindow& f = open();
         f.show();
-        f.Rekod->setPlainText(QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
-        f.BitBtn3->click();
-        f.pcontrol1->setCurrentWidget(f.tscod);
+        f.codeEditor->setPlainText(QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
+        f.chartButton->click();
+        f.tabs->setCurrentWidget(f.codeTab);
         return f;
     }
 
     void choose(const QString& item)
     {
-        const int i = form->ComboBox1->findText(item);
+        const int i = form->debugTableChoice->findText(item);
         ASSERT_GE(i, 0);
-        form->ComboBox1->setCurrentIndex(i);
-        emit form->ComboBox1->textActivated(item);
+        form->debugTableChoice->setCurrentIndex(i);
+        emit form->debugTableChoice->textActivated(item);
     }
 
     QString dbPath() const { return dir.filePath(QStringLiteral("shema/stroka.db")); }
 
-    QList<int> column(int (*field)(const StrokRow&)) const
+    QList<int> column(int (*field)(const StatementRow&)) const
     {
         QList<int> out;
-        for (const StrokRow& r : form->workspace().tstrok.rows()) out << field(r);
+        for (const StatementRow& r : form->workspace().statements.rows()) out << field(r);
         return out;
     }
 };
@@ -54,57 +54,57 @@ bool ascending(const QList<int>& v) { return std::is_sorted(v.begin(), v.end());
 
 TEST_F(DebugViewTest, TheListSortsAndShowsBothTablesAndCloses)
 {
-    TMyform& f = openWithDebugList();
-    ASSERT_TRUE(f.ComboBox1->isVisible());
-    EXPECT_TRUE(f.ComboBox1->isEnabled());
+    MainWindow& f = openWithDebugList();
+    ASSERT_TRUE(f.debugTableChoice->isVisible());
+    EXPECT_TRUE(f.debugTableChoice->isEnabled());
 
     choose(QStringLiteral("N"));
-    EXPECT_TRUE(f.DBGrid1->isVisible());
-    EXPECT_EQ(f.DBGrid1->model()->rowCount(), ws().tstrok.size());
-    EXPECT_FALSE(f.DBGrid1->isColumnHidden(StrokModel::Filtr)); // every field shows
-    EXPECT_TRUE(ascending(column([](const StrokRow& r) { return val(r.n); })));
+    EXPECT_TRUE(f.commentsGrid->isVisible());
+    EXPECT_EQ(f.commentsGrid->model()->rowCount(), ws().statements.size());
+    EXPECT_FALSE(f.commentsGrid->isColumnHidden(StatementTableModel::KindIndexColumn)); // every field shows
+    EXPECT_TRUE(ascending(column([](const StatementRow& r) { return val(r.n); })));
 
     choose(QStringLiteral("FILTR"));
-    EXPECT_TRUE(ascending(column([](const StrokRow& r) { return r.filtr ? *r.filtr + 1 : 0; })));
-    const StrokRow& cur = ws().tstrok.current();
-    EXPECT_EQ(cur.filtr, 0);
-    EXPECT_EQ(f.DBGrid1->currentIndex().row(), ws().tstrok.position());
+    EXPECT_TRUE(ascending(column([](const StatementRow& r) { return r.kindIndex ? *r.kindIndex + 1 : 0; })));
+    const StatementRow& cur = ws().statements.current();
+    EXPECT_EQ(cur.kindIndex, 0);
+    EXPECT_EQ(f.commentsGrid->currentIndex().row(), ws().statements.position());
 
     choose(QStringLiteral("Стрелка"));
-    EXPECT_TRUE(f.DBGrid1->showsConnections());
-    EXPECT_EQ(f.DBGrid1->model()->rowCount(), ws().tstrelka.size());
-    EXPECT_EQ(f.DBGrid1->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("vid"));
+    EXPECT_TRUE(f.commentsGrid->showsConnections());
+    EXPECT_EQ(f.commentsGrid->model()->rowCount(), ws().connections.size());
+    EXPECT_EQ(f.commentsGrid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("vid"));
     vexoria::test::screenShot(&f, QStringLiteral("debug-connections"));
 
     // Every choice first shows the statement table again.
     choose(QStringLiteral("NOM"));
-    EXPECT_FALSE(f.DBGrid1->showsConnections());
-    EXPECT_TRUE(ascending(column([](const StrokRow& r) { return r.nom ? *r.nom + 1 : 0; })));
+    EXPECT_FALSE(f.commentsGrid->showsConnections());
+    EXPECT_TRUE(ascending(column([](const StatementRow& r) { return r.drawOrder ? *r.drawOrder + 1 : 0; })));
 
     choose(QStringLiteral("Комминт"));
-    EXPECT_TRUE(f.DBNavigator1->isVisible());
-    for (int c = 0; c < StrokModel::ColumnCount; ++c) {
-        const bool shown = c == StrokModel::Stroka || c == StrokModel::Obiect || c == StrokModel::Suslovie ||
-                           c == StrokModel::Comment;
-        EXPECT_EQ(f.DBGrid1->isColumnHidden(c), !shown) << c;
+    EXPECT_TRUE(f.gridNavigator->isVisible());
+    for (int c = 0; c < StatementTableModel::ColumnCount; ++c) {
+        const bool shown = c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn || c == StatementTableModel::HeadTextColumn ||
+                           c == StatementTableModel::CommentColumn;
+        EXPECT_EQ(f.commentsGrid->isColumnHidden(c), !shown) << c;
     }
 
     choose(QStringLiteral("Закрыть"));
-    EXPECT_FALSE(f.DBGrid1->isVisible());
-    EXPECT_FALSE(f.DBNavigator1->isVisible());
-    EXPECT_EQ(f.DBGrid1->model()->rowCount(), 0);
+    EXPECT_FALSE(f.commentsGrid->isVisible());
+    EXPECT_FALSE(f.gridNavigator->isVisible());
+    EXPECT_EQ(f.commentsGrid->model()->rowCount(), 0);
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
-TEST_F(DebugViewTest, ZapisWritesTheDatabaseBesideTheSettingsAndSaysOk)
+TEST_F(DebugViewTest, WritingTheDatabasePutsItBesideTheSettingsAndSaysOk)
 {
-    TMyform& f = openWithDebugList();
+    MainWindow& f = openWithDebugList();
     EXPECT_EQ(f.findChild<DebugView*>()->databasePath(), dbPath());
     choose(QStringLiteral("NOM"));
-    const QString before = dumpTstrok(ws().tstrok);
+    const QString before = dumpStatementTable(ws().statements);
     choose(QStringLiteral("Запись"));
     ASSERT_EQ(prompter.messages(), QStringList{"ok"});
-    EXPECT_EQ(dumpTstrok(ws().tstrok), before);
+    EXPECT_EQ(dumpStatementTable(ws().statements), before);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
         db.setDatabaseName(dbPath());
@@ -113,7 +113,7 @@ TEST_F(DebugViewTest, ZapisWritesTheDatabaseBesideTheSettingsAndSaysOk)
         QStringList texts;
         while (q.next()) texts << q.value(0).toString();
         QStringList expected;
-        for (const StrokRow& r : ws().tstrok.rows()) expected << r.stroka.str();
+        for (const StatementRow& r : ws().statements.rows()) expected << r.text.str();
         EXPECT_EQ(texts, expected);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("reader"));
@@ -133,8 +133,8 @@ TEST_F(DebugViewTest, ALockedDatabaseGivesTheMessageAndStaysAsItWas)
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
         ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        ws().tstrok.first();
-        ws().tstrok.current().stroka = QStringLiteral("изменено");
+        ws().statements.first();
+        ws().statements.current().text = QStringLiteral("изменено");
         choose(QStringLiteral("Запись"));
         q.exec(QStringLiteral("ROLLBACK"));
     }

@@ -15,7 +15,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 #include "app/ArrowAnimation.h"
 #include "app/DiagramAnnotations.h"
 #include "app/DiagramView.h"
@@ -68,30 +68,30 @@ const char* const kRoutine = "procedure Demo(n: Integer);\n"
 
 class DiagramMouseTest : public WindowTest {
 protected:
-    TMyform& build()
+    MainWindow& build()
     {
-        TMyform& f = open();
+        MainWindow& f = open();
         f.show();
-        f.Rekod->setPlainText(QString::fromUtf8(kRoutine));
+        f.codeEditor->setPlainText(QString::fromUtf8(kRoutine));
         f.activateWindow();
         for (int i = 0; i < 100 && !f.isActiveWindow(); ++i) QApplication::processEvents();
         EXPECT_TRUE(f.isActiveWindow());
-        f.BitBtn3->click();
-        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+        f.chartButton->click();
+        EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
         EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(u'|').toStdString();
         annotations = f.findChild<DiagramAnnotations*>();
         return f;
     }
 
     // The middle of the lane of the first row of kind vid.
-    QPoint lane(int vid)
+    QPoint lane(int kind)
     {
-        for (const StrelkaRow& r : ws().tstrelka.rows()) {
-            if (val(r.vid) != vid) continue;
-            if (vid == 7) return {val(r.x3), (val(r.y5) + val(r.y2)) / 2};
+        for (const ConnectionRow& r : ws().connections.rows()) {
+            if (val(r.kind) != kind) continue;
+            if (kind == 7) return {val(r.x3), (val(r.y5) + val(r.y2)) / 2};
             return {val(r.x2), (val(r.y1) + val(r.y3)) / 2};
         }
-        ADD_FAILURE() << "no row of kind " << vid;
+        ADD_FAILURE() << "no row of kind " << kind;
         return {};
     }
 
@@ -99,20 +99,20 @@ protected:
     // the pointer is over there, and where on it.
     std::pair<QWidget*, QPoint> pointAt(QPoint diagramPoint)
     {
-        form->ScrollBox1->ensureVisible(diagramPoint.x() + form->Idiag1->x(), diagramPoint.y(), 50, 200);
-        const QPoint global = form->Idiag1->mapToGlobal(diagramPoint);
+        form->diagramScroll->ensureVisible(diagramPoint.x() + form->diagramView->x(), diagramPoint.y(), 50, 200);
+        const QPoint global = form->diagramView->mapToGlobal(diagramPoint);
         QWidget* w = QApplication::widgetAt(global);
         return {w, w ? w->mapFromGlobal(global) : QPoint()};
     }
 
-    void tick() { form->findChild<ArrowAnimation*>()->Timer1Timer(); }
+    void tick() { form->findChild<ArrowAnimation*>()->tick(); }
 
-    int scrolled() const { return form->ScrollBox1->verticalScrollBar()->value(); }
+    int scrolled() const { return form->diagramScroll->verticalScrollBar()->value(); }
 
     void openMenuAt(QPoint at)
     {
-        emit form->Idiag1->customContextMenuRequested(at);
-        form->PopupMenu1->hide();
+        emit form->diagramView->customContextMenuRequested(at);
+        form->diagramMenu->hide();
     }
 
     DiagramAnnotations* annotations = nullptr;
@@ -120,48 +120,48 @@ protected:
 
 TEST_F(DiagramMouseTest, APressOnEachLaneShowsItsConditionUntilTheButtonIsReleased)
 {
-    TMyform& f = build();
+    MainWindow& f = build();
     const struct {
-        int vid;
+        int kind;
         const char* hint;
     } lanes[] = {{6, "if  n > 10 "}, {5, "while  s < n "}, {7, "while  s < n "}, {8, "until  s = 0;"}, {4, "for  i := 1 to n "}};
     for (const auto& l : lanes) {
-        SCOPED_TRACE(l.vid);
-        const QPoint at = lane(l.vid);
+        SCOPED_TRACE(l.kind);
+        const QPoint at = lane(l.kind);
         const auto [widget, local] = pointAt(at);
-        ASSERT_EQ(widget, f.Idiag1);
+        ASSERT_EQ(widget, f.diagramView);
         press(widget, local);
-        EXPECT_TRUE(annotations->Musl->isVisible());
-        EXPECT_EQ(annotations->Musl->toPlainText(), QString::fromUtf8(l.hint));
+        EXPECT_TRUE(annotations->hintBox->isVisible());
+        EXPECT_EQ(annotations->hintBox->toPlainText(), QString::fromUtf8(l.hint));
         // Beside the pointer, on the picture where the pointer is.
-        const QRect box = annotations->Musl->geometry();
+        const QRect box = annotations->hintBox->geometry();
         EXPECT_LE(std::abs(box.center().y() - at.y()), box.height() / 2);
         EXPECT_TRUE(box.left() > at.x() || box.right() < at.x());
-        if (l.vid == 4) screenShot(&f, QStringLiteral("hint"));
+        if (l.kind == 4) screenShot(&f, QStringLiteral("hint"));
         release(widget, local);
-        EXPECT_FALSE(annotations->Musl->isVisible());
+        EXPECT_FALSE(annotations->hintBox->isVisible());
     }
     EXPECT_GT(scrolled(), 0); // the last lanes lie below the first screen
 
     // A plain connection shows nothing.
-    const StrelkaRow& plain = ws().tstrelka.at(ws().tstrelka.find([](const StrelkaRow& r) { return val(r.vid) == 1; }));
+    const ConnectionRow& plain = ws().connections.at(ws().connections.find([](const ConnectionRow& r) { return val(r.kind) == 1; }));
     const auto [widget, local] = pointAt({val(plain.x1), (val(plain.y1) + val(plain.y2)) / 2});
     press(widget, local);
-    EXPECT_FALSE(annotations->Musl->isVisible());
+    EXPECT_FALSE(annotations->hintBox->isVisible());
     release(widget, local);
 }
 
 TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway)
 {
-    TMyform& f = build();
+    MainWindow& f = build();
     const QImage clean = ws().diagram.image();
     const QPoint at(470, ws().diagram.height() - 120);
     pointAt(at);
     ASSERT_GT(scrolled(), 0);
     openMenuAt(at);
-    EXPECT_TRUE(annotations->N21->isEnabled());
-    annotations->N21->trigger();
-    CommentEdit* edit = annotations->Edit1;
+    EXPECT_TRUE(annotations->commentAction->isEnabled());
+    annotations->commentAction->trigger();
+    CommentEdit* edit = annotations->commentEdit;
     ASSERT_TRUE(edit->isVisible());
     EXPECT_TRUE(edit->geometry().contains(at));
     type(edit, QStringLiteral("Итого"));
@@ -191,39 +191,39 @@ TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway
     // Escape, and leaving the box, write nothing.
     const QImage written = ws().diagram.image();
     openMenuAt(at + QPoint(0, 40));
-    annotations->N21->trigger();
+    annotations->commentAction->trigger();
     type(edit, QStringLiteral("нет"));
     key(edit, Qt::Key_Escape);
     EXPECT_FALSE(edit->isVisible());
-    annotations->N21->trigger();
+    annotations->commentAction->trigger();
     type(edit, QStringLiteral("нет"));
-    f.ScrollBox1->setFocus(Qt::MouseFocusReason);
+    f.diagramScroll->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(ws().diagram.image(), written);
 
     // "Стереть": a press without moving erases nothing, and the release ends
     // the eraser; the next drag across the comment takes it away.
     auto [view, local] = pointAt(origin + QPoint(0, 6));
-    ASSERT_EQ(view, f.Idiag1);
-    annotations->N22->trigger();
-    EXPECT_EQ(ws().ctx.eraseMode, 1);
+    ASSERT_EQ(view, f.diagramView);
+    annotations->eraserAction->trigger();
+    EXPECT_EQ(ws().ctx.eraserOn, 1);
     press(view, local);
     release(view, local);
-    EXPECT_EQ(ws().ctx.eraseMode, 0);
+    EXPECT_EQ(ws().ctx.eraserOn, 0);
     EXPECT_EQ(ws().diagram.image(), written);
 
-    annotations->N22->trigger();
+    annotations->eraserAction->trigger();
     press(view, local - QPoint(3, 0));
     drag(view, local + QPoint(60, 0));
     release(view, local + QPoint(60, 0));
-    EXPECT_EQ(ws().ctx.eraseMode, 0);
+    EXPECT_EQ(ws().ctx.eraserOn, 0);
     EXPECT_EQ(ws().diagram.image(), clean);
 }
 
 TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
 {
-    TMyform& f = build();
-    CommentEdit* edit = annotations->Edit1;
+    MainWindow& f = build();
+    CommentEdit* edit = annotations->commentEdit;
     const int bottom = ws().diagram.height() - 60;
     // Left, middle and near the right edge of the picture; at the top with
     // the chart unscrolled and at its foot, scrolled down.
@@ -232,12 +232,12 @@ TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
         SCOPED_TRACE(at.y());
         pointAt(at);
         openMenuAt(at);
-        annotations->N21->trigger();
+        annotations->commentAction->trigger();
         ASSERT_TRUE(edit->isVisible());
         const QPoint text = edit->pos() + edit->textOrigin();
         EXPECT_EQ(text.x(), at.x());
         EXPECT_LE(std::abs(edit->geometry().center().y() - at.y()), 1);
-        EXPECT_LE(edit->geometry().right(), f.Idiag1->width() - 1);
+        EXPECT_LE(edit->geometry().right(), f.diagramView->width() - 1);
         if (at.x() == 520 && at.y() == 80) screenShot(&f, QStringLiteral("comment-box-at-point"));
 
         const QImage before = ws().diagram.image();
@@ -256,70 +256,70 @@ TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
 
 TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
 {
-    TMyform& f = build();
-    EXPECT_TRUE(f.Timer1->isActive());
-    EXPECT_EQ(ws().ctx.animOn, 1);
+    MainWindow& f = build();
+    EXPECT_TRUE(f.animationTimer->isActive());
+    EXPECT_EQ(ws().ctx.animationOn, 1);
     const QImage picture = ws().diagram.image();
 
     for (int i = 0; i < 12; ++i) tick();
     EXPECT_EQ(ws().ctx.animStep, 12);
     EXPECT_EQ(ws().diagram.image(), picture);
     // The view shows the heads over it.
-    f.ScrollBox1->verticalScrollBar()->setValue(0);
-    const QImage shown = f.Idiag1->grab(QRect(0, 0, 700, 300)).toImage().convertToFormat(picture.format());
+    f.diagramScroll->verticalScrollBar()->setValue(0);
+    const QImage shown = f.diagramView->grab(QRect(0, 0, 700, 300)).toImage().convertToFormat(picture.format());
     EXPECT_NE(shown, picture.copy(0, 0, 700, 300));
     screenShot(&f, QStringLiteral("animation"));
 
     // "Выключить" leaves every head where it is; "Включить" goes on from there.
-    f.N28->trigger();
-    EXPECT_EQ(ws().ctx.animOn, 0);
+    f.animationOffAction->trigger();
+    EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_EQ(ws().ctx.animStep, 0);
-    const QString stored = QString::number(val(ws().tstrelka.at(0).y2a));
+    const QString stored = QString::number(val(ws().connections.at(0).animY2));
     tick();
-    EXPECT_EQ(QString::number(val(ws().tstrelka.at(0).y2a)), stored);
-    EXPECT_TRUE(ws().tstrelka.at(0).shown.on);
-    f.N27->trigger();
+    EXPECT_EQ(QString::number(val(ws().connections.at(0).animY2)), stored);
+    EXPECT_TRUE(ws().connections.at(0).shown.on);
+    f.animationOnAction->trigger();
     tick();
     EXPECT_EQ(ws().ctx.animStep, 1);
 
     // A right press on the chart stops it, and so does the code tab.
-    press(f.Idiag1, QPoint(10, 10), Qt::RightButton);
-    EXPECT_EQ(ws().ctx.animOn, 0);
-    f.N27->trigger();
-    f.pcontrol1->setCurrentWidget(f.tscod);
-    EXPECT_EQ(ws().ctx.animOn, 0);
+    press(f.diagramView, QPoint(10, 10), Qt::RightButton);
+    EXPECT_EQ(ws().ctx.animationOn, 0);
+    f.animationOnAction->trigger();
+    f.tabs->setCurrentWidget(f.codeTab);
+    EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_EQ(ws().ctx.animStep, 0);
 }
 
-TEST_F(DiagramMouseTest, AfterDaleeOnlyTheLinesOfThePartOnShowAreAnimated)
+TEST_F(DiagramMouseTest, AfterNextPartOnlyTheLinesOfThePartOnShowAreAnimated)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     QString code = QStringLiteral("procedure P;\nbegin\n");
     for (int loop = 0; loop < 2; ++loop) {
         code += QStringLiteral("while a do\nbegin\n");
         for (int i = 0; i < 6; ++i) code += QStringLiteral("x%1 := %1;\nif b then\nbegin\ny := 1;\nend;\n").arg(i);
         code += QStringLiteral("end;\n");
     }
-    f.Rekod->setPlainText(code + QStringLiteral("end;"));
-    f.Panel3->Edlin->setText(QStringLiteral("1200"));
+    f.codeEditor->setPlainText(code + QStringLiteral("end;"));
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1200"));
     prompter.script(Answer::Yes);
-    f.BitBtn3->click();
-    ASSERT_TRUE(f.N15->isVisible());
+    f.chartButton->click();
+    ASSERT_TRUE(f.nextPartAction->isVisible());
     EXPECT_EQ(ws().pictureConnectionsFrom, 0);
-    EXPECT_EQ(ws().ctx.animOn, 0); // a chart built in parts starts still
-    f.N27->trigger();
+    EXPECT_EQ(ws().ctx.animationOn, 0); // a chart built in parts starts still
+    f.animationOnAction->trigger();
     tick();
-    const int part1 = ws().tstrelka.size();
-    f.N15->trigger();
+    const int part1 = ws().connections.size();
+    f.nextPartAction->trigger();
     EXPECT_EQ(ws().pictureConnectionsFrom, part1);
     std::vector<int> before;
-    for (const StrelkaRow& r : ws().tstrelka.rows()) before.push_back(val(r.y2a));
+    for (const ConnectionRow& r : ws().connections.rows()) before.push_back(val(r.animY2));
     tick();
-    for (int i = 0; i < ws().tstrelka.size(); ++i) {
-        const StrelkaRow& r = ws().tstrelka.at(i);
+    for (int i = 0; i < ws().connections.size(); ++i) {
+        const ConnectionRow& r = ws().connections.at(i);
         if (i < part1) {
-            EXPECT_EQ(val(r.y2a), before[static_cast<std::size_t>(i)]) << i;
-        } else if (val(r.vid) != 0) {
+            EXPECT_EQ(val(r.animY2), before[static_cast<std::size_t>(i)]) << i;
+        } else if (val(r.kind) != 0) {
             EXPECT_TRUE(r.shown.on) << i;
         }
     }

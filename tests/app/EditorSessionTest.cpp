@@ -31,13 +31,13 @@ TEST_F(WindowTest, TypedCodeIsInTheEditorAgainAfterEveryWayOfClosing)
     enum class How { Cross, ExitButton, MenuExit, CtrlQ };
     for (const How how : {How::Cross, How::ExitButton, How::MenuExit, How::CtrlQ}) {
         SCOPED_TRACE(static_cast<int>(how));
-        TMyform& f = open();
+        MainWindow& f = open();
         f.show();
-        f.Rekod->setPlainText(code + QString::number(static_cast<int>(how)));
+        f.codeEditor->setPlainText(code + QString::number(static_cast<int>(how)));
         switch (how) {
         case How::Cross: f.close(); break;
-        case How::ExitButton: f.BitBtn4->click(); break;
-        case How::MenuExit: f.N2->trigger(); break;
+        case How::ExitButton: f.exitButton->click(); break;
+        case How::MenuExit: f.exitAction->trigger(); break;
         case How::CtrlQ:
             f.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -46,10 +46,10 @@ TEST_F(WindowTest, TypedCodeIsInTheEditorAgainAfterEveryWayOfClosing)
         }
         EXPECT_FALSE(f.isVisible());
 
-        TMyform& again = open();
-        EXPECT_EQ(again.Rekod->toPlainText(), code + QString::number(static_cast<int>(how)));
+        MainWindow& again = open();
+        EXPECT_EQ(again.codeEditor->toPlainText(), code + QString::number(static_cast<int>(how)));
         // The kept code is where the window starts, not an edit to undo.
-        EXPECT_FALSE(again.Rekod->document()->isUndoAvailable());
+        EXPECT_FALSE(again.codeEditor->document()->isUndoAvailable());
         form.reset();
     }
     EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
@@ -62,25 +62,25 @@ TEST_F(WindowTest, TheFileTheCodeCameFromAndItsEncodingAreKeptWithIt)
     const QByteArray bytes = "begin\r\n  x := '\xC4\xE0';\r\nend;\r\n";
     const QString path = writeFile(QStringLiteral("код.txt"), bytes);
     {
-        TMyform& f = open();
+        MainWindow& f = open();
         dialogs.choose(path);
-        f.Coed1->trigger();
+        f.openTextAction->trigger();
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
         f.close();
     }
-    TMyform& f = open();
+    MainWindow& f = open();
     EXPECT_EQ(f.editorFiles->sourcePath(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
     dialogs.choose(dir.filePath(QStringLiteral("again.txt")));
-    f.txt1->trigger();
+    f.saveTextAction->trigger();
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("again.txt"))), bytes);
 
     // Cleared, the editor starts empty next time, with no file named.
-    f.editorFiles->N9Click();
+    f.editorFiles->clearText();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2"));
     f.close();
-    TMyform& empty = open();
-    EXPECT_TRUE(empty.Rekod->toPlainText().isEmpty());
+    MainWindow& empty = open();
+    EXPECT_TRUE(empty.codeEditor->toPlainText().isEmpty());
     EXPECT_TRUE(empty.editorFiles->sourcePath().isEmpty());
 }
 
@@ -89,17 +89,17 @@ TEST_F(WindowTest, CodeThatCannotBeKeptIsSaidOnceAndTheSecondCloseCloses)
     // A folder where the kept code goes stands for a folder that cannot be
     // written: as root, permissions would not stop the write.
     ASSERT_TRUE(QDir().mkpath(sessionFile(dir)));
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
-    f.BitBtn4->click();
+    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
+    f.exitButton->click();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("Сохраните его в файл")));
     EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(ws().tstrok.isOpen()); // the window that stays keeps its tables
-    EXPECT_EQ(f.Rekod->toPlainText(), QStringLiteral("begin\nend;"));
+    EXPECT_TRUE(ws().statements.isOpen()); // the window that stays keeps its tables
+    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("begin\nend;"));
 
-    f.BitBtn4->click();
+    f.exitButton->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(readIni().contains("[myform]")); // the settings were still written
@@ -108,9 +108,9 @@ TEST_F(WindowTest, CodeThatCannotBeKeptIsSaidOnceAndTheSecondCloseCloses)
 TEST_F(WindowTest, AReadOnlyConfigurationFolderIsSaidAtClose)
 {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     f.close();
     EXPECT_EQ(prompter.messages().size(), 1);
@@ -126,15 +126,15 @@ TEST_F(WindowTest, AKeptSessionThatIsNotOursOrNotAFileIsLeftAlone)
     // Another program's file of that name, and a FIFO, which would hold the
     // start forever if it were opened.
     writeFile(QStringLiteral("editor-code.txt"), "some other text\n");
-    EXPECT_TRUE(open().Rekod->toPlainText().isEmpty());
+    EXPECT_TRUE(open().codeEditor->toPlainText().isEmpty());
     form.reset();
 
     QFile::remove(sessionFile(dir));
     ASSERT_EQ(mkfifo(QFile::encodeName(sessionFile(dir)).constData(), 0644), 0);
-    TMyform& f = open();
-    EXPECT_TRUE(f.Rekod->toPlainText().isEmpty());
+    MainWindow& f = open();
+    EXPECT_TRUE(f.codeEditor->toPlainText().isEmpty());
     f.show();
-    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
     f.close(); // said, not written into the FIFO
     EXPECT_EQ(prompter.messages().size(), 1);
     f.close();

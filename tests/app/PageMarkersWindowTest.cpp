@@ -28,11 +28,11 @@ class PageMarkersWindowTest : public WindowTest {
 protected:
     QLabel* marker(int k) { return form->pageMarkers->label(k); }
     // Where marker k's top edge is, as an offset on the diagram.
-    int shownAt(int k) { return marker(k)->y() - form->Idiag1->y(); }
+    int shownAt(int k) { return marker(k)->y() - form->diagramView->y(); }
 
     void mouse(QEvent::Type type, int k, int diagramY, Qt::MouseButtons buttons)
     {
-        const QPoint global = form->Idiag1->mapToGlobal(QPoint(100, diagramY));
+        const QPoint global = form->diagramView->mapToGlobal(QPoint(100, diagramY));
         const QPointF local = marker(k)->mapFromGlobal(QPointF(global));
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent e(type, local, QPointF(global), button, buttons, Qt::NoModifier);
@@ -52,10 +52,10 @@ protected:
 
 TEST_F(PageMarkersWindowTest, ABuildShowsOneMarkerPerPageOverTheChart)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(test::longRoutine(12));
-    f.BitBtn3->click();
+    f.codeEditor->setPlainText(test::longRoutine(12));
+    f.chartButton->click();
     const int h = ws().diagram.height();
     const int pages = (h + 1039) / 1040;
     ASSERT_GE(pages, 3);
@@ -67,50 +67,50 @@ TEST_F(PageMarkersWindowTest, ABuildShowsOneMarkerPerPageOverTheChart)
     EXPECT_EQ(shownAt(pages), h);
 
     // The code tab takes them out of sight; their places stay for printing.
-    f.pcontrol1->setCurrentWidget(f.tscod);
+    f.tabs->setCurrentWidget(f.codeTab);
     EXPECT_FALSE(marker(1)->isVisible());
     EXPECT_EQ(ws().pageMarkers.offset(pages), h);
 }
 
 TEST_F(PageMarkersWindowTest, AMarkerFollowsThePointerWhereverTheViewIsScrolled)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(test::longRoutine(12));
-    f.BitBtn3->click();
-    f.ScrollBox1->verticalScrollBar()->setValue(500);
-    ASSERT_EQ(f.ScrollBox1->verticalScrollBar()->value(), 500);
+    f.codeEditor->setPlainText(test::longRoutine(12));
+    f.chartButton->click();
+    f.diagramScroll->verticalScrollBar()->setValue(500);
+    ASSERT_EQ(f.diagramScroll->verticalScrollBar()->value(), 500);
 
     drag(1, 600);
-    EXPECT_EQ(ws().ctx.listDrag, 1);
+    EXPECT_EQ(ws().ctx.draggedMarker, 1);
     EXPECT_EQ(ws().pageMarkers.offset(1), 600);
     EXPECT_EQ(shownAt(1), 600);
     EXPECT_EQ(shownAt(2), 1640); // the next marker keeps a page below
     release(1);
     test::screenShot(&f, QStringLiteral("page-markers"));
-    EXPECT_EQ(ws().ctx.listDrag, 0);
+    EXPECT_EQ(ws().ctx.draggedMarker, 0);
 
     // Dragged past its limit, marker 1 snaps back and the drag ends.
     drag(1, 1100);
     EXPECT_EQ(shownAt(1), 1040);
-    EXPECT_EQ(ws().ctx.listDrag, 0);
+    EXPECT_EQ(ws().ctx.draggedMarker, 0);
     release(1);
 }
 
-TEST_F(PageMarkersWindowTest, WithoutPageMarkingRazmetkaStranitsStillShowsThem)
+TEST_F(PageMarkersWindowTest, WithoutPageMarkingTheMarkersStillShow)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Panel3->Cbraz->setChecked(false);
-    f.Rekod->setPlainText(test::longRoutine(6));
-    f.BitBtn3->click();
+    f.settingsPanel->markPagesBox->setChecked(false);
+    f.codeEditor->setPlainText(test::longRoutine(6));
+    f.chartButton->click();
     EXPECT_FALSE(marker(1)->isVisible());
     EXPECT_TRUE(ws().pageMarkers.placed(1));
 
     // Undoes a drag, at the right places in a scrolled view.
     ws().pageMarkers.setOffset(1, 300);
-    f.ScrollBox1->verticalScrollBar()->setValue(200);
-    f.N24->trigger();
+    f.diagramScroll->verticalScrollBar()->setValue(200);
+    f.pageMarkersAction->trigger();
     EXPECT_TRUE(marker(1)->isVisible());
     EXPECT_EQ(shownAt(1), 1040);
     EXPECT_EQ(shownAt(2), ws().diagram.height());
@@ -118,15 +118,15 @@ TEST_F(PageMarkersWindowTest, WithoutPageMarkingRazmetkaStranitsStillShowsThem)
 
 TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBePrinted)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Panel3->Edlin->setText(QStringLiteral("20000")); // drawn whole, in one part
-    f.Rekod->setPlainText(test::longRoutine(60));
-    f.BitBtn3->click();
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
+    f.codeEditor->setPlainText(test::longRoutine(60));
+    f.chartButton->click();
     ASSERT_TRUE(marker(12)->isVisible());
     drag(12, 12500);
     EXPECT_EQ(shownAt(12), 12480);
-    EXPECT_EQ(ws().ctx.listDrag, 0);
+    EXPECT_EQ(ws().ctx.draggedMarker, 0);
     EXPECT_EQ(prompter.messages(), QStringList({"12 страница не обработанна"}));
     release(12);
 }
@@ -136,18 +136,18 @@ TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBe
 // whatever the chart holds under it (a break label, a line).
 TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.resize(800, 600);
     f.show();
-    f.Rekod->setPlainText(test::longRoutine(12));
-    f.BitBtn3->click();
+    f.codeEditor->setPlainText(test::longRoutine(12));
+    f.chartButton->click();
     const int h = ws().diagram.height();
     const int pages = (h + 1039) / 1040;
     ASSERT_EQ(shownAt(pages), h);
 
-    QScrollBar* bar = f.ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = f.diagramScroll->verticalScrollBar();
     bar->setValue(bar->maximum());
-    QWidget* viewport = f.ScrollBox1->viewport();
+    QWidget* viewport = f.diagramScroll->viewport();
     const QRect last(marker(pages)->mapTo(viewport, QPoint(0, 0)), marker(pages)->size());
     EXPECT_TRUE(viewport->rect().contains(last)) << last.y() << " in " << viewport->height();
     test::screenShot(&f, QStringLiteral("page-marker-last"));
@@ -156,9 +156,9 @@ TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
     const QRect number(marker(1)->x(), marker(1)->y(), marker(1)->fontMetrics().horizontalAdvance(u'1'), marker(1)->height());
     ws().diagram.image().fill(Qt::white);
     for (int y = number.top(); y <= number.bottom(); ++y)
-        for (int x = number.left() - f.Idiag1->x() - 4; x <= number.right() - f.Idiag1->x() + 4; ++x)
-            ws().diagram.image().setPixelColor(x, y - f.Idiag1->y(), Qt::black);
-    f.Idiag1->update();
+        for (int x = number.left() - f.diagramView->x() - 4; x <= number.right() - f.diagramView->x() + 4; ++x)
+            ws().diagram.image().setPixelColor(x, y - f.diagramView->y(), Qt::black);
+    f.diagramView->update();
     const QImage seen = f.diagramHost->grab(number).toImage();
     int red = 0, black = 0;
     for (int y = 0; y < seen.height(); ++y)

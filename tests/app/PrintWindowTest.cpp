@@ -34,13 +34,13 @@ protected:
 
     // A window with a chart drawn; by default one of three pages whose loop
     // crosses every page break, so a print with labels changes the picture.
-    TMyform& openWithChart(int parts = 8, bool inOneLoop = true)
+    MainWindow& openWithChart(int parts = 8, bool inOneLoop = true)
     {
-        TMyform& f = open();
+        MainWindow& f = open();
         f.printing->setFacility(&printer);
-        f.Panel3->Edlin->setText(QStringLiteral("20000")); // drawn whole, in one part
-        f.Rekod->setPlainText(test::longRoutine(parts, inOneLoop));
-        f.BitBtn3->click();
+        f.settingsPanel->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
+        f.codeEditor->setPlainText(test::longRoutine(parts, inOneLoop));
+        f.chartButton->click();
         return f;
     }
     QImage picture() { return ws().diagram.image(); }
@@ -57,11 +57,11 @@ std::vector<int> pageNumbers(const Report& r)
 
 TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithItsLabels)
 {
-    TMyform& f = openWithChart();
+    MainWindow& f = openWithChart();
     ASSERT_EQ((ws().diagram.height() + 1039) / 1040, 3);
     const QImage before = picture();
     prompter.script(Answer::Yes);
-    f.BitBtn5->click();
+    f.printButton->click();
     ASSERT_EQ(prompter.questions().size(), 1u);
     EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Печать"));
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего 3 страниц"));
@@ -72,35 +72,35 @@ TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithI
     EXPECT_EQ(printer.jobs[0].title, QStringLiteral("Блок-Схема procedure longone(n: integer);"));
     // The break labels are on the diagram now, and stay.
     EXPECT_NE(picture(), before);
-    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_EQ(f.printing->report().sheets.size(), 3u);
 }
 
 TEST_F(PrintWindowTest, FileMenuPrintDrawsNoLabelsAndThePrinterDialogComesFirstWhenAskedFor)
 {
-    TMyform& f = openWithChart();
-    f.Panel3->CBprint->setChecked(true);
+    MainWindow& f = openWithChart();
+    f.settingsPanel->choosePrinterBox->setChecked(true);
     const QImage before = picture();
     prompter.script(Answer::Yes);
-    f.N12->trigger();
+    f.printAction->trigger();
     EXPECT_EQ(printer.calls, QStringList({"setup", "print"}));
     EXPECT_EQ(picture(), before);
 }
 
 TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
 {
-    TMyform& f = openWithChart();
+    MainWindow& f = openWithChart();
     const QImage before = picture();
     // The sheets are drawn from the chart's drawing: that goes back too.
     const QImage sheetBefore = test::sheetPicture(pagedReport(ws()).sheets[1]);
     prompter.script(Answer::No);
-    f.BitBtn5->click();
+    f.printButton->click();
     EXPECT_TRUE(printer.calls.isEmpty());
     EXPECT_EQ(picture(), before);
 
     printer.fails = true;
     prompter.script(Answer::Yes);
-    f.BitBtn5->click();
+    f.printButton->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
     EXPECT_TRUE(test::sheetPicture(pagedReport(ws()).sheets[1]) == sheetBefore);
@@ -108,12 +108,12 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
 
 TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
 {
-    TMyform& f = openWithChart();
+    MainWindow& f = openWithChart();
     printer.printer = false;
     printer.pdfAnswer = dir.filePath(QStringLiteral("chart.pdf"));
     prompter.script(Answer::Yes);
     prompter.script(Answer::Yes);
-    f.BitBtn5->click();
+    f.printButton->click();
     ASSERT_EQ(prompter.questions().size(), 2u);
     EXPECT_EQ(prompter.questions()[1].text, QStringLiteral("Принтер не установлен. Сохранить страницы в файл PDF?"));
     QFile pdf(printer.pdfAnswer);
@@ -125,7 +125,7 @@ TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
     printer.pdfAnswer = dir.filePath(QStringLiteral("missing/chart.pdf"));
     prompter.script(Answer::Yes);
     prompter.script(Answer::Yes);
-    f.N4->trigger();
+    f.printChartAction->trigger();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].startsWith(QStringLiteral("Не удалось сохранить PDF: cannot write")));
     EXPECT_EQ(picture(), before);
@@ -133,11 +133,11 @@ TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
 
 TEST_F(PrintWindowTest, OverTwelvePagesTwelveArePrintedAndThenSaid)
 {
-    TMyform& f = openWithChart(60, false);
+    MainWindow& f = openWithChart(60, false);
     const int pages = (ws().diagram.height() + 1039) / 1040;
     ASSERT_GT(pages, 12);
     prompter.script(Answer::Yes);
-    f.BitBtn5->click();
+    f.printButton->click();
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего %1 страниц").arg(pages));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].sheets.size(), 12u);
@@ -146,11 +146,11 @@ TEST_F(PrintWindowTest, OverTwelvePagesTwelveArePrintedAndThenSaid)
 
 TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCode)
 {
-    TMyform& f = openWithChart();
-    f.RadioGroup1Item1->setChecked(true);
+    MainWindow& f = openWithChart();
+    f.oneSheetButton->setChecked(true);
     bool onTheCodeTabWhileOpen = true;
-    printer.whilePreviewing = [&] { onTheCodeTabWhileOpen = f.pcontrol1->currentWidget() == f.tscod; };
-    f.BitBtn5->click();
+    printer.whilePreviewing = [&] { onTheCodeTabWhileOpen = f.tabs->currentWidget() == f.codeTab; };
+    f.printButton->click();
     EXPECT_TRUE(prompter.questions().empty());
     EXPECT_EQ(printer.calls, QStringList({"preview"}));
     ASSERT_EQ(printer.previewed.sheets.size(), 1u);
@@ -158,40 +158,40 @@ TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCod
     ASSERT_TRUE(printer.previewed.sheets[0].chart);
     EXPECT_EQ(printer.previewed.sheets[0].chart->size().height(), ws().diagram.height());
     EXPECT_FALSE(onTheCodeTabWhileOpen);
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
 }
 
 TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.printing->setFacility(&printer);
-    f.BitBtn5->click();
+    f.printButton->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Нет Блок-схемы для печати"}));
 
-    f.Rekod->setPlainText(test::longRoutine(2));
+    f.codeEditor->setPlainText(test::longRoutine(2));
     prompter.script(Answer::Yes);
-    f.pcontrol1->setCurrentWidget(f.Totch);
+    f.tabs->setCurrentWidget(f.printTab);
     EXPECT_TRUE(ws().diagram.hasPicture());
     EXPECT_EQ(printer.jobs.size(), 1u);
 }
 
 TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
 {
-    TMyform& f = openWithChart(2, false);
-    f.Panel3->Cbpod->setChecked(false); // the sheets as the chart is, without break labels
+    MainWindow& f = openWithChart(2, false);
+    f.settingsPanel->labelBreaksBox->setChecked(false); // the sheets as the chart is, without break labels
     prompter.script(Answer::Yes);
-    f.pcontrol1->setCurrentWidget(f.Totch);
+    f.tabs->setCurrentWidget(f.printTab);
     ASSERT_EQ(printer.jobs.size(), 1u);
 
     // Another, longer routine: the tab opens on its sheets, asked about or
     // not, and whether or not it is then printed.
-    f.pcontrol1->setCurrentWidget(f.tscod);
-    f.Rekod->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
-    f.BitBtn3->click();
+    f.tabs->setCurrentWidget(f.codeTab);
+    f.codeEditor->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
+    f.chartButton->click();
     const Report expected = pagedReport(ws(), 12);
     prompter.script(Answer::No);
-    f.pcontrol1->setCurrentWidget(f.Totch);
+    f.tabs->setCurrentWidget(f.printTab);
     EXPECT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(f.printing->report().title, expected.title);
     ASSERT_GT(expected.sheets.size(), 1u);
@@ -201,14 +201,14 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
 
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.RadioGroup1Item1->setChecked(true);
+    f.oneSheetButton->setChecked(true);
     // A chart shorter than the sheet and one of two sheets' length.
     for (const int parts : {2, 8}) {
-        f.pcontrol1->setCurrentWidget(f.tscod);
-        f.Rekod->setPlainText(test::longRoutine(parts, true));
-        f.BitBtn3->click();
+        f.tabs->setCurrentWidget(f.codeTab);
+        f.codeEditor->setPlainText(test::longRoutine(parts, true));
+        f.chartButton->click();
         int pages = -1;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -220,8 +220,8 @@ TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
             dialog->close();
         });
         closer.start(20);
-        f.BitBtn5->click();
+        f.printButton->click();
         EXPECT_EQ(pages, 1);
-        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+        EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     }
 }

@@ -59,138 +59,138 @@ QString firstLine(const QPlainTextEdit* e)
 
 TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
-    f.pas1->trigger();
+    f.openUnitAction->trigger();
     EXPECT_EQ(dialogs.asked()[0].filters.first(), QStringLiteral("Паскаль (*.pas)"));
-    EXPECT_EQ(items(f.Clb1), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
-    EXPECT_EQ(f.Clb1->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(f.Clb1->isHidden());
-    EXPECT_FALSE(f.Panel1->isHidden());
-    EXPECT_EQ(ws().settings.opendialog1InitialDir, dir.path());
+    EXPECT_EQ(items(f.routineList), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
+    EXPECT_EQ(f.routineList->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(f.routineList->isHidden());
+    EXPECT_FALSE(f.routinePanel->isHidden());
+    EXPECT_EQ(ws().settings.unitFolder, dir.path());
 
     // Checked by hand in the list: the string line does not end the copy,
     // the indented header is copied like any other, and the copy ends with
     // the routine: the program's own begin after it is not taken.
-    f.Clb1->item(0)->setCheckState(Qt::Checked);
-    f.Clb1->item(1)->setCheckState(Qt::Checked);
-    f.RadioButton2->setChecked(true);
+    f.routineList->item(0)->setCheckState(Qt::Checked);
+    f.routineList->item(1)->setCheckState(Qt::Checked);
+    f.previewButton->setChecked(true);
     test::screenShot(&f, QStringLiteral("routine-queue"));
-    f.BitBtn3->click();
-    EXPECT_EQ(f.Rekod->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
+    f.chartButton->click();
+    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
                                                      "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
-    EXPECT_TRUE(f.Clb1->isHidden());
-    f.queuePanel->BitBtn1->click(); // "Пропустить"
-    EXPECT_EQ(f.Rekod->toPlainText(),
+    EXPECT_TRUE(f.routineList->isHidden());
+    f.queuePanel->skipButton->click(); // "Пропустить"
+    EXPECT_EQ(f.codeEditor->toPlainText(),
               QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;"));
     test::screenShot(&f, QStringLiteral("routine-fetched"));
 }
 
 TEST_F(WindowTest, WithPreviewPressesAlternateBetweenFetchingAndBuildingUntilTheQueueEnds)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.pas1->trigger();
-    f.queuePanel->SpeedButton1->click(); // check all
-    ASSERT_TRUE(f.queuePanel->SpeedButton1->isChecked());
-    ASSERT_TRUE(f.RadioButton2->isChecked());
+    f.openUnitAction->trigger();
+    f.queuePanel->checkAllButton->click(); // check all
+    ASSERT_TRUE(f.queuePanel->checkAllButton->isChecked());
+    ASSERT_TRUE(f.previewButton->isChecked());
 
     for (const char* header : {"procedure A;", "procedure B;", "procedure C;"}) {
-        f.BitBtn3->click(); // fetches and builds nothing: the last chart stays on show
-        EXPECT_EQ(firstLine(f.Rekod), QLatin1String(header));
+        f.chartButton->click(); // fetches and builds nothing: the last chart stays on show
+        EXPECT_EQ(firstLine(f.codeEditor), QLatin1String(header));
         EXPECT_FALSE(ws().codeText.startsWith(QLatin1String(header))) << header;
-        f.BitBtn3->click(); // builds the fetched routine
+        f.chartButton->click(); // builds the fetched routine
         EXPECT_TRUE(ws().codeText.startsWith(QLatin1String(header))) << header;
         EXPECT_TRUE(ws().diagram.hasPicture()) << header;
-        EXPECT_EQ(ws().ctx.fetchNext, 1);
+        EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
     }
-    f.BitBtn3->click(); // nothing more
+    f.chartButton->click(); // nothing more
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure C;")); // the editor keeps the last one
-    EXPECT_EQ(ws().ctx.ownCode, 1);
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
-    f.BitBtn3->click(); // the editor's code now builds
+    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;")); // the editor keeps the last one
+    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    f.chartButton->click(); // the editor's code now builds
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
 }
 
 TEST_F(WindowTest, WithBuildAtOnceEveryPressFetchesAndBuilds)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.pas1->trigger();
-    f.Clb1->item(0)->setCheckState(Qt::Checked);
-    f.Clb1->item(2)->setCheckState(Qt::Checked);
-    f.RadioButton1->setChecked(true);
+    f.openUnitAction->trigger();
+    f.routineList->item(0)->setCheckState(Qt::Checked);
+    f.routineList->item(2)->setCheckState(Qt::Checked);
+    f.buildAtOnceButton->setChecked(true);
 
     QStringList titles;
     for (int press = 0; press < 2; ++press) {
-        f.BitBtn3->click();
+        f.chartButton->click();
         EXPECT_TRUE(ws().diagram.hasPicture());
-        EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
-        titles << firstLine(f.Rekod);
+        EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
+        titles << firstLine(f.codeEditor);
     }
     EXPECT_EQ(titles, QStringList({"procedure A;", "procedure C;"}));
-    f.BitBtn3->click();
+    f.chartButton->click();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
 }
 
 TEST_F(WindowTest, PanelButtonsSkipGoBackShowTheListAndThePopupSuspendsAndResumes)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.pas1->trigger();
-    f.queuePanel->BitBtn6->click(); // back before any fetch
+    f.openUnitAction->trigger();
+    f.queuePanel->backButton->click(); // back before any fetch
     EXPECT_EQ(prompter.messages(), QStringList{"Нет большевыбранного !"});
 
-    f.queuePanel->SpeedButton1->click();
-    f.queuePanel->BitBtn1->click();
-    f.queuePanel->BitBtn1->click();
-    f.queuePanel->BitBtn1->click();
-    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure C;"));
-    EXPECT_EQ(ws().ctx.fetchNext, 0); // the next press builds it
-    f.queuePanel->BitBtn6->click();
-    EXPECT_EQ(firstLine(f.Rekod), QStringLiteral("procedure B;"));
+    f.queuePanel->checkAllButton->click();
+    f.queuePanel->skipButton->click();
+    f.queuePanel->skipButton->click();
+    f.queuePanel->skipButton->click();
+    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;"));
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0); // the next press builds it
+    f.queuePanel->backButton->click();
+    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure B;"));
 
-    f.queuePanel->BitBtn2->click(); // "Список": the list shows again, the queue restarts
-    EXPECT_FALSE(f.Clb1->isHidden());
+    f.queuePanel->listButton->click(); // "Список": the list shows again, the queue restarts
+    EXPECT_FALSE(f.routineList->isHidden());
     EXPECT_EQ(ws().ctx.curRoutine, -1);
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
 
-    f.queuePanel->N18->trigger(); // "Остановить (*.pas)"
-    EXPECT_TRUE(f.Panel1->isHidden());
-    EXPECT_EQ(ws().ctx.ownCode, 1);
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
-    f.queuePanel->N19->trigger(); // "Продолжить (*.pas)"
-    EXPECT_FALSE(f.Panel1->isHidden());
-    EXPECT_EQ(ws().ctx.ownCode, 0);
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
+    f.queuePanel->queuePauseAction->trigger(); // "Остановить (*.pas)"
+    EXPECT_TRUE(f.routinePanel->isHidden());
+    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    f.queuePanel->queueResumeAction->trigger(); // "Продолжить (*.pas)"
+    EXPECT_FALSE(f.routinePanel->isHidden());
+    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 0);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
 
     // Unchecking all empties the queue: the next fetch finds nothing.
-    f.queuePanel->SpeedButton1->click();
-    EXPECT_EQ(f.Clb1->item(1)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
+    f.queuePanel->checkAllButton->click();
+    EXPECT_EQ(f.routineList->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
 }
 
 TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.pas1->trigger();
-    f.queuePanel->SpeedButton1->click();
-    f.queuePanel->BitBtn1->click();
+    f.openUnitAction->trigger();
+    f.queuePanel->checkAllButton->click();
+    f.queuePanel->skipButton->click();
 
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
-    f.pas1->trigger();
-    EXPECT_EQ(f.Clb1->count(), 2);
-    EXPECT_FALSE(f.queuePanel->SpeedButton1->isChecked());
+    f.openUnitAction->trigger();
+    EXPECT_EQ(f.routineList->count(), 2);
+    EXPECT_FALSE(f.queuePanel->checkAllButton->isChecked());
     EXPECT_EQ(ws().ctx.curRoutine, -1);
 
     dialogs.cancel();
-    f.pas1->trigger();
-    EXPECT_EQ(f.Clb1->count(), 0);
-    f.BitBtn3->click();
+    f.openUnitAction->trigger();
+    EXPECT_EQ(f.routineList->count(), 0);
+    f.chartButton->click();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
 }
 
@@ -199,37 +199,37 @@ TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
 // the editor, and when the queue has run out the editor has its width back.
 TEST_F(WindowTest, TheQueuePanelStandsBesideTheEditorUntilTheQueueEnds)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.resize(760, 520);
     f.show();
     QString code;
     for (int i = 0; i < 30; ++i)
         code += QStringLiteral("  Total%1 := Total%1 + Price[%1] * Quantity[%1] - Discount(Customer, %1); { строка %1 }\n").arg(i);
-    f.Rekod->setPlainText(code);
+    f.codeEditor->setPlainText(code);
     const auto settle = [&f] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        f.tscod->layout()->activate();
+        f.codeTab->layout()->activate();
     };
     settle();
-    const int fullWidth = f.Rekod->width();
+    const int fullWidth = f.codeEditor->width();
 
     dialogs.choose(writeFile("three.pas", kThree));
-    f.pas1->trigger();
+    f.openUnitAction->trigger();
     settle();
-    ASSERT_TRUE(f.Panel1->isVisible());
-    EXPECT_LT(f.Rekod->width(), fullWidth);
-    EXPECT_LT(f.Rekod->geometry().right(), f.Panel1->geometry().left());
-    EXPECT_EQ(f.Clb1->geometry(), f.Rekod->geometry());
-    for (int i = 0; i < f.Clb1->count(); ++i)
-        EXPECT_LT(f.Clb1->fontMetrics().horizontalAdvance(f.Clb1->item(i)->text()), f.Clb1->viewport()->width() - 40);
+    ASSERT_TRUE(f.routinePanel->isVisible());
+    EXPECT_LT(f.codeEditor->width(), fullWidth);
+    EXPECT_LT(f.codeEditor->geometry().right(), f.routinePanel->geometry().left());
+    EXPECT_EQ(f.routineList->geometry(), f.codeEditor->geometry());
+    for (int i = 0; i < f.routineList->count(); ++i)
+        EXPECT_LT(f.routineList->fontMetrics().horizontalAdvance(f.routineList->item(i)->text()), f.routineList->viewport()->width() - 40);
     test::screenShot(&f, QStringLiteral("queue-list-beside-code"));
-    f.queuePanel->BitBtn2->click(); // "Список": the list hides, the code shows beside the panel
+    f.queuePanel->listButton->click(); // "Список": the list hides, the code shows beside the panel
     test::screenShot(&f, QStringLiteral("queue-panel-beside-code"));
 
-    f.queuePanel->SpeedButton1->click();
-    for (int press = 0; press < 4; ++press) f.queuePanel->BitBtn1->click(); // A, B, C, then none left
+    f.queuePanel->checkAllButton->click();
+    for (int press = 0; press < 4; ++press) f.queuePanel->skipButton->click(); // A, B, C, then none left
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
     settle();
-    EXPECT_TRUE(f.Panel1->isHidden());
-    EXPECT_EQ(f.Rekod->width(), fullWidth);
+    EXPECT_TRUE(f.routinePanel->isHidden());
+    EXPECT_EQ(f.codeEditor->width(), fullWidth);
 }

@@ -16,21 +16,21 @@ namespace {
 
 QStringList sizeTexts(const SettingsPanel& p)
 {
-    return {p.Evar->text(), p.Eif->text(), p.Efor->text(), p.Ewhile->text(),
-            p.Eelse->text(), p.Ebeg->text(), p.Edlin->text()};
+    return {p.varWidthEdit->text(), p.ifWidthEdit->text(), p.forWidthEdit->text(), p.whileWidthEdit->text(),
+            p.elseWidthEdit->text(), p.beginWidthEdit->text(), p.maxLengthEdit->text()};
 }
 
 void typeUserSizes(SettingsPanel& p)
 {
-    p.Evar->setText("1");
-    p.Eif->setText("2");
-    p.Efor->setText("3");
-    p.Ewhile->setText("4");
-    p.Eelse->setText("5");
-    p.Ebeg->setText("6");
-    p.Edlin->setText("7");
-    p.Esoed->setText("8");
-    p.Eani->setText("9");
+    p.varWidthEdit->setText("1");
+    p.ifWidthEdit->setText("2");
+    p.forWidthEdit->setText("3");
+    p.whileWidthEdit->setText("4");
+    p.elseWidthEdit->setText("5");
+    p.beginWidthEdit->setText("6");
+    p.maxLengthEdit->setText("7");
+    p.laneSpacingEdit->setText("8");
+    p.animationIntervalEdit->setText("9");
 }
 
 const QStringList kFactory{"260", "200", "200", "250", "260", "260", "5500"};
@@ -54,57 +54,57 @@ public:
 
 TEST_F(WindowTest, SettingsPanelHasItsCaptionsAndStartValues)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    SettingsPanel& p = *f.Panel3;
+    SettingsPanel& p = *f.settingsPanel;
     EXPECT_FALSE(p.isVisible());
-    f.N14->trigger();
+    f.settingsAction->trigger();
     EXPECT_TRUE(p.isVisible());
     EXPECT_EQ(p.title->text(), QStringLiteral("Настройки"));
     EXPECT_EQ(p.sizesCaption->text(), QStringLiteral("Размеры блоков"));
-    EXPECT_EQ(p.SBnast->text(), QStringLiteral("Вост стандарт"));
-    EXPECT_EQ(p.Button2->text(), QStringLiteral("Закрыть"));
-    EXPECT_EQ(p.Cbpredkom->text(), QStringLiteral("Смотреть комментари"));
-    EXPECT_EQ(p.Cbanime->text(), QStringLiteral("Анимация/скорость"));
-    EXPECT_FALSE(p.CBotl->isVisible());
+    EXPECT_EQ(p.factorySizesButton->text(), QStringLiteral("Вост стандарт"));
+    EXPECT_EQ(p.settingsCloseButton->text(), QStringLiteral("Закрыть"));
+    EXPECT_EQ(p.reviewCommentsBox->text(), QStringLiteral("Смотреть комментари"));
+    EXPECT_EQ(p.animateBox->text(), QStringLiteral("Анимация/скорость"));
+    EXPECT_FALSE(p.debugBox->isVisible());
 
     const std::pair<QCheckBox*, bool> boxes[] = {
-        {p.CheckBox1, false}, {p.CBcvet, true},   {p.CBprint, false},   {p.CBoch, true},
-        {p.CBotl, false},     {p.Cbdobkom, true}, {p.Cbpredkom, false}, {p.Cblegend, false},
-        {p.Cbraz, true},      {p.Cbpod, true},    {p.Cbanime, true},
+        {p.startInTrayBox, false}, {p.colourBox, true},   {p.choosePrinterBox, false},   {p.clearInTrayBox, true},
+        {p.debugBox, false},     {p.drawCommentsBox, true}, {p.reviewCommentsBox, false}, {p.legendBox, false},
+        {p.markPagesBox, true},      {p.labelBreaksBox, true},    {p.animateBox, true},
     };
     for (const auto& [box, on] : boxes) EXPECT_EQ(box->isChecked(), on) << box->objectName().toStdString();
     EXPECT_EQ(sizeTexts(p), kFactory);
-    EXPECT_EQ(p.Esoed->text(), QStringLiteral("20"));
-    EXPECT_EQ(p.Eani->text(), QStringLiteral("100"));
+    EXPECT_EQ(p.laneSpacingEdit->text(), QStringLiteral("20"));
+    EXPECT_EQ(p.animationIntervalEdit->text(), QStringLiteral("100"));
 }
 
 TEST_F(WindowTest, FactorySizesTogglePressedTwiceGivesTheUsersSizesBack)
 {
-    TMyform& f = open();
-    SettingsPanel& p = *f.Panel3;
+    MainWindow& f = open();
+    SettingsPanel& p = *f.settingsPanel;
     typeUserSizes(p);
 
-    p.SBnast->click();
-    EXPECT_TRUE(p.SBnast->isChecked());
-    EXPECT_EQ(p.SBnast->text(), QStringLiteral("Отменить"));
+    p.factorySizesButton->click();
+    EXPECT_TRUE(p.factorySizesButton->isChecked());
+    EXPECT_EQ(p.factorySizesButton->text(), QStringLiteral("Отменить"));
     EXPECT_EQ(sizeTexts(p), kFactory);
-    EXPECT_EQ(p.Esoed->text(), QStringLiteral("8")); // not part of the toggle
-    EXPECT_EQ(p.Eani->text(), QStringLiteral("9"));
+    EXPECT_EQ(p.laneSpacingEdit->text(), QStringLiteral("8")); // not part of the toggle
+    EXPECT_EQ(p.animationIntervalEdit->text(), QStringLiteral("9"));
     EXPECT_EQ(QStringList(ws().ctx.savedSizeTexts.begin(), ws().ctx.savedSizeTexts.end()), kUser);
 
-    p.SBnast->click();
-    EXPECT_FALSE(p.SBnast->isChecked());
-    EXPECT_EQ(p.SBnast->text(), QStringLiteral("Вост стандарт"));
+    p.factorySizesButton->click();
+    EXPECT_FALSE(p.factorySizesButton->isChecked());
+    EXPECT_EQ(p.factorySizesButton->text(), QStringLiteral("Вост стандарт"));
     EXPECT_EQ(sizeTexts(p), kUser);
 }
 
 TEST_F(WindowTest, FactorySizesTogglePressedOnceAndClosingSavesTheFactorySizes)
 {
     {
-        TMyform& f = open();
-        typeUserSizes(*f.Panel3);
-        f.Panel3->SBnast->click();
+        MainWindow& f = open();
+        typeUserSizes(*f.settingsPanel);
+        f.settingsPanel->factorySizesButton->click();
         f.close();
     }
     const QByteArray ini = readIni();
@@ -115,13 +115,13 @@ TEST_F(WindowTest, FactorySizesTogglePressedOnceAndClosingSavesTheFactorySizes)
 
 TEST_F(WindowTest, ClosingThePanelSetsTheAnimationInterval)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.N14Click();
-    f.Panel3->Eani->setText(QStringLiteral(" 40 "));
-    f.Panel3->Button2->click();
-    EXPECT_FALSE(f.Panel3->isVisible());
-    EXPECT_EQ(f.Timer1->interval(), 40);
+    f.showSettings();
+    f.settingsPanel->animationIntervalEdit->setText(QStringLiteral(" 40 "));
+    f.settingsPanel->settingsCloseButton->click();
+    EXPECT_FALSE(f.settingsPanel->isVisible());
+    EXPECT_EQ(f.animationTimer->interval(), 40);
     EXPECT_TRUE(prompter.messages().isEmpty());
     EXPECT_TRUE(readIni().isEmpty()); // closing the panel writes nothing
 }
@@ -132,50 +132,50 @@ TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
 {
     QTemporaryDir dir;
     PanelWatchingPrompter watcher;
-    TMyform f(&watcher, dir.filePath("shema.ini"));
-    watcher.panel = f.Panel3;
+    MainWindow f(&watcher, dir.filePath("shema.ini"));
+    watcher.panel = f.settingsPanel;
     f.show();
     // The message is Russian and names the field by the label the panel
     // shows beside it, with the range it takes.
     const std::tuple<QLineEdit*, QString, QString, QString> cases[] = {
-        {f.Panel3->Eani, "1.5",
+        {f.settingsPanel->animationIntervalEdit, "1.5",
          "Настройки, поле «Анимация/скорость»: «1.5» — не целое число. Нужно целое число от 10 до 10000.", "50"},
-        {f.Panel3->Eani, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
+        {f.settingsPanel->animationIntervalEdit, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
          "50"},
-        {f.Panel3->Eif, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
+        {f.settingsPanel->ifWidthEdit, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
          "30"},
-        {f.Panel3->Esoed, "2147483647",
+        {f.settingsPanel->laneSpacingEdit, "2147483647",
          "Настройки, поле «<> соединения»: 2147483647 — вне допустимых пределов, от 1 до 100.", "30"},
-        {f.Panel3->Edlin, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
-        {f.Panel3->Evar, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
+        {f.settingsPanel->maxLengthEdit, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
+        {f.settingsPanel->varWidthEdit, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
          "200"},
     };
     for (const auto& [field, text, message, good] : cases) {
         watcher.messages.clear();
         watcher.panelVisible.clear();
-        f.N14Click();
-        const int interval = f.Timer1->interval();
+        f.showSettings();
+        const int interval = f.animationTimer->interval();
         field->setText(text);
-        f.Panel3->Button2->click();
+        f.settingsPanel->settingsCloseButton->click();
         EXPECT_EQ(watcher.messages, QStringList{message});
         EXPECT_EQ(watcher.panelVisible, QList<bool>{true});
-        EXPECT_TRUE(f.Panel3->isVisible());
+        EXPECT_TRUE(f.settingsPanel->isVisible());
         EXPECT_EQ(field->selectedText(), text);
-        EXPECT_EQ(f.Timer1->interval(), interval);
+        EXPECT_EQ(f.animationTimer->interval(), interval);
         field->setText(good);
-        f.Panel3->Button2->click();
-        EXPECT_FALSE(f.Panel3->isVisible());
+        f.settingsPanel->settingsCloseButton->click();
+        EXPECT_FALSE(f.settingsPanel->isVisible());
     }
-    EXPECT_EQ(f.Timer1->interval(), 50);
+    EXPECT_EQ(f.animationTimer->interval(), 50);
 }
 
 TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.N14Click();
-    f.Panel3->Cbanime->click();
-    EXPECT_EQ(ws().ctx.animOn, 0);
-    f.Panel3->Cbanime->click();
-    EXPECT_EQ(ws().ctx.animOn, 1);
+    f.showSettings();
+    f.settingsPanel->animateBox->click();
+    EXPECT_EQ(ws().ctx.animationOn, 0);
+    f.settingsPanel->animateBox->click();
+    EXPECT_EQ(ws().ctx.animationOn, 1);
 }

@@ -30,42 +30,42 @@ QString twoLoops()
 
 } // namespace
 
-TEST_F(WindowTest, DaleeDrawsTheSecondPartAndThenDisappears)
+TEST_F(WindowTest, NextPartDrawsTheSecondPartAndThenDisappears)
 {
-    TMyform& f = open();
-    f.Rekod->setPlainText(twoLoops());
-    f.Panel3->Edlin->setText(QStringLiteral("1200"));
+    MainWindow& f = open();
+    f.codeEditor->setPlainText(twoLoops());
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1200"));
     prompter.script(Answer::Yes);
-    f.BitBtn3->click();
+    f.chartButton->click();
     ASSERT_EQ(prompter.questions().size(), 1u) << prompter.messages().join(u'|').toStdString();
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Построить за 2 раза"));
     EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Длинна превышенна"));
-    ASSERT_TRUE(ws().n15Visible) << prompter.messages().join(u'|').toStdString();
-    EXPECT_TRUE(f.N15->isVisible());
-    EXPECT_EQ(ws().ctx.sizingAbort, 1);
-    const int part1Rows = ws().tstrelka.size();
+    ASSERT_TRUE(ws().nextPartAvailable) << prompter.messages().join(u'|').toStdString();
+    EXPECT_TRUE(f.nextPartAction->isVisible());
+    EXPECT_EQ(ws().ctx.stoppedAfterSizing, 1);
+    const int part1Rows = ws().connections.size();
     EXPECT_GT(part1Rows, 0);
 
-    f.N15->trigger();
-    EXPECT_FALSE(ws().n15Visible);
-    EXPECT_FALSE(f.N15->isVisible());
-    EXPECT_GT(ws().tstrelka.size(), part1Rows); // the second part adds its lines
-    EXPECT_EQ(ws().ctx.fetchNext, 1);
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+    f.nextPartAction->trigger();
+    EXPECT_FALSE(ws().nextPartAvailable);
+    EXPECT_FALSE(f.nextPartAction->isVisible());
+    EXPECT_GT(ws().connections.size(), part1Rows); // the second part adds its lines
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
 
     // Another "Далее" does nothing once the last part is on show.
-    const int rows = ws().tstrelka.size();
-    f.N15->trigger();
-    EXPECT_EQ(ws().tstrelka.size(), rows);
+    const int rows = ws().connections.size();
+    f.nextPartAction->trigger();
+    EXPECT_EQ(ws().connections.size(), rows);
 }
 
 TEST_F(WindowTest, TheEditorsLastLineCountsWithoutAFinalLineBreak)
 {
-    TMyform& f = open();
-    f.Rekod->setPlainText(QStringLiteral("begin\n  x := 1;\n  y := 2;"));
-    f.BitBtn3->click();
+    MainWindow& f = open();
+    f.codeEditor->setPlainText(QStringLiteral("begin\n  x := 1;\n  y := 2;"));
+    f.chartButton->click();
     EXPECT_TRUE(ws().codeText.endsWith(QStringLiteral("y := 2;\r\n")));
     bool found = false;
-    for (const StrokRow& r : ws().tstrok.rows()) found = found || r.stroka == "y := 2;";
+    for (const StatementRow& r : ws().statements.rows()) found = found || r.text == "y := 2;";
     EXPECT_TRUE(found);
 }

@@ -19,7 +19,7 @@ namespace {
 
 const QString kSixLines = QStringLiteral("begin\n  a := 1;\n  b := 2;\n  c := 3;\n  d := 4;\nend;\n");
 
-void minimise(TMyform& f)
+void minimise(MainWindow& f)
 {
     f.setWindowState(f.windowState() | Qt::WindowMinimized);
     QCoreApplication::processEvents();
@@ -29,11 +29,11 @@ void minimise(TMyform& f)
 
 TEST_F(WindowTest, TheTrayIconShowsFromTheStartWithItsHintAndMenu)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     EXPECT_TRUE(tray.shown);
     EXPECT_EQ(tray.hint, QStringLiteral("Vexoria"));
     EXPECT_FALSE(tray.icon.isNull());
-    ASSERT_EQ(tray.menu, f.trayController->PopupMenu2);
+    ASSERT_EQ(tray.menu, f.trayController->trayMenu);
     QStringList items;
     for (QAction* a : tray.menu->actions()) items << a->text();
     EXPECT_EQ(items, QStringList({"Диаграмма", "Развернуть", "Очистить", "Выход"}));
@@ -41,13 +41,13 @@ TEST_F(WindowTest, TheTrayIconShowsFromTheStartWithItsHintAndMenu)
 
 TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(kSixLines);
-    f.BitBtn3->click();
+    f.codeEditor->setPlainText(kSixLines);
+    f.chartButton->click();
     ASSERT_TRUE(ws().diagram.hasPicture());
 
-    f.Panel3->CBoch->setChecked(false);
+    f.settingsPanel->clearInTrayBox->setChecked(false);
     minimise(f);
     EXPECT_TRUE(f.isHidden());
     EXPECT_TRUE(ws().diagram.hasPicture());
@@ -55,19 +55,19 @@ TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
     EXPECT_FALSE(f.isHidden());
     EXPECT_FALSE(f.isMinimized());
 
-    f.Panel3->CBoch->setChecked(true);
-    ws().ctx.animOn = 1;
+    f.settingsPanel->clearInTrayBox->setChecked(true);
+    ws().ctx.animationOn = 1;
     ws().ctx.animStep = 7;
     minimise(f);
     EXPECT_TRUE(f.isHidden());
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.animOn, 0);
+    EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_EQ(ws().ctx.animStep, 0);
-    f.trayController->N7->trigger();
+    f.trayController->trayRestoreAction->trigger();
     EXPECT_TRUE(f.isVisible());
 
-    f.BitBtn3->click();
-    f.trayController->N20->trigger(); // "Очистить"
+    f.chartButton->click();
+    f.trayController->trayClearAction->trigger(); // "Очистить"
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
@@ -75,10 +75,10 @@ TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
 TEST_F(WindowTest, WithoutANotificationAreaTheWindowMinimisesNormallyAndSaysSoOnce)
 {
     tray.available = false;
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Rekod->setPlainText(kSixLines);
-    f.BitBtn3->click();
+    f.codeEditor->setPlainText(kSixLines);
+    f.chartButton->click();
     minimise(f);
     EXPECT_FALSE(f.isHidden());
     EXPECT_TRUE(ws().diagram.hasPicture());
@@ -91,35 +91,35 @@ TEST_F(WindowTest, WithoutANotificationAreaTheWindowMinimisesNormallyAndSaysSoOn
 TEST_F(WindowTest, StartInTrayActsAtTheFirstActivationOnly)
 {
     writeIni("[myform]\r\ncheckbox1=1\r\n");
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.trayController->ApplicationEvents1Activate();
+    f.trayController->onActivated();
     EXPECT_TRUE(f.isHidden());
     EXPECT_EQ(ws().ctx.startInTrayPending, 0);
-    f.trayController->N7->trigger();
-    f.trayController->ApplicationEvents1Activate();
+    f.trayController->trayRestoreAction->trigger();
+    f.trayController->onActivated();
     EXPECT_FALSE(f.isHidden());
 }
 
 TEST_F(WindowTest, TheClipboardDiagramBuildsSixLinesRefusesFiveAndEndsTheQueue)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.hide();
     clipboard.content = QStringLiteral("begin\n  a := 1;\n  b := 2;\n  c := 3;\nend;\n");
-    f.trayController->N6->trigger();
+    f.trayController->trayChartAction->trigger();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет кода"});
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_FALSE(f.isHidden()); // the window came back to say so
 
     dialogs.choose(writeFile("u.pas", "implementation\r\nprocedure A;\r\nbegin\r\nend;\r\n"));
-    f.pas1->trigger();
-    ASSERT_EQ(ws().ctx.fetchNext, 1);
+    f.openUnitAction->trigger();
+    ASSERT_EQ(ws().ctx.fetchBeforeBuild, 1);
     clipboard.content = kSixLines;
-    f.trayController->N6->trigger();
-    EXPECT_EQ(f.Rekod->toPlainText(), kSixLines);
+    f.trayController->trayChartAction->trigger();
+    EXPECT_EQ(f.codeEditor->toPlainText(), kSixLines);
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.ownCode, 1);
-    EXPECT_EQ(ws().ctx.fetchNext, 0);
-    EXPECT_TRUE(f.Clb1->isHidden());
+    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
+    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(f.routineList->isHidden());
     EXPECT_EQ(prompter.messages().size(), 1);
 }

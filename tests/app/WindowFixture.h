@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "DesktopFakes.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 
@@ -23,7 +23,7 @@ protected:
     FakeFileDialogs dialogs;
     FakeClipboard clipboard;
     FakeTray tray;
-    std::unique_ptr<TMyform> form;
+    std::unique_ptr<MainWindow> form;
 
     QString iniPath() const { return dir.filePath(QStringLiteral("shema.ini")); }
 
@@ -56,10 +56,10 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    TMyform& open()
+    MainWindow& open()
     {
         const Desktop desktop{&dialogs, &clipboard, &tray};
-        form = std::make_unique<TMyform>(&prompter, iniPath(), &desktop);
+        form = std::make_unique<MainWindow>(&prompter, iniPath(), &desktop);
         return *form;
     }
 

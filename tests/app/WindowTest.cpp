@@ -42,76 +42,76 @@ QStringList captions(const QMenu* m)
 
 TEST_F(WindowTest, StartsWithItsCaptionTabsAndHiddenPanels)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2"));
     EXPECT_EQ(f.pos(), QPoint(101, 100));
     EXPECT_EQ(f.size(), QSize(614, 467));
 
-    ASSERT_EQ(f.pcontrol1->count(), 3);
-    EXPECT_EQ(f.pcontrol1->tabText(0), QStringLiteral("Код"));
-    EXPECT_EQ(f.pcontrol1->tabText(1), QStringLiteral("Диаграмма"));
-    EXPECT_EQ(f.pcontrol1->tabText(2), QStringLiteral("Печать"));
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    ASSERT_EQ(f.tabs->count(), 3);
+    EXPECT_EQ(f.tabs->tabText(0), QStringLiteral("Код"));
+    EXPECT_EQ(f.tabs->tabText(1), QStringLiteral("Диаграмма"));
+    EXPECT_EQ(f.tabs->tabText(2), QStringLiteral("Печать"));
+    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
 
-    EXPECT_EQ(f.Rekod->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(f.BitBtn3->text(), QStringLiteral("Схема"));
-    EXPECT_EQ(f.BitBtn4->text(), QStringLiteral("Выход"));
-    EXPECT_EQ(f.RadioGroup1->title(), QStringLiteral("Печать"));
-    EXPECT_EQ(f.RadioGroup1Item1->text(), QStringLiteral("Уместить на одном листе"));
-    EXPECT_FALSE(f.RadioGroup1Item1->isChecked());
-    EXPECT_TRUE(f.RadioGroup1Item2->isChecked());
-    EXPECT_EQ(f.BitBtn5->text(), QStringLiteral("Печать"));
+    EXPECT_EQ(f.codeEditor->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(f.chartButton->text(), QStringLiteral("Схема"));
+    EXPECT_EQ(f.exitButton->text(), QStringLiteral("Выход"));
+    EXPECT_EQ(f.printLayoutGroup->title(), QStringLiteral("Печать"));
+    EXPECT_EQ(f.oneSheetButton->text(), QStringLiteral("Уместить на одном листе"));
+    EXPECT_FALSE(f.oneSheetButton->isChecked());
+    EXPECT_TRUE(f.pagedButton->isChecked());
+    EXPECT_EQ(f.printButton->text(), QStringLiteral("Печать"));
 
-    for (QWidget* w : {static_cast<QWidget*>(f.Clb1), static_cast<QWidget*>(f.Panel1), static_cast<QWidget*>(f.Panel2),
-                       static_cast<QWidget*>(f.Panel3), static_cast<QWidget*>(f.DBGrid1),
-                       static_cast<QWidget*>(f.DBNavigator1), static_cast<QWidget*>(f.ComboBox1)})
+    for (QWidget* w : {static_cast<QWidget*>(f.routineList), static_cast<QWidget*>(f.routinePanel), static_cast<QWidget*>(f.helpPanel),
+                       static_cast<QWidget*>(f.settingsPanel), static_cast<QWidget*>(f.commentsGrid),
+                       static_cast<QWidget*>(f.gridNavigator), static_cast<QWidget*>(f.debugTableChoice)})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    EXPECT_EQ(f.Idiag1->geometry(), QRect(33, 0, 700, 2000));
-    EXPECT_FALSE(f.Idiag1->hasPicture());
-    EXPECT_TRUE(f.RadioButton2->isChecked()); // "Предпросмотр"
-    EXPECT_EQ(f.Timer1->interval(), 100);
-    EXPECT_EQ(ws().ctx.animOn, 1);           // "Анимация/скорость" is on at first
+    EXPECT_EQ(f.diagramView->geometry(), QRect(33, 0, 700, 2000));
+    EXPECT_FALSE(f.diagramView->hasPicture());
+    EXPECT_TRUE(f.previewButton->isChecked()); // "Предпросмотр"
+    EXPECT_EQ(f.animationTimer->interval(), 100);
+    EXPECT_EQ(ws().ctx.animationOn, 1);           // "Анимация/скорость" is on at first
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
 TEST_F(WindowTest, MenusShowEveryItemAndOnlyWorkingOnesCanBeChosen)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     const QList<QAction*> top = f.menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QStringLiteral("Файл"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Схема"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("Помощь"));
-    EXPECT_FALSE(f.N23->menuAction()->isEnabled());
+    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled());
 
     EXPECT_EQ(captions(f.fileMenu),
               QStringList({"Открыть *.txt", "Открыть *.pas", "Сохранить *.txt", "Открыть *.bmp", "Сохранить *.bmp",
                            "Настройки", "Печать", "Выход"}));
-    EXPECT_EQ(captions(f.N23), QStringList({"Разметка страниц", "Подписать линии", "Анимация"}));
-    EXPECT_EQ(captions(f.N26), QStringList({"Включить", "Выключить"}));
+    EXPECT_EQ(captions(f.chartMenu), QStringList({"Разметка страниц", "Подписать линии", "Анимация"}));
+    EXPECT_EQ(captions(f.animationMenu), QStringList({"Включить", "Выключить"}));
     EXPECT_EQ(captions(f.helpMenu), QStringList({"О программе"}));
 
-    for (QAction* a : {f.Coed1, f.pas1, f.txt1, f.bmp1, f.bmp2, f.N14, f.N12, f.N24, f.N25, f.N2, f.N11, f.N27, f.N28})
+    for (QAction* a : {f.openTextAction, f.openUnitAction, f.saveTextAction, f.openPictureAction, f.savePictureAction, f.settingsAction, f.printAction, f.pageMarkersAction, f.labelLinesAction, f.exitAction, f.aboutAction, f.animationOnAction, f.animationOffAction})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 
     EXPECT_TRUE(f.schemaShortcut->shortcuts().contains(QKeySequence(Qt::Key_F9)));
-    EXPECT_EQ(f.N2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(f.exitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
 {
     writeIni("[myform]\r\nmyformtop=240\r\nmyformleft=300\r\nebeg=310\r\ncbotl=1\r\ncbanime=0\r\n"
              "eani=250\r\nradiobutton1=1\r\nradiobutton2=0\r\ncbcvet=0\r\n");
-    TMyform& f = open();
+    MainWindow& f = open();
     EXPECT_EQ(f.pos(), QPoint(300, 240));
-    EXPECT_EQ(f.Panel3->Ebeg->text(), QStringLiteral("310"));
-    EXPECT_FALSE(f.Panel3->CBcvet->isChecked());
-    EXPECT_FALSE(f.ComboBox1->isHidden()); // the debug list shows when "Отладка" is on
-    EXPECT_TRUE(f.Panel3->CBotl->isHidden());
-    EXPECT_EQ(ws().ctx.animOn, 0);
-    EXPECT_EQ(f.Timer1->interval(), 250);
-    EXPECT_TRUE(f.RadioButton1->isChecked());
-    EXPECT_FALSE(f.RadioButton2->isChecked());
+    EXPECT_EQ(f.settingsPanel->beginWidthEdit->text(), QStringLiteral("310"));
+    EXPECT_FALSE(f.settingsPanel->colourBox->isChecked());
+    EXPECT_FALSE(f.debugTableChoice->isHidden()); // the debug list shows when "Отладка" is on
+    EXPECT_TRUE(f.settingsPanel->debugBox->isHidden());
+    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_EQ(f.animationTimer->interval(), 250);
+    EXPECT_TRUE(f.buildAtOnceButton->isChecked());
+    EXPECT_FALSE(f.previewButton->isChecked());
 }
 
 // A position saved on a screen that is gone, or no position a screen has,
@@ -124,7 +124,7 @@ TEST_F(WindowTest, AnOffScreenSavedPositionOpensOnThePrimaryScreenAndIsSavedSo)
                                     QByteArray("myformleft=100\r\nmyformtop=-400")}) {
         writeIni("[myform]\r\n" + saved + "\r\n");
         {
-            TMyform& f = open();
+            MainWindow& f = open();
             EXPECT_TRUE(primary.contains(f.pos())) << saved.constData();
             EXPECT_TRUE(primary.contains(f.pos() + QPoint(100, 20))) << saved.constData();
             f.close();
@@ -138,18 +138,18 @@ TEST_F(WindowTest, AnOffScreenSavedPositionOpensOnThePrimaryScreenAndIsSavedSo)
 TEST_F(WindowTest, RadioButtonsBothOffInTheFileLeaveNeitherSelected)
 {
     writeIni("[myform]\r\nradiobutton1=0\r\nradiobutton2=0\r\n");
-    TMyform& f = open();
-    EXPECT_FALSE(f.RadioButton1->isChecked());
-    EXPECT_FALSE(f.RadioButton2->isChecked());
+    MainWindow& f = open();
+    EXPECT_FALSE(f.buildAtOnceButton->isChecked());
+    EXPECT_FALSE(f.previewButton->isChecked());
 }
 
 TEST_F(WindowTest, ABadAnimationSpeedAtCreationIsReportedAndKeepsTheInterval)
 {
     writeIni("[myform]\r\neani=fast\r\n");
-    TMyform& f = open();
+    MainWindow& f = open();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("fast")));
-    EXPECT_EQ(f.Timer1->interval(), 100);
+    EXPECT_EQ(f.animationTimer->interval(), 100);
 }
 
 TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUsed)
@@ -162,11 +162,11 @@ TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUs
         QDir(iniPath()).removeRecursively();
         if (fifo) ASSERT_EQ(mkfifo(QFile::encodeName(iniPath()).constData(), 0644), 0);
         else ASSERT_TRUE(QDir().mkpath(iniPath()));
-        TMyform& f = open();
+        MainWindow& f = open();
         ASSERT_EQ(prompter.messages().size(), 1);
         EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("не обычный файл")));
-        EXPECT_EQ(f.Panel3->Eif->text(), Settings{}.eif);
-        f.Panel3->Eif->setText(QStringLiteral("210"));
+        EXPECT_EQ(f.settingsPanel->ifWidthEdit->text(), Settings{}.ifTextWidth);
+        f.settingsPanel->ifWidthEdit->setText(QStringLiteral("210"));
         f.close();
         EXPECT_FALSE(f.isVisible());
         EXPECT_EQ(prompter.messages().size(), 1);
@@ -179,11 +179,11 @@ TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUs
 TEST_F(WindowTest, AFirstRunCreatesTheFileAtExitAndTheNextRunRestoresIt)
 {
     {
-        TMyform& f = open();
-        f.Panel3->Ebeg->setText(QStringLiteral("333"));
-        f.Panel3->Cblegend->setChecked(true);
+        MainWindow& f = open();
+        f.settingsPanel->beginWidthEdit->setText(QStringLiteral("333"));
+        f.settingsPanel->legendBox->setChecked(true);
         f.move(222, 111);
-        f.N2Click();
+        f.quit();
         EXPECT_FALSE(f.isVisible());
     }
     const QByteArray bytes = readIni();
@@ -191,109 +191,109 @@ TEST_F(WindowTest, AFirstRunCreatesTheFileAtExitAndTheNextRunRestoresIt)
     EXPECT_TRUE(bytes.contains("ebeg=333\r\n"));
     EXPECT_TRUE(bytes.contains("myformtop=111\r\nmyformleft=222\r\n"));
 
-    TMyform& again = open();
-    EXPECT_EQ(again.Panel3->Ebeg->text(), QStringLiteral("333"));
-    EXPECT_TRUE(again.Panel3->Cblegend->isChecked());
+    MainWindow& again = open();
+    EXPECT_EQ(again.settingsPanel->beginWidthEdit->text(), QStringLiteral("333"));
+    EXPECT_TRUE(again.settingsPanel->legendBox->isChecked());
     EXPECT_EQ(again.pos(), QPoint(222, 111));
 }
 
 TEST_F(WindowTest, TheExitButtonClosesAndSavesAsTheMenuDoes)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.Panel3->Eif->setText(QStringLiteral("210"));
-    f.BitBtn4->click();
+    f.settingsPanel->ifWidthEdit->setText(QStringLiteral("210"));
+    f.exitButton->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(readIni().contains("eif=210\r\n"));
-    EXPECT_FALSE(ws().tstrok.isOpen());
+    EXPECT_FALSE(ws().statements.isOpen());
 }
 
 TEST_F(WindowTest, HelpPanelOpensFromTheMenuAndCloses)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     f.show();
-    f.N11->trigger();
-    EXPECT_TRUE(f.Panel2->isVisible());
-    const QString text = f.Panel2->Memo1->toPlainText();
+    f.aboutAction->trigger();
+    EXPECT_TRUE(f.helpPanel->isVisible());
+    const QString text = f.helpPanel->helpText->toPlainText();
     for (const char* topic : {"Очередь", "трей", "Настройки", "case"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
-    EXPECT_EQ(f.Panel2->Button1->text(), QStringLiteral("Закрыть"));
-    f.Panel2->Button1->click();
-    EXPECT_FALSE(f.Panel2->isVisible());
+    EXPECT_EQ(f.helpPanel->helpCloseButton->text(), QStringLiteral("Закрыть"));
+    f.helpPanel->helpCloseButton->click();
+    EXPECT_FALSE(f.helpPanel->isVisible());
 }
 
 // ---- tab rules ---------------------------------------------------------
 
 TEST_F(WindowTest, TheDiagramTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     // Set by the program, to see that the switch back does not run the
     // code tab's rule (which would clear them).
-    f.N23->menuAction()->setEnabled(true);
-    ws().ctx.animOn = 1;
+    f.chartMenu->menuAction()->setEnabled(true);
+    ws().ctx.animationOn = 1;
 
-    f.pcontrol1->setCurrentWidget(f.tsdi);
+    f.tabs->setCurrentWidget(f.diagramTab);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Нет ни кода ни Блок-схемы")});
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
+    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_TRUE(f.N23->menuAction()->isEnabled());
-    EXPECT_EQ(ws().ctx.animOn, 1);
+    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
+    EXPECT_EQ(ws().ctx.animationOn, 1);
 }
 
 TEST_F(WindowTest, ThePrintTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
 {
-    TMyform& f = open();
-    f.pcontrol1->setCurrentWidget(f.Totch);
+    MainWindow& f = open();
+    f.tabs->setCurrentWidget(f.printTab);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Нет ни кода ни Блок-схемы")});
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tscod);
-    EXPECT_FALSE(f.N23->menuAction()->isEnabled()); // no build ran
+    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled()); // no build ran
 }
 
 TEST_F(WindowTest, TheDiagramTabWithAPictureDoesNotRebuild)
 {
-    TMyform& f = open();
-    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
+    MainWindow& f = open();
+    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
     ASSERT_TRUE(ws().diagram.makeWhiteImage());
-    f.pcontrol1->setCurrentWidget(f.tsdi);
+    f.tabs->setCurrentWidget(f.diagramTab);
     EXPECT_TRUE(prompter.messages().isEmpty());
-    EXPECT_EQ(f.pcontrol1->currentWidget(), f.tsdi);
+    EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_FALSE(f.N23->menuAction()->isEnabled()); // the build enables it: it did not run
+    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled()); // the build enables it: it did not run
     EXPECT_TRUE(ws().diagram.hasPicture());
 }
 
 TEST_F(WindowTest, TheDiagramTabWithCodeButNoPictureBuilds)
 {
-    TMyform& f = open();
-    f.Rekod->setPlainText(QStringLiteral("begin\nend;"));
-    f.pcontrol1->setCurrentWidget(f.tsdi);
-    EXPECT_TRUE(f.N23->menuAction()->isEnabled());
+    MainWindow& f = open();
+    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
+    f.tabs->setCurrentWidget(f.diagramTab);
+    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
     EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\nend;\r\n"));
 }
 
 TEST_F(WindowTest, ThePrintTabWithCodeButNoPictureBuildsFirst)
 {
-    TMyform& f = open();
-    f.Rekod->setPlainText(QStringLiteral("x := 1;\n"));
+    MainWindow& f = open();
+    f.codeEditor->setPlainText(QStringLiteral("x := 1;\n"));
     prompter.script(Answer::No); // "Всего 1 страниц": the print is declined
-    f.pcontrol1->setCurrentWidget(f.Totch);
-    EXPECT_TRUE(f.N23->menuAction()->isEnabled());
+    f.tabs->setCurrentWidget(f.printTab);
+    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
     EXPECT_EQ(ws().codeText, QStringLiteral("x := 1;\r\n"));
 }
 
 TEST_F(WindowTest, BackToTheCodeTabStopsTheAnimationAndNormalisesTheWindow)
 {
-    TMyform& f = open();
+    MainWindow& f = open();
     ASSERT_TRUE(ws().diagram.makeWhiteImage());
-    f.pcontrol1->setCurrentWidget(f.tsdi);
+    f.tabs->setCurrentWidget(f.diagramTab);
     ASSERT_TRUE(f.windowState() & Qt::WindowMaximized);
-    f.N23->menuAction()->setEnabled(true);
-    ws().ctx.animOn = 1;
+    f.chartMenu->menuAction()->setEnabled(true);
+    ws().ctx.animationOn = 1;
     ws().ctx.animStep = 5;
 
-    f.pcontrol1->setCurrentWidget(f.tscod);
-    EXPECT_FALSE(f.N23->menuAction()->isEnabled());
-    EXPECT_EQ(ws().ctx.animOn, 0);
+    f.tabs->setCurrentWidget(f.codeTab);
+    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled());
+    EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_EQ(ws().ctx.animStep, 0);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
 }

@@ -14,15 +14,15 @@ namespace {
 void expectOrdered(const RouteTable& t)
 {
     int last = 1;
-    for (const StrelkaRow& r : t.ws.tstrelka.rows()) {
+    for (const ConnectionRow& r : t.ws.connections.rows()) {
         EXPECT_GE(val(r.n), last);
         last = val(r.n);
-        EXPECT_GE(val(r.vid), 0);
-        EXPECT_LE(val(r.vid), 11);
+        EXPECT_GE(val(r.kind), 0);
+        EXPECT_LE(val(r.kind), 11);
         // The owning block exists.
-        const QString ob = r.obiect.str();
-        const int nom = val(r.nomobiect);
-        EXPECT_GE(t.ws.tstrok.find([&](const StrokRow& s) { return s.obiect == ob && val(s.nom) == nom; }), 0);
+        const QString ob = r.ownerKind.str();
+        const int drawOrder = val(r.ownerDrawOrder);
+        EXPECT_GE(t.ws.statements.find([&](const StatementRow& s) { return s.kind == ob && val(s.drawOrder) == drawOrder; }), 0);
     }
 }
 
@@ -30,7 +30,7 @@ TEST(BadInput, EmptyTableRoutesNothing)
 {
     RouteTable t;
     t.route();
-    EXPECT_EQ(t.ws.tstrelka.size(), 0);
+    EXPECT_EQ(t.ws.connections.size(), 0);
     EXPECT_TRUE(t.ws.showDiagramTab);
 }
 
@@ -49,16 +49,16 @@ TEST(BadInput, MissingClosingRowsStillGiveLines)
     t.block("end shema", 9, kEndX, 900);
     t.route();
     expectOrdered(t);
-    EXPECT_GE(t.ws.tstrelka.size(), 9);
+    EXPECT_GE(t.ws.connections.size(), 9);
 }
 
 TEST(BadInput, GotoToAMissingLabelAndABreakOutsideALoop)
 {
     RouteTable t;
     t.block("header", 0, kRectX, 0);
-    StrokRow& g = t.block("goto", 1, kRectX, 100);
-    g.no = 99;
-    g.endobiect = "goto7"; // an ordinal that the walk never looks for
+    StatementRow& g = t.block("goto", 1, kRectX, 100);
+    g.link = 99;
+    g.closedKind = "goto7"; // an ordinal that the walk never looks for
     t.block("begin", 2, kRectX, 200);
     t.block("break", 3, kRectX, 300);
     t.bareClose(4);
@@ -93,17 +93,17 @@ TEST(BadInput, RandomTablesAlwaysEnd)
         if (round % 3 == 0) t.colour();
         const int count = 1 + static_cast<int>(rng() % 40);
         t.block("header", 0, kRectX, 0);
-        for (int nom = 1; nom <= count; ++nom) {
-            const int y = nom * 100;
+        for (int drawOrder = 1; drawOrder <= count; ++drawOrder) {
+            const int y = drawOrder * 100;
             if (rng() % 3 == 0) {
-                t.close(nom, closes[rng() % 8], static_cast<int>(rng() % (count + 2)));
+                t.close(drawOrder, closes[rng() % 8], static_cast<int>(rng() % (count + 2)));
             } else {
-                StrokRow& r = t.block(kinds[rng() % 17], nom, kIfX, y, static_cast<int>(rng() % 60) - 20,
+                StatementRow& r = t.block(kinds[rng() % 17], drawOrder, kIfX, y, static_cast<int>(rng() % 60) - 20,
                                       static_cast<int>(rng() % 60) - 20);
-                if (rng() % 4 == 0) r.stroka = "case";
-                if (r.obiect == "goto" || r.obiect == "until") {
-                    r.no = static_cast<int>(rng() % (count + 3));
-                    r.endobiect = r.obiect == "goto" ? QStringLiteral("goto%1").arg(rng() % 4) : QStringLiteral("repeat");
+                if (rng() % 4 == 0) r.text = "case";
+                if (r.kind == "goto" || r.kind == "until") {
+                    r.link = static_cast<int>(rng() % (count + 3));
+                    r.closedKind = r.kind == "goto" ? QStringLiteral("goto%1").arg(rng() % 4) : QStringLiteral("repeat");
                 }
             }
         }
@@ -117,21 +117,21 @@ TEST(BadInput, AThousandBlocksRouteQuickly)
 {
     RouteTable t;
     t.block("header", 0, kRectX, 0);
-    int nom = 1;
+    int drawOrder = 1;
     for (int i = 0; i < 1000; ++i) {
-        const int y = nom * 100;
-        t.block("if", nom, kIfX, y);
-        t.block("begin", nom + 1, kRectX, y + 100);
-        t.close(nom + 2, "if", nom);
-        nom += 3;
+        const int y = drawOrder * 100;
+        t.block("if", drawOrder, kIfX, y);
+        t.block("begin", drawOrder + 1, kRectX, y + 100);
+        t.close(drawOrder + 2, "if", drawOrder);
+        drawOrder += 3;
     }
-    t.block("end shema", nom, kEndX, nom * 100);
-    t.ws.diagram.setHeight(nom * 100 + 100);
+    t.block("end shema", drawOrder, kEndX, drawOrder * 100);
+    t.ws.diagram.setHeight(drawOrder * 100 + 100);
     const auto start = std::chrono::steady_clock::now();
     t.route();
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_EQ(t.ws.tstrelka.size(), 3001);
+    EXPECT_EQ(t.ws.connections.size(), 3001);
     EXPECT_LT(ms, 2000);
 }
 

@@ -7,10 +7,10 @@
 namespace vexoria::test {
 namespace {
 
-StrokRow& caseTest(RouteTable& t, int nom, int y)
+StatementRow& caseTest(RouteTable& t, int drawOrder, int y)
 {
-    StrokRow& r = t.block("if", nom, kIfX, y);
-    r.stroka = "case";
+    StatementRow& r = t.block("if", drawOrder, kIfX, y);
+    r.text = "case";
     return r;
 }
 
@@ -206,11 +206,11 @@ TEST(Jumps, ThreeGotosAreFoundAgainByTheirOrdinals)
     RouteTable t;
     t.block("header", 0, kRectX, 0);
     for (int k = 0; k < 3; ++k) {
-        StrokRow& g = t.block("goto", k + 1, kRectX, 100 * (k + 1));
-        g.no = 5; // the label row's n
-        g.endobiect = QStringLiteral("goto%1").arg(k);
+        StatementRow& g = t.block("goto", k + 1, kRectX, 100 * (k + 1));
+        g.link = 5; // the label row's n
+        g.closedKind = QStringLiteral("goto%1").arg(k);
     }
-    const StrokRow& label = t.block("mylabel", 4, kRectX, 400);
+    const StatementRow& label = t.block("mylabel", 4, kRectX, 400);
     ASSERT_EQ(val(label.n), 5);
     t.block("procces", 5, kRectX, 500);
     t.block("end shema", 6, kEndX, 600);
@@ -233,11 +233,11 @@ TEST(Jumps, GotoUpwardsRunsHalfAStepRightOfTheLeftLane)
     // jump runs half a step right of that lane.
     RouteTable t;
     t.block("header", 0, kRectX, 0);
-    const StrokRow& label = t.block("mylabel", 1, kRectX, 100);
+    const StatementRow& label = t.block("mylabel", 1, kRectX, 100);
     t.block("while", 2, kWhileX, 200);
-    StrokRow& g = t.block("goto", 3, kRectX, 300);
-    g.no = val(label.n);
-    g.endobiect = "goto0";
+    StatementRow& g = t.block("goto", 3, kRectX, 300);
+    g.link = val(label.n);
+    g.closedKind = "goto0";
     t.close(4, "while", 2);
     t.block("procces", 5, kRectX, 400);
     t.block("end shema", 6, kEndX, 500);

@@ -7,17 +7,17 @@
 #include "support/PrintTo.h"
 #include "RouteTable.h"
 #include "support/ScriptedPrompter.h"
-#include "layout/Adlin.h"
+#include "layout/ChartParts.h"
 #include "pipeline/Pipeline.h"
 
 namespace vexoria::test {
 namespace {
 
-CutCandidates candidates(std::initializer_list<int> noms)
+CutCandidates candidates(std::initializer_list<int> drawOrders)
 {
     CutCandidates c{};
     int i = 0;
-    for (int n : noms) c[static_cast<std::size_t>(i++)] = n;
+    for (int n : drawOrders) c[static_cast<std::size_t>(i++)] = n;
     return c;
 }
 
@@ -49,7 +49,7 @@ TEST(CutSearch, CandidatesAreOutermostClosingRowsInOrder)
     t.block("begin", 7, kRectX, 500);
     t.close(8, "for", 6);
     t.block("end shema", 9, kEndX, 600);
-    const CutCandidates c = collectCutCandidates(t.ws.tstrok, 9, 4);
+    const CutCandidates c = collectCutCandidates(t.ws.statements, 9, 4);
     EXPECT_EQ(c[0], 5);
     EXPECT_EQ(c[1], 8);
     EXPECT_EQ(c[2], 0);
@@ -65,13 +65,13 @@ TEST(CutSearch, ACaseIsPassedOverWhole)
     t.block("for", 1, kRectX, 100);
     t.close(2, "for", 1);
     t.block("case", 3, kIfX, 200);
-    StrokRow& test = t.block("if", 4, kIfX, 300);
-    test.stroka = "case";
+    StatementRow& test = t.block("if", 4, kIfX, 300);
+    test.text = "case";
     t.close(5, "if", 4);
     t.block("while", 6, kWhileX, 400);
     t.close(7, "while", 6);
     t.block("end shema", 8, kEndX, 500);
-    const CutCandidates c = collectCutCandidates(t.ws.tstrok, 8, 5);
+    const CutCandidates c = collectCutCandidates(t.ws.statements, 8, 5);
     EXPECT_EQ(c[0], 2);
     EXPECT_EQ(c[1], 0);
 }
@@ -85,16 +85,16 @@ TEST(CutSearch, RandomTablesGiveCandidatesInOrder)
         RouteTable t;
         const int count = 1 + static_cast<int>(rng() % 80);
         t.block("header", 0, kRectX, 0);
-        for (int nom = 1; nom <= count; ++nom) {
+        for (int drawOrder = 1; drawOrder <= count; ++drawOrder) {
             if (rng() % 3 == 0) {
-                t.close(nom, rng() % 5 ? "if" : "case", static_cast<int>(rng() % (nom + 1)));
+                t.close(drawOrder, rng() % 5 ? "if" : "case", static_cast<int>(rng() % (drawOrder + 1)));
             } else {
-                StrokRow& r = t.block(rng() % 2 ? "if" : "case", nom, kIfX, nom * 100);
-                if (rng() % 6 == 0) r.stroka = "case";
+                StatementRow& r = t.block(rng() % 2 ? "if" : "case", drawOrder, kIfX, drawOrder * 100);
+                if (rng() % 6 == 0) r.text = "case";
             }
         }
         const int share = static_cast<int>(rng() % 40);
-        const CutCandidates c = collectCutCandidates(t.ws.tstrok, count, share);
+        const CutCandidates c = collectCutCandidates(t.ws.statements, count, share);
         // Each candidate lies after the one before it; empty slots stay at the end.
         for (int k = 1; k < kCutSlots; ++k) {
             if (c[static_cast<std::size_t>(k)] == 0) continue;
@@ -113,12 +113,12 @@ int chartLength(const QString& code)
     Workspace ws;
     ScriptedPrompter none;
     ws.prompter = &none;
-    ws.settings.edlin = "1000000";
+    ws.settings.maxChartLength = "1000000";
     ws.codeText = code;
     classifyCode(ws);
     drawChart(ws);
     int length = 0;
-    for (const StrokRow& r : ws.tstrok.rows()) length = std::max(length, val(r.y));
+    for (const StatementRow& r : ws.statements.rows()) length = std::max(length, val(r.y));
     return length;
 }
 
@@ -128,7 +128,7 @@ struct SplitBuild {
     {
         prompter.script(Answer::Yes);
         ws.prompter = &prompter;
-        ws.settings.edlin = QString::number(chartLength(code) * 2 / (2 * parts - 1));
+        ws.settings.maxChartLength = QString::number(chartLength(code) * 2 / (2 * parts - 1));
         ws.codeText = code;
         classifyCode(ws);
         whole = drawChart(ws);
@@ -152,32 +152,32 @@ TEST(CutSearch, ASingleLoopAroundEverythingCannotBeSplit)
     code += "end;\r\nend;\r\n";
     SplitBuild b(code, 2);
     EXPECT_FALSE(b.whole);
-    EXPECT_EQ(b.ws.ctx.sizingAbort, 1);
+    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 1);
     EXPECT_TRUE(b.prompter.messages().contains(QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс")))
         << b.prompter.messages().join('|').toStdString();
-    EXPECT_EQ(b.ws.tstrelka.size(), 0);
+    EXPECT_EQ(b.ws.connections.size(), 0);
 }
 
 TEST(CutSearch, TwoPartsAreDrawnOneAfterTheOther)
 {
     SplitBuild b(loops(40), 2);
     ASSERT_FALSE(b.whole);
-    ASSERT_EQ(b.ws.ctx.extraParts, 1) << b.prompter.messages().join('|').toStdString();
-    ASSERT_TRUE(b.ws.n15Visible);
+    ASSERT_EQ(b.ws.ctx.extraPartCount, 1) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.nextPartAvailable);
     EXPECT_GT(b.ws.ctx.firstCut, 0);
-    const int firstPart = b.ws.tstrelka.size();
+    const int firstPart = b.ws.connections.size();
     EXPECT_GT(firstPart, 0);
     // Every row of part 1 lies at or above the cut.
-    for (const StrelkaRow& r : b.ws.tstrelka.rows()) EXPECT_LE(val(r.nomobiect), b.ws.ctx.firstCut + 1);
+    for (const ConnectionRow& r : b.ws.connections.rows()) EXPECT_LE(val(r.ownerDrawOrder), b.ws.ctx.firstCut + 1);
 
-    N15Click(b.ws);
-    EXPECT_FALSE(b.ws.n15Visible);
-    EXPECT_EQ(b.ws.ctx.sizingAbort, 0);
-    EXPECT_EQ(b.ws.ctx.fetchNext, 1);
+    drawNextPart(b.ws);
+    EXPECT_FALSE(b.ws.nextPartAvailable);
+    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 0);
+    EXPECT_EQ(b.ws.ctx.fetchBeforeBuild, 1);
     // Part 2 adds to the rows of part 1; its numbers start again at 1.
-    EXPECT_GT(b.ws.tstrelka.size(), firstPart);
+    EXPECT_GT(b.ws.connections.size(), firstPart);
     int last = 0;
-    for (const StrelkaRow& r : b.ws.tstrelka.rows()) {
+    for (const ConnectionRow& r : b.ws.connections.rows()) {
         EXPECT_GE(val(r.n), last);
         last = val(r.n);
     }
@@ -187,17 +187,17 @@ TEST(CutSearch, ThreePartsTakeTwoPressesOfNext)
 {
     SplitBuild b(loops(60), 3);
     ASSERT_FALSE(b.whole);
-    ASSERT_EQ(b.ws.ctx.extraParts, 2) << b.prompter.messages().join('|').toStdString();
-    ASSERT_TRUE(b.ws.n15Visible);
+    ASSERT_EQ(b.ws.ctx.extraPartCount, 2) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.nextPartAvailable);
     EXPECT_LT(b.ws.ctx.firstCut, b.ws.ctx.secondCut);
-    const int afterOne = b.ws.tstrelka.size();
-    N15Click(b.ws);
-    EXPECT_TRUE(b.ws.n15Visible);
-    const int afterTwo = b.ws.tstrelka.size();
+    const int afterOne = b.ws.connections.size();
+    drawNextPart(b.ws);
+    EXPECT_TRUE(b.ws.nextPartAvailable);
+    const int afterTwo = b.ws.connections.size();
     EXPECT_GT(afterTwo, afterOne);
-    N15Click(b.ws);
-    EXPECT_FALSE(b.ws.n15Visible);
-    EXPECT_GT(b.ws.tstrelka.size(), afterTwo);
+    drawNextPart(b.ws);
+    EXPECT_FALSE(b.ws.nextPartAvailable);
+    EXPECT_GT(b.ws.connections.size(), afterTwo);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "connect/TstrelkaDump.h"
+#include "connect/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/TextCodec.h"
@@ -42,7 +42,7 @@ TEST(GoldenConnections, SampleRoutinesGiveTheirDumps)
             classifyCode(ws);
             EXPECT_TRUE(drawChart(ws));
             const QString expected = QString::fromUtf8(readAll(base + ".conn"));
-            EXPECT_EQ(dumpTstrelka(ws.tstrelka), expected);
+            EXPECT_EQ(dumpConnectionTable(ws.connections), expected);
             ++compared;
         }
     }

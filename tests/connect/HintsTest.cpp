@@ -21,31 +21,31 @@ protected:
         block("case", 20, "k");
         block("exit", 25, "");
         block("repeat", 12, "");
-        StrokRow until;
-        until.obiect = "until";
-        until.nom = 14;
-        until.no = 12;
-        until.endobiect = "repeat";
-        until.suslovie = "x = 0";
+        StatementRow until;
+        until.kind = "until";
+        until.drawOrder = 14;
+        until.link = 12;
+        until.closedKind = "repeat";
+        until.headText = "x = 0";
         s.append(until);
     }
 
-    void block(const char* obiect, int nom, const char* suslovie)
+    void block(const char* kind, int drawOrder, const char* headText)
     {
-        StrokRow r;
-        r.obiect = obiect;
-        r.nom = nom;
-        r.uslovie = true;
-        r.suslovie = QString::fromUtf8(suslovie);
+        StatementRow r;
+        r.kind = kind;
+        r.drawOrder = drawOrder;
+        r.opensBlock = true;
+        r.headText = QString::fromUtf8(headText);
         s.append(r);
     }
 
-    void line(int vid, const char* obiect, int nom, std::initializer_list<int> points)
+    void line(int kind, const char* ownerKind, int drawOrder, std::initializer_list<int> points)
     {
-        StrelkaRow r;
-        r.vid = vid;
-        r.obiect = obiect;
-        r.nomobiect = nom;
+        ConnectionRow r;
+        r.kind = kind;
+        r.ownerKind = ownerKind;
+        r.ownerDrawOrder = drawOrder;
         IntField* fields[] = {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3, &r.x4, &r.y4, &r.x5, &r.y5};
         int i = 0;
         for (int p : points) *fields[i++] = p;
@@ -54,8 +54,8 @@ protected:
 
     QString hint(int x, int y) const { return hintAt(c, s, {x, y}).value_or(QStringLiteral("-")); }
 
-    Tstrok s;
-    Tstrelka c;
+    StatementTable s;
+    ConnectionTable c;
 };
 
 TEST_F(HintsTest, EachLaneKindNamesTheBlockAndConditionItBelongsTo)

@@ -38,7 +38,7 @@ TEST(LoopExits, ALoopEndingAnEnclosingLoopsBodyExitsToThatLoopsTest)
     // centre line.
     const auto exits = t.ofKind(5);
     ASSERT_EQ(exits.size(), 1u);
-    const StrelkaRow& e = exits[0];
+    const ConnectionRow& e = exits[0];
     EXPECT_EQ(val(e.x4), 350);
     EXPECT_EQ(val(e.y4), 100 + 30 - 10);
     EXPECT_EQ(val(e.x2), val(e.x3));
@@ -107,9 +107,9 @@ TEST(LoopExits, AnUntilEndingALoopBodyIsNotFollowedDown)
     t.block("for", 1, kForX, 100);
     t.block("repeat", 2, kRepeatX, 200);
     t.block("procces", 3, kRectX, 300);
-    StrokRow& until = t.block("until", 4, kUntilX, 400);
-    until.endobiect = "repeat";
-    until.no = 2;
+    StatementRow& until = t.block("until", 4, kUntilX, 400);
+    until.closedKind = "repeat";
+    until.link = 2;
     t.close(5, "for", 1);
     t.block("procces", 6, kRectX, 500);
     t.block("end shema", 7, kEndX, 600);
@@ -117,10 +117,10 @@ TEST(LoopExits, AnUntilEndingALoopBodyIsNotFollowedDown)
     // The until's line down is a line not followed, as after every last
     // block of a loop body; the repeat's return still ends on it.
     bool crossed = false;
-    for (const StrelkaRow& r : t.ofKind(0))
-        if (r.obiect == "until") crossed = true;
+    for (const ConnectionRow& r : t.ofKind(0))
+        if (r.ownerKind == "until") crossed = true;
     EXPECT_TRUE(crossed);
-    for (const StrelkaRow& r : t.ofKind(1)) EXPECT_NE(r.obiect.str(), "until");
+    for (const ConnectionRow& r : t.ofKind(1)) EXPECT_NE(r.ownerKind.str(), "until");
     EXPECT_EQ(t.ofKind(8).size(), 1u);
 }
 

@@ -4,10 +4,10 @@
 // filtr in order), and a recording canvas to route onto.
 #include <QStringList>
 
-#include "analysis/Tstrok.h"
-#include "connect/Tstrelka.h"
+#include "analysis/StatementTable.h"
+#include "connect/ConnectionTable.h"
 #include "layout/Palette.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/RecordingCanvas.h"
 
@@ -17,68 +17,68 @@ class RouteTable {
 public:
     RouteTable()
     {
-        fillTemplates(ws.tvobject);
+        fillTemplates(ws.templates);
         ws.canvasOverride = &canvas;
-        ws.settings.cbcvet = false;
+        ws.settings.colourMode = false;
     }
 
     // A block row. Its origin is given as the centre x of the block would be
     // 350 for the usual template widths (see the tests' constants).
-    StrokRow& block(const char* obiect, int nom, int x, int y, int plx = 0, int ply = 0)
+    StatementRow& block(const char* kind, int drawOrder, int x, int y, int stretchX = 0, int stretchY = 0)
     {
-        StrokRow r;
+        StatementRow r;
         r.n = ++m_n;
-        r.nom = nom;
-        r.uslovie = true;
-        r.obiect = obiect;
+        r.drawOrder = drawOrder;
+        r.opensBlock = true;
+        r.kind = kind;
         r.x = x;
         r.y = y;
-        if (plx) r.plx = plx;
-        if (ply) r.ply = ply;
-        r.filtr = m_filtr++;
-        return ws.tstrok.append(r);
+        if (stretchX) r.stretchX = stretchX;
+        if (stretchY) r.stretchY = stretchY;
+        r.kindIndex = m_kindIndex++;
+        return ws.statements.append(r);
     }
-    StrokRow& close(int nom, const char* endobiect, int no)
+    StatementRow& close(int drawOrder, const char* closedKind, int no)
     {
-        StrokRow r;
+        StatementRow r;
         r.n = ++m_n;
-        r.nom = nom;
-        r.uslovie = false;
-        r.obiect = "end";
-        r.stroka = "end;";
+        r.drawOrder = drawOrder;
+        r.opensBlock = false;
+        r.kind = "end";
+        r.text = "end;";
         if (no) {
-            r.endobiect = endobiect;
-            r.no = no;
+            r.closedKind = closedKind;
+            r.link = no;
         }
-        r.filtr = m_filtr++;
-        return ws.tstrok.append(r);
+        r.kindIndex = m_kindIndex++;
+        return ws.statements.append(r);
     }
     // A surplus closing row that closes nothing.
-    StrokRow& bareClose(int nom) { return close(nom, "", 0); }
+    StatementRow& bareClose(int drawOrder) { return close(drawOrder, "", 0); }
 
     void colour()
     {
-        ws.settings.cbcvet = true;
+        ws.settings.colourMode = true;
         fillBlockColours(ws.ctx);
     }
 
     // Routes the table as the pipeline does after the structure check.
     void route()
     {
-        ws.ctx.blockCount = m_filtr;
-        AsoedinExecute(ws);
+        ws.ctx.blockCount = m_kindIndex;
+        routeConnections(ws);
     }
 
     // The rows as "n vid x1,y1 x2,y2 ..." with only the points set.
     QStringList rows() const
     {
         QStringList out;
-        for (const StrelkaRow& r : ws.tstrelka.rows()) out << describe(r);
+        for (const ConnectionRow& r : ws.connections.rows()) out << describe(r);
         return out;
     }
-    static QString describe(const StrelkaRow& r)
+    static QString describe(const ConnectionRow& r)
     {
-        QString s = QString::number(val(r.n)) + u' ' + QString::number(val(r.vid));
+        QString s = QString::number(val(r.n)) + u' ' + QString::number(val(r.kind));
         const IntField* p[] = {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3, &r.x4, &r.y4, &r.x5, &r.y5};
         for (int i = 0; i < 10; i += 2) {
             if (!p[i]->has_value()) break;
@@ -87,11 +87,11 @@ public:
         return s;
     }
     // Rows of one kind.
-    std::vector<StrelkaRow> ofKind(int vid) const
+    std::vector<ConnectionRow> ofKind(int kind) const
     {
-        std::vector<StrelkaRow> out;
-        for (const StrelkaRow& r : ws.tstrelka.rows())
-            if (val(r.vid) == vid) out.push_back(r);
+        std::vector<ConnectionRow> out;
+        for (const ConnectionRow& r : ws.connections.rows())
+            if (val(r.kind) == kind) out.push_back(r);
         return out;
     }
     bool drew(const QString& line) const { return canvas.lines().contains(line); }
@@ -101,7 +101,7 @@ public:
 
 private:
     int m_n = 0;
-    int m_filtr = 0;
+    int m_kindIndex = 0;
 };
 
 // Origins that put the usual blocks on the centre line x 350.

@@ -21,12 +21,12 @@ TEST(RoutingFrame, HeaderBeginEndGivesTwoRowsAndStopsAtTheEnd)
     EXPECT_TRUE(t.drew(R"(text 375,100 "Переход")"));
     EXPECT_TRUE(t.drew("polyline 370,110 350,120 330,110"));
     EXPECT_TRUE(t.ws.showDiagramTab);
-    EXPECT_EQ(t.ws.tstrok.position(), 2);
+    EXPECT_EQ(t.ws.statements.position(), 2);
 
     // A rebuild starts from an empty table.
-    t.ws.tstrelka.close();
+    t.ws.connections.close();
     t.route();
-    EXPECT_EQ(t.ws.tstrelka.size(), 2);
+    EXPECT_EQ(t.ws.connections.size(), 2);
 }
 
 TEST(RoutingFrame, LaneAllocationTakesNewLanesAndReusesFreedOnes)
@@ -46,9 +46,9 @@ TEST(RoutingFrame, LaneAllocationTakesNewLanesAndReusesFreedOnes)
     EXPECT_EQ(r.allocLeft(150, 300), 40);
     EXPECT_EQ(r.allocLeft(250, 400), 60);
     // A case collector on a split chart stops its search at the second lane.
-    t.ws.ctx.extraParts = 2;
+    t.ws.ctx.extraPartCount = 2;
     EXPECT_EQ(r.allocLeft(500, 600, true), 40);
-    t.ws.ctx.extraParts = 1;
+    t.ws.ctx.extraPartCount = 1;
     EXPECT_EQ(r.allocLeft(700, 800, true), 20);
     EXPECT_EQ(r.leftLanes().size(), 6u);
 }
@@ -58,10 +58,10 @@ TEST(RoutingFrame, NonIntegerSpacingEndsBeforeAnythingIsDrawn)
     RouteTable t;
     t.block("header", 0, kRectX, 0);
     t.block("end shema", 1, kEndX, 100);
-    t.ws.settings.esoed = "2x";
+    t.ws.settings.laneSpacing = "2x";
     EXPECT_THROW(t.route(), ConversionError);
     EXPECT_TRUE(t.canvas.lines().isEmpty());
-    EXPECT_EQ(t.ws.tstrelka.size(), 0);
+    EXPECT_EQ(t.ws.connections.size(), 0);
 }
 
 TEST(SequentialBlocks, PlainBeforeElseIsNotFollowedAndEmptyElseHasNoFrame)
@@ -226,9 +226,9 @@ TEST(Loops, RepeatReturnIsRecordedFromTheRepeatBlock)
     t.block("header", 0, kRectX, 0);
     t.block("repeat", 1, kIfX, 100);
     t.block("begin", 2, kRectX, 200);
-    StrokRow& until = t.block("until", 3, kRectX, 300);
-    until.endobiect = "repeat";
-    until.no = 1;
+    StatementRow& until = t.block("until", 3, kRectX, 300);
+    until.closedKind = "repeat";
+    until.link = 1;
     t.block("procces", 4, kRectX, 400);
     t.block("end shema", 5, kEndX, 500);
     t.route();

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartBuilder.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 
 namespace vexoria::test {
 namespace {
@@ -20,13 +20,13 @@ struct Fixture {
     bool colour;
     explicit Fixture(bool colourMode) : colour(colourMode)
     {
-        c.ws.settings.cbcvet = colourMode;
+        c.ws.settings.colourMode = colourMode;
         if (colourMode) c.placed("break", 0, 1000);
     }
     // The calls made for the rows after the leading break.
     QStringList draw()
     {
-        AshemaExecute(c.ws);
+        drawBlocks(c.ws);
         QStringList l = c.lines();
         EXPECT_EQ(l.value(0), QStringLiteral("pen width=1"));
         return l.mid(colour ? 6 : 1);
@@ -51,7 +51,7 @@ TEST(ConditionBlocks, IfIsADiamondStretchedByHalvesAndItsRightPointByAll)
 TEST(ConditionBlocks, CaseBranchIsOutlinedWider)
 {
     Fixture mono(kMono);
-    mono.c.placed("if", 100, 200, 0, 0, QStringLiteral("1:")).stroka = "case";
+    mono.c.placed("if", 100, 200, 0, 0, QStringLiteral("1:")).text = "case";
     EXPECT_EQ(mono.draw(), (QStringList{
                                "pen width=2",
                                "polygon 150,240 200,220 250,240 200,260",
@@ -60,24 +60,24 @@ TEST(ConditionBlocks, CaseBranchIsOutlinedWider)
                                "pen width=1",
                            }));
     Fixture colour(kColour);
-    colour.c.placed("if", 100, 200, 0, 0, QStringLiteral("1:")).stroka = "case";
+    colour.c.placed("if", 100, 200, 0, 0, QStringLiteral("1:")).text = "case";
     EXPECT_EQ(colour.draw().value(0), QStringLiteral("pen width=3"));
     Fixture elseBranch(kColour);
-    elseBranch.c.placed("else", 100, 200).stroka = "case";
+    elseBranch.c.placed("else", 100, 200).text = "case";
     EXPECT_EQ(elseBranch.draw().value(0), QStringLiteral("pen width=2"));
 }
 
 TEST(ConditionBlocks, LongConditionIsBrokenIntoCentredPieces)
 {
     Fixture f(kMono);
-    f.c.ws.settings.eif = "20";
+    f.c.ws.settings.ifTextWidth = "20";
     // 25 pixels: "abcd" is 20, not above the limit, so the piece takes "e".
     f.c.placed("if", 100, 200, 0, 0, QStringLiteral("abcdefgh"));
     const QStringList l = f.draw();
     EXPECT_EQ(l.mid(3), (QStringList{"text 187,230 \"abcde\"", "text 192,245 \"fgh\""}));
 
     Fixture exact(kMono);
-    exact.c.ws.settings.eif = "40";
+    exact.c.ws.settings.ifTextWidth = "40";
     exact.c.placed("if", 100, 200, 0, 0, QStringLiteral("abcdefgh"));
     EXPECT_EQ(exact.draw().mid(3), (QStringList{"text 180,235 \"abcdefgh\""}));
 }
@@ -113,7 +113,7 @@ TEST(ConditionBlocks, ForIsAKiteWithItsHeadOnTheMiddleLine)
                             "pen width=1",
                         }));
     Fixture broken(kMono);
-    broken.c.ws.settings.efor = "20";
+    broken.c.ws.settings.forTextWidth = "20";
     broken.c.placed("for", 100, 200, 0, 0, QStringLiteral("abcdefgh"));
     EXPECT_EQ(broken.draw().mid(3), (QStringList{"text 162,230 \"abcde\"", "text 167,245 \"fgh\""}));
 }
@@ -131,7 +131,7 @@ TEST(LoopBlocks, WhileIsAHexagonWithItsConditionOnTheMiddleLine)
                             "text 207,240 \"k < 10\"",
                         }));
     Fixture broken(kMono);
-    broken.c.ws.settings.ewhile = "20";
+    broken.c.ws.settings.whileTextWidth = "20";
     broken.c.placed("while", 100, 200, 20, 10, QStringLiteral("abcdefgh"));
     EXPECT_EQ(broken.draw().mid(2), (QStringList{"text 210,230 \"abcde\"", "text 215,245 \"fgh\""}));
 }
@@ -165,8 +165,8 @@ TEST(LoopBlocks, RepeatAndItsUntilShareAColourThatStaysOn)
 TEST(LoopBlocks, WithTextIsCentredThenMovedRightAndNeverBroken)
 {
     Fixture f(kColour);
-    f.c.ws.settings.efor = "5";
-    f.c.ws.settings.ebeg = "5";
+    f.c.ws.settings.forTextWidth = "5";
+    f.c.ws.settings.beginTextWidth = "5";
     f.c.placed("with", 100, 200, 20, 6, QStringLiteral(" r")).comment = "w";
     EXPECT_EQ(f.draw(), (QStringList{
                             "text 205,226 \"w\"",
@@ -245,11 +245,11 @@ TEST(TextBlocks, LinesRunDownFromTheTopWithTheirComments)
                         }));
 }
 
-TEST(TextBlocks, BeginProccesAndExceptAreRectanglesWithBrokenLines)
+TEST(TextBlocks, BeginProcessAndExceptAreRectanglesWithBrokenLines)
 {
     for (const char* kind : {"begin", "procces", "except"}) {
         Fixture f(kMono);
-        f.c.ws.settings.ebeg = "20";
+        f.c.ws.settings.beginTextWidth = "20";
         f.c.placed(kind, 100, 200, 30, 0).comment = "b";
         f.c.text("abcdefgh");
         f.c.text("xy");
@@ -305,7 +305,7 @@ TEST(OtherBlocks, BreakAndExitIgnoreTheirStretch)
 TEST(Comments, OnlyDrawnRowsWithCommentsOnShowThem)
 {
     Fixture off(kMono);
-    off.c.ws.settings.cbdobkom = false;
+    off.c.ws.settings.drawComments = false;
     off.c.placed("goto", 100, 200, 0, 0, QStringLiteral("l")).comment = "g";
     EXPECT_FALSE(off.draw().join(u'\n').contains(QStringLiteral("\"g\"")));
 
@@ -319,7 +319,7 @@ TEST(Palette, SixteenColoursThenBlackAgain)
 {
     ChartBuilder c;
     for (int i = 0; i < 18; ++i) c.placed("break", 100, 100 * i);
-    AshemaExecute(c.ws);
+    drawBlocks(c.ws);
     QStringList given;
     const QStringList l = c.lines();
     for (int i = 0; i + 1 < l.size(); ++i)
@@ -336,10 +336,10 @@ TEST(DrawingPass, ImageHeightReachesBelowTheLastBlock)
     c.placed("repeat", 100, 0);
     c.placed("end shema", 100, 430);
     c.closing();
-    AshemaExecute(c.ws);
+    drawBlocks(c.ws);
     EXPECT_EQ(c.ws.diagram.height(), 530);
-    c.ws.settings.cblegend = true;
-    AshemaExecute(c.ws);
+    c.ws.settings.addLegend = true;
+    drawBlocks(c.ws);
     EXPECT_EQ(c.ws.diagram.height(), 630);
 }
 
@@ -352,10 +352,10 @@ TEST(DrawingPass, FirstPartEndsAfterTheBlockBelowTheCut)
     c.placed("repeat", 100, 120); // nom 3: drawn at the foot of part 1
     c.placed("repeat", 100, 180); // nom 4: part 2
     c.placed("end shema", 100, 240);
-    c.ws.ctx.sizingAbort = 1;
+    c.ws.ctx.stoppedAfterSizing = 1;
     c.ws.ctx.firstCut = 2;
-    c.ws.settings.cbcvet = false;
-    AshemaExecute(c.ws);
+    c.ws.settings.colourMode = false;
+    drawBlocks(c.ws);
     const QStringList l = c.lines();
     EXPECT_EQ(c.ws.diagram.height(), 220);
     EXPECT_TRUE(l.contains(QStringLiteral("polygon 150,140 250,140 200,180")));
@@ -371,11 +371,11 @@ TEST(DrawingPass, SecondPartStartsAfterTheCutAtTheTop)
     c.text("x");                  // nom 2: y 0, passed over
     c.placed("repeat", 100, 60);  // nom 3: moves to the top
     c.placed("end shema", 100, 60);
-    c.ws.ctx.secondPartMode = 1;
+    c.ws.ctx.drawingSecondPart = 1;
     c.ws.ctx.firstCut = 1;
-    c.ws.ctx.extraParts = 1;
-    c.ws.settings.cbcvet = false;
-    AshemaExecute(c.ws);
+    c.ws.ctx.extraPartCount = 1;
+    c.ws.settings.colourMode = false;
+    drawBlocks(c.ws);
     EXPECT_EQ(val(c.row(3).y), 0);
     EXPECT_EQ(c.lines(), (QStringList{
                              "pen width=1",
@@ -396,12 +396,12 @@ TEST(DrawingPass, MiddlePartOfThreeEndsAfterTheSecondCutWithItsMark)
     c.placed("repeat", 100, 60);  // nom 4: foot of part 2, top of part 3
     c.placed("repeat", 100, 120); // nom 5: part 3 only
     c.placed("end shema", 100, 180);
-    c.ws.ctx.secondPartMode = 1;
-    c.ws.ctx.extraParts = 2;
+    c.ws.ctx.drawingSecondPart = 1;
+    c.ws.ctx.extraPartCount = 2;
     c.ws.ctx.firstCut = 1;
     c.ws.ctx.secondCut = 3;
-    c.ws.settings.cbcvet = false;
-    AshemaExecute(c.ws);
+    c.ws.settings.colourMode = false;
+    drawBlocks(c.ws);
     const QStringList l = c.lines();
     EXPECT_EQ(l.mid(0, 5), (QStringList{
                                "pen width=1",

@@ -15,7 +15,7 @@ struct ChartBuilder {
     Workspace ws;
     RecordingCanvas canvas{RecordingCanvas::fixedMetric(5)};
     ScriptedPrompter prompter;
-    int nextNom = 0;
+    int nextDrawOrder = 0;
 
     ChartBuilder()
     {
@@ -23,47 +23,47 @@ struct ChartBuilder {
         ws.prompter = &prompter;
     }
 
-    StrokRow& add(StrokRow r)
+    StatementRow& add(StatementRow r)
     {
-        r.n = nextNom + 1;
-        r.nom = nextNom++;
-        return ws.tstrok.append(r);
+        r.n = nextDrawOrder + 1;
+        r.drawOrder = nextDrawOrder++;
+        return ws.statements.append(r);
     }
     // A block row of the kind; x, y, plx, ply are left for sizing or the test.
-    StrokRow& block(const char* obiect, const QString& suslovie = {}, const QString& stroka = {})
+    StatementRow& block(const char* kind, const QString& headText = {}, const QString& text = {})
     {
-        StrokRow r;
-        r.uslovie = true;
-        r.obiect = obiect;
-        r.suslovie = suslovie;
-        r.stroka = stroka;
+        StatementRow r;
+        r.opensBlock = true;
+        r.kind = kind;
+        r.headText = headText;
+        r.text = text;
         return add(r);
     }
     // A block row already placed, for drawing tests.
-    StrokRow& placed(const char* obiect, int x, int y, int plx = 0, int ply = 0, const QString& suslovie = {})
+    StatementRow& placed(const char* kind, int x, int y, int stretchX = 0, int stretchY = 0, const QString& headText = {})
     {
-        StrokRow& r = block(obiect, suslovie);
+        StatementRow& r = block(kind, headText);
         r.x = x;
         r.y = y;
-        r.plx = plx;
-        r.ply = ply;
+        r.stretchX = stretchX;
+        r.stretchY = stretchY;
         return r;
     }
-    StrokRow& text(const QString& stroka)
+    StatementRow& text(const QString& text)
     {
-        StrokRow r;
-        r.stroka = stroka;
+        StatementRow r;
+        r.text = text;
         return add(r);
     }
-    StrokRow& closing(const QString& stroka = QStringLiteral("end;"))
+    StatementRow& closing(const QString& text = QStringLiteral("end;"))
     {
-        StrokRow r;
-        r.uslovie = false;
-        r.obiect = "end";
-        r.stroka = stroka;
+        StatementRow r;
+        r.opensBlock = false;
+        r.kind = "end";
+        r.text = text;
         return add(r);
     }
-    StrokRow& row(int nom) { return ws.tstrok.at(ws.tstrok.find([nom](const StrokRow& r) { return r.nom == nom; })); }
+    StatementRow& row(int drawOrder) { return ws.statements.at(ws.statements.find([drawOrder](const StatementRow& r) { return r.drawOrder == drawOrder; })); }
 
     QStringList lines() const { return canvas.lines(); }
 };

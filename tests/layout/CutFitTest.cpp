@@ -6,7 +6,7 @@
 #include "support/ScriptedPrompter.h"
 #include "layout/CutFit.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DisplayList.h"
 
@@ -23,7 +23,7 @@ int wholeLength(const QString& code)
     DisplayList drawing(&ws.diagram);
     ws.prompter = &none;
     ws.canvasOverride = &drawing;
-    ws.settings.edlin = "1000000";
+    ws.settings.maxChartLength = "1000000";
     ws.codeText = code;
     classifyCode(ws);
     drawChart(ws);
@@ -33,20 +33,20 @@ int wholeLength(const QString& code)
 // A build answered Yes with the given length limit and pictures of at most
 // `tallest` rows; the heights of the parts drawn, in order.
 struct PartsBuild {
-    PartsBuild(const QString& code, int edlin, int tallest)
+    PartsBuild(const QString& code, int maxChartLength, int tallest)
     {
         prompter.script(Answer::Yes);
         ws.prompter = &prompter;
         ws.diagram.setMaxPictureBytes(qint64(tallest) * ws.diagram.width() * 4);
-        ws.settings.edlin = QString::number(edlin);
+        ws.settings.maxChartLength = QString::number(maxChartLength);
         ws.codeText = code;
         classifyCode(ws);
         drawChart(ws);
-        if (!ws.n15Visible) return;
-        const int parts = ws.ctx.extraParts + 1;
+        if (!ws.nextPartAvailable) return;
+        const int parts = ws.ctx.extraPartCount + 1;
         for (int part = 1; part <= parts && ws.diagram.hasPicture(); ++part) {
             heights.push_back(ws.diagram.height());
-            if (part < parts) N15Click(ws);
+            if (part < parts) drawNextPart(ws);
         }
     }
     Workspace ws;
@@ -68,12 +68,12 @@ TEST_F(LongChartInParts, TwoPartsEachFitThePicture)
     ASSERT_GT(s_length, 30000);
     const int tallest = s_length * 6 / 10;
     // Any limit that asks for two parts.
-    for (int edlin : {s_length * 2 / 3, s_length * 9 / 10}) {
-        PartsBuild b(longRoutine(150), edlin, tallest);
-        ASSERT_EQ(b.ws.ctx.extraParts, 1) << edlin;
-        ASSERT_EQ(b.heights.size(), 2u) << edlin << ": " << b.prompter.messages().join('|').toStdString();
-        for (int h : b.heights) EXPECT_LE(h, tallest) << edlin;
-        EXPECT_GT(b.heights[0], s_length / 3) << edlin;
+    for (int maxChartLength : {s_length * 2 / 3, s_length * 9 / 10}) {
+        PartsBuild b(longRoutine(150), maxChartLength, tallest);
+        ASSERT_EQ(b.ws.ctx.extraPartCount, 1) << maxChartLength;
+        ASSERT_EQ(b.heights.size(), 2u) << maxChartLength << ": " << b.prompter.messages().join('|').toStdString();
+        for (int h : b.heights) EXPECT_LE(h, tallest) << maxChartLength;
+        EXPECT_GT(b.heights[0], s_length / 3) << maxChartLength;
     }
 }
 
@@ -81,7 +81,7 @@ TEST_F(LongChartInParts, ThreePartsEachFitThePicture)
 {
     const int tallest = s_length * 45 / 100;
     PartsBuild b(longRoutine(150), s_length * 2 / 5, tallest);
-    ASSERT_EQ(b.ws.ctx.extraParts, 2);
+    ASSERT_EQ(b.ws.ctx.extraPartCount, 2);
     ASSERT_EQ(b.heights.size(), 3u) << b.prompter.messages().join('|').toStdString();
     for (int h : b.heights) EXPECT_LE(h, tallest);
     EXPECT_LT(b.ws.ctx.firstCut, b.ws.ctx.secondCut);
@@ -92,7 +92,7 @@ TEST_F(LongChartInParts, NoCutThatFitsIsRefusedNotDrawnOverTheBound)
     // Two halves cannot both fit in a third of the chart.
     PartsBuild b(longRoutine(150), s_length * 2 / 3, s_length / 3);
     EXPECT_TRUE(b.heights.empty());
-    EXPECT_EQ(b.ws.ctx.sizingAbort, 1);
+    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 1);
     EXPECT_TRUE(b.prompter.messages().contains(kCannotCut)) << b.prompter.messages().join('|').toStdString();
 }
 

@@ -9,7 +9,7 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "platform/core/TextCodec.h"
 
 namespace vexoria::test {
@@ -24,8 +24,8 @@ QStringList drawBlocks(const QString& pasName)
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(pasName);
     c.ws.codeText = toCrLf(decodeCodeText(f.readAll()));
     classifyCode(c.ws);
-    ArazmerExecute(c.ws);
-    AshemaExecute(c.ws);
+    sizeBlocks(c.ws);
+    drawBlocks(c.ws);
     return c.lines();
 }
 

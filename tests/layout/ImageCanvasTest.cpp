@@ -9,7 +9,7 @@
 
 #include "ChartBuilder.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "platform/core/DiagramFont.h"
 #include "platform/core/JpegWriter.h"
 #include "platform/core/PictureWriter.h"
@@ -148,7 +148,7 @@ TEST(DrawingPass, ChartTooLongForAPictureEndsAtTheHeaderWithAMessage)
     c.placed("header", 225, 0);
     c.text("procedure p;");
     c.placed("end shema", 225, 3'000'000);
-    AshemaExecute(c.ws);
+    drawBlocks(c.ws);
     EXPECT_FALSE(c.ws.diagram.hasPicture());
     EXPECT_EQ(c.prompter.messages(), QStringList{QStringLiteral("Длинна превышенна ")});
 }
@@ -166,25 +166,25 @@ TEST(DrawingPass, EveryKindLeavesInkOnItsOutline)
         c.block(kind, QStringLiteral(" x "));
         c.text("a := 1;");
         c.block("end shema");
-        ArazmerExecute(c.ws);
-        AshemaExecute(c.ws);
+        sizeBlocks(c.ws);
+        drawBlocks(c.ws);
         ASSERT_TRUE(c.ws.diagram.hasPicture()) << kind;
         const QImage& img = c.ws.diagram.image();
         const int endY = val(c.row(2).y);
         EXPECT_EQ(img.height(), endY + 100) << kind;
-        const StrokRow& r = c.row(0);
+        const StatementRow& r = c.row(0);
         // Every template's first point lies on the outline.
-        locateTemplate(c.ws.tvobject, QString::fromUtf8(kind));
-        const VobjectRow& t = c.ws.tvobject.current();
+        locateTemplate(c.ws.templates, QString::fromUtf8(kind));
+        const ShapeTemplate& t = c.ws.templates.current();
         int px = val(r.x) + val(t.x1);
         int py = val(r.y) + val(t.y1);
         const bool rounded = QString::fromUtf8(kind) == "var" || QString::fromUtf8(kind) == "header" ||
                              QString::fromUtf8(kind) == "else" || QString::fromUtf8(kind) == "end shema";
-        if (rounded) py += (val(t.y2) + val(r.ply) - val(t.y1)) / 2; // the middle of the left side
+        if (rounded) py += (val(t.y2) + val(r.stretchY) - val(t.y1)) / 2; // the middle of the left side
         else if (QString::fromUtf8(kind) == "if" || QString::fromUtf8(kind) == "try" ||
                  QString::fromUtf8(kind) == "for" || QString::fromUtf8(kind) == "while")
-            py += val(r.ply) / 2;
-        else if (QString::fromUtf8(kind) == "with") py += val(r.ply);
+            py += val(r.stretchY) / 2;
+        else if (QString::fromUtf8(kind) == "with") py += val(r.stretchY);
         EXPECT_TRUE(ink(img, px, py)) << kind << " at " << px << "," << py;
         // The block is centred on the middle line and nothing is right of 700.
         EXPECT_GT(inkIn(img, QRect(340, val(r.y), 20, std::max(endY - val(r.y), 40))), 0) << kind;

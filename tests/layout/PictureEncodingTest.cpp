@@ -52,8 +52,8 @@ TEST(PalettePng, EveryChartDecodesToItsPictureAndIsNoLargerThanRgb)
                 ws.prompter = &no;
                 ws.codeText = toCrLf(decodeCodeText(f.readAll()));
                 f.seek(0);
-                ws.settings.cbcvet = colour;
-                ws.settings.cblegend = true;
+                ws.settings.colourMode = colour;
+                ws.settings.addLegend = true;
                 classifyCode(ws);
                 drawChart(ws);
                 if (!ws.diagram.hasPicture()) continue;

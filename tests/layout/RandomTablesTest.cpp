@@ -5,14 +5,14 @@
 #include <random>
 
 #include "ChartBuilder.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "platform/core/ConversionError.h"
 #include "platform/core/QImageCanvas.h"
 
 namespace vexoria::test {
 namespace {
 
-const char* const kObiects[] = {"var", "if", "while", "case", "goto", "for", "repeat", "else", "begin",
+const char* const kKinds[] = {"var", "if", "while", "case", "goto", "for", "repeat", "else", "begin",
                                 "with", "until", "procces", "end shema", "header", "mylabel", "break",
                                 "exit", "try", "except", "end", "", "If", "case "};
 const char* const kLimits[] = {"260", "1", "0", "-40", "5", "100000", " 30 ", "x"};
@@ -31,47 +31,47 @@ TEST(RandomTables, EveryStageEndsWithoutFault)
     std::mt19937 rng(12345);
     for (int round = 0; round < 300; ++round) {
         ChartBuilder c;
-        c.ws.settings.cbcvet = rng() % 2;
-        c.ws.settings.cblegend = rng() % 2;
-        c.ws.settings.cbdobkom = rng() % 2;
+        c.ws.settings.colourMode = rng() % 2;
+        c.ws.settings.addLegend = rng() % 2;
+        c.ws.settings.drawComments = rng() % 2;
         auto limit = [&] { return QString::fromLatin1(kLimits[rng() % std::size(kLimits)]); };
-        c.ws.settings.evar = limit();
-        c.ws.settings.eif = limit();
-        c.ws.settings.efor = limit();
-        c.ws.settings.ewhile = limit();
-        c.ws.settings.eelse = limit();
-        c.ws.settings.ebeg = limit();
-        c.ws.settings.edlin = rng() % 3 ? QStringLiteral("100000") : limit();
+        c.ws.settings.varTextWidth = limit();
+        c.ws.settings.ifTextWidth = limit();
+        c.ws.settings.forTextWidth = limit();
+        c.ws.settings.whileTextWidth = limit();
+        c.ws.settings.elseTextWidth = limit();
+        c.ws.settings.beginTextWidth = limit();
+        c.ws.settings.maxChartLength = rng() % 3 ? QStringLiteral("100000") : limit();
         const int rows = static_cast<int>(rng() % 40);
         for (int i = 0; i < rows; ++i) {
-            StrokRow r;
-            const char* o = kObiects[rng() % std::size(kObiects)];
-            if (*o) r.obiect = o;
-            if (rng() % 4) r.uslovie = rng() % 5 != 0;
-            r.stroka = randomText(rng);
-            r.suslovie = randomText(rng);
+            StatementRow r;
+            const char* o = kKinds[rng() % std::size(kKinds)];
+            if (*o) r.kind = o;
+            if (rng() % 4) r.opensBlock = rng() % 5 != 0;
+            r.text = randomText(rng);
+            r.headText = randomText(rng);
             if (rng() % 3 == 0) r.comment = randomText(rng);
             c.add(r);
         }
         c.ws.ctx.colourIndex = static_cast<int>(rng() % 40) - 10;
         c.ws.ctx.firstCut = static_cast<int>(rng() % 40);
         c.ws.ctx.secondCut = static_cast<int>(rng() % 40);
-        c.ws.ctx.extraParts = static_cast<int>(rng() % 3);
-        c.ws.ctx.secondPartMode = rng() % 4 == 0;
-        c.ws.ctx.thirdPartMode = rng() % 6 == 0;
+        c.ws.ctx.extraPartCount = static_cast<int>(rng() % 3);
+        c.ws.ctx.drawingSecondPart = rng() % 4 == 0;
+        c.ws.ctx.drawingThirdPart = rng() % 6 == 0;
         const bool onImage = round % 5 == 0;
         if (onImage) c.ws.canvasOverride = nullptr;
         for (int k = 0; k < 4; ++k) c.prompter.script(rng() % 2 ? Answer::No : Answer::Cancel);
         try {
-            ArazmerExecute(c.ws);
-            AshemaExecute(c.ws);
-            AlegendExecute(c.ws);
+            sizeBlocks(c.ws);
+            drawBlocks(c.ws);
+            drawLegend(c.ws);
         } catch (const ConversionError&) {
             // A bad or zero limit stops the build; that is its answer.
         } catch (const PictureError&) {
             // A picture too large (or of no height) for the chart.
         }
-        EXPECT_EQ(c.ws.tstrok.size(), rows);
+        EXPECT_EQ(c.ws.statements.size(), rows);
     }
 }
 

@@ -3,21 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "ChartBuilder.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "platform/core/ConversionError.h"
 
 namespace vexoria::test {
 namespace {
 
 struct Placed {
-    int x, y, plx, ply;
+    int x, y, stretchX, stretchY;
     bool operator==(const Placed&) const = default;
 };
 void PrintTo(const Placed& p, std::ostream* os)
 {
-    *os << "x=" << p.x << " y=" << p.y << " plx=" << p.plx << " ply=" << p.ply;
+    *os << "x=" << p.x << " y=" << p.y << " plx=" << p.stretchX << " ply=" << p.stretchY;
 }
-Placed placedOf(const StrokRow& r) { return {val(r.x), val(r.y), val(r.plx), val(r.ply)}; }
+Placed placedOf(const StatementRow& r) { return {val(r.x), val(r.y), val(r.stretchX), val(r.stretchY)}; }
 
 TEST(TextBlockSizing, DeclarationLinesSetTheHeight)
 {
@@ -25,8 +25,8 @@ TEST(TextBlockSizing, DeclarationLinesSetTheHeight)
     one.block("var");
     one.text("i: integer;");
     one.block("begin");
-    one.ws.settings.evar = "260";
-    ArazmerExecute(one.ws);
+    one.ws.settings.varTextWidth = "260";
+    sizeBlocks(one.ws);
     // One line: 15 lower than the template; 55 + 15 fits the width of 150.
     EXPECT_EQ(placedOf(one.row(0)), (Placed{225, 0, 0, -15}));
     // The next block starts at the foot of the shortened box.
@@ -38,32 +38,32 @@ TEST(TextBlockSizing, DeclarationLinesSetTheHeight)
     three.text("j: integer;");
     three.text("k: integer;");
     three.block("begin");
-    ArazmerExecute(three.ws);
-    EXPECT_EQ(val(three.row(0).ply), 15);
+    sizeBlocks(three.ws);
+    EXPECT_EQ(val(three.row(0).stretchY), 15);
     EXPECT_EQ(val(three.row(4).y), 75);
 
     ChartBuilder none;
     none.block("begin");
     none.block("end shema");
-    ArazmerExecute(none.ws);
-    EXPECT_EQ(val(none.row(0).ply), -30);
+    sizeBlocks(none.ws);
+    EXPECT_EQ(val(none.row(0).stretchY), -30);
     EXPECT_EQ(val(none.row(1).y), 30);
 }
 
 TEST(TextBlockSizing, LineAtTheLimitIsKeptAndOnePixelMoreIsBroken)
 {
     ChartBuilder at;
-    at.ws.settings.ebeg = "260";
+    at.ws.settings.beginTextWidth = "260";
     at.block("begin");
     at.text(chars(52)); // 260 pixels
-    ArazmerExecute(at.ws);
+    sizeBlocks(at.ws);
     EXPECT_EQ(placedOf(at.row(0)), (Placed{350 - 50 - 137, 0, 275 - 50, -15}));
 
     ChartBuilder over;
-    over.ws.settings.ebeg = "259";
+    over.ws.settings.beginTextWidth = "259";
     over.block("begin");
     over.text(chars(52));
-    ArazmerExecute(over.ws);
+    sizeBlocks(over.ws);
     // ceil(260 / 259) = 2 lines; the box is the limit plus 20 wide.
     EXPECT_EQ(placedOf(over.row(0)), (Placed{350 - 50 - 139, 0, 259 + 20 - 50, 0}));
 }
@@ -71,11 +71,11 @@ TEST(TextBlockSizing, LineAtTheLimitIsKeptAndOnePixelMoreIsBroken)
 TEST(TextBlockSizing, WrappedWidthIgnoresTheOtherLinesAndMayBeNarrowerThanTheTemplate)
 {
     ChartBuilder c;
-    c.ws.settings.evar = "50";
+    c.ws.settings.varTextWidth = "50";
     c.block("var");
     c.text(chars(11)); // 55 > 50: broken
     c.text(chars(10)); // 50: kept, but the broken line decides the width
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     // 2 + 1 lines; width 50 + 20 = 70 although the template is 150 wide.
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 35, 0, 70 - 150, 15}));
 }
@@ -92,9 +92,9 @@ TEST(TextBlockSizing, RunsOfTextEndWhereEachKindSays)
     c.text("x: integer;");
     c.closing("end;");
     c.block("end shema");
-    ArazmerExecute(c.ws);
-    EXPECT_EQ(val(c.row(0).ply), -15);
-    EXPECT_EQ(val(c.row(4).ply), 0);
+    sizeBlocks(c.ws);
+    EXPECT_EQ(val(c.row(0).stretchY), -15);
+    EXPECT_EQ(val(c.row(4).stretchY), 0);
 }
 
 TEST(ConditionSizing, HeightFollowsTheConditionWidth)
@@ -102,9 +102,9 @@ TEST(ConditionSizing, HeightFollowsTheConditionWidth)
     ChartBuilder c;
     c.block("if", chars(11)); // 55 wide: t = 100 = D
     c.block("if");            // empty: t = 45
-    c.block("if", chars(60)); // 300 > Eif 200: capped width
+    c.block("if", chars(60)); // 300 > ifWidthEdit 200: capped width
     c.block("end shema");
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 50, 0, 0, 15}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{250, 75, 0, 6}));
     // plx = 200 + 65 - 100; ply = trunc(345 / 100 * 15) = 51.
@@ -115,20 +115,20 @@ TEST(ConditionSizing, HeightFollowsTheConditionWidth)
 TEST(ConditionSizing, ForWithAndTryUseTheirOwnCaps)
 {
     ChartBuilder c;
-    c.ws.settings.efor = "200";
-    c.ws.settings.ebeg = "260";
+    c.ws.settings.forTextWidth = "200";
+    c.ws.settings.beginTextWidth = "260";
     c.block("for", chars(10));  // w 50, t 95 > D 50
-    c.block("for", chars(41));  // w 205 > Efor
-    c.block("with", chars(40)); // w 200: not above Ebeg - 20
-    c.block("with", chars(49)); // w 245: capped at Efor + 85
+    c.block("for", chars(41));  // w 205 > forWidthEdit
+    c.block("with", chars(40)); // w 200: not above beginWidthEdit - 20
+    c.block("with", chars(49)); // w 245: capped at forWidthEdit + 85
     c.block("try", chars(11));
     c.block("end shema");
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 47, 0, 45, 28}));
-    EXPECT_EQ(val(c.row(1).plx), 200 + 65 - 50);
-    EXPECT_EQ(val(c.row(2).plx), 245 - 75);
-    EXPECT_EQ(val(c.row(3).plx), 200 + 85 - 75);
-    EXPECT_EQ(placedOf(c.row(4)).ply, 15);
+    EXPECT_EQ(val(c.row(1).stretchX), 200 + 65 - 50);
+    EXPECT_EQ(val(c.row(2).stretchX), 245 - 75);
+    EXPECT_EQ(val(c.row(3).stretchX), 200 + 85 - 75);
+    EXPECT_EQ(placedOf(c.row(4)).stretchY, 15);
     // for steps by ply + 70, with and try by ply + 40 and + 60.
     EXPECT_EQ(val(c.row(1).y), 28 + 70);
 }
@@ -136,12 +136,12 @@ TEST(ConditionSizing, ForWithAndTryUseTheirOwnCaps)
 TEST(ConditionSizing, WhileWidensItsFlatTop)
 {
     ChartBuilder c;
-    c.ws.settings.ewhile = "250";
+    c.ws.settings.whileTextWidth = "250";
     c.block("while", chars(14)); // w 70: 75 >= 75, no stretch
     c.block("while", chars(29)); // w 145: plx 75, ply trunc(150 / 75 * 5) = 10
     c.block("while", chars(60)); // w 300 > 250: plx 265 - 75, ply 20
     c.block("end shema");
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 62, 0, 0, 0}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{350 - 50 - 100, 60, 75, 10}));
     EXPECT_EQ(placedOf(c.row(2)), (Placed{350 - 50 - 157, 130, 190, 20}));
@@ -160,7 +160,7 @@ TEST(OtherKindsSizing, WidthsAndSteps)
     c.block("exit");
     c.closing();
     c.block("end shema");         // 150 wide
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 32, 0, 15, 0}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{275, 80, 0, 0}));
     EXPECT_EQ(placedOf(c.row(2)), (Placed{270, 140, 10, 0}));
@@ -178,7 +178,7 @@ TEST(OtherKindsSizing, RowsWithoutTemplateAreSkipped)
     ChartBuilder c;
     c.block("IF", chars(3));
     c.block("end shema");
-    ArazmerExecute(c.ws);
+    sizeBlocks(c.ws);
     EXPECT_FALSE(c.row(0).y.has_value());
     EXPECT_EQ(val(c.row(1).y), 0);
 }
@@ -186,7 +186,7 @@ TEST(OtherKindsSizing, RowsWithoutTemplateAreSkipped)
 // Three repeat blocks make a chart 180 pixels long.
 ChartBuilder& longChart(ChartBuilder& c, const char* maxLength)
 {
-    c.ws.settings.edlin = maxLength;
+    c.ws.settings.maxChartLength = maxLength;
     c.block("repeat");
     c.block("repeat");
     c.block("repeat");
@@ -197,82 +197,82 @@ ChartBuilder& longChart(ChartBuilder& c, const char* maxLength)
 TEST(LengthCheck, ChartShorterThanTheMaximumGoesOn)
 {
     ChartBuilder c;
-    ArazmerExecute(longChart(c, "181").ws);
+    sizeBlocks(longChart(c, "181").ws);
     EXPECT_TRUE(c.prompter.questions().empty());
-    EXPECT_EQ(c.ws.ctx.sizingAbort, 0);
+    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 0);
 }
 
 TEST(LengthCheck, ChartAsLongAsTheMaximumAsksForTwoParts)
 {
     ChartBuilder c;
     c.prompter.script(Answer::No);
-    ArazmerExecute(longChart(c, "180").ws);
+    sizeBlocks(longChart(c, "180").ws);
     ASSERT_EQ(c.prompter.questions().size(), 1u);
     const auto& q = c.prompter.questions()[0];
     EXPECT_EQ(q.title, QStringLiteral("Длинна превышенна"));
     EXPECT_EQ(q.text, QStringLiteral("Построить за 2 раза"));
     EXPECT_EQ(q.buttons, Buttons::YesNoCancel);
     EXPECT_EQ(q.icon, Icon::Question);
-    EXPECT_EQ(c.ws.ctx.extraParts, 1);
+    EXPECT_EQ(c.ws.ctx.extraPartCount, 1);
     // No: the whole chart is drawn.
-    EXPECT_EQ(c.ws.ctx.sizingAbort, 0);
-    EXPECT_FALSE(c.ws.n15Visible);
+    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 0);
+    EXPECT_FALSE(c.ws.nextPartAvailable);
 }
 
 TEST(LengthCheck, CancelStopsAndYesBuildsInParts)
 {
     ChartBuilder cancel;
     cancel.prompter.script(Answer::Cancel);
-    ArazmerExecute(longChart(cancel, "62").ws); // 2.9 times
+    sizeBlocks(longChart(cancel, "62").ws); // 2.9 times
     ASSERT_EQ(cancel.prompter.questions().size(), 1u);
     EXPECT_EQ(cancel.prompter.questions()[0].text, QStringLiteral("Построить за 3 раза"));
-    EXPECT_EQ(cancel.ws.ctx.sizingAbort, 1);
-    EXPECT_FALSE(cancel.ws.n15Visible);
+    EXPECT_EQ(cancel.ws.ctx.stoppedAfterSizing, 1);
+    EXPECT_FALSE(cancel.ws.nextPartAvailable);
 
     ChartBuilder yes;
     yes.prompter.script(Answer::Yes);
-    yes.ws.ctx.secondPartMode = 1;
-    ArazmerExecute(longChart(yes, "100").ws);
-    EXPECT_TRUE(yes.ws.n15Visible);
-    EXPECT_EQ(yes.ws.ctx.sizingAbort, 1);
+    yes.ws.ctx.drawingSecondPart = 1;
+    sizeBlocks(longChart(yes, "100").ws);
+    EXPECT_TRUE(yes.ws.nextPartAvailable);
+    EXPECT_EQ(yes.ws.ctx.stoppedAfterSizing, 1);
 }
 
 TEST(LengthCheck, FourPartsOrMoreAreRefusedWithoutAQuestion)
 {
     ChartBuilder c;
-    ArazmerExecute(longChart(c, "60").ws); // exactly three times
+    sizeBlocks(longChart(c, "60").ws); // exactly three times
     EXPECT_TRUE(c.prompter.questions().empty());
     ASSERT_EQ(c.prompter.messages().size(), 1);
     EXPECT_EQ(c.prompter.messages()[0],
               QStringLiteral("Данная версия подерживает только 3 вложения\rНевозможно построить Блок-Схему"));
-    EXPECT_EQ(c.ws.ctx.extraParts, 3);
-    EXPECT_EQ(c.ws.ctx.sizingAbort, 1);
+    EXPECT_EQ(c.ws.ctx.extraPartCount, 3);
+    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 1);
 }
 
 TEST(SizingSettings, BadOrZeroSettingsStopTheBuild)
 {
     ChartBuilder word;
-    word.ws.settings.evar = "abc";
+    word.ws.settings.varTextWidth = "abc";
     word.block("var");
     word.text("x");
-    EXPECT_THROW(ArazmerExecute(word.ws), ConversionError);
+    EXPECT_THROW(sizeBlocks(word.ws), ConversionError);
 
     // A limit of 0 would be divided by: refused like a bad number.
     ChartBuilder zero;
-    zero.ws.settings.ebeg = "0";
+    zero.ws.settings.beginTextWidth = "0";
     zero.block("begin");
     zero.text("x");
-    EXPECT_THROW(ArazmerExecute(zero.ws), ConversionError);
+    EXPECT_THROW(sizeBlocks(zero.ws), ConversionError);
 
     ChartBuilder zeroLength;
-    EXPECT_THROW(ArazmerExecute(longChart(zeroLength, "0").ws), ConversionError);
+    EXPECT_THROW(sizeBlocks(longChart(zeroLength, "0").ws), ConversionError);
 
     // A limit is read only where a rule needs it.
     ChartBuilder unused;
-    unused.ws.settings.eif = "abc";
+    unused.ws.settings.ifTextWidth = "abc";
     unused.block("if", chars(2));
     unused.block("end shema");
-    EXPECT_NO_THROW(ArazmerExecute(unused.ws));
+    EXPECT_NO_THROW(sizeBlocks(unused.ws));
 }
 
 } // namespace

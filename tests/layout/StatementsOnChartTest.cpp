@@ -6,7 +6,7 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 
 namespace vexoria::test {
 namespace {
@@ -65,10 +65,10 @@ TEST(StatementsOnChart, ATryBodyAndAnExitValueAreEachDrawnOnce)
     EXPECT_EQ(timesDrawn(texts, QStringLiteral("false);")), 0) << "the exit's value is no statement";
 
     // The value stands beside the exit block, under its exit line.
-    const auto exitRow = c.ws.tstrok.find([](const StrokRow& r) { return r.obiect == "exit"; });
+    const auto exitRow = c.ws.statements.find([](const StatementRow& r) { return r.kind == "exit"; });
     ASSERT_GE(exitRow, 0);
-    const StrokRow& exit = c.ws.tstrok.at(exitRow);
-    EXPECT_EQ(exit.suslovie.str(), QStringLiteral("(false)"));
+    const StatementRow& exit = c.ws.statements.at(exitRow);
+    EXPECT_EQ(exit.headText.str(), QStringLiteral("(false)"));
     const int exitX = val(exit.x);
     const int exitY = val(exit.y);
     int found = 0;
@@ -84,11 +84,11 @@ TEST(StatementsOnChart, ATryBodyAndAnExitValueAreEachDrawnOnce)
 TEST(StatementsOnChart, AnExitCommentMovesBelowItsValue)
 {
     ChartBuilder c;
-    c.ws.settings.cbdobkom = true;
-    StrokRow& exit = c.placed("exit", 250, 100, 0, 0, QStringLiteral("(-1)"));
+    c.ws.settings.drawComments = true;
+    StatementRow& exit = c.placed("exit", 250, 100, 0, 0, QStringLiteral("(-1)"));
     exit.comment = QStringLiteral("no file");
     c.placed("break", 250, 200).comment = QStringLiteral("done");
-    AshemaExecute(c.ws);
+    drawBlocks(c.ws);
     const QList<DrawnText> texts = drawnTexts(c.lines());
     auto at = [&](const QString& text) {
         for (const DrawnText& t : texts)

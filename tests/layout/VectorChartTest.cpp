@@ -16,7 +16,7 @@
 #include <QXmlStreamReader>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DiagramFont.h"
 #include "platform/core/DisplayList.h"
@@ -60,9 +60,9 @@ std::vector<std::function<void(Settings&)>> settingsVariants()
 {
     return {
         [](Settings&) {},
-        [](Settings& s) { s.cbcvet = false, s.cbdobkom = true, s.cblegend = true; },
-        [](Settings& s) { s.cbcvet = true, s.cbdobkom = true, s.cblegend = true; },
-        [](Settings& s) { s.edlin = QStringLiteral("600"); },
+        [](Settings& s) { s.colourMode = false, s.drawComments = true, s.addLegend = true; },
+        [](Settings& s) { s.colourMode = true, s.drawComments = true, s.addLegend = true; },
+        [](Settings& s) { s.maxChartLength = QStringLiteral("600"); },
     };
 }
 
@@ -73,8 +73,8 @@ void buildParts(Workspace& ws, const std::function<void(Workspace&)>& drawn)
     const bool whole = drawChart(ws);
     drawn(ws);
     if (whole) return;
-    for (int part = 2; part <= ws.ctx.extraParts + 1 && ws.n15Visible; ++part) {
-        N15Click(ws);
+    for (int part = 2; part <= ws.ctx.extraPartCount + 1 && ws.nextPartAvailable; ++part) {
+        drawNextPart(ws);
         drawn(ws);
     }
 }
@@ -138,7 +138,7 @@ struct VectorBuild {
     explicit VectorBuild(const QString& code)
     {
         ws.codeText = code;
-        ws.settings.cblegend = true;
+        ws.settings.addLegend = true;
         ws.canvasOverride = &list;
         classifyCode(ws);
         EXPECT_TRUE(drawChart(ws));

@@ -5,7 +5,7 @@
 #include "pages/PageBands.h"
 #include "pages/PageMarkers.h"
 #include "pages/Report.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "support/SheetPicture.h"
 
@@ -82,55 +82,55 @@ TEST(PageBands, EachSheetEndsSixRowsBelowItsMarkerAndTheNextStartsThreeBelow)
 TEST(PageMarkers, ADraggedMarkerFollowsThePointerAndPushesTheNextOne)
 {
     PageMarkers m = placedFor(3000);
-    int listDrag = 1;
-    EXPECT_FALSE(m.mouseMove(1, 600, 3000, listDrag));
+    int draggedMarker = 1;
+    EXPECT_FALSE(m.mouseMove(1, 600, 3000, draggedMarker));
     EXPECT_EQ(m.offset(1), 600);
     EXPECT_EQ(m.offset(2), 1640);
     EXPECT_EQ(m.offset(3), 3000); // only the next one moves
-    EXPECT_EQ(listDrag, 1);
+    EXPECT_EQ(draggedMarker, 1);
 
     // Marker 2 dragged up; merely moving over marker 1 puts it back a page below.
-    m.mouseMove(2, 1200, 3000, listDrag);
-    listDrag = 0;
-    m.mouseMove(1, 0, 3000, listDrag);
+    m.mouseMove(2, 1200, 3000, draggedMarker);
+    draggedMarker = 0;
+    m.mouseMove(1, 0, 3000, draggedMarker);
     EXPECT_EQ(m.offset(1), 600);
     EXPECT_EQ(m.offset(2), 1640);
 
     // Past its limit a marker snaps back and the drag ends with the button down.
-    listDrag = 1;
-    m.mouseMove(1, 1050, 3000, listDrag);
+    draggedMarker = 1;
+    m.mouseMove(1, 1050, 3000, draggedMarker);
     EXPECT_EQ(m.offset(1), 1040);
-    EXPECT_EQ(listDrag, 0);
-    listDrag = 1;
-    m.mouseMove(2, 2090, 3000, listDrag);
+    EXPECT_EQ(draggedMarker, 0);
+    draggedMarker = 1;
+    m.mouseMove(2, 2090, 3000, draggedMarker);
     EXPECT_EQ(m.offset(2), 2089); // marker 2 snaps back to its limit
     // The next marker is not pushed below the diagram: it stays where the
     // drag of marker 2 to 1200 put it.
     EXPECT_EQ(m.offset(3), 2240);
     // Nothing limits a drag upward, above the diagram too.
-    listDrag = 1;
-    m.mouseMove(3, -40, 3000, listDrag);
+    draggedMarker = 1;
+    m.mouseMove(3, -40, 3000, draggedMarker);
     EXPECT_EQ(m.offset(3), -40);
 }
 
 TEST(PageMarkers, OnlyTheTwelfthMarkerPastItsLimitIsRefused)
 {
     PageMarkers m = placedFor(14000);
-    int listDrag = 1;
-    EXPECT_FALSE(m.mouseMove(11, 11500, 14000, listDrag));
+    int draggedMarker = 1;
+    EXPECT_FALSE(m.mouseMove(11, 11500, 14000, draggedMarker));
     EXPECT_EQ(m.offset(11), 11440);
-    listDrag = 1;
-    EXPECT_TRUE(m.mouseMove(12, 12490, 14000, listDrag));
+    draggedMarker = 1;
+    EXPECT_TRUE(m.mouseMove(12, 12490, 14000, draggedMarker));
     EXPECT_EQ(m.offset(12), 12480);
-    EXPECT_EQ(listDrag, 0);
+    EXPECT_EQ(draggedMarker, 0);
     // Marker 8's limit is its own default place: a push from marker 7 at its
     // own limit puts it past, and the next move over it snaps it back.
     m.placeDefault(14000);
-    listDrag = 1;
-    m.mouseMove(7, 7289, 14000, listDrag);
+    draggedMarker = 1;
+    m.mouseMove(7, 7289, 14000, draggedMarker);
     EXPECT_EQ(m.offset(8), 8329);
-    listDrag = 0;
-    m.mouseMove(8, 0, 14000, listDrag);
+    draggedMarker = 0;
+    m.mouseMove(8, 0, 14000, draggedMarker);
     EXPECT_EQ(m.offset(8), 8320);
 }
 
@@ -139,13 +139,13 @@ TEST(PageBands, DraggedMarkersLeaveNoRowOfTheChartOffTheSheets)
     // Marker 1 dragged up to 700 takes marker 2 to 1740: the last 260 rows
     // get a sheet of their own.
     PageMarkers m = placedFor(2000);
-    int listDrag = 1;
-    m.mouseMove(1, 700, 2000, listDrag);
+    int draggedMarker = 1;
+    m.mouseMove(1, 700, 2000, draggedMarker);
     EXPECT_EQ(bands(m, 2000), std::vector<Band>({{0, 706, 706}, {703, 1746, 1046}, {1740, 2006, 266}}));
     // When marker 2 lands on the bottom edge it is the last one.
     m = placedFor(1740);
-    listDrag = 1;
-    m.mouseMove(1, 700, 1740, listDrag);
+    draggedMarker = 1;
+    m.mouseMove(1, 700, 1740, draggedMarker);
     EXPECT_EQ(bands(m, 1740), std::vector<Band>({{0, 706, 706}, {700, 1746, 1046}}));
 }
 
@@ -173,7 +173,7 @@ TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
 {
     Workspace ws;
     ws.diagram.setPicture(numberedDiagram(3000));
-    ArlistExecute(ws);
+    placePageMarkers(ws);
     const Report paged = pagedReport(ws);
     ASSERT_EQ(paged.sheets.size(), 3u);
     EXPECT_EQ(paged.title, QStringLiteral("Блок-Схема"));

@@ -11,7 +11,7 @@
 #include "pages/Report.h"
 #include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/DisplayList.h"
 #include "platform/core/TextCodec.h"
@@ -54,7 +54,7 @@ TEST(SheetChart, ABuiltChartIsDrawnAsItsPictureShowsItWithLabelsAndHandComments)
     ws.codeText = classifierText(longRoutine(14, true));
     classifyCode(ws);
     ASSERT_TRUE(drawChart(ws));
-    N25Click(ws);
+    labelLines(ws);
     // A comment and an eraser stroke on the first page, as the mouse makes them.
     drawComment(diagramCanvas(ws), QPoint(420, 300), QStringLiteral("Проверено"));
     eraseStroke(diagramCanvas(ws), QPoint(20, 40), QPoint(690, 40));
@@ -131,7 +131,7 @@ TEST(SheetChart, AnOpenedPictureIsPrintedFromItsPixelsWithTheCommentsWrittenOnIt
     img.fill(Qt::white);
     QPainter(&img).fillRect(100, 100, 100, 100, Qt::black);
     ws.diagram.setPicture(img);
-    ArlistExecute(ws);
+    placePageMarkers(ws);
     drawComment(diagramCanvas(ws), QPoint(100, 400), QStringLiteral("Проверено"));
     ASSERT_FALSE(ws.diagram.drawing().isEmpty());
     const QImage sheet = sheetPicture(pagedReport(ws).sheets[0]);

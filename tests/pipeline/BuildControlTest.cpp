@@ -8,10 +8,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "analysis/TstrokDump.h"
-#include "connect/TstrelkaDump.h"
+#include "analysis/StatementTableDump.h"
+#include "connect/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/RecordingCanvas.h"
 #include "platform/core/TextCodec.h"
@@ -52,7 +52,7 @@ struct Build {
         ws.prompter = &prompter;
         ws.control = control;
         ws.canvasOverride = &canvas;
-        ws.settings.edlin = QStringLiteral("2000");
+        ws.settings.maxChartLength = QStringLiteral("2000");
         ws.codeText = code;
         canvas.setSink([this](const QString& line) { calls << line; });
         prompter.script(Answer::Yes);
@@ -60,11 +60,11 @@ struct Build {
     void run()
     {
         classifyCode(ws);
-        if (!drawChart(ws) && ws.n15Visible) N15Click(ws);
+        if (!drawChart(ws) && ws.nextPartAvailable) drawNextPart(ws);
     }
     QString result() const
     {
-        return dumpTstrok(ws.tstrok) + dumpTstrelka(ws.tstrelka) + calls.join(u'\n') +
+        return dumpStatementTable(ws.statements) + dumpConnectionTable(ws.connections) + calls.join(u'\n') +
                prompter.messages().join(u'\n');
     }
 };

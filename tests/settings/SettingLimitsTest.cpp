@@ -39,19 +39,19 @@ TEST(SettingLimits, FactoryValuesAndBothEndsOfEveryRangeGiveAChart)
         ScriptedPrompter prompter;
         ws.prompter = &prompter;
         for (const NumericSetting& s : numericSettings())
-            ws.settings.*(s.text) = QString::number(atMax || s.text == &Settings::edlin ? s.max : s.min);
+            ws.settings.*(s.text) = QString::number(atMax || s.text == &Settings::maxChartLength ? s.max : s.min);
         ws.codeText = routine();
         classifyCode(ws);
         EXPECT_TRUE(drawChart(ws)) << (atMax ? "max" : "min");
         EXPECT_TRUE(ws.diagram.hasPicture());
-        EXPECT_GT(ws.tstrelka.size(), 5);
+        EXPECT_GT(ws.connections.size(), 5);
     }
 
     // The shortest limit refuses a chart of many parts instead of drawing it.
     Workspace ws;
     ScriptedPrompter prompter;
     ws.prompter = &prompter;
-    ws.settings.edlin = QString::number(numericSetting("edlin").min);
+    ws.settings.maxChartLength = QString::number(numericSetting("edlin").min);
     ws.codeText = routine();
     classifyCode(ws);
     EXPECT_FALSE(drawChart(ws));
@@ -84,8 +84,8 @@ TEST(SettingLimits, TheBuildStopsBeforeItChangesAnything)
     ws.prompter = &prompter;
     ws.codeText = routine();
     classifyCode(ws);
-    const std::vector<StrokRow> classified = ws.tstrok.rows();
-    ws.settings.esoed = QStringLiteral("2147483647");
+    const std::vector<StatementRow> classified = ws.statements.rows();
+    ws.settings.laneSpacing = QStringLiteral("2147483647");
     try {
         drawChart(ws);
         ADD_FAILURE() << "the build went on";
@@ -93,9 +93,9 @@ TEST(SettingLimits, TheBuildStopsBeforeItChangesAnything)
         EXPECT_EQ(e.message(), QStringLiteral("shema.ini: esoed = 2147483647 is out of range 1…100"));
     }
     EXPECT_FALSE(ws.diagram.hasPicture());
-    ASSERT_EQ(ws.tstrok.size(), static_cast<int>(classified.size()));
-    for (int i = 0; i < ws.tstrok.size(); ++i) EXPECT_EQ(ws.tstrok.at(i).y, classified[static_cast<std::size_t>(i)].y);
-    EXPECT_EQ(ws.tstrelka.size(), 0);
+    ASSERT_EQ(ws.statements.size(), static_cast<int>(classified.size()));
+    for (int i = 0; i < ws.statements.size(); ++i) EXPECT_EQ(ws.statements.at(i).y, classified[static_cast<std::size_t>(i)].y);
+    EXPECT_EQ(ws.connections.size(), 0);
 }
 
 } // namespace

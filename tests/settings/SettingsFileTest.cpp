@@ -56,15 +56,15 @@ TEST_F(SettingsFileTest, AFirstSaveWritesTheSectionAndAll29KeysInOrderWithCrLf)
 TEST_F(SettingsFileTest, FoldersAndCyrillicTextsAreWrittenRawAndReadBack)
 {
     Settings s;
-    s.opendialog1InitialDir = QStringLiteral("C:\\Program Files\\x");
-    s.spdInitialDir = QStringLiteral("D:\\Схемы\\2024\\");
-    s.opdInitialDir = QStringLiteral("/home/user/my pictures");
-    s.ebeg = QStringLiteral("три сотни");
-    s.eani = QStringLiteral(" 75");
-    s.myformtop = -8;
-    s.myformleft = 1930;
-    s.cbcvet = false;
-    s.cblegend = true;
+    s.unitFolder = QStringLiteral("C:\\Program Files\\x");
+    s.pictureSaveFolder = QStringLiteral("D:\\Схемы\\2024\\");
+    s.pictureOpenFolder = QStringLiteral("/home/user/my pictures");
+    s.beginTextWidth = QStringLiteral("три сотни");
+    s.animationIntervalMs = QStringLiteral(" 75");
+    s.windowTop = -8;
+    s.windowLeft = 1930;
+    s.colourMode = false;
+    s.addLegend = true;
     ASSERT_TRUE(saveSettingsFile(path(), s));
 
     const QByteArray bytes = readBytes(path());
@@ -75,15 +75,15 @@ TEST_F(SettingsFileTest, FoldersAndCyrillicTextsAreWrittenRawAndReadBack)
 
     Settings back;
     ASSERT_TRUE(loadSettingsFile(path(), back));
-    EXPECT_EQ(back.opendialog1InitialDir, s.opendialog1InitialDir);
-    EXPECT_EQ(back.spdInitialDir, s.spdInitialDir);
-    EXPECT_EQ(back.opdInitialDir, s.opdInitialDir);
-    EXPECT_EQ(back.ebeg, s.ebeg);
-    EXPECT_EQ(back.eani, QStringLiteral("75")); // blanks around a value are not kept
-    EXPECT_EQ(back.myformtop, -8);
-    EXPECT_EQ(back.myformleft, 1930);
-    EXPECT_FALSE(back.cbcvet);
-    EXPECT_TRUE(back.cblegend);
+    EXPECT_EQ(back.unitFolder, s.unitFolder);
+    EXPECT_EQ(back.pictureSaveFolder, s.pictureSaveFolder);
+    EXPECT_EQ(back.pictureOpenFolder, s.pictureOpenFolder);
+    EXPECT_EQ(back.beginTextWidth, s.beginTextWidth);
+    EXPECT_EQ(back.animationIntervalMs, QStringLiteral("75")); // blanks around a value are not kept
+    EXPECT_EQ(back.windowTop, -8);
+    EXPECT_EQ(back.windowLeft, 1930);
+    EXPECT_FALSE(back.colourMode);
+    EXPECT_TRUE(back.addLegend);
 }
 
 TEST_F(SettingsFileTest, AWindows1251FileWithCommentsAndOtherSectionsIsRead)
@@ -107,13 +107,13 @@ TEST_F(SettingsFileTest, AWindows1251FileWithCommentsAndOtherSectionsIsRead)
 
     Settings s;
     ASSERT_TRUE(loadSettingsFile(path(), s));
-    EXPECT_EQ(s.myformtop, 240);
-    EXPECT_EQ(s.ebeg, QStringLiteral("310")); // the first of two keys counts, not other sections'
-    EXPECT_EQ(s.opendialog2InitialDir, QStringLiteral("C:\\Паскаль\\Модули"));
-    EXPECT_FALSE(s.cbcvet);
-    EXPECT_TRUE(s.cbpredkom);
-    EXPECT_EQ(s.eani, QStringLiteral("100"));
-    EXPECT_EQ(s.myformleft, 101);
+    EXPECT_EQ(s.windowTop, 240);
+    EXPECT_EQ(s.beginTextWidth, QStringLiteral("310")); // the first of two keys counts, not other sections'
+    EXPECT_EQ(s.textOpenFolder, QStringLiteral("C:\\Паскаль\\Модули"));
+    EXPECT_FALSE(s.colourMode);
+    EXPECT_TRUE(s.reviewCommentsFirst);
+    EXPECT_EQ(s.animationIntervalMs, QStringLiteral("100"));
+    EXPECT_EQ(s.windowLeft, 101);
 }
 
 TEST_F(SettingsFileTest, LfLineEndsAndAUtf8ByteOrderMarkAreRead)
@@ -121,31 +121,31 @@ TEST_F(SettingsFileTest, LfLineEndsAndAUtf8ByteOrderMarkAreRead)
     writeBytes(path(), "\xEF\xBB\xBF[myform]\nevar=280\nesoed=25");
     Settings s;
     ASSERT_TRUE(loadSettingsFile(path(), s));
-    EXPECT_EQ(s.evar, QStringLiteral("280"));
-    EXPECT_EQ(s.esoed, QStringLiteral("25")); // a last line without a line break
+    EXPECT_EQ(s.varTextWidth, QStringLiteral("280"));
+    EXPECT_EQ(s.laneSpacing, QStringLiteral("25")); // a last line without a line break
 }
 
 TEST_F(SettingsFileTest, AMissingFileOrKeyOrABadNumberLeavesTheValue)
 {
     Settings s;
-    s.ebeg = QStringLiteral("321");
-    s.myformtop = 7;
+    s.beginTextWidth = QStringLiteral("321");
+    s.windowTop = 7;
     EXPECT_FALSE(loadSettingsFile(dir.filePath("none.ini"), s));
-    EXPECT_EQ(s.ebeg, QStringLiteral("321"));
+    EXPECT_EQ(s.beginTextWidth, QStringLiteral("321"));
 
     writeBytes(path(), "[myform]\r\nmyformtop=abc\r\nmyformleft=12x\r\ncbcvet=yes\r\ncboch=\r\nebeg=\r\n");
     ASSERT_TRUE(loadSettingsFile(path(), s));
-    EXPECT_EQ(s.myformtop, 7);
-    EXPECT_EQ(s.myformleft, 101);
-    EXPECT_TRUE(s.cbcvet);
-    EXPECT_TRUE(s.cboch);
-    EXPECT_EQ(s.ebeg, QString()); // an empty text is a value
-    EXPECT_EQ(s.eani, QStringLiteral("100"));
+    EXPECT_EQ(s.windowTop, 7);
+    EXPECT_EQ(s.windowLeft, 101);
+    EXPECT_TRUE(s.colourMode);
+    EXPECT_TRUE(s.clearPictureInTray);
+    EXPECT_EQ(s.beginTextWidth, QString()); // an empty text is a value
+    EXPECT_EQ(s.animationIntervalMs, QStringLiteral("100"));
 
     writeBytes(path(), QByteArray("\0\0\xFF\xFE garbage", 12));
     Settings untouched;
     EXPECT_TRUE(loadSettingsFile(path(), untouched));
-    EXPECT_EQ(untouched.evar, Settings{}.evar);
+    EXPECT_EQ(untouched.varTextWidth, Settings{}.varTextWidth);
 }
 
 TEST_F(SettingsFileTest, AnyNonZeroIntegerReadsAsTrue)
@@ -153,11 +153,11 @@ TEST_F(SettingsFileTest, AnyNonZeroIntegerReadsAsTrue)
     writeBytes(path(), "[myform]\r\ncbcvet=0\r\ncheckbox1=2\r\ncbprint=-1\r\ncblegend=$10\r\ncbotl=0x0\r\n");
     Settings s;
     ASSERT_TRUE(loadSettingsFile(path(), s));
-    EXPECT_FALSE(s.cbcvet);
-    EXPECT_TRUE(s.checkbox1);
-    EXPECT_TRUE(s.cbprint);
-    EXPECT_TRUE(s.cblegend);
-    EXPECT_FALSE(s.cbotl);
+    EXPECT_FALSE(s.colourMode);
+    EXPECT_TRUE(s.startInTray);
+    EXPECT_TRUE(s.choosePrinter);
+    EXPECT_TRUE(s.addLegend);
+    EXPECT_FALSE(s.debugMode);
 }
 
 TEST_F(SettingsFileTest, TheRadioButtonReadLastAsTrueStaysSelected)
@@ -180,8 +180,8 @@ TEST_F(SettingsFileTest, TheRadioButtonReadLastAsTrueStaysSelected)
         writeBytes(path(), QByteArray("[myform]\r\n") + c.keys);
         Settings s;
         ASSERT_TRUE(loadSettingsFile(path(), s));
-        EXPECT_EQ(s.radiobutton1, c.rb1) << c.keys;
-        EXPECT_EQ(s.radiobutton2, c.rb2) << c.keys;
+        EXPECT_EQ(s.queueBuildsAtOnce, c.rb1) << c.keys;
+        EXPECT_EQ(s.queuePreviews, c.rb2) << c.keys;
     }
 }
 
@@ -190,7 +190,7 @@ TEST_F(SettingsFileTest, SavingOverAnOldFileKeepsItsOtherLines)
     writeBytes(path(), encodeWindows1251(QStringLiteral(
                            "; старый файл\r\n[myform]\r\nEBEG=1\r\nextra=keep me\r\n\r\n[other]\r\nx=1\r\n")));
     Settings s;
-    s.ebeg = QStringLiteral("333");
+    s.beginTextWidth = QStringLiteral("333");
     ASSERT_TRUE(saveSettingsFile(path(), s));
     const QString text = decodeCodeText(readBytes(path()));
     EXPECT_TRUE(text.startsWith(QStringLiteral("; старый файл\r\n[myform]\r\nebeg=333\r\nextra=keep me\r\nmyformtop=100\r\n")));
@@ -199,7 +199,7 @@ TEST_F(SettingsFileTest, SavingOverAnOldFileKeepsItsOtherLines)
 
     Settings back;
     ASSERT_TRUE(loadSettingsFile(path(), back));
-    EXPECT_EQ(back.ebeg, QStringLiteral("333"));
+    EXPECT_EQ(back.beginTextWidth, QStringLiteral("333"));
 }
 
 TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReported)

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -45,33 +45,33 @@ void classifyAndCheck(Workspace& ws, const QString& text)
 {
     ws.codeText = text;
     classifyCode(ws);
-    ws.tstrok.sortBy([](const StrokRow& r) { return r.nom; });
-    AprepareExecute(ws);
+    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
+    checkStructure(ws);
 }
 
 // Why a table is not sane, or an empty string.
 QString tableFault(const Workspace& ws)
 {
     std::set<int> ns;
-    std::set<int> filtrs;
+    std::set<int> kindIndexes;
     int blocks = 0;
-    int endShema = 0;
-    for (const StrokRow& r : ws.tstrok.rows()) {
+    int chartEnd = 0;
+    for (const StatementRow& r : ws.statements.rows()) {
         if (!r.n) return "a row without n";
         if (!ns.insert(*r.n).second) return QString("n %1 twice").arg(*r.n);
-        if (!r.nom) return QString("row %1 without nom").arg(*r.n);
-        if (r.obiect == "end shema") ++endShema;
-        if (r.obiect.str().isEmpty()) {
-            if (r.filtr) return QString("row %1 has filtr but no kind").arg(*r.n);
+        if (!r.drawOrder) return QString("row %1 without nom").arg(*r.n);
+        if (r.kind == "end shema") ++chartEnd;
+        if (r.kind.str().isEmpty()) {
+            if (r.kindIndex) return QString("row %1 has filtr but no kind").arg(*r.n);
             continue;
         }
         ++blocks;
-        if (!r.filtr) return QString("row %1 has a kind but no filtr").arg(*r.n);
-        if (!filtrs.insert(*r.filtr).second) return QString("filtr %1 twice").arg(*r.filtr);
+        if (!r.kindIndex) return QString("row %1 has a kind but no filtr").arg(*r.n);
+        if (!kindIndexes.insert(*r.kindIndex).second) return QString("filtr %1 twice").arg(*r.kindIndex);
     }
-    if (endShema != 1) return QString("%1 end shema rows").arg(endShema);
+    if (chartEnd != 1) return QString("%1 end shema rows").arg(chartEnd);
     if (ws.ctx.blockCount != blocks) return QString("blockCount %1 for %2 kinds").arg(ws.ctx.blockCount).arg(blocks);
-    if (!filtrs.empty() && (*filtrs.begin() != 0 || *filtrs.rbegin() != blocks - 1)) return "filtr is not 0..blockCount-1";
+    if (!kindIndexes.empty() && (*kindIndexes.begin() != 0 || *kindIndexes.rbegin() != blocks - 1)) return "filtr is not 0..blockCount-1";
     return {};
 }
 

@@ -30,7 +30,7 @@ struct Queue {
     Queue()
     {
         queue.openUnit(kUnit);
-        queue.SpeedButton1Click();
+        queue.checkAll();
     }
 };
 
@@ -49,8 +49,8 @@ TEST(RoutineQueue, OpeningAUnitListsItsRoutinesAndStartsTheQueue)
     EXPECT_EQ(ctx.implLine, 1);
     EXPECT_EQ(ctx.unitLines, kUnit);
     EXPECT_EQ(ctx.curRoutine, -1);
-    EXPECT_EQ(ctx.fetchNext, 1);
-    EXPECT_EQ(ctx.ownCode, 0);
+    EXPECT_EQ(ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(ctx.editorHoldsOwnCode, 0);
     EXPECT_TRUE(queue.listVisible());
     EXPECT_TRUE(queue.panelVisible());
 }
@@ -58,23 +58,23 @@ TEST(RoutineQueue, OpeningAUnitListsItsRoutinesAndStartsTheQueue)
 TEST(RoutineQueue, FetchesEveryCheckedRoutineInTurnThenEnds)
 {
     Queue q;
-    EXPECT_EQ(q.queue.ApasExecute(), kRoutineA);
+    EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
     EXPECT_EQ(q.ctx.curRoutine, 0);
-    EXPECT_EQ(q.queue.ApasExecute(), kRoutineB);
-    EXPECT_EQ(q.queue.ApasExecute(), kRoutineC); // the indented last one, without "end."
-    EXPECT_EQ(q.ctx.queueDone, 0);
+    EXPECT_EQ(q.queue.fetchNext(), kRoutineB);
+    EXPECT_EQ(q.queue.fetchNext(), kRoutineC); // the indented last one, without "end."
+    EXPECT_EQ(q.ctx.queueExhausted, 0);
 
-    q.ctx.fetchNext = 1;
-    EXPECT_EQ(q.queue.ApasExecute(), std::nullopt); // the editor keeps routine C
+    q.ctx.fetchBeforeBuild = 1;
+    EXPECT_EQ(q.queue.fetchNext(), std::nullopt); // the editor keeps routine C
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(q.ctx.fetchNext, 0);
-    EXPECT_EQ(q.ctx.ownCode, 1);
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
     EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.queueDone, 1);
+    EXPECT_EQ(q.ctx.queueExhausted, 1);
 
     // The next fetch starts again from the first routine.
-    EXPECT_EQ(q.queue.ApasExecute(), kRoutineA);
-    EXPECT_EQ(q.ctx.queueDone, 0);
+    EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
+    EXPECT_EQ(q.ctx.queueExhausted, 0);
 }
 
 TEST(RoutineQueue, NothingCheckedAfterTheCurrentRoutineEmptiesTheEditor)
@@ -82,94 +82,94 @@ TEST(RoutineQueue, NothingCheckedAfterTheCurrentRoutineEmptiesTheEditor)
     Queue q;
     q.queue.setChecked(1, false);
     q.queue.setChecked(2, false);
-    EXPECT_EQ(q.queue.ApasExecute(), kRoutineA);
-    EXPECT_EQ(q.queue.ApasExecute(), QStringList{});
+    EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
+    EXPECT_EQ(q.queue.fetchNext(), QStringList{});
     EXPECT_EQ(q.prompter.messages(), QStringList{"Ни чего не выбранно"});
     EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.queueDone, 1);
-    EXPECT_EQ(q.ctx.ownCode, 1);
+    EXPECT_EQ(q.ctx.queueExhausted, 1);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
 }
 
 TEST(RoutineQueue, SkipFetchesTheNextRoutineForTheNextBuild)
 {
     Queue q;
-    EXPECT_EQ(q.queue.BitBtn1Click(), kRoutineA);
+    EXPECT_EQ(q.queue.skip(), kRoutineA);
     EXPECT_FALSE(q.queue.listVisible());
-    EXPECT_EQ(q.ctx.fetchNext, 0);
-    EXPECT_EQ(q.ctx.ownCode, 0);
-    EXPECT_EQ(q.queue.BitBtn1Click(), kRoutineB);
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
+    EXPECT_EQ(q.queue.skip(), kRoutineB);
 }
 
 TEST(RoutineQueue, BackStepsToTheCheckedRoutineBefore)
 {
     Queue q;
-    q.queue.ApasExecute();
-    q.queue.ApasExecute();
-    q.queue.ApasExecute();
-    EXPECT_EQ(q.queue.BitBtn6Click(), kRoutineB); // back after the third fetches the second
+    q.queue.fetchNext();
+    q.queue.fetchNext();
+    q.queue.fetchNext();
+    EXPECT_EQ(q.queue.back(), kRoutineB); // back after the third fetches the second
     EXPECT_EQ(q.ctx.curRoutine, 1);
-    EXPECT_EQ(q.ctx.fetchNext, 0);
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
 
     // With the routine before unchecked, back fetches the current one again.
     q.queue.setChecked(0, false);
-    EXPECT_EQ(q.queue.BitBtn6Click(), kRoutineB);
+    EXPECT_EQ(q.queue.back(), kRoutineB);
     EXPECT_TRUE(q.prompter.messages().isEmpty());
 }
 
 TEST(RoutineQueue, BackFromTheFirstRoutineFetchesItAgain)
 {
     Queue q;
-    q.queue.ApasExecute();
-    EXPECT_EQ(q.queue.BitBtn6Click(), kRoutineA);
+    q.queue.fetchNext();
+    EXPECT_EQ(q.queue.back(), kRoutineA);
     EXPECT_EQ(q.ctx.curRoutine, 0);
 }
 
 TEST(RoutineQueue, BackBeforeAnyFetchOnlySaysSo)
 {
     Queue q;
-    EXPECT_EQ(q.queue.BitBtn6Click(), std::nullopt);
+    EXPECT_EQ(q.queue.back(), std::nullopt);
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет большевыбранного !"});
     EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.fetchNext, 1);
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
 }
 
 TEST(RoutineQueue, ListCheckAllSuspendAndResumeSetTheFlags)
 {
     Queue q;
-    q.queue.ApasExecute();
-    q.queue.ApasExecute();
+    q.queue.fetchNext();
+    q.queue.fetchNext();
 
-    q.queue.BitBtn2Click(); // list: the queue starts again, the list toggles
+    q.queue.toggleList(); // list: the queue starts again, the list toggles
     EXPECT_EQ(q.ctx.curRoutine, -1);
     EXPECT_FALSE(q.queue.listVisible());
-    EXPECT_EQ(q.ctx.fetchNext, 1);
-    EXPECT_EQ(q.ctx.ownCode, 0);
-    q.queue.BitBtn2Click();
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
+    q.queue.toggleList();
     EXPECT_TRUE(q.queue.listVisible());
 
-    q.queue.ApasExecute();
-    q.queue.SpeedButton1Click(); // check all comes up: everything unchecked
+    q.queue.fetchNext();
+    q.queue.checkAll(); // check all comes up: everything unchecked
     EXPECT_FALSE(q.queue.checkAllDown());
     for (const RoutineItem& item : q.queue.items()) EXPECT_FALSE(item.checked);
     EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.fetchNext, 0);
-    EXPECT_EQ(q.ctx.ownCode, 1);
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
 
-    q.queue.N19Click();
-    EXPECT_EQ(q.ctx.fetchNext, 1);
-    EXPECT_EQ(q.ctx.ownCode, 0);
+    q.queue.resume();
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
     EXPECT_TRUE(q.queue.panelVisible());
-    q.queue.N18Click();
-    EXPECT_EQ(q.ctx.fetchNext, 0);
-    EXPECT_EQ(q.ctx.ownCode, 1);
+    q.queue.pause();
+    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
+    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
     EXPECT_FALSE(q.queue.panelVisible());
 }
 
 TEST(RoutineQueue, ASecondUnitReplacesTheFirstAndRestartsTheQueue)
 {
     Queue q;
-    q.queue.ApasExecute();
-    q.queue.ApasExecute();
+    q.queue.fetchNext();
+    q.queue.fetchNext();
 
     const QStringList second = {"procedure Z;", "begin", "end;"};
     q.queue.openUnit(second);
@@ -181,8 +181,8 @@ TEST(RoutineQueue, ASecondUnitReplacesTheFirstAndRestartsTheQueue)
     EXPECT_EQ(q.ctx.implLine, 0);
     EXPECT_EQ(q.ctx.curRoutine, -1);
 
-    q.queue.SpeedButton1Click();
-    EXPECT_EQ(q.queue.ApasExecute(), second);
+    q.queue.checkAll();
+    EXPECT_EQ(q.queue.fetchNext(), second);
 }
 
 TEST(RoutineQueue, ACancelledOpenLeavesAnEmptyQueue)
@@ -191,7 +191,7 @@ TEST(RoutineQueue, ACancelledOpenLeavesAnEmptyQueue)
     q.queue.openUnit(std::nullopt);
     EXPECT_TRUE(q.queue.items().empty());
     EXPECT_EQ(q.ctx.unitLines, QStringList{});
-    EXPECT_EQ(q.queue.ApasExecute(), std::nullopt);
+    EXPECT_EQ(q.queue.fetchNext(), std::nullopt);
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(q.ctx.queueDone, 1);
+    EXPECT_EQ(q.ctx.queueExhausted, 1);
 }

@@ -27,15 +27,15 @@ bool looksLikeInteger(const QString& text)
 const std::vector<NumericSetting>& numericSettings()
 {
     static const std::vector<NumericSetting> table{
-        {"evar", &Settings::evar, 20, 2000, true},
-        {"eif", &Settings::eif, 20, 2000, true},
-        {"efor", &Settings::efor, 20, 2000, true},
-        {"ewhile", &Settings::ewhile, 20, 2000, true},
-        {"eelse", &Settings::eelse, 20, 2000, true},
-        {"ebeg", &Settings::ebeg, 20, 2000, true},
-        {"edlin", &Settings::edlin, 100, 1000000, true},
-        {"esoed", &Settings::esoed, 1, 100, true},
-        {"eani", &Settings::eani, 10, 10000, false},
+        {"evar", &Settings::varTextWidth, 20, 2000, true},
+        {"eif", &Settings::ifTextWidth, 20, 2000, true},
+        {"efor", &Settings::forTextWidth, 20, 2000, true},
+        {"ewhile", &Settings::whileTextWidth, 20, 2000, true},
+        {"eelse", &Settings::elseTextWidth, 20, 2000, true},
+        {"ebeg", &Settings::beginTextWidth, 20, 2000, true},
+        {"edlin", &Settings::maxChartLength, 100, 1000000, true},
+        {"esoed", &Settings::laneSpacing, 1, 100, true},
+        {"eani", &Settings::animationIntervalMs, 10, 10000, false},
     };
     return table;
 }

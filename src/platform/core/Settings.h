@@ -8,37 +8,37 @@ namespace vexoria {
 
 struct Settings {
     // Window and dialogs.
-    int myformtop = 100;
-    int myformleft = 101;
-    QString opendialog1InitialDir;
-    QString opendialog2InitialDir;
-    QString opdInitialDir;
-    QString savedialog1InitialDir;
-    QString spdInitialDir;
-    bool radiobutton1 = false;  // "Построить сразу"
-    bool radiobutton2 = true;   // "Предпросмотр" (selected at start)
+    int windowTop = 100;
+    int windowLeft = 101;
+    QString unitFolder;
+    QString textOpenFolder;
+    QString pictureOpenFolder;
+    QString textSaveFolder;
+    QString pictureSaveFolder;
+    bool queueBuildsAtOnce = false;  // "Построить сразу"
+    bool queuePreviews = true;   // "Предпросмотр" (selected at start)
 
     // The panel.
-    bool checkbox1 = false;     // "При запуске в трей"
-    bool cbcvet = true;         // "Цветная"
-    bool cbprint = false;       // "Диалог выбора принтера"
-    bool cboch = true;          // "Сбросить графику в трее"
-    QString ebeg = QStringLiteral("260");
-    QString eelse = QStringLiteral("260");
-    QString evar = QStringLiteral("260");
-    QString eif = QStringLiteral("200");
-    QString efor = QStringLiteral("200");
-    QString ewhile = QStringLiteral("250");
-    QString edlin = QStringLiteral("5500");
-    bool cbotl = false;         // "Отладка"
-    QString esoed = QStringLiteral("20");
-    bool cbdobkom = true;       // "Добавлять комментарии"
-    bool cbpredkom = false;     // "Смотреть комментари"
-    bool cblegend = false;      // "Добавить легенду"
-    bool cbraz = true;          // "Разметка страниц"
-    bool cbpod = true;          // "Подписывать разрывы"
-    bool cbanime = true;        // "Анимация/скорость"
-    QString eani = QStringLiteral("100");
+    bool startInTray = false;     // "При запуске в трей"
+    bool colourMode = true;         // "Цветная"
+    bool choosePrinter = false;       // "Диалог выбора принтера"
+    bool clearPictureInTray = true;          // "Сбросить графику в трее"
+    QString beginTextWidth = QStringLiteral("260");
+    QString elseTextWidth = QStringLiteral("260");
+    QString varTextWidth = QStringLiteral("260");
+    QString ifTextWidth = QStringLiteral("200");
+    QString forTextWidth = QStringLiteral("200");
+    QString whileTextWidth = QStringLiteral("250");
+    QString maxChartLength = QStringLiteral("5500");
+    bool debugMode = false;         // "Отладка"
+    QString laneSpacing = QStringLiteral("20");
+    bool drawComments = true;       // "Добавлять комментарии"
+    bool reviewCommentsFirst = false;     // "Смотреть комментари"
+    bool addLegend = false;      // "Добавить легенду"
+    bool markPages = true;          // "Разметка страниц"
+    bool labelBreaks = true;          // "Подписывать разрывы"
+    bool animate = true;        // "Анимация/скорость"
+    QString animationIntervalMs = QStringLiteral("100");
 };
 
 } // namespace vexoria

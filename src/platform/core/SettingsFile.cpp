@@ -85,40 +85,40 @@ bool loadSettingsFile(const QString& path, Settings& s)
     const Reader r(ini);
 
     // The keys are read in this order; it matters for the two radio buttons.
-    r.integer("myformtop", s.myformtop);
-    r.integer("myformleft", s.myformleft);
-    r.text("opendialog1.InitialDir", s.opendialog1InitialDir);
-    r.text("opendialog2.InitialDir", s.opendialog2InitialDir);
-    r.text("opd.InitialDir", s.opdInitialDir);
-    r.text("savedialog1.InitialDir", s.savedialog1InitialDir);
-    r.text("spd.InitialDir", s.spdInitialDir);
+    r.integer("myformtop", s.windowTop);
+    r.integer("myformleft", s.windowLeft);
+    r.text("opendialog1.InitialDir", s.unitFolder);
+    r.text("opendialog2.InitialDir", s.textOpenFolder);
+    r.text("opd.InitialDir", s.pictureOpenFolder);
+    r.text("savedialog1.InitialDir", s.textSaveFolder);
+    r.text("spd.InitialDir", s.pictureSaveFolder);
     // The two radio buttons are one group: checking one unchecks the other,
     // unchecking one leaves the other as it is. So the one read last as true
     // stays selected, and two zeros leave neither selected.
-    s.radiobutton1 = r.readBool("radiobutton1", s.radiobutton1);
-    if (s.radiobutton1) s.radiobutton2 = false;
-    s.radiobutton2 = r.readBool("radiobutton2", s.radiobutton2);
-    if (s.radiobutton2) s.radiobutton1 = false;
-    r.boolean("checkbox1", s.checkbox1);
-    r.boolean("cbcvet", s.cbcvet);
-    r.boolean("cbotl", s.cbotl);
-    r.boolean("cboch", s.cboch);
-    r.boolean("cbprint", s.cbprint);
-    r.boolean("cbdobkom", s.cbdobkom);
-    r.boolean("cbpredkom", s.cbpredkom);
-    r.boolean("cblegend", s.cblegend);
-    r.boolean("cbraz", s.cbraz);
-    r.boolean("cbpod", s.cbpod);
-    r.boolean("cbanime", s.cbanime);
-    r.text("evar", s.evar);
-    r.text("eif", s.eif);
-    r.text("efor", s.efor);
-    r.text("ewhile", s.ewhile);
-    r.text("eelse", s.eelse);
-    r.text("ebeg", s.ebeg);
-    r.text("edlin", s.edlin);
-    r.text("esoed", s.esoed);
-    r.text("eani", s.eani);
+    s.queueBuildsAtOnce = r.readBool("radiobutton1", s.queueBuildsAtOnce);
+    if (s.queueBuildsAtOnce) s.queuePreviews = false;
+    s.queuePreviews = r.readBool("radiobutton2", s.queuePreviews);
+    if (s.queuePreviews) s.queueBuildsAtOnce = false;
+    r.boolean("checkbox1", s.startInTray);
+    r.boolean("cbcvet", s.colourMode);
+    r.boolean("cbotl", s.debugMode);
+    r.boolean("cboch", s.clearPictureInTray);
+    r.boolean("cbprint", s.choosePrinter);
+    r.boolean("cbdobkom", s.drawComments);
+    r.boolean("cbpredkom", s.reviewCommentsFirst);
+    r.boolean("cblegend", s.addLegend);
+    r.boolean("cbraz", s.markPages);
+    r.boolean("cbpod", s.labelBreaks);
+    r.boolean("cbanime", s.animate);
+    r.text("evar", s.varTextWidth);
+    r.text("eif", s.ifTextWidth);
+    r.text("efor", s.forTextWidth);
+    r.text("ewhile", s.whileTextWidth);
+    r.text("eelse", s.elseTextWidth);
+    r.text("ebeg", s.beginTextWidth);
+    r.text("edlin", s.maxChartLength);
+    r.text("esoed", s.laneSpacing);
+    r.text("eani", s.animationIntervalMs);
     return true;
 }
 
@@ -133,35 +133,35 @@ bool saveSettingsFile(const QString& path, const Settings& s)
     }
     auto put = [&ini](const char* key, const QString& v) { ini.setValue(kSection, QLatin1String(key), v); };
 
-    put("myformtop", QString::number(s.myformtop));
-    put("myformleft", QString::number(s.myformleft));
-    put("opendialog1.InitialDir", s.opendialog1InitialDir);
-    put("opendialog2.InitialDir", s.opendialog2InitialDir);
-    put("opd.InitialDir", s.opdInitialDir);
-    put("savedialog1.InitialDir", s.savedialog1InitialDir);
-    put("spd.InitialDir", s.spdInitialDir);
-    put("radiobutton1", flag(s.radiobutton1));
-    put("radiobutton2", flag(s.radiobutton2));
-    put("checkbox1", flag(s.checkbox1));
-    put("cbcvet", flag(s.cbcvet));
-    put("cboch", flag(s.cboch));
-    put("cbotl", flag(s.cbotl));
-    put("cbprint", flag(s.cbprint));
-    put("cbdobkom", flag(s.cbdobkom));
-    put("cbpredkom", flag(s.cbpredkom));
-    put("cblegend", flag(s.cblegend));
-    put("cbraz", flag(s.cbraz));
-    put("cbpod", flag(s.cbpod));
-    put("cbanime", flag(s.cbanime));
-    put("evar", s.evar);
-    put("eif", s.eif);
-    put("efor", s.efor);
-    put("ewhile", s.ewhile);
-    put("eelse", s.eelse);
-    put("ebeg", s.ebeg);
-    put("edlin", s.edlin);
-    put("esoed", s.esoed);
-    put("eani", s.eani);
+    put("myformtop", QString::number(s.windowTop));
+    put("myformleft", QString::number(s.windowLeft));
+    put("opendialog1.InitialDir", s.unitFolder);
+    put("opendialog2.InitialDir", s.textOpenFolder);
+    put("opd.InitialDir", s.pictureOpenFolder);
+    put("savedialog1.InitialDir", s.textSaveFolder);
+    put("spd.InitialDir", s.pictureSaveFolder);
+    put("radiobutton1", flag(s.queueBuildsAtOnce));
+    put("radiobutton2", flag(s.queuePreviews));
+    put("checkbox1", flag(s.startInTray));
+    put("cbcvet", flag(s.colourMode));
+    put("cboch", flag(s.clearPictureInTray));
+    put("cbotl", flag(s.debugMode));
+    put("cbprint", flag(s.choosePrinter));
+    put("cbdobkom", flag(s.drawComments));
+    put("cbpredkom", flag(s.reviewCommentsFirst));
+    put("cblegend", flag(s.addLegend));
+    put("cbraz", flag(s.markPages));
+    put("cbpod", flag(s.labelBreaks));
+    put("cbanime", flag(s.animate));
+    put("evar", s.varTextWidth);
+    put("eif", s.ifTextWidth);
+    put("efor", s.forTextWidth);
+    put("ewhile", s.whileTextWidth);
+    put("eelse", s.elseTextWidth);
+    put("ebeg", s.beginTextWidth);
+    put("edlin", s.maxChartLength);
+    put("esoed", s.laneSpacing);
+    put("eani", s.animationIntervalMs);
 
     // Written as UTF-8: a file from an older Windows version comes in
     // Windows-1251 and is read as such, but UTF-8 is what every tool here

@@ -28,9 +28,9 @@
 #include "app/PageMarkersView.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 #include "app/WindowPlacement.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Pipeline.h"
 #include "platform/core/ConversionError.h"
 #include "platform/core/SettingLimits.h"
@@ -44,7 +44,7 @@ const QString kNothingToShow = QStringLiteral("Нет ни кода ни Бло�
 }
 
 template <class F>
-void TMyform::runCommand(F&& f)
+void MainWindow::runCommand(F&& f)
 {
     try {
         f();
@@ -55,14 +55,14 @@ void TMyform::runCommand(F&& f)
     } catch (const std::exception& e) {
         prompter().message(QString::fromLocal8Bit(e.what()));
     }
-    Idiag1->refresh();
-    diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    diagramView->refresh();
+    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
     pageMarkers->sync();
 }
 
 // ---- creation and closing ----------------------------------------------
 
-void TMyform::FormCreate()
+void MainWindow::loadWindowSettings()
 {
     // The build context starts at its start values and the template table
     // is filled: the workspace was made with the window.
@@ -77,25 +77,25 @@ void TMyform::FormCreate()
         loadSettingsFile(m_settingsPath, m_ws.settings);
     }
     applySettingsToControls();
-    ComboBox1->setVisible(Panel3->CBotl->isChecked());
-    m_ws.ctx.animOn = Panel3->Cbanime->isChecked() ? 1 : 0;
-    runCommand([this] { setTimerIntervalFromEani(); });
+    debugTableChoice->setVisible(settingsPanel->debugBox->isChecked());
+    m_ws.ctx.animationOn = settingsPanel->animateBox->isChecked() ? 1 : 0;
+    runCommand([this] { applyAnimationInterval(); });
     restoreEditorCode();
     // The window opens ready for code to be typed or pasted.
-    Rekod->setFocus();
+    codeEditor->setFocus();
 }
 
-void TMyform::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
     if (!keepEditorCode()) {
         e->ignore();
         return;
     }
-    FormClose();
+    saveWindowSettings();
     e->accept();
 }
 
-bool TMyform::keepEditorCode()
+bool MainWindow::keepEditorCode()
 {
     const EditorSession session = editorFiles->session();
     // An empty editor with nothing kept before makes no file.
@@ -112,22 +112,22 @@ bool TMyform::keepEditorCode()
     return false;
 }
 
-void TMyform::restoreEditorCode()
+void MainWindow::restoreEditorCode()
 {
     if (const auto session = readEditorSession(m_sessionPath)) editorFiles->restore(*session);
 }
 
-void TMyform::showSourceInTitle(const QString& path)
+void MainWindow::showSourceInTitle(const QString& path)
 {
     const QString program = QStringLiteral("Vexoria V 2.2");
     setWindowTitle(path.isEmpty() ? program : QStringLiteral("%1 — %2").arg(program, QFileInfo(path).fileName()));
 }
 
-void TMyform::FormClose()
+void MainWindow::saveWindowSettings()
 {
     syncSettingsFromControls();
-    m_ws.settings.myformtop = y();
-    m_ws.settings.myformleft = x();
+    m_ws.settings.windowTop = y();
+    m_ws.settings.windowLeft = x();
     // A path given at creation is the one file for both; otherwise the file
     // goes where it can be written.
     const QString path = m_settingsPathGiven ? m_settingsPath : settingsWritePath();
@@ -142,98 +142,98 @@ void TMyform::FormClose()
         prompter().message(QStringLiteral("Не удалось записать файл настроек %1").arg(path));
 }
 
-void TMyform::applySettingsToControls()
+void MainWindow::applySettingsToControls()
 {
     const Settings& s = m_ws.settings;
-    Panel3->fromSettings(s);
+    settingsPanel->fromSettings(s);
     // Two unset buttons are a state the group allows only when it is not
     // exclusive for the moment of setting them.
     m_queueChoice->setExclusive(false);
-    RadioButton1->setChecked(s.radiobutton1 && !s.radiobutton2);
-    RadioButton2->setChecked(s.radiobutton2);
+    buildAtOnceButton->setChecked(s.queueBuildsAtOnce && !s.queuePreviews);
+    previewButton->setChecked(s.queuePreviews);
     m_queueChoice->setExclusive(true);
-    move(onScreenPosition(QPoint(s.myformleft, s.myformtop), size()));
+    move(onScreenPosition(QPoint(s.windowLeft, s.windowTop), size()));
 }
 
-void TMyform::syncSettingsFromControls()
+void MainWindow::syncSettingsFromControls()
 {
-    Panel3->toSettings(m_ws.settings);
-    m_ws.settings.radiobutton1 = RadioButton1->isChecked();
-    m_ws.settings.radiobutton2 = RadioButton2->isChecked();
+    settingsPanel->toSettings(m_ws.settings);
+    m_ws.settings.queueBuildsAtOnce = buildAtOnceButton->isChecked();
+    m_ws.settings.queuePreviews = previewButton->isChecked();
 }
 
-void TMyform::setTimerIntervalFromEani()
+void MainWindow::applyAnimationInterval()
 {
     // A value out of its range, like one that is not a number, is reported:
     // the timer keeps the interval it has.
-    const QString problem = Panel3->valueProblem("eani");
+    const QString problem = settingsPanel->valueProblem("eani");
     if (!problem.isEmpty()) {
         prompter().message(problem);
         return;
     }
-    Timer1->setInterval(Panel3->Eani->text().trimmed().toInt());
+    animationTimer->setInterval(settingsPanel->animationIntervalEdit->text().trimmed().toInt());
 }
 
-bool TMyform::refuseBuildSettings()
+bool MainWindow::refuseBuildSettings()
 {
     // The panel names the field as the user sees it; the stages check the
     // same values again against the file's keys.
-    const QString problem = Panel3->buildValueProblem();
+    const QString problem = settingsPanel->buildValueProblem();
     if (problem.isEmpty()) return false;
     prompter().message(problem);
     return true;
 }
 
-void TMyform::N2Click()
+void MainWindow::quit()
 {
     // A window that stays open (the editor's code could not be kept, or a
     // build is stopping first) keeps its tables.
     if (!close()) return;
-    m_ws.tvobject.close();
-    m_ws.tstrok.close();
+    m_ws.templates.close();
+    m_ws.statements.close();
     m_ws.ctx.unitLines.reset();
 }
 
-void TMyform::BitBtn4Click()
+void MainWindow::exitFromButton()
 {
-    N2Click();
+    quit();
 }
 
-void TMyform::Button2Click()
+void MainWindow::closeSettings()
 {
     // The panel does not take a value no chart can use: it stays open on
     // that field and says why.
-    const QString problem = Panel3->refuseUnusableValue();
+    const QString problem = settingsPanel->refuseUnusableValue();
     if (!problem.isEmpty()) {
         prompter().message(problem);
         return;
     }
-    Panel3->hide();
-    runCommand([this] { setTimerIntervalFromEani(); });
+    settingsPanel->hide();
+    runCommand([this] { applyAnimationInterval(); });
 }
 
 // ---- the build pipeline --------------------------------------------------
 
-void TMyform::BitBtn3Click()
+void MainWindow::buildChart()
 {
     runCommand([this] { runPipeline(); });
 }
 
-bool TMyform::runBuild(const BuildRunner::Work& work)
+bool MainWindow::runBuild(const BuildRunner::Work& work)
 {
     // Animation ticks wait while a build runs, as they did when the build
     // held the window's thread: the chart on show stays as it was until the
     // new one replaces it, or for good when the build is cancelled.
-    const bool ticking = Timer1->isActive();
-    Timer1->stop();
+    const bool ticking = animationTimer->isActive();
+    animationTimer->stop();
     const auto after = qScopeGuard([&] {
-        if (ticking) Timer1->start();
+        if (ticking) animationTimer->start();
         if (m_builder->closeRequested()) QTimer::singleShot(0, this, &QWidget::close);
     });
     return m_builder->run(m_ws, work);
 }
 
-void TMyform::runPipeline()
+void MainWindow::runPipeline()
 {
     // A build asked for while one runs (from a timer or the tray) waits for
     // no one: the first build goes on.
@@ -245,27 +245,27 @@ void TMyform::runPipeline()
 
     // 1. The animation starts with every build when it is switched on (the
     //    scrolling view is always double-buffered here).
-    if (Panel3->Cbanime->isChecked()) {
-        c.animOn = 1;
+    if (settingsPanel->animateBox->isChecked()) {
+        c.animationOn = 1;
         c.animStep = 0;
     }
     // 2, 3.
-    N23->menuAction()->setEnabled(true);
-    ScrollBox1->verticalScrollBar()->setValue(0);
+    chartMenu->menuAction()->setEnabled(true);
+    diagramScroll->verticalScrollBar()->setValue(0);
 
     // 4. The second press while the comments grid is on show draws from the
     //    table as the user left it, without classifying again.
     const bool fromGrid = c.gridShown == 1;
     if (fromGrid) {
         hideCommentsGrid();
-    } else if (c.fetchNext == 1) {
+    } else if (c.fetchBeforeBuild == 1) {
         // 5.2
-        if (Clb1->isVisible()) Clb1->hide();
-        Apas();
-        c.fetchNext = 0;
-        if (RadioButton2->isChecked() || c.queueDone == 1) return;
+        if (routineList->isVisible()) routineList->hide();
+        fetchNextRoutine();
+        c.fetchBeforeBuild = 0;
+        if (previewButton->isChecked() || c.queueExhausted == 1) return;
     }
-    const bool gridFirst = !fromGrid && Panel3->Cbpredkom->isChecked();
+    const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
     const QString code = fromGrid ? QString() : editorText();
 
     // The stages run off the window's thread on a workspace of their own,
@@ -274,10 +274,10 @@ void TMyform::runPipeline()
     bool built = false;
     const bool finished = runBuild([&](Workspace& ws) {
         if (!fromGrid) {
-            ws.ctx.sizingAbort = 0;
-            ws.ctx.secondPartMode = 0;
-            ws.ctx.thirdPartMode = 0;
-            ws.n15Visible = false;
+            ws.ctx.stoppedAfterSizing = 0;
+            ws.ctx.drawingSecondPart = 0;
+            ws.ctx.drawingThirdPart = 0;
+            ws.nextPartAvailable = false;
             ws.codeText = code;
             classifyCode(ws);
             // 5.5 The comments grid first: nothing is drawn yet.
@@ -292,7 +292,7 @@ void TMyform::runPipeline()
         return;
     }
     if (gridFirst) {
-        Idiag1->refresh();
+        diagramView->refresh();
         showCommentsGrid();
         return;
     }
@@ -301,132 +301,132 @@ void TMyform::runPipeline()
     if (!built) return;
     // 9, 10.
     maximiseIfNormal();
-    c.fetchNext = c.ownCode != 1 ? 1 : 0;
+    c.fetchBeforeBuild = c.editorHoldsOwnCode != 1 ? 1 : 0;
 }
 
-void TMyform::showCommentsGrid()
+void MainWindow::showCommentsGrid()
 {
-    DBGrid1->raise();
-    DBGrid1->show();
-    DBGrid1->bindTable(&m_ws.tstrok);
-    DBNavigator1->show();
-    DBNavigator1->raise();
+    commentsGrid->raise();
+    commentsGrid->show();
+    commentsGrid->bindTable(&m_ws.statements);
+    gridNavigator->show();
+    gridNavigator->raise();
     m_ws.ctx.gridShown = 1;
 }
 
-void TMyform::hideCommentsGrid()
+void MainWindow::hideCommentsGrid()
 {
     // A cell still being edited is stored, as leaving the grid does.
-    DBGrid1->post();
-    DBGrid1->unbind();
-    DBGrid1->lower();
-    DBGrid1->hide();
+    commentsGrid->post();
+    commentsGrid->unbind();
+    commentsGrid->lower();
+    commentsGrid->hide();
     m_ws.ctx.gridShown = 0;
-    DBNavigator1->hide();
+    gridNavigator->hide();
 }
 
-void TMyform::syncPartControls()
+void MainWindow::syncPartControls()
 {
-    N15->setVisible(m_ws.n15Visible);
-    N15->setEnabled(m_ws.n15Visible);
+    nextPartAction->setVisible(m_ws.nextPartAvailable);
+    nextPartAction->setEnabled(m_ws.nextPartAvailable);
 }
 
-void TMyform::N15Click()
+void MainWindow::drawNextPart()
 {
-    if (!m_ws.n15Visible) return;
+    if (!m_ws.nextPartAvailable) return;
     if (m_builder->running()) return;
     runCommand([this] {
         syncSettingsFromControls();
         if (refuseBuildSettings()) return;
-        if (!runBuild([](Workspace& ws) { vexoria::N15Click(ws); })) return;
-        ScrollBox1->verticalScrollBar()->setValue(0);
+        if (!runBuild([](Workspace& ws) { vexoria::drawNextPart(ws); })) return;
+        diagramScroll->verticalScrollBar()->setValue(0);
     });
     showDiagramResult();
 }
 
-void TMyform::showDiagramResult()
+void MainWindow::showDiagramResult()
 {
     syncPartControls();
-    Idiag1->refresh();
-    diagramHost->resize(Idiag1->geometry().right() + 1, Idiag1->geometry().bottom() + 1);
+    diagramView->refresh();
+    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
     pageMarkers->sync();
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
-    if (m_ws.diagram.hasPicture()) showTab(tsdi);
+    if (m_ws.diagram.hasPicture()) showTab(diagramTab);
 }
 
-void TMyform::Apas()
+void MainWindow::fetchNextRoutine()
 {
-    queuePanel->Apas();
+    queuePanel->fetchNextRoutine();
 }
 
 // ---- tabs and window state ----------------------------------------------
 
-QString TMyform::editorText() const
+QString MainWindow::editorText() const
 {
     // The raw text keeps what the user typed: toPlainText() would turn a
     // non-breaking space into a blank, which the classifier must not see as
     // one. Paragraph and line separators are the editor's line breaks.
-    QString text = Rekod->document()->toRawText();
+    QString text = codeEditor->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     return classifierText(text);
 }
 
-bool TMyform::editorHasLines() const
+bool MainWindow::editorHasLines() const
 {
-    return !Rekod->document()->isEmpty();
+    return !codeEditor->document()->isEmpty();
 }
 
-void TMyform::showTab(QWidget* page)
+void MainWindow::showTab(QWidget* page)
 {
     const QScopedValueRollback<bool> guard(m_programSwitch, true);
-    pcontrol1->setCurrentWidget(page);
+    tabs->setCurrentWidget(page);
 }
 
-void TMyform::maximiseIfNormal()
+void MainWindow::maximiseIfNormal()
 {
     const Qt::WindowStates s = windowState();
     if (!(s & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         setWindowState(s | Qt::WindowMaximized);
 }
 
-void TMyform::setStateNormal()
+void MainWindow::setStateNormal()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-void TMyform::pcontrol1Change()
+void MainWindow::onTabChanged()
 {
     // The rules are tested one after the other, each on the tab that is
     // active at that moment: a rule may switch back to the code tab, and the
     // rules after it then see that tab.
     runCommand([this] {
-        if (pcontrol1->currentWidget() == tsdi) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        if (tabs->currentWidget() == diagramTab) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
-        if (pcontrol1->currentWidget() == tscod) {
+        if (tabs->currentWidget() == codeTab) {
             // The page markers are out of sight with the diagram tab. Their
             // places stay: the print button on this tab cuts the pages there.
-            N23->menuAction()->setEnabled(false);
-            m_ws.ctx.animOn = 0;
+            chartMenu->menuAction()->setEnabled(false);
+            m_ws.ctx.animationOn = 0;
             m_ws.ctx.animStep = 0;
             setStateNormal();
         }
 
-        if (pcontrol1->currentWidget() == Totch) {
+        if (tabs->currentWidget() == printTab) {
             if (editorHasLines() || m_ws.diagram.hasPicture()) {
                 if (!m_ws.diagram.hasPicture()) runPipeline();
-                BitBtn5Click();
+                printFromButton();
             } else {
                 prompter().message(kNothingToShow);
-                showTab(tscod);
+                showTab(codeTab);
                 setStateNormal();
             }
         }
 
-        if (pcontrol1->currentWidget() == tsdi) {
+        if (tabs->currentWidget() == diagramTab) {
             if (!editorHasLines() && !m_ws.diagram.hasPicture()) {
                 prompter().message(kNothingToShow);
-                showTab(tscod);
+                showTab(codeTab);
                 setStateNormal();
             } else if (!m_ws.diagram.hasPicture()) {
                 runPipeline();

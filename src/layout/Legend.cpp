@@ -2,7 +2,7 @@
 // sample of each block kind and its caption.
 #include "layout/BlockKind.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -94,7 +94,7 @@ public:
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5)});
             caption(t.x1 + 5, t.y5 - 20, "until");
             break;
-        case KindEndShema:
+        case KindChartEnd:
             e += 70;
             roundRect(t.x1, t.y1, t.x2 - 45, t.y2, t.x3, t.y3);
             caption(t.x1 + 15, t.y1 + 5, "END SHEMA");
@@ -117,7 +117,7 @@ private:
     int m_width;
 };
 
-BlockTemplate templateOf(const VobjectRow& r)
+BlockTemplate templateOf(const ShapeTemplate& r)
 {
     BlockTemplate t;
     t.n = val(r.n);
@@ -130,7 +130,7 @@ BlockTemplate templateOf(const VobjectRow& r)
 
 } // namespace
 
-void AlegendExecute(Workspace& ws)
+void drawLegend(Workspace& ws)
 {
     ws.enterStage(BuildStage::Legend);
     Canvas& c = diagramCanvas(ws);
@@ -142,7 +142,7 @@ void AlegendExecute(Workspace& ws)
     LegendPainter legend(c, w);
     legend.row = h - 140;
     // The table is kept in ascending n.
-    for (const VobjectRow& r : ws.tvobject.rows()) {
+    for (const ShapeTemplate& r : ws.templates.rows()) {
         const BlockTemplate t = templateOf(r);
         if (t.n == KindVar) {
             // The first sample is guarded like the first box of the chart.

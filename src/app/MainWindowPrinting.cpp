@@ -10,7 +10,7 @@
 #include "app/PageMarkersView.h"
 #include "app/PrintController.h"
 #include "app/ReportView.h"
-#include "app/Uvexoria.h"
+#include "app/MainWindow.h"
 
 namespace vexoria {
 
@@ -30,40 +30,40 @@ void guarded(Prompter& prompter, F&& f)
 
 } // namespace
 
-void TMyform::buildPrinting()
+void MainWindow::buildPrinting()
 {
-    pageMarkers = new PageMarkersView(m_ws, Idiag1, diagramHost, this);
-    QuickRep1 = new ReportView(Totch);
+    pageMarkers = new PageMarkersView(m_ws, diagramView, diagramHost, this);
+    reportView = new ReportView(printTab);
 
     PrintController::Hooks hooks;
-    hooks.oneSheet = [this] { return RadioGroup1Item1->isChecked(); };
+    hooks.oneSheet = [this] { return oneSheetButton->isChecked(); };
     hooks.diagramChanged = [this] {
-        Idiag1->refresh();
+        diagramView->refresh();
         pageMarkers->sync();
     };
     // QuickRep1AfterPreview: back to the code, the window at its normal size.
     hooks.afterPreview = [this] {
-        showTab(tscod);
+        showTab(codeTab);
         setStateNormal();
     };
     printing = new PrintController(m_ws, this, std::move(hooks), this);
-    connect(printing, &PrintController::reportChanged, this, [this] { QuickRep1->setReport(printing->report()); });
+    connect(printing, &PrintController::reportChanged, this, [this] { reportView->setReport(printing->report()); });
 
-    N4 = PopupMenu1->addAction(QStringLiteral("Печатать"));
-    N4->setObjectName(QStringLiteral("N4"));
-    connect(N4, &QAction::triggered, this, &TMyform::BitBtn5Click);
-    connect(N12, &QAction::triggered, this, [this] {
+    printChartAction = diagramMenu->addAction(QStringLiteral("Печатать"));
+    printChartAction->setObjectName(QStringLiteral("N4"));
+    connect(printChartAction, &QAction::triggered, this, &MainWindow::printFromButton);
+    connect(printAction, &QAction::triggered, this, [this] {
         syncSettingsFromControls();
-        guarded(prompter(), [this] { printing->N12Click(); });
+        guarded(prompter(), [this] { printing->printFromMenu(); });
     });
-    connect(N24, &QAction::triggered, this, [this] { pageMarkers->N24Click(); });
-    connect(N25, &QAction::triggered, this, [this] { guarded(prompter(), [this] { printing->N25Click(); }); });
+    connect(pageMarkersAction, &QAction::triggered, this, [this] { pageMarkers->showPageMarkers(); });
+    connect(labelLinesAction, &QAction::triggered, this, [this] { guarded(prompter(), [this] { printing->labelLines(); }); });
 }
 
-void TMyform::BitBtn5Click()
+void MainWindow::printFromButton()
 {
     syncSettingsFromControls();
-    guarded(prompter(), [this] { printing->BitBtn5Click(); });
+    guarded(prompter(), [this] { printing->printFromButton(); });
 }
 
 } // namespace vexoria

@@ -12,10 +12,10 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/Tstrok.h"
-#include "layout/Adlin.h"
+#include "analysis/StatementTable.h"
+#include "layout/ChartParts.h"
 #include "layout/CutFit.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
 
@@ -23,16 +23,16 @@ namespace vexoria {
 
 namespace {
 
-bool isCandidate(const StrokRow& r) { return r.isClosing() && !val(r.uslovie) && val(r.no) != 0; }
+bool isCandidate(const StatementRow& r) { return r.isClosing() && !val(r.opensBlock) && val(r.link) != 0; }
 
-int findNom(const Tstrok& t, int nom)
+int findDrawOrder(const StatementTable& t, int drawOrder)
 {
-    return t.find([nom](const StrokRow& r) { return r.nom && *r.nom == nom; });
+    return t.find([drawOrder](const StatementRow& r) { return r.drawOrder && *r.drawOrder == drawOrder; });
 }
 
 // From the row at index `from` (itself included), the first row whose y is
 // not 0; the last row when there is none.
-int firstPlacedFrom(const Tstrok& t, int from)
+int firstPlacedFrom(const StatementTable& t, int from)
 {
     for (int i = std::max(from, 0); i < t.size(); ++i)
         if (val(t.at(i).y) != 0) return i;
@@ -49,36 +49,36 @@ void showMessage(Workspace& ws, const QString& text)
 // or PDF chart) a part has no such bound.
 int tallestPart(const Workspace& ws) { return ws.canvasOverride ? INT_MAX : ws.diagram.maxPictureHeight(); }
 
-int chartLength(const Tstrok& t)
+int chartLength(const StatementTable& t)
 {
     int length = 0;
-    for (const StrokRow& r : t.rows()) length = std::max(length, val(r.y));
+    for (const StatementRow& r : t.rows()) length = std::max(length, val(r.y));
     return length;
 }
 
 // The cuts the search chose, kept when every part fits in a picture; when
 // one would not, cuts at an equal share of the length among all outermost
 // constructs; nothing when no cuts give parts that fit.
-std::optional<std::vector<int>> cutsThatFit(const Tstrok& t, std::vector<int> chosen, int lastClose, int tallest)
+std::optional<std::vector<int>> cutsThatFit(const StatementTable& t, std::vector<int> chosen, int lastClose, int tallest)
 {
     const int length = chartLength(t);
     std::vector<int> ys;
-    for (int nom : chosen) ys.push_back(cutY(t, nom));
+    for (int drawOrder : chosen) ys.push_back(cutY(t, drawOrder));
     if (std::is_sorted(ys.begin(), ys.end()) && partsFit(ys, length, tallest)) return chosen;
     std::vector<CutPlace> places = outermostCuts(t);
-    std::erase_if(places, [lastClose](const CutPlace& p) { return p.nom >= lastClose; });
+    std::erase_if(places, [lastClose](const CutPlace& p) { return p.drawOrder >= lastClose; });
     return fittingCuts(places, static_cast<int>(chosen.size()) + 1, length, tallest);
 }
 
 } // namespace
 
-CutCandidates collectCutCandidates(const Tstrok& t, int firstBound, int share)
+CutCandidates collectCutCandidates(const StatementTable& t, int firstBound, int share)
 {
     CutCandidates c{};
     std::array<int, kCutSlots + 1> bound{};
     bound[0] = firstBound;
     const int count = t.size();
-    const int start = t.find([](const StrokRow& r) { return r.filtr && *r.filtr == 0; });
+    const int start = t.find([](const StatementRow& r) { return r.kindIndex && *r.kindIndex == 0; });
     for (int k = 0; k < kCutSlots; ++k) {
         int i;
         if (k == 0) {
@@ -86,19 +86,19 @@ CutCandidates collectCutCandidates(const Tstrok& t, int firstBound, int share)
         } else {
             // After an empty slot every later slot stays empty.
             if (c[static_cast<std::size_t>(k - 1)] == 0) break;
-            const int at = findNom(t, c[static_cast<std::size_t>(k - 1)]);
+            const int at = findDrawOrder(t, c[static_cast<std::size_t>(k - 1)]);
             if (at < 0) break;
             i = at + 1;
         }
         for (; i < count; ++i) {
-            if (t.at(i).stroka == "case") {
+            if (t.at(i).text == "case") {
                 // A case statement is passed over whole: on to its closing row.
-                while (i < count - 1 && !(t.at(i).endobiect == "case")) ++i;
+                while (i < count - 1 && !(t.at(i).closedKind == "case")) ++i;
             }
-            const StrokRow& r = t.at(i);
-            if (isCandidate(r) && val(r.no) < bound[static_cast<std::size_t>(k)]) {
-                c[static_cast<std::size_t>(k)] = val(r.nom);
-                bound[static_cast<std::size_t>(k)] = val(r.no);
+            const StatementRow& r = t.at(i);
+            if (isCandidate(r) && val(r.link) < bound[static_cast<std::size_t>(k)]) {
+                c[static_cast<std::size_t>(k)] = val(r.drawOrder);
+                bound[static_cast<std::size_t>(k)] = val(r.link);
                 bound[static_cast<std::size_t>(k + 1)] = 2 * share;
             }
         }
@@ -123,32 +123,32 @@ int chooseCut(const CutCandidates& c, int share)
     return 0;
 }
 
-void AdlinExecute(Workspace& ws)
+void splitIntoParts(Workspace& ws)
 {
     ws.enterStage(BuildStage::Cut);
-    Tstrok& t = ws.tstrok;
+    StatementTable& t = ws.statements;
     BuildContext& ctx = ws.ctx;
     const QString noCut = QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс");
     auto refuse = [&] {
         showMessage(ws, noCut);
-        ctx.sizingAbort = 1;
+        ctx.stoppedAfterSizing = 1;
     };
     if (t.isEmpty()) {
         refuse();
         return;
     }
 
-    t.sortBy([](const StrokRow& r) { return r.filtr; });
+    t.sortBy([](const StatementRow& r) { return r.kindIndex; });
     const int lastIndex = t.size() - 1;
-    const int firstBound = val(t.at(lastIndex).nom);
+    const int firstBound = val(t.at(lastIndex).drawOrder);
     int closeIndex = lastIndex;
-    while (closeIndex >= 0 && val(t.at(closeIndex).no) == 0) --closeIndex;
+    while (closeIndex >= 0 && val(t.at(closeIndex).link) == 0) --closeIndex;
     if (closeIndex < 0) {
         refuse();
         return;
     }
-    const int lastClose = val(t.at(closeIndex).nom);
-    const int share = lastClose / (ctx.extraParts + 1);
+    const int lastClose = val(t.at(closeIndex).drawOrder);
+    const int share = lastClose / (ctx.extraPartCount + 1);
 
     const CutCandidates cands = collectCutCandidates(t, firstBound, share);
     const int first = chooseCut(cands, share);
@@ -163,37 +163,37 @@ void AdlinExecute(Workspace& ws)
     }
     // With no second cut the chart cannot be built in three parts; that is
     // refused below, once part 1 is placed.
-    const int chosenSecond = ctx.extraParts > 1 ? chooseCut(cands, 2 * share) : 0;
+    const int chosenSecond = ctx.extraPartCount > 1 ? chooseCut(cands, 2 * share) : 0;
     int second = chosenSecond;
-    if (ctx.extraParts <= 1 || chosenSecond != 0) {
+    if (ctx.extraPartCount <= 1 || chosenSecond != 0) {
         std::vector<int> chosen{first};
-        if (ctx.extraParts > 1) chosen.push_back(chosenSecond);
+        if (ctx.extraPartCount > 1) chosen.push_back(chosenSecond);
         const std::optional<std::vector<int>> fit = cutsThatFit(t, chosen, lastClose, tallestPart(ws));
         if (!fit) {
             refuse();
             return;
         }
         ctx.firstCut = fit->front();
-        if (ctx.extraParts > 1) second = fit->back();
+        if (ctx.extraPartCount > 1) second = fit->back();
     }
 
-    const int edlin = toInt(ws.settings.edlin);
+    const int maxChartLength = toInt(ws.settings.maxChartLength);
     auto shiftAfterCut = [&](int cut, int part) {
-        const int placed = firstPlacedFrom(t, findNom(t, cut));
+        const int placed = firstPlacedFrom(t, findDrawOrder(t, cut));
         const int length = val(t.at(placed).y);
-        if (length > edlin)
+        if (length > maxChartLength)
             showMessage(ws, QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
                                 .arg(part));
         // The first block after the cut keeps its y: the drawing pass moves
         // it to the top when it draws the next part.
         for (int i = placed + 1; i < t.size(); ++i) {
-            StrokRow& r = t.at(i);
+            StatementRow& r = t.at(i);
             if (val(r.y) != 0) r.y = val(r.y) - length;
         }
     };
     shiftAfterCut(ctx.firstCut, 1);
 
-    if (ctx.extraParts > 1) {
+    if (ctx.extraPartCount > 1) {
         if (second == 0) {
             // No second cut: the chart cannot be built in three parts.
             refuse();
@@ -203,33 +203,33 @@ void AdlinExecute(Workspace& ws)
         shiftAfterCut(ctx.secondCut, 2);
     }
 
-    AshemaExecute(ws);
+    drawBlocks(ws);
 }
 
-void N15Click(Workspace& ws)
+void drawNextPart(Workspace& ws)
 {
     BuildContext& ctx = ws.ctx;
-    if (ctx.sizingAbort == 1) {
-        ctx.sizingAbort = 0;
-        ctx.secondPartMode = 1;
-        ws.pictureConnectionsFrom = ws.tstrelka.size();
-        AshemaExecute(ws);
-        if (ctx.extraParts == 1) {
-            AsoedinExecute(ws);
-            if (ws.settings.cblegend) AlegendExecute(ws);
-            ws.n15Visible = false;
+    if (ctx.stoppedAfterSizing == 1) {
+        ctx.stoppedAfterSizing = 0;
+        ctx.drawingSecondPart = 1;
+        ws.pictureConnectionsFrom = ws.connections.size();
+        drawBlocks(ws);
+        if (ctx.extraPartCount == 1) {
+            routeConnections(ws);
+            if (ws.settings.addLegend) drawLegend(ws);
+            ws.nextPartAvailable = false;
         }
-    } else if (ctx.extraParts > 1 && ctx.secondPartMode == 0) {
-        ctx.thirdPartMode = 1;
-        ws.pictureConnectionsFrom = ws.tstrelka.size();
-        AshemaExecute(ws);
-        AsoedinExecute(ws);
-        ctx.thirdPartMode = 0;
-        if (ws.settings.cblegend) AlegendExecute(ws);
-        ws.n15Visible = false;
+    } else if (ctx.extraPartCount > 1 && ctx.drawingSecondPart == 0) {
+        ctx.drawingThirdPart = 1;
+        ws.pictureConnectionsFrom = ws.connections.size();
+        drawBlocks(ws);
+        routeConnections(ws);
+        ctx.drawingThirdPart = 0;
+        if (ws.settings.addLegend) drawLegend(ws);
+        ws.nextPartAvailable = false;
     }
-    ctx.secondPartMode = 0;
-    ctx.fetchNext = 1;
+    ctx.drawingSecondPart = 0;
+    ctx.fetchBeforeBuild = 1;
 }
 
 } // namespace vexoria

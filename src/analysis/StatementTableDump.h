@@ -6,17 +6,17 @@
 
 #include <QString>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria {
 
-struct TstrokDumpExtras {
+struct StatementDumpExtras {
     std::optional<QString> title;     // "#title" when the classifier set the report title
     std::optional<int> blockCount;    // "#blockCount" after the structure check
     std::optional<QString> warning;   // "#warning" when the check warned
 };
 
 QString escapeDumpText(const QString& text);
-QString dumpTstrok(const Tstrok& table, const TstrokDumpExtras& extras = {});
+QString dumpStatementTable(const StatementTable& table, const StatementDumpExtras& extras = {});
 
 } // namespace vexoria

@@ -1,8 +1,8 @@
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 
 #include <algorithm>
 
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -14,25 +14,25 @@ struct Route {
     int x1, y1, x2, y2, x3, y3, x4, y4, x5, y5;
 };
 
-Route routeOf(const StrelkaRow& r)
+Route routeOf(const ConnectionRow& r)
 {
     return {val(r.x1), val(r.y1), val(r.x2), val(r.y2), val(r.x3),
             val(r.y3), val(r.x4), val(r.y4), val(r.x5), val(r.y5)};
 }
 
-Head storedHead(const StrelkaRow& r)
+Head storedHead(const ConnectionRow& r)
 {
-    return {{val(r.x1a), val(r.y1a)}, {val(r.x2a), val(r.y2a)}, {val(r.x3a), val(r.y3a)}};
+    return {{val(r.animX1), val(r.animY1)}, {val(r.animX2), val(r.animY2)}, {val(r.animX3), val(r.animY3)}};
 }
 
-void storeHead(StrelkaRow& r, const Head& h)
+void storeHead(ConnectionRow& r, const Head& h)
 {
-    r.x1a = h.a.x();
-    r.y1a = h.a.y();
-    r.x2a = h.b.x();
-    r.y2a = h.b.y();
-    r.x3a = h.c.x();
-    r.y3a = h.c.y();
+    r.animX1 = h.a.x();
+    r.animY1 = h.a.y();
+    r.animX2 = h.b.x();
+    r.animY2 = h.b.y();
+    r.animX3 = h.c.x();
+    r.animY3 = h.c.y();
 }
 
 Head moved(const Head& h, QPoint by) { return {h.a + by, h.b + by, h.c + by}; }
@@ -50,9 +50,9 @@ constexpr QPoint kUp{0, -10};
 
 // vid 4: left, down, right through P1, P2, P3 to P4. vid 5 and 9 differ only
 // in the first leg and corner.
-void runLeftDownRight(int vid, const Route& p, Head& s, Head& shown)
+void runLeftDownRight(int kind, const Route& p, Head& s, Head& shown)
 {
-    const bool strictFirstLeg = vid == 5 || vid == 9;
+    const bool strictFirstLeg = kind == 5 || kind == 9;
     if (strictFirstLeg ? s.b.x() > p.x2 && s.b.y() == p.y1 : s.b.x() >= p.x2 && s.b.y() == p.y2)
         s = moved(s, kLeft);
     if (strictFirstLeg ? s.b.x() < p.x2 : s.b.x() <= p.x2 && s.b.y() == p.y2)
@@ -116,9 +116,9 @@ void runRepeatReturn(const Route& p, Head& s, Head& shown)
     if (s.b.y() == p.y2 && s.b.x() <= p.x1) s = moved(s, kRight);
 }
 
-bool routeEnded(int vid, const Route& p, QPoint tip)
+bool routeEnded(int kind, const Route& p, QPoint tip)
 {
-    switch (vid) {
+    switch (kind) {
     case 1: case 2: case 3: return tip.y() >= p.y2 - 2;
     case 10: return tip.x() <= p.x2 + 10 && tip.y() == p.y2;
     case 4: case 5: case 9: return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
@@ -130,9 +130,9 @@ bool routeEnded(int vid, const Route& p, QPoint tip)
 }
 
 // Where a head starts, and its first step.
-Head startHead(int vid, const Route& p)
+Head startHead(int kind, const Route& p)
 {
-    switch (vid) {
+    switch (kind) {
     case 1: case 2: case 3: return headAt(HeadShape::Down, p.x1, p.y1);
     case 6: case 11: return headAt(HeadShape::Right, p.x1, p.y1);
     case 7: return headAt(HeadShape::Right, p.x2, p.y2);
@@ -141,18 +141,18 @@ Head startHead(int vid, const Route& p)
     }
 }
 
-QPoint firstStep(int vid)
+QPoint firstStep(int kind)
 {
-    switch (vid) {
+    switch (kind) {
     case 1: case 2: case 3: return {0, 2};
     case 6: case 7: case 11: return kRight;
     default: return kLeft; // 4, 5, 8, 9, 10
     }
 }
 
-void runLegs(int vid, const Route& p, Head& s, Head& shown)
+void runLegs(int kind, const Route& p, Head& s, Head& shown)
 {
-    switch (vid) {
+    switch (kind) {
     case 1: case 2: case 3:
         if (s.b.y() < p.y2 - 2) s = moved(s, {0, 2});
         break;
@@ -163,7 +163,7 @@ void runLegs(int vid, const Route& p, Head& s, Head& shown)
     // loop's test.
     case 4: case 5: case 9:
         if (p.y3 < p.y1) runLeftUpRight(p, s, shown);
-        else runLeftDownRight(vid, p, s, shown);
+        else runLeftDownRight(kind, p, s, shown);
         break;
     case 6: case 11:
         if (p.y3 < p.y1) runRightUpLeft(p, s, shown);
@@ -178,18 +178,18 @@ void runLegs(int vid, const Route& p, Head& s, Head& shown)
 // A moving head. The head shown on a tick is the stored head as the tick
 // found it; the stored head then runs one step ahead. A head that has not
 // started, or has reached the end of its route, starts again.
-void tickRoute(StrelkaRow& r, int vid)
+void tickRoute(ConnectionRow& r, int kind)
 {
     const Route p = routeOf(r);
     Head s = storedHead(r);
-    const bool notStarted = vid <= 3 ? s.a.x() == 0 : s.b.y() == 0;
+    const bool notStarted = kind <= 3 ? s.a.x() == 0 : s.b.y() == 0;
     Head shown;
-    if (notStarted || routeEnded(vid, p, s.b)) {
-        shown = startHead(vid, p);
-        s = moved(shown, firstStep(vid));
+    if (notStarted || routeEnded(kind, p, s.b)) {
+        shown = startHead(kind, p);
+        s = moved(shown, firstStep(kind));
     } else {
         shown = s;
-        runLegs(vid, p, s, shown);
+        runLegs(kind, p, s, shown);
     }
     storeHead(r, s);
     r.shown = {true, static_cast<Colour>(val(r.color)), shown.a, shown.b, shown.c};
@@ -197,7 +197,7 @@ void tickRoute(StrelkaRow& r, int vid)
 
 // A cross mark shows the colour it has at the start of the tick; on the last
 // five ticks of each cycle that colour flips between black and green.
-void tickCrossMark(StrelkaRow& r, int animStep)
+void tickCrossMark(ConnectionRow& r, int animStep)
 {
     const auto colour = static_cast<Colour>(val(r.color));
     r.shown = {true, colour, {}, {}, {}};
@@ -208,7 +208,7 @@ void tickCrossMark(StrelkaRow& r, int animStep)
 // line to run along. The literal rule would leave a head standing left of
 // the label and draw a line from the label to the picture's top-left corner
 // on every tick, so these rows are not animated.
-bool isLabelForm(const StrelkaRow& r) { return val(r.x2) == 0 && val(r.y2) == 0; }
+bool isLabelForm(const ConnectionRow& r) { return val(r.x2) == 0 && val(r.y2) == 0; }
 
 } // namespace
 
@@ -223,26 +223,26 @@ Head headAt(HeadShape shape, int x, int y)
     return {};
 }
 
-void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx, int firstRow)
+void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow)
 {
     ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
-    for (int i = std::max(firstRow, 0); i < tstrelka.size(); ++i) {
-        StrelkaRow& r = tstrelka.at(i);
-        const int vid = val(r.vid);
-        if (vid == 0) tickCrossMark(r, ctx.animStep);
-        else if (vid == 10 && isLabelForm(r)) continue;
-        else if (vid >= 1 && vid <= 11) tickRoute(r, vid);
+    for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
+        ConnectionRow& r = connections.at(i);
+        const int kind = val(r.kind);
+        if (kind == 0) tickCrossMark(r, ctx.animStep);
+        else if (kind == 10 && isLabelForm(r)) continue;
+        else if (kind >= 1 && kind <= 11) tickRoute(r, kind);
     }
 }
 
-void AanimateExecute(Workspace& ws)
+void animationTick(Workspace& ws)
 {
-    AanimateExecute(ws.tstrelka, ws.ctx, ws.pictureConnectionsFrom);
+    animationTick(ws.connections, ws.ctx, ws.pictureConnectionsFrom);
 }
 
 void stopAnimation(BuildContext& ctx)
 {
-    ctx.animOn = 0;
+    ctx.animationOn = 0;
 }
 
 } // namespace vexoria

@@ -1,4 +1,4 @@
-#include "analysis/TstrokExport.h"
+#include "analysis/StatementExport.h"
 
 #include <atomic>
 
@@ -63,7 +63,7 @@ QString connectionName()
 
 // The work inside one open connection; returns the storage's reason on
 // failure, after rolling back.
-QString fill(QSqlDatabase& db, Tstrok& tstrok)
+QString fill(QSqlDatabase& db, StatementTable& statements)
 {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))) return reasonOf(q.lastError());
@@ -78,28 +78,28 @@ QString fill(QSqlDatabase& db, Tstrok& tstrok)
         return rollback(reasonOf(q.lastError()));
     if (!q.prepare(QLatin1String(kInsert))) return rollback(reasonOf(q.lastError()));
 
-    tstrok.first();
+    statements.first();
     int n = 0;
-    for (const StrokRow& r : tstrok.rows()) {
+    for (const StatementRow& r : statements.rows()) {
         q.addBindValue(double(n++));
-        q.addBindValue(real(r.nom));
-        q.addBindValue(text(r.stroka, 120));
-        q.addBindValue(r.uslovie ? QVariant(*r.uslovie) : QVariant());
-        q.addBindValue(text(r.obiect, 10));
-        q.addBindValue(text(r.suslovie, 50));
+        q.addBindValue(real(r.drawOrder));
+        q.addBindValue(text(r.text, 120));
+        q.addBindValue(r.opensBlock ? QVariant(*r.opensBlock) : QVariant());
+        q.addBindValue(text(r.kind, 10));
+        q.addBindValue(text(r.headText, 50));
         q.addBindValue(number(r.x));
         q.addBindValue(number(r.y));
-        q.addBindValue(number(r.plx));
-        q.addBindValue(number(r.ply));
-        q.addBindValue(text(r.endobiect, 10));
-        q.addBindValue(number(r.no));
+        q.addBindValue(number(r.stretchX));
+        q.addBindValue(number(r.stretchY));
+        q.addBindValue(text(r.closedKind, 10));
+        q.addBindValue(number(r.link));
         if (!q.exec()) return rollback(reasonOf(q.lastError()));
     }
     if (!q.exec(QStringLiteral("COMMIT"))) return rollback(reasonOf(q.lastError()));
     return {};
 }
 
-QString writeDatabase(Tstrok& tstrok, const QString& path)
+QString writeDatabase(StatementTable& statements, const QString& path)
 {
     const QString name = connectionName();
     QString reason;
@@ -111,7 +111,7 @@ QString writeDatabase(Tstrok& tstrok, const QString& path)
             db.setDatabaseName(path);
             db.setConnectOptions(QLatin1String(kConnectOptions));
             if (!db.open()) reason = reasonOf(db.lastError());
-            else reason = fill(db, tstrok);
+            else reason = fill(db, statements);
             db.close();
         }
     }
@@ -121,7 +121,7 @@ QString writeDatabase(Tstrok& tstrok, const QString& path)
 
 // A database file can only be written in place; for a stream it is made
 // in a temporary folder and its bytes are sent.
-bool exportToStream(Tstrok& tstrok, const QString& path, QString* error)
+bool exportToStream(StatementTable& statements, const QString& path, QString* error)
 {
     QTemporaryDir dir;
     if (!dir.isValid()) {
@@ -129,7 +129,7 @@ bool exportToStream(Tstrok& tstrok, const QString& path, QString* error)
         return false;
     }
     const QString file = dir.filePath(QStringLiteral("stroka.db"));
-    const QString reason = writeDatabase(tstrok, file);
+    const QString reason = writeDatabase(statements, file);
     if (!reason.isEmpty()) {
         if (error) *error = failure(path, reason);
         return false;
@@ -144,14 +144,14 @@ bool exportToStream(Tstrok& tstrok, const QString& path, QString* error)
 
 } // namespace
 
-QString strokaDbPath(const QString& settingsPath)
+QString statementDatabasePath(const QString& settingsPath)
 {
     return QFileInfo(settingsPath).absoluteDir().filePath(QStringLiteral("shema/stroka.db"));
 }
 
-bool exportStroka(Tstrok& tstrok, const QString& path, QString* error)
+bool exportStatementTable(StatementTable& statements, const QString& path, QString* error)
 {
-    if (isStreamTarget(path)) return exportToStream(tstrok, path, error);
+    if (isStreamTarget(path)) return exportToStream(statements, path, error);
 
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -163,7 +163,7 @@ bool exportStroka(Tstrok& tstrok, const QString& path, QString* error)
         if (error) *error = failure(path, QStringLiteral("cannot make the folder %1").arg(info.absolutePath()));
         return false;
     }
-    const QString reason = writeDatabase(tstrok, path);
+    const QString reason = writeDatabase(statements, path);
     if (reason.isEmpty()) return true;
     // A database that was made for this export and then failed is not left
     // behind empty.

@@ -7,39 +7,39 @@
 #include "layout/BlockShapes.h"
 #include "layout/DiagramCanvas.h"
 #include "layout/Palette.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
 
 namespace {
 
-auto byNom = [](const StrokRow& r) { return r.nom; };
+auto byDrawOrder = [](const StatementRow& r) { return r.drawOrder; };
 
-bool locateNom(Tstrok& t, int nom)
+bool locateDrawOrder(StatementTable& t, int drawOrder)
 {
-    return t.locate([nom](const StrokRow& r) { return r.nom == nom; });
+    return t.locate([drawOrder](const StatementRow& r) { return r.drawOrder == drawOrder; });
 }
 
 // Moves forward while pred holds for the current row and rows remain; stays
 // on the last row at the end of the table.
 template <class Pred>
-void forwardWhile(Tstrok& t, Pred pred)
+void forwardWhile(StatementTable& t, Pred pred)
 {
     if (!t.hasCurrent()) return;
     while (pred(t.current()) && t.position() + 1 < t.size()) t.next();
 }
 
-int legendRoom(const Workspace& ws) { return ws.settings.cblegend ? 100 : 0; }
+int legendRoom(const Workspace& ws) { return ws.settings.addLegend ? 100 : 0; }
 
 // The image reaches 100 pixels below the last block of the table
 // (another 100 with the legend).
 void sizeImageToChart(Workspace& ws)
 {
-    Tstrok& t = ws.tstrok;
+    StatementTable& t = ws.statements;
     t.last();
     if (t.hasCurrent())
-        while (!val(t.current().uslovie) && t.position() > 0) t.prior();
+        while (!val(t.current().opensBlock) && t.position() > 0) t.prior();
     const int y = t.hasCurrent() ? val(t.current().y) : 0;
     ws.diagram.setHeight(y + 100 + legendRoom(ws));
 }
@@ -47,19 +47,19 @@ void sizeImageToChart(Workspace& ws)
 // Part 1 ends with the first block after the first cut.
 void sizeImageToFirstPart(Workspace& ws)
 {
-    Tstrok& t = ws.tstrok;
-    t.sortBy(byNom);
-    locateNom(t, ws.ctx.firstCut);
-    forwardWhile(t, [](const StrokRow& r) { return !val(r.uslovie); });
+    StatementTable& t = ws.statements;
+    t.sortBy(byDrawOrder);
+    locateDrawOrder(t, ws.ctx.firstCut);
+    forwardWhile(t, [](const StatementRow& r) { return !val(r.opensBlock); });
     const int y = t.hasCurrent() ? val(t.current().y) : 0;
     ws.diagram.setHeight(y + 100 + legendRoom(ws));
 }
 
 // The first placed block after a cut moves to the top of its part.
-void moveFirstBlockAfterCutToTop(Tstrok& t, int cut)
+void moveFirstBlockAfterCutToTop(StatementTable& t, int cut)
 {
-    locateNom(t, cut);
-    forwardWhile(t, [](const StrokRow& r) { return val(r.y) == 0; });
+    locateDrawOrder(t, cut);
+    forwardWhile(t, [](const StatementRow& r) { return val(r.y) == 0; });
     if (t.hasCurrent()) t.current().y = 0;
 }
 
@@ -70,14 +70,14 @@ void writeMark(Workspace& ws, const QString& mark)
 
 } // namespace
 
-void AshemaExecute(Workspace& ws)
+void drawBlocks(Workspace& ws)
 {
     ws.enterStage(BuildStage::Draw);
     BuildContext& ctx = ws.ctx;
-    Tstrok& t = ws.tstrok;
+    StatementTable& t = ws.statements;
 
     ctx.colourIndex = 0;
-    if (ws.settings.cbcvet) {
+    if (ws.settings.colourMode) {
         fillBlockColours(ctx);
         ctx.colourIndex = 0;
     }
@@ -87,24 +87,24 @@ void AshemaExecute(Workspace& ws)
     if (ws.canvasOverride || ws.diagram.hasPicture()) diagramCanvas(ws).setPenWidth(1);
 
     sizeImageToChart(ws);
-    if (ctx.sizingAbort == 1) sizeImageToFirstPart(ws);
-    ArlistExecute(ws);
-    if (ctx.secondPartMode == 1) moveFirstBlockAfterCutToTop(t, ctx.firstCut);
-    if (ctx.thirdPartMode == 1) {
-        t.sortBy(byNom);
+    if (ctx.stoppedAfterSizing == 1) sizeImageToFirstPart(ws);
+    placePageMarkers(ws);
+    if (ctx.drawingSecondPart == 1) moveFirstBlockAfterCutToTop(t, ctx.firstCut);
+    if (ctx.drawingThirdPart == 1) {
+        t.sortBy(byDrawOrder);
         moveFirstBlockAfterCutToTop(t, ctx.secondCut);
     }
     ws.diagram.removePicture();
 
     // The walk is in `nom` order; a part after a cut starts with the row after
     // the cut row.
-    t.sortBy(byNom);
+    t.sortBy(byDrawOrder);
     int start = 0;
     std::optional<int> cut;
-    if (ctx.secondPartMode == 1) cut = ctx.firstCut;
-    if (ctx.thirdPartMode == 1) cut = ctx.secondCut;
+    if (ctx.drawingSecondPart == 1) cut = ctx.firstCut;
+    if (ctx.drawingThirdPart == 1) cut = ctx.secondCut;
     if (cut) {
-        const int at = t.find([&cut](const StrokRow& r) { return r.nom == *cut; });
+        const int at = t.find([&cut](const StatementRow& r) { return r.drawOrder == *cut; });
         if (at >= 0) start = at + 1;
     }
 
@@ -112,19 +112,19 @@ void AshemaExecute(Workspace& ws)
     for (int i = start; i < t.size(); ++i) {
         cancellationPoint(ws.control);
         t.setPosition(i);
-        const StrokRow& row = t.at(i);
-        if (ctx.sizingAbort == 1 && val(row.nom) > ctx.firstCut + 1) {
+        const StatementRow& row = t.at(i);
+        if (ctx.stoppedAfterSizing == 1 && val(row.drawOrder) > ctx.firstCut + 1) {
             writeMark(ws, QStringLiteral("PAT I"));
-            AsoedinExecute(ws);
+            routeConnections(ws);
             return;
         }
-        if (ctx.extraParts > 1 && ctx.secondPartMode == 1 && val(row.nom) > ctx.secondCut + 1) {
+        if (ctx.extraPartCount > 1 && ctx.drawingSecondPart == 1 && val(row.drawOrder) > ctx.secondCut + 1) {
             writeMark(ws, QStringLiteral("PAT II"));
-            AsoedinExecute(ws);
+            routeConnections(ws);
             return;
         }
         if (!row.isBlock()) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.tvobject, row.obiect.str());
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.kind.str());
         if (!tmpl) continue;
         if (tmpl->n == KindVar || tmpl->n == KindHeader) {
             // Drawing a var or header box is guarded: it is normally the

@@ -5,12 +5,12 @@
 // ("Запись") and `vexoria-cli export` both write it through here.
 #include <QString>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria {
 
 // The export's database: shema/stroka.db in the folder of the settings file.
-QString strokaDbPath(const QString& settingsPath);
+QString statementDatabasePath(const QString& settingsPath);
 
 // Writes every row of the table, in its current order, into the table
 // `stroka` of the database at path: N (running index from 0), Nom, Stroka
@@ -25,6 +25,6 @@ QString strokaDbPath(const QString& settingsPath);
 // The statement table's cursor goes to the first row; nothing else of it
 // changes. Standard output ("-"), a FIFO or a device gets the bytes of a
 // finished database file.
-bool exportStroka(Tstrok& tstrok, const QString& path, QString* error = nullptr);
+bool exportStatementTable(StatementTable& statements, const QString& path, QString* error = nullptr);
 
 } // namespace vexoria

@@ -5,7 +5,7 @@
 
 #include "layout/BlockKind.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/core/ConversionError.h"
 
@@ -33,15 +33,15 @@ public:
 
     // Text blocks: lines are the rows after the block row; a line wider than
     // the limit counts as the pieces it is broken into.
-    Size textBlock(int index, const BlockTemplate& t, StrokRow& row, const QString& limitText)
+    Size textBlock(int index, const BlockTemplate& t, StatementRow& row, const QString& limitText)
     {
         const int limit = toInt(limitText);
-        const int end = textRunEnd(m_ws.tstrok, index, t.n);
+        const int end = textRunEnd(m_ws.statements, index, t.n);
         int lines = 0;
         int widest = 0;
         bool wrapped = false;
         for (int i = index + 1; i < end; ++i) {
-            const int tw = width(m_ws.tstrok.at(i).stroka.str());
+            const int tw = width(m_ws.statements.at(i).text.str());
             if (tw > limit) {
                 refuseZero(limit, limitText);
                 lines += static_cast<int>(std::ceil(static_cast<double>(tw) / limit)) - 1;
@@ -51,18 +51,18 @@ public:
             }
             ++lines;
         }
-        row.ply = (lines - 2) * 15;
+        row.stretchY = (lines - 2) * 15;
         const int templateWidth = t.x2 - t.x1;
-        if (!wrapped && templateWidth < widest + 15) row.plx = widest + 15 - templateWidth;
-        if (wrapped) row.plx = limit + 20 - templateWidth;
-        return {val(row.plx) + templateWidth, val(row.ply) + t.y2};
+        if (!wrapped && templateWidth < widest + 15) row.stretchX = widest + 15 - templateWidth;
+        if (wrapped) row.stretchX = limit + 20 - templateWidth;
+        return {val(row.stretchX) + templateWidth, val(row.stretchY) + t.y2};
     }
 
     // if, try, for, with: the diamond-like blocks widen to their condition up
     // to a cap, and grow taller in proportion to the text.
-    Size conditionBlock(const BlockTemplate& t, StrokRow& row)
+    Size conditionBlock(const BlockTemplate& t, StatementRow& row)
     {
-        const int w = width(row.suslovie.str());
+        const int w = width(row.headText.str());
         const int tw = w + 45;
         const int d = t.x3 - t.x1;
         if (d < tw) {
@@ -70,53 +70,53 @@ public:
             if (t.n == KindWith) {
                 // The test reads the Begin setting less 20, the cap the For
                 // setting plus 85.
-                if (w > toInt(s.ebeg) - 20) row.plx = toInt(s.efor) + 85 - d;
-                else row.plx = tw - d;
+                if (w > toInt(s.beginTextWidth) - 20) row.stretchX = toInt(s.forTextWidth) + 85 - d;
+                else row.stretchX = tw - d;
             } else {
-                const int cap = toInt(t.n == KindFor ? s.efor : s.eif);
-                row.plx = w > cap ? cap + 65 - d : tw - d;
+                const int cap = toInt(t.n == KindFor ? s.forTextWidth : s.ifTextWidth);
+                row.stretchX = w > cap ? cap + 65 - d : tw - d;
             }
         }
         // trunc(t / D * 15), in double precision and in this order.
-        row.ply = static_cast<int>(static_cast<double>(tw) / d * 15);
-        return {val(row.plx) + d, val(row.ply) + t.y4};
+        row.stretchY = static_cast<int>(static_cast<double>(tw) / d * 15);
+        return {val(row.stretchX) + d, val(row.stretchY) + t.y4};
     }
 
-    Size whileBlock(const BlockTemplate& t, StrokRow& row)
+    Size whileBlock(const BlockTemplate& t, StatementRow& row)
     {
-        const int w = width(row.suslovie.str());
+        const int w = width(row.headText.str());
         const int d = t.x3 - t.x2; // the flat top of the hexagon
         if (d < w + 5) {
-            const int cap = toInt(m_ws.settings.ewhile);
-            row.plx = (w > cap ? cap + 15 : w + 5) - d;
-            row.ply = static_cast<int>(static_cast<double>(w + 5) / d * 5);
+            const int cap = toInt(m_ws.settings.whileTextWidth);
+            row.stretchX = (w > cap ? cap + 15 : w + 5) - d;
+            row.stretchY = static_cast<int>(static_cast<double>(w + 5) / d * 5);
         }
-        return {val(row.plx) + t.x4 - t.x1, val(row.ply) + t.y6};
+        return {val(row.stretchX) + t.x4 - t.x1, val(row.stretchY) + t.y6};
     }
 
     // case, goto, mylabel, until: wide enough for the text plus 15.
-    Size labelBlock(const BlockTemplate& t, StrokRow& row, int right, int step, bool addPly)
+    Size labelBlock(const BlockTemplate& t, StatementRow& row, int right, int step, bool addPly)
     {
-        const int w = width(row.suslovie.str()) + 15;
-        if (right - t.x1 < w) row.plx = w - (right - t.x1);
-        return {val(row.plx) + right - t.x1, (addPly ? val(row.ply) : 0) + step};
+        const int w = width(row.headText.str()) + 15;
+        if (right - t.x1 < w) row.stretchX = w - (right - t.x1);
+        return {val(row.stretchX) + right - t.x1, (addPly ? val(row.stretchY) : 0) + step};
     }
 
-    std::optional<Size> size(int index, const BlockTemplate& t, StrokRow& row)
+    std::optional<Size> size(int index, const BlockTemplate& t, StatementRow& row)
     {
         const Settings& s = m_ws.settings;
         switch (t.n) {
-        case KindVar: case KindHeader: return textBlock(index, t, row, s.evar);
-        case KindElse: return textBlock(index, t, row, s.eelse);
-        case KindBegin: case KindProcces: case KindExcept: return textBlock(index, t, row, s.ebeg);
+        case KindVar: case KindHeader: return textBlock(index, t, row, s.varTextWidth);
+        case KindElse: return textBlock(index, t, row, s.elseTextWidth);
+        case KindBegin: case KindProcess: case KindExcept: return textBlock(index, t, row, s.beginTextWidth);
         case KindIf: case KindTry: case KindFor: case KindWith: return conditionBlock(t, row);
         case KindWhile: return whileBlock(t, row);
         case KindCase: return labelBlock(t, row, t.x2, t.y4, true);
-        case KindGoto: case KindMyLabel: return labelBlock(t, row, t.x3, t.y4, false);
+        case KindGoto: case KindLabel: return labelBlock(t, row, t.x3, t.y4, false);
         case KindUntil: return labelBlock(t, row, t.x3, t.y5, false);
         case KindRepeat: return Size{t.x2 - t.x1, t.y3};
         case KindBreak: case KindExit: return Size{t.x3 - t.x1, t.y4};
-        case KindEndShema: return Size{val(row.plx) + t.x2 - t.x1, 0};
+        case KindChartEnd: return Size{val(row.stretchX) + t.x2 - t.x1, 0};
         default: return std::nullopt;
         }
     }
@@ -130,20 +130,20 @@ private:
 // parts, drawn whole or not at all, as the user chooses.
 void checkLength(Workspace& ws)
 {
-    Tstrok& t = ws.tstrok;
+    StatementTable& t = ws.statements;
     t.last();
     const int length = t.hasCurrent() ? val(t.current().y) : 0;
-    const int maxLength = toInt(ws.settings.edlin);
+    const int maxLength = toInt(ws.settings.maxChartLength);
     if (length < maxLength) return;
-    refuseZero(maxLength, ws.settings.edlin);
-    ws.ctx.extraParts = length / maxLength;
+    refuseZero(maxLength, ws.settings.maxChartLength);
+    ws.ctx.extraPartCount = length / maxLength;
     const QString question =
-        QStringLiteral("Построить за ") + QString::number(ws.ctx.extraParts + 1) + QStringLiteral(" раза");
-    if (ws.ctx.extraParts > 2) {
+        QStringLiteral("Построить за ") + QString::number(ws.ctx.extraPartCount + 1) + QStringLiteral(" раза");
+    if (ws.ctx.extraPartCount > 2) {
         if (ws.prompter)
             ws.prompter->message(QStringLiteral("Данная версия подерживает только 3 вложения\r"
                                                 "Невозможно построить Блок-Схему"));
-        ws.ctx.sizingAbort = 1;
+        ws.ctx.stoppedAfterSizing = 1;
         return;
     }
     const Answer answer = ws.prompter ? ws.prompter->question(QStringLiteral("Длинна превышенна"), question,
@@ -151,32 +151,32 @@ void checkLength(Workspace& ws)
                                       : Answer::No;
     if (answer == Answer::No) return;
     if (answer != Answer::Yes) {
-        ws.ctx.sizingAbort = 1;
+        ws.ctx.stoppedAfterSizing = 1;
         return;
     }
-    ws.n15Visible = true;
-    ws.ctx.sizingAbort = 1;
-    ws.ctx.secondPartMode = 0;
-    AprepareExecute(ws);
-    AdlinExecute(ws);
+    ws.nextPartAvailable = true;
+    ws.ctx.stoppedAfterSizing = 1;
+    ws.ctx.drawingSecondPart = 0;
+    checkStructure(ws);
+    splitIntoParts(ws);
 }
 
 } // namespace
 
-void ArazmerExecute(Workspace& ws)
+void sizeBlocks(Workspace& ws)
 {
     ws.enterStage(BuildStage::Size);
     Sizer sizer(ws);
     const int centre = ws.diagram.width() / 2;
     int cursor = 0;
-    Tstrok& t = ws.tstrok;
-    t.sortBy([](const StrokRow& r) { return r.nom; });
+    StatementTable& t = ws.statements;
+    t.sortBy([](const StatementRow& r) { return r.drawOrder; });
     for (int i = 0; i < t.size(); ++i) {
         cancellationPoint(ws.control);
         t.setPosition(i);
-        StrokRow& row = t.at(i);
-        if (!val(row.uslovie)) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.tvobject, row.obiect.str());
+        StatementRow& row = t.at(i);
+        if (!val(row.opensBlock)) continue;
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.kind.str());
         if (!tmpl) continue;
         const std::optional<Size> size = sizer.size(i, *tmpl, row);
         if (!size) continue;

@@ -1,19 +1,19 @@
 // Default places of the page markers for a freshly drawn diagram.
 #include "pages/PageMarkers.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
 
-void ArlistExecute(Workspace& ws)
+void placePageMarkers(Workspace& ws)
 {
     ws.pageMarkers.placeDefault(ws.diagram.height());
     // Without "Разметка страниц" the markers are placed all the same, since
     // printing reads them, but not shown.
-    if (!ws.settings.cbraz) ws.pageMarkers.hideAll();
+    if (!ws.settings.markPages) ws.pageMarkers.hideAll();
 }
 
-void N24Click(Workspace& ws)
+void showPageMarkers(Workspace& ws)
 {
     ws.pageMarkers.placeDefault(ws.diagram.height());
 }

@@ -19,17 +19,17 @@ struct AnimShown {
     QPoint a, b, c;     // the head (moving kinds), b its tip
 };
 
-struct StrelkaRow {
+struct ConnectionRow {
     IntField n;               // running number of the block routed
-    IntField vid;             // kind of connection, 0..11
-    TextField<10> obiect;     // kind of the owning block
-    IntField nomobiect;       // nom of the owning block
+    IntField kind;             // kind of connection, 0..11
+    TextField<10> ownerKind;     // kind of the owning block
+    IntField ownerDrawOrder;       // nom of the owning block
     IntField color;           // 0x00BBGGRR
     IntField x1, y1, x2, y2, x3, y3, x4, y4, x5, y5;
-    IntField x1a, x2a, x3a, y1a, y2a, y3a; // working points of the animation
+    IntField animX1, animX2, animX3, animY1, animY2, animY3; // working points of the animation
     AnimShown shown;
 };
 
-using Tstrelka = RecordList<StrelkaRow>;
+using ConnectionTable = RecordList<ConnectionRow>;
 
 } // namespace vexoria

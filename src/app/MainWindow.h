@@ -27,7 +27,7 @@ class QTimer;
 namespace vexoria {
 
 class CommentsGridView;
-class DbNavigator;
+class GridNavigator;
 class DesktopServices;
 class DiagramView;
 class EditorFiles;
@@ -41,72 +41,72 @@ class SettingsPanel;
 class TrayController;
 struct Desktop;
 
-class TMyform : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // prompter: where messages and questions go (nullptr: message boxes).
     // settingsPath: the shema.ini to read at creation and write at close
     // (empty: beside the executable, or the user's configuration folder).
     // desktop: file dialogs, clipboard and tray to use (null: the system's).
-    explicit TMyform(Prompter* prompter = nullptr, const QString& settingsPath = QString(),
+    explicit MainWindow(Prompter* prompter = nullptr, const QString& settingsPath = QString(),
                      const Desktop* desktop = nullptr, QWidget* parent = nullptr);
-    ~TMyform() override;
+    ~MainWindow() override;
 
     Workspace& workspace() { return m_ws; }
     BuildRunner& buildRunner() { return *m_builder; }
     const QString& settingsPath() const { return m_settingsPath; }
 
     // The controls, under the names the rest of the program uses.
-    QTabWidget* pcontrol1;
-    QWidget* tscod;
-    QWidget* tsdi;
-    QWidget* Totch;
-    QPlainTextEdit* Rekod;
+    QTabWidget* tabs;
+    QWidget* codeTab;
+    QWidget* diagramTab;
+    QWidget* printTab;
+    QPlainTextEdit* codeEditor;
     QHBoxLayout* editorRow; // the editor, and the routine queue's panel beside it
-    QPushButton* BitBtn3;
-    QPushButton* BitBtn4;
-    QGroupBox* RadioGroup1;
-    QRadioButton* RadioGroup1Item1;
-    QRadioButton* RadioGroup1Item2;
-    QPushButton* BitBtn5;
-    QComboBox* ComboBox1;
-    QListWidget* Clb1;
-    QFrame* Panel1;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
-    HelpPanel* Panel2;
-    SettingsPanel* Panel3;
-    CommentsGridView* DBGrid1;
-    DbNavigator* DBNavigator1;
-    QScrollArea* ScrollBox1;
+    QPushButton* chartButton;
+    QPushButton* exitButton;
+    QGroupBox* printLayoutGroup;
+    QRadioButton* oneSheetButton;
+    QRadioButton* pagedButton;
+    QPushButton* printButton;
+    QComboBox* debugTableChoice;
+    QListWidget* routineList;
+    QFrame* routinePanel;
+    QRadioButton* buildAtOnceButton;
+    QRadioButton* previewButton;
+    HelpPanel* helpPanel;
+    SettingsPanel* settingsPanel;
+    CommentsGridView* commentsGrid;
+    GridNavigator* gridNavigator;
+    QScrollArea* diagramScroll;
     QWidget* diagramHost;
-    DiagramView* Idiag1;
-    PageMarkersView* pageMarkers; // List1..List12 over Idiag1
-    ReportView* QuickRep1;        // the report on the "Печать" tab
+    DiagramView* diagramView;
+    PageMarkersView* pageMarkers; // List1..List12 over diagramView
+    ReportView* reportView;        // the report on the "Печать" tab
     PrintController* printing;
-    QTimer* Timer1;
+    QTimer* animationTimer;
 
     QMenu* fileMenu;
-    QAction* Coed1;
-    QAction* pas1;
-    QAction* txt1;
-    QAction* bmp1;
-    QAction* bmp2;
-    QAction* N14;
-    QAction* N12;
-    QAction* N2;
-    QMenu* N23;
-    QAction* N24;
-    QAction* N25;
-    QMenu* N26;
-    QAction* N27;
-    QAction* N28;
+    QAction* openTextAction;
+    QAction* openUnitAction;
+    QAction* saveTextAction;
+    QAction* openPictureAction;
+    QAction* savePictureAction;
+    QAction* settingsAction;
+    QAction* printAction;
+    QAction* exitAction;
+    QMenu* chartMenu;
+    QAction* pageMarkersAction;
+    QAction* labelLinesAction;
+    QMenu* animationMenu;
+    QAction* animationOnAction;
+    QAction* animationOffAction;
     QMenu* helpMenu;
-    QAction* N11;
+    QAction* aboutAction;
     QAction* schemaShortcut;
-    QMenu* PopupMenu1;       // the diagram's popup menu
-    QAction* N15;            // "Далее": the next part of a chart built in parts
-    QAction* N4;             // "Печатать"
+    QMenu* diagramMenu;       // the diagram's popup menu
+    QAction* nextPartAction;            // "Далее": the next part of a chart built in parts
+    QAction* printChartAction;             // "Печатать"
 
     // Text files and the editor's popup, the routine queue, picture files
     // and the tray: each a class of its own (UvexoriaIntake.cpp makes them).
@@ -116,16 +116,16 @@ public:
     TrayController* trayController = nullptr;
 
 public slots:
-    void BitBtn3Click();     // "Схема": the build pipeline
-    void BitBtn4Click();     // "Выход"
-    void BitBtn5Click();     // "Печать"
-    void N2Click();          // "Файл" → "Выход"
-    void N11Click();         // "О программе"
-    void N14Click();         // "Настройки"
-    void Button2Click();     // "Закрыть" on the settings panel
-    void pcontrol1Change();  // the user selected a tab
-    void Apas();             // fetch the next checked routine of the queue
-    void N15Click();         // "Далее": draw the next part of a split chart
+    void buildChart();     // "Схема": the build pipeline
+    void exitFromButton();     // "Выход"
+    void printFromButton();     // "Печать"
+    void quit();          // "Файл" → "Выход"
+    void showAbout();         // "О программе"
+    void showSettings();         // "Настройки"
+    void closeSettings();     // "Закрыть" on the settings panel
+    void onTabChanged();  // the user selected a tab
+    void fetchNextRoutine();             // fetch the next checked routine of the queue
+    void drawNextPart();         // "Далее": draw the next part of a split chart
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -137,8 +137,8 @@ private:
     void buildMenus();
     void buildPrinting();
     void buildIntake(const Desktop& desktop);
-    void FormCreate();
-    void FormClose();
+    void loadWindowSettings();
+    void saveWindowSettings();
     // The editor's code is kept at close and put back at start. False when
     // it could not be kept and the user has not been told yet: the window
     // stays open this once.
@@ -153,7 +153,7 @@ private:
     bool runBuild(const BuildRunner::Work& work);
     void showCommentsGrid();
     void hideCommentsGrid();
-    // After a build: the picture into Idiag1, the diagram tab when there is one.
+    // After a build: the picture into diagramView, the diagram tab when there is one.
     void showDiagramResult();
     // "Далее" follows the workspace's flag for it.
     void syncPartControls();
@@ -170,7 +170,7 @@ private:
     // Says which setting a build cannot use; true when there is one.
     bool refuseBuildSettings();
     void applySettingsToControls();
-    void setTimerIntervalFromEani();
+    void applyAnimationInterval();
     // A tab switch made by the program: the tab rules do not run for it.
     void showTab(QWidget* page);
     void maximiseIfNormal();

@@ -1,6 +1,6 @@
 #include "connect/Router.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -40,7 +40,7 @@ private:
 // Routes and draws every connection of the chart (or of the part on show)
 // and records each line in the connection table, which it leaves sorted on
 // the running block number.
-void AsoedinExecute(Workspace& ws)
+void routeConnections(Workspace& ws)
 {
     ws.enterStage(BuildStage::Connect);
     if (!diagramPictureReady(ws)) {

@@ -3,7 +3,7 @@
 // can be checked on a table made by hand.
 #include <array>
 
-#include "analysis/Tstrok.h"
+#include "analysis/StatementTable.h"
 
 namespace vexoria {
 
@@ -17,7 +17,7 @@ using CutCandidates = std::array<int, kCutSlots>;
 // no below firstBound), each further slot the closing row after the previous
 // candidate whose construct opens first among those opening before row
 // 2 x share. Case statements are passed over whole.
-CutCandidates collectCutCandidates(const Tstrok& table, int firstBound, int share);
+CutCandidates collectCutCandidates(const StatementTable& table, int firstBound, int share);
 
 // The first candidate, in slot order, within a tolerance of share that widens
 // from 10; 0 when there is none.

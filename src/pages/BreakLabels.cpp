@@ -3,9 +3,9 @@
 // The tags are drawn into the diagram itself and stay there.
 #include <algorithm>
 
-#include "anim/Aanimate.h"
+#include "anim/AnimationTick.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -24,23 +24,23 @@ void writeLabel(Canvas& canvas, const QString& tag, int x, int o)
 
 } // namespace
 
-void AzakExecute(Workspace& ws)
+void writeBreakLabels(Workspace& ws)
 {
     Canvas& canvas = diagramCanvas(ws);
     // After "Далее" the table still holds the lines of the earlier parts;
     // they are not on this picture and get no labels on it.
-    for (int i = std::max(ws.pictureConnectionsFrom, 0); i < ws.tstrelka.size(); ++i) {
-        const StrelkaRow& r = ws.tstrelka.at(i);
-        const int vid = val(r.vid);
-        const QString tag = r.obiect.str() + QString::number(val(r.n));
+    for (int i = std::max(ws.pictureConnectionsFrom, 0); i < ws.connections.size(); ++i) {
+        const ConnectionRow& r = ws.connections.at(i);
+        const int kind = val(r.kind);
+        const QString tag = r.ownerKind.str() + QString::number(val(r.n));
         for (int k = 1; k <= PageMarkers::kCount; ++k) {
             // Every marker counts, shown or not: only its place matters. The
             // bounds are inclusive, so an end on the break is labelled.
             const int o = ws.pageMarkers.offset(k);
-            if (vid == 7) {
+            if (kind == 7) {
                 // A loop return runs upward: its lane is x4, from y1 up to y5.
                 if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
-            } else if (vid == 4 || vid == 5 || vid == 6 || vid == 8 || vid == 9 || vid == 11) {
+            } else if (kind == 4 || kind == 5 || kind == 6 || kind == 8 || kind == 9 || kind == 11) {
                 // The lane of an exit back to an enclosing loop's test runs up.
                 const int top = std::min(val(r.y1), val(r.y3));
                 const int bottom = std::max(val(r.y1), val(r.y3));
@@ -50,11 +50,11 @@ void AzakExecute(Workspace& ws)
     }
 }
 
-void N25Click(Workspace& ws)
+void labelLines(Workspace& ws)
 {
     stopAnimation(ws.ctx);
     diagramCanvas(ws).setBrushColour(kWhite);
-    AzakExecute(ws);
+    writeBreakLabels(ws);
 }
 
 } // namespace vexoria

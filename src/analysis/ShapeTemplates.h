@@ -7,21 +7,21 @@
 
 namespace vexoria {
 
-struct VobjectRow {
+struct ShapeTemplate {
     IntField n;
-    TextField<10> Obiect;
-    TextField<5> Okusl;
+    TextField<10> kind;
+    TextField<5> headEnd;
     IntField x1, x2, x3, x4, x5, x6;
     IntField y1, y2, y3, y4, y5, y6;
 };
 
-using Tvobject = RecordList<VobjectRow>;
+using ShapeTemplateTable = RecordList<ShapeTemplate>;
 
 // Fills the table with its 19 rows, sorted on n (run once at window creation).
-void fillTemplates(Tvobject& table);
+void fillTemplates(ShapeTemplateTable& table);
 
 // Exact, case-sensitive lookup by Obiect; on success the found row is current.
 // A failed lookup leaves the cursor where it was.
-bool locateTemplate(Tvobject& table, const QString& obiect);
+bool locateTemplate(ShapeTemplateTable& table, const QString& kind);
 
 } // namespace vexoria

@@ -1,4 +1,4 @@
-#include "analysis/TstrokDump.h"
+#include "analysis/StatementTableDump.h"
 
 namespace vexoria {
 
@@ -25,15 +25,15 @@ template <int W>
 QString cell(const TextField<W>& f) { return f.isSet() ? escapeDumpText(f.str()) : QString(); }
 } // namespace
 
-QString dumpTstrok(const Tstrok& table, const TstrokDumpExtras& extras)
+QString dumpStatementTable(const StatementTable& table, const StatementDumpExtras& extras)
 {
     QString out = QStringLiteral(
         "n\tnom\tstroka\tuslovie\tobiect\tsuslovie\tx\ty\tplx\tply\tno\tendobiect\tfiltr\tcomment\n");
-    for (const StrokRow& r : table.rows()) {
-        const QString cells[] = {cell(r.n),     cell(r.nom),      cell(r.stroka),   cell(r.uslovie),
-                                 cell(r.obiect), cell(r.suslovie), cell(r.x),        cell(r.y),
-                                 cell(r.plx),   cell(r.ply),      cell(r.no),       cell(r.endobiect),
-                                 cell(r.filtr), cell(r.comment)};
+    for (const StatementRow& r : table.rows()) {
+        const QString cells[] = {cell(r.n),     cell(r.drawOrder),      cell(r.text),   cell(r.opensBlock),
+                                 cell(r.kind), cell(r.headText), cell(r.x),        cell(r.y),
+                                 cell(r.stretchX),   cell(r.stretchY),      cell(r.link),       cell(r.closedKind),
+                                 cell(r.kindIndex), cell(r.comment)};
         for (int i = 0; i < 14; ++i) {
             if (i) out += u'\t';
             out += cells[i];

@@ -2,10 +2,10 @@
 // The connection table as text, in the same rules as the statement table dump.
 #include <QString>
 
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 
 namespace vexoria {
 
-QString dumpTstrelka(const Tstrelka& table);
+QString dumpConnectionTable(const ConnectionTable& table);
 
 } // namespace vexoria

@@ -4,7 +4,7 @@
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
 #include "analysis/syntax/StatementTree.h"
-#include "pipeline/Stages.h"
+#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {
@@ -12,15 +12,15 @@ namespace vexoria {
 namespace {
 
 struct Classified {
-    Tstrok table;
+    StatementTable table;
     std::optional<QString> title;
     scan::ScanPlaces places;
 };
 
-Classified classifyText(const QString& codeText, Tvobject& tvobject, const BuildControl* control)
+Classified classifyText(const QString& codeText, ShapeTemplateTable& templates, const BuildControl* control)
 {
     Classified out;
-    scan::ScanState s(codeText, tvobject);
+    scan::ScanState s(codeText, templates);
     s.control = control;
     scan::scanStatements(s);
     cancellationPoint(control);
@@ -43,28 +43,28 @@ Classified classifyText(const QString& codeText, Tvobject& tvobject, const Build
 // statement part is laid out again in the layout the scan reads soundly and
 // classified once more; the table that states more of the code's flow is
 // kept. Code the scan reads soundly keeps its table as it is.
-void AbasaExecute(Workspace& ws)
+void classifyStatements(Workspace& ws)
 {
     ws.enterStage(BuildStage::Classify);
-    ws.tstrok.open();
-    ws.tstrok.clear();
+    ws.statements.open();
+    ws.statements.clear();
     const QString codeText = ws.codeText;
-    Classified chosen = classifyText(codeText, ws.tvobject, ws.control);
+    Classified chosen = classifyText(codeText, ws.templates, ws.control);
 
     if (const std::optional<syntax::Routine> routine = syntax::readRoutine(codeText)) {
         const int misplaced = scan::flowDisagreements(codeText, *routine, chosen.table.rows(), chosen.places);
         if (misplaced > 0) {
             const QString laidOut = scan::layOutCanonically(codeText, *routine);
             if (const std::optional<syntax::Routine> again = syntax::readRoutine(laidOut)) {
-                Classified second = classifyText(laidOut, ws.tvobject, ws.control);
+                Classified second = classifyText(laidOut, ws.templates, ws.control);
                 if (scan::flowDisagreements(laidOut, *again, second.table.rows(), second.places) < misplaced)
                     chosen = std::move(second);
             }
         }
     }
 
-    ws.tstrok.rows() = std::move(chosen.table.rows());
-    ws.tstrok.first();
+    ws.statements.rows() = std::move(chosen.table.rows());
+    ws.statements.first();
     if (chosen.title) ws.reportTitle = *chosen.title;
 }
 

@@ -11,7 +11,7 @@
 // that painting heads away on the picture itself would leave in labels.
 #include <QPoint>
 
-#include "connect/Tstrelka.h"
+#include "connect/ConnectionTable.h"
 #include "platform/core/Canvas.h"
 
 namespace vexoria {
@@ -38,8 +38,8 @@ constexpr Colour kBlinkGreen = rgb(0, 128, 0);
 // One tick over the rows of the table from firstRow to the last: animStep
 // advances, every head moves one step, every cross mark takes its colour for
 // the tick. The workspace's tick takes the rows of the picture on show.
-void AanimateExecute(Tstrelka& tstrelka, BuildContext& ctx, int firstRow = 0);
-void AanimateExecute(Workspace& ws);
+void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow = 0);
+void animationTick(Workspace& ws);
 
 // Stops the animation; the heads shown last stay where they are. Printing and
 // the break labels call this before they draw.

@@ -1,12 +1,12 @@
-#include "analysis/Tvobject.h"
+#include "analysis/ShapeTemplates.h"
 
 namespace vexoria {
 
 namespace {
 struct TemplateData {
     int n;
-    const char* obiect;
-    const char* okusl;
+    const char* kind;
+    const char* headEnd;
     int x1, y1, x2, y2, x3, y3, x4, y4, x5, y5, x6, y6;
 };
 
@@ -34,15 +34,15 @@ constexpr TemplateData kTemplates[] = {
 };
 } // namespace
 
-void fillTemplates(Tvobject& table)
+void fillTemplates(ShapeTemplateTable& table)
 {
     table.open();
     table.clear();
     for (const TemplateData& t : kTemplates) {
-        VobjectRow r;
+        ShapeTemplate r;
         r.n = t.n;
-        r.Obiect = QString::fromUtf8(t.obiect);
-        r.Okusl = QString::fromUtf8(t.okusl);
+        r.kind = QString::fromUtf8(t.kind);
+        r.headEnd = QString::fromUtf8(t.headEnd);
         r.x1 = t.x1; r.y1 = t.y1;
         r.x2 = t.x2; r.y2 = t.y2;
         r.x3 = t.x3; r.y3 = t.y3;
@@ -51,14 +51,14 @@ void fillTemplates(Tvobject& table)
         r.x6 = t.x6; r.y6 = t.y6;
         table.append(r);
     }
-    table.sortBy([](const VobjectRow& r) { return r.n; });
+    table.sortBy([](const ShapeTemplate& r) { return r.n; });
     table.first();
 }
 
-bool locateTemplate(Tvobject& table, const QString& obiect)
+bool locateTemplate(ShapeTemplateTable& table, const QString& kind)
 {
-    if (obiect.isEmpty()) return false;
-    return table.locate([&](const VobjectRow& r) { return r.Obiect.str() == obiect; });
+    if (kind.isEmpty()) return false;
+    return table.locate([&](const ShapeTemplate& r) { return r.kind.str() == kind; });
 }
 
 } // namespace vexoria
