@@ -14,8 +14,8 @@
 #include "anim/AnimationOverlay.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/PainterCanvas.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/drawing/PainterCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
 #include "support/BenchSupport.h"
 
 using namespace vexoria;

@@ -11,9 +11,9 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DisplayList.h"
-#include "platform/core/RecordingCanvas.h"
-#include "platform/core/VectorChart.h"
+#include "platform/drawing/DisplayList.h"
+#include "platform/drawing/RecordingCanvas.h"
+#include "platform/pictures/VectorChart.h"
 #include "support/BenchSupport.h"
 
 using namespace vexoria;

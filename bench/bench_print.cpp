@@ -15,7 +15,7 @@
 #include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DisplayList.h"
+#include "platform/drawing/DisplayList.h"
 #include "support/BenchSupport.h"
 
 using namespace vexoria;

@@ -8,7 +8,7 @@
 
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/PictureWriter.h"
+#include "platform/pictures/PictureWriter.h"
 #include "support/BenchSupport.h"
 
 using namespace vexoria;

@@ -12,8 +12,8 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/Prompter.h"
-#include "platform/core/TextCodec.h"
+#include "platform/prompts/Prompter.h"
+#include "platform/text/TextCodec.h"
 
 namespace {
 

@@ -22,12 +22,12 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
-#include "platform/core/Prompter.h"
-#include "platform/core/QImageCanvas.h"
-#include "platform/core/RecordingCanvas.h"
-#include "platform/core/SettingLimits.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/ConversionError.h"
+#include "platform/prompts/Prompter.h"
+#include "platform/drawing/QImageCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
+#include "platform/settings/SettingLimits.h"
+#include "platform/text/TextCodec.h"
 
 namespace {
 

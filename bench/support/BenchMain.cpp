@@ -6,7 +6,7 @@
 
 #include <QGuiApplication>
 
-#include "platform/core/QuietMessages.h"
+#include "platform/prompts/QuietMessages.h"
 
 int main(int argc, char** argv)
 {

@@ -3,7 +3,7 @@
 // the long routine the drawing benchmarks build.
 #include <QString>
 
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria::bench {
 

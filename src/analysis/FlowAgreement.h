@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "analysis/syntax/StatementTree.h"
 
 namespace vexoria::scan {

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "analysis/ScanState.h"
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria::scan {
 

@@ -7,7 +7,7 @@
 // step they would be missing from the chart and nothing would tell the user.
 #include <vector>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria::scan {
 

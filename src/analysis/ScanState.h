@@ -12,8 +12,8 @@
 #include <QChar>
 #include <QString>
 
-#include "analysis/StatementTable.h"
-#include "analysis/ShapeTemplates.h"
+#include "tables/StatementTable.h"
+#include "tables/ShapeTemplates.h"
 #include "pipeline/BuildControl.h"
 
 namespace vexoria::scan {

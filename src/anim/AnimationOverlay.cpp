@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

@@ -5,7 +5,7 @@
 // never drawn on, so what is saved or printed is the chart as it was built.
 #include <QRect>
 
-#include "connect/ConnectionTable.h"
+#include "tables/ConnectionTable.h"
 
 namespace vexoria {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "connect/ConnectionTable.h"
+#include "tables/ConnectionTable.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {

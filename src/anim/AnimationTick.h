@@ -11,8 +11,8 @@
 // that painting heads away on the picture itself would leave in labels.
 #include <QPoint>
 
-#include "connect/ConnectionTable.h"
-#include "platform/core/Canvas.h"
+#include "tables/ConnectionTable.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

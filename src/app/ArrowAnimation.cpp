@@ -11,7 +11,7 @@
 #include "app/DiagramView.h"
 #include "app/SettingsPanel.h"
 #include "app/MainWindow.h"
-#include "platform/core/PainterCanvas.h"
+#include "platform/drawing/PainterCanvas.h"
 
 namespace vexoria {
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "platform/core/DiagramFont.h"
+#include "platform/drawing/DiagramFont.h"
 
 namespace vexoria {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/ConnectionsModel.h"
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria {
 

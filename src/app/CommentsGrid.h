@@ -8,8 +8,8 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "analysis/StatementTable.h"
-#include "connect/ConnectionTable.h"
+#include "tables/StatementTable.h"
+#include "tables/ConnectionTable.h"
 
 class QToolButton;
 

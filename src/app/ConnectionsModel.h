@@ -4,7 +4,7 @@
 // are already on the picture, so the grid only shows them.
 #include <QAbstractTableModel>
 
-#include "connect/ConnectionTable.h"
+#include "tables/ConnectionTable.h"
 
 namespace vexoria {
 

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
-#include "analysis/StatementExport.h"
+#include "tables/StatementExport.h"
 #include "app/CommentsGrid.h"
 #include "app/MainWindow.h"
-#include "platform/core/SettingsFile.h"
+#include "platform/settings/SettingsFile.h"
 
 namespace vexoria {
 

@@ -19,7 +19,7 @@
 #include "connect/Annotations.h"
 #include "connect/Hints.h"
 #include "layout/DiagramCanvas.h"
-#include "platform/core/DiagramFont.h"
+#include "platform/drawing/DiagramFont.h"
 
 namespace vexoria {
 

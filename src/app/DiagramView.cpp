@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/core/Diagram.h"
+#include "platform/drawing/Diagram.h"
 
 namespace vexoria {
 

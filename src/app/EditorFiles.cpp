@@ -9,7 +9,7 @@
 #include <QTextCursor>
 
 #include "pipeline/Workspace.h"
-#include "platform/core/OutputFile.h"
+#include "platform/files/OutputFile.h"
 #include "platform/widgets/Clipboard.h"
 #include "platform/widgets/FileDialogs.h"
 #include "source/TextFile.h"

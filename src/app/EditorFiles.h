@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "app/EditorSession.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 class QAction;
 class QMenu;

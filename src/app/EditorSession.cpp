@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/core/OutputFile.h"
+#include "platform/files/OutputFile.h"
 
 namespace vexoria {
 

@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 namespace vexoria {
 

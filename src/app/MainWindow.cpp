@@ -29,7 +29,7 @@
 #include "app/HelpPanel.h"
 #include "app/SettingsPanel.h"
 #include "app/TrayController.h"
-#include "platform/core/SettingsFile.h"
+#include "platform/settings/SettingsFile.h"
 #include "platform/widgets/Desktop.h"
 #include "platform/widgets/MessageBoxPrompter.h"
 

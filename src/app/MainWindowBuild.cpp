@@ -32,10 +32,10 @@
 #include "app/WindowPlacement.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Pipeline.h"
-#include "platform/core/ConversionError.h"
-#include "platform/core/SettingLimits.h"
-#include "platform/core/SettingsFile.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/ConversionError.h"
+#include "platform/settings/SettingLimits.h"
+#include "platform/settings/SettingsFile.h"
+#include "platform/text/TextCodec.h"
 
 namespace vexoria {
 

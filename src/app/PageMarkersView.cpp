@@ -10,7 +10,7 @@
 #include "pages/PageMarkers.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DiagramFont.h"
+#include "platform/drawing/DiagramFont.h"
 
 namespace vexoria {
 

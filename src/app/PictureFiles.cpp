@@ -7,9 +7,9 @@
 
 #include "app/EditorFiles.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/PictureReader.h"
-#include "platform/core/PictureWriter.h"
-#include "platform/core/VectorChart.h"
+#include "platform/pictures/PictureReader.h"
+#include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/VectorChart.h"
 #include "platform/widgets/FileDialogs.h"
 
 namespace vexoria {

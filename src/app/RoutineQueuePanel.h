@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 #include "source/RoutineQueue.h"
 
 class QAction;

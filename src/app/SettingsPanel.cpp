@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/core/SettingLimits.h"
+#include "platform/settings/SettingLimits.h"
 
 namespace vexoria {
 

@@ -7,7 +7,7 @@
 #include <QFrame>
 
 #include "platform/core/BuildContext.h"
-#include "platform/core/Settings.h"
+#include "platform/settings/Settings.h"
 
 class QCheckBox;
 class QLabel;

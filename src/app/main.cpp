@@ -3,7 +3,7 @@
 
 #include "app/QtTranslations.h"
 #include "app/MainWindow.h"
-#include "platform/core/QuietMessages.h"
+#include "platform/prompts/QuietMessages.h"
 
 int main(int argc, char* argv[])
 {

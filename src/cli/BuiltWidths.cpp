@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "platform/core/DiagramWidths.h"
-#include "platform/core/SchemeColours.h"
+#include "platform/drawing/DiagramWidths.h"
+#include "platform/drawing/SchemeColours.h"
 
 namespace vexoria::cli {
 

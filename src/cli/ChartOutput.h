@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "platform/core/DisplayList.h"
-#include "platform/core/PictureWriter.h"
+#include "platform/drawing/DisplayList.h"
+#include "platform/pictures/PictureWriter.h"
 
 namespace vexoria {
 struct Workspace;

@@ -10,10 +10,10 @@
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
-#include "platform/core/QImageCanvas.h"
-#include "platform/core/SettingsFile.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/ConversionError.h"
+#include "platform/drawing/QImageCanvas.h"
+#include "platform/settings/SettingsFile.h"
+#include "platform/text/TextCodec.h"
 #include "source/TextFile.h"
 
 namespace vexoria::cli {

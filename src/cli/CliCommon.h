@@ -10,7 +10,7 @@
 #include <QTextStream>
 
 #include "cli/CommandLine.h"
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria {
 struct Settings;

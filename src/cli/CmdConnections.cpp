@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/WholeChart.h"
-#include "connect/ConnectionTableDump.h"
+#include "tables/ConnectionTableDump.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"

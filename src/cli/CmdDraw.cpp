@@ -3,7 +3,7 @@
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
 
 namespace vexoria::cli {
 

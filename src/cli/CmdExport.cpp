@@ -1,11 +1,11 @@
-#include "analysis/StatementExport.h"
+#include "tables/StatementExport.h"
 #include "cli/Commands.h"
 #include "cli/OutputChecks.h"
 #include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/FileNames.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/files/FileNames.h"
+#include "platform/drawing/RecordingCanvas.h"
 
 namespace vexoria::cli {
 

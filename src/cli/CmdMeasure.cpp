@@ -2,7 +2,7 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "platform/core/DiagramFont.h"
+#include "platform/drawing/DiagramFont.h"
 
 namespace vexoria::cli {
 

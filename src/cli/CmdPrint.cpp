@@ -11,8 +11,8 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DisplayList.h"
-#include "platform/core/OutputFile.h"
+#include "platform/drawing/DisplayList.h"
+#include "platform/files/OutputFile.h"
 
 namespace vexoria::cli {
 

@@ -9,8 +9,8 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/OutputFile.h"
-#include "platform/core/PictureWriter.h"
+#include "platform/files/OutputFile.h"
+#include "platform/pictures/PictureWriter.h"
 
 namespace vexoria::cli {
 

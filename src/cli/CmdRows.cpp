@@ -1,4 +1,4 @@
-#include "analysis/StatementTableDump.h"
+#include "tables/StatementTableDump.h"
 #include "cli/Commands.h"
 #include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"

@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/core/FileNames.h"
-#include "platform/core/OutputFile.h"
+#include "platform/files/FileNames.h"
+#include "platform/files/OutputFile.h"
 
 namespace vexoria::cli {
 

@@ -9,7 +9,7 @@
 
 #include "cli/OrderedWork.h"
 #include "cli/RenderUnit.h"
-#include "platform/core/FileNames.h"
+#include "platform/files/FileNames.h"
 #include "source/UnitScanner.h"
 
 namespace vexoria::cli {

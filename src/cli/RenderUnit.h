@@ -10,7 +10,7 @@
 #include <QStringList>
 
 #include "cli/CliCommon.h"
-#include "platform/core/PictureWriter.h"
+#include "platform/pictures/PictureWriter.h"
 
 namespace vexoria {
 struct Settings;

@@ -11,9 +11,9 @@
 #include "cli/BuiltWidths.h"
 #include "cli/Commands.h"
 #include "cli/LateGui.h"
-#include "platform/core/DiagramFont.h"
-#include "platform/core/FileNames.h"
-#include "platform/core/QuietMessages.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/files/FileNames.h"
+#include "platform/prompts/QuietMessages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

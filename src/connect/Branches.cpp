@@ -2,10 +2,10 @@
 // with their exit collector lane, and the dashed frame around an else part.
 #include <cmath>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "connect/Router.h"
-#include "connect/ConnectionTable.h"
+#include "tables/ConnectionTable.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria {

@@ -7,8 +7,8 @@
 #include <QSize>
 #include <QString>
 
-#include "analysis/StatementTable.h"
-#include "connect/ConnectionTable.h"
+#include "tables/StatementTable.h"
+#include "tables/ConnectionTable.h"
 
 namespace vexoria {
 

@@ -1,7 +1,7 @@
 // Blocks that jump: goto (to its label), exit (to the end of the scheme) and
 // break (to the block after the enclosing loop). Each first draws its line
 // down to the next block as a line control never follows.
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 

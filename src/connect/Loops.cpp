@@ -1,7 +1,7 @@
 // Loops and the with statement: while and for (entry, return line through a
 // right lane, exit through a left lane), repeat (entry, return from its until
 // block through a left lane), until blocks, and the dashed with bracket.
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "analysis/StatementTable.h"
-#include "connect/ConnectionTable.h"
+#include "tables/StatementTable.h"
+#include "tables/ConnectionTable.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria {
 

@@ -16,7 +16,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

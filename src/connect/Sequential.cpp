@@ -1,6 +1,6 @@
 // Blocks that pass control straight down: plain blocks (var, else, begin,
 // procces, header, except) and label blocks.
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "connect/Router.h"
 #include "pipeline/Workspace.h"
 

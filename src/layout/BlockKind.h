@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "analysis/StatementTable.h"
-#include "analysis/ShapeTemplates.h"
+#include "tables/StatementTable.h"
+#include "tables/ShapeTemplates.h"
 
 namespace vexoria {
 

@@ -5,7 +5,7 @@
 #include "layout/DiagramCanvas.h"
 #include "layout/Palette.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria {
 

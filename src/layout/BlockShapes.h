@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "layout/BlockKind.h"
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

@@ -7,7 +7,7 @@
 #include "layout/DiagramCanvas.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria {
 

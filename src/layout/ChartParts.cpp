@@ -12,12 +12,12 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 #include "layout/ChartParts.h"
 #include "layout/CutFit.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria {
 

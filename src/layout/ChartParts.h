@@ -3,7 +3,7 @@
 // can be checked on a table made by hand.
 #include <array>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/StatementTable.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria {
 

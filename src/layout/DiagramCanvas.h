@@ -5,8 +5,8 @@
 // that sizing, drawing and connections measure with the same metric.
 #include <QString>
 
-#include "platform/core/Canvas.h"
-#include "platform/core/QImageCanvas.h" // PictureError
+#include "platform/drawing/Canvas.h"
+#include "platform/drawing/QImageCanvas.h" // PictureError
 
 namespace vexoria {
 

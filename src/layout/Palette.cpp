@@ -1,6 +1,6 @@
 #include "layout/Palette.h"
 
-#include "platform/core/SchemeColours.h"
+#include "platform/drawing/SchemeColours.h"
 
 namespace vexoria {
 

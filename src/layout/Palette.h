@@ -2,7 +2,7 @@
 // The colours of the constructs in colour mode: a palette of 17 entries
 // handed out in turn, starting again at black after the sixteenth.
 #include "platform/core/BuildContext.h"
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

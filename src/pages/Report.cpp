@@ -10,8 +10,8 @@
 
 #include "pages/PageBands.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DiagramFont.h"
-#include "platform/core/OutputFile.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/files/OutputFile.h"
 
 namespace vexoria {
 

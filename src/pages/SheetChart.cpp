@@ -5,9 +5,9 @@
 #include <QPainter>
 
 #include "pages/Report.h"
-#include "platform/core/Diagram.h"
-#include "platform/core/DisplayList.h"
-#include "platform/core/PainterCanvas.h"
+#include "platform/drawing/Diagram.h"
+#include "platform/drawing/DisplayList.h"
+#include "platform/drawing/PainterCanvas.h"
 
 namespace vexoria {
 

@@ -2,7 +2,7 @@
 
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/SettingLimits.h"
+#include "platform/settings/SettingLimits.h"
 
 namespace vexoria {
 

@@ -4,16 +4,16 @@
 // command line and the tests make their own. Stages take it by reference.
 #include <QString>
 
-#include "analysis/StatementTable.h"
-#include "analysis/ShapeTemplates.h"
+#include "tables/StatementTable.h"
+#include "tables/ShapeTemplates.h"
 #include "pipeline/BuildControl.h"
-#include "connect/ConnectionTable.h"
+#include "tables/ConnectionTable.h"
 #include "pages/PageMarkers.h"
 #include "platform/core/BuildContext.h"
-#include "platform/core/Canvas.h"
-#include "platform/core/Diagram.h"
-#include "platform/core/Prompter.h"
-#include "platform/core/Settings.h"
+#include "platform/drawing/Canvas.h"
+#include "platform/drawing/Diagram.h"
+#include "platform/prompts/Prompter.h"
+#include "platform/settings/Settings.h"
 
 namespace vexoria {
 

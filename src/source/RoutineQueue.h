@@ -13,7 +13,7 @@
 #include <QStringList>
 
 #include "platform/core/BuildContext.h"
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria {
 

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "platform/core/FileNames.h"
+#include "platform/files/FileNames.h"
 
 namespace vexoria {
 

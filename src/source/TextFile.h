@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 namespace vexoria {
 

@@ -7,11 +7,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "analysis/StatementTableDump.h"
+#include "tables/StatementTableDump.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 

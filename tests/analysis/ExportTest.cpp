@@ -11,8 +11,8 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
-#include "analysis/StatementExport.h"
-#include "analysis/StatementTableDump.h"
+#include "tables/StatementExport.h"
+#include "tables/StatementTableDump.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {

@@ -10,7 +10,7 @@
 #include "analysis/NumberingPass.h"
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
-#include "analysis/ShapeTemplates.h"
+#include "tables/ShapeTemplates.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"

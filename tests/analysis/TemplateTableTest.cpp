@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/ShapeTemplates.h"
+#include "tables/ShapeTemplates.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

@@ -9,8 +9,8 @@
 #include "anim/AnimationOverlay.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
-#include "platform/core/TextCodec.h"
+#include "platform/drawing/RecordingCanvas.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 

@@ -15,9 +15,9 @@
 #include <QThread>
 #include <QTimer>
 
-#include "analysis/StatementTableDump.h"
+#include "tables/StatementTableDump.h"
 #include "app/SettingsPanel.h"
-#include "connect/ConnectionTableDump.h"
+#include "tables/ConnectionTableDump.h"
 #include "platform/widgets/MessageBoxPrompter.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"

@@ -8,7 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "analysis/StatementTableDump.h"
+#include "tables/StatementTableDump.h"
 #include "app/CommentsGrid.h"
 #include "app/DebugView.h"
 #include "ScreenShot.h"

@@ -8,7 +8,7 @@
 #include <QTabWidget>
 
 #include "app/PictureFiles.h"
-#include "platform/core/JpegReader.h"
+#include "platform/pictures/JpegReader.h"
 #include "WindowFixture.h"
 
 using namespace vexoria;

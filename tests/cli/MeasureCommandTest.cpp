@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QProcess>
 
-#include "platform/core/DiagramFont.h"
-#include "platform/core/TextCodec.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/text/TextCodec.h"
 
 namespace vexoria::test {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "connect/ConnectionTableDump.h"
+#include "tables/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 

@@ -4,8 +4,8 @@
 
 #include "connect/Annotations.h"
 #include "connect/Hints.h"
-#include "platform/core/Diagram.h"
-#include "platform/core/QImageCanvas.h"
+#include "platform/drawing/Diagram.h"
+#include "platform/drawing/QImageCanvas.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {

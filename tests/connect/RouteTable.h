@@ -4,12 +4,12 @@
 // filtr in order), and a recording canvas to route onto.
 #include <QStringList>
 
-#include "analysis/StatementTable.h"
-#include "connect/ConnectionTable.h"
+#include "tables/StatementTable.h"
+#include "tables/ConnectionTable.h"
 #include "layout/Palette.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
 
 namespace vexoria::test {
 

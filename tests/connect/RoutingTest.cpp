@@ -5,7 +5,7 @@
 #include "support/PrintTo.h"
 #include "RouteTable.h"
 #include "connect/Router.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria::test {
 namespace {

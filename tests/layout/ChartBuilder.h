@@ -7,7 +7,7 @@
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
 
 namespace vexoria::test {
 

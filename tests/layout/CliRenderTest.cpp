@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "platform/core/DiagramFont.h"
+#include "platform/drawing/DiagramFont.h"
 #include "support/CliRun.h"
 #include "support/PrintTo.h"
 

@@ -8,7 +8,7 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DisplayList.h"
+#include "platform/drawing/DisplayList.h"
 
 namespace vexoria::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "ChartBuilder.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 namespace vexoria::test {
 namespace {

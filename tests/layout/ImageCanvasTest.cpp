@@ -10,10 +10,10 @@
 #include "ChartBuilder.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/BuildStages.h"
-#include "platform/core/DiagramFont.h"
-#include "platform/core/JpegWriter.h"
-#include "platform/core/PictureWriter.h"
-#include "platform/core/QImageCanvas.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/pictures/JpegWriter.h"
+#include "platform/pictures/PictureWriter.h"
+#include "platform/drawing/QImageCanvas.h"
 
 namespace vexoria::test {
 namespace {

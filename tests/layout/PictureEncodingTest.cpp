@@ -11,12 +11,12 @@
 
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/Diagram.h"
-#include "platform/core/PalettePng.h"
-#include "platform/core/PictureWriter.h"
-#include "platform/core/QImageCanvas.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/WhitePicture.h"
+#include "platform/drawing/Diagram.h"
+#include "platform/pictures/PalettePng.h"
+#include "platform/pictures/PictureWriter.h"
+#include "platform/drawing/QImageCanvas.h"
+#include "platform/text/TextCodec.h"
+#include "platform/drawing/WhitePicture.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {

@@ -6,8 +6,8 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/BuildStages.h"
-#include "platform/core/ConversionError.h"
-#include "platform/core/QImageCanvas.h"
+#include "platform/text/ConversionError.h"
+#include "platform/drawing/QImageCanvas.h"
 
 namespace vexoria::test {
 namespace {

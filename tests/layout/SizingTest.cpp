@@ -4,7 +4,7 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/BuildStages.h"
-#include "platform/core/ConversionError.h"
+#include "platform/text/ConversionError.h"
 
 namespace vexoria::test {
 namespace {

@@ -18,12 +18,12 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/DiagramFont.h"
-#include "platform/core/DisplayList.h"
-#include "platform/core/QImageCanvas.h"
-#include "platform/core/RecordingCanvas.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/VectorChart.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DisplayList.h"
+#include "platform/drawing/QImageCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
+#include "platform/text/TextCodec.h"
+#include "platform/pictures/VectorChart.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {

@@ -6,8 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "platform/core/DiagramFont.h"
-#include "platform/core/DiagramWidths.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DiagramWidths.h"
 #include "source/TextFile.h"
 
 namespace vexoria::test {

@@ -4,7 +4,7 @@
 
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
+#include "platform/drawing/RecordingCanvas.h"
 #include "support/PrintTo.h"
 
 namespace vexoria::test {

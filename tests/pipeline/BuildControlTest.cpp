@@ -8,13 +8,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "analysis/StatementTableDump.h"
-#include "connect/ConnectionTableDump.h"
+#include "tables/StatementTableDump.h"
+#include "tables/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
 #include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/RecordingCanvas.h"
-#include "platform/core/TextCodec.h"
+#include "platform/drawing/RecordingCanvas.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 

@@ -12,7 +12,7 @@
 #include <csignal>
 #include <unistd.h>
 
-#include "platform/core/OutputFile.h"
+#include "platform/files/OutputFile.h"
 
 using namespace vexoria;
 

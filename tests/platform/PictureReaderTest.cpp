@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "platform/core/JpegReader.h"
-#include "platform/core/JpegWriter.h"
-#include "platform/core/PictureReader.h"
+#include "platform/pictures/JpegReader.h"
+#include "platform/pictures/JpegWriter.h"
+#include "platform/pictures/PictureReader.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "analysis/StatementTable.h"
-#include "platform/core/RecordList.h"
+#include "tables/StatementTable.h"
+#include "platform/records/RecordList.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/TextCodec.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

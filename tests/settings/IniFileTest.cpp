@@ -2,7 +2,7 @@
 // functions that shema.ini relies on.
 #include <gtest/gtest.h>
 
-#include "platform/core/IniFile.h"
+#include "platform/settings/IniFile.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

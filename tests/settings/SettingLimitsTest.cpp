@@ -9,9 +9,9 @@
 
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/core/ConversionError.h"
-#include "platform/core/SettingLimits.h"
-#include "platform/core/TextCodec.h"
+#include "platform/text/ConversionError.h"
+#include "platform/settings/SettingLimits.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/core/SettingsFile.h"
-#include "platform/core/TextCodec.h"
+#include "platform/settings/SettingsFile.h"
+#include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
 
 using namespace vexoria;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria::test {
 

@@ -21,8 +21,8 @@
 #include <QPalette>
 #include <QRawFont>
 
-#include "platform/core/DiagramFont.h"
-#include "platform/core/QuietMessages.h"
+#include "platform/drawing/DiagramFont.h"
+#include "platform/prompts/QuietMessages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/core/Canvas.h"
+#include "platform/drawing/Canvas.h"
 
 namespace vexoria {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/core/Prompter.h"
+#include "platform/prompts/Prompter.h"
 
 namespace vexoria {
 

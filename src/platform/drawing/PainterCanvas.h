@@ -1,0 +1,54 @@
+#pragma once
+// A canvas over a painter someone else holds: the view paints what lies over
+// the chart's picture (the animation) through it, and the PDF chart is drawn
+// through it. Shapes, pens and opaque text follow the bitmap canvas exactly
+// (CanvasPainting.h), without antialiasing; text stays text, in the diagram
+// font. The canvas starts with a fresh pen (black, width 1, solid) and a
+// white brush, as a new picture has.
+#include "platform/drawing/Canvas.h"
+
+class QPainter;
+
+namespace vexoria {
+
+class PainterCanvas : public Canvas {
+public:
+    explicit PainterCanvas(QPainter& painter);
+
+    // Lines the painter's scale makes thinner than a pixel of its device are
+    // drawn one device pixel wide instead: a chart made smaller on a printed
+    // sheet keeps every line, however small.
+    void keepLinesVisible() { m_keepLinesVisible = true; m_dirty = true; }
+
+    void setPenWidth(int width) override;
+    void setPenColour(Colour colour) override;
+    void setPenStyle(PenStyle style) override;
+    void setBrushColour(Colour colour) override;
+    int penWidth() const override { return m_penWidth; }
+    Colour penColour() const override { return m_penColour; }
+    PenStyle penStyle() const override { return m_penStyle; }
+    Colour brushColour() const override { return m_brushColour; }
+
+    void polygon(const std::vector<QPoint>& points) override;
+    void polyline(const std::vector<QPoint>& points) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void roundRect(int x1, int y1, int x2, int y2, int w, int h) override;
+    void fillRect(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const QString& text) override;
+    int textWidth(const QString& text) const override;
+
+private:
+    // Hands the pen and brush to the painter when they changed since the
+    // last shape: a vector device writes every change into its file.
+    void prepare();
+
+    QPainter& m_painter;
+    int m_penWidth = 1;
+    Colour m_penColour = kBlack;
+    PenStyle m_penStyle = PenStyle::Solid;
+    Colour m_brushColour = kWhite;
+    bool m_dirty = true;
+    bool m_keepLinesVisible = false;
+};
+
+} // namespace vexoria

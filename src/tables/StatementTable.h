@@ -1,0 +1,33 @@
+#pragma once
+// The statement table: one row per statement line, block or closing word.
+// Rows are made by the classifier, paired by the structure check, placed by
+// block sizing and read by every later stage.
+#include "platform/records/Field.h"
+#include "platform/records/RecordList.h"
+
+namespace vexoria {
+
+struct StatementRow {
+    IntField n;                 // creation number
+    IntField drawOrder;               // drawing order
+    TextField<200> text;      // the statement text the row shows
+    BoolField opensBlock;          // true: block row; false: closing row; unset: text row
+    TextField<10> kind;       // block kind ("end" on a closing row)
+    TextField<200> headText;    // condition or head text of a block
+    IntField x;                 // origin of the block on the diagram
+    IntField y;
+    IntField stretchX;               // stretch beyond the template
+    IntField stretchY;
+    IntField link;              // link to another row
+    TextField<10> closedKind;    // kind closed by a closing row, "repeat", "gotoK"
+    IntField kindIndex;             // running index of the rows that carry a kind
+    TextField<120> comment;     // source comment attached to the row
+
+    bool isBlock() const { return val(opensBlock) && !kind.str().isEmpty(); }
+    bool isClosing() const { return kind == "end"; }
+    bool isText() const { return kind.str().isEmpty() && !opensBlock.has_value(); }
+};
+
+using StatementTable = RecordList<StatementRow>;
+
+} // namespace vexoria
