@@ -79,7 +79,7 @@ ElseOutcome caseElse(ScanState& s)
 {
     s.elseBegin = false;
     s.branchBegin = false;
-    s.makeBlock(QStringLiteral("else")).text = QStringLiteral("case");
+    s.makeBlock(BlockKind::Else).markCasePart();
     s.skipBlanks();
     s.word.clear();
 
@@ -87,14 +87,14 @@ ElseOutcome caseElse(ScanState& s)
     const QString first = !s.word.isEmpty() && isBlank(s.word.back()) ? s.word.chopped(1) : s.word;
 
     if (first == u"begin") {
-        s.makeBlock(QStringLiteral("begin"));
+        s.makeBlock(BlockKind::Begin);
         s.elseBegin = true;
         s.caseDepth = 1;
         s.word.clear();
         return ElseOutcome::BodyInMainScan;
     }
 
-    s.makeBlock(QStringLiteral("begin"));
+    s.makeBlock(BlockKind::Begin);
     // The blank after the first word stays in the text.
     readRestOfLine(s);
     s.makeRow().text = s.word;
@@ -239,7 +239,7 @@ Resume branchLoop(ScanState& s)
         // The branch's row stands for its label.
         s.anchor = remembered + 1;
         while (isBlank(s.ch(s.anchor)) || s.ch(s.anchor) == kCR || s.ch(s.anchor) == kLF) ++s.anchor;
-        s.makeBlock(QStringLiteral("if")).text = QStringLiteral("case");
+        s.makeBlock(BlockKind::If).markCasePart();
         const std::size_t ifRow = s.rows.size() - 1;
         advance(s);
         QString label;
@@ -273,14 +273,14 @@ Resume branchLoop(ScanState& s)
         // on its line is not a body: the word read then carries its blank.
         if (s.word == u"begin") {
             s.branchBegin = true;
-            s.makeBlock(QStringLiteral("begin"));
+            s.makeBlock(BlockKind::Begin);
             s.caseDepth = 1;
             s.word.clear();
             return Resume::NextIteration;
         }
 
         // One-line branch.
-        s.makeBlock(QStringLiteral("begin"));
+        s.makeBlock(BlockKind::Begin);
         s.branchBegin = false;
         readRestOfLine(s);
         s.makeRow().text = s.word;

@@ -14,22 +14,26 @@ namespace {
 using syntax::Statement;
 using syntax::StatementKind;
 
+// The kinds of construct that hold statements, as the chart and the code both
+// name them: a case branch and a case's else are kinds of their own.
+enum class HolderKind { None, If, Else, Branch, CaseElse, While, For, Repeat, With, Case, Try };
+
 // A construct that holds a statement: its kind and the line of its keyword
 // (of the label, for a case branch).
 struct Holder {
-    QString kind;
+    HolderKind kind = HolderKind::None;
     int line = 0;
     int ordinal = 1;  // the first, second … construct of its kind on its line
 };
 
-bool isLoopKind(const QString& k)
+bool isLoopKind(HolderKind k)
 {
-    return k == u"while" || k == u"for" || k == u"repeat" || k == u"with";
+    return k == HolderKind::While || k == HolderKind::For || k == HolderKind::Repeat || k == HolderKind::With;
 }
 
-bool isBranchKind(const QString& k)
+bool isBranchKind(HolderKind k)
 {
-    return k == u"if" || k == u"else" || k == u"branch" || k == u"caseelse";
+    return k == HolderKind::If || k == HolderKind::Else || k == HolderKind::Branch || k == HolderKind::CaseElse;
 }
 
 // What is compared: the set of loops and with statements around a statement
@@ -53,11 +57,7 @@ quint64 mixed(quint64 x)
 
 quint64 keyOf(const Holder& h)
 {
-    static const char* const kinds[] = {"if", "else", "branch", "caseelse", "while", "for", "repeat", "with",
-                                        "case", "try"};
-    quint64 code = 0;
-    for (quint64 k = 0; k < std::size(kinds); ++k)
-        if (h.kind == QLatin1String(kinds[k])) code = k + 1;
+    const auto code = static_cast<quint64>(h.kind);
     return mixed((code << 56) ^ (quint64(quint32(h.line)) << 16) ^ quint64(quint16(h.ordinal)));
 }
 
@@ -94,16 +94,20 @@ private:
 };
 
 // The kind a row opens as a holder: a case branch and a case's else have
-// kinds of their own; empty for rows that open none.
-QString holderKind(const StatementRow& r)
+// kinds of their own; None for rows that open none.
+HolderKind holderKind(const StatementRow& r)
 {
-    const QString kind = r.kind.str();
-    if (r.text == "case" && (kind == u"if" || kind == u"else"))
-        return kind == u"if" ? QStringLiteral("branch") : QStringLiteral("caseelse");
-    if (kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" || kind == u"with" ||
-        kind == u"case" || kind == u"try" || kind == u"repeat")
-        return kind;
-    return {};
+    switch (r.blockKind()) {
+    case BlockKind::If: return r.isCasePart() ? HolderKind::Branch : HolderKind::If;
+    case BlockKind::Else: return r.isCasePart() ? HolderKind::CaseElse : HolderKind::Else;
+    case BlockKind::While: return HolderKind::While;
+    case BlockKind::For: return HolderKind::For;
+    case BlockKind::With: return HolderKind::With;
+    case BlockKind::Case: return HolderKind::Case;
+    case BlockKind::Try: return HolderKind::Try;
+    case BlockKind::Repeat: return HolderKind::Repeat;
+    default: return HolderKind::None;
+    }
 }
 
 class ChartPlaces {
@@ -122,12 +126,12 @@ public:
         for (std::size_t i = 0; i < rows.size(); ++i) made[i] = i;
         std::stable_sort(made.begin(), made.end(),
                          [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].n, rows[b].n) < 0; });
-        std::map<std::pair<QString, int>, int> seenOnLine;
+        std::map<std::pair<HolderKind, int>, int> seenOnLine;
         std::map<int, int> ordinalOfRow;  // by n
         for (std::size_t i : made) {
-            const QString k = holderKind(rows[i]);
+            const HolderKind k = holderKind(rows[i]);
             const int line = lineOf(rows[i]);
-            if (k.isEmpty() || line < 0) continue;
+            if (k == HolderKind::None || line < 0) continue;
             ordinalOfRow[val(rows[i].n)] = ++seenOnLine[{k, line}];
         }
         // Closing rows and untils are paired as the structure check pairs
@@ -144,8 +148,8 @@ public:
         auto closeDrawOrder = [&](int drawOrder) { open.close(drawOrder); };
         for (std::size_t i : order) {
             const StatementRow& r = rows[i];
-            const QString kind = r.kind.str();
-            if (kind.isEmpty() && !r.isText()) continue;
+            const BlockKind kind = r.blockKind();
+            if (kind == BlockKind::None && !r.isText()) continue;
             const int line = lineOf(r);
             const int drawOrder = val(r.drawOrder);
             if (r.isClosing()) {
@@ -155,29 +159,31 @@ public:
                 if (depth < -3) stopped = true;
                 continue;
             }
-            if (kind == u"repeat") openRepeats.push_back(drawOrder);
-            if (kind == u"until") {
+            if (kind == BlockKind::Repeat) openRepeats.push_back(drawOrder);
+            if (kind == BlockKind::Until) {
                 if (!stopped && !openRepeats.empty()) closeDrawOrder(openRepeats.back());
                 if (!openRepeats.empty()) openRepeats.pop_back();
                 continue;
             }
             if (line >= 0 &&
-                (r.isText() || kind == u"exit" || kind == u"break" || kind == u"goto" || kind == u"try")) {
+                (r.isText() || kind == BlockKind::Exit || kind == BlockKind::Break || kind == BlockKind::Goto ||
+                 kind == BlockKind::Try)) {
                 int lastLine = line;
-                if (kind == u"try") {
+                if (kind == BlockKind::Try) {
                     const auto it = tryEnds.find(val(r.n) - 1);
                     if (it != tryEnds.end()) lastLine = std::max(line, m_lines.lineOf(it->second - 1));
                 }
                 const Place place = open.place();
                 for (int l = line; l <= lastLine; ++l) m_byLine[l].insert(place);
             }
-            const bool opens = kind == u"if" || kind == u"else" || kind == u"while" || kind == u"for" ||
-                               kind == u"with" || kind == u"case" || kind == u"try";
+            const bool opens = kind == BlockKind::If || kind == BlockKind::Else || kind == BlockKind::While ||
+                               kind == BlockKind::For || kind == BlockKind::With || kind == BlockKind::Case ||
+                               kind == BlockKind::Try;
             if (opens && !stopped) {
                 ++depth;
                 if (depth >= 1 && depth <= kStackSize) opened[static_cast<std::size_t>(depth)] = drawOrder;
             }
-            if (opens || kind == u"repeat") {
+            if (opens || kind == BlockKind::Repeat) {
                 const auto ordinal = ordinalOfRow.find(val(r.n));
                 open.push(Holder{holderKind(r), line, ordinal == ordinalOfRow.end() ? 1 : ordinal->second}, drawOrder);
             }
@@ -210,7 +216,7 @@ public:
         : m_lines(lines), m_tokens(routine.tokens.tokens), m_chart(chart)
     {
         for (const auto& s : routine.statements) number(s.get());
-        std::map<std::pair<QString, int>, int> seenOnLine;
+        std::map<std::pair<HolderKind, int>, int> seenOnLine;
         for (const auto& [token, kind] : m_keys) m_ordinal[token] = ++seenOnLine[{kind, line(token)}];
         Holders holders;
         for (const auto& s : routine.statements) statement(s.get(), holders);
@@ -224,19 +230,19 @@ private:
     void number(const Statement* s)
     {
         if (s == nullptr) return;
-        auto key = [&](int token, const char* kind) { m_keys.emplace(token, QString::fromLatin1(kind)); };
+        auto key = [&](int token, HolderKind kind) { m_keys.emplace(token, kind); };
         switch (s->kind) {
         case StatementKind::If:
-            key(s->first, "if");
-            if (s->elseToken >= 0) key(s->elseToken, "else");
+            key(s->first, HolderKind::If);
+            if (s->elseToken >= 0) key(s->elseToken, HolderKind::Else);
             break;
-        case StatementKind::While: key(s->first, "while"); break;
-        case StatementKind::For: key(s->first, "for"); break;
-        case StatementKind::With: key(s->first, "with"); break;
-        case StatementKind::Repeat: key(s->first, "repeat"); break;
+        case StatementKind::While: key(s->first, HolderKind::While); break;
+        case StatementKind::For: key(s->first, HolderKind::For); break;
+        case StatementKind::With: key(s->first, HolderKind::With); break;
+        case StatementKind::Repeat: key(s->first, HolderKind::Repeat); break;
         case StatementKind::Case:
-            for (const syntax::CaseBranch& b : s->branches) key(b.labelFirst, "branch");
-            if (s->hasElse) key(s->elseToken, "caseelse");
+            for (const syntax::CaseBranch& b : s->branches) key(b.labelFirst, HolderKind::Branch);
+            if (s->hasElse) key(s->elseToken, HolderKind::CaseElse);
             break;
         default: break;
         }
@@ -246,10 +252,10 @@ private:
         for (const auto& h : s->handlers) number(h.get());
         for (const syntax::CaseBranch& b : s->branches) number(b.statement.get());
     }
-    Holder holder(const char* kind, int token)
+    Holder holder(HolderKind kind, int token)
     {
         const auto it = m_ordinal.find(token);
-        return {QString::fromLatin1(kind), line(token), it == m_ordinal.end() ? 1 : it->second};
+        return {kind, line(token), it == m_ordinal.end() ? 1 : it->second};
     }
 
     void inside(const Statement* s, Holders& holders, const Holder& h)
@@ -279,28 +285,28 @@ private:
         }
         case StatementKind::Compound: list(s->body, holders); return;
         case StatementKind::If:
-            inside(s->thenPart.get(), holders, holder("if", s->first));
-            if (s->elseToken >= 0) inside(s->elsePart.get(), holders, holder("else", s->elseToken));
+            inside(s->thenPart.get(), holders, holder(HolderKind::If, s->first));
+            if (s->elseToken >= 0) inside(s->elsePart.get(), holders, holder(HolderKind::Else, s->elseToken));
             return;
         case StatementKind::While:
-            inside(s->thenPart.get(), holders, holder("while", s->first));
+            inside(s->thenPart.get(), holders, holder(HolderKind::While, s->first));
             return;
         case StatementKind::For:
-            inside(s->thenPart.get(), holders, holder("for", s->first));
+            inside(s->thenPart.get(), holders, holder(HolderKind::For, s->first));
             return;
         case StatementKind::With:
-            inside(s->thenPart.get(), holders, holder("with", s->first));
+            inside(s->thenPart.get(), holders, holder(HolderKind::With, s->first));
             return;
         case StatementKind::Repeat:
-            holders.push(holder("repeat", s->first));
+            holders.push(holder(HolderKind::Repeat, s->first));
             list(s->body, holders);
             holders.pop();
             return;
         case StatementKind::Case:
             for (const syntax::CaseBranch& b : s->branches)
-                inside(b.statement.get(), holders, holder("branch", b.labelFirst));
+                inside(b.statement.get(), holders, holder(HolderKind::Branch, b.labelFirst));
             if (s->hasElse) {
-                holders.push(holder("caseelse", s->elseToken));
+                holders.push(holder(HolderKind::CaseElse, s->elseToken));
                 list(s->body, holders);
                 holders.pop();
             }
@@ -316,7 +322,7 @@ private:
     const syntax::SourceLines& m_lines;
     const std::vector<syntax::Token>& m_tokens;
     const ChartPlaces& m_chart;
-    std::map<int, QString> m_keys;  // keyword token -> kind, in token order
+    std::map<int, HolderKind> m_keys; // keyword token -> kind, in token order
     std::map<int, int> m_ordinal;   // keyword token -> its order on its line
     int m_disagreements = 0;
 };

@@ -16,7 +16,7 @@ bool isCommentRow(const StatementRow& r)
 // In this pass a text row is one that is not a block and not a closing row.
 bool isTextRow(const StatementRow& r)
 {
-    return !val(r.opensBlock) && !(r.kind == "end");
+    return !val(r.opensBlock) && !r.isClosing();
 }
 
 // The numbering walk. It walks the rows in n order. Rows it adds get n after
@@ -40,7 +40,7 @@ public:
 private:
     StatementRow& row(int i) { return m_rows[static_cast<std::size_t>(i)]; }
     bool inTail() const { return m_cur >= m_count; }
-    QString kind() { return row(m_cur).kind.str(); }
+    BlockKind kind() { return row(m_cur).blockKind(); }
 
     // Moves to the next row in n order. Past the last scanned row lie the
     // added rows (the tail); false when there is no next row at all.
@@ -97,19 +97,19 @@ private:
     }
     // An added row takes the nom of the row it is placed before, and that row
     // is numbered on from there.
-    void addBefore(const char* kind)
+    void addBefore(BlockKind kind)
     {
         StatementRow& r = addRow();
         r.drawOrder = row(m_cur).drawOrder;
         r.opensBlock = true;
-        r.kind = kind;
+        r.setBlockKind(kind);
         row(m_cur).drawOrder = ++m_k;
     }
     void addClosingAfter(const char* text)
     {
         StatementRow& r = addRow();
         r.drawOrder = ++m_k;
-        r.kind = "end";
+        r.setBlockKind(BlockKind::End);
         r.opensBlock = false;
         r.text = text;
     }
@@ -126,7 +126,7 @@ private:
         StatementRow& r = addRow();
         r.drawOrder = ++m_k;
         r.opensBlock = true;
-        r.kind = "procces";
+        r.setBlockKind(BlockKind::Process);
         row(m_cur).drawOrder = ++m_k;
     }
 
@@ -149,8 +149,8 @@ bool NumberingWalk::afterClosing()
     if (!moveAndNumber()) return false;
     if (!skipComments()) return false;
     if (isTextRow(row(m_cur))) {
-        addBefore("procces");
-    } else if (row(m_cur).kind == "end") {
+        addBefore(BlockKind::Process);
+    } else if (row(m_cur).isClosing()) {
         // A closing row that follows a closing row is examined by this rule
         // in its turn.
         prior();
@@ -161,11 +161,11 @@ bool NumberingWalk::afterClosing()
 // Rule for "if", "for" and "else" rows whose single statement has no begin.
 bool NumberingWalk::opener()
 {
-    const QString openerKind = kind();
+    const BlockKind openerKind = kind();
     const int openerRow = m_cur;
     if (!next() || inTail()) return false;
 
-    if (openerKind == u"else" && row(m_cur).kind == "begin") {
+    if (openerKind == BlockKind::Else && row(m_cur).blockKind() == BlockKind::Begin) {
         // The else block takes the place of its begin.
         if (!row(m_cur).comment.str().isEmpty()) row(openerRow).comment = row(m_cur).comment;
         m_deleted[static_cast<std::size_t>(m_cur)] = 1;
@@ -176,18 +176,19 @@ bool NumberingWalk::opener()
     row(m_cur).drawOrder = ++m_k;
     if (!skipComments()) return false;
     const StatementRow& follower = row(m_cur);
-    if (follower.kind == "begin") return true;
+    if (follower.blockKind() == BlockKind::Begin) return true;
 
-    if (openerKind == u"else") {
+    if (openerKind == BlockKind::Else) {
         addClosingAfter("");
         processAfterClosed();
         return true;
     }
 
     const bool text = isTextRow(follower);
-    if (text) addBefore("begin");
-    const QString followerKind = row(m_cur).kind.str();
-    if (text || followerKind == u"exit" || followerKind == u"break" || followerKind == u"goto") {
+    if (text) addBefore(BlockKind::Begin);
+    const BlockKind followerKind = row(m_cur).blockKind();
+    if (text || followerKind == BlockKind::Exit || followerKind == BlockKind::Break ||
+        followerKind == BlockKind::Goto) {
         addClosingAfter("end");
         processAfterClosed();
         return true;
@@ -216,12 +217,12 @@ void NumberingWalk::run()
         if (inTail()) return;
         row(m_cur).drawOrder = ++m_k;
 
-        const QString k = kind();
-        if (k == u"end" || k == u"repeat") {
+        const BlockKind k = kind();
+        if (k == BlockKind::End || k == BlockKind::Repeat) {
             if (!afterClosing()) return;
         }
-        const QString o = kind();
-        if (o == u"else" || o == u"if" || o == u"for") {
+        const BlockKind o = kind();
+        if (o == BlockKind::Else || o == BlockKind::If || o == BlockKind::For) {
             if (!opener()) return;
         }
     }
@@ -285,7 +286,7 @@ void cleanRows(std::vector<StatementRow>& rows, std::vector<int>& order)
     while (cur >= 0 && cur != first) {
         const bool followedByKind = !at(cur).kind.str().isEmpty();
         cur = P(cur);
-        if (followedByKind && at(cur).kind == "begin") {
+        if (followedByKind && at(cur).blockKind() == BlockKind::Begin) {
             moveCommentBack(cur);
             cur = remove(cur);
             if (cur >= 0 && N(cur) >= 0) cur = N(cur);
@@ -358,7 +359,7 @@ std::optional<QString> numberRows(ScanState& s, StatementTable& table)
             // so that n stays unique.
             header.n = ++s.rowCounter;
             header.drawOrder = 0;
-            header.kind = "header";
+            header.setBlockKind(BlockKind::Header);
             header.opensBlock = true;
             rows.push_back(std::move(header));
             order.insert(order.begin(), static_cast<int>(rows.size()) - 1);
@@ -387,7 +388,7 @@ std::optional<QString> numberRows(ScanState& s, StatementTable& table)
             StatementRow& row = rows[static_cast<std::size_t>(*it)];
             if (val(row.n) != n) continue;
             row.link = targets[static_cast<std::size_t>(k)];
-            row.closedKind = QStringLiteral("goto") + QString::number(k);
+            row.closedKind = gotoMark(k);
         }
     }
 

@@ -25,7 +25,7 @@ struct HeldRuns {
         if (row.text.str().isEmpty()) {
             varRun = false;
             otherRun = false;
-        } else if (row.kind == "end") {
+        } else if (row.isClosing()) {
             otherRun = false;
         }
         return varRun || otherRun;
@@ -33,9 +33,13 @@ struct HeldRuns {
 
     void startAt(const StatementRow& row)
     {
-        const QString kind = row.kind.str();
-        if (kind == u"var" || kind == u"header") varRun = true;
-        else if (kind == u"else" || kind == u"begin" || kind == u"procces" || kind == u"except") otherRun = true;
+        switch (row.blockKind()) {
+        case BlockKind::Var: case BlockKind::Header: varRun = true; break;
+        case BlockKind::Else: case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except:
+            otherRun = true;
+            break;
+        default: break;
+        }
     }
 };
 
@@ -61,7 +65,7 @@ void holdOrphanLines(std::vector<StatementRow>& rows, std::vector<int>& order, i
             processRow.n = ++rowCounter;
             processRow.drawOrder = val(rows[at].drawOrder) + added;
             processRow.opensBlock = true;
-            processRow.kind = "procces";
+            processRow.setBlockKind(BlockKind::Process);
             rows.push_back(std::move(processRow));
             result.push_back(static_cast<int>(rows.size()) - 1);
             ++added;

@@ -125,17 +125,17 @@ struct ScanState {
         r.drawOrder = rowCounter;
         return r;
     }
-    StatementRow& makeBlock(const QString& kind)
+    StatementRow& makeBlock(BlockKind kind)
     {
         StatementRow& r = makeRow();
         r.opensBlock = true;
-        r.kind = kind;
+        r.setBlockKind(kind);
         return r;
     }
     StatementRow& makeClosing()
     {
         StatementRow& r = makeRow();
-        r.kind = QStringLiteral("end");
+        r.setBlockKind(BlockKind::End);
         r.opensBlock = false;
         return r;
     }

@@ -36,10 +36,10 @@ void appendCut(QString& text, const QString& more)
 // by word with the blank that ended each word. The terminator is only seen as
 // a whole word after a blank or a closing bracket or quote, so "if (a)then"
 // ends at "then" and so does a "then" inside a quoted string.
-void collectHead(ScanState& s, int rowIndex, const QString& kind, const QString& headEnd)
+void collectHead(ScanState& s, int rowIndex, BlockKind kind, const QString& headEnd)
 {
-    const bool isGoto = kind == u"goto";
-    const bool isFor = kind == u"for";
+    const bool isGoto = kind == BlockKind::Goto;
+    const bool isFor = kind == BlockKind::For;
     QString headText = s.rows[static_cast<std::size_t>(rowIndex)].headText.str();
     while (s.word != headEnd) {
         // A head still open at the end of the text keeps what was read of it.
@@ -172,7 +172,7 @@ bool constructFollows(const ScanState& s)
 // template row is current in s.tvobject.
 Resume keyword(ScanState& s)
 {
-    const QString kind = s.templates.current().kind.str();
+    const BlockKind kind = s.templates.current().blockKind();
     const QString headEnd = s.templates.current().headEnd.str();
 
     s.word = s.key;
@@ -200,7 +200,7 @@ Resume keyword(ScanState& s)
         }
     }
 
-    s.makeBlock(s.word);
+    s.makeBlock(kind);
     const int rowIndex = static_cast<int>(s.rows.size()) - 1;
     s.condEnd = s.rowCounter;
     if (s.word == u"goto") s.gotoSeen = true;
@@ -208,16 +208,16 @@ Resume keyword(ScanState& s)
 
     // A try's "end" closes it: inside a begin..end body of a case branch it
     // must not count as the body's end.
-    if (kind == u"try" && (s.branchBegin || s.elseBegin)) s.caseDepth += 1;
-    if (kind == u"exit") exitValue(s, rowIndex);
+    if (kind == BlockKind::Try && (s.branchBegin || s.elseBegin)) s.caseDepth += 1;
+    if (kind == BlockKind::Exit) exitValue(s, rowIndex);
     if (headEnd.isEmpty()) return Resume::StepForward;
     // A try whose first statement is itself a construct draws that construct
     // as one: the try block shows no statement then.
-    if (kind == u"try" && constructFollows(s)) return Resume::StepForward;
+    if (kind == BlockKind::Try && constructFollows(s)) return Resume::StepForward;
 
     collectHead(s, rowIndex, kind, headEnd);
     s.inString = false;
-    if (kind == u"try") s.tryHeadEnds.emplace_back(rowIndex, s.pos);
+    if (kind == BlockKind::Try) s.tryHeadEnds.emplace_back(rowIndex, s.pos);
 
     s.word.clear();
     while (!s.atEnd() && s.c() != kCR && !isBlank(s.c()) && s.ch(s.pos + 1) != u'/') ++s.pos;
@@ -225,7 +225,7 @@ Resume keyword(ScanState& s)
 
     if (isChainHead(s.key)) s.condEnd = s.pos;
 
-    if (kind == u"case") {
+    if (kind == BlockKind::Case) {
         // A case inside a begin..end body of another case's branch: the outer
         // case's state waits until this one has ended.
         if (s.branchBegin || s.elseBegin) {
@@ -254,7 +254,7 @@ Resume lineEnd(ScanState& s)
             if (locateTemplate(s.templates, s.key)) return keyword(s);
         }
         if (s.labelPending) {
-            s.makeBlock(QStringLiteral("procces"));
+            s.makeBlock(BlockKind::Process);
             s.labelPending = false;
         }
         StatementRow& r = s.makeRow();
@@ -271,14 +271,14 @@ Resume lineEnd(ScanState& s)
                 s.chainBegins -= 1;
             }
             if (s.elseBegin || s.branchBegin) s.caseDepth -= 1;
-            r.kind = QStringLiteral("end");
+            r.setBlockKind(BlockKind::End);
             r.opensBlock = false;
         }
         if (blockWord) {
             if (s.word == u"else" && s.chainMode) s.chainEnds += 1;
             if (s.word == u"begin" && s.chainEnds != 0 && s.chainMode) s.chainBegins += 1;
             if (s.word == u"begin" && (s.elseBegin || s.branchBegin)) s.caseDepth += 1;
-            r.kind = s.word;
+            r.setBlockKind(kindFromWord(s.word));
             r.opensBlock = true;
         }
     }
@@ -307,7 +307,7 @@ void labelDefinitions(ScanState& s)
                 s.gotoTargets[kj] = s.rowCounter + 1;
         }
         s.labelPending = true;
-        s.makeBlock(QStringLiteral("mylabel"));
+        s.makeBlock(BlockKind::Label);
         const std::size_t rowIndex = s.rows.size() - 1;
         ++s.pos;
         s.word += ScanState::lower(s.c());
@@ -531,7 +531,7 @@ void scanStatements(ScanState& s)
         if (s.key == u"else") elseLookahead(s);
     }
 
-    s.makeBlock(QStringLiteral("end shema"));
+    s.makeBlock(BlockKind::ChartEnd);
 }
 
 } // namespace vexoria::scan

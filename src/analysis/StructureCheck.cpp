@@ -14,19 +14,22 @@ namespace {
 constexpr int kStackEntries = 101;
 
 struct OpenConstruct {
-    QString kind;
+    QString word; // obiect as the row holds it: the closing row's endobiect
     int drawOrder = 0;
 };
 
 // Kinds that never open a construct; so a begin does not, and the closing row
 // of "while c do begin ... end" closes the while.
-bool opensConstruct(const QString& kind)
+bool opensConstruct(BlockKind kind)
 {
-    static const char* const kNotOpening[] = {"header", "end shema", "procces", "var",     "begin",   "goto",
-                                              "break",  "repeat",    "until",   "exit",    "mylabel", "except"};
-    for (const char* k : kNotOpening)
-        if (kind == QLatin1String(k)) return false;
-    return true;
+    switch (kind) {
+    case BlockKind::Header: case BlockKind::ChartEnd: case BlockKind::Process: case BlockKind::Var:
+    case BlockKind::Begin: case BlockKind::Goto: case BlockKind::Break: case BlockKind::Repeat:
+    case BlockKind::Until: case BlockKind::Exit: case BlockKind::Label: case BlockKind::Except:
+        return false;
+    default:
+        return true;
+    }
 }
 
 } // namespace
@@ -54,11 +57,11 @@ void checkStructure(Workspace& ws)
     for (int i = t.position(); i < t.size(); ++i) {
         cancellationPoint(ws.control);
         StatementRow& r = t.at(i);
-        const QString kind = r.kind.str();
-        if (kind == u"end") {
+        const BlockKind kind = r.blockKind();
+        if (kind == BlockKind::End) {
             if (depth >= 1 && depth <= kStackEntries) {
                 const OpenConstruct& top = stack[static_cast<std::size_t>(depth - 1)];
-                r.closedKind = top.kind;
+                r.closedKind = top.word;
                 r.link = top.drawOrder;
             }
             depth -= 1;
@@ -72,16 +75,16 @@ void checkStructure(Workspace& ws)
             continue;
         }
         // Repeats nest: an until closes the innermost repeat still open.
-        if (kind == u"repeat") openRepeats.push_back(val(r.drawOrder));
-        if (kind == u"until") {
-            r.closedKind = QStringLiteral("repeat");
+        if (kind == BlockKind::Repeat) openRepeats.push_back(val(r.drawOrder));
+        if (kind == BlockKind::Until) {
+            r.setClosedKind(BlockKind::Repeat);
             r.link = openRepeats.empty() ? 0 : openRepeats.back();
             if (!openRepeats.empty()) openRepeats.pop_back();
         }
         if (opensConstruct(kind)) {
             depth += 1;
             if (depth >= 1 && depth <= kStackEntries)
-                stack[static_cast<std::size_t>(depth - 1)] = OpenConstruct{kind, val(r.drawOrder)};
+                stack[static_cast<std::size_t>(depth - 1)] = OpenConstruct{r.kind.str(), val(r.drawOrder)};
         }
     }
 }

@@ -38,7 +38,7 @@ void paintCrossMark(Canvas& c, const ConnectionRow& r)
 QRect animationArea(const ConnectionRow& r)
 {
     if (!r.shown.on) return {};
-    if (val(r.kind) == 0) {
+    if (r.connectionKind() == ConnectionKind::NotFollowed) {
         const int x2 = val(r.x2), y2 = val(r.y2);
         return around({{val(r.x1), val(r.y1)}, {x2 - 20, y2 - 20}, {x2 + 20, y2}});
     }
@@ -53,7 +53,7 @@ void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QR
         const ConnectionRow& r = connections.at(i);
         if (!r.shown.on || !animationArea(r).intersects(area)) continue;
         canvas.setPenColour(r.shown.colour);
-        if (val(r.kind) == 0) {
+        if (r.connectionKind() == ConnectionKind::NotFollowed) {
             paintCrossMark(canvas, r);
         } else {
             canvas.setBrushColour(r.shown.colour);

@@ -50,9 +50,9 @@ constexpr QPoint kUp{0, -10};
 
 // vid 4: left, down, right through P1, P2, P3 to P4. vid 5 and 9 differ only
 // in the first leg and corner.
-void runLeftDownRight(int kind, const Route& p, Head& s, Head& shown)
+void runLeftDownRight(ConnectionKind kind, const Route& p, Head& s, Head& shown)
 {
-    const bool strictFirstLeg = kind == 5 || kind == 9;
+    const bool strictFirstLeg = kind == ConnectionKind::WhileExit || kind == ConnectionKind::Bracket;
     if (strictFirstLeg ? s.b.x() > p.x2 && s.b.y() == p.y1 : s.b.x() >= p.x2 && s.b.y() == p.y2)
         s = moved(s, kLeft);
     if (strictFirstLeg ? s.b.x() < p.x2 : s.b.x() <= p.x2 && s.b.y() == p.y2)
@@ -116,61 +116,63 @@ void runRepeatReturn(const Route& p, Head& s, Head& shown)
     if (s.b.y() == p.y2 && s.b.x() <= p.x1) s = moved(s, kRight);
 }
 
-bool routeEnded(int kind, const Route& p, QPoint tip)
+bool routeEnded(ConnectionKind kind, const Route& p, QPoint tip)
 {
     switch (kind) {
-    case 1: case 2: case 3: return tip.y() >= p.y2 - 2;
-    case 10: return tip.x() <= p.x2 + 10 && tip.y() == p.y2;
-    case 4: case 5: case 9: return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
-    case 6: case 11: return tip.x() <= p.x4 + 10 && tip.y() == p.y3;
-    case 7: return tip.x() <= p.x5 + 10 && tip.y() == p.y5;
-    case 8: return tip.x() >= p.x1 - 10 && tip.y() == p.y1;
+    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody: return tip.y() >= p.y2 - 2;
+    case ConnectionKind::CaseExit: return tip.x() <= p.x2 + 10 && tip.y() == p.y2;
+    case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::Bracket:
+        return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
+    case ConnectionKind::No: case ConnectionKind::Jump: return tip.x() <= p.x4 + 10 && tip.y() == p.y3;
+    case ConnectionKind::LoopReturn: return tip.x() <= p.x5 + 10 && tip.y() == p.y5;
+    case ConnectionKind::RepeatReturn: return tip.x() >= p.x1 - 10 && tip.y() == p.y1;
     default: return false;
     }
 }
 
 // Where a head starts, and its first step.
-Head startHead(int kind, const Route& p)
+Head startHead(ConnectionKind kind, const Route& p)
 {
     switch (kind) {
-    case 1: case 2: case 3: return headAt(HeadShape::Down, p.x1, p.y1);
-    case 6: case 11: return headAt(HeadShape::Right, p.x1, p.y1);
-    case 7: return headAt(HeadShape::Right, p.x2, p.y2);
-    case 8: return headAt(HeadShape::Left, p.x4, p.y4);
-    default: return headAt(HeadShape::Left, p.x1, p.y1); // 4, 5, 9, 10
+    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody:
+        return headAt(HeadShape::Down, p.x1, p.y1);
+    case ConnectionKind::No: case ConnectionKind::Jump: return headAt(HeadShape::Right, p.x1, p.y1);
+    case ConnectionKind::LoopReturn: return headAt(HeadShape::Right, p.x2, p.y2);
+    case ConnectionKind::RepeatReturn: return headAt(HeadShape::Left, p.x4, p.y4);
+    default: return headAt(HeadShape::Left, p.x1, p.y1); // ForExit, WhileExit, Bracket, CaseExit
     }
 }
 
-QPoint firstStep(int kind)
+QPoint firstStep(ConnectionKind kind)
 {
     switch (kind) {
-    case 1: case 2: case 3: return {0, 2};
-    case 6: case 7: case 11: return kRight;
-    default: return kLeft; // 4, 5, 8, 9, 10
+    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody: return {0, 2};
+    case ConnectionKind::No: case ConnectionKind::LoopReturn: case ConnectionKind::Jump: return kRight;
+    default: return kLeft; // ForExit, WhileExit, RepeatReturn, Bracket, CaseExit
     }
 }
 
-void runLegs(int kind, const Route& p, Head& s, Head& shown)
+void runLegs(ConnectionKind kind, const Route& p, Head& s, Head& shown)
 {
     switch (kind) {
-    case 1: case 2: case 3:
+    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody:
         if (s.b.y() < p.y2 - 2) s = moved(s, {0, 2});
         break;
-    case 10:
+    case ConnectionKind::CaseExit:
         if (s.b.x() >= p.x2 && s.b.y() == p.y2) s = moved(s, kLeft);
         break;
     // An exit or a break whose lane runs up goes back to an enclosing
     // loop's test.
-    case 4: case 5: case 9:
+    case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::Bracket:
         if (p.y3 < p.y1) runLeftUpRight(p, s, shown);
         else runLeftDownRight(kind, p, s, shown);
         break;
-    case 6: case 11:
+    case ConnectionKind::No: case ConnectionKind::Jump:
         if (p.y3 < p.y1) runRightUpLeft(p, s, shown);
         else runRightDownLeft(p, s, shown);
         break;
-    case 7: runLoopReturn(p, s, shown); break;
-    case 8: runRepeatReturn(p, s, shown); break;
+    case ConnectionKind::LoopReturn: runLoopReturn(p, s, shown); break;
+    case ConnectionKind::RepeatReturn: runRepeatReturn(p, s, shown); break;
     default: break;
     }
 }
@@ -178,11 +180,11 @@ void runLegs(int kind, const Route& p, Head& s, Head& shown)
 // A moving head. The head shown on a tick is the stored head as the tick
 // found it; the stored head then runs one step ahead. A head that has not
 // started, or has reached the end of its route, starts again.
-void tickRoute(ConnectionRow& r, int kind)
+void tickRoute(ConnectionRow& r, ConnectionKind kind)
 {
     const Route p = routeOf(r);
     Head s = storedHead(r);
-    const bool notStarted = kind <= 3 ? s.a.x() == 0 : s.b.y() == 0;
+    const bool notStarted = kind <= ConnectionKind::ForBody ? s.a.x() == 0 : s.b.y() == 0;
     Head shown;
     if (notStarted || routeEnded(kind, p, s.b)) {
         shown = startHead(kind, p);
@@ -228,10 +230,10 @@ void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow
     ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
     for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
         ConnectionRow& r = connections.at(i);
-        const int kind = val(r.kind);
-        if (kind == 0) tickCrossMark(r, ctx.animStep);
-        else if (kind == 10 && isLabelForm(r)) continue;
-        else if (kind >= 1 && kind <= 11) tickRoute(r, kind);
+        const ConnectionKind kind = r.connectionKind();
+        if (kind == ConnectionKind::NotFollowed) tickCrossMark(r, ctx.animStep);
+        else if (kind == ConnectionKind::CaseExit && isLabelForm(r)) continue;
+        else if (kind >= ConnectionKind::Onward && kind <= ConnectionKind::Jump) tickRoute(r, kind);
     }
 }
 

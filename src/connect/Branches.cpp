@@ -24,7 +24,7 @@ void Router::routeCondition(const Geo& g)
     advance();
     const int t = blockTop(loadCur());
     line({{cx, by}, {cx, t}});
-    addRow(2, cc, {cx, by, cx, t});
+    addRow(ConnectionKind::Yes, cc, {cx, by, cx, t});
     downHead(cx, t);
     text(cx + 25, t - 18, QStringLiteral("Да"));
 
@@ -34,8 +34,8 @@ void Router::routeCondition(const Geo& g)
     const int closing = m_cur;
     bool lastInLoop = false;
     if (stepOn()) {
-        const QString eo = cur().closedKind.str();
-        lastInLoop = eo == QLatin1String("for") || eo == QLatin1String("while");
+        const BlockKind eo = cur().closedBlockKind();
+        lastInLoop = eo == BlockKind::For || eo == BlockKind::While;
     }
     m_cur = closing;
     advance();
@@ -48,8 +48,8 @@ void Router::routeCondition(const Geo& g)
         // condition's own column just above the block after the loop, where
         // the loop's return line turns towards its lane.
         ey -= 10;
-        if (a.kind == kind::Else) ey -= 10;
-        if (a.kind == kind::ChartEnd) ey -= 20;
+        if (a.kind == BlockKind::Else) ey -= 10;
+        if (a.kind == BlockKind::ChartEnd) ey -= 20;
         ex = cx;
     }
     const int lane = allocRight(ry, ey);
@@ -61,7 +61,7 @@ void Router::routeCondition(const Geo& g)
     } else {
         line({{rx, ry}, {lane, ry}, {lane, ey}, {ex, ey}});
         text(rx + 5, ry - 18, QStringLiteral("Нет"));
-        addRow(6, cc, {rx, ry, lane, ry, lane, ey, ex, ey});
+        addRow(ConnectionKind::No, cc, {rx, ry, lane, ry, lane, ey, ex, ey});
         leftHead(ex, ey);
     }
 
@@ -83,14 +83,14 @@ void Router::routeCase(const Geo& g)
     const Geo b = loadCur();
     const int t = b.Y + b.y2;
     line({{cx, by}, {cx, t}});
-    addRow(1, 0, {cx, by, cx, t});
+    addRow(ConnectionKind::Onward, 0, {cx, by, cx, t});
     downHead(cx, t);
     text(cx + 25, t - 28, QStringLiteral("Переход"));
 
     // The collector: from the box's bottom-left corner through a left lane to
     // just above the first block after the case statement. The branches'
     // exits, routed later, end on it.
-    findClosing(QStringLiteral("case"), m_drawOrder);
+    findClosing(BlockKind::Case, m_drawOrder);
     advance();
     const Geo a = loadCur();
     const int ey = bracketEndY(a);
@@ -98,7 +98,7 @@ void Router::routeCase(const Geo& g)
     const int lane = allocLeft(bly, ey, true);
     m_canvas.setPenWidth(2);
     line({{blx, bly}, {lane, bly}, {lane, ey}, {ex, ey}});
-    addRow(9, cc, {blx, bly, lane, bly, lane, ey, ex, ey});
+    addRow(ConnectionKind::Bracket, cc, {blx, bly, lane, bly, lane, ey, ex, ey});
     m_canvas.setPenWidth(1);
     m_exitLane = lane;
     text(blx - 30, bly - 20, QStringLiteral("Блок"));
@@ -132,7 +132,7 @@ void Router::drawElseFrame(const Geo& g)
         m_canvas.setPenWidth(1);
         const int top = g.Y + g.y1;
         const int sx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
-        findClosing(QStringLiteral("else"), elseDrawOrder);
+        findClosing(BlockKind::Else, elseDrawOrder);
         advance();
         const int bottom = blockTop(loadCur()) - 20;
         const int w = toInt(m_ws.settings.whileTextWidth);
@@ -145,7 +145,7 @@ void Router::drawElseFrame(const Geo& g)
         text(left + 25, top - 20, QStringLiteral("Блок ELSE"));
     }
 
-    if (!returnTo(QStringLiteral("else"), elseDrawOrder)) m_cur = elseIndex;
+    if (!returnTo(BlockKind::Else, elseDrawOrder)) m_cur = elseIndex;
 }
 
 } // namespace vexoria

@@ -18,21 +18,21 @@ int Router::blockTop(const Geo& g) { return g.Y + (g.y1 <= g.y2 ? g.y1 : g.y2); 
 QPoint Router::leftEntry(const Geo& g) const
 {
     switch (g.kind) {
-    case kind::Else: return {g.X + g.x1, g.Y + g.y1 + 10};
-    case kind::ChartEnd: return {g.X + g.x1, g.Y + g.y1 + 20};
-    case kind::Goto:
-    case kind::Begin:
-    case kind::Process:
-    case kind::Label:
-    case kind::Break:
-    case kind::Exit:
-    case kind::Except: return {g.X + g.x1, g.Y + g.y1};
-    case kind::While:
-    case kind::With: return {g.X + g.x2, g.Y + g.y2};
-    case kind::If:
-    case kind::For:
-    case kind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
-    case kind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
+    case BlockKind::Else: return {g.X + g.x1, g.Y + g.y1 + 10};
+    case BlockKind::ChartEnd: return {g.X + g.x1, g.Y + g.y1 + 20};
+    case BlockKind::Goto:
+    case BlockKind::Begin:
+    case BlockKind::Process:
+    case BlockKind::Label:
+    case BlockKind::Break:
+    case BlockKind::Exit:
+    case BlockKind::Except: return {g.X + g.x1, g.Y + g.y1};
+    case BlockKind::While:
+    case BlockKind::With: return {g.X + g.x2, g.Y + g.y2};
+    case BlockKind::If:
+    case BlockKind::For:
+    case BlockKind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
+    case BlockKind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
     default: return {g.X + g.x1, g.Y + g.y1}; // var, header, repeat, until
     }
 }
@@ -43,25 +43,25 @@ QPoint Router::leftEntry(const Geo& g) const
 QPoint Router::rightEntry(const Geo& g) const
 {
     switch (g.kind) {
-    case kind::Else: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 10};
-    case kind::ChartEnd: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 20};
-    case kind::Begin:
-    case kind::Process:
-    case kind::Break:
-    case kind::Exit:
-    case kind::Except:
-    case kind::Var:
-    case kind::Header: return {g.X + g.x2 + g.stretchX, g.Y + g.y1};
-    case kind::While:
-    case kind::Goto:
-    case kind::With:
-    case kind::Label:
-    case kind::Until: return {g.X + g.x3 + g.stretchX, g.Y + g.y3};
-    case kind::If:
-    case kind::For:
-    case kind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
-    case kind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
-    case kind::Repeat: return {g.X + g.x2, g.Y + g.y2};
+    case BlockKind::Else: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 10};
+    case BlockKind::ChartEnd: return {g.X + g.x2 + g.stretchX, g.Y + g.y1 + 20};
+    case BlockKind::Begin:
+    case BlockKind::Process:
+    case BlockKind::Break:
+    case BlockKind::Exit:
+    case BlockKind::Except:
+    case BlockKind::Var:
+    case BlockKind::Header: return {g.X + g.x2 + g.stretchX, g.Y + g.y1};
+    case BlockKind::While:
+    case BlockKind::Goto:
+    case BlockKind::With:
+    case BlockKind::Label:
+    case BlockKind::Until: return {g.X + g.x3 + g.stretchX, g.Y + g.y3};
+    case BlockKind::If:
+    case BlockKind::For:
+    case BlockKind::Try: return {g.X + g.x2 + g.stretchX / 2, g.Y + g.y2};
+    case BlockKind::Case: return {g.X + g.x2 - g.stretchX - 50, g.Y + g.y1};
+    case BlockKind::Repeat: return {g.X + g.x2, g.Y + g.y2};
     default: return {g.X + g.x2 + g.stretchX, g.Y + g.y1};
     }
 }
@@ -69,8 +69,8 @@ QPoint Router::rightEntry(const Geo& g) const
 int Router::bracketEndY(const Geo& g) const
 {
     int y = leftEntry(g).y() - 10;
-    if (g.kind == kind::Else) y -= 10;
-    if (g.kind == kind::ChartEnd) y -= 20;
+    if (g.kind == BlockKind::Else) y -= 10;
+    if (g.kind == BlockKind::ChartEnd) y -= 20;
     return y;
 }
 
@@ -113,12 +113,12 @@ Colour Router::takeSlotBlack()
     return ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex - 1)];
 }
 
-ConnectionRow& Router::addRow(int kind, Colour colour, std::initializer_list<int> points)
+ConnectionRow& Router::addRow(ConnectionKind kind, Colour colour, std::initializer_list<int> points)
 {
     ConnectionRow r;
     r.n = m_connNo;
-    r.kind = kind;
-    r.ownerKind = m_kind;
+    r.setConnectionKind(kind);
+    r.ownerKind = row(m_owner).kind;
     r.ownerDrawOrder = m_drawOrder;
     r.color = m_colourMode ? static_cast<int>(colour) : 0;
     IntField* fields[] = {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3, &r.x4, &r.y4, &r.x5, &r.y5};
@@ -138,11 +138,11 @@ void Router::caseExitLine(int fromX, int y, Colour colour, bool labelForm, const
 {
     m_canvas.setPenWidth(2);
     line({{fromX, y}, {m_exitLane, y}});
-    if (!labelForm) addRow(10, colour, {fromX, y, m_exitLane, y});
+    if (!labelForm) addRow(ConnectionKind::CaseExit, colour, {fromX, y, m_exitLane, y});
     leftHead(m_exitLane, y);
     m_canvas.setPenWidth(1);
     text(m_exitLane + 100, y - 18, label);
-    if (labelForm) addRow(10, colour, {m_exitLane + 100, y - 15});
+    if (labelForm) addRow(ConnectionKind::CaseExit, colour, {m_exitLane + 100, y - 15});
 }
 
 // Lanes are never given back: a lane stays on its stack, and a later segment

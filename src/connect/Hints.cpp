@@ -19,10 +19,10 @@ bool hitsLane(QPoint at, int x, int yA, int yB)
 std::optional<QString> ownerHint(const StatementTable& statements, const ConnectionRow& r, bool untilRow)
 {
     const int drawOrder = val(r.ownerDrawOrder);
-    const QString ownerKind = r.ownerKind.str();
+    const BlockKind ownerKind = r.ownerBlockKind();
     const int i = statements.find([&](const StatementRow& s) {
-        return untilRow ? s.link && *s.link == drawOrder && s.closedKind.isSet() && s.closedKind.str() == ownerKind
-                        : s.drawOrder && *s.drawOrder == drawOrder && s.kind.isSet() && s.kind.str() == ownerKind;
+        return untilRow ? s.link && *s.link == drawOrder && s.closedKind.isSet() && s.closedBlockKind() == ownerKind
+                        : s.drawOrder && *s.drawOrder == drawOrder && s.kind.isSet() && s.blockKind() == ownerKind;
     });
     if (i < 0) return std::nullopt;
     const StatementRow& s = statements.at(i);
@@ -37,14 +37,15 @@ std::optional<QString> hintAt(const ConnectionTable& connections, const Statemen
     for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
         const ConnectionRow& r = connections.at(i);
         std::optional<QString> found;
-        switch (val(r.kind)) {
-        case 4: case 5: case 6: case 9: case 11:
+        switch (r.connectionKind()) {
+        case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::No:
+        case ConnectionKind::Bracket: case ConnectionKind::Jump:
             if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(statements, r, false);
             break;
-        case 7:
+        case ConnectionKind::LoopReturn:
             if (hitsLane(at, val(r.x3), val(r.y5), val(r.y2))) found = ownerHint(statements, r, false);
             break;
-        case 8:
+        case ConnectionKind::RepeatReturn:
             if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(statements, r, true);
             break;
         default: break;

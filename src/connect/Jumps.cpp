@@ -12,7 +12,7 @@ void Router::lineNotFollowed(int cx, int by)
     advance();
     const int t = blockTop(loadCur());
     line({{cx, by}, {cx, t}});
-    addRow(0, 0, {cx, by, cx, t});
+    addRow(ConnectionKind::NotFollowed, 0, {cx, by, cx, t});
     crossMark(cx, t - 10);
     text(cx - 90, t - 20, QStringLiteral("Нет перехода"));
 }
@@ -56,7 +56,7 @@ void Router::routeGoto(const Geo& g)
     // lane index with a row number; they are kept as the program has always
     // drawn gotos.
     if (m_drawOrder == k) lane = m_left[static_cast<std::size_t>(k)].x + m_laneStep + 5;
-    const int kind = k >= labelN ? 8 : 4;
+    const ConnectionKind kind = k >= labelN ? ConnectionKind::RepeatReturn : ConnectionKind::ForExit;
 
     m_canvas.setPenWidth(2);
     line({{tx, ty}, {lane, ty}, {lane, lby}, {lbx, lby}});
@@ -68,7 +68,7 @@ void Router::routeGoto(const Geo& g)
 
     // Back to the goto through its ordinal; when it cannot be found the walk
     // goes on after the label.
-    findRow(m_byClosedKind, QStringLiteral("goto") + QString::number(m_gotoOrdinal));
+    findRow(m_byClosedKind, gotoMark(m_gotoOrdinal));
     ++m_gotoOrdinal;
     advance();
 }
@@ -92,7 +92,7 @@ void Router::routeExit(const Geo& g)
     m_canvas.setPenWidth(1);
     if (!m_colourMode) m_canvas.setPenStyle(PenStyle::Dot);
     line({{tx, ty}, {lane, ty}, {lane, ey}, {ex, ey}});
-    addRow(11, slot, {tx, ty, lane, ty, lane, ey, ex, ey});
+    addRow(ConnectionKind::Jump, slot, {tx, ty, lane, ty, lane, ey, ex, ey});
     m_canvas.setPenStyle(PenStyle::Solid);
     text(tx + 5, ty - 18, QStringLiteral("Выход"));
     leftHead(ex, ey);
@@ -122,9 +122,8 @@ void Router::routeBreak(const Geo& g)
     if (stepOn()) {
         for (;;) {
             const StatementRow& r = cur();
-            const QString eo = r.closedKind.str();
-            const bool loopEnd = (r.isClosing() && (eo == QLatin1String("for") || eo == QLatin1String("while"))) ||
-                                 (r.kind == "until" && eo == QLatin1String("repeat"));
+            const bool loopEnd = r.closesWhileOrFor() ||
+                                 (r.blockKind() == BlockKind::Until && r.closedBlockKind() == BlockKind::Repeat);
             if (loopEnd && val(r.link) < breakDrawOrder) {
                 outerLoop = enclosingLoop(m_cur);
                 break;
@@ -149,7 +148,7 @@ void Router::routeBreak(const Geo& g)
     line({{tx, ty}, {lane, ty}, {lane, ey}, {ex, ey}});
     m_canvas.setPenStyle(PenStyle::Solid);
     text(tx + 5, ty - 18, QStringLiteral("Выход"));
-    addRow(11, slot, {tx, ty, lane, ty, lane, ey, ex, ey});
+    addRow(ConnectionKind::Jump, slot, {tx, ty, lane, ty, lane, ey, ex, ey});
     leftHead(ex, ey);
 
     returnTo(m_kind, m_drawOrder);

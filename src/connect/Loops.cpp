@@ -25,13 +25,13 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
     advance();
     const int t = blockTop(loadCur());
     line({{cx, by}, {cx, t}});
-    addRow(isFor ? 3 : 2, cc, {cx, by, cx, t});
+    addRow(isFor ? ConnectionKind::ForBody : ConnectionKind::Yes, cc, {cx, by, cx, t});
     downHead(cx, t);
     text(cx + 25, t - 18, isFor ? QStringLiteral("Нет") : QStringLiteral("Да"));
 
     // The first block after the loop; a loop that ends the body of an
     // enclosing loop goes back to that loop's test instead.
-    findClosing(isFor ? QStringLiteral("for") : QStringLiteral("while"), m_drawOrder);
+    findClosing(isFor ? BlockKind::For : BlockKind::While, m_drawOrder);
     const int outerLoop = enclosingLoop(m_cur);
     advance();
     const Geo a = loadCur();
@@ -42,7 +42,7 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
     const int lane = allocRight(ry, e);
     line({{cx, e - 10}, {cx, e}, {lane, e}, {lane, ry}, {rx, ry}});
     text(cx + 150, e - 18, QStringLiteral("Возврат цикла"));
-    addRow(7, cc, {cx, e - 10, cx, e, lane, e, lane, ry, rx, ry});
+    addRow(ConnectionKind::LoopReturn, cc, {cx, e - 10, cx, e, lane, e, lane, ry, rx, ry});
     leftHead(rx, ry);
     text(rx + 25, ry - 20, QStringLiteral("Цикл"));
 
@@ -53,7 +53,8 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
         const int lane = allocLeft(test.y(), ly);
         line({{lx, ly}, {lane, ly}, {lane, test.y()}, test});
         text(lx - 20, ly - 18, isFor ? QStringLiteral("Да") : QStringLiteral("Нет"));
-        addRow(isFor ? 4 : 5, cc, {lx, ly, lane, ly, lane, test.y(), test.x(), test.y()});
+        addRow(isFor ? ConnectionKind::ForExit : ConnectionKind::WhileExit, cc,
+               {lx, ly, lane, ly, lane, test.y(), test.x(), test.y()});
         rightHead(test.x(), test.y());
         returnTo(m_kind, m_drawOrder);
         advance();
@@ -68,7 +69,8 @@ void Router::routeWhileFor(const Geo& g, bool isFor)
     } else {
         line({{lx, ly}, {exitLaneX, ly}, {exitLaneX, ey}, {ex, ey}});
         text(lx - 20, ly - 18, isFor ? QStringLiteral("Да") : QStringLiteral("Нет"));
-        addRow(isFor ? 4 : 5, cc, {lx, ly, exitLaneX, ly, exitLaneX, ey, ex, ey});
+        addRow(isFor ? ConnectionKind::ForExit : ConnectionKind::WhileExit, cc,
+               {lx, ly, exitLaneX, ly, exitLaneX, ey, ex, ey});
         rightHead(ex, ey);
     }
 
@@ -90,19 +92,19 @@ void Router::routeRepeat(const Geo& g)
     const int t = blockTop(loadCur());
     line({{cx, by}, {cx, t}});
     text(cx + 25, by + 5, QStringLiteral("Цикл"));
-    addRow(1, cc, {cx, by, cx, t});
+    addRow(ConnectionKind::Onward, cc, {cx, by, cx, t});
     downHead(cx, t);
 
     // The return line is recorded from the repeat block (its head end)
     // through a left lane to the bottom-left corner of the until block.
-    findClosing(QStringLiteral("repeat"), m_drawOrder);
+    findClosing(BlockKind::Repeat, m_drawOrder);
     const Geo u = loadCur();
     const int ux = u.X + u.x5;
     const int uy = u.Y + u.y5 + u.stretchY;
     const int lane = allocLeft(ly, uy);
     line({{lx, ly}, {lane, ly}, {lane, uy}, {ux, uy}});
     text(lx - 100, ly - 18, QStringLiteral("Возврат Цикл"));
-    addRow(8, cc, {lx, ly, lane, ly, lane, uy, ux, uy});
+    addRow(ConnectionKind::RepeatReturn, cc, {lx, ly, lane, ly, lane, uy, ux, uy});
     rightHead(lx, ly);
 
     returnTo(m_kind, m_drawOrder);
@@ -126,12 +128,12 @@ void Router::routeUntil(const Geo& g)
         // loop's return line, never down this one.
         crossMark(sx, t - 10);
         text(sx - 90, t - 20, QStringLiteral("Нет перехода"));
-        addRow(0, 0, {sx, sy, sx, t});
+        addRow(ConnectionKind::NotFollowed, 0, {sx, sy, sx, t});
     } else if (isCaseTest(m_cur)) {
-        addRow(1, m_repeatColour, {sx, sy, sx, t});
+        addRow(ConnectionKind::Onward, m_repeatColour, {sx, sy, sx, t});
         caseExitLine(sx, t - 10, m_repeatColour, false, QStringLiteral("Выход"));
     } else {
-        addRow(1, m_repeatColour, {sx, sy, sx, t});
+        addRow(ConnectionKind::Onward, m_repeatColour, {sx, sy, sx, t});
         downHead(sx, t);
         text(sx + 25, t - 18, QStringLiteral("Переход"));
     }
@@ -152,11 +154,11 @@ void Router::routeWith(const Geo& g)
     advance();
     const int t = blockTop(loadCur());
     line({{cx, by}, {cx, t}});
-    addRow(1, 0, {cx, by, cx, t});
+    addRow(ConnectionKind::Onward, 0, {cx, by, cx, t});
     downHead(cx, t);
     text(cx + 25, t - 18, QStringLiteral("Присваиваем"));
 
-    findClosing(QStringLiteral("with"), m_drawOrder);
+    findClosing(BlockKind::With, m_drawOrder);
     advance();
     const Geo a = loadCur();
     const int ey = bracketEndY(a);
@@ -166,7 +168,7 @@ void Router::routeWith(const Geo& g)
     const int lane = m_laneStep / 2;
     m_canvas.setPenStyle(PenStyle::Dash);
     line({{lx, ly}, {lane, ly}, {lane, ey}, {ex, ey}});
-    addRow(9, cc, {lx, ly, lane, ly, lane, ey, ex, ey});
+    addRow(ConnectionKind::Bracket, cc, {lx, ly, lane, ly, lane, ey, ex, ey});
     text(lx - 25, ly - 18, QStringLiteral("Блок"));
     text(lane + 5 + m_laneStep, ey - 18, QStringLiteral("Конец присваивания"));
     m_canvas.setPenStyle(PenStyle::Solid);

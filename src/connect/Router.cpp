@@ -11,18 +11,23 @@ namespace vexoria {
 
 namespace {
 
-QString pairKey(const QString& text, int number) { return text + QLatin1Char('\x1f') + QString::number(number); }
+// A kind and a number (nom or no) as one key.
+quint64 pairKey(BlockKind kind, int number)
+{
+    return (static_cast<quint64>(kind) << 32) | static_cast<quint32>(number);
+}
 
 // Templates by Obiect, first row of each (the lookup is exact and
 // case-sensitive, as a locate on the template table is).
-QHash<QString, Geo> templateIndex(const ShapeTemplateTable& table)
+QHash<int, Geo> templateIndex(const ShapeTemplateTable& table)
 {
-    QHash<QString, Geo> out;
+    QHash<int, Geo> out;
     for (const ShapeTemplate& r : table.rows()) {
-        const QString key = r.kind.str();
-        if (key.isEmpty() || out.contains(key)) continue;
+        const BlockKind kind = r.blockKind();
+        const int key = static_cast<int>(kind);
+        if (kind == BlockKind::None || kind == BlockKind::Unknown || out.contains(key)) continue;
         Geo g;
-        g.kind = val(r.n);
+        g.kind = static_cast<BlockKind>(val(r.n));
         g.x1 = val(r.x1), g.x2 = val(r.x2), g.x3 = val(r.x3), g.x4 = val(r.x4), g.x5 = val(r.x5), g.x6 = val(r.x6);
         g.y1 = val(r.y1), g.y2 = val(r.y2), g.y3 = val(r.y3), g.y4 = val(r.y4), g.y5 = val(r.y5), g.y6 = val(r.y6);
         out.insert(key, g);
@@ -99,7 +104,8 @@ void Router::run()
             if (ctx.stoppedAfterSizing && drawOrder >= ctx.firstCut + 1) break;
             if (ctx.drawingSecondPart && ctx.extraPartCount > 1 && drawOrder >= ctx.secondCut + 1) break;
             const Geo g = loadCur();
-            m_kind = cur().kind.str();
+            m_kind = cur().blockKind();
+            m_owner = m_cur;
             m_drawOrder = drawOrder;
             ++m_connNo;
             dispatch(g);
@@ -114,24 +120,24 @@ void Router::run()
 void Router::dispatch(const Geo& g)
 {
     switch (g.kind) {
-    case kind::Var:
-    case kind::Else:
-    case kind::Begin:
-    case kind::Process:
-    case kind::Header:
-    case kind::Except: routePlain(g); break;
-    case kind::Label: routeLabel(g); break;
-    case kind::If:
-    case kind::Try: routeCondition(g); break;
-    case kind::Case: routeCase(g); break;
-    case kind::While: routeWhileFor(g, false); break;
-    case kind::For: routeWhileFor(g, true); break;
-    case kind::Repeat: routeRepeat(g); break;
-    case kind::Until: routeUntil(g); break;
-    case kind::With: routeWith(g); break;
-    case kind::Goto: routeGoto(g); break;
-    case kind::Exit: routeExit(g); break;
-    case kind::Break: routeBreak(g); break;
+    case BlockKind::Var:
+    case BlockKind::Else:
+    case BlockKind::Begin:
+    case BlockKind::Process:
+    case BlockKind::Header:
+    case BlockKind::Except: routePlain(g); break;
+    case BlockKind::Label: routeLabel(g); break;
+    case BlockKind::If:
+    case BlockKind::Try: routeCondition(g); break;
+    case BlockKind::Case: routeCase(g); break;
+    case BlockKind::While: routeWhileFor(g, false); break;
+    case BlockKind::For: routeWhileFor(g, true); break;
+    case BlockKind::Repeat: routeRepeat(g); break;
+    case BlockKind::Until: routeUntil(g); break;
+    case BlockKind::With: routeWith(g); break;
+    case BlockKind::Goto: routeGoto(g); break;
+    case BlockKind::Exit: routeExit(g); break;
+    case BlockKind::Break: routeBreak(g); break;
     default: break; // the end of the scheme and unknown kinds route nothing
     }
 }
@@ -151,7 +157,7 @@ bool Router::advance(bool* loopEndPassed)
 {
     auto note = [&] {
         const StatementRow& r = cur();
-        if (loopEndPassed && r.isClosing() && (r.closedKind == "while" || r.closedKind == "for"))
+        if (loopEndPassed && r.closesWhileOrFor())
             *loopEndPassed = true;
     };
     if (!stepOn()) return false;
@@ -165,7 +171,7 @@ bool Router::advance(bool* loopEndPassed)
 Geo Router::load(int index)
 {
     const StatementRow& r = row(index);
-    auto it = m_templates.constFind(r.kind.str());
+    auto it = m_templates.constFind(static_cast<int>(r.blockKind()));
     if (it != m_templates.constEnd()) m_tpl = *it;
     Geo g = m_tpl;
     g.X = val(r.x);
@@ -185,45 +191,39 @@ void Router::buildIndexes()
     const int count = size();
     for (int i = 0; i < count; ++i) {
         const StatementRow& r = row(i);
-        const QString ob = r.kind.str();
+        const BlockKind ob = r.blockKind();
         const QString eo = r.closedKind.str();
         if (r.drawOrder) {
-            const QString k = pairKey(ob, *r.drawOrder);
+            const quint64 k = pairKey(ob, *r.drawOrder);
             if (!m_byBlock.contains(k)) m_byBlock.insert(k, i);
         }
         if (!eo.isEmpty() && !m_byClosedKind.contains(eo)) m_byClosedKind.insert(eo, i);
-        if (ob == QLatin1String("mylabel") && r.n && !m_labelByN.contains(*r.n)) m_labelByN.insert(*r.n, i);
-        if (m_chartEnd < 0 && ob == QLatin1String("end shema")) m_chartEnd = i;
+        if (ob == BlockKind::Label && r.n && !m_labelByN.contains(*r.n)) m_labelByN.insert(*r.n, i);
+        if (m_chartEnd < 0 && ob == BlockKind::ChartEnd) m_chartEnd = i;
     }
     // The closing index must keep the first row of each key: filled in
-    // reverse so that earlier rows overwrite later ones.
+    // reverse so that earlier rows overwrite later ones. A goto's mark names
+    // no kind: a goto is never a construct's closing row.
     for (int i = count - 1; i >= 0; --i) {
         const StatementRow& r = row(i);
-        if (r.link) m_byClosing.insert(pairKey(r.closedKind.str(), *r.link), i);
+        const BlockKind closed = r.closedBlockKind();
+        if (r.link && closed != BlockKind::Unknown) m_byClosing.insert(pairKey(closed, *r.link), i);
     }
 }
 
-bool Router::findRow(const QHash<QString, int>& index, const QString& key)
-{
-    auto it = index.constFind(key);
-    if (it == index.constEnd()) return false;
-    m_cur = *it;
-    return true;
-}
+bool Router::findClosing(BlockKind kind, int drawOrder) { return findRow(m_byClosing, pairKey(kind, drawOrder)); }
 
-bool Router::findClosing(const QString& kind, int drawOrder) { return findRow(m_byClosing, pairKey(kind, drawOrder)); }
+bool Router::returnTo(BlockKind kind, int drawOrder) { return findRow(m_byBlock, pairKey(kind, drawOrder)); }
 
-bool Router::returnTo(const QString& kind, int drawOrder) { return findRow(m_byBlock, pairKey(kind, drawOrder)); }
-
-bool Router::isCaseTest(int index) const { return row(index).text == "case"; }
+bool Router::isCaseTest(int index) const { return row(index).isCasePart(); }
 
 int Router::enclosingLoop(int closingIndex) const
 {
     for (int i = closingIndex + 1; i < size(); ++i) {
         const StatementRow& r = row(i);
         if (r.isBlock()) return -1;
-        if (r.isClosing() && (r.closedKind == "while" || r.closedKind == "for") && r.link) {
-            const auto it = m_byBlock.constFind(pairKey(r.closedKind.str(), *r.link));
+        if (r.closesWhileOrFor() && r.link) {
+            const auto it = m_byBlock.constFind(pairKey(r.closedBlockKind(), *r.link));
             return it == m_byBlock.constEnd() ? -1 : *it;
         }
     }
@@ -235,7 +235,7 @@ QPoint Router::loopTestTop(int loopIndex)
     const Geo keep = m_tpl;
     const Geo g = load(loopIndex);
     m_tpl = keep;
-    const int rightX = g.kind == kind::For ? g.x3 : g.x4;
+    const int rightX = g.kind == BlockKind::For ? g.x3 : g.x4;
     return {centre(g.X + g.x1, g.X + rightX + g.stretchX), blockTop(g) - 10};
 }
 

@@ -17,6 +17,7 @@
 #include <QString>
 
 #include "platform/drawing/Canvas.h"
+#include "tables/BlockKind.h"
 
 namespace vexoria {
 
@@ -24,16 +25,9 @@ struct Workspace;
 struct StatementRow;
 struct ConnectionRow;
 
-// Template kinds, as the dispatch sees them.
-namespace kind {
-constexpr int Var = 1, If = 2, While = 3, Case = 4, Goto = 5, For = 6, Repeat = 7, Else = 8, Begin = 9,
-              With = 10, Until = 11, Process = 12, ChartEnd = 13, Header = 14, Label = 15, Break = 16,
-              Exit = 17, Try = 18, Except = 19;
-}
-
 // A block's template points together with its origin and stretch.
 struct Geo {
-    int kind = 0;
+    BlockKind kind = BlockKind::None; // the template's kind
     int x1 = 0, x2 = 0, x3 = 0, x4 = 0, x5 = 0, x6 = 0;
     int y1 = 0, y2 = 0, y3 = 0, y4 = 0, y5 = 0, y6 = 0;
     int X = 0, Y = 0, stretchX = 0, stretchY = 0;
@@ -79,9 +73,18 @@ private:
     Geo load(int index);               // load geometry of a row
     Geo loadCur() { return load(m_cur); }
     void buildIndexes();
-    bool findRow(const QHash<QString, int>& index, const QString& key);
-    bool findClosing(const QString& kind, int drawOrder);    // endobiect + no
-    bool returnTo(const QString& kind, int drawOrder);       // obiect + nom
+    // Moves to the row an index holds for key; false (and no move) when it
+    // holds none.
+    template <typename Key>
+    bool findRow(const QHash<Key, int>& index, const Key& key)
+    {
+        const auto it = index.constFind(key);
+        if (it == index.constEnd()) return false;
+        m_cur = *it;
+        return true;
+    }
+    bool findClosing(BlockKind kind, int drawOrder);    // endobiect + no
+    bool returnTo(BlockKind kind, int drawOrder);       // obiect + nom
     bool isCaseTest(int index) const;
     // When the closing row at closingIndex is followed, before the next block,
     // by the closing row of a while or for loop around it: that loop's block
@@ -106,7 +109,7 @@ private:
     void text(int x, int y, const QString& s);
     void colourStep();                 // colour mode: next palette colour, width 2
     Colour takeSlotBlack();            // exit and break: a palette slot, pen black
-    ConnectionRow& addRow(int kind, Colour colour, std::initializer_list<int> points);
+    ConnectionRow& addRow(ConnectionKind kind, Colour colour, std::initializer_list<int> points);
     void caseExitLine(int fromX, int y, Colour colour, bool labelForm, const QString& label);
 
     // --- kinds
@@ -140,13 +143,15 @@ private:
     Colour m_repeatColour = 0;
     Colour m_constructColour = 0;      // colour taken by the construct routed now
 
-    // obiect and nom of the block routed in this pass
-    QString m_kind;
+    // obiect and nom of the block routed in this pass, and its row (whose
+    // obiect the connection rows copy as it stands)
+    BlockKind m_kind = BlockKind::None;
     int m_drawOrder = 0;
+    int m_owner = 0;
 
-    QHash<QString, Geo> m_templates;   // template points by Obiect
-    QHash<QString, int> m_byClosing;   // endobiect + no
-    QHash<QString, int> m_byBlock;     // obiect + nom
+    QHash<int, Geo> m_templates;       // template points by Obiect (its BlockKind)
+    QHash<quint64, int> m_byClosing;   // endobiect + no
+    QHash<quint64, int> m_byBlock;     // obiect + nom
     QHash<QString, int> m_byClosedKind; // endobiect alone (gotos by ordinal)
     QHash<int, int> m_labelByN;        // mylabel rows by n
     int m_chartEnd = -1;

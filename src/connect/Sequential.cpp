@@ -11,7 +11,7 @@ void Router::routePlain(const Geo& g)
     m_canvas.setPenColour(kBlack);
     const int sx = centre(g.X + g.x1, g.X + g.x2 + g.stretchX);
     const int sy = g.Y + g.y2 + g.stretchY;
-    if (g.kind == kind::Else) drawElseFrame(g);
+    if (g.kind == BlockKind::Else) drawElseFrame(g);
 
     bool loopEnd = false;
     advance(&loopEnd);
@@ -19,17 +19,17 @@ void Router::routePlain(const Geo& g)
     const int ty = blockTop(n);
     line({{sx, sy}, {sx, ty}});
     const bool caseTest = isCaseTest(m_cur);
-    if (n.kind == kind::Else || loopEnd || caseTest) {
+    if (n.kind == BlockKind::Else || loopEnd || caseTest) {
         // Control never goes down this line: into an else part, past the end
         // of a loop body (the loop's return line starts on it) or into the
         // next branch test of a case.
         if (caseTest) caseExitLine(sx, ty - 10, 0, false, QStringLiteral("Выход"));
         crossMark(sx, ty - 10);
         text(sx - 90, ty - 20, QStringLiteral("Нет перехода"));
-        addRow(0, 0, {sx, sy, sx, ty});
+        addRow(ConnectionKind::NotFollowed, 0, {sx, sy, sx, ty});
     } else {
         downHead(sx, ty);
-        addRow(1, 0, {sx, sy, sx, ty});
+        addRow(ConnectionKind::Onward, 0, {sx, sy, sx, ty});
         text(sx + 25, ty - 20, QStringLiteral("Переход"));
     }
 }
@@ -45,13 +45,13 @@ void Router::routeLabel(const Geo& g)
     const int ty = blockTop(n);
     line({{sx, sy}, {sx, ty}});
     // A case branch test after a label gets no exit line into the collector.
-    if (n.kind == kind::Else || loopEnd) {
+    if (n.kind == BlockKind::Else || loopEnd) {
         crossMark(sx, ty - 10);
-        addRow(0, 0, {sx, sy, sx, ty});
+        addRow(ConnectionKind::NotFollowed, 0, {sx, sy, sx, ty});
         text(sx - 90, ty - 20, QStringLiteral("Нет перехода"));
     } else {
         downHead(sx, ty);
-        addRow(1, m_gotoColour, {sx, sy, sx, ty});
+        addRow(ConnectionKind::Onward, m_gotoColour, {sx, sy, sx, ty});
         text(sx + 25, ty - 20, QStringLiteral("Переход"));
     }
 }

@@ -2,13 +2,14 @@
 
 namespace vexoria {
 
-std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, const QString& kind)
+std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, BlockKind kind)
 {
-    if (!locateTemplate(templates, kind)) return std::nullopt;
+    if (!locateTemplate(templates, kindWord(kind))) return std::nullopt;
     const ShapeTemplate& r = templates.current();
+    const int n = val(r.n);
+    if (n < 1 || n > 19) return std::nullopt;
     BlockTemplate t;
-    t.n = val(r.n);
-    if (t.n < 1 || t.n > 19) return std::nullopt;
+    t.kind = static_cast<BlockKind>(n);
     t.x1 = val(r.x1); t.x2 = val(r.x2); t.x3 = val(r.x3);
     t.x4 = val(r.x4); t.x5 = val(r.x5); t.x6 = val(r.x6);
     t.y1 = val(r.y1); t.y2 = val(r.y2); t.y3 = val(r.y3);
@@ -16,26 +17,27 @@ std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, const 
     return t;
 }
 
-bool isTextBlock(int kind)
+bool isTextBlock(BlockKind kind)
 {
     switch (kind) {
-    case KindVar: case KindHeader: case KindElse: case KindBegin: case KindProcess: case KindExcept:
+    case BlockKind::Var: case BlockKind::Header: case BlockKind::Else:
+    case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except:
         return true;
     default:
         return false;
     }
 }
 
-int textRunEnd(const StatementTable& statements, int blockIndex, int kind)
+int textRunEnd(const StatementTable& statements, int blockIndex, BlockKind kind)
 {
     // Declarations end only at an empty line; statement lines also end at a
     // closing row, whose `stroka` ("end;") is never empty.
-    const bool declarations = kind == KindVar || kind == KindHeader;
+    const bool declarations = kind == BlockKind::Var || kind == BlockKind::Header;
     int i = blockIndex + 1;
     for (; i < statements.size(); ++i) {
         const StatementRow& r = statements.at(i);
         if (r.text.str().isEmpty()) break;
-        if (!declarations && r.kind == "end") break;
+        if (!declarations && r.isClosing()) break;
     }
     return i;
 }

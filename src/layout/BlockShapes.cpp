@@ -55,19 +55,19 @@ int BlockPainter::draw(int index, const BlockTemplate& t)
     const int stretchY = val(row.stretchY);
     const Block b{t, val(row.x), val(row.y), stretchX, stretchY, stretchX / 2, stretchY / 2};
     const Settings& s = m_ws.settings;
-    switch (t.n) {
-    case KindVar: case KindHeader: return textBlock(index, b, s.varTextWidth);
-    case KindElse: return textBlock(index, b, s.elseTextWidth);
-    case KindBegin: case KindProcess: case KindExcept: return textBlock(index, b, s.beginTextWidth);
-    case KindIf: case KindTry: case KindFor: conditionBlock(b, row); break;
-    case KindWhile: whileBlock(b, row); break;
-    case KindWith: withBlock(b, row); break;
-    case KindUntil: untilBlock(b, row); break;
-    case KindCase: caseBlock(b, row); break;
-    case KindGoto: case KindLabel: jumpBlock(b, row); break;
-    case KindRepeat: repeatBlock(b, row); break;
-    case KindChartEnd: chartEndBlock(b); break;
-    case KindBreak: case KindExit: breakBlock(b, row); break;
+    switch (t.kind) {
+    case BlockKind::Var: case BlockKind::Header: return textBlock(index, b, s.varTextWidth);
+    case BlockKind::Else: return textBlock(index, b, s.elseTextWidth);
+    case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except: return textBlock(index, b, s.beginTextWidth);
+    case BlockKind::If: case BlockKind::Try: case BlockKind::For: conditionBlock(b, row); break;
+    case BlockKind::While: whileBlock(b, row); break;
+    case BlockKind::With: withBlock(b, row); break;
+    case BlockKind::Until: untilBlock(b, row); break;
+    case BlockKind::Case: caseBlock(b, row); break;
+    case BlockKind::Goto: case BlockKind::Label: jumpBlock(b, row); break;
+    case BlockKind::Repeat: repeatBlock(b, row); break;
+    case BlockKind::ChartEnd: chartEndBlock(b); break;
+    case BlockKind::Break: case BlockKind::Exit: breakBlock(b, row); break;
     default: break;
     }
     return index;
@@ -79,17 +79,17 @@ int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
 {
     const BlockTemplate& t = b.t;
     const StatementRow& blockRow = m_ws.statements.at(index);
-    const bool isElse = t.n == KindElse;
+    const bool isElse = t.kind == BlockKind::Else;
     // Comments of an else box stand further right and a line higher.
     const int commentX = t.x2 + b.stretchX + (isElse ? 20 : 10);
     const int commentDy = isElse ? -10 : 0;
 
-    if (t.n == KindVar || t.n == KindHeader) {
+    if (t.kind == BlockKind::Var || t.kind == BlockKind::Header) {
         // Normally the first drawing of the pass, which makes the picture; the
         // pass guards it (see drawBlocks).
         m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
     } else {
-        m_canvas.setPenWidth(isElse && blockRow.text == "case" ? 2 : 1);
+        m_canvas.setPenWidth(isElse && blockRow.isCasePart() ? 2 : 1);
         if (isElse)
             m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
         else
@@ -99,7 +99,7 @@ int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
     int line = t.y1 + 5;
     comment(b, blockRow, commentX, line + commentDy);
     const int limit = toInt(limitText);
-    const int end = textRunEnd(m_ws.statements, index, t.n);
+    const int end = textRunEnd(m_ws.statements, index, t.kind);
     for (int i = index + 1; i < end; ++i) {
         const StatementRow& r = m_ws.statements.at(i);
         comment(b, r, commentX, line + commentDy);
@@ -124,10 +124,10 @@ void BlockPainter::conditionBlock(const Block& b, const StatementRow& row)
     const BlockTemplate& t = b.t;
     comment(b, row, t.x3 + b.stretchX + 10, t.y3 + b.hy + 5);
     int width;
-    if (t.n == KindTry) {
+    if (t.kind == BlockKind::Try) {
         width = m_colour ? 3 : 2;
     } else {
-        width = row.text == "case" ? 2 : 1;
+        width = row.isCasePart() ? 2 : 1;
         if (m_colour) ++width;
     }
     m_canvas.setPenWidth(width);
@@ -137,10 +137,10 @@ void BlockPainter::conditionBlock(const Block& b, const StatementRow& row)
     m_canvas.setPenColour(kBlack);
     const double c = t.x2 + b.hx;
     const QString text = row.headText.str();
-    if (t.n == KindFor) {
+    if (t.kind == BlockKind::For) {
         centredBroken(b, c, text, toInt(m_ws.settings.forTextWidth), t.y1 + b.hy, t.y1 + b.hy - 10);
     } else {
-        if (t.n == KindTry) {
+        if (t.kind == BlockKind::Try) {
             const QPoint p = b.at(t.x2 + b.hx - 10, t.y1 + b.hy - 20);
             m_canvas.textOut(p.x(), p.y(), QStringLiteral("TRY"));
         }
@@ -212,7 +212,7 @@ void BlockPainter::jumpBlock(const Block& b, const StatementRow& row)
     comment(b, row, t.x1 - 10, t.y2);
     if (m_colour) {
         m_canvas.setPenWidth(2);
-        if (t.n == KindGoto) {
+        if (t.kind == BlockKind::Goto) {
             takeColour();
             m_jumpColour = m_canvas.penColour();
         } else {
@@ -256,7 +256,7 @@ void BlockPainter::chartEndBlock(const Block& b)
 void BlockPainter::breakBlock(const Block& b, const StatementRow& row)
 {
     const BlockTemplate& t = b.t;
-    const QString value = t.n == KindExit ? row.headText.str() : QString();
+    const QString value = t.kind == BlockKind::Exit ? row.headText.str() : QString();
     const int sideX = t.x3 + b.stretchX + 10;
     const int valueY = t.y3 + 3;
     comment(b, row, sideX, value.isEmpty() ? t.y2 - 5 : valueY + 15);
@@ -267,7 +267,7 @@ void BlockPainter::breakBlock(const Block& b, const StatementRow& row)
     m_canvas.polygon({b.at(t.x1, t.y1), b.at(t.x2, t.y2), b.at(t.x3, t.y3), b.at(t.x4, t.y4), b.at(t.x5, t.y5)});
     m_canvas.setPenColour(kBlack);
     const QPoint p = b.at(t.x1 + 5, t.y3 - 10);
-    m_canvas.textOut(p.x(), p.y(), t.n == KindBreak ? QStringLiteral("break") : QStringLiteral("exit"));
+    m_canvas.textOut(p.x(), p.y(), t.kind == BlockKind::Break ? QStringLiteral("break") : QStringLiteral("exit"));
     if (!value.isEmpty()) {
         const QPoint v = b.at(sideX, valueY);
         m_canvas.textOut(v.x(), v.y(), value);

@@ -36,7 +36,7 @@ public:
     Size textBlock(int index, const BlockTemplate& t, StatementRow& row, const QString& limitText)
     {
         const int limit = toInt(limitText);
-        const int end = textRunEnd(m_ws.statements, index, t.n);
+        const int end = textRunEnd(m_ws.statements, index, t.kind);
         int lines = 0;
         int widest = 0;
         bool wrapped = false;
@@ -67,13 +67,13 @@ public:
         const int d = t.x3 - t.x1;
         if (d < tw) {
             const Settings& s = m_ws.settings;
-            if (t.n == KindWith) {
+            if (t.kind == BlockKind::With) {
                 // The test reads the Begin setting less 20, the cap the For
                 // setting plus 85.
                 if (w > toInt(s.beginTextWidth) - 20) row.stretchX = toInt(s.forTextWidth) + 85 - d;
                 else row.stretchX = tw - d;
             } else {
-                const int cap = toInt(t.n == KindFor ? s.forTextWidth : s.ifTextWidth);
+                const int cap = toInt(t.kind == BlockKind::For ? s.forTextWidth : s.ifTextWidth);
                 row.stretchX = w > cap ? cap + 65 - d : tw - d;
             }
         }
@@ -105,18 +105,18 @@ public:
     std::optional<Size> size(int index, const BlockTemplate& t, StatementRow& row)
     {
         const Settings& s = m_ws.settings;
-        switch (t.n) {
-        case KindVar: case KindHeader: return textBlock(index, t, row, s.varTextWidth);
-        case KindElse: return textBlock(index, t, row, s.elseTextWidth);
-        case KindBegin: case KindProcess: case KindExcept: return textBlock(index, t, row, s.beginTextWidth);
-        case KindIf: case KindTry: case KindFor: case KindWith: return conditionBlock(t, row);
-        case KindWhile: return whileBlock(t, row);
-        case KindCase: return labelBlock(t, row, t.x2, t.y4, true);
-        case KindGoto: case KindLabel: return labelBlock(t, row, t.x3, t.y4, false);
-        case KindUntil: return labelBlock(t, row, t.x3, t.y5, false);
-        case KindRepeat: return Size{t.x2 - t.x1, t.y3};
-        case KindBreak: case KindExit: return Size{t.x3 - t.x1, t.y4};
-        case KindChartEnd: return Size{val(row.stretchX) + t.x2 - t.x1, 0};
+        switch (t.kind) {
+        case BlockKind::Var: case BlockKind::Header: return textBlock(index, t, row, s.varTextWidth);
+        case BlockKind::Else: return textBlock(index, t, row, s.elseTextWidth);
+        case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except: return textBlock(index, t, row, s.beginTextWidth);
+        case BlockKind::If: case BlockKind::Try: case BlockKind::For: case BlockKind::With: return conditionBlock(t, row);
+        case BlockKind::While: return whileBlock(t, row);
+        case BlockKind::Case: return labelBlock(t, row, t.x2, t.y4, true);
+        case BlockKind::Goto: case BlockKind::Label: return labelBlock(t, row, t.x3, t.y4, false);
+        case BlockKind::Until: return labelBlock(t, row, t.x3, t.y5, false);
+        case BlockKind::Repeat: return Size{t.x2 - t.x1, t.y3};
+        case BlockKind::Break: case BlockKind::Exit: return Size{t.x3 - t.x1, t.y4};
+        case BlockKind::ChartEnd: return Size{val(row.stretchX) + t.x2 - t.x1, 0};
         default: return std::nullopt;
         }
     }
@@ -176,7 +176,7 @@ void sizeBlocks(Workspace& ws)
         t.setPosition(i);
         StatementRow& row = t.at(i);
         if (!val(row.opensBlock)) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.kind.str());
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.blockKind());
         if (!tmpl) continue;
         const std::optional<Size> size = sizer.size(i, *tmpl, row);
         if (!size) continue;

@@ -91,9 +91,9 @@ CutCandidates collectCutCandidates(const StatementTable& t, int firstBound, int 
             i = at + 1;
         }
         for (; i < count; ++i) {
-            if (t.at(i).text == "case") {
+            if (t.at(i).isCasePart()) {
                 // A case statement is passed over whole: on to its closing row.
-                while (i < count - 1 && !(t.at(i).closedKind == "case")) ++i;
+                while (i < count - 1 && t.at(i).closedBlockKind() != BlockKind::Case) ++i;
             }
             const StatementRow& r = t.at(i);
             if (isCandidate(r) && val(r.link) < bound[static_cast<std::size_t>(k)]) {

@@ -33,8 +33,8 @@ std::vector<CutPlace> outermostCuts(const StatementTable& t)
     std::vector<int> reached;
     const int start = t.find([](const StatementRow& r) { return r.kindIndex && *r.kindIndex == 0; });
     for (int i = start < 0 ? 0 : start; i < count; ++i) {
-        if (t.at(i).text == "case")
-            while (i < count - 1 && !(t.at(i).closedKind == "case")) ++i;
+        if (t.at(i).isCasePart())
+            while (i < count - 1 && t.at(i).closedBlockKind() != BlockKind::Case) ++i;
         if (isCandidate(t.at(i))) reached.push_back(i);
     }
     // Each cut is the candidate after the one before whose construct opens

@@ -124,9 +124,9 @@ void drawBlocks(Workspace& ws)
             return;
         }
         if (!row.isBlock()) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.kind.str());
+        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.blockKind());
         if (!tmpl) continue;
-        if (tmpl->n == KindVar || tmpl->n == KindHeader) {
+        if (tmpl->kind == BlockKind::Var || tmpl->kind == BlockKind::Header) {
             // Drawing a var or header box is guarded: it is normally the
             // first drawing of the pass and makes the picture, which fails
             // for a chart too long to hold in memory.

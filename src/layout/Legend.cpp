@@ -31,39 +31,39 @@ public:
     // nothing.
     void sample(const BlockTemplate& t)
     {
-        switch (t.n) {
-        case KindVar:
+        switch (t.kind) {
+        case BlockKind::Var:
             roundRect(t.x1 - 20, t.y1, t.x2 - 50, t.y2, t.x3, t.y3);
             caption(t.x1 + 10, t.y1 + 5, "var,header");
             e += 10;
             break;
-        case KindIf:
+        case BlockKind::If:
             e += 100;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4)});
             caption(t.x1 + 35, t.y1 - 10, "if,try");
             break;
-        case KindWhile:
+        case BlockKind::While:
             e += 110;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5),
                          at(t.x6, t.y6)});
             caption(t.x1 + 45, t.y1 - 5, "while");
             break;
-        case KindCase:
+        case BlockKind::Case:
             e += 140;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5)});
             caption(t.x1 + 10, t.y1 + 5, "case");
             break;
-        case KindGoto:
+        case BlockKind::Goto:
             e += 70;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4), at(t.x5, t.y5)});
             caption(t.x1 + 15, t.y1 - 10, "goto,label");
             break;
-        case KindFor:
+        case BlockKind::For:
             e += 100;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4)});
             caption(t.x1 + 20, t.y1 - 5, "for");
             break;
-        case KindRepeat:
+        case BlockKind::Repeat:
             e += 70;
             // The only place a second row of samples may start.
             if (e >= m_width - 150) {
@@ -73,33 +73,33 @@ public:
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3)});
             caption(t.x1 + 30, t.y1 + 5, "repeat");
             break;
-        case KindElse:
+        case BlockKind::Else:
             e += 110;
             roundRect(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3);
             caption(t.x1 + 15, t.y1 + 15, "else");
             break;
-        case KindBegin:
+        case BlockKind::Begin:
             e += 70;
             m_c.rectangle(e + t.x1, row + t.y1, e + t.x2 + 25, row + t.y2);
             caption(t.x1 + 5, t.y1 + 10, "begin,procces");
             caption(t.x1 + 5, t.y1 + 25, "except");
             break;
-        case KindWith:
+        case BlockKind::With:
             e += 90;
             m_c.polygon({at(t.x1, t.y1 + 15), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4 + 15)});
             caption(t.x2 + 5, t.y2 + 5, "whis");
             break;
-        case KindUntil:
+        case BlockKind::Until:
             e += 80;
             m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5)});
             caption(t.x1 + 5, t.y5 - 20, "until");
             break;
-        case KindChartEnd:
+        case BlockKind::ChartEnd:
             e += 70;
             roundRect(t.x1, t.y1, t.x2 - 45, t.y2, t.x3, t.y3);
             caption(t.x1 + 15, t.y1 + 5, "END SHEMA");
             break;
-        case KindBreak:
+        case BlockKind::Break:
             e += 110;
             m_c.polygon({at(t.x1, t.y1), at(t.x2 + 20, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4),
                          at(t.x5, t.y5)});
@@ -120,7 +120,7 @@ private:
 BlockTemplate templateOf(const ShapeTemplate& r)
 {
     BlockTemplate t;
-    t.n = val(r.n);
+    t.kind = static_cast<BlockKind>(val(r.n));
     t.x1 = val(r.x1); t.x2 = val(r.x2); t.x3 = val(r.x3);
     t.x4 = val(r.x4); t.x5 = val(r.x5); t.x6 = val(r.x6);
     t.y1 = val(r.y1); t.y2 = val(r.y2); t.y3 = val(r.y3);
@@ -144,7 +144,7 @@ void drawLegend(Workspace& ws)
     // The table is kept in ascending n.
     for (const ShapeTemplate& r : ws.templates.rows()) {
         const BlockTemplate t = templateOf(r);
-        if (t.n == KindVar) {
+        if (t.kind == BlockKind::Var) {
             // The first sample is guarded like the first box of the chart.
             try {
                 legend.sample(t);

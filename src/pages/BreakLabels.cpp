@@ -31,16 +31,17 @@ void writeBreakLabels(Workspace& ws)
     // they are not on this picture and get no labels on it.
     for (int i = std::max(ws.pictureConnectionsFrom, 0); i < ws.connections.size(); ++i) {
         const ConnectionRow& r = ws.connections.at(i);
-        const int kind = val(r.kind);
+        const ConnectionKind kind = r.connectionKind();
         const QString tag = r.ownerKind.str() + QString::number(val(r.n));
         for (int k = 1; k <= PageMarkers::kCount; ++k) {
             // Every marker counts, shown or not: only its place matters. The
             // bounds are inclusive, so an end on the break is labelled.
             const int o = ws.pageMarkers.offset(k);
-            if (kind == 7) {
+            if (kind == ConnectionKind::LoopReturn) {
                 // A loop return runs upward: its lane is x4, from y1 up to y5.
                 if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
-            } else if (kind == 4 || kind == 5 || kind == 6 || kind == 8 || kind == 9 || kind == 11) {
+            } else if (kind == ConnectionKind::ForExit || kind == ConnectionKind::WhileExit || kind == ConnectionKind::No ||
+                       kind == ConnectionKind::RepeatReturn || kind == ConnectionKind::Bracket || kind == ConnectionKind::Jump) {
                 // The lane of an exit back to an enclosing loop's test runs up.
                 const int top = std::min(val(r.y1), val(r.y3));
                 const int bottom = std::max(val(r.y1), val(r.y3));

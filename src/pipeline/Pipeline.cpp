@@ -33,7 +33,7 @@ bool drawChart(Workspace& ws)
 bool holdsNoCode(const Workspace& ws)
 {
     for (const StatementRow& r : ws.statements.rows())
-        if (val(r.opensBlock) && r.kind != "end shema") return false;
+        if (val(r.opensBlock) && r.blockKind() != BlockKind::ChartEnd) return false;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/drawing/Canvas.h"
 #include "platform/records/Field.h"
 #include "platform/records/RecordList.h"
+#include "tables/BlockKind.h"
 
 namespace vexoria {
 
@@ -28,6 +29,11 @@ struct ConnectionRow {
     IntField x1, y1, x2, y2, x3, y3, x4, y4, x5, y5;
     IntField animX1, animX2, animX3, animY1, animY2, animY3; // working points of the animation
     AnimShown shown;
+
+    // vid as a kind; a number outside 0..11 reads as no kind of the enum.
+    ConnectionKind connectionKind() const { return static_cast<ConnectionKind>(val(kind)); }
+    void setConnectionKind(ConnectionKind k) { kind = static_cast<int>(k); }
+    BlockKind ownerBlockKind() const { return kindFromWord(ownerKind.str()); }
 };
 
 using ConnectionTable = RecordList<ConnectionRow>;

@@ -4,6 +4,7 @@
 // geometry every block is sized, drawn and connected from.
 #include "platform/records/Field.h"
 #include "platform/records/RecordList.h"
+#include "tables/BlockKind.h"
 
 namespace vexoria {
 
@@ -13,6 +14,8 @@ struct ShapeTemplate {
     TextField<5> headEnd;
     IntField x1, x2, x3, x4, x5, x6;
     IntField y1, y2, y3, y4, y5, y6;
+
+    BlockKind blockKind() const { return kindFromWord(kind.str()); }
 };
 
 using ShapeTemplateTable = RecordList<ShapeTemplate>;

@@ -4,6 +4,7 @@
 // block sizing and read by every later stage.
 #include "platform/records/Field.h"
 #include "platform/records/RecordList.h"
+#include "tables/BlockKind.h"
 
 namespace vexoria {
 
@@ -23,9 +24,27 @@ struct StatementRow {
     IntField kindIndex;             // running index of the rows that carry a kind
     TextField<120> comment;     // source comment attached to the row
 
+    // The kind fields as kinds. closedKind also holds the "gotoK" marks of
+    // gotos, which read as Unknown.
+    BlockKind blockKind() const { return kindFromWord(kind.str()); }
+    void setBlockKind(BlockKind k) { kind = kindWord(k); }
+    BlockKind closedBlockKind() const { return kindFromWord(closedKind.str()); }
+    void setClosedKind(BlockKind k) { closedKind = kindWord(k); }
+
     bool isBlock() const { return val(opensBlock) && !kind.str().isEmpty(); }
-    bool isClosing() const { return kind == "end"; }
+    bool isClosing() const { return blockKind() == BlockKind::End; }
     bool isText() const { return kind.str().isEmpty() && !opensBlock.has_value(); }
+    // The closing row of a while or for loop.
+    bool closesWhileOrFor() const
+    {
+        if (!isClosing()) return false;
+        const BlockKind closed = closedBlockKind();
+        return closed == BlockKind::While || closed == BlockKind::For;
+    }
+    // The if block of a case branch and the else block of a case's else: the
+    // classifier marks them with "case" in stroka.
+    bool isCasePart() const { return text == "case"; }
+    void markCasePart() { text = "case"; }
 };
 
 using StatementTable = RecordList<StatementRow>;
