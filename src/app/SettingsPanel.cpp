@@ -14,17 +14,16 @@ namespace vexoria {
 
 namespace {
 
-QCheckBox* checkBox(const char* name, const QString& caption, bool on, QWidget* parent)
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
 {
     auto* b = new QCheckBox(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setChecked(on);
     return b;
 }
 
-QLineEdit* sizeEdit(const char* name, const QString& text, QWidget* parent)
+QLineEdit* sizeEdit(const char* name, QWidget* parent)
 {
-    auto* e = new QLineEdit(text, parent);
+    auto* e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
     e->setFixedWidth(64);
     return e;
@@ -49,36 +48,35 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
     pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
 
-    const Settings start;
     title = new QLabel(QStringLiteral("Настройки"), this);
     QFont tf = title->font();
     tf.setBold(true);
     title->setFont(tf);
     sizesCaption = new QLabel(QStringLiteral("Размеры блоков"), this);
 
-    startInTrayBox = checkBox("CheckBox1", QStringLiteral("При запуске в трей"), start.startInTray, this);
-    colourBox = checkBox("CBcvet", QStringLiteral("Цветная"), start.colourMode, this);
-    choosePrinterBox = checkBox("CBprint", QStringLiteral("Диалог выбора принтера"), start.choosePrinter, this);
-    clearInTrayBox = checkBox("CBoch", QStringLiteral("Сбросить графику в трее"), start.clearPictureInTray, this);
-    debugBox = checkBox("CBotl", QStringLiteral("Отладка"), start.debugMode, this);
-    drawCommentsBox = checkBox("Cbdobkom", QStringLiteral("Добавлять комментарии"), start.drawComments, this);
-    reviewCommentsBox = checkBox("Cbpredkom", QStringLiteral("Смотреть комментари"), start.reviewCommentsFirst, this);
-    legendBox = checkBox("Cblegend", QStringLiteral("Добавить легенду"), start.addLegend, this);
-    markPagesBox = checkBox("Cbraz", QStringLiteral("Разметка страниц"), start.markPages, this);
-    labelBreaksBox = checkBox("Cbpod", QStringLiteral("Подписывать разрывы"), start.labelBreaks, this);
-    animateBox = checkBox("Cbanime", QStringLiteral("Анимация/скорость"), start.animate, this);
+    startInTrayBox = checkBox("CheckBox1", QStringLiteral("При запуске в трей"), this);
+    colourBox = checkBox("CBcvet", QStringLiteral("Цветная"), this);
+    choosePrinterBox = checkBox("CBprint", QStringLiteral("Диалог выбора принтера"), this);
+    clearInTrayBox = checkBox("CBoch", QStringLiteral("Сбросить графику в трее"), this);
+    debugBox = checkBox("CBotl", QStringLiteral("Отладка"), this);
+    drawCommentsBox = checkBox("Cbdobkom", QStringLiteral("Добавлять комментарии"), this);
+    reviewCommentsBox = checkBox("Cbpredkom", QStringLiteral("Смотреть комментари"), this);
+    legendBox = checkBox("Cblegend", QStringLiteral("Добавить легенду"), this);
+    markPagesBox = checkBox("Cbraz", QStringLiteral("Разметка страниц"), this);
+    labelBreaksBox = checkBox("Cbpod", QStringLiteral("Подписывать разрывы"), this);
+    animateBox = checkBox("Cbanime", QStringLiteral("Анимация/скорость"), this);
     // The debug switch is kept in the file only: it never shows on the panel.
     debugBox->setVisible(false);
 
-    beginWidthEdit = sizeEdit("Ebeg", start.beginTextWidth, this);
-    elseWidthEdit = sizeEdit("Eelse", start.elseTextWidth, this);
-    varWidthEdit = sizeEdit("Evar", start.varTextWidth, this);
-    ifWidthEdit = sizeEdit("Eif", start.ifTextWidth, this);
-    forWidthEdit = sizeEdit("Efor", start.forTextWidth, this);
-    whileWidthEdit = sizeEdit("Ewhile", start.whileTextWidth, this);
-    maxLengthEdit = sizeEdit("Edlin", start.maxChartLength, this);
-    laneSpacingEdit = sizeEdit("Esoed", start.laneSpacing, this);
-    animationIntervalEdit = sizeEdit("Eani", start.animationIntervalMs, this);
+    beginWidthEdit = sizeEdit("Ebeg", this);
+    elseWidthEdit = sizeEdit("Eelse", this);
+    varWidthEdit = sizeEdit("Evar", this);
+    ifWidthEdit = sizeEdit("Eif", this);
+    forWidthEdit = sizeEdit("Efor", this);
+    whileWidthEdit = sizeEdit("Ewhile", this);
+    maxLengthEdit = sizeEdit("Edlin", this);
+    laneSpacingEdit = sizeEdit("Esoed", this);
+    animationIntervalEdit = sizeEdit("Eani", this);
 
     factorySizesButton = new QPushButton(kFactoryCaption, this);
     factorySizesButton->setObjectName(QStringLiteral("SBnast"));
@@ -129,17 +127,26 @@ SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent
     outer->addLayout(columns);
     outer->addLayout(bottom);
 
-    // The animation speed has no label of its own: its check box names it.
-    const auto labelOf = [&rows](QLineEdit* edit) {
+    // Each control is named after the key that keeps its value (the key is
+    // its name in lower case). The animation speed has no label of its own:
+    // its check box names it.
+    const auto labelOf = [&rows, this](QLineEdit* edit) {
         for (const auto& [label, e] : rows)
             if (e == edit) return label;
-        return QString();
+        return animateBox->text();
     };
-    m_numeric = {
-        {"evar", varWidthEdit, labelOf(varWidthEdit)},   {"eif", ifWidthEdit, labelOf(ifWidthEdit)},       {"efor", forWidthEdit, labelOf(forWidthEdit)},
-        {"ewhile", whileWidthEdit, labelOf(whileWidthEdit)}, {"eelse", elseWidthEdit, labelOf(elseWidthEdit)}, {"ebeg", beginWidthEdit, labelOf(beginWidthEdit)},
-        {"edlin", maxLengthEdit, labelOf(maxLengthEdit)}, {"esoed", laneSpacingEdit, labelOf(laneSpacingEdit)}, {"eani", animationIntervalEdit, animateBox->text()},
+    const auto named = [](const QWidget* w, const SettingKey& k) {
+        return w->objectName().compare(QLatin1String(k.key), Qt::CaseInsensitive) == 0;
     };
+    for (const SettingKey& k : settingKeys()) {
+        if (k.type == SettingKey::Type::Flag)
+            for (QCheckBox* box : findChildren<QCheckBox*>())
+                if (named(box, k)) m_fields.push_back({&k, box, nullptr, box->text()});
+        if (k.type == SettingKey::Type::Text)
+            for (QLineEdit* edit : findChildren<QLineEdit*>())
+                if (named(edit, k)) m_fields.push_back({&k, nullptr, edit, labelOf(edit)});
+    }
+    fromSettings(Settings{});
 
     connect(factorySizesButton, &QPushButton::clicked, this, &SettingsPanel::toggleFactorySizes);
     connect(settingsCloseButton, &QPushButton::clicked, this, &SettingsPanel::closeClicked);
@@ -163,55 +170,23 @@ void SettingsPanel::toggleFactorySizes()
 
 void SettingsPanel::toSettings(Settings& s) const
 {
-    s.startInTray = startInTrayBox->isChecked();
-    s.colourMode = colourBox->isChecked();
-    s.choosePrinter = choosePrinterBox->isChecked();
-    s.clearPictureInTray = clearInTrayBox->isChecked();
-    s.debugMode = debugBox->isChecked();
-    s.drawComments = drawCommentsBox->isChecked();
-    s.reviewCommentsFirst = reviewCommentsBox->isChecked();
-    s.addLegend = legendBox->isChecked();
-    s.markPages = markPagesBox->isChecked();
-    s.labelBreaks = labelBreaksBox->isChecked();
-    s.animate = animateBox->isChecked();
-    s.varTextWidth = varWidthEdit->text();
-    s.ifTextWidth = ifWidthEdit->text();
-    s.forTextWidth = forWidthEdit->text();
-    s.whileTextWidth = whileWidthEdit->text();
-    s.elseTextWidth = elseWidthEdit->text();
-    s.beginTextWidth = beginWidthEdit->text();
-    s.maxChartLength = maxLengthEdit->text();
-    s.laneSpacing = laneSpacingEdit->text();
-    s.animationIntervalMs = animationIntervalEdit->text();
+    for (const Field& f : m_fields) {
+        if (f.box) s.*(f.key->flag) = f.box->isChecked();
+        else s.*(f.key->text) = f.edit->text();
+    }
 }
 
 void SettingsPanel::fromSettings(const Settings& s)
 {
-    startInTrayBox->setChecked(s.startInTray);
-    colourBox->setChecked(s.colourMode);
-    choosePrinterBox->setChecked(s.choosePrinter);
-    clearInTrayBox->setChecked(s.clearPictureInTray);
-    debugBox->setChecked(s.debugMode);
-    drawCommentsBox->setChecked(s.drawComments);
-    reviewCommentsBox->setChecked(s.reviewCommentsFirst);
-    legendBox->setChecked(s.addLegend);
-    markPagesBox->setChecked(s.markPages);
-    labelBreaksBox->setChecked(s.labelBreaks);
-    animateBox->setChecked(s.animate);
-    varWidthEdit->setText(s.varTextWidth);
-    ifWidthEdit->setText(s.ifTextWidth);
-    forWidthEdit->setText(s.forTextWidth);
-    whileWidthEdit->setText(s.whileTextWidth);
-    elseWidthEdit->setText(s.elseTextWidth);
-    beginWidthEdit->setText(s.beginTextWidth);
-    maxLengthEdit->setText(s.maxChartLength);
-    laneSpacingEdit->setText(s.laneSpacing);
-    animationIntervalEdit->setText(s.animationIntervalMs);
+    for (const Field& f : m_fields) {
+        if (f.box) f.box->setChecked(s.*(f.key->flag));
+        else f.edit->setText(s.*(f.key->text));
+    }
 }
 
-QString SettingsPanel::problemOf(const NumericField& field) const
+QString SettingsPanel::problemOf(const Field& field) const
 {
-    const NumericSetting& setting = numericSetting(field.key);
+    const NumericSetting& setting = *field.key;
     const QString text = field.edit->text();
     const QString head = QStringLiteral("Настройки, поле «%1»: ").arg(field.label);
     const QString range = QStringLiteral("от %1 до %2").arg(setting.min).arg(setting.max);
@@ -228,15 +203,15 @@ QString SettingsPanel::problemOf(const NumericField& field) const
 
 QString SettingsPanel::valueProblem(const char* key) const
 {
-    for (const NumericField& field : m_numeric)
-        if (qstrcmp(field.key, key) == 0) return problemOf(field);
+    for (const Field& field : m_fields)
+        if (field.key->ranged && qstrcmp(field.key->key, key) == 0) return problemOf(field);
     return {};
 }
 
 QString SettingsPanel::buildValueProblem() const
 {
-    for (const NumericField& field : m_numeric) {
-        if (!numericSetting(field.key).readByBuild) continue;
+    for (const Field& field : m_fields) {
+        if (!field.key->ranged || !field.key->readByBuild) continue;
         const QString problem = problemOf(field);
         if (!problem.isEmpty()) return problem;
     }
@@ -245,7 +220,8 @@ QString SettingsPanel::buildValueProblem() const
 
 QString SettingsPanel::refuseUnusableValue()
 {
-    for (const NumericField& field : m_numeric) {
+    for (const Field& field : m_fields) {
+        if (!field.key->ranged) continue;
         const QString problem = problemOf(field);
         if (problem.isEmpty()) continue;
         field.edit->setFocus();

@@ -7,6 +7,7 @@
 #include <QFrame>
 
 #include "platform/core/BuildContext.h"
+#include "platform/settings/SettingKeys.h"
 #include "platform/settings/Settings.h"
 
 class QCheckBox;
@@ -72,17 +73,19 @@ signals:
     void closeClicked();
 
 private:
-    // A numeric field: its INI key, its editor and the label it has on the
-    // panel, in the order of the panel file.
-    struct NumericField {
-        const char* key;
+    // A control of the panel: the key it shows, its check box (a flag) or
+    // editor (a text), and the name it has on the panel (its label).
+    struct Field {
+        const SettingKey* key;
+        QCheckBox* box;
         QLineEdit* edit;
         QString label;
     };
-    QString problemOf(const NumericField& field) const;
+    QString problemOf(const Field& field) const;
 
     BuildContext& m_ctx;
-    std::vector<NumericField> m_numeric;
+    std::vector<Field> m_fields; // in the order of the key table
+
 };
 
 } // namespace vexoria

@@ -179,3 +179,25 @@ TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)
     f.settingsPanel->animateBox->click();
     EXPECT_EQ(ws().ctx.animationOn, 1);
 }
+
+// The panel finds its controls through the key table: a control whose name
+// is not its key would show the factory value and lose the user's.
+TEST(SettingsPanelKeys, EveryValueThePanelShowsGoesBackIntoTheSettings)
+{
+    BuildContext ctx;
+    SettingsPanel panel(ctx);
+    Settings changed;
+    for (const SettingKey& k : settingKeys()) {
+        if (k.type == SettingKey::Type::Flag) changed.*k.flag = !(changed.*k.flag);
+        if (k.type == SettingKey::Type::Text) changed.*k.text = QStringLiteral("7%1").arg(QLatin1String(k.key));
+    }
+    panel.fromSettings(changed);
+    Settings back;
+    panel.toSettings(back);
+    // The window's place, the folders and the queue's choice are not on the
+    // panel.
+    for (const SettingKey& k : settingKeys()) {
+        const bool shown = (k.type == SettingKey::Type::Flag && !k.radio) || k.ranged;
+        EXPECT_EQ(settingText(back, k), shown ? settingText(changed, k) : QString::fromLatin1(k.factory)) << k.key;
+    }
+}

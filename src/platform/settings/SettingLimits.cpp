@@ -1,5 +1,8 @@
 #include "platform/settings/SettingLimits.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <QRegularExpression>
 
 #include "platform/text/ConversionError.h"
@@ -26,25 +29,20 @@ bool looksLikeInteger(const QString& text)
 
 const std::vector<NumericSetting>& numericSettings()
 {
-    static const std::vector<NumericSetting> table{
-        {"evar", &Settings::varTextWidth, 20, 2000, true},
-        {"eif", &Settings::ifTextWidth, 20, 2000, true},
-        {"efor", &Settings::forTextWidth, 20, 2000, true},
-        {"ewhile", &Settings::whileTextWidth, 20, 2000, true},
-        {"eelse", &Settings::elseTextWidth, 20, 2000, true},
-        {"ebeg", &Settings::beginTextWidth, 20, 2000, true},
-        {"edlin", &Settings::maxChartLength, 100, 1000000, true},
-        {"esoed", &Settings::laneSpacing, 1, 100, true},
-        {"eani", &Settings::animationIntervalMs, 10, 10000, false},
-    };
+    static const std::vector<NumericSetting> table = [] {
+        std::vector<NumericSetting> ranged;
+        for (const SettingKey& k : settingKeys())
+            if (k.ranged) ranged.push_back(k);
+        return ranged;
+    }();
     return table;
 }
 
 const NumericSetting& numericSetting(const char* key)
 {
-    for (const NumericSetting& s : numericSettings())
-        if (qstrcmp(s.key, key) == 0) return s;
-    throw std::logic_error(std::string("no numeric setting ") + key);
+    const SettingKey& k = settingKey(key);
+    if (!k.ranged) throw std::logic_error(std::string("no numeric setting ") + key);
+    return k;
 }
 
 SettingFault settingFault(const NumericSetting& setting, const QString& text)

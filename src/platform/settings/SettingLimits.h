@@ -22,19 +22,17 @@
 
 #include <QString>
 
+#include "platform/settings/SettingKeys.h"
 #include "platform/settings/Settings.h"
 
 namespace vexoria {
 
-struct NumericSetting {
-    const char* key;         // the INI key: "eif"
-    QString Settings::*text; // the field that holds the typed text
-    int min;
-    int max;
-    bool readByBuild;        // eani is the timer's, not the build's
-};
+// A numeric setting is a key of the key table with a range.
+using NumericSetting = SettingKey;
 
+// The keys with a range, in the order of the file.
 const std::vector<NumericSetting>& numericSettings();
+// The numeric setting of that key; throws std::logic_error for any other key.
 const NumericSetting& numericSetting(const char* key);
 
 // Whether text is a usable value of setting: an integer (blanks around it

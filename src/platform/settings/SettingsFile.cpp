@@ -9,6 +9,7 @@
 
 #include "platform/files/FileNames.h"
 #include "platform/settings/IniFile.h"
+#include "platform/settings/SettingKeys.h"
 #include "platform/text/TextCodec.h"
 
 namespace vexoria {
@@ -18,35 +19,23 @@ namespace {
 const QString kSection = QStringLiteral("myform");
 const QString kFileName = QStringLiteral("shema.ini");
 
-// Each reader keeps the current value when the key is absent or unreadable,
-// as a profile read with the control's value as its default does.
-class Reader {
-public:
-    explicit Reader(const IniFile& ini) : m_ini(ini) {}
-
-    void text(const char* key, QString& v) const
-    {
-        if (auto s = m_ini.value(kSection, QLatin1String(key))) v = *s;
+// Reads one key into s. The current value stays when the key is absent or
+// unreadable, as a profile read with the control's value as its default does;
+// a flag is set by any integer other than 0.
+void readKey(const IniFile& ini, const SettingKey& k, Settings& s)
+{
+    const std::optional<QString> value = ini.value(kSection, QLatin1String(k.key));
+    if (!value) return;
+    switch (k.type) {
+    case SettingKey::Type::Text: s.*k.text = *value; break;
+    case SettingKey::Type::Integer:
+        if (const auto i = parseIniInteger(*value)) s.*k.integer = *i;
+        break;
+    case SettingKey::Type::Flag:
+        if (const auto i = parseIniInteger(*value)) s.*k.flag = *i != 0;
+        break;
     }
-    void integer(const char* key, int& v) const
-    {
-        if (auto s = m_ini.value(kSection, QLatin1String(key)))
-            if (auto i = parseIniInteger(*s)) v = *i;
-    }
-    // Any integer other than 0 is true.
-    bool readBool(const char* key, bool current) const
-    {
-        int i = current ? 1 : 0;
-        integer(key, i);
-        return i != 0;
-    }
-    void boolean(const char* key, bool& v) const { v = readBool(key, v); }
-
-private:
-    const IniFile& m_ini;
-};
-
-QString flag(bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); }
+}
 
 bool writableFolder(const QString& dir)
 {
@@ -82,43 +71,16 @@ bool loadSettingsFile(const QString& path, Settings& s)
     QFile f;
     if (!openForReading(f, path)) return false;
     const IniFile ini = IniFile::fromText(decodeCodeText(f.readAll()));
-    const Reader r(ini);
-
-    // The keys are read in this order; it matters for the two radio buttons.
-    r.integer("myformtop", s.windowTop);
-    r.integer("myformleft", s.windowLeft);
-    r.text("opendialog1.InitialDir", s.unitFolder);
-    r.text("opendialog2.InitialDir", s.textOpenFolder);
-    r.text("opd.InitialDir", s.pictureOpenFolder);
-    r.text("savedialog1.InitialDir", s.textSaveFolder);
-    r.text("spd.InitialDir", s.pictureSaveFolder);
-    // The two radio buttons are one group: checking one unchecks the other,
+    // The keys are read in the order of the file; it matters for the two radio
+    // buttons. They are one group: checking one unchecks the other,
     // unchecking one leaves the other as it is. So the one read last as true
     // stays selected, and two zeros leave neither selected.
-    s.queueBuildsAtOnce = r.readBool("radiobutton1", s.queueBuildsAtOnce);
-    if (s.queueBuildsAtOnce) s.queuePreviews = false;
-    s.queuePreviews = r.readBool("radiobutton2", s.queuePreviews);
-    if (s.queuePreviews) s.queueBuildsAtOnce = false;
-    r.boolean("checkbox1", s.startInTray);
-    r.boolean("cbcvet", s.colourMode);
-    r.boolean("cbotl", s.debugMode);
-    r.boolean("cboch", s.clearPictureInTray);
-    r.boolean("cbprint", s.choosePrinter);
-    r.boolean("cbdobkom", s.drawComments);
-    r.boolean("cbpredkom", s.reviewCommentsFirst);
-    r.boolean("cblegend", s.addLegend);
-    r.boolean("cbraz", s.markPages);
-    r.boolean("cbpod", s.labelBreaks);
-    r.boolean("cbanime", s.animate);
-    r.text("evar", s.varTextWidth);
-    r.text("eif", s.ifTextWidth);
-    r.text("efor", s.forTextWidth);
-    r.text("ewhile", s.whileTextWidth);
-    r.text("eelse", s.elseTextWidth);
-    r.text("ebeg", s.beginTextWidth);
-    r.text("edlin", s.maxChartLength);
-    r.text("esoed", s.laneSpacing);
-    r.text("eani", s.animationIntervalMs);
+    for (const SettingKey& k : settingKeys()) {
+        readKey(ini, k, s);
+        if (!k.radio || !(s.*k.flag)) continue;
+        for (const SettingKey& other : settingKeys())
+            if (other.radio && other.flag != k.flag) s.*other.flag = false;
+    }
     return true;
 }
 
@@ -131,37 +93,7 @@ bool saveSettingsFile(const QString& path, const Settings& s)
         QFile old(path);
         if (old.open(QIODevice::ReadOnly)) ini = IniFile::fromText(decodeCodeText(old.readAll()));
     }
-    auto put = [&ini](const char* key, const QString& v) { ini.setValue(kSection, QLatin1String(key), v); };
-
-    put("myformtop", QString::number(s.windowTop));
-    put("myformleft", QString::number(s.windowLeft));
-    put("opendialog1.InitialDir", s.unitFolder);
-    put("opendialog2.InitialDir", s.textOpenFolder);
-    put("opd.InitialDir", s.pictureOpenFolder);
-    put("savedialog1.InitialDir", s.textSaveFolder);
-    put("spd.InitialDir", s.pictureSaveFolder);
-    put("radiobutton1", flag(s.queueBuildsAtOnce));
-    put("radiobutton2", flag(s.queuePreviews));
-    put("checkbox1", flag(s.startInTray));
-    put("cbcvet", flag(s.colourMode));
-    put("cboch", flag(s.clearPictureInTray));
-    put("cbotl", flag(s.debugMode));
-    put("cbprint", flag(s.choosePrinter));
-    put("cbdobkom", flag(s.drawComments));
-    put("cbpredkom", flag(s.reviewCommentsFirst));
-    put("cblegend", flag(s.addLegend));
-    put("cbraz", flag(s.markPages));
-    put("cbpod", flag(s.labelBreaks));
-    put("cbanime", flag(s.animate));
-    put("evar", s.varTextWidth);
-    put("eif", s.ifTextWidth);
-    put("efor", s.forTextWidth);
-    put("ewhile", s.whileTextWidth);
-    put("eelse", s.elseTextWidth);
-    put("ebeg", s.beginTextWidth);
-    put("edlin", s.maxChartLength);
-    put("esoed", s.laneSpacing);
-    put("eani", s.animationIntervalMs);
+    for (const SettingKey& k : settingKeys()) ini.setValue(kSection, QLatin1String(k.key), settingText(s, k));
 
     // Written as UTF-8: a file from an older Windows version comes in
     // Windows-1251 and is read as such, but UTF-8 is what every tool here
