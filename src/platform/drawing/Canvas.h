@@ -22,18 +22,30 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 enum class PenStyle { Solid, Dash, Dot };
 
+// The pen and brush a canvas draws with. A new canvas has a black solid pen
+// one pixel wide and a white brush, as a new picture has.
+struct PenAndBrush {
+    int penWidth = 1;
+    Colour penColour = kBlack;
+    PenStyle penStyle = PenStyle::Solid;
+    Colour brushColour = kWhite;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
 
+    // Each setter keeps the value in the canvas's pen and brush (m_pen) and
+    // does with it what the canvas does: hand it to a painter, record it,
+    // start a group of elements.
     virtual void setPenWidth(int width) = 0;
     virtual void setPenColour(Colour colour) = 0;
     virtual void setPenStyle(PenStyle style) = 0;
     virtual void setBrushColour(Colour colour) = 0;
-    virtual int penWidth() const = 0;
-    virtual Colour penColour() const = 0;
-    virtual PenStyle penStyle() const = 0;
-    virtual Colour brushColour() const = 0;
+    virtual int penWidth() const { return m_pen.penWidth; }
+    virtual Colour penColour() const { return m_pen.penColour; }
+    virtual PenStyle penStyle() const { return m_pen.penStyle; }
+    virtual Colour brushColour() const { return m_pen.brushColour; }
 
     // Closed outline through the points, filled with the brush.
     virtual void polygon(const std::vector<QPoint>& points) = 0;
@@ -50,6 +62,9 @@ public:
     virtual void textOut(int x, int y, const QString& text) = 0;
     // Width of the text in the canvas font, in pixels.
     virtual int textWidth(const QString& text) const = 0;
+
+protected:
+    PenAndBrush m_pen;
 };
 
 } // namespace vexoria

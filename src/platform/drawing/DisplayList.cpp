@@ -23,10 +23,7 @@ void DisplayList::clear()
     m_ops.clear();
     m_points.clear();
     m_texts.clear();
-    m_penWidth = 1;
-    m_penColour = kBlack;
-    m_penStyle = PenStyle::Solid;
-    m_brushColour = kWhite;
+    m_pen = PenAndBrush{};
 }
 
 void DisplayList::follow()
@@ -52,28 +49,28 @@ void DisplayList::addPoints(Kind kind, const std::vector<QPoint>& points)
 void DisplayList::setPenWidth(int width)
 {
     follow();
-    m_penWidth = width;
+    m_pen.penWidth = width;
     add(Kind::PenWidth, {width});
 }
 
 void DisplayList::setPenColour(Colour colour)
 {
     follow();
-    m_penColour = colour;
+    m_pen.penColour = colour;
     add(Kind::PenColour, {static_cast<int>(colour)});
 }
 
 void DisplayList::setPenStyle(PenStyle style)
 {
     follow();
-    m_penStyle = style;
+    m_pen.penStyle = style;
     add(Kind::PenStyle, {static_cast<int>(style)});
 }
 
 void DisplayList::setBrushColour(Colour colour)
 {
     follow();
-    m_brushColour = colour;
+    m_pen.brushColour = colour;
     add(Kind::Brush, {static_cast<int>(colour)});
 }
 

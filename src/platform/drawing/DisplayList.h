@@ -42,10 +42,6 @@ public:
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
     void setBrushColour(Colour colour) override;
-    int penWidth() const override { return m_penWidth; }
-    Colour penColour() const override { return m_penColour; }
-    PenStyle penStyle() const override { return m_penStyle; }
-    Colour brushColour() const override { return m_brushColour; }
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -78,10 +74,6 @@ private:
     std::vector<Op> m_ops;
     std::vector<QPoint> m_points;
     QStringList m_texts;
-    int m_penWidth = 1;
-    Colour m_penColour = kBlack;
-    PenStyle m_penStyle = PenStyle::Solid;
-    Colour m_brushColour = kWhite;
 };
 
 } // namespace vexoria

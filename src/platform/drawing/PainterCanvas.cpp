@@ -17,32 +17,32 @@ PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter)
 
 void PainterCanvas::setPenWidth(int width)
 {
-    m_dirty |= width != m_penWidth;
-    m_penWidth = width;
+    m_dirty |= width != m_pen.penWidth;
+    m_pen.penWidth = width;
 }
 
 void PainterCanvas::setPenColour(Colour colour)
 {
-    m_dirty |= colour != m_penColour;
-    m_penColour = colour;
+    m_dirty |= colour != m_pen.penColour;
+    m_pen.penColour = colour;
 }
 
 void PainterCanvas::setPenStyle(PenStyle style)
 {
-    m_dirty |= style != m_penStyle;
-    m_penStyle = style;
+    m_dirty |= style != m_pen.penStyle;
+    m_pen.penStyle = style;
 }
 
 void PainterCanvas::setBrushColour(Colour colour)
 {
-    m_dirty |= colour != m_brushColour;
-    m_brushColour = colour;
+    m_dirty |= colour != m_pen.brushColour;
+    m_pen.brushColour = colour;
 }
 
 void PainterCanvas::prepare()
 {
     if (!m_dirty) return;
-    QPen pen = painting::diagramPen(m_penWidth, m_penColour, m_penStyle);
+    QPen pen = painting::diagramPen(m_pen.penWidth, m_pen.penColour, m_pen.penStyle);
     if (m_keepLinesVisible) {
         const QTransform& t = m_painter.deviceTransform();
         if (pen.widthF() * std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22())) < 1) {
@@ -51,7 +51,7 @@ void PainterCanvas::prepare()
         }
     }
     m_painter.setPen(pen);
-    m_painter.setBrush(painting::toQColor(m_brushColour));
+    m_painter.setBrush(painting::toQColor(m_pen.brushColour));
     m_dirty = false;
 }
 
@@ -81,13 +81,13 @@ void PainterCanvas::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 
 void PainterCanvas::fillRect(int x1, int y1, int x2, int y2)
 {
-    painting::fillRect(m_painter, x1, y1, x2, y2, m_brushColour);
+    painting::fillRect(m_painter, x1, y1, x2, y2, m_pen.brushColour);
 }
 
 void PainterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
-    painting::textOut(m_painter, x, y, text, m_brushColour);
+    painting::textOut(m_painter, x, y, text, m_pen.brushColour);
     m_dirty = true; // the text's black pen is on the painter now
 }
 

@@ -24,10 +24,6 @@ public:
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
     void setBrushColour(Colour colour) override;
-    int penWidth() const override { return m_penWidth; }
-    Colour penColour() const override { return m_penColour; }
-    PenStyle penStyle() const override { return m_penStyle; }
-    Colour brushColour() const override { return m_brushColour; }
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -43,10 +39,6 @@ private:
     void prepare();
 
     QPainter& m_painter;
-    int m_penWidth = 1;
-    Colour m_penColour = kBlack;
-    PenStyle m_penStyle = PenStyle::Solid;
-    Colour m_brushColour = kWhite;
     bool m_dirty = true;
     bool m_keepLinesVisible = false;
 };

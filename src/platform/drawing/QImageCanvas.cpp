@@ -13,10 +13,7 @@ bool QImageCanvas::ensurePicture()
     if (m_diagram.hasPicture()) return true;
     if (!m_diagram.makeWhiteImage()) return false;
     // A new bitmap comes with a new pen and brush.
-    m_penWidth = 1;
-    m_penColour = kBlack;
-    m_penStyle = PenStyle::Solid;
-    m_brushColour = kWhite;
+    m_pen = PenAndBrush{};
     return true;
 }
 
@@ -28,28 +25,28 @@ void QImageCanvas::need()
 void QImageCanvas::setPenWidth(int width)
 {
     need();
-    m_penWidth = width;
+    m_pen.penWidth = width;
     m_diagram.drawing().setPenWidth(width);
 }
 
 void QImageCanvas::setPenColour(Colour colour)
 {
     need();
-    m_penColour = colour;
+    m_pen.penColour = colour;
     m_diagram.drawing().setPenColour(colour);
 }
 
 void QImageCanvas::setPenStyle(PenStyle style)
 {
     need();
-    m_penStyle = style;
+    m_pen.penStyle = style;
     m_diagram.drawing().setPenStyle(style);
 }
 
 void QImageCanvas::setBrushColour(Colour colour)
 {
     need();
-    m_brushColour = colour;
+    m_pen.brushColour = colour;
     m_diagram.drawing().setBrushColour(colour);
 }
 
@@ -58,8 +55,8 @@ void QImageCanvas::setBrushColour(Colour colour)
 void QImageCanvas::preparePainter(QPainter& p) const
 {
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(painting::diagramPen(m_penWidth, m_penColour, m_penStyle));
-    p.setBrush(painting::toQColor(m_brushColour));
+    p.setPen(painting::diagramPen(m_pen.penWidth, m_pen.penColour, m_pen.penStyle));
+    p.setBrush(painting::toQColor(m_pen.brushColour));
 }
 
 void QImageCanvas::polygon(const std::vector<QPoint>& points)
@@ -104,7 +101,7 @@ void QImageCanvas::fillRect(int x1, int y1, int x2, int y2)
 {
     need();
     QPainter p(&m_diagram.image());
-    painting::fillRect(p, x1, y1, x2, y2, m_brushColour);
+    painting::fillRect(p, x1, y1, x2, y2, m_pen.brushColour);
     m_diagram.drawing().fillRect(x1, y1, x2, y2);
 }
 
@@ -114,7 +111,7 @@ void QImageCanvas::textOut(int x, int y, const QString& text)
     if (text.isEmpty()) return;
     QPainter p(&m_diagram.image());
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    painting::textOut(p, x, y, text, m_brushColour);
+    painting::textOut(p, x, y, text, m_pen.brushColour);
     m_diagram.drawing().textOut(x, y, text);
 }
 

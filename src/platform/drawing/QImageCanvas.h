@@ -34,10 +34,7 @@ public:
     // draws on as the original would have).
     void takeStateOf(const QImageCanvas& other)
     {
-        m_penWidth = other.m_penWidth;
-        m_penColour = other.m_penColour;
-        m_penStyle = other.m_penStyle;
-        m_brushColour = other.m_brushColour;
+        m_pen = other.m_pen;
     }
 
     // Makes the white image when the diagram has none; false when it cannot
@@ -48,10 +45,6 @@ public:
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
     void setBrushColour(Colour colour) override;
-    int penWidth() const override { return m_penWidth; }
-    Colour penColour() const override { return m_penColour; }
-    PenStyle penStyle() const override { return m_penStyle; }
-    Colour brushColour() const override { return m_brushColour; }
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -67,10 +60,6 @@ private:
     void preparePainter(QPainter& p) const;
 
     Diagram& m_diagram;
-    int m_penWidth = 1;
-    Colour m_penColour = kBlack;
-    PenStyle m_penStyle = PenStyle::Solid;
-    Colour m_brushColour = kWhite;
 };
 
 } // namespace vexoria

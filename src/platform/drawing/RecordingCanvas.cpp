@@ -62,25 +62,25 @@ void RecordingCanvas::record(const QString& line)
 
 void RecordingCanvas::setPenWidth(int width)
 {
-    m_penWidth = width;
+    m_pen.penWidth = width;
     record(QStringLiteral("pen width=%1").arg(width));
 }
 
 void RecordingCanvas::setPenColour(Colour colour)
 {
-    m_penColour = colour;
+    m_pen.penColour = colour;
     record(QStringLiteral("pen color=%1").arg(colour));
 }
 
 void RecordingCanvas::setPenStyle(PenStyle style)
 {
-    m_penStyle = style;
+    m_pen.penStyle = style;
     record(QStringLiteral("pen style=") + QLatin1String(styleName(style)));
 }
 
 void RecordingCanvas::setBrushColour(Colour colour)
 {
-    m_brushColour = colour;
+    m_pen.brushColour = colour;
     record(QStringLiteral("brush color=%1").arg(colour));
 }
 

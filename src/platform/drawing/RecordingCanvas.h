@@ -8,6 +8,10 @@
 // Text widths come from a fixed metric (tests: n pixels per character, so
 // every coordinate can be worked out by hand) or from the diagram font (the
 // draw command). Width queries are not recorded.
+// It is a log, where DisplayList is a store: given a sink it keeps nothing,
+// so the draw command prints a chart of any length as it is drawn and a test
+// can watch every call as it is made; and it measures with any metric, where
+// a display list measures in the font its replays draw in.
 #include <functional>
 
 #include <QString>
@@ -38,10 +42,6 @@ public:
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
     void setBrushColour(Colour colour) override;
-    int penWidth() const override { return m_penWidth; }
-    Colour penColour() const override { return m_penColour; }
-    PenStyle penStyle() const override { return m_penStyle; }
-    Colour brushColour() const override { return m_brushColour; }
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -57,10 +57,6 @@ private:
     Metric m_metric;
     std::function<void(const QString&)> m_sink;
     QStringList m_lines;
-    int m_penWidth = 1;
-    Colour m_penColour = kBlack;
-    PenStyle m_penStyle = PenStyle::Solid;
-    Colour m_brushColour = kWhite;
 };
 
 // The line a canvas call is recorded as, for building expected lines in tests.

@@ -73,26 +73,26 @@ QByteArray SvgCanvas::takeElements()
 
 void SvgCanvas::setPenWidth(int width)
 {
-    m_changed |= width != m_penWidth;
-    m_penWidth = width;
+    m_changed |= width != m_pen.penWidth;
+    m_pen.penWidth = width;
 }
 
 void SvgCanvas::setPenColour(Colour colour)
 {
-    m_changed |= colour != m_penColour;
-    m_penColour = colour;
+    m_changed |= colour != m_pen.penColour;
+    m_pen.penColour = colour;
 }
 
 void SvgCanvas::setPenStyle(PenStyle style)
 {
-    m_changed |= style != m_penStyle;
-    m_penStyle = style;
+    m_changed |= style != m_pen.penStyle;
+    m_pen.penStyle = style;
 }
 
 void SvgCanvas::setBrushColour(Colour colour)
 {
-    m_changed |= colour != m_brushColour;
-    m_brushColour = colour;
+    m_changed |= colour != m_pen.brushColour;
+    m_pen.brushColour = colour;
 }
 
 void SvgCanvas::number(int n)
@@ -121,17 +121,17 @@ void SvgCanvas::style()
 {
     if (!m_changed) return;
     if (m_inGroup) m_out += "</g>\n";
-    const int width = m_penWidth < 1 ? 1 : m_penWidth;
+    const int width = m_pen.penWidth < 1 ? 1 : m_pen.penWidth;
     m_out += "<g stroke=\"";
-    colour(m_penColour);
+    colour(m_pen.penColour);
     m_out += "\" stroke-width=\"";
     number(width);
     m_out += "\" fill=\"";
-    colour(m_brushColour);
+    colour(m_pen.brushColour);
     m_out += width == 1 ? "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\""
                         : "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"";
-    if (m_penStyle != PenStyle::Solid) {
-        const bool dash = m_penStyle == PenStyle::Dash;
+    if (m_pen.penStyle != PenStyle::Solid) {
+        const bool dash = m_pen.penStyle == PenStyle::Dash;
         m_out += " stroke-dasharray=\"";
         number((dash ? 18 : 3) * width);
         m_out += ' ';

@@ -35,10 +35,6 @@ public:
     void setPenColour(Colour colour) override;
     void setPenStyle(PenStyle style) override;
     void setBrushColour(Colour colour) override;
-    int penWidth() const override { return m_penWidth; }
-    Colour penColour() const override { return m_penColour; }
-    PenStyle penStyle() const override { return m_penStyle; }
-    Colour brushColour() const override { return m_brushColour; }
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -64,10 +60,6 @@ private:
     QHash<QString, int> m_widths;
     bool m_inGroup = false;
     bool m_changed = true;
-    int m_penWidth = 1;
-    Colour m_penColour = kBlack;
-    PenStyle m_penStyle = PenStyle::Solid;
-    Colour m_brushColour = kWhite;
 };
 
 // The text as an XML text node: markup characters escaped, characters XML
