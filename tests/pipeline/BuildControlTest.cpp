@@ -11,7 +11,6 @@
 #include "tables/StatementTableDump.h"
 #include "tables/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/RecordingCanvas.h"
 #include "platform/text/TextCodec.h"
@@ -60,7 +59,7 @@ struct Build {
     void run()
     {
         classifyCode(ws);
-        if (!drawChart(ws) && ws.nextPartAvailable) drawNextPart(ws);
+        if (!drawChart(ws) && ws.parts.nextPartAvailable()) drawNextPart(ws);
     }
     QString result() const
     {
