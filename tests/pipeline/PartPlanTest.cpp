@@ -12,18 +12,12 @@
 #include "pipeline/Workspace.h"
 #include "platform/drawing/RecordingCanvas.h"
 #include "platform/text/TextCodec.h"
+#include "support/LongRoutine.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 
 namespace vexoria::test {
 namespace {
-
-QString loops(int count)
-{
-    QString code = QStringLiteral("procedure P;\nbegin\n");
-    for (int i = 0; i < count; ++i) code += QStringLiteral("while a do\nbegin\nx := 1;\nend;\n");
-    return classifierText(code + QStringLiteral("end;\n"));
-}
 
 // A short routine whose case collector searches the left lanes.
 QString shortCase()
@@ -80,11 +74,11 @@ struct PartsBuild {
 TEST(PartPlan, AChartInThreePartsTakesTwoNextsAndThenStops)
 {
     PartsBuild b;
-    const int length = b.length(loops(60));
+    const int length = b.length(loopRoutine(60));
     b.ws.settings.maxChartLength = QString::number(length * 2 / 5);
     b.prompter.script(Answer::Yes);
 
-    EXPECT_FALSE(b.build(loops(60)));
+    EXPECT_FALSE(b.build(loopRoutine(60)));
     const PartPlan& plan = b.ws.parts;
     ASSERT_EQ(plan.extraParts, 2) << b.prompter.messages().join(u'|').toStdString();
     ASSERT_EQ(plan.next, NextPart::Second);
@@ -125,10 +119,10 @@ TEST(PartPlan, ANewChartIsRoutedAsIfNoChartHadBeenBuiltInPartsBefore)
     const QString expected = dumpConnectionTable(fresh.ws.connections);
 
     PartsBuild b;
-    const int length = b.length(loops(60));
+    const int length = b.length(loopRoutine(60));
     b.ws.settings.maxChartLength = QString::number(length * 2 / 5);
     b.prompter.script(Answer::Yes);
-    b.build(loops(60));
+    b.build(loopRoutine(60));
     b.next();
     ASSERT_EQ(b.ws.parts.extraParts, 2);
 
