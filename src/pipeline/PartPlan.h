@@ -7,9 +7,7 @@
 //   answer Yes              stopped after part 1, next = Second
 //   "Далее" on Second       part 2; next = Third for three parts, else None
 //   "Далее" on Third        part 3; next = None
-//
-// A chart that cannot be cut is said so and stays stopped with next =
-// Second, as it was before the plan had states of its own.
+//   answer Yes, no cut       stopped; nothing is drawn
 #include "layout/ChartParts.h"
 
 namespace vexoria {

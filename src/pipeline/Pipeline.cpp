@@ -59,7 +59,13 @@ void planParts(Workspace& ws, const BuildOptions& options)
         splitIntoParts(ws.statements, plan.extraParts, options.maxChartLength, ws.surface().tallestPart(), ws.prompter);
     plan.firstCut = cuts.firstCut;
     plan.secondCut = cuts.secondCut;
-    if (cuts.made) drawPart(ws, options, plan.part(1));
+    // A chart that cannot be cut has no part 2 for "Далее" to draw: part 1
+    // was never drawn and the later rows were moved up for nothing.
+    if (!cuts.made) {
+        plan.next = NextPart::None;
+        return;
+    }
+    drawPart(ws, options, plan.part(1));
 }
 
 } // namespace

@@ -62,5 +62,27 @@ TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
     EXPECT_GT(parts.outText().count(u'\n'), 2);
 }
 
+TEST(ExitStatus, DrawFailsForAChartInPartsThatCannotBeCut)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[myform]\r\nedlin=2000\r\n");
+    }
+    // One loop around everything, about 3,500 pixels long: two parts are
+    // asked for, and there is nowhere to cut.
+    QString code = QStringLiteral("procedure P;\nbegin\nwhile a do\nbegin\n");
+    for (int i = 0; i < 30; ++i) code += QStringLiteral("if b then\nbegin\nx := 1;\nend;\n");
+    code += QStringLiteral("end;\nend;\n");
+    const CliRun r = runCli({QStringLiteral("draw"), QStringLiteral("--ini"), ini, QStringLiteral("--answer"),
+                             QStringLiteral("yes"), QStringLiteral("-")},
+                            code.toUtf8());
+    ASSERT_TRUE(r.err.contains(QStringLiteral("Не возможно разделить"))) << qPrintable(r.err);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("vexoria-cli: the chart was not drawn"))) << qPrintable(r.err);
+}
+
 } // namespace
 } // namespace vexoria::test

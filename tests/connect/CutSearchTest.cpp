@@ -155,6 +155,8 @@ TEST(CutSearch, ASingleLoopAroundEverythingCannotBeSplit)
     EXPECT_TRUE(b.ws.parts.stoppedAfterSizing);
     EXPECT_TRUE(b.prompter.messages().contains(QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс")))
         << b.prompter.messages().join('|').toStdString();
+    // No part 1 was drawn, so there is no part 2 to go on to.
+    EXPECT_FALSE(b.ws.parts.nextPartAvailable());
     EXPECT_EQ(b.ws.connections.size(), 0);
 }
 
