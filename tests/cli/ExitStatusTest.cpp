@@ -14,6 +14,17 @@ namespace {
 
 const QString kRoutine = QStringLiteral(VEXORIA_SOURCE_DIR "/examples/bubble_sort.pas");
 
+// A shema.ini in dir that sets only the length limit; empty when it could
+// not be written.
+QString lengthLimitIni(const QTemporaryDir& dir, const char* edlin)
+{
+    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
+    QFile f(ini);
+    if (!f.open(QIODevice::WriteOnly)) return QString();
+    f.write(QByteArray("[myform]\r\nedlin=") + edlin + "\r\n");
+    return ini;
+}
+
 TEST(ExitStatus, TextCommandsReportAStandardOutputThatTakesNoMore)
 {
     const QString full = QStringLiteral("/dev/full");
@@ -41,12 +52,8 @@ TEST(ExitStatus, TextCommandsReportAStandardOutputThatTakesNoMore)
 TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
 {
     QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[myform]\r\nedlin=2000\r\n");
-    }
+    const QString ini = lengthLimitIni(dir, "2000");
+    ASSERT_FALSE(ini.isEmpty());
     const QByteArray code = longRoutine(20).toUtf8();
     const CliRun cancelled = runCli({QStringLiteral("connections"), QStringLiteral("--ini"), ini,
                                      QStringLiteral("--answer"), QStringLiteral("cancel"), QStringLiteral("-")},
@@ -65,12 +72,8 @@ TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
 TEST(ExitStatus, DrawFailsForAChartInPartsThatCannotBeCut)
 {
     QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[myform]\r\nedlin=2000\r\n");
-    }
+    const QString ini = lengthLimitIni(dir, "2000");
+    ASSERT_FALSE(ini.isEmpty());
     // One loop around everything, about 3,500 pixels long: two parts are
     // asked for, and there is nowhere to cut.
     QString code = QStringLiteral("procedure P;\nbegin\nwhile a do\nbegin\n");
