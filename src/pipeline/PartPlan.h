@@ -5,9 +5,9 @@
 //   fits, or answer No      nothing to plan: the chart is drawn whole
 //   too long, or Cancel     stopped; nothing is drawn
 //   answer Yes              stopped after part 1, next = Second
+//   answer Yes, no cut      stopped; nothing is drawn
 //   "Далее" on Second       part 2; next = Third for three parts, else None
 //   "Далее" on Third        part 3; next = None
-//   answer Yes, no cut       stopped; nothing is drawn
 #include "layout/ChartParts.h"
 
 namespace vexoria {
