@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "tables/ConnectionTable.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -223,26 +222,16 @@ Head headAt(HeadShape shape, int x, int y)
     return {};
 }
 
-void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow)
+void animationTick(ConnectionTable& connections, int& animStep, int firstRow)
 {
-    ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
+    animStep = animStep + 1 >= kAnimCycle ? 0 : animStep + 1;
     for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
         ConnectionRow& r = connections.at(i);
         const int kind = val(r.kind);
-        if (kind == 0) tickCrossMark(r, ctx.animStep);
+        if (kind == 0) tickCrossMark(r, animStep);
         else if (kind == 10 && isLabelForm(r)) continue;
         else if (kind >= 1 && kind <= 11) tickRoute(r, kind);
     }
-}
-
-void animationTick(Workspace& ws)
-{
-    animationTick(ws.connections, ws.ctx, ws.pictureConnectionsFrom);
-}
-
-void stopAnimation(BuildContext& ctx)
-{
-    ctx.animationOn = 0;
 }
 
 } // namespace vexoria

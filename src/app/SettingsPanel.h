@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-#include "platform/core/BuildContext.h"
+#include "app/WindowState.h"
 #include "platform/settings/Settings.h"
 
 class QCheckBox;
@@ -19,8 +19,8 @@ namespace vexoria {
 class SettingsPanel : public QFrame {
     Q_OBJECT
 public:
-    // ctx keeps the seven size texts that "Вост стандарт" puts aside.
-    SettingsPanel(BuildContext& ctx, QWidget* parent = nullptr);
+    // state keeps the seven size texts that "Вост стандарт" puts aside.
+    SettingsPanel(WindowState& state, QWidget* parent = nullptr);
 
     // The panel's values into s, leaving the values it does not show.
     void toSettings(Settings& s) const;
@@ -81,7 +81,7 @@ private:
     };
     QString problemOf(const NumericField& field) const;
 
-    BuildContext& m_ctx;
+    WindowState& m_state;
     std::vector<NumericField> m_numeric;
 };
 
