@@ -66,8 +66,9 @@ Workspace& largestChart()
 void BM_AnimationTick(benchmark::State& state)
 {
     Workspace& ws = largestChart();
+    int step = 0;
     for (auto _ : state) {
-        animationTick(ws);
+        animationTick(ws.connections, step, ws.pictureConnectionsFrom);
         benchmark::DoNotOptimize(ws.connections.rows().data());
     }
     state.counters["connection_rows"] = ws.connections.size();
@@ -80,7 +81,8 @@ BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);
 void BM_AnimationRepaint(benchmark::State& state)
 {
     Workspace& ws = largestChart();
-    animationTick(ws);
+    int step = 0;
+    animationTick(ws.connections, step, ws.pictureConnectionsFrom);
     int maxY = 0;
     for (const ConnectionRow& r : ws.connections.rows()) maxY = std::max(maxY, val(r.y2));
     const QRect area(0, maxY / 2, 700, 1000);

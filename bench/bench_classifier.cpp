@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "support/BenchSupport.h"
 
@@ -115,7 +115,7 @@ void classifyAndCheck(Workspace& ws, const QString& text)
 {
     classifyOnly(ws, text);
     ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-    checkStructure(ws);
+    checkStructure(ws.statements, ws.prompter);
 }
 
 template <void (*Run)(Workspace&, const QString&)>

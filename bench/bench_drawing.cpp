@@ -9,7 +9,8 @@
 #include <QIODevice>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "layout/BlockSizing.h"
+#include "layout/DrawingPass.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DisplayList.h"
 #include "platform/drawing/RecordingCanvas.h"
@@ -71,8 +72,10 @@ void BM_BlockPass(benchmark::State& state)
         prepare(ws, prompter, code);
         classifyCode(ws);
         state.ResumeTiming();
-        sizeBlocks(ws);
-        drawBlocks(ws);
+        const BuildOptions options = ws.options();
+        sizeBlocks(ws.statements, ws.templates, options, ws.surface());
+        sizeImageToPart(ws.statements, options, ws.surface(), ws.palette, ChartPart{});
+        drawBlocks(ws.statements, ws.templates, options, ws.surface(), ws.palette, ChartPart{}, ws.prompter);
         benchmark::DoNotOptimize(ws.diagram.image().constBits());
         blocks = countBlocks(ws);
         height = ws.diagram.height();

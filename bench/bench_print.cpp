@@ -67,7 +67,7 @@ void BM_PrintPdf(benchmark::State& state)
             QSize(ws.diagram.width(), ws.diagram.height()));
         const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
         const int count = oneSheet ? 1 : static_cast<int>(bands.size());
-        const bool written = writeSheetsPdf(path, reportTitle(ws), count, [&](int i) {
+        const bool written = writeSheetsPdf(path, reportTitle(ws.reportTitle), count, [&](int i) {
             return oneSheet ? vexoria::oneSheet(chart) : pagedSheet(chart, bands[static_cast<std::size_t>(i)]);
         });
         if (!written) state.SkipWithError("the PDF was not written");

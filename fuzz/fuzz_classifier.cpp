@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "platform/prompts/Prompter.h"
 #include "platform/text/TextCodec.h"
@@ -34,7 +34,7 @@ void classifyAndCheck(const QString& text)
     ws.codeText = text;
     vexoria::classifyCode(ws);
     ws.statements.sortBy([](const vexoria::StatementRow& r) { return r.drawOrder; });
-    vexoria::checkStructure(ws);
+    vexoria::checkStructure(ws.statements, ws.prompter);
 }
 
 } // namespace

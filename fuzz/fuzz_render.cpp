@@ -20,7 +20,6 @@
 #include <QString>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 #include "platform/prompts/Prompter.h"
@@ -92,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         vexoria::classifyCode(ws);
         const bool whole = vexoria::drawChart(ws);
-        if (!whole && ws.nextPartAvailable && ws.diagram.hasPicture())
-            for (int part = 2; part <= 3 && ws.nextPartAvailable; ++part) vexoria::drawNextPart(ws);
+        if (!whole && ws.parts.nextPartAvailable() && ws.diagram.hasPicture())
+            for (int part = 2; part <= 3 && ws.parts.nextPartAvailable(); ++part) vexoria::drawNextPart(ws);
     } catch (const vexoria::PictureError&) {
         // A chart taller than the picture cap: refused, as a real one is.
     } catch (const vexoria::ConversionError&) {

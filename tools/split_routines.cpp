@@ -24,8 +24,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "analysis/StructureCheck.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/prompts/Prompter.h"
 #include "platform/text/TextCodec.h"
@@ -45,15 +45,15 @@ public:
 // Every routine of a unit as the queue fetches it with every item checked.
 std::vector<QStringList> splitUnit(const QStringList& lines)
 {
-    BuildContext ctx;
+    QueueState state;
     SilentPrompter prompter;
-    RoutineQueue queue(ctx, prompter);
+    RoutineQueue queue(state, prompter);
     queue.openUnit(lines);
     queue.checkAll();
     std::vector<QStringList> routines;
     for (;;) {
         EditorLines editor = queue.fetchNext();
-        if (ctx.queueExhausted) break;
+        if (state.queueExhausted) break;
         routines.push_back(editor.value_or(QStringList{}));
     }
     return routines;
@@ -76,7 +76,7 @@ void classifyAndCheck(const QString& text)
     ws.codeText = text;
     classifyCode(ws);
     ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-    checkStructure(ws);
+    checkStructure(ws.statements, ws.prompter);
 }
 
 int writeRoutines(const QString& outDir, const QStringList& files)

@@ -1,11 +1,11 @@
+#include "analysis/Classify.h"
+
 #include "analysis/CanonicalLayout.h"
 #include "analysis/FlowAgreement.h"
 #include "analysis/NumberingPass.h"
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
 #include "analysis/syntax/StatementTree.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -33,9 +33,7 @@ Classified classifyText(const QString& codeText, ShapeTemplateTable& templates, 
 } // namespace
 
 // The classifier: scans the code text into statement rows, then numbers them
-// in drawing order and adds the rows single statements need. Sets the report
-// title when the routine starts with a procedure or function header; leaves it
-// as it was otherwise.
+// in drawing order and adds the rows single statements need.
 //
 // The scan reads Pascal line by line. Where its table puts a statement into
 // a loop or branch that does not hold it in the code (a while with a single
@@ -43,29 +41,28 @@ Classified classifyText(const QString& codeText, ShapeTemplateTable& templates, 
 // statement part is laid out again in the layout the scan reads soundly and
 // classified once more; the table that states more of the code's flow is
 // kept. Code the scan reads soundly keeps its table as it is.
-void classifyStatements(Workspace& ws)
+std::optional<QString> classifyStatements(StatementTable& statements, const QString& codeText,
+                                          ShapeTemplateTable& templates, const BuildControl* control)
 {
-    ws.enterStage(BuildStage::Classify);
-    ws.statements.open();
-    ws.statements.clear();
-    const QString codeText = ws.codeText;
-    Classified chosen = classifyText(codeText, ws.templates, ws.control);
+    statements.open();
+    statements.clear();
+    Classified chosen = classifyText(codeText, templates, control);
 
     if (const std::optional<syntax::Routine> routine = syntax::readRoutine(codeText)) {
         const int misplaced = scan::flowDisagreements(codeText, *routine, chosen.table.rows(), chosen.places);
         if (misplaced > 0) {
             const QString laidOut = scan::layOutCanonically(codeText, *routine);
             if (const std::optional<syntax::Routine> again = syntax::readRoutine(laidOut)) {
-                Classified second = classifyText(laidOut, ws.templates, ws.control);
+                Classified second = classifyText(laidOut, templates, control);
                 if (scan::flowDisagreements(laidOut, *again, second.table.rows(), second.places) < misplaced)
                     chosen = std::move(second);
             }
         }
     }
 
-    ws.statements.rows() = std::move(chosen.table.rows());
-    ws.statements.first();
-    if (chosen.title) ws.reportTitle = *chosen.title;
+    statements.rows() = std::move(chosen.table.rows());
+    statements.first();
+    return chosen.title;
 }
 
 } // namespace vexoria

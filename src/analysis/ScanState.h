@@ -14,7 +14,7 @@
 
 #include "tables/StatementTable.h"
 #include "tables/ShapeTemplates.h"
-#include "pipeline/BuildControl.h"
+#include "tables/BuildControl.h"
 
 namespace vexoria::scan {
 

@@ -1,8 +1,7 @@
 #include <array>
 #include <vector>
 
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
+#include "analysis/StructureCheck.h"
 
 namespace vexoria {
 
@@ -37,25 +36,24 @@ bool opensConstruct(BlockKind kind)
 // The structure check: numbers the rows that carry a kind (filtr), pairs every
 // closing row with the construct it closes and every until with its repeat,
 // and warns once when closing rows turn up that no construct can account for.
-void checkStructure(Workspace& ws)
+int checkStructure(StatementTable& t, Prompter* prompter, const BuildControl* control)
 {
-    ws.enterStage(BuildStage::Check);
-    StatementTable& t = ws.statements;
-    ws.ctx.blockCount = 0;
+    int blockCount = 0;
     for (StatementRow& r : t.rows()) {
         if (r.kind.str().isEmpty()) continue;
-        r.kindIndex = ws.ctx.blockCount;
-        ws.ctx.blockCount += 1;
+        r.kindIndex = blockCount;
+        blockCount += 1;
     }
 
     t.sortBy([](const StatementRow& r) { return r.kindIndex; });
-    if (!t.locate([](const StatementRow& r) { return r.kindIndex.has_value() && *r.kindIndex == 0; })) return;
+    if (!t.locate([](const StatementRow& r) { return r.kindIndex.has_value() && *r.kindIndex == 0; }))
+        return blockCount;
 
     std::array<OpenConstruct, kStackEntries> stack{};
     int depth = 0;
     std::vector<int> openRepeats;
     for (int i = t.position(); i < t.size(); ++i) {
-        cancellationPoint(ws.control);
+        cancellationPoint(control);
         StatementRow& r = t.at(i);
         const BlockKind kind = r.blockKind();
         if (kind == BlockKind::End) {
@@ -68,9 +66,9 @@ void checkStructure(Workspace& ws)
             // Up to three surplus closing rows are silent: the routine's own
             // begin and end make one of them.
             if (depth < -3) {
-                if (ws.prompter)
-                    ws.prompter->message(QStringLiteral("Предупреждение !Возможна ошибка\rв блоке разбора синтаксиса"));
-                break;
+                if (prompter)
+                    prompter->message(QStringLiteral("Предупреждение !Возможна ошибка\rв блоке разбора синтаксиса"));
+                return blockCount;
             }
             continue;
         }
@@ -87,6 +85,7 @@ void checkStructure(Workspace& ws)
                 stack[static_cast<std::size_t>(depth - 1)] = OpenConstruct{r.kind.str(), val(r.drawOrder)};
         }
     }
+    return blockCount;
 }
 
 } // namespace vexoria

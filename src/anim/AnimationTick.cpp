@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "tables/ConnectionTable.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -225,26 +224,16 @@ Head headAt(HeadShape shape, int x, int y)
     return {};
 }
 
-void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow)
+void animationTick(ConnectionTable& connections, int& animStep, int firstRow)
 {
-    ctx.animStep = ctx.animStep + 1 >= kAnimCycle ? 0 : ctx.animStep + 1;
+    animStep = animStep + 1 >= kAnimCycle ? 0 : animStep + 1;
     for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
         ConnectionRow& r = connections.at(i);
         const ConnectionKind kind = r.connectionKind();
-        if (kind == ConnectionKind::NotFollowed) tickCrossMark(r, ctx.animStep);
+        if (kind == ConnectionKind::NotFollowed) tickCrossMark(r, animStep);
         else if (kind == ConnectionKind::CaseExit && isLabelForm(r)) continue;
         else if (kind >= ConnectionKind::Onward && kind <= ConnectionKind::Jump) tickRoute(r, kind);
     }
-}
-
-void animationTick(Workspace& ws)
-{
-    animationTick(ws.connections, ws.ctx, ws.pictureConnectionsFrom);
-}
-
-void stopAnimation(BuildContext& ctx)
-{
-    ctx.animationOn = 0;
 }
 
 } // namespace vexoria

@@ -16,9 +16,6 @@
 
 namespace vexoria {
 
-struct BuildContext;
-struct Workspace;
-
 // A head: the points A, B (the tip) and C of a small filled triangle.
 struct Head {
     QPoint a, b, c;
@@ -35,14 +32,9 @@ constexpr int kAnimCycle = 25;
 constexpr int kBlinkFrom = 20;
 constexpr Colour kBlinkGreen = rgb(0, 128, 0);
 
-// One tick over the rows of the table from firstRow to the last: animStep
-// advances, every head moves one step, every cross mark takes its colour for
-// the tick. The workspace's tick takes the rows of the picture on show.
-void animationTick(ConnectionTable& connections, BuildContext& ctx, int firstRow = 0);
-void animationTick(Workspace& ws);
-
-// Stops the animation; the heads shown last stay where they are. Printing and
-// the break labels call this before they draw.
-void stopAnimation(BuildContext& ctx);
+// One tick over the rows of the table from firstRow to the last (the rows of
+// the picture on show): animStep advances through 0..kAnimCycle - 1, every
+// head moves one step, every cross mark takes its colour for the tick.
+void animationTick(ConnectionTable& connections, int& animStep, int firstRow = 0);
 
 } // namespace vexoria

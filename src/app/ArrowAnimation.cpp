@@ -40,10 +40,11 @@ ArrowAnimation::ArrowAnimation(MainWindow& form) : QObject(&form), m_form(form)
 void ArrowAnimation::tick()
 {
     Workspace& ws = m_form.workspace();
-    if (m_form.tabs->currentWidget() != m_form.diagramTab || ws.ctx.animationOn != 1 || !ws.connections.isOpen() ||
+    WindowState& state = m_form.uiState();
+    if (m_form.tabs->currentWidget() != m_form.diagramTab || !state.animationOn || !ws.connections.isOpen() ||
         !m_form.diagramView->hasPicture())
         return;
-    animationTick(ws);
+    animationTick(ws.connections, state.animStep, ws.pictureConnectionsFrom);
     // Only the part of the view on screen is repainted.
     m_form.diagramView->update();
 }
@@ -52,14 +53,14 @@ void ArrowAnimation::tick()
 // double buffering that goes with these items has nothing left to do.
 void ArrowAnimation::switchAnimationOn()
 {
-    m_form.workspace().ctx.animationOn = 1;
+    m_form.uiState().animationOn = true;
 }
 
 void ArrowAnimation::switchAnimationOff()
 {
-    BuildContext& ctx = m_form.workspace().ctx;
-    ctx.animationOn = 0;
-    ctx.animStep = 0;
+    WindowState& state = m_form.uiState();
+    state.animationOn = false;
+    state.animStep = 0;
 }
 
 } // namespace vexoria

@@ -148,10 +148,10 @@ void DiagramAnnotations::repaint(const QRect& area)
 
 void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
 {
-    BuildContext& ctx = m_form.workspace().ctx;
-    if (button == Qt::RightButton) stopAnimation(ctx);
-    if (ctx.eraserOn == 1) {
-        ctx.erasing = 1;
+    WindowState& state = m_form.uiState();
+    if (button == Qt::RightButton) state.animationOn = false;
+    if (state.eraserOn) {
+        state.erasing = true;
         m_eraserAt = at;
         // While erasing, a hint box would hide the strokes being made.
         return;
@@ -174,18 +174,19 @@ void DiagramAnnotations::showHint(QPoint at)
 void DiagramAnnotations::onDiagramMoved(QPoint at)
 {
     Workspace& ws = m_form.workspace();
-    if (ws.ctx.eraserOn != 1 || ws.ctx.erasing != 1 || !m_form.diagramView->hasPicture()) return;
-    eraseStroke(diagramCanvas(ws), m_eraserAt, at);
+    const WindowState& state = m_form.uiState();
+    if (!state.eraserOn || !state.erasing || !m_form.diagramView->hasPicture()) return;
+    eraseStroke(diagramCanvas(ws.surface()), m_eraserAt, at);
     repaint(eraserStrip(m_eraserAt).united(eraserStrip(at)).adjusted(-1, -1, 1, 1));
     m_eraserAt = at;
 }
 
 void DiagramAnnotations::onDiagramReleased()
 {
-    BuildContext& ctx = m_form.workspace().ctx;
-    if (ctx.eraserOn == 1) {
-        ctx.eraserOn = 0;
-        ctx.erasing = 0;
+    WindowState& state = m_form.uiState();
+    if (state.eraserOn) {
+        state.eraserOn = false;
+        state.erasing = false;
         m_form.diagramView->unsetCursor();
     }
     if (hintBox->isVisible()) hintBox->hide();
@@ -220,8 +221,8 @@ void DiagramAnnotations::writeComment()
     const QPoint at = commentEdit->pos() + commentEdit->textOrigin();
     dropComment();
     if (text.isEmpty() || !m_form.diagramView->hasPicture()) return;
-    drawComment(diagramCanvas(ws), at, text);
-    repaint(QRect(at, QSize(diagramTextWidth(ws, text), diagramFontMetrics().height())));
+    drawComment(diagramCanvas(ws.surface()), at, text);
+    repaint(QRect(at, QSize(diagramTextWidth(ws.surface(), text), diagramFontMetrics().height())));
 }
 
 void DiagramAnnotations::dropComment()
@@ -234,9 +235,9 @@ void DiagramAnnotations::dropComment()
 void DiagramAnnotations::toggleEraser()
 {
     if (!m_form.diagramView->hasPicture()) return;
-    BuildContext& ctx = m_form.workspace().ctx;
-    ctx.eraserOn = 1;
-    ctx.erasing = 0;
+    WindowState& state = m_form.uiState();
+    state.eraserOn = true;
+    state.erasing = false;
     m_form.diagramView->setCursor(eraserCursor());
 }
 

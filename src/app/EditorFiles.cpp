@@ -12,6 +12,7 @@
 #include "platform/files/OutputFile.h"
 #include "platform/widgets/Clipboard.h"
 #include "platform/widgets/FileDialogs.h"
+#include "source/RoutineQueue.h"
 #include "source/TextFile.h"
 
 namespace vexoria {
@@ -39,9 +40,9 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-EditorFiles::EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
-                         QObject* parent)
-    : QObject(parent), m_editor(codeEditor), m_ws(ws), m_dialogs(dialogs), m_clipboard(clipboard)
+EditorFiles::EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, QueueState& queue, FileDialogs& dialogs,
+                         Clipboard& clipboard, QObject* parent)
+    : QObject(parent), m_editor(codeEditor), m_ws(ws), m_queue(queue), m_dialogs(dialogs), m_clipboard(clipboard)
 {
     editorMenu = new QMenu(&m_editor);
     editorMenu->setObjectName(QStringLiteral("PopupMenu3"));
@@ -142,8 +143,8 @@ void EditorFiles::openTextFile()
 {
     // Opening a text file leaves the routine queue even when the dialog is
     // then cancelled.
-    m_ws.ctx.editorHoldsOwnCode = 1;
-    m_ws.ctx.fetchBeforeBuild = 0;
+    m_queue.editorHoldsOwnCode = true;
+    m_queue.fetchBeforeBuild = false;
     emit queueLeft();
 
     QString& folder = m_ws.settings.textOpenFolder;
@@ -196,8 +197,8 @@ void EditorFiles::clearText()
 
 void EditorFiles::pasteText()
 {
-    m_ws.ctx.fetchBeforeBuild = 0;
-    m_ws.ctx.editorHoldsOwnCode = 1;
+    m_queue.fetchBeforeBuild = false;
+    m_queue.editorHoldsOwnCode = true;
     pasteClipboard();
 }
 

@@ -17,13 +17,14 @@ namespace vexoria {
 
 class Clipboard;
 class FileDialogs;
+struct QueueState;
 struct Workspace;
 
 class EditorFiles : public QObject {
     Q_OBJECT
 public:
-    EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, FileDialogs& dialogs, Clipboard& clipboard,
-                QObject* parent = nullptr);
+    EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, QueueState& queue, FileDialogs& dialogs,
+                Clipboard& clipboard, QObject* parent = nullptr);
 
     QMenu* editorMenu; // the editor's popup menu
     QAction* editorSaveAction;      // "Сохранить"
@@ -72,6 +73,7 @@ private:
 
     QPlainTextEdit& m_editor;
     Workspace& m_ws;
+    QueueState& m_queue;
     FileDialogs& m_dialogs;
     Clipboard& m_clipboard;
     TextEncoding m_encoding = TextEncoding::Utf8;

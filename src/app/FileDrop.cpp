@@ -78,9 +78,9 @@ void FileDrop::openDropped(const QString& path)
     // "Открыть *.txt" does once the file has been read.
     EditorFiles& editor = *m_form.editorFiles;
     if (!editor.loadFile(path)) return;
-    BuildContext& c = m_form.workspace().ctx;
-    c.editorHoldsOwnCode = 1;
-    c.fetchBeforeBuild = 0;
+    QueueState& queue = m_form.queueState();
+    queue.editorHoldsOwnCode = true;
+    queue.fetchBeforeBuild = false;
     m_form.queuePanel->hideAll();
     m_form.tabs->setCurrentWidget(m_form.codeTab);
 }

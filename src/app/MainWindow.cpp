@@ -178,7 +178,7 @@ void MainWindow::buildCodeTab()
 
     helpPanel = new HelpPanel(codeTab);
     helpPanel->hide();
-    settingsPanel = new SettingsPanel(m_ws.ctx, codeTab);
+    settingsPanel = new SettingsPanel(m_state, codeTab);
     settingsPanel->hide();
 
     codeTab->installEventFilter(this);
@@ -188,7 +188,7 @@ void MainWindow::buildCodeTab()
     connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitFromButton);
     connect(printButton, &QPushButton::clicked, this, &MainWindow::printFromButton);
     connect(settingsPanel, &SettingsPanel::closeClicked, this, &MainWindow::closeSettings);
-    connect(settingsPanel->animateBox, &QCheckBox::clicked, this, [this](bool on) { m_ws.ctx.animationOn = on ? 1 : 0; });
+    connect(settingsPanel->animateBox, &QCheckBox::clicked, this, [this](bool on) { m_state.animationOn = on; });
     connect(settingsPanel->debugBox, &QCheckBox::toggled, debugTableChoice, &QWidget::setVisible);
 }
 

@@ -7,7 +7,9 @@
 #include <QMainWindow>
 
 #include "app/BuildRunner.h"
+#include "app/WindowState.h"
 #include "pipeline/Workspace.h"
+#include "source/RoutineQueue.h"
 
 class QAction;
 class QButtonGroup;
@@ -53,6 +55,8 @@ public:
     ~MainWindow() override;
 
     Workspace& workspace() { return m_ws; }
+    WindowState& uiState() { return m_state; }
+    QueueState& queueState() { return m_queueState; }
     BuildRunner& buildRunner() { return *m_builder; }
     const QString& settingsPath() const { return m_settingsPath; }
 
@@ -180,6 +184,8 @@ private:
     Prompter& prompter() { return *m_ws.prompter; }
 
     Workspace m_ws;
+    WindowState m_state;
+    QueueState m_queueState;
     BuildRunner* m_builder = nullptr;
     std::unique_ptr<Prompter> m_ownPrompter;
     QString m_settingsPath;

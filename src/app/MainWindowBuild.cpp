@@ -30,7 +30,6 @@
 #include "app/SettingsPanel.h"
 #include "app/MainWindow.h"
 #include "app/WindowPlacement.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Pipeline.h"
 #include "platform/text/ConversionError.h"
 #include "platform/settings/SettingLimits.h"
@@ -78,7 +77,7 @@ void MainWindow::loadWindowSettings()
     }
     applySettingsToControls();
     debugTableChoice->setVisible(settingsPanel->debugBox->isChecked());
-    m_ws.ctx.animationOn = settingsPanel->animateBox->isChecked() ? 1 : 0;
+    m_state.animationOn = settingsPanel->animateBox->isChecked();
     runCommand([this] { applyAnimationInterval(); });
     restoreEditorCode();
     // The window opens ready for code to be typed or pasted.
@@ -191,7 +190,7 @@ void MainWindow::quit()
     if (!close()) return;
     m_ws.templates.close();
     m_ws.statements.close();
-    m_ws.ctx.unitLines.reset();
+    m_queueState.unitLines.reset();
 }
 
 void MainWindow::exitFromButton()
@@ -238,7 +237,7 @@ void MainWindow::runPipeline()
     // A build asked for while one runs (from a timer or the tray) waits for
     // no one: the first build goes on.
     if (m_builder->running()) return;
-    BuildContext& c = m_ws.ctx;
+    QueueState& queue = m_queueState;
     syncSettingsFromControls();
     // A setting no chart can use stops the build before anything changes.
     if (refuseBuildSettings()) return;
@@ -246,8 +245,8 @@ void MainWindow::runPipeline()
     // 1. The animation starts with every build when it is switched on (the
     //    scrolling view is always double-buffered here).
     if (settingsPanel->animateBox->isChecked()) {
-        c.animationOn = 1;
-        c.animStep = 0;
+        m_state.animationOn = true;
+        m_state.animStep = 0;
     }
     // 2, 3.
     chartMenu->menuAction()->setEnabled(true);
@@ -255,15 +254,15 @@ void MainWindow::runPipeline()
 
     // 4. The second press while the comments grid is on show draws from the
     //    table as the user left it, without classifying again.
-    const bool fromGrid = c.gridShown == 1;
+    const bool fromGrid = m_state.gridShown;
     if (fromGrid) {
         hideCommentsGrid();
-    } else if (c.fetchBeforeBuild == 1) {
+    } else if (queue.fetchBeforeBuild) {
         // 5.2
         if (routineList->isVisible()) routineList->hide();
         fetchNextRoutine();
-        c.fetchBeforeBuild = 0;
-        if (previewButton->isChecked() || c.queueExhausted == 1) return;
+        queue.fetchBeforeBuild = false;
+        if (previewButton->isChecked() || queue.queueExhausted) return;
     }
     const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
     const QString code = fromGrid ? QString() : editorText();
@@ -274,23 +273,22 @@ void MainWindow::runPipeline()
     bool built = false;
     const bool finished = runBuild([&](Workspace& ws) {
         if (!fromGrid) {
-            ws.ctx.stoppedAfterSizing = 0;
-            ws.ctx.drawingSecondPart = 0;
-            ws.ctx.drawingThirdPart = 0;
-            ws.nextPartAvailable = false;
+            ws.parts = PartPlan{};
             ws.codeText = code;
             classifyCode(ws);
             // 5.5 The comments grid first: nothing is drawn yet.
             if (gridFirst) return;
         }
-        // 6 to 8; sizing that stops the build has already switched the
-        // animation off.
+        // 6 to 8.
         built = drawChart(ws);
     });
     if (!finished) {
         if (fromGrid) showCommentsGrid();
         return;
     }
+    // Sizing that stopped the build (a chart too long, the question
+    // cancelled, part 1 of a chart built in parts) stops the arrows.
+    if (!gridFirst && !built) m_state.animationOn = false;
     if (gridFirst) {
         diagramView->refresh();
         showCommentsGrid();
@@ -301,7 +299,7 @@ void MainWindow::runPipeline()
     if (!built) return;
     // 9, 10.
     maximiseIfNormal();
-    c.fetchBeforeBuild = c.editorHoldsOwnCode != 1 ? 1 : 0;
+    queue.fetchBeforeBuild = !queue.editorHoldsOwnCode;
 }
 
 void MainWindow::showCommentsGrid()
@@ -311,7 +309,7 @@ void MainWindow::showCommentsGrid()
     commentsGrid->bindTable(&m_ws.statements);
     gridNavigator->show();
     gridNavigator->raise();
-    m_ws.ctx.gridShown = 1;
+    m_state.gridShown = true;
 }
 
 void MainWindow::hideCommentsGrid()
@@ -321,24 +319,26 @@ void MainWindow::hideCommentsGrid()
     commentsGrid->unbind();
     commentsGrid->lower();
     commentsGrid->hide();
-    m_ws.ctx.gridShown = 0;
+    m_state.gridShown = false;
     gridNavigator->hide();
 }
 
 void MainWindow::syncPartControls()
 {
-    nextPartAction->setVisible(m_ws.nextPartAvailable);
-    nextPartAction->setEnabled(m_ws.nextPartAvailable);
+    nextPartAction->setVisible(m_ws.parts.nextPartAvailable());
+    nextPartAction->setEnabled(m_ws.parts.nextPartAvailable());
 }
 
 void MainWindow::drawNextPart()
 {
-    if (!m_ws.nextPartAvailable) return;
+    if (!m_ws.parts.nextPartAvailable()) return;
     if (m_builder->running()) return;
     runCommand([this] {
         syncSettingsFromControls();
         if (refuseBuildSettings()) return;
         if (!runBuild([](Workspace& ws) { vexoria::drawNextPart(ws); })) return;
+        // After "Далее" the next "Схема" fetches the next queued routine.
+        m_queueState.fetchBeforeBuild = true;
         diagramScroll->verticalScrollBar()->setValue(0);
     });
     showDiagramResult();
@@ -407,8 +407,8 @@ void MainWindow::onTabChanged()
             // The page markers are out of sight with the diagram tab. Their
             // places stay: the print button on this tab cuts the pages there.
             chartMenu->menuAction()->setEnabled(false);
-            m_ws.ctx.animationOn = 0;
-            m_ws.ctx.animStep = 0;
+            m_state.animationOn = false;
+            m_state.animStep = 0;
             setStateNormal();
         }
 

@@ -29,8 +29,8 @@ void MainWindow::buildIntake(const Desktop& desktop)
     m_desktop = std::make_unique<DesktopServices>(desktop, this);
     setWindowIcon(programIcon());
 
-    editorFiles = new EditorFiles(*codeEditor, m_ws, m_desktop->dialogs(), m_desktop->clipboard(), this);
-    queuePanel = new RoutineQueuePanel(*editorFiles, m_ws, m_desktop->dialogs(), codeTab);
+    editorFiles = new EditorFiles(*codeEditor, m_ws, m_queueState, m_desktop->dialogs(), m_desktop->clipboard(), this);
+    queuePanel = new RoutineQueuePanel(*editorFiles, m_ws, m_queueState, m_desktop->dialogs(), codeTab);
     queuePanel->addPopupItems(editorFiles->editorMenu);
     // The list and its panel lie under the grid and the help and settings panels.
     queuePanel->routineList->stackUnder(commentsGrid);
@@ -43,7 +43,7 @@ void MainWindow::buildIntake(const Desktop& desktop)
     m_queueChoice = queuePanel->queueChoice;
     connect(editorFiles, &EditorFiles::queueLeft, queuePanel, &RoutineQueuePanel::hideAll);
 
-    pictureFiles = new PictureFiles(m_ws, m_desktop->dialogs(), [this] {
+    pictureFiles = new PictureFiles(m_ws, m_state, m_desktop->dialogs(), [this] {
         diagramView->refresh();
         diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
         pageMarkers->sync();

@@ -32,7 +32,7 @@ void guarded(Prompter& prompter, F&& f)
 
 void MainWindow::buildPrinting()
 {
-    pageMarkers = new PageMarkersView(m_ws, diagramView, diagramHost, this);
+    pageMarkers = new PageMarkersView(m_ws, m_state, diagramView, diagramHost, this);
     reportView = new ReportView(printTab);
 
     PrintController::Hooks hooks;
@@ -46,6 +46,7 @@ void MainWindow::buildPrinting()
         showTab(codeTab);
         setStateNormal();
     };
+    hooks.stopAnimation = [this] { m_state.animationOn = false; };
     printing = new PrintController(m_ws, this, std::move(hooks), this);
     connect(printing, &PrintController::reportChanged, this, [this] { reportView->setReport(printing->report()); });
 

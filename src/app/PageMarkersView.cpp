@@ -7,8 +7,9 @@
 #include <QPainter>
 
 #include "app/DiagramView.h"
+#include "app/WindowState.h"
 #include "pages/PageMarkers.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DiagramFont.h"
 
@@ -40,8 +41,9 @@ protected:
 
 } // namespace
 
-PageMarkersView::PageMarkersView(Workspace& ws, DiagramView* image, QWidget* host, QObject* parent)
-    : QObject(parent), m_ws(ws), m_image(image), m_host(host)
+PageMarkersView::PageMarkersView(Workspace& ws, WindowState& state, DiagramView* image, QWidget* host,
+                                 QObject* parent)
+    : QObject(parent), m_ws(ws), m_state(state), m_image(image), m_host(host)
 {
     QFont font = diagramFont();
     for (int k = 1; k <= PageMarkers::kCount; ++k) {
@@ -95,10 +97,9 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
 {
     const int k = markerOf(watched);
     if (k == 0) return QObject::eventFilter(watched, e);
-    BuildContext& ctx = m_ws.ctx;
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-        ctx.draggedMarker = 1;
+        m_state.draggedMarker = true;
         m_grabY = static_cast<int>(static_cast<QMouseEvent*>(e)->position().y());
         return true;
     case QEvent::MouseMove: {
@@ -106,13 +107,13 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
         // The pointer as an offset on the diagram: the same wherever the
         // window lies on the screen and however far the view is scrolled.
         const int pointer = m_image->mapFromGlobal(me->globalPosition()).toPoint().y() - m_grabY;
-        const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), ctx.draggedMarker);
+        const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), m_state.draggedMarker);
         sync();
         if (refused && m_ws.prompter) m_ws.prompter->message(QStringLiteral("12 страница не обработанна"));
         return true;
     }
     case QEvent::MouseButtonRelease:
-        ctx.draggedMarker = 0;
+        m_state.draggedMarker = false;
         return true;
     default:
         return QObject::eventFilter(watched, e);

@@ -15,6 +15,7 @@ namespace vexoria {
 
 class DiagramView;
 class Prompter;
+struct WindowState;
 struct Workspace;
 
 class PageMarkersView : public QObject {
@@ -22,7 +23,7 @@ class PageMarkersView : public QObject {
 public:
     // The labels are made as children of host, the widget that holds the
     // picture in the scrolling view, over the picture.
-    PageMarkersView(Workspace& ws, DiagramView* image, QWidget* host, QObject* parent = nullptr);
+    PageMarkersView(Workspace& ws, WindowState& state, DiagramView* image, QWidget* host, QObject* parent = nullptr);
 
     // Marker k's label (k = 1..12), named List1..List12.
     QLabel* label(int k) const { return m_labels[static_cast<std::size_t>(k - 1)]; }
@@ -40,6 +41,7 @@ private:
     int markerOf(QObject* watched) const;
 
     Workspace& m_ws;
+    WindowState& m_state;
     DiagramView* m_image;
     QWidget* m_host;
     std::array<QLabel*, 12> m_labels{};

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "app/EditorFiles.h"
+#include "app/WindowState.h"
 #include "pipeline/Workspace.h"
 #include "platform/pictures/PictureReader.h"
 #include "platform/pictures/PictureWriter.h"
@@ -29,8 +30,9 @@ constexpr int kPdfFilter = 5;
 
 } // namespace
 
-PictureFiles::PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<void()> shown, QObject* parent)
-    : QObject(parent), m_ws(ws), m_dialogs(dialogs), m_shown(std::move(shown))
+PictureFiles::PictureFiles(Workspace& ws, WindowState& state, FileDialogs& dialogs, std::function<void()> shown,
+                           QObject* parent)
+    : QObject(parent), m_ws(ws), m_state(state), m_dialogs(dialogs), m_shown(std::move(shown))
 {
 }
 
@@ -58,8 +60,8 @@ bool PictureFiles::openPicture(const QString& path, int filterIndex)
     m_ws.diagram.setPicture(*image);
     // The arrows of the animation and the hints run along the last build's
     // connections, which are not this picture's.
-    m_ws.ctx.animationOn = 0;
-    m_ws.ctx.animStep = 0;
+    m_state.animationOn = false;
+    m_state.animStep = 0;
     m_ws.pictureConnectionsFrom = static_cast<int>(m_ws.connections.size());
     if (m_shown) m_shown();
     return true;

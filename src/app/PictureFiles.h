@@ -13,13 +13,15 @@ class QMenu;
 namespace vexoria {
 
 class FileDialogs;
+struct WindowState;
 struct Workspace;
 
 class PictureFiles : public QObject {
     Q_OBJECT
 public:
     // shown: runs after a picture was opened, to show it on the diagram tab.
-    PictureFiles(Workspace& ws, FileDialogs& dialogs, std::function<void()> shown, QObject* parent = nullptr);
+    PictureFiles(Workspace& ws, WindowState& state, FileDialogs& dialogs, std::function<void()> shown,
+                 QObject* parent = nullptr);
 
     QAction* openPictureMenuAction = nullptr; // "Загрузить"
     QAction* savePictureMenuAction = nullptr; // "Сохранить"
@@ -37,6 +39,7 @@ public slots:
 
 private:
     Workspace& m_ws;
+    WindowState& m_state;
     FileDialogs& m_dialogs;
     std::function<void()> m_shown;
 };

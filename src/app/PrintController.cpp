@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
-#include "platform/widgets/QtPrintFacility.h"
+#include "app/QtPrintFacility.h"
 
 namespace vexoria {
 
@@ -39,8 +39,14 @@ void PrintController::printFromMenu() { print(false); }
 void PrintController::labelLines()
 {
     if (!m_ws.diagram.hasPicture()) return;
-    vexoria::labelLines(m_ws);
+    writeLabels();
     m_hooks.diagramChanged();
+}
+
+void PrintController::writeLabels()
+{
+    if (m_hooks.stopAnimation) m_hooks.stopAnimation();
+    vexoria::labelLines(m_ws);
 }
 
 void PrintController::print(bool labels)
@@ -53,7 +59,7 @@ void PrintController::print(bool labels)
     if (m_ws.pageMarkers.placedForHeight() != m_ws.diagram.height()) placePageMarkers(m_ws);
     const QImage before = m_ws.diagram.image();
     const DisplayList drawnBefore = m_ws.diagram.drawing();
-    if (labels && m_ws.settings.labelBreaks) vexoria::labelLines(m_ws);
+    if (labels && m_ws.settings.labelBreaks) writeLabels();
     m_hooks.diagramChanged();
     if (printReport() == Outcome::NotPrinted) {
         // Nothing was printed: the labels drawn for the print go again.
@@ -66,7 +72,7 @@ void PrintController::print(bool labels)
 PrintController::Outcome PrintController::printReport()
 {
     if (m_hooks.oneSheet()) {
-        m_report = oneSheetReport(m_ws);
+        m_report = oneSheetReport(m_ws.diagram, m_ws.reportTitle);
         emit reportChanged();
         // Printing from the preview is the preview's own business.
         m_facility->preview(m_report);
@@ -75,9 +81,9 @@ PrintController::Outcome PrintController::printReport()
     }
     // The "Печать" tab shows the sheets of the chart on show while the
     // page count is asked, not those of the last print.
-    m_report = pagedReport(m_ws, kMaxSheets);
+    m_report = pagedReport(m_ws.diagram, m_ws.pageMarkers, m_ws.reportTitle, kMaxSheets);
     emit reportChanged();
-    const int pages = pagedSheetCount(m_ws);
+    const int pages = pagedSheetCount(m_ws.diagram, m_ws.pageMarkers);
     const Answer go = m_ws.prompter->question(kTitle, QStringLiteral("Всего %1 страниц").arg(pages), Buttons::YesNo,
                                               Icon::Question);
     if (go != Answer::Yes) return Outcome::NotPrinted;

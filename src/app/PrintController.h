@@ -27,6 +27,7 @@ public:
         std::function<bool()> oneSheet;           // "Уместить на одном листе" is chosen
         std::function<void()> diagramChanged;     // the picture or the markers changed
         std::function<void()> afterPreview;       // the preview was closed
+        std::function<void()> stopAnimation;      // before break labels are drawn; the heads stay
     };
 
     PrintController(Workspace& ws, QWidget* window, Hooks hooks, QObject* parent = nullptr);
@@ -53,6 +54,8 @@ signals:
 private:
     enum class Outcome { Printed, NotPrinted };
     void print(bool labels);
+    // The animation stops, then the break labels are drawn.
+    void writeLabels();
     Outcome printReport();
     Outcome printPages(int pages);
     Outcome writePdfInstead(int pages);

@@ -19,8 +19,9 @@
 
 namespace vexoria {
 
-RoutineQueuePanel::RoutineQueuePanel(EditorFiles& editor, Workspace& ws, FileDialogs& dialogs, QWidget* host)
-    : QObject(host), m_editor(editor), m_ws(ws), m_dialogs(dialogs), m_queue(ws.ctx, *ws.prompter)
+RoutineQueuePanel::RoutineQueuePanel(EditorFiles& editor, Workspace& ws, QueueState& queue, FileDialogs& dialogs,
+                                     QWidget* host)
+    : QObject(host), m_editor(editor), m_ws(ws), m_state(queue), m_dialogs(dialogs), m_queue(queue, *ws.prompter)
 {
     routineList = new QListWidget(host);
     routineList->setObjectName(QStringLiteral("Clb1"));
@@ -161,7 +162,7 @@ void RoutineQueuePanel::toEditor(const EditorLines& lines)
 {
     // A fetch that found the queue run out leaves it: its panel goes and the
     // editor has its width back.
-    if (m_ws.ctx.queueExhausted == 1) m_queue.hidePanel();
+    if (m_state.queueExhausted) m_queue.hidePanel();
     if (!lines) return;
     m_editor.setLines(*lines, m_unitEncoding);
     m_editor.setSourcePath(m_unitPath);

@@ -32,7 +32,7 @@ class RoutineQueuePanel : public QObject {
     Q_OBJECT
 public:
     // The list and the panel are made hidden, as children of host (the code tab).
-    RoutineQueuePanel(EditorFiles& editor, Workspace& ws, FileDialogs& dialogs, QWidget* host);
+    RoutineQueuePanel(EditorFiles& editor, Workspace& ws, QueueState& queue, FileDialogs& dialogs, QWidget* host);
 
     QListWidget* routineList;
     QFrame* routinePanel;
@@ -73,6 +73,7 @@ private:
 
     EditorFiles& m_editor;
     Workspace& m_ws;
+    QueueState& m_state;
     FileDialogs& m_dialogs;
     RoutineQueue m_queue;
     TextEncoding m_unitEncoding = TextEncoding::Utf8;

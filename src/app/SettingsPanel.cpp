@@ -34,7 +34,7 @@ const QString kUndoCaption = QStringLiteral("Отменить");
 
 } // namespace
 
-SettingsPanel::SettingsPanel(BuildContext& ctx, QWidget* parent) : QFrame(parent), m_ctx(ctx)
+SettingsPanel::SettingsPanel(WindowState& state, QWidget* parent) : QFrame(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Panel3"));
     setFrameShape(QFrame::Panel);
@@ -157,14 +157,14 @@ void SettingsPanel::toggleFactorySizes()
     QLineEdit* const fields[] = {varWidthEdit, ifWidthEdit, forWidthEdit, whileWidthEdit, elseWidthEdit, beginWidthEdit, maxLengthEdit};
     if (factorySizesButton->isChecked()) {
         factorySizesButton->setText(kUndoCaption);
-        for (int i = 0; i < 7; ++i) m_ctx.savedSizeTexts[static_cast<std::size_t>(i)] = fields[i]->text();
+        for (int i = 0; i < 7; ++i) m_state.savedSizeTexts[static_cast<std::size_t>(i)] = fields[i]->text();
         const Settings factory;
         const QString values[] = {factory.varTextWidth, factory.ifTextWidth, factory.forTextWidth, factory.whileTextWidth,
                                   factory.elseTextWidth, factory.beginTextWidth, factory.maxChartLength};
         for (int i = 0; i < 7; ++i) fields[i]->setText(values[i]);
     } else {
         factorySizesButton->setText(kFactoryCaption);
-        for (int i = 0; i < 7; ++i) fields[i]->setText(m_ctx.savedSizeTexts[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 7; ++i) fields[i]->setText(m_state.savedSizeTexts[static_cast<std::size_t>(i)]);
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-#include "platform/core/BuildContext.h"
+#include "app/WindowState.h"
 #include "platform/settings/SettingKeys.h"
 #include "platform/settings/Settings.h"
 
@@ -20,8 +20,8 @@ namespace vexoria {
 class SettingsPanel : public QFrame {
     Q_OBJECT
 public:
-    // ctx keeps the seven size texts that "Вост стандарт" puts aside.
-    SettingsPanel(BuildContext& ctx, QWidget* parent = nullptr);
+    // state keeps the seven size texts that "Вост стандарт" puts aside.
+    SettingsPanel(WindowState& state, QWidget* parent = nullptr);
 
     // The panel's values into s, leaving the values it does not show.
     void toSettings(Settings& s) const;
@@ -83,9 +83,8 @@ private:
     };
     QString problemOf(const Field& field) const;
 
-    BuildContext& m_ctx;
+    WindowState& m_state;
     std::vector<Field> m_fields; // in the order of the key table
-
 };
 
 } // namespace vexoria

@@ -91,17 +91,17 @@ void TrayController::onMinimized()
     }
     if (m_form.settingsPanel->clearInTrayBox->isChecked()) {
         clearPicture();
-        m_form.workspace().ctx.animationOn = 0;
-        m_form.workspace().ctx.animStep = 0;
+        m_form.uiState().animationOn = false;
+        m_form.uiState().animStep = 0;
     }
     hideToTray();
 }
 
 void TrayController::onActivated()
 {
-    BuildContext& c = m_form.workspace().ctx;
-    if (!m_form.settingsPanel->startInTrayBox->isChecked() || c.startInTrayPending == 0) return;
-    c.startInTrayPending = 0;
+    WindowState& state = m_form.uiState();
+    if (!m_form.settingsPanel->startInTrayBox->isChecked() || !state.startInTrayPending) return;
+    state.startInTrayPending = false;
     // Straight to the tray, the picture kept; without a tray, to the taskbar.
     if (!hideToTray()) m_form.showMinimized();
 }
@@ -128,9 +128,9 @@ void TrayController::exitFromTray()
 void TrayController::chartFromClipboard()
 {
     restoreWindow();
-    BuildContext& c = m_form.workspace().ctx;
-    c.fetchBeforeBuild = 0;
-    c.editorHoldsOwnCode = 1;
+    QueueState& queue = m_form.queueState();
+    queue.fetchBeforeBuild = false;
+    queue.editorHoldsOwnCode = true;
     // The routine queue ends: its list no longer covers the pasted code.
     m_queue.hideAll();
     m_editor.pasteClipboard();

@@ -3,7 +3,6 @@
 #include "tables/ConnectionTableDump.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria::cli {
@@ -27,13 +26,13 @@ int runConnections(const CommandInfo& info, const Args& args, Io& io)
         const bool whole = drawChartWhole(ws, opts->answer == Answer::No);
         // Part 1 is on show when sizing stopped the build with a picture
         // drawn; a chart that could not be cut has none.
-        const bool inParts = !whole && ws.nextPartAvailable && ws.diagram.hasPicture();
+        const bool inParts = !whole && ws.parts.nextPartAvailable() && ws.diagram.hasPicture();
         if (!whole && !inParts) {
             reportNotDrawn(ws, io);
             return 1;
         }
         if (inParts) {
-            for (int part = 2; part <= 3 && ws.nextPartAvailable; ++part) drawNextPart(ws);
+            for (int part = 2; part <= 3 && ws.parts.nextPartAvailable(); ++part) drawNextPart(ws);
         }
         io.out << dumpConnectionTable(ws.connections);
         io.out.flush();

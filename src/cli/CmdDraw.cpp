@@ -28,7 +28,7 @@ int runDraw(const CommandInfo& info, const Args& args, Io& io)
         io.out.flush();
         // With the answer Yes the build stops after part 1 of the chart; that
         // part's calls are what was printed.
-        if (!whole && !ws.nextPartAvailable) {
+        if (!whole && !ws.parts.nextPartAvailable()) {
             reportNotDrawn(ws, io);
             return 1;
         }

@@ -9,7 +9,6 @@
 #include "pages/Report.h"
 #include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DisplayList.h"
 #include "platform/files/OutputFile.h"
@@ -48,7 +47,7 @@ int printChart(Workspace& ws, const BuildOptions& opts, bool oneSheet, bool labe
     const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
     const int count = oneSheet ? 1 : static_cast<int>(bands.size());
     QString error;
-    const bool written = writeSheetsPdf(opts.output, reportTitle(ws), count, [&](int i) {
+    const bool written = writeSheetsPdf(opts.output, reportTitle(ws.reportTitle), count, [&](int i) {
         return oneSheet ? vexoria::oneSheet(chart) : pagedSheet(chart, bands[static_cast<std::size_t>(i)]);
     }, &error);
     if (!written) {

@@ -7,7 +7,6 @@
 #include "cli/WholeChart.h"
 #include "layout/DiagramCanvas.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/files/OutputFile.h"
 #include "platform/pictures/PictureWriter.h"
@@ -41,7 +40,7 @@ bool writeOne(const ChartOutput& chart, const QString& path, Io& io)
 // stage; this loop only saves what it draws.
 int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& io)
 {
-    const int parts = ws.ctx.extraPartCount + 1;
+    const int parts = ws.parts.extraParts + 1;
     if (parts < 2 || parts > 3) {
         io.err << "vexoria-cli: the chart was not drawn" << Qt::endl;
         return 1;
@@ -61,7 +60,7 @@ int writeParts(Workspace& ws, const ChartOutput& chart, const QString& out, Io& 
         }
         if (!writeOne(chart, partPath(out, part), io)) return 1;
         if (part == parts) break;
-        if (!ws.nextPartAvailable) {
+        if (!ws.parts.nextPartAvailable()) {
             io.err << "vexoria-cli: part " << part + 1 << " of the chart was not drawn" << Qt::endl;
             return 1;
         }
@@ -107,7 +106,7 @@ int renderChart(Workspace& ws, PictureFormat format, Answer answer, const QStrin
         const bool whole =
             drawChartWhole(ws, answer == Answer::No || (answer == Answer::Yes && vectorFormat(format).has_value()));
         if (!whole) {
-            if (ws.nextPartAvailable && chart.drawn()) return writeParts(ws, chart, output, io);
+            if (ws.parts.nextPartAvailable() && chart.drawn()) return writeParts(ws, chart, output, io);
             reportNotDrawn(ws, io);
             return 1;
         }

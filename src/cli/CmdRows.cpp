@@ -1,8 +1,8 @@
+#include "analysis/StructureCheck.h"
 #include "tables/StatementTableDump.h"
 #include "cli/Commands.h"
 #include "cli/WholeChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria::cli {
@@ -62,7 +62,7 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
             warnIfNoCode(ws, opts->file, io);
             drawChartWhole(ws, opts->answer == Answer::No);
             StatementDumpExtras extras = titleOf(ws);
-            extras.blockCount = ws.ctx.blockCount;
+            extras.blockCount = ws.blockCount;
             extras.warning = firstWarning(prompter.messages());
             io.out << dumpStatementTable(ws.statements, extras);
             io.out.flush();
@@ -81,8 +81,8 @@ int runRows(const CommandInfo& info, const Args& args, Io& io)
     if (stage == QLatin1String("check")) {
         // Block sizing sorts the table on nom before the check runs.
         ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-        checkStructure(ws);
-        extras.blockCount = ws.ctx.blockCount;
+        ws.blockCount = checkStructure(ws.statements, ws.prompter);
+        extras.blockCount = ws.blockCount;
         extras.warning = firstWarning(prompter.messages);
     }
     io.out << dumpStatementTable(ws.statements, extras);

@@ -14,7 +14,7 @@ const QString kLargestLength = QStringLiteral("1000000");
 // and it was measured at more than three times the limit.
 bool refusedForLength(const Workspace& ws)
 {
-    return ws.ctx.stoppedAfterSizing == 1 && !ws.nextPartAvailable && ws.ctx.extraPartCount > 2;
+    return ws.parts.stoppedAfterSizing && !ws.parts.nextPartAvailable() && ws.parts.extraParts > 2;
 }
 
 } // namespace
@@ -30,8 +30,9 @@ bool drawChartWhole(Workspace& ws, bool drawWhole)
     if (!drawWhole || !refusedForLength(ws)) return false;
     // A new build, as on a new workspace: the counters of the refused one
     // would steer this one.
-    ws.ctx = BuildContext{};
-    ws.nextPartAvailable = false;
+    ws.parts = PartPlan{};
+    ws.blockCount = 0;
+    ws.palette = BlockPalette{};
     ws.settings.maxChartLength = kLargestLength;
     classifyCode(ws);
     return drawChart(ws);

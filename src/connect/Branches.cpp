@@ -4,7 +4,6 @@
 
 #include "tables/StatementTable.h"
 #include "connect/Router.h"
-#include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria {
@@ -135,8 +134,8 @@ void Router::drawElseFrame(const Geo& g)
         findClosing(BlockKind::Else, elseDrawOrder);
         advance();
         const int bottom = blockTop(loadCur()) - 20;
-        const int w = toInt(m_ws.settings.whileTextWidth);
-        const double W = m_ws.diagram.width();
+        const int w = toInt(m_in.options.whileTextWidth);
+        const double W = m_in.diagram.width();
         const int left = static_cast<int>(std::trunc(W / 2 - w + 65));
         const int right = static_cast<int>(std::trunc(w / 2.0 + W / 2 + 65));
         m_canvas.setPenStyle(PenStyle::Dash);

@@ -5,7 +5,6 @@
 
 #include "connect/Router.h"
 #include "tables/ConnectionTable.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -94,23 +93,23 @@ void Router::colourStep()
         m_constructColour = 0;
         return;
     }
-    BuildContext& ctx = m_ws.ctx;
-    if (ctx.colourIndex >= 16 || ctx.colourIndex < 0) ctx.colourIndex = 0;
+    BlockPalette& palette = m_in.palette;
+    if (palette.next >= 16 || palette.next < 0) palette.next = 0;
     m_canvas.setPenWidth(2);
-    m_constructColour = ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex)];
+    m_constructColour = palette.colours[static_cast<std::size_t>(palette.next)];
     m_canvas.setPenColour(m_constructColour);
-    ++ctx.colourIndex;
+    ++palette.next;
 }
 
 // Exit and break take a palette slot that their row records, but draw black.
 Colour Router::takeSlotBlack()
 {
     if (!m_colourMode) return 0;
-    BuildContext& ctx = m_ws.ctx;
-    if (ctx.colourIndex >= 16 || ctx.colourIndex < 0) ctx.colourIndex = 0;
+    BlockPalette& palette = m_in.palette;
+    if (palette.next >= 16 || palette.next < 0) palette.next = 0;
     m_canvas.setPenColour(kBlack);
-    ++ctx.colourIndex;
-    return ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex - 1)];
+    ++palette.next;
+    return palette.colours[static_cast<std::size_t>(palette.next - 1)];
 }
 
 ConnectionRow& Router::addRow(ConnectionKind kind, Colour colour, std::initializer_list<int> points)
@@ -127,7 +126,7 @@ ConnectionRow& Router::addRow(ConnectionKind kind, Colour colour, std::initializ
         if (i >= 10) break;
         *fields[i++] = p;
     }
-    return m_ws.connections.append(std::move(r));
+    return m_in.connections.append(std::move(r));
 }
 
 // The exit of the last statement of a case branch into the collector lane:
@@ -178,7 +177,7 @@ int Router::allocLeft(int startY, int endY, bool caseSearch)
             --k;
             // A case collector on a split chart stops its search at the
             // second lane.
-            if (caseSearch && k <= 1 && m_ws.ctx.extraPartCount > 1) break;
+            if (caseSearch && k <= 1 && m_in.part.extraParts > 1) break;
         }
         x = m_left[k + 1].x;
     }

@@ -3,7 +3,6 @@
 // down to the next block as a line control never follows.
 #include "tables/StatementTable.h"
 #include "connect/Router.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -87,7 +86,7 @@ void Router::routeExit(const Geo& g)
     const Geo e = loadCur();
     const int ex = e.X + e.x2 + e.stretchX;
     const int ey = e.Y + e.y1;
-    const int lane = m_ws.diagram.width() - 15;
+    const int lane = m_in.diagram.width() - 15;
 
     m_canvas.setPenWidth(1);
     if (!m_colourMode) m_canvas.setPenStyle(PenStyle::Dot);

@@ -3,7 +3,6 @@
 // block through a left lane), until blocks, and the dashed with bracket.
 #include "tables/StatementTable.h"
 #include "connect/Router.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 

@@ -1,7 +1,5 @@
 #include "connect/Router.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -37,18 +35,14 @@ private:
 
 } // namespace
 
-// Routes and draws every connection of the chart (or of the part on show)
-// and records each line in the connection table, which it leaves sorted on
-// the running block number.
-void routeConnections(Workspace& ws)
+void routeConnections(const RouteInput& in, const ChartSurface& surface)
 {
-    ws.enterStage(BuildStage::Connect);
-    if (!diagramPictureReady(ws)) {
+    if (!diagramPictureReady(surface)) {
         NoPictureCanvas none;
-        Router(ws, none).run();
+        Router(in, none).run();
         return;
     }
-    Router router(ws, diagramCanvas(ws));
+    Router router(in, diagramCanvas(surface));
     router.run();
 }
 

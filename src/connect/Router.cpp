@@ -4,7 +4,6 @@
 
 #include "tables/StatementTable.h"
 #include "tables/ConnectionTable.h"
-#include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria {
@@ -39,14 +38,14 @@ QHash<int, Geo> templateIndex(const ShapeTemplateTable& table)
 
 int truncHalf(int base, int v) { return static_cast<int>(std::trunc(static_cast<double>(base) + v / 2.0)); }
 
-Router::Router(Workspace& ws, Canvas& canvas) : m_ws(ws), m_canvas(canvas) {}
+Router::Router(const RouteInput& in, Canvas& canvas) : m_in(in), m_canvas(canvas) {}
 
-const StatementRow& Router::row(int i) const { return m_ws.statements.at(i); }
-int Router::size() const { return m_ws.statements.size(); }
+const StatementRow& Router::row(int i) const { return m_in.statements.at(i); }
+int Router::size() const { return m_in.statements.size(); }
 
 void Router::resetLanes(int width, int height)
 {
-    const int room = std::max(1, m_ws.ctx.blockCount / 2 + 1);
+    const int room = std::max(1, m_in.blockCount / 2 + 1);
     m_right.clear();
     m_left.clear();
     m_right.reserve(static_cast<std::size_t>(room));
@@ -57,23 +56,23 @@ void Router::resetLanes(int width, int height)
 
 void Router::run()
 {
-    ConnectionTable& out = m_ws.connections;
-    StatementTable& table = m_ws.statements;
-    BuildContext& ctx = m_ws.ctx;
+    ConnectionTable& out = m_in.connections;
+    StatementTable& table = m_in.statements;
+    const ChartPart& part = m_in.part;
 
     out.open();
     // A spacing that is not an integer ends the stage here, before anything
     // is drawn.
-    m_laneStep = toInt(m_ws.settings.laneSpacing);
-    ctx.colourIndex = 0;
-    m_colourMode = m_ws.settings.colourMode;
+    m_laneStep = toInt(m_in.options.laneSpacing);
+    m_in.palette.next = 0;
+    m_colourMode = m_in.options.colourMode;
     m_connNo = 0;
     m_exitLane = 0;
     m_gotoOrdinal = 0;
     m_gotoColour = m_repeatColour = m_constructColour = 0;
     m_tpl = Geo{};
-    m_templates = templateIndex(m_ws.templates);
-    resetLanes(m_ws.diagram.width(), m_ws.diagram.height());
+    m_templates = templateIndex(m_in.templates);
+    resetLanes(m_in.diagram.width(), m_in.diagram.height());
     m_canvas.setPenWidth(1);
 
     if (!table.isEmpty()) {
@@ -88,8 +87,8 @@ void Router::run()
             if (at >= 0) m_cur = at;
             stepOn();
         };
-        if (ctx.drawingSecondPart) startAfterCut(ctx.firstCut);
-        if (ctx.drawingThirdPart) startAfterCut(ctx.secondCut);
+        if (part.number == 2) startAfterCut(part.firstCut);
+        if (part.number == 3) startAfterCut(part.secondCut);
         buildIndexes();
 
         // A part that starts on a closing row, or a chart whose first row with
@@ -98,11 +97,11 @@ void Router::run()
         // the walk first moves on to the next block row.
         if (!cur().isBlock()) advance();
 
-        for (int pass = 0; pass <= ctx.blockCount; ++pass) {
-            cancellationPoint(m_ws.control);
+        for (int pass = 0; pass <= m_in.blockCount; ++pass) {
+            cancellationPoint(m_in.control);
             const int drawOrder = val(cur().drawOrder);
-            if (ctx.stoppedAfterSizing && drawOrder >= ctx.firstCut + 1) break;
-            if (ctx.drawingSecondPart && ctx.extraPartCount > 1 && drawOrder >= ctx.secondCut + 1) break;
+            if (part.number == 1 && drawOrder >= part.firstCut + 1) break;
+            if (part.number == 2 && part.extraParts > 1 && drawOrder >= part.secondCut + 1) break;
             const Geo g = loadCur();
             m_kind = cur().blockKind();
             m_owner = m_cur;
@@ -114,7 +113,6 @@ void Router::run()
     }
 
     out.sortBy([](const ConnectionRow& r) { return r.n; });
-    m_ws.showDiagramTab = true;
 }
 
 void Router::dispatch(const Geo& g)

@@ -16,14 +16,40 @@
 #include <QPoint>
 #include <QString>
 
+#include "layout/ChartParts.h"
+#include "layout/DiagramCanvas.h"
+#include "layout/Palette.h"
 #include "platform/drawing/Canvas.h"
+#include "platform/drawing/Diagram.h"
 #include "tables/BlockKind.h"
+#include "tables/BuildControl.h"
+#include "tables/BuildOptions.h"
+#include "tables/ConnectionTable.h"
+#include "tables/ShapeTemplates.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria {
 
-struct Workspace;
-struct StatementRow;
-struct ConnectionRow;
+// What one run of routing works on. The rows of the statement table keep
+// their places; the table's order and cursor move. The connection table
+// gets the lines' rows; the palette is handed out from its start.
+struct RouteInput {
+    StatementTable& statements;
+    const ShapeTemplateTable& templates;
+    ConnectionTable& connections;
+    const BuildOptions& options;
+    const Diagram& diagram;       // its size bounds the lanes
+    BlockPalette& palette;
+    ChartPart part;               // the whole chart or the part drawn
+    int blockCount = 0;           // the rows with a kind (structure check)
+    const BuildControl* control = nullptr;
+};
+
+// Routes and draws every connection of the chart (or of the part drawn) on
+// the surface and records each line in the connection table, which it
+// leaves sorted on the running block number. A picture that cannot be made
+// still gets its table.
+void routeConnections(const RouteInput& in, const ChartSurface& surface);
 
 // A block's template points together with its origin and stretch.
 struct Geo {
@@ -48,7 +74,7 @@ int truncHalf(int base, int v);
 
 class Router {
 public:
-    Router(Workspace& ws, Canvas& canvas);
+    Router(const RouteInput& in, Canvas& canvas);
     void run();
 
     // The lane stacks, for tests that look at the allocation.
@@ -127,7 +153,7 @@ private:
     void routeExit(const Geo& g);
     void routeBreak(const Geo& g);
 
-    Workspace& m_ws;
+    const RouteInput& m_in;
     Canvas& m_canvas;
     int m_cur = 0;
     bool m_colourMode = false;

@@ -2,7 +2,6 @@
 // procces, header, except) and label blocks.
 #include "tables/StatementTable.h"
 #include "connect/Router.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 

@@ -2,19 +2,22 @@
 
 #include <cmath>
 
-#include "layout/DiagramCanvas.h"
-#include "layout/Palette.h"
-#include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria {
 
-BlockPainter::BlockPainter(Workspace& ws)
-    : m_ws(ws), m_canvas(diagramCanvas(ws)), m_colour(ws.settings.colourMode), m_comments(ws.settings.drawComments)
+BlockPainter::BlockPainter(const StatementTable& statements, const BuildOptions& options, Canvas& canvas,
+                           BlockPalette& palette)
+    : m_statements(statements),
+      m_options(options),
+      m_canvas(canvas),
+      m_palette(palette),
+      m_colour(options.colourMode),
+      m_comments(options.drawComments)
 {
 }
 
-void BlockPainter::takeColour() { takeNextColour(m_ws.ctx, m_canvas); }
+void BlockPainter::takeColour() { takeNextColour(m_palette, m_canvas); }
 
 void BlockPainter::comment(const Block& b, const StatementRow& row, int rx, int ry)
 {
@@ -50,11 +53,11 @@ void BlockPainter::centredBroken(const Block& b, double c, const QString& text, 
 
 int BlockPainter::draw(int index, const BlockTemplate& t)
 {
-    const StatementRow& row = m_ws.statements.at(index);
+    const StatementRow& row = m_statements.at(index);
     const int stretchX = val(row.stretchX);
     const int stretchY = val(row.stretchY);
     const Block b{t, val(row.x), val(row.y), stretchX, stretchY, stretchX / 2, stretchY / 2};
-    const Settings& s = m_ws.settings;
+    const BuildOptions& s = m_options;
     switch (t.kind) {
     case BlockKind::Var: case BlockKind::Header: return textBlock(index, b, s.varTextWidth);
     case BlockKind::Else: return textBlock(index, b, s.elseTextWidth);
@@ -78,7 +81,7 @@ int BlockPainter::draw(int index, const BlockTemplate& t)
 int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
 {
     const BlockTemplate& t = b.t;
-    const StatementRow& blockRow = m_ws.statements.at(index);
+    const StatementRow& blockRow = m_statements.at(index);
     const bool isElse = t.kind == BlockKind::Else;
     // Comments of an else box stand further right and a line higher.
     const int commentX = t.x2 + b.stretchX + (isElse ? 20 : 10);
@@ -99,9 +102,9 @@ int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
     int line = t.y1 + 5;
     comment(b, blockRow, commentX, line + commentDy);
     const int limit = toInt(limitText);
-    const int end = textRunEnd(m_ws.statements, index, t.kind);
+    const int end = textRunEnd(m_statements, index, t.kind);
     for (int i = index + 1; i < end; ++i) {
-        const StatementRow& r = m_ws.statements.at(i);
+        const StatementRow& r = m_statements.at(i);
         comment(b, r, commentX, line + commentDy);
         const QString text = r.text.str();
         const QStringList pieces =
@@ -138,13 +141,13 @@ void BlockPainter::conditionBlock(const Block& b, const StatementRow& row)
     const double c = t.x2 + b.hx;
     const QString text = row.headText.str();
     if (t.kind == BlockKind::For) {
-        centredBroken(b, c, text, toInt(m_ws.settings.forTextWidth), t.y1 + b.hy, t.y1 + b.hy - 10);
+        centredBroken(b, c, text, toInt(m_options.forTextWidth), t.y1 + b.hy, t.y1 + b.hy - 10);
     } else {
         if (t.kind == BlockKind::Try) {
             const QPoint p = b.at(t.x2 + b.hx - 10, t.y1 + b.hy - 20);
             m_canvas.textOut(p.x(), p.y(), QStringLiteral("TRY"));
         }
-        centredBroken(b, c, text, toInt(m_ws.settings.ifTextWidth), t.y1 + b.hy - 5, t.y1 + b.hy - 10);
+        centredBroken(b, c, text, toInt(m_options.ifTextWidth), t.y1 + b.hy - 5, t.y1 + b.hy - 10);
     }
     if (m_canvas.penWidth() > 1) m_canvas.setPenWidth(1);
 }
@@ -161,7 +164,7 @@ void BlockPainter::whileBlock(const Block& b, const StatementRow& row)
                       b.at(t.x4 + b.stretchX, t.y4 + b.hy), b.at(t.x5 + b.stretchX, t.y5 + b.stretchY), b.at(t.x6, t.y6 + b.stretchY)});
     m_canvas.setPenColour(kBlack);
     const double c = t.x2 + (t.x3 + b.stretchX - t.x2) / 2.0;
-    centredBroken(b, c, row.headText.str(), toInt(m_ws.settings.whileTextWidth), t.y1, t.y1 - 10);
+    centredBroken(b, c, row.headText.str(), toInt(m_options.whileTextWidth), t.y1, t.y1 - 10);
 }
 
 void BlockPainter::withBlock(const Block& b, const StatementRow& row)

@@ -6,15 +6,16 @@
 #include <QString>
 
 #include "layout/BlockKind.h"
+#include "layout/Palette.h"
 #include "platform/drawing/Canvas.h"
+#include "tables/BuildOptions.h"
+#include "tables/StatementTable.h"
 
 namespace vexoria {
 
-struct Workspace;
-
 class BlockPainter {
 public:
-    explicit BlockPainter(Workspace& ws);
+    BlockPainter(const StatementTable& statements, const BuildOptions& options, Canvas& canvas, BlockPalette& palette);
 
     // Draws the block row at index of the statement table. Text blocks also
     // draw the text rows after it; returns the index of the last row drawn
@@ -48,8 +49,10 @@ private:
     void centredBroken(const Block& b, double c, const QString& text, int limit, int oneLineY, int piecesY);
     void takeColour();
 
-    Workspace& m_ws;
+    const StatementTable& m_statements;
+    const BuildOptions& m_options;
     Canvas& m_canvas;
+    BlockPalette& m_palette;
     bool m_colour;
     bool m_comments;
     Colour m_loopColour = kBlack;

@@ -1,12 +1,11 @@
 // Block sizing: every block row gets its stretch (plx, ply) and its origin
 // (x, y) in one column centred on the diagram, one block below the other in
-// `nom` order; then the chart's length is checked against the maximum.
+// `nom` order. Then the chart's length is checked against the maximum.
+#include "layout/BlockSizing.h"
+
 #include <cmath>
 
 #include "layout/BlockKind.h"
-#include "layout/DiagramCanvas.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria {
@@ -27,7 +26,10 @@ struct Size {
 
 class Sizer {
 public:
-    explicit Sizer(Workspace& ws) : m_ws(ws), m_canvas(diagramCanvas(ws)) {}
+    Sizer(const StatementTable& statements, const BuildOptions& options, Canvas& canvas)
+        : m_statements(statements), m_options(options), m_canvas(canvas)
+    {
+    }
 
     int width(const QString& text) { return m_canvas.textWidth(text); }
 
@@ -36,12 +38,12 @@ public:
     Size textBlock(int index, const BlockTemplate& t, StatementRow& row, const QString& limitText)
     {
         const int limit = toInt(limitText);
-        const int end = textRunEnd(m_ws.statements, index, t.kind);
+        const int end = textRunEnd(m_statements, index, t.kind);
         int lines = 0;
         int widest = 0;
         bool wrapped = false;
         for (int i = index + 1; i < end; ++i) {
-            const int tw = width(m_ws.statements.at(i).text.str());
+            const int tw = width(m_statements.at(i).text.str());
             if (tw > limit) {
                 refuseZero(limit, limitText);
                 lines += static_cast<int>(std::ceil(static_cast<double>(tw) / limit)) - 1;
@@ -66,7 +68,7 @@ public:
         const int tw = w + 45;
         const int d = t.x3 - t.x1;
         if (d < tw) {
-            const Settings& s = m_ws.settings;
+            const BuildOptions& s = m_options;
             if (t.kind == BlockKind::With) {
                 // The test reads the Begin setting less 20, the cap the For
                 // setting plus 85.
@@ -87,7 +89,7 @@ public:
         const int w = width(row.headText.str());
         const int d = t.x3 - t.x2; // the flat top of the hexagon
         if (d < w + 5) {
-            const int cap = toInt(m_ws.settings.whileTextWidth);
+            const int cap = toInt(m_options.whileTextWidth);
             row.stretchX = (w > cap ? cap + 15 : w + 5) - d;
             row.stretchY = static_cast<int>(static_cast<double>(w + 5) / d * 5);
         }
@@ -104,7 +106,7 @@ public:
 
     std::optional<Size> size(int index, const BlockTemplate& t, StatementRow& row)
     {
-        const Settings& s = m_ws.settings;
+        const BuildOptions& s = m_options;
         switch (t.kind) {
         case BlockKind::Var: case BlockKind::Header: return textBlock(index, t, row, s.varTextWidth);
         case BlockKind::Else: return textBlock(index, t, row, s.elseTextWidth);
@@ -122,61 +124,26 @@ public:
     }
 
 private:
-    Workspace& m_ws;
+    const StatementTable& m_statements;
+    const BuildOptions& m_options;
     Canvas& m_canvas;
 };
 
-// The length check: a chart as long as the maximum or longer is built in
-// parts, drawn whole or not at all, as the user chooses.
-void checkLength(Workspace& ws)
-{
-    StatementTable& t = ws.statements;
-    t.last();
-    const int length = t.hasCurrent() ? val(t.current().y) : 0;
-    const int maxLength = toInt(ws.settings.maxChartLength);
-    if (length < maxLength) return;
-    refuseZero(maxLength, ws.settings.maxChartLength);
-    ws.ctx.extraPartCount = length / maxLength;
-    const QString question =
-        QStringLiteral("Построить за ") + QString::number(ws.ctx.extraPartCount + 1) + QStringLiteral(" раза");
-    if (ws.ctx.extraPartCount > 2) {
-        if (ws.prompter)
-            ws.prompter->message(QStringLiteral("Данная версия подерживает только 3 вложения\r"
-                                                "Невозможно построить Блок-Схему"));
-        ws.ctx.stoppedAfterSizing = 1;
-        return;
-    }
-    const Answer answer = ws.prompter ? ws.prompter->question(QStringLiteral("Длинна превышенна"), question,
-                                                              Buttons::YesNoCancel, Icon::Question)
-                                      : Answer::No;
-    if (answer == Answer::No) return;
-    if (answer != Answer::Yes) {
-        ws.ctx.stoppedAfterSizing = 1;
-        return;
-    }
-    ws.nextPartAvailable = true;
-    ws.ctx.stoppedAfterSizing = 1;
-    ws.ctx.drawingSecondPart = 0;
-    checkStructure(ws);
-    splitIntoParts(ws);
-}
-
 } // namespace
 
-void sizeBlocks(Workspace& ws)
+Placement sizeBlocks(StatementTable& t, ShapeTemplateTable& templates, const BuildOptions& options,
+                     const ChartSurface& surface, const BuildControl* control)
 {
-    ws.enterStage(BuildStage::Size);
-    Sizer sizer(ws);
-    const int centre = ws.diagram.width() / 2;
+    Sizer sizer(t, options, diagramCanvas(surface));
+    const int centre = surface.diagram.width() / 2;
     int cursor = 0;
-    StatementTable& t = ws.statements;
     t.sortBy([](const StatementRow& r) { return r.drawOrder; });
     for (int i = 0; i < t.size(); ++i) {
-        cancellationPoint(ws.control);
+        cancellationPoint(control);
         t.setPosition(i);
         StatementRow& row = t.at(i);
         if (!val(row.opensBlock)) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.blockKind());
+        const std::optional<BlockTemplate> tmpl = blockTemplate(templates, row.blockKind());
         if (!tmpl) continue;
         const std::optional<Size> size = sizer.size(i, *tmpl, row);
         if (!size) continue;
@@ -184,7 +151,31 @@ void sizeBlocks(Workspace& ws)
         row.x = centre - tmpl->x1 - size->width / 2;
         cursor += size->step;
     }
-    checkLength(ws);
+    // The chart is as long as the last row's place; the table stays on it.
+    t.last();
+    return Placement{t.hasCurrent() ? val(t.current().y) : 0};
+}
+
+LengthVerdict checkLength(const Placement& placement, const QString& maxChartLength, Prompter* prompter)
+{
+    const int length = placement.length;
+    const int maxLength = toInt(maxChartLength);
+    if (length < maxLength) return {LengthVerdict::Fits, 0};
+    refuseZero(maxLength, maxChartLength);
+    const int extraParts = length / maxLength;
+    if (extraParts > 2) {
+        if (prompter)
+            prompter->message(QStringLiteral("Данная версия подерживает только 3 вложения\r"
+                                             "Невозможно построить Блок-Схему"));
+        return {LengthVerdict::Stop, extraParts};
+    }
+    const QString question = QStringLiteral("Построить за ") + QString::number(extraParts + 1) + QStringLiteral(" раза");
+    const Answer answer = prompter ? prompter->question(QStringLiteral("Длинна превышенна"), question,
+                                                        Buttons::YesNoCancel, Icon::Question)
+                                   : Answer::No;
+    if (answer == Answer::No) return {LengthVerdict::Whole, extraParts};
+    if (answer != Answer::Yes) return {LengthVerdict::Stop, extraParts};
+    return {LengthVerdict::InParts, extraParts};
 }
 
 } // namespace vexoria

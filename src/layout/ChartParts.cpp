@@ -1,6 +1,5 @@
 // Charts built in parts: the search for the places to cut a chart that is too
-// long, the shift that moves each later part to the top of the image, and
-// "Далее", which draws the next part.
+// long and the shift that moves each later part to the top of the image.
 //
 // A chart is cut only after the closing row of a construct that no other open
 // construct encloses, and never inside a case statement; the cut is sought
@@ -15,8 +14,6 @@
 #include "tables/StatementTable.h"
 #include "layout/ChartParts.h"
 #include "layout/CutFit.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria {
@@ -39,15 +36,10 @@ int firstPlacedFrom(const StatementTable& t, int from)
     return t.size() - 1;
 }
 
-void showMessage(Workspace& ws, const QString& text)
+void showMessage(Prompter* prompter, const QString& text)
 {
-    if (ws.prompter) ws.prompter->message(text);
+    if (prompter) prompter->message(text);
 }
-
-// The tallest part the chart may have: that of the largest picture when the
-// parts are drawn on the diagram's picture; drawn on another canvas (an SVG
-// or PDF chart) a part has no such bound.
-int tallestPart(const Workspace& ws) { return ws.canvasOverride ? INT_MAX : ws.diagram.maxPictureHeight(); }
 
 int chartLength(const StatementTable& t)
 {
@@ -123,67 +115,51 @@ int chooseCut(const CutCandidates& c, int share)
     return 0;
 }
 
-void splitIntoParts(Workspace& ws)
+PartCuts splitIntoParts(StatementTable& t, int extraParts, const QString& maxChartLength, int tallestPart,
+                        Prompter* prompter)
 {
-    ws.enterStage(BuildStage::Cut);
-    StatementTable& t = ws.statements;
-    BuildContext& ctx = ws.ctx;
+    PartCuts cuts;
     const QString noCut = QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс");
     auto refuse = [&] {
-        showMessage(ws, noCut);
-        ctx.stoppedAfterSizing = 1;
+        showMessage(prompter, noCut);
+        return cuts;
     };
-    if (t.isEmpty()) {
-        refuse();
-        return;
-    }
+    if (t.isEmpty()) return refuse();
 
     t.sortBy([](const StatementRow& r) { return r.kindIndex; });
     const int lastIndex = t.size() - 1;
     const int firstBound = val(t.at(lastIndex).drawOrder);
     int closeIndex = lastIndex;
     while (closeIndex >= 0 && val(t.at(closeIndex).link) == 0) --closeIndex;
-    if (closeIndex < 0) {
-        refuse();
-        return;
-    }
+    if (closeIndex < 0) return refuse();
     const int lastClose = val(t.at(closeIndex).drawOrder);
-    const int share = lastClose / (ctx.extraPartCount + 1);
+    const int share = lastClose / (extraParts + 1);
 
     const CutCandidates cands = collectCutCandidates(t, firstBound, share);
     const int first = chooseCut(cands, share);
-    if (first == 0) {
-        refuse();
-        return;
-    }
-    ctx.firstCut = first;
-    if (ctx.firstCut == lastClose) {
-        refuse();
-        return;
-    }
+    if (first == 0) return refuse();
+    cuts.firstCut = first;
+    if (cuts.firstCut == lastClose) return refuse();
     // With no second cut the chart cannot be built in three parts; that is
     // refused below, once part 1 is placed.
-    const int chosenSecond = ctx.extraPartCount > 1 ? chooseCut(cands, 2 * share) : 0;
+    const int chosenSecond = extraParts > 1 ? chooseCut(cands, 2 * share) : 0;
     int second = chosenSecond;
-    if (ctx.extraPartCount <= 1 || chosenSecond != 0) {
+    if (extraParts <= 1 || chosenSecond != 0) {
         std::vector<int> chosen{first};
-        if (ctx.extraPartCount > 1) chosen.push_back(chosenSecond);
-        const std::optional<std::vector<int>> fit = cutsThatFit(t, chosen, lastClose, tallestPart(ws));
-        if (!fit) {
-            refuse();
-            return;
-        }
-        ctx.firstCut = fit->front();
-        if (ctx.extraPartCount > 1) second = fit->back();
+        if (extraParts > 1) chosen.push_back(chosenSecond);
+        const std::optional<std::vector<int>> fit = cutsThatFit(t, chosen, lastClose, tallestPart);
+        if (!fit) return refuse();
+        cuts.firstCut = fit->front();
+        if (extraParts > 1) second = fit->back();
     }
 
-    const int maxChartLength = toInt(ws.settings.maxChartLength);
+    const int maxLength = toInt(maxChartLength);
     auto shiftAfterCut = [&](int cut, int part) {
         const int placed = firstPlacedFrom(t, findDrawOrder(t, cut));
         const int length = val(t.at(placed).y);
-        if (length > maxChartLength)
-            showMessage(ws, QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
-                                .arg(part));
+        if (length > maxLength)
+            showMessage(prompter, QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
+                                      .arg(part));
         // The first block after the cut keeps its y: the drawing pass moves
         // it to the top when it draws the next part.
         for (int i = placed + 1; i < t.size(); ++i) {
@@ -191,45 +167,16 @@ void splitIntoParts(Workspace& ws)
             if (val(r.y) != 0) r.y = val(r.y) - length;
         }
     };
-    shiftAfterCut(ctx.firstCut, 1);
+    shiftAfterCut(cuts.firstCut, 1);
 
-    if (ctx.extraPartCount > 1) {
-        if (second == 0) {
-            // No second cut: the chart cannot be built in three parts.
-            refuse();
-            return;
-        }
-        ctx.secondCut = second;
-        shiftAfterCut(ctx.secondCut, 2);
+    if (extraParts > 1) {
+        // No second cut: the chart cannot be built in three parts.
+        if (second == 0) return refuse();
+        cuts.secondCut = second;
+        shiftAfterCut(cuts.secondCut, 2);
     }
-
-    drawBlocks(ws);
-}
-
-void drawNextPart(Workspace& ws)
-{
-    BuildContext& ctx = ws.ctx;
-    if (ctx.stoppedAfterSizing == 1) {
-        ctx.stoppedAfterSizing = 0;
-        ctx.drawingSecondPart = 1;
-        ws.pictureConnectionsFrom = ws.connections.size();
-        drawBlocks(ws);
-        if (ctx.extraPartCount == 1) {
-            routeConnections(ws);
-            if (ws.settings.addLegend) drawLegend(ws);
-            ws.nextPartAvailable = false;
-        }
-    } else if (ctx.extraPartCount > 1 && ctx.drawingSecondPart == 0) {
-        ctx.drawingThirdPart = 1;
-        ws.pictureConnectionsFrom = ws.connections.size();
-        drawBlocks(ws);
-        routeConnections(ws);
-        ctx.drawingThirdPart = 0;
-        if (ws.settings.addLegend) drawLegend(ws);
-        ws.nextPartAvailable = false;
-    }
-    ctx.drawingSecondPart = 0;
-    ctx.fetchBeforeBuild = 1;
+    cuts.made = true;
+    return cuts;
 }
 
 } // namespace vexoria

@@ -1,22 +1,20 @@
 #include "layout/DiagramCanvas.h"
 
-#include "pipeline/Workspace.h"
-
 namespace vexoria {
 
-Canvas& diagramCanvas(Workspace& ws)
+Canvas& diagramCanvas(const ChartSurface& surface)
 {
-    if (ws.canvasOverride) return *ws.canvasOverride;
-    return ws.diagram.canvas();
+    if (surface.canvasOverride) return *surface.canvasOverride;
+    return surface.diagram.canvas();
 }
 
-bool diagramPictureReady(Workspace& ws)
+bool diagramPictureReady(const ChartSurface& surface)
 {
-    if (ws.canvasOverride) return true;
-    return ws.diagram.canvas().ensurePicture();
+    if (surface.canvasOverride) return true;
+    return surface.diagram.canvas().ensurePicture();
 }
 
-int diagramTextWidth(Workspace& ws, const QString& text) { return diagramCanvas(ws).textWidth(text); }
+int diagramTextWidth(const ChartSurface& surface, const QString& text) { return diagramCanvas(surface).textWidth(text); }
 
 QString pictureTooLongMessage() { return QStringLiteral("Длинна превышенна "); }
 

@@ -1,14 +1,12 @@
 // The drawing pass: sizes the image to the chart, starts a fresh white
 // picture and draws every block row in `nom` order. For a chart built in
 // parts it draws one part and marks parts 1 and 2 of 3 with "PAT I"/"PAT II".
+#include "layout/DrawingPass.h"
+
 #include <optional>
 
 #include "layout/BlockKind.h"
 #include "layout/BlockShapes.h"
-#include "layout/DiagramCanvas.h"
-#include "layout/Palette.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -30,29 +28,27 @@ void forwardWhile(StatementTable& t, Pred pred)
     while (pred(t.current()) && t.position() + 1 < t.size()) t.next();
 }
 
-int legendRoom(const Workspace& ws) { return ws.settings.addLegend ? 100 : 0; }
+int legendRoom(const BuildOptions& options) { return options.addLegend ? 100 : 0; }
 
 // The image reaches 100 pixels below the last block of the table
 // (another 100 with the legend).
-void sizeImageToChart(Workspace& ws)
+void sizeImageToChart(StatementTable& t, const BuildOptions& options, Diagram& diagram)
 {
-    StatementTable& t = ws.statements;
     t.last();
     if (t.hasCurrent())
         while (!val(t.current().opensBlock) && t.position() > 0) t.prior();
     const int y = t.hasCurrent() ? val(t.current().y) : 0;
-    ws.diagram.setHeight(y + 100 + legendRoom(ws));
+    diagram.setHeight(y + 100 + legendRoom(options));
 }
 
 // Part 1 ends with the first block after the first cut.
-void sizeImageToFirstPart(Workspace& ws)
+void sizeImageToFirstPart(StatementTable& t, const BuildOptions& options, Diagram& diagram, int firstCut)
 {
-    StatementTable& t = ws.statements;
     t.sortBy(byDrawOrder);
-    locateDrawOrder(t, ws.ctx.firstCut);
+    locateDrawOrder(t, firstCut);
     forwardWhile(t, [](const StatementRow& r) { return !val(r.opensBlock); });
     const int y = t.hasCurrent() ? val(t.current().y) : 0;
-    ws.diagram.setHeight(y + 100 + legendRoom(ws));
+    diagram.setHeight(y + 100 + legendRoom(options));
 }
 
 // The first placed block after a cut moves to the top of its part.
@@ -63,68 +59,64 @@ void moveFirstBlockAfterCutToTop(StatementTable& t, int cut)
     if (t.hasCurrent()) t.current().y = 0;
 }
 
-void writeMark(Workspace& ws, const QString& mark)
-{
-    diagramCanvas(ws).textOut(50, 10, mark);
-}
-
 } // namespace
 
-void drawBlocks(Workspace& ws)
+void sizeImageToPart(StatementTable& t, const BuildOptions& options, const ChartSurface& surface,
+                     BlockPalette& palette, const ChartPart& part)
 {
-    ws.enterStage(BuildStage::Draw);
-    BuildContext& ctx = ws.ctx;
-    StatementTable& t = ws.statements;
-
-    ctx.colourIndex = 0;
-    if (ws.settings.colourMode) {
-        fillBlockColours(ctx);
-        ctx.colourIndex = 0;
+    palette.next = 0;
+    if (options.colourMode) {
+        fillBlockColours(palette);
+        palette.next = 0;
     }
     // A new picture starts with a pen of width 1 anyway; setting it here only
     // matters on a canvas that outlives the picture, and must not make a
     // picture of the old size that is thrown away a moment later.
-    if (ws.canvasOverride || ws.diagram.hasPicture()) diagramCanvas(ws).setPenWidth(1);
+    if (surface.canvasOverride || surface.diagram.hasPicture()) diagramCanvas(surface).setPenWidth(1);
 
-    sizeImageToChart(ws);
-    if (ctx.stoppedAfterSizing == 1) sizeImageToFirstPart(ws);
-    placePageMarkers(ws);
-    if (ctx.drawingSecondPart == 1) moveFirstBlockAfterCutToTop(t, ctx.firstCut);
-    if (ctx.drawingThirdPart == 1) {
+    sizeImageToChart(t, options, surface.diagram);
+    if (part.number == 1) sizeImageToFirstPart(t, options, surface.diagram, part.firstCut);
+}
+
+bool drawBlocks(StatementTable& t, ShapeTemplateTable& templates, const BuildOptions& options,
+                const ChartSurface& surface, BlockPalette& palette, const ChartPart& part, Prompter* prompter,
+                const BuildControl* control)
+{
+    if (part.number == 2) moveFirstBlockAfterCutToTop(t, part.firstCut);
+    if (part.number == 3) {
         t.sortBy(byDrawOrder);
-        moveFirstBlockAfterCutToTop(t, ctx.secondCut);
+        moveFirstBlockAfterCutToTop(t, part.secondCut);
     }
-    ws.diagram.removePicture();
+    surface.diagram.removePicture();
 
     // The walk is in `nom` order; a part after a cut starts with the row after
     // the cut row.
     t.sortBy(byDrawOrder);
     int start = 0;
     std::optional<int> cut;
-    if (ctx.drawingSecondPart == 1) cut = ctx.firstCut;
-    if (ctx.drawingThirdPart == 1) cut = ctx.secondCut;
+    if (part.number == 2) cut = part.firstCut;
+    if (part.number == 3) cut = part.secondCut;
     if (cut) {
         const int at = t.find([&cut](const StatementRow& r) { return r.drawOrder == *cut; });
         if (at >= 0) start = at + 1;
     }
 
-    BlockPainter painter(ws);
+    Canvas& canvas = diagramCanvas(surface);
+    BlockPainter painter(t, options, canvas, palette);
     for (int i = start; i < t.size(); ++i) {
-        cancellationPoint(ws.control);
+        cancellationPoint(control);
         t.setPosition(i);
         const StatementRow& row = t.at(i);
-        if (ctx.stoppedAfterSizing == 1 && val(row.drawOrder) > ctx.firstCut + 1) {
-            writeMark(ws, QStringLiteral("PAT I"));
-            routeConnections(ws);
-            return;
+        if (part.number == 1 && val(row.drawOrder) > part.firstCut + 1) {
+            canvas.textOut(50, 10, QStringLiteral("PAT I"));
+            return true;
         }
-        if (ctx.extraPartCount > 1 && ctx.drawingSecondPart == 1 && val(row.drawOrder) > ctx.secondCut + 1) {
-            writeMark(ws, QStringLiteral("PAT II"));
-            routeConnections(ws);
-            return;
+        if (part.extraParts > 1 && part.number == 2 && val(row.drawOrder) > part.secondCut + 1) {
+            canvas.textOut(50, 10, QStringLiteral("PAT II"));
+            return true;
         }
         if (!row.isBlock()) continue;
-        const std::optional<BlockTemplate> tmpl = blockTemplate(ws.templates, row.blockKind());
+        const std::optional<BlockTemplate> tmpl = blockTemplate(templates, row.blockKind());
         if (!tmpl) continue;
         if (tmpl->kind == BlockKind::Var || tmpl->kind == BlockKind::Header) {
             // Drawing a var or header box is guarded: it is normally the
@@ -133,14 +125,15 @@ void drawBlocks(Workspace& ws)
             try {
                 i = painter.draw(i, *tmpl);
             } catch (const PictureError&) {
-                if (ws.prompter) ws.prompter->message(pictureTooLongMessage());
-                return;
+                if (prompter) prompter->message(pictureTooLongMessage());
+                return false;
             }
         } else {
             i = painter.draw(i, *tmpl);
         }
     }
     if (t.hasCurrent()) t.setPosition(t.size() - 1);
+    return false;
 }
 
 } // namespace vexoria

@@ -1,9 +1,8 @@
 // The legend: a framed strip at the foot of the diagram with one unstretched
 // sample of each block kind and its caption.
+#include "layout/Legend.h"
+
 #include "layout/BlockKind.h"
-#include "layout/DiagramCanvas.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
@@ -130,26 +129,25 @@ BlockTemplate templateOf(const ShapeTemplate& r)
 
 } // namespace
 
-void drawLegend(Workspace& ws)
+void drawLegend(const ShapeTemplateTable& templates, const ChartSurface& surface, Prompter* prompter)
 {
-    ws.enterStage(BuildStage::Legend);
-    Canvas& c = diagramCanvas(ws);
-    const int h = ws.diagram.height();
-    const int w = ws.diagram.width();
+    Canvas& c = diagramCanvas(surface);
+    const int h = surface.diagram.height();
+    const int w = surface.diagram.width();
     c.setPenWidth(1);
     c.rectangle(10, h - 130, w - 10, h - 10);
 
     LegendPainter legend(c, w);
     legend.row = h - 140;
     // The table is kept in ascending n.
-    for (const ShapeTemplate& r : ws.templates.rows()) {
+    for (const ShapeTemplate& r : templates.rows()) {
         const BlockTemplate t = templateOf(r);
         if (t.kind == BlockKind::Var) {
             // The first sample is guarded like the first box of the chart.
             try {
                 legend.sample(t);
             } catch (const PictureError&) {
-                if (ws.prompter) ws.prompter->message(pictureTooLongMessage());
+                if (prompter) prompter->message(pictureTooLongMessage());
                 return;
             }
         } else {

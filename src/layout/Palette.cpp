@@ -4,9 +4,9 @@
 
 namespace vexoria {
 
-void fillBlockColours(BuildContext& ctx)
+void fillBlockColours(BlockPalette& palette)
 {
-    ctx.blockColours = {
+    palette.colours = {
         rgb(0x00, 0x00, 0x00), // black
         rgb(0x80, 0x00, 0x00), // maroon
         rgb(0x00, 0x80, 0x00), // green
@@ -29,18 +29,18 @@ void fillBlockColours(BuildContext& ctx)
     // caption and the desktop background. Qt has neither as such; the active
     // Highlight and Window colours of the application palette stand in.
     const SchemeColours scheme = schemeColours();
-    ctx.blockColours[15] = scheme.highlight;
-    ctx.blockColours[16] = scheme.window;
+    palette.colours[15] = scheme.highlight;
+    palette.colours[16] = scheme.window;
 }
 
-Colour takeNextColour(BuildContext& ctx, Canvas& canvas)
+Colour takeNextColour(BlockPalette& palette, Canvas& canvas)
 {
     // Another stage may have left the index anywhere; outside 0..15 the
     // palette starts again, as it does after entry 15.
-    if (ctx.colourIndex >= 16 || ctx.colourIndex < 0) ctx.colourIndex = 0;
-    const Colour c = ctx.blockColours[static_cast<std::size_t>(ctx.colourIndex)];
+    if (palette.next >= 16 || palette.next < 0) palette.next = 0;
+    const Colour c = palette.colours[static_cast<std::size_t>(palette.next)];
     canvas.setPenColour(c);
-    ++ctx.colourIndex;
+    ++palette.next;
     return c;
 }
 

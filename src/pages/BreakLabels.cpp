@@ -1,12 +1,9 @@
 // Break labels: a connection cut by a page break gets the same tag just above
 // and just below the break, so the two halves can be matched across sheets.
 // The tags are drawn into the diagram itself and stay there.
-#include <algorithm>
+#include "pages/BreakLabels.h"
 
-#include "anim/AnimationTick.h"
-#include "layout/DiagramCanvas.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
+#include <algorithm>
 
 namespace vexoria {
 
@@ -24,19 +21,18 @@ void writeLabel(Canvas& canvas, const QString& tag, int x, int o)
 
 } // namespace
 
-void writeBreakLabels(Workspace& ws)
+void writeBreakLabels(const ConnectionTable& connections, int firstRow, const PageMarkers& markers, Canvas& canvas)
 {
-    Canvas& canvas = diagramCanvas(ws);
     // After "Далее" the table still holds the lines of the earlier parts;
     // they are not on this picture and get no labels on it.
-    for (int i = std::max(ws.pictureConnectionsFrom, 0); i < ws.connections.size(); ++i) {
-        const ConnectionRow& r = ws.connections.at(i);
+    for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
+        const ConnectionRow& r = connections.at(i);
         const ConnectionKind kind = r.connectionKind();
         const QString tag = r.ownerKind.str() + QString::number(val(r.n));
         for (int k = 1; k <= PageMarkers::kCount; ++k) {
             // Every marker counts, shown or not: only its place matters. The
             // bounds are inclusive, so an end on the break is labelled.
-            const int o = ws.pageMarkers.offset(k);
+            const int o = markers.offset(k);
             if (kind == ConnectionKind::LoopReturn) {
                 // A loop return runs upward: its lane is x4, from y1 up to y5.
                 if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
@@ -51,11 +47,10 @@ void writeBreakLabels(Workspace& ws)
     }
 }
 
-void labelLines(Workspace& ws)
+void labelLines(const ConnectionTable& connections, int firstRow, const PageMarkers& markers, Canvas& canvas)
 {
-    stopAnimation(ws.ctx);
-    diagramCanvas(ws).setBrushColour(kWhite);
-    writeBreakLabels(ws);
+    canvas.setBrushColour(kWhite);
+    writeBreakLabels(connections, firstRow, markers, canvas);
 }
 
 } // namespace vexoria

@@ -1,21 +1,19 @@
 // Default places of the page markers for a freshly drawn diagram.
 #include "pages/PageMarkers.h"
-#include "pipeline/BuildStages.h"
-#include "pipeline/Workspace.h"
 
 namespace vexoria {
 
-void placePageMarkers(Workspace& ws)
+void placePageMarkers(PageMarkers& markers, int diagramHeight, bool markPages)
 {
-    ws.pageMarkers.placeDefault(ws.diagram.height());
+    markers.placeDefault(diagramHeight);
     // Without "Разметка страниц" the markers are placed all the same, since
     // printing reads them, but not shown.
-    if (!ws.settings.markPages) ws.pageMarkers.hideAll();
+    if (!markPages) markers.hideAll();
 }
 
-void showPageMarkers(Workspace& ws)
+void showPageMarkers(PageMarkers& markers, int diagramHeight)
 {
-    ws.pageMarkers.placeDefault(ws.diagram.height());
+    markers.placeDefault(diagramHeight);
 }
 
 } // namespace vexoria

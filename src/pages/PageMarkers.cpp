@@ -56,13 +56,13 @@ void PageMarkers::clear()
     m_placedFor = 0;
 }
 
-bool PageMarkers::mouseMove(int k, int pointerOffset, int h, int& draggedMarker)
+bool PageMarkers::mouseMove(int k, int pointerOffset, int h, bool& dragging)
 {
     Marker& m = at(k);
     bool refused = false;
-    if (draggedMarker == 1) m.offset = pointerOffset;
+    if (dragging) m.offset = pointerOffset;
     if (m.offset > rules(k).dragLimit) {
-        draggedMarker = 0;
+        dragging = false;
         m.offset = rules(k).snapBack;
         refused = k == kCount;
     }

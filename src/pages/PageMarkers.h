@@ -55,12 +55,12 @@ public:
 
     // The mouse moved over marker k, or anywhere while marker k holds the
     // pointer; pointerOffset is the pointer's place as a marker offset. While
-    // listDrag is 1 the marker follows the pointer; past its drag limit it
+    // dragging is set the marker follows the pointer; past its drag limit it
     // snaps back and the drag ends. Then the next marker is put a page below
     // it when that lies on the diagram (h pixels tall), even without a drag.
     // Returns true when marker 12 was dragged past its limit, which the
     // caller reports: no more than twelve pages can be printed.
-    bool mouseMove(int k, int pointerOffset, int h, int& draggedMarker);
+    bool mouseMove(int k, int pointerOffset, int h, bool& dragging);
 
 private:
     struct Marker {
@@ -74,5 +74,13 @@ private:
     std::array<Marker, kCount> m_markers{};
     int m_placedFor = 0;
 };
+
+// The markers' default places on a freshly drawn diagram diagramHeight
+// pixels tall: placed all the same, since printing reads them, but shown only
+// with "Разметка страниц" (markPages).
+void placePageMarkers(PageMarkers& markers, int diagramHeight, bool markPages);
+
+// "Разметка страниц": the default places, shown.
+void showPageMarkers(PageMarkers& markers, int diagramHeight);
 
 } // namespace vexoria

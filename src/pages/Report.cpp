@@ -9,7 +9,6 @@
 #include <QPdfWriter>
 
 #include "pages/PageBands.h"
-#include "pipeline/Workspace.h"
 #include "platform/drawing/DiagramFont.h"
 #include "platform/files/OutputFile.h"
 
@@ -24,9 +23,9 @@ void frameLine(QPainter& p, int x1, int x2, int y)
 
 } // namespace
 
-QString reportTitle(const Workspace& ws)
+QString reportTitle(const QString& classifiedTitle)
 {
-    return ws.reportTitle.isEmpty() ? QStringLiteral("Блок-Схема") : ws.reportTitle;
+    return classifiedTitle.isEmpty() ? QStringLiteral("Блок-Схема") : classifiedTitle;
 }
 
 ReportSheet pagedSheet(std::shared_ptr<const SheetChart> chart, const PageBand& band)
@@ -46,31 +45,30 @@ ReportSheet oneSheet(std::shared_ptr<const SheetChart> chart)
     return s;
 }
 
-int pagedSheetCount(const Workspace& ws)
+int pagedSheetCount(const Diagram& diagram, const PageMarkers& markers)
 {
-    return static_cast<int>(pageEnds(ws.pageMarkers, ws.diagram.height()).size());
+    return static_cast<int>(pageEnds(markers, diagram.height()).size());
 }
 
-Report pagedReport(const Workspace& ws, int maxSheets)
+Report pagedReport(const Diagram& diagram, const PageMarkers& markers, const QString& classifiedTitle, int maxSheets)
 {
     Report r;
-    r.title = reportTitle(ws);
-    if (!ws.diagram.hasPicture()) return r;
+    r.title = reportTitle(classifiedTitle);
+    if (!diagram.hasPicture()) return r;
     // Every sheet draws from the one copy of the chart.
-    const std::shared_ptr<const SheetChart> chart = SheetChart::of(ws.diagram);
-    for (const PageBand& b : pageBands(ws.pageMarkers, ws.diagram.height())) {
+    const std::shared_ptr<const SheetChart> chart = SheetChart::of(diagram);
+    for (const PageBand& b : pageBands(markers, diagram.height())) {
         if (maxSheets > 0 && b.page > maxSheets) break;
         r.sheets.push_back(pagedSheet(chart, b));
     }
     return r;
 }
 
-Report oneSheetReport(const Workspace& ws)
+Report oneSheetReport(const Diagram& diagram, const QString& classifiedTitle)
 {
     Report r;
-    r.title = reportTitle(ws);
-    r.sheets.push_back(ws.diagram.hasPicture() && ws.diagram.height() > 0 ? oneSheet(SheetChart::of(ws.diagram))
-                                                                            : ReportSheet{});
+    r.title = reportTitle(classifiedTitle);
+    r.sheets.push_back(diagram.hasPicture() && diagram.height() > 0 ? oneSheet(SheetChart::of(diagram)) : ReportSheet{});
     return r;
 }
 

@@ -13,14 +13,14 @@
 #include <QString>
 
 #include "pages/PageBands.h"
+#include "pages/PageMarkers.h"
 #include "pages/SheetChart.h"
+#include "platform/drawing/Diagram.h"
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace vexoria {
-
-struct Workspace;
 
 namespace report {
 // Margins of the sheet, in millimetres.
@@ -56,18 +56,20 @@ struct Report {
     std::vector<ReportSheet> sheets;
 };
 
-// "Блок-Схема", or what the classifier made of the routine's header.
-QString reportTitle(const Workspace& ws);
+// "Блок-Схема", or what the classifier made of the routine's header (empty
+// when it found none).
+QString reportTitle(const QString& classifiedTitle);
 
 // "Авто формат": one sheet per page, cut at the page markers; at most
 // maxSheets sheets (0: all of them).
-Report pagedReport(const Workspace& ws, int maxSheets = 0);
+Report pagedReport(const Diagram& diagram, const PageMarkers& markers, const QString& classifiedTitle,
+                   int maxSheets = 0);
 // The number of pages a paged print has.
-int pagedSheetCount(const Workspace& ws);
+int pagedSheetCount(const Diagram& diagram, const PageMarkers& markers);
 
 // "Уместить на одном листе": the whole diagram on one sheet, made smaller
 // uniformly to fit and centred.
-Report oneSheetReport(const Workspace& ws);
+Report oneSheetReport(const Diagram& diagram, const QString& classifiedTitle);
 
 // The sheets of a paged print of `chart`, and its one sheet.
 ReportSheet pagedSheet(std::shared_ptr<const SheetChart> chart, const PageBand& band);

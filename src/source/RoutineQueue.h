@@ -1,10 +1,9 @@
 #pragma once
 // The routine queue of an opened unit: the check list of its routines
 // (`routineList`), the queue panel (`routinePanel`) and its buttons, and the fetch
-// `fetchNext` that copies the next checked routine into the editor. The
-// flags it shares with the build pipeline live in the BuildContext
-// (`fetchNext`, `ownCode`, `queueDone`, `curRoutine`, `implLine`,
-// `unitLines`); the window mirrors the visibility flags onto its controls and
+// `fetchNext` that copies the next checked routine into the editor. What it
+// shares with the window's "Схема" and the editor's files is a QueueState the
+// window owns; the window mirrors the visibility flags onto its controls and
 // puts a fetch's lines into the editor.
 #include <optional>
 #include <vector>
@@ -12,10 +11,19 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/core/BuildContext.h"
 #include "platform/prompts/Prompter.h"
 
 namespace vexoria {
+
+// Where the queue stands, shared with the window.
+struct QueueState {
+    bool fetchBeforeBuild = false;  // next "Схема" first fetches the next queued routine
+    bool editorHoldsOwnCode = true; // the editor holds the user's own code, not a fetched routine
+    bool queueExhausted = false;    // the last fetch found nothing more
+    int curRoutine = 0;             // index of the current routine in the list
+    int implLine = 0;               // index of the "implementation" line of the unit
+    std::optional<QStringList> unitLines; // lines of the loaded unit
+};
 
 struct RoutineItem {
     QString text;          // the routine line as it stands in the unit
@@ -27,7 +35,7 @@ using EditorLines = std::optional<QStringList>;
 
 class RoutineQueue {
 public:
-    RoutineQueue(BuildContext& ctx, Prompter& prompter) : m_ctx(ctx), m_prompter(prompter) {}
+    RoutineQueue(QueueState& state, Prompter& prompter) : m_state(state), m_prompter(prompter) {}
 
     // `openUnitFile` after its file dialog: lines of the chosen unit, or nothing
     // when the user cancelled (the list is then empty).
@@ -56,7 +64,7 @@ public:
 private:
     void endQueue(const QString& message);
 
-    BuildContext& m_ctx;
+    QueueState& m_state;
     Prompter& m_prompter;
     std::vector<RoutineItem> m_items;
     bool m_listVisible = false;

@@ -9,7 +9,7 @@
 
 #include "tables/StatementTableDump.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "platform/text/TextCodec.h"
 #include "support/PrintTo.h"
@@ -39,8 +39,7 @@ QString classifyDump(const QString& code, bool check)
     if (!ws.reportTitle.isEmpty()) extras.title = ws.reportTitle;
     if (check) {
         ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-        checkStructure(ws);
-        extras.blockCount = ws.ctx.blockCount;
+        extras.blockCount = checkStructure(ws.statements, ws.prompter);
         if (!prompter.messages().isEmpty()) extras.warning = prompter.messages().first();
     }
     return dumpStatementTable(ws.statements, extras);

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -46,7 +46,7 @@ std::unique_ptr<Classified> check(const QString& code)
 {
     auto r = classify(code);
     r->ws->statements.sortBy([](const StatementRow& row) { return row.drawOrder; });
-    checkStructure(*r->ws);
+    r->ws->blockCount = checkStructure(r->ws->statements, r->ws->prompter);
     return r;
 }
 

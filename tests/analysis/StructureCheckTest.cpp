@@ -2,7 +2,8 @@
 // repeat, the warning for surplus closing rows and the depth limit.
 #include <gtest/gtest.h>
 
-#include "pipeline/BuildStages.h"
+#include "analysis/Classify.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -54,8 +55,8 @@ TEST(StructureCheck, ClosingRowsPairWithTheConstructsTheyClose)
     ws.prompter = &p;
     // while c do begin x; end;   then   if c then x else y;
     fill(ws, {"header", "while", "begin", "", "end", "if", "begin", "", "end", "else", "begin", "", "end", "end shema"});
-    checkStructure(ws);
-    EXPECT_EQ(ws.ctx.blockCount, 11);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
+    EXPECT_EQ(ws.blockCount, 11);
     EXPECT_EQ(byDrawOrder(ws, 5).closedKind.str(), "while");
     EXPECT_EQ(val(byDrawOrder(ws, 5).link), 2);
     EXPECT_EQ(byDrawOrder(ws, 9).closedKind.str(), "if");
@@ -74,7 +75,7 @@ TEST(StructureCheck, RepeatsNestAndEachUntilClosesItsOwn)
 {
     Workspace ws;
     fill(ws, {"repeat", "repeat", "", "until", "until", "until", "end shema"});
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
     EXPECT_EQ(byDrawOrder(ws, 4).closedKind.str(), "repeat");
     EXPECT_EQ(val(byDrawOrder(ws, 4).link), 2);
     // The outer until closes the outer repeat, not nothing.
@@ -90,13 +91,13 @@ TEST(StructureCheck, FourthSurplusClosingWarnsOnceAndStops)
     test::ScriptedPrompter p;
     ws.prompter = &p;
     fill(ws, {"if", "end", "end", "end", "end", "end", "if", "end", "end shema"});
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
     ASSERT_EQ(p.messages().size(), 1);
     EXPECT_EQ(p.messages()[0], kWarning);
     // The depth reaches -4 at nom 6; the rows after the warning keep nothing.
     EXPECT_EQ(byDrawOrder(ws, 2).closedKind.str(), "if");
     EXPECT_FALSE(byDrawOrder(ws, 8).closedKind.isSet());
-    EXPECT_EQ(ws.ctx.blockCount, 9);
+    EXPECT_EQ(ws.blockCount, 9);
 }
 
 TEST(StructureCheck, ThreeSurplusClosingsAreSilent)
@@ -105,7 +106,7 @@ TEST(StructureCheck, ThreeSurplusClosingsAreSilent)
     test::ScriptedPrompter p;
     ws.prompter = &p;
     fill(ws, {"end", "end", "end", "end shema"});
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
     EXPECT_TRUE(p.messages().isEmpty());
     for (const StatementRow& r : ws.statements.rows()) EXPECT_FALSE(r.closedKind.isSet());
 }
@@ -118,7 +119,7 @@ TEST(StructureCheck, NestingDeeperThanTheStackNeverWritesPastIt)
     for (int i = 0; i < 200; ++i) kinds.push_back("end");
     kinds.push_back("end shema");
     fill(ws, kinds);
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
     // The closing row at depth d (d = 200 .. 1) is the (201 - d)th one.
     for (int depth = 1; depth <= 200; ++depth) {
         const StatementRow& closing = byDrawOrder(ws, 200 + (201 - depth));
@@ -141,9 +142,9 @@ TEST(StructureCheck, TwoHundredNestedIfsFromCode)
     for (int i = 0; i < 200; ++i) code += QStringLiteral("end;\r\n");
     code += QStringLiteral("end;\r\n");
     ws.codeText = code;
-    classifyStatements(ws);
+    classifyStatements(ws.statements, ws.codeText, ws.templates);
     ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
     int paired = 0;
     for (const StatementRow& r : ws.statements.rows())
         if (r.kind == "end" && r.closedKind == "if") ++paired;

@@ -32,11 +32,11 @@ ConnectionRow route(int kind, std::initializer_list<int> points, Colour colour =
 class AnimateTest : public ::testing::Test {
 protected:
     ConnectionTable t;
-    BuildContext ctx;
+    int animStep = 0;
 
     void tick(int n = 1)
     {
-        for (int i = 0; i < n; ++i) animationTick(t, ctx);
+        for (int i = 0; i < n; ++i) animationTick(t, animStep);
     }
     Head shown(int row = 0) const { return {t.at(row).shown.a, t.at(row).shown.b, t.at(row).shown.c}; }
 };
@@ -111,7 +111,7 @@ TEST_F(AnimateTest, ACrossMarkBlinksOnTheLastFiveTicksOfEachCycle)
     }
     const QString expected = QString(20, u'k') + "gkgk" + QString(21, u'g') + "kgkg" + QString(6, u'k');
     EXPECT_EQ(seen, expected);
-    EXPECT_EQ(ctx.animStep, 5);
+    EXPECT_EQ(animStep, 5);
 }
 
 TEST_F(AnimateTest, HeadsStartOnTheFirstTickAndRowsWithoutARouteStayStill)
@@ -148,11 +148,12 @@ TEST_F(AnimateTest, EveryHeadOfTheSampleChartsComesBackToItsStart)
         ASSERT_TRUE(drawChart(ws));
 
         std::vector<Head> starts;
-        animationTick(ws);
+        int step = 0;
+        animationTick(ws.connections, step, ws.pictureConnectionsFrom);
         for (const ConnectionRow& r : ws.connections.rows()) starts.push_back({r.shown.a, r.shown.b, r.shown.c});
         std::vector<int> returns(starts.size(), 0);
         for (int i = 0; i < 400; ++i) {
-            animationTick(ws);
+            animationTick(ws.connections, step, ws.pictureConnectionsFrom);
             for (int k = 0; k < ws.connections.size(); ++k) {
                 const ConnectionRow& r = ws.connections.at(k);
                 if (Head{r.shown.a, r.shown.b, r.shown.c} == starts[static_cast<std::size_t>(k)]) ++returns[static_cast<std::size_t>(k)];
@@ -171,7 +172,7 @@ TEST_F(AnimateTest, RowsOfEarlierPartsOfAChartAreNeitherMovedNorPainted)
 {
     t.append(route(1, {350, 40, 350, 80}));
     t.append(route(1, {350, 40, 350, 80}));
-    animationTick(t, ctx, 1);
+    animationTick(t, animStep, 1);
     EXPECT_FALSE(t.at(0).shown.on);
     EXPECT_FALSE(t.at(0).animY2.has_value());
     EXPECT_TRUE(t.at(1).shown.on);

@@ -109,14 +109,14 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
         EXPECT_EQ(after.rows, before.rows);
         EXPECT_EQ(after.connections, before.connections);
         EXPECT_EQ(after.code, before.code);
-        EXPECT_FALSE(ws().nextPartAvailable);
+        EXPECT_FALSE(ws().parts.nextPartAvailable());
         EXPECT_EQ(ws().prompter, &asking);
         EXPECT_TRUE(asking.messages.isEmpty()) << qPrintable(asking.messages.join(u'\n'));
 
         // The same build, not stopped, goes through as usual.
         asking.onQuestion = [] { return Answer::Yes; };
         f.chartButton->click();
-        EXPECT_TRUE(ws().nextPartAvailable);
+        EXPECT_TRUE(ws().parts.nextPartAvailable());
         EXPECT_NE(dumpStatementTable(ws().statements), before.rows);
         form.reset();
     }
@@ -214,6 +214,6 @@ TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
     // "Да" builds the chart in parts: the first part is drawn.
     EXPECT_FALSE(f.buildRunner().running());
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_TRUE(ws().nextPartAvailable);
+    EXPECT_TRUE(ws().parts.nextPartAvailable());
     EXPECT_TRUE(unexpected.isEmpty()) << qPrintable(unexpected.join(u'\n'));
 }

@@ -206,17 +206,17 @@ TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway
     auto [view, local] = pointAt(origin + QPoint(0, 6));
     ASSERT_EQ(view, f.diagramView);
     annotations->eraserAction->trigger();
-    EXPECT_EQ(ws().ctx.eraserOn, 1);
+    EXPECT_TRUE(ui().eraserOn);
     press(view, local);
     release(view, local);
-    EXPECT_EQ(ws().ctx.eraserOn, 0);
+    EXPECT_FALSE(ui().eraserOn);
     EXPECT_EQ(ws().diagram.image(), written);
 
     annotations->eraserAction->trigger();
     press(view, local - QPoint(3, 0));
     drag(view, local + QPoint(60, 0));
     release(view, local + QPoint(60, 0));
-    EXPECT_EQ(ws().ctx.eraserOn, 0);
+    EXPECT_FALSE(ui().eraserOn);
     EXPECT_EQ(ws().diagram.image(), clean);
 }
 
@@ -258,11 +258,11 @@ TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
 {
     MainWindow& f = build();
     EXPECT_TRUE(f.animationTimer->isActive());
-    EXPECT_EQ(ws().ctx.animationOn, 1);
+    EXPECT_TRUE(ui().animationOn);
     const QImage picture = ws().diagram.image();
 
     for (int i = 0; i < 12; ++i) tick();
-    EXPECT_EQ(ws().ctx.animStep, 12);
+    EXPECT_EQ(ui().animStep, 12);
     EXPECT_EQ(ws().diagram.image(), picture);
     // The view shows the heads over it.
     f.diagramScroll->verticalScrollBar()->setValue(0);
@@ -272,23 +272,23 @@ TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
 
     // "Выключить" leaves every head where it is; "Включить" goes on from there.
     f.animationOffAction->trigger();
-    EXPECT_EQ(ws().ctx.animationOn, 0);
-    EXPECT_EQ(ws().ctx.animStep, 0);
+    EXPECT_FALSE(ui().animationOn);
+    EXPECT_EQ(ui().animStep, 0);
     const QString stored = QString::number(val(ws().connections.at(0).animY2));
     tick();
     EXPECT_EQ(QString::number(val(ws().connections.at(0).animY2)), stored);
     EXPECT_TRUE(ws().connections.at(0).shown.on);
     f.animationOnAction->trigger();
     tick();
-    EXPECT_EQ(ws().ctx.animStep, 1);
+    EXPECT_EQ(ui().animStep, 1);
 
     // A right press on the chart stops it, and so does the code tab.
     press(f.diagramView, QPoint(10, 10), Qt::RightButton);
-    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_FALSE(ui().animationOn);
     f.animationOnAction->trigger();
     f.tabs->setCurrentWidget(f.codeTab);
-    EXPECT_EQ(ws().ctx.animationOn, 0);
-    EXPECT_EQ(ws().ctx.animStep, 0);
+    EXPECT_FALSE(ui().animationOn);
+    EXPECT_EQ(ui().animStep, 0);
 }
 
 TEST_F(DiagramMouseTest, AfterNextPartOnlyTheLinesOfThePartOnShowAreAnimated)
@@ -306,7 +306,7 @@ TEST_F(DiagramMouseTest, AfterNextPartOnlyTheLinesOfThePartOnShowAreAnimated)
     f.chartButton->click();
     ASSERT_TRUE(f.nextPartAction->isVisible());
     EXPECT_EQ(ws().pictureConnectionsFrom, 0);
-    EXPECT_EQ(ws().ctx.animationOn, 0); // a chart built in parts starts still
+    EXPECT_FALSE(ui().animationOn); // a chart built in parts starts still
     f.animationOnAction->trigger();
     tick();
     const int part1 = ws().connections.size();

@@ -106,13 +106,13 @@ TEST_F(WindowTest, OpeningATextFileLeavesTheQueueEvenWhenCancelled)
     dialogs.choose(writeFile("shapes.pas", kUnit));
     f.openUnitAction->trigger();
     ASSERT_FALSE(f.routineList->isHidden());
-    ASSERT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    ASSERT_TRUE(queue().fetchBeforeBuild);
     f.codeEditor->setPlainText(QStringLiteral("x := 1;"));
 
     dialogs.cancel();
     f.openTextAction->trigger();
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
     EXPECT_TRUE(f.routineList->isHidden());
     EXPECT_TRUE(f.routinePanel->isHidden());
     EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("x := 1;"));
@@ -127,13 +127,13 @@ TEST_F(WindowTest, PopupCopiesPastesAndClearsWithTheFlagsEachSets)
     f.editorFiles->editorCopyAction->trigger();
     EXPECT_EQ(clipboard.content, QStringLiteral("a := 1;\nb := 2;"));
 
-    ws().ctx.fetchBeforeBuild = 1;
-    ws().ctx.editorHoldsOwnCode = 0;
+    queue().fetchBeforeBuild = true;
+    queue().editorHoldsOwnCode = false;
     clipboard.content = QStringLiteral("x := 3;\r\ny := 4;\r\n");
     f.editorFiles->editorPasteAction->trigger();
     EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("x := 3;\ny := 4;\n"));
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
 
     clipboard.content.clear();
     f.editorFiles->editorPasteAction->trigger();
@@ -141,10 +141,10 @@ TEST_F(WindowTest, PopupCopiesPastesAndClearsWithTheFlagsEachSets)
 
     // "Очистить" changes no flag, and Undo brings the text back.
     f.codeEditor->setPlainText(QStringLiteral("z := 5;"));
-    ws().ctx.fetchBeforeBuild = 1;
+    queue().fetchBeforeBuild = true;
     f.editorFiles->editorClearAction->trigger();
     EXPECT_TRUE(f.codeEditor->toPlainText().isEmpty());
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    EXPECT_TRUE(queue().fetchBeforeBuild);
     f.codeEditor->undo();
     EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("z := 5;"));
 }
@@ -174,6 +174,6 @@ TEST_F(WindowTest, FilesDroppedOnTheEditorOpenAsAUnitOrAsText)
     EXPECT_TRUE(drop(writeFile("notes.inc", "begin\r\n  y := 2;\r\nend;\r\n")));
     EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("begin\n  y := 2;\nend;"));
     EXPECT_TRUE(f.routineList->isHidden());
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
 }

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "pages/Report.h"
-#include "platform/widgets/PrintFacility.h"
+#include "app/PrintFacility.h"
 
 namespace vexoria::test {
 

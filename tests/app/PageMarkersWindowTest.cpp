@@ -82,18 +82,18 @@ TEST_F(PageMarkersWindowTest, AMarkerFollowsThePointerWhereverTheViewIsScrolled)
     ASSERT_EQ(f.diagramScroll->verticalScrollBar()->value(), 500);
 
     drag(1, 600);
-    EXPECT_EQ(ws().ctx.draggedMarker, 1);
+    EXPECT_TRUE(ui().draggedMarker);
     EXPECT_EQ(ws().pageMarkers.offset(1), 600);
     EXPECT_EQ(shownAt(1), 600);
     EXPECT_EQ(shownAt(2), 1640); // the next marker keeps a page below
     release(1);
     test::screenShot(&f, QStringLiteral("page-markers"));
-    EXPECT_EQ(ws().ctx.draggedMarker, 0);
+    EXPECT_FALSE(ui().draggedMarker);
 
     // Dragged past its limit, marker 1 snaps back and the drag ends.
     drag(1, 1100);
     EXPECT_EQ(shownAt(1), 1040);
-    EXPECT_EQ(ws().ctx.draggedMarker, 0);
+    EXPECT_FALSE(ui().draggedMarker);
     release(1);
 }
 
@@ -126,7 +126,7 @@ TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBe
     ASSERT_TRUE(marker(12)->isVisible());
     drag(12, 12500);
     EXPECT_EQ(shownAt(12), 12480);
-    EXPECT_EQ(ws().ctx.draggedMarker, 0);
+    EXPECT_FALSE(ui().draggedMarker);
     EXPECT_EQ(prompter.messages(), QStringList({"12 страница не обработанна"}));
     release(12);
 }

@@ -100,11 +100,11 @@ TEST_F(WindowTest, AnOpenedPictureOfAnotherWidthDoesNotNarrowTheNextChart)
     QImage small(300, 120, QImage::Format_RGB32);
     small.fill(Qt::yellow);
     ASSERT_TRUE(small.save(dir.filePath("small.png")));
-    ws().ctx.animationOn = 1;
+    ui().animationOn = true;
     dialogs.choose(dir.filePath("small.png"), 3);
     f.openPictureAction->trigger();
     EXPECT_EQ(ws().diagram.image().size(), QSize(300, 120));
-    EXPECT_EQ(ws().ctx.animationOn, 0); // no arrows run over a picture that has no connections
+    EXPECT_FALSE(ui().animationOn); // no arrows run over a picture that has no connections
 
     f.codeEditor->setPlainText(QStringLiteral("begin\n  x := 1;\nend;"));
     f.chartButton->click();

@@ -55,8 +55,8 @@ TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStage
     EXPECT_EQ(ws().settings.beginTextWidth, QStringLiteral("300"));
     EXPECT_TRUE(ws().settings.addLegend);
     EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_EQ(ws().ctx.animationOn, 1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(ui().animationOn);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
 }
 
 TEST_F(WindowTest, ABuildMaximisesANormalWindowOnlyAndTheShortcutRunsIt)
@@ -80,26 +80,25 @@ TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
     f.show();
     f.codeEditor->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
     f.settingsPanel->reviewCommentsBox->setChecked(true);
-    ws().ctx.animationOn = 0;
+    ui().animationOn = false;
 
     f.chartButton->click();
-    EXPECT_EQ(ws().ctx.gridShown, 1);
+    EXPECT_TRUE(ui().gridShown);
     EXPECT_TRUE(f.commentsGrid->isVisible());
     EXPECT_TRUE(f.gridNavigator->isVisible());
     EXPECT_EQ(shownColumns(*f.commentsGrid), QStringList({"stroka", "obiect", "suslovie", "comment"}));
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized); // nothing drawn, nothing maximised
-    EXPECT_EQ(ws().ctx.animationOn, 1);
+    EXPECT_TRUE(ui().animationOn);
 
     // The user adds a row through the grid; the second press must keep it.
     f.commentsGrid->statementModel()->appendEmptyRow();
     const int added = ws().statements.size() - 1;
     ws().statements.at(added) = markerRow();
-    ws().ctx.stoppedAfterSizing = 0;
 
     f.chartButton->click();
-    EXPECT_EQ(ws().ctx.gridShown, 0);
+    EXPECT_FALSE(ui().gridShown);
     EXPECT_FALSE(f.commentsGrid->isVisible());
     EXPECT_FALSE(f.gridNavigator->isVisible());
     EXPECT_EQ(f.commentsGrid->model()->rowCount(), 0); // unbound
@@ -108,7 +107,7 @@ TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
 
     // The third press classifies again and shows the grid again.
     f.chartButton->click();
-    EXPECT_EQ(ws().ctx.gridShown, 1);
+    EXPECT_TRUE(ui().gridShown);
     EXPECT_EQ(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
 }
 
@@ -133,21 +132,27 @@ TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
 TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
 {
     MainWindow& f = open();
+    // More than three times the shortest length limit: refused.
+    QString code = QStringLiteral("begin\n");
+    for (int i = 0; i < 12; ++i) code += QStringLiteral("if a then x := 1;\n");
+    f.codeEditor->setPlainText(code + QStringLiteral("end;\n"));
+    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("100"));
     f.settingsPanel->reviewCommentsBox->setChecked(true);
     f.chartButton->click(); // the grid: the classifier ran, sizing has not
-    ASSERT_EQ(ws().ctx.gridShown, 1);
-    ASSERT_EQ(ws().ctx.animationOn, 1);
-    // The length check refused the chart; the second press goes straight
-    // to sizing, which leaves the flag as it is.
-    ws().ctx.stoppedAfterSizing = 1;
-    ws().ctx.editorHoldsOwnCode = 0;
+    ASSERT_TRUE(ui().gridShown);
+    ASSERT_TRUE(ui().animationOn);
+    // The second press goes straight to sizing, whose length check refuses
+    // the chart.
+    queue().editorHoldsOwnCode = false;
 
     f.chartButton->click();
-    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_TRUE(ws().parts.stoppedAfterSizing);
+    EXPECT_GT(ws().parts.extraParts, 2);
+    EXPECT_FALSE(ui().animationOn);
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0); // step 10 did not run
+    EXPECT_FALSE(queue().fetchBeforeBuild); // step 10 did not run
 }
 
 TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)

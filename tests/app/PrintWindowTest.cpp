@@ -72,7 +72,7 @@ TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithI
     EXPECT_EQ(printer.jobs[0].title, QStringLiteral("Блок-Схема procedure longone(n: integer);"));
     // The break labels are on the diagram now, and stay.
     EXPECT_NE(picture(), before);
-    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_FALSE(ui().animationOn);
     EXPECT_EQ(f.printing->report().sheets.size(), 3u);
 }
 
@@ -92,7 +92,7 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     MainWindow& f = openWithChart();
     const QImage before = picture();
     // The sheets are drawn from the chart's drawing: that goes back too.
-    const QImage sheetBefore = test::sheetPicture(pagedReport(ws()).sheets[1]);
+    const QImage sheetBefore = test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]);
     prompter.script(Answer::No);
     f.printButton->click();
     EXPECT_TRUE(printer.calls.isEmpty());
@@ -103,7 +103,7 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     f.printButton->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
-    EXPECT_TRUE(test::sheetPicture(pagedReport(ws()).sheets[1]) == sheetBefore);
+    EXPECT_TRUE(test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]) == sheetBefore);
 }
 
 TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
@@ -189,7 +189,7 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
     f.tabs->setCurrentWidget(f.codeTab);
     f.codeEditor->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
     f.chartButton->click();
-    const Report expected = pagedReport(ws(), 12);
+    const Report expected = pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle, 12);
     prompter.script(Answer::No);
     f.tabs->setCurrentWidget(f.printTab);
     EXPECT_EQ(printer.jobs.size(), 1u);

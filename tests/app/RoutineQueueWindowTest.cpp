@@ -103,16 +103,16 @@ TEST_F(WindowTest, WithPreviewPressesAlternateBetweenFetchingAndBuildingUntilThe
         f.chartButton->click(); // builds the fetched routine
         EXPECT_TRUE(ws().codeText.startsWith(QLatin1String(header))) << header;
         EXPECT_TRUE(ws().diagram.hasPicture()) << header;
-        EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+        EXPECT_TRUE(queue().fetchBeforeBuild);
     }
     f.chartButton->click(); // nothing more
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
     EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;")); // the editor keeps the last one
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
     f.chartButton->click(); // the editor's code now builds
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
 }
 
 TEST_F(WindowTest, WithBuildAtOnceEveryPressFetchesAndBuilds)
@@ -149,28 +149,28 @@ TEST_F(WindowTest, PanelButtonsSkipGoBackShowTheListAndThePopupSuspendsAndResume
     f.queuePanel->skipButton->click();
     f.queuePanel->skipButton->click();
     EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;"));
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0); // the next press builds it
+    EXPECT_FALSE(queue().fetchBeforeBuild); // the next press builds it
     f.queuePanel->backButton->click();
     EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure B;"));
 
     f.queuePanel->listButton->click(); // "Список": the list shows again, the queue restarts
     EXPECT_FALSE(f.routineList->isHidden());
-    EXPECT_EQ(ws().ctx.curRoutine, -1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(queue().curRoutine, -1);
+    EXPECT_TRUE(queue().fetchBeforeBuild);
 
     f.queuePanel->queuePauseAction->trigger(); // "Остановить (*.pas)"
     EXPECT_TRUE(f.routinePanel->isHidden());
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
     f.queuePanel->queueResumeAction->trigger(); // "Продолжить (*.pas)"
     EXPECT_FALSE(f.routinePanel->isHidden());
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 0);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    EXPECT_FALSE(queue().editorHoldsOwnCode);
+    EXPECT_TRUE(queue().fetchBeforeBuild);
 
     // Unchecking all empties the queue: the next fetch finds nothing.
     f.queuePanel->checkAllButton->click();
     EXPECT_EQ(f.routineList->item(1)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
 }
 
 TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
@@ -185,7 +185,7 @@ TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
     f.openUnitAction->trigger();
     EXPECT_EQ(f.routineList->count(), 2);
     EXPECT_FALSE(f.queuePanel->checkAllButton->isChecked());
-    EXPECT_EQ(ws().ctx.curRoutine, -1);
+    EXPECT_EQ(queue().curRoutine, -1);
 
     dialogs.cancel();
     f.openUnitAction->trigger();

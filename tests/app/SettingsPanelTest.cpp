@@ -91,7 +91,7 @@ TEST_F(WindowTest, FactorySizesTogglePressedTwiceGivesTheUsersSizesBack)
     EXPECT_EQ(sizeTexts(p), kFactory);
     EXPECT_EQ(p.laneSpacingEdit->text(), QStringLiteral("8")); // not part of the toggle
     EXPECT_EQ(p.animationIntervalEdit->text(), QStringLiteral("9"));
-    EXPECT_EQ(QStringList(ws().ctx.savedSizeTexts.begin(), ws().ctx.savedSizeTexts.end()), kUser);
+    EXPECT_EQ(QStringList(ui().savedSizeTexts.begin(), ui().savedSizeTexts.end()), kUser);
 
     p.factorySizesButton->click();
     EXPECT_FALSE(p.factorySizesButton->isChecked());
@@ -175,17 +175,17 @@ TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)
     f.show();
     f.showSettings();
     f.settingsPanel->animateBox->click();
-    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_FALSE(ui().animationOn);
     f.settingsPanel->animateBox->click();
-    EXPECT_EQ(ws().ctx.animationOn, 1);
+    EXPECT_TRUE(ui().animationOn);
 }
 
 // The panel finds its controls through the key table: a control whose name
 // is not its key would show the factory value and lose the user's.
 TEST(SettingsPanelKeys, EveryValueThePanelShowsGoesBackIntoTheSettings)
 {
-    BuildContext ctx;
-    SettingsPanel panel(ctx);
+    WindowState state;
+    SettingsPanel panel(state);
     Settings changed;
     for (const SettingKey& k : settingKeys()) {
         if (k.type == SettingKey::Type::Flag) changed.*k.flag = !(changed.*k.flag);

@@ -40,17 +40,17 @@ TEST_F(WindowTest, NextPartDrawsTheSecondPartAndThenDisappears)
     ASSERT_EQ(prompter.questions().size(), 1u) << prompter.messages().join(u'|').toStdString();
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Построить за 2 раза"));
     EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Длинна превышенна"));
-    ASSERT_TRUE(ws().nextPartAvailable) << prompter.messages().join(u'|').toStdString();
+    ASSERT_TRUE(ws().parts.nextPartAvailable()) << prompter.messages().join(u'|').toStdString();
     EXPECT_TRUE(f.nextPartAction->isVisible());
-    EXPECT_EQ(ws().ctx.stoppedAfterSizing, 1);
+    EXPECT_TRUE(ws().parts.stoppedAfterSizing);
     const int part1Rows = ws().connections.size();
     EXPECT_GT(part1Rows, 0);
 
     f.nextPartAction->trigger();
-    EXPECT_FALSE(ws().nextPartAvailable);
+    EXPECT_FALSE(ws().parts.nextPartAvailable());
     EXPECT_FALSE(f.nextPartAction->isVisible());
     EXPECT_GT(ws().connections.size(), part1Rows); // the second part adds its lines
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    EXPECT_TRUE(queue().fetchBeforeBuild);
     EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
 
     // Another "Далее" does nothing once the last part is on show.

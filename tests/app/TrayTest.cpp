@@ -56,13 +56,13 @@ TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
     EXPECT_FALSE(f.isMinimized());
 
     f.settingsPanel->clearInTrayBox->setChecked(true);
-    ws().ctx.animationOn = 1;
-    ws().ctx.animStep = 7;
+    ui().animationOn = true;
+    ui().animStep = 7;
     minimise(f);
     EXPECT_TRUE(f.isHidden());
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.animationOn, 0);
-    EXPECT_EQ(ws().ctx.animStep, 0);
+    EXPECT_FALSE(ui().animationOn);
+    EXPECT_EQ(ui().animStep, 0);
     f.trayController->trayRestoreAction->trigger();
     EXPECT_TRUE(f.isVisible());
 
@@ -95,7 +95,7 @@ TEST_F(WindowTest, StartInTrayActsAtTheFirstActivationOnly)
     f.show();
     f.trayController->onActivated();
     EXPECT_TRUE(f.isHidden());
-    EXPECT_EQ(ws().ctx.startInTrayPending, 0);
+    EXPECT_FALSE(ui().startInTrayPending);
     f.trayController->trayRestoreAction->trigger();
     f.trayController->onActivated();
     EXPECT_FALSE(f.isHidden());
@@ -113,13 +113,13 @@ TEST_F(WindowTest, TheClipboardDiagramBuildsSixLinesRefusesFiveAndEndsTheQueue)
 
     dialogs.choose(writeFile("u.pas", "implementation\r\nprocedure A;\r\nbegin\r\nend;\r\n"));
     f.openUnitAction->trigger();
-    ASSERT_EQ(ws().ctx.fetchBeforeBuild, 1);
+    ASSERT_TRUE(queue().fetchBeforeBuild);
     clipboard.content = kSixLines;
     f.trayController->trayChartAction->trigger();
     EXPECT_EQ(f.codeEditor->toPlainText(), kSixLines);
     EXPECT_TRUE(ws().diagram.hasPicture());
-    EXPECT_EQ(ws().ctx.editorHoldsOwnCode, 1);
-    EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
+    EXPECT_TRUE(queue().editorHoldsOwnCode);
+    EXPECT_FALSE(queue().fetchBeforeBuild);
     EXPECT_TRUE(f.routineList->isHidden());
     EXPECT_EQ(prompter.messages().size(), 1);
 }

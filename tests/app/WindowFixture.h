@@ -64,6 +64,8 @@ protected:
     }
 
     Workspace& ws() { return form->workspace(); }
+    WindowState& ui() { return form->uiState(); }
+    QueueState& queue() { return form->queueState(); }
 };
 
 } // namespace vexoria::test

@@ -70,7 +70,7 @@ TEST_F(WindowTest, StartsWithItsCaptionTabsAndHiddenPanels)
     EXPECT_FALSE(f.diagramView->hasPicture());
     EXPECT_TRUE(f.previewButton->isChecked()); // "Предпросмотр"
     EXPECT_EQ(f.animationTimer->interval(), 100);
-    EXPECT_EQ(ws().ctx.animationOn, 1);           // "Анимация/скорость" is on at first
+    EXPECT_TRUE(ui().animationOn);           // "Анимация/скорость" is on at first
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
@@ -108,7 +108,7 @@ TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
     EXPECT_FALSE(f.settingsPanel->colourBox->isChecked());
     EXPECT_FALSE(f.debugTableChoice->isHidden()); // the debug list shows when "Отладка" is on
     EXPECT_TRUE(f.settingsPanel->debugBox->isHidden());
-    EXPECT_EQ(ws().ctx.animationOn, 0);
+    EXPECT_FALSE(ui().animationOn);
     EXPECT_EQ(f.animationTimer->interval(), 250);
     EXPECT_TRUE(f.buildAtOnceButton->isChecked());
     EXPECT_FALSE(f.previewButton->isChecked());
@@ -230,14 +230,14 @@ TEST_F(WindowTest, TheDiagramTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
     // Set by the program, to see that the switch back does not run the
     // code tab's rule (which would clear them).
     f.chartMenu->menuAction()->setEnabled(true);
-    ws().ctx.animationOn = 1;
+    ui().animationOn = true;
 
     f.tabs->setCurrentWidget(f.diagramTab);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Нет ни кода ни Блок-схемы")});
     EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_EQ(ws().ctx.animationOn, 1);
+    EXPECT_TRUE(ui().animationOn);
 }
 
 TEST_F(WindowTest, ThePrintTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
@@ -288,12 +288,12 @@ TEST_F(WindowTest, BackToTheCodeTabStopsTheAnimationAndNormalisesTheWindow)
     f.tabs->setCurrentWidget(f.diagramTab);
     ASSERT_TRUE(f.windowState() & Qt::WindowMaximized);
     f.chartMenu->menuAction()->setEnabled(true);
-    ws().ctx.animationOn = 1;
-    ws().ctx.animStep = 5;
+    ui().animationOn = true;
+    ui().animStep = 5;
 
     f.tabs->setCurrentWidget(f.codeTab);
     EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_EQ(ws().ctx.animationOn, 0);
-    EXPECT_EQ(ws().ctx.animStep, 0);
+    EXPECT_FALSE(ui().animationOn);
+    EXPECT_EQ(ui().animStep, 0);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
 }

@@ -14,6 +14,17 @@ namespace {
 
 const QString kRoutine = QStringLiteral(VEXORIA_SOURCE_DIR "/examples/bubble_sort.pas");
 
+// A shema.ini in dir that sets only the length limit; empty when it could
+// not be written.
+QString lengthLimitIni(const QTemporaryDir& dir, const char* edlin)
+{
+    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
+    QFile f(ini);
+    if (!f.open(QIODevice::WriteOnly)) return QString();
+    f.write(QByteArray("[myform]\r\nedlin=") + edlin + "\r\n");
+    return ini;
+}
+
 TEST(ExitStatus, TextCommandsReportAStandardOutputThatTakesNoMore)
 {
     const QString full = QStringLiteral("/dev/full");
@@ -41,12 +52,8 @@ TEST(ExitStatus, TextCommandsReportAStandardOutputThatTakesNoMore)
 TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
 {
     QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("shema.ini"));
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[myform]\r\nedlin=2000\r\n");
-    }
+    const QString ini = lengthLimitIni(dir, "2000");
+    ASSERT_FALSE(ini.isEmpty());
     const QByteArray code = longRoutine(20).toUtf8();
     const CliRun cancelled = runCli({QStringLiteral("connections"), QStringLiteral("--ini"), ini,
                                      QStringLiteral("--answer"), QStringLiteral("cancel"), QStringLiteral("-")},
@@ -60,6 +67,24 @@ TEST(ExitStatus, ConnectionsFailsWhenNoChartWasBuilt)
                                 code);
     EXPECT_EQ(parts.status, 0) << qPrintable(parts.err);
     EXPECT_GT(parts.outText().count(u'\n'), 2);
+}
+
+TEST(ExitStatus, DrawFailsForAChartInPartsThatCannotBeCut)
+{
+    QTemporaryDir dir;
+    const QString ini = lengthLimitIni(dir, "2000");
+    ASSERT_FALSE(ini.isEmpty());
+    // One loop around everything, about 3,500 pixels long: two parts are
+    // asked for, and there is nowhere to cut.
+    QString code = QStringLiteral("procedure P;\nbegin\nwhile a do\nbegin\n");
+    for (int i = 0; i < 30; ++i) code += QStringLiteral("if b then\nbegin\nx := 1;\nend;\n");
+    code += QStringLiteral("end;\nend;\n");
+    const CliRun r = runCli({QStringLiteral("draw"), QStringLiteral("--ini"), ini, QStringLiteral("--answer"),
+                             QStringLiteral("yes"), QStringLiteral("-")},
+                            code.toUtf8());
+    ASSERT_TRUE(r.err.contains(QStringLiteral("Не возможно разделить"))) << qPrintable(r.err);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("vexoria-cli: the chart was not drawn"))) << qPrintable(r.err);
 }
 
 } // namespace

@@ -160,11 +160,11 @@ TEST(Jumps, ExitInColourModeRecordsAPaletteColourButDrawsBlackAndSolid)
     t.route();
     const auto jumps = t.ofKind(11);
     ASSERT_EQ(jumps.size(), 2u);
-    EXPECT_EQ(val(jumps[0].color), static_cast<int>(t.ws.ctx.blockColours[0]));
-    EXPECT_EQ(val(jumps[1].color), static_cast<int>(t.ws.ctx.blockColours[1]));
-    EXPECT_EQ(t.ws.ctx.colourIndex, 2);
+    EXPECT_EQ(val(jumps[0].color), static_cast<int>(t.ws.palette.colours[0]));
+    EXPECT_EQ(val(jumps[1].color), static_cast<int>(t.ws.palette.colours[1]));
+    EXPECT_EQ(t.ws.palette.next, 2);
     EXPECT_FALSE(t.drew("pen style=dot"));
-    EXPECT_FALSE(t.drew(QStringLiteral("pen color=%1").arg(t.ws.ctx.blockColours[1])));
+    EXPECT_FALSE(t.drew(QStringLiteral("pen color=%1").arg(t.ws.palette.colours[1])));
 }
 
 TEST(Jumps, BreakRunsInsideTheLoopReturnLaneToTheBlockAfterTheLoop)

@@ -152,9 +152,11 @@ TEST(CutSearch, ASingleLoopAroundEverythingCannotBeSplit)
     code += "end;\r\nend;\r\n";
     SplitBuild b(code, 2);
     EXPECT_FALSE(b.whole);
-    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 1);
+    EXPECT_TRUE(b.ws.parts.stoppedAfterSizing);
     EXPECT_TRUE(b.prompter.messages().contains(QStringLiteral("Не возможно разделить Блок-схему\rЕдиный процесс")))
         << b.prompter.messages().join('|').toStdString();
+    // No part 1 was drawn, so there is no part 2 to go on to.
+    EXPECT_FALSE(b.ws.parts.nextPartAvailable());
     EXPECT_EQ(b.ws.connections.size(), 0);
 }
 
@@ -162,18 +164,17 @@ TEST(CutSearch, TwoPartsAreDrawnOneAfterTheOther)
 {
     SplitBuild b(loops(40), 2);
     ASSERT_FALSE(b.whole);
-    ASSERT_EQ(b.ws.ctx.extraPartCount, 1) << b.prompter.messages().join('|').toStdString();
-    ASSERT_TRUE(b.ws.nextPartAvailable);
-    EXPECT_GT(b.ws.ctx.firstCut, 0);
+    ASSERT_EQ(b.ws.parts.extraParts, 1) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.parts.nextPartAvailable());
+    EXPECT_GT(b.ws.parts.firstCut, 0);
     const int firstPart = b.ws.connections.size();
     EXPECT_GT(firstPart, 0);
     // Every row of part 1 lies at or above the cut.
-    for (const ConnectionRow& r : b.ws.connections.rows()) EXPECT_LE(val(r.ownerDrawOrder), b.ws.ctx.firstCut + 1);
+    for (const ConnectionRow& r : b.ws.connections.rows()) EXPECT_LE(val(r.ownerDrawOrder), b.ws.parts.firstCut + 1);
 
     drawNextPart(b.ws);
-    EXPECT_FALSE(b.ws.nextPartAvailable);
-    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 0);
-    EXPECT_EQ(b.ws.ctx.fetchBeforeBuild, 1);
+    EXPECT_FALSE(b.ws.parts.nextPartAvailable());
+    EXPECT_FALSE(b.ws.parts.stoppedAfterSizing);
     // Part 2 adds to the rows of part 1; its numbers start again at 1.
     EXPECT_GT(b.ws.connections.size(), firstPart);
     int last = 0;
@@ -187,16 +188,16 @@ TEST(CutSearch, ThreePartsTakeTwoPressesOfNext)
 {
     SplitBuild b(loops(60), 3);
     ASSERT_FALSE(b.whole);
-    ASSERT_EQ(b.ws.ctx.extraPartCount, 2) << b.prompter.messages().join('|').toStdString();
-    ASSERT_TRUE(b.ws.nextPartAvailable);
-    EXPECT_LT(b.ws.ctx.firstCut, b.ws.ctx.secondCut);
+    ASSERT_EQ(b.ws.parts.extraParts, 2) << b.prompter.messages().join('|').toStdString();
+    ASSERT_TRUE(b.ws.parts.nextPartAvailable());
+    EXPECT_LT(b.ws.parts.firstCut, b.ws.parts.secondCut);
     const int afterOne = b.ws.connections.size();
     drawNextPart(b.ws);
-    EXPECT_TRUE(b.ws.nextPartAvailable);
+    EXPECT_TRUE(b.ws.parts.nextPartAvailable());
     const int afterTwo = b.ws.connections.size();
     EXPECT_GT(afterTwo, afterOne);
     drawNextPart(b.ws);
-    EXPECT_FALSE(b.ws.nextPartAvailable);
+    EXPECT_FALSE(b.ws.parts.nextPartAvailable());
     EXPECT_GT(b.ws.connections.size(), afterTwo);
 }
 

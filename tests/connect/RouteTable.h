@@ -6,8 +6,8 @@
 
 #include "tables/StatementTable.h"
 #include "tables/ConnectionTable.h"
+#include "connect/Router.h"
 #include "layout/Palette.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/RecordingCanvas.h"
 
@@ -59,14 +59,16 @@ public:
     void colour()
     {
         ws.settings.colourMode = true;
-        fillBlockColours(ws.ctx);
+        options = ws.options();
+        fillBlockColours(ws.palette);
     }
 
     // Routes the table as the pipeline does after the structure check.
     void route()
     {
-        ws.ctx.blockCount = m_kindIndex;
-        routeConnections(ws);
+        options = ws.options();
+        in.blockCount = m_kindIndex;
+        routeConnections(in, ws.surface());
     }
 
     // The rows as "n vid x1,y1 x2,y2 ..." with only the points set.
@@ -98,6 +100,10 @@ public:
 
     Workspace ws;
     RecordingCanvas canvas;
+    // What routing is handed: the options as ws.settings hold them at the
+    // last route(), and the part (the whole chart unless a test sets it).
+    BuildOptions options = ws.options();
+    RouteInput in{ws.statements, ws.templates, ws.connections, options, ws.diagram, ws.palette, ChartPart{}, 0, nullptr};
 
 private:
     int m_n = 0;

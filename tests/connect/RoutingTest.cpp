@@ -20,7 +20,6 @@ TEST(RoutingFrame, HeaderBeginEndGivesTwoRowsAndStopsAtTheEnd)
     EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 1 350,160 350,220"}));
     EXPECT_TRUE(t.drew(R"(text 375,100 "Переход")"));
     EXPECT_TRUE(t.drew("polyline 370,110 350,120 330,110"));
-    EXPECT_TRUE(t.ws.showDiagramTab);
     EXPECT_EQ(t.ws.statements.position(), 2);
 
     // A rebuild starts from an empty table.
@@ -32,7 +31,7 @@ TEST(RoutingFrame, HeaderBeginEndGivesTwoRowsAndStopsAtTheEnd)
 TEST(RoutingFrame, LaneAllocationTakesNewLanesAndReusesFreedOnes)
 {
     RouteTable t;
-    Router r(t.ws, t.canvas);
+    Router r(t.in, t.canvas);
     r.setLaneStep(20);
     r.resetLanes(700, 2000);
     EXPECT_EQ(r.allocRight(100, 200), 680);
@@ -46,9 +45,9 @@ TEST(RoutingFrame, LaneAllocationTakesNewLanesAndReusesFreedOnes)
     EXPECT_EQ(r.allocLeft(150, 300), 40);
     EXPECT_EQ(r.allocLeft(250, 400), 60);
     // A case collector on a split chart stops its search at the second lane.
-    t.ws.ctx.extraPartCount = 2;
+    t.in.part.extraParts = 2;
     EXPECT_EQ(r.allocLeft(500, 600, true), 40);
-    t.ws.ctx.extraPartCount = 1;
+    t.in.part.extraParts = 1;
     EXPECT_EQ(r.allocLeft(700, 800, true), 20);
     EXPECT_EQ(r.leftLanes().size(), 6u);
 }
@@ -113,12 +112,12 @@ TEST(SequentialBlocks, ColourModeStartsAgainAtTheFirstPaletteEntry)
     t.block("begin", 5, kRectX, 400);
     t.close(6, "if", 4);
     t.block("end shema", 7, kEndX, 500);
-    t.ws.ctx.colourIndex = 7;
+    t.ws.palette.next = 7;
     t.route();
     const auto taken = t.ofKind(2);
     ASSERT_EQ(taken.size(), 2u);
-    EXPECT_EQ(val(taken[0].color), static_cast<int>(t.ws.ctx.blockColours[0]));
-    EXPECT_EQ(val(taken[1].color), static_cast<int>(t.ws.ctx.blockColours[1]));
+    EXPECT_EQ(val(taken[0].color), static_cast<int>(t.ws.palette.colours[0]));
+    EXPECT_EQ(val(taken[1].color), static_cast<int>(t.ws.palette.colours[1]));
     // Plain blocks record black whatever the pen.
     for (const auto& r : t.ofKind(1)) EXPECT_EQ(val(r.color), 0);
 }

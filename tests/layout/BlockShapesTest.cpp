@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartBuilder.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 
 namespace vexoria::test {
 namespace {
@@ -26,7 +26,7 @@ struct Fixture {
     // The calls made for the rows after the leading break.
     QStringList draw()
     {
-        drawBlocks(c.ws);
+        c.draw();
         QStringList l = c.lines();
         EXPECT_EQ(l.value(0), QStringLiteral("pen width=1"));
         return l.mid(colour ? 6 : 1);
@@ -319,15 +319,15 @@ TEST(Palette, SixteenColoursThenBlackAgain)
 {
     ChartBuilder c;
     for (int i = 0; i < 18; ++i) c.placed("break", 100, 100 * i);
-    drawBlocks(c.ws);
+    c.draw();
     QStringList given;
     const QStringList l = c.lines();
     for (int i = 0; i + 1 < l.size(); ++i)
         if (l[i] == QStringLiteral("pen width=2")) given << l[i + 1].mid(10);
     EXPECT_EQ(given, (QStringList{"0", "128", "32768", "32896", "8388608", "8388736", "8421376", "255",
                                   "65280", "65535", "16711680", "16711935", "16776960", "12639424",
-                                  "15780518", QString::number(c.ws.ctx.blockColours[15]), "0", "128"}));
-    EXPECT_EQ(c.ws.ctx.colourIndex, 2);
+                                  "15780518", QString::number(c.ws.palette.colours[15]), "0", "128"}));
+    EXPECT_EQ(c.ws.palette.next, 2);
 }
 
 TEST(DrawingPass, ImageHeightReachesBelowTheLastBlock)
@@ -336,10 +336,10 @@ TEST(DrawingPass, ImageHeightReachesBelowTheLastBlock)
     c.placed("repeat", 100, 0);
     c.placed("end shema", 100, 430);
     c.closing();
-    drawBlocks(c.ws);
+    c.draw();
     EXPECT_EQ(c.ws.diagram.height(), 530);
     c.ws.settings.addLegend = true;
-    drawBlocks(c.ws);
+    c.draw();
     EXPECT_EQ(c.ws.diagram.height(), 630);
 }
 
@@ -352,10 +352,9 @@ TEST(DrawingPass, FirstPartEndsAfterTheBlockBelowTheCut)
     c.placed("repeat", 100, 120); // nom 3: drawn at the foot of part 1
     c.placed("repeat", 100, 180); // nom 4: part 2
     c.placed("end shema", 100, 240);
-    c.ws.ctx.stoppedAfterSizing = 1;
-    c.ws.ctx.firstCut = 2;
+    c.part = ChartPart{1, 1, 2, 0};
     c.ws.settings.colourMode = false;
-    drawBlocks(c.ws);
+    EXPECT_TRUE(c.draw());
     const QStringList l = c.lines();
     EXPECT_EQ(c.ws.diagram.height(), 220);
     EXPECT_TRUE(l.contains(QStringLiteral("polygon 150,140 250,140 200,180")));
@@ -371,11 +370,9 @@ TEST(DrawingPass, SecondPartStartsAfterTheCutAtTheTop)
     c.text("x");                  // nom 2: y 0, passed over
     c.placed("repeat", 100, 60);  // nom 3: moves to the top
     c.placed("end shema", 100, 60);
-    c.ws.ctx.drawingSecondPart = 1;
-    c.ws.ctx.firstCut = 1;
-    c.ws.ctx.extraPartCount = 1;
+    c.part = ChartPart{2, 1, 1, 0};
     c.ws.settings.colourMode = false;
-    drawBlocks(c.ws);
+    c.draw();
     EXPECT_EQ(val(c.row(3).y), 0);
     EXPECT_EQ(c.lines(), (QStringList{
                              "pen width=1",
@@ -396,12 +393,9 @@ TEST(DrawingPass, MiddlePartOfThreeEndsAfterTheSecondCutWithItsMark)
     c.placed("repeat", 100, 60);  // nom 4: foot of part 2, top of part 3
     c.placed("repeat", 100, 120); // nom 5: part 3 only
     c.placed("end shema", 100, 180);
-    c.ws.ctx.drawingSecondPart = 1;
-    c.ws.ctx.extraPartCount = 2;
-    c.ws.ctx.firstCut = 1;
-    c.ws.ctx.secondCut = 3;
+    c.part = ChartPart{2, 2, 1, 3};
     c.ws.settings.colourMode = false;
-    drawBlocks(c.ws);
+    c.draw();
     const QStringList l = c.lines();
     EXPECT_EQ(l.mid(0, 5), (QStringList{
                                "pen width=1",

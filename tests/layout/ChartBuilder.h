@@ -6,6 +6,10 @@
 
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
+#include "layout/BlockSizing.h"
+#include "layout/DrawingPass.h"
+#include "layout/Legend.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/RecordingCanvas.h"
 
@@ -16,6 +20,8 @@ struct ChartBuilder {
     RecordingCanvas canvas{RecordingCanvas::fixedMetric(5)};
     ScriptedPrompter prompter;
     int nextDrawOrder = 0;
+    // What draw() draws: the whole chart unless a test picks a part.
+    ChartPart part;
 
     ChartBuilder()
     {
@@ -66,6 +72,20 @@ struct ChartBuilder {
     StatementRow& row(int drawOrder) { return ws.statements.at(ws.statements.find([drawOrder](const StatementRow& r) { return r.drawOrder == drawOrder; })); }
 
     QStringList lines() const { return canvas.lines(); }
+
+    // The stages on this table, as the build hands them the workspace.
+    Placement size() { return sizeBlocks(ws.statements, ws.templates, ws.options(), ws.surface()); }
+    LengthVerdict sizeAndCheck() { return checkLength(size(), ws.settings.maxChartLength, ws.prompter); }
+    // The drawing pass as the build runs it: the image, the page markers,
+    // the blocks. True when it stopped at the end of the part.
+    bool draw()
+    {
+        const BuildOptions options = ws.options();
+        sizeImageToPart(ws.statements, options, ws.surface(), ws.palette, part);
+        placePageMarkers(ws);
+        return drawBlocks(ws.statements, ws.templates, options, ws.surface(), ws.palette, part, ws.prompter);
+    }
+    void legend() { drawLegend(ws.templates, ws.surface(), ws.prompter); }
 };
 
 // n characters of text (5 pixels each on the recording canvas).

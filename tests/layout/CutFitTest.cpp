@@ -6,7 +6,7 @@
 #include "support/ScriptedPrompter.h"
 #include "layout/CutFit.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DisplayList.h"
 
@@ -42,8 +42,8 @@ struct PartsBuild {
         ws.codeText = code;
         classifyCode(ws);
         drawChart(ws);
-        if (!ws.nextPartAvailable) return;
-        const int parts = ws.ctx.extraPartCount + 1;
+        if (!ws.parts.nextPartAvailable()) return;
+        const int parts = ws.parts.extraParts + 1;
         for (int part = 1; part <= parts && ws.diagram.hasPicture(); ++part) {
             heights.push_back(ws.diagram.height());
             if (part < parts) drawNextPart(ws);
@@ -70,7 +70,7 @@ TEST_F(LongChartInParts, TwoPartsEachFitThePicture)
     // Any limit that asks for two parts.
     for (int maxChartLength : {s_length * 2 / 3, s_length * 9 / 10}) {
         PartsBuild b(longRoutine(150), maxChartLength, tallest);
-        ASSERT_EQ(b.ws.ctx.extraPartCount, 1) << maxChartLength;
+        ASSERT_EQ(b.ws.parts.extraParts, 1) << maxChartLength;
         ASSERT_EQ(b.heights.size(), 2u) << maxChartLength << ": " << b.prompter.messages().join('|').toStdString();
         for (int h : b.heights) EXPECT_LE(h, tallest) << maxChartLength;
         EXPECT_GT(b.heights[0], s_length / 3) << maxChartLength;
@@ -81,10 +81,10 @@ TEST_F(LongChartInParts, ThreePartsEachFitThePicture)
 {
     const int tallest = s_length * 45 / 100;
     PartsBuild b(longRoutine(150), s_length * 2 / 5, tallest);
-    ASSERT_EQ(b.ws.ctx.extraPartCount, 2);
+    ASSERT_EQ(b.ws.parts.extraParts, 2);
     ASSERT_EQ(b.heights.size(), 3u) << b.prompter.messages().join('|').toStdString();
     for (int h : b.heights) EXPECT_LE(h, tallest);
-    EXPECT_LT(b.ws.ctx.firstCut, b.ws.ctx.secondCut);
+    EXPECT_LT(b.ws.parts.firstCut, b.ws.parts.secondCut);
 }
 
 TEST_F(LongChartInParts, NoCutThatFitsIsRefusedNotDrawnOverTheBound)
@@ -92,7 +92,7 @@ TEST_F(LongChartInParts, NoCutThatFitsIsRefusedNotDrawnOverTheBound)
     // Two halves cannot both fit in a third of the chart.
     PartsBuild b(longRoutine(150), s_length * 2 / 3, s_length / 3);
     EXPECT_TRUE(b.heights.empty());
-    EXPECT_EQ(b.ws.ctx.stoppedAfterSizing, 1);
+    EXPECT_TRUE(b.ws.parts.stoppedAfterSizing);
     EXPECT_TRUE(b.prompter.messages().contains(kCannotCut)) << b.prompter.messages().join('|').toStdString();
 }
 

@@ -9,7 +9,7 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "platform/text/TextCodec.h"
 
 namespace vexoria::test {
@@ -24,8 +24,8 @@ QStringList drawBlocks(const QString& pasName)
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(pasName);
     c.ws.codeText = toCrLf(decodeCodeText(f.readAll()));
     classifyCode(c.ws);
-    sizeBlocks(c.ws);
-    drawBlocks(c.ws);
+    c.size();
+    c.draw();
     return c.lines();
 }
 

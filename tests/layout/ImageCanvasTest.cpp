@@ -9,7 +9,7 @@
 
 #include "ChartBuilder.h"
 #include "layout/DiagramCanvas.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "platform/drawing/DiagramFont.h"
 #include "platform/pictures/JpegWriter.h"
 #include "platform/pictures/PictureWriter.h"
@@ -148,7 +148,7 @@ TEST(DrawingPass, ChartTooLongForAPictureEndsAtTheHeaderWithAMessage)
     c.placed("header", 225, 0);
     c.text("procedure p;");
     c.placed("end shema", 225, 3'000'000);
-    drawBlocks(c.ws);
+    c.draw();
     EXPECT_FALSE(c.ws.diagram.hasPicture());
     EXPECT_EQ(c.prompter.messages(), QStringList{QStringLiteral("Длинна превышенна ")});
 }
@@ -166,8 +166,8 @@ TEST(DrawingPass, EveryKindLeavesInkOnItsOutline)
         c.block(kind, QStringLiteral(" x "));
         c.text("a := 1;");
         c.block("end shema");
-        sizeBlocks(c.ws);
-        drawBlocks(c.ws);
+        c.size();
+        c.draw();
         ASSERT_TRUE(c.ws.diagram.hasPicture()) << kind;
         const QImage& img = c.ws.diagram.image();
         const int endY = val(c.row(2).y);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartBuilder.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 
 namespace vexoria::test {
 namespace {
@@ -20,7 +20,7 @@ TEST(Legend, SevenHundredPixelsWrapBeforeRepeat)
 {
     ChartBuilder c;
     c.ws.diagram.setHeight(1000);
-    drawLegend(c.ws);
+    c.legend();
     const QStringList l = c.lines();
     ASSERT_GE(l.size(), 3);
     EXPECT_EQ(l[0], QStringLiteral("pen width=1"));
@@ -55,7 +55,7 @@ TEST(Legend, WiderImagesKeepOneRow)
     ChartBuilder c;
     c.ws.diagram.setHeight(1000);
     c.ws.diagram.setWidth(751);
-    drawLegend(c.ws);
+    c.legend();
     const QStringList t = captions(c.lines());
     ASSERT_EQ(t.size(), 14);
     EXPECT_EQ(t.mid(6), (QStringList{

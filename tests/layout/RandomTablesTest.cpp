@@ -5,7 +5,7 @@
 #include <random>
 
 #include "ChartBuilder.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "platform/text/ConversionError.h"
 #include "platform/drawing/QImageCanvas.h"
 
@@ -53,19 +53,18 @@ TEST(RandomTables, EveryStageEndsWithoutFault)
             if (rng() % 3 == 0) r.comment = randomText(rng);
             c.add(r);
         }
-        c.ws.ctx.colourIndex = static_cast<int>(rng() % 40) - 10;
-        c.ws.ctx.firstCut = static_cast<int>(rng() % 40);
-        c.ws.ctx.secondCut = static_cast<int>(rng() % 40);
-        c.ws.ctx.extraPartCount = static_cast<int>(rng() % 3);
-        c.ws.ctx.drawingSecondPart = rng() % 4 == 0;
-        c.ws.ctx.drawingThirdPart = rng() % 6 == 0;
+        c.ws.palette.next = static_cast<int>(rng() % 40) - 10;
+        c.part.firstCut = static_cast<int>(rng() % 40);
+        c.part.secondCut = static_cast<int>(rng() % 40);
+        c.part.extraParts = static_cast<int>(rng() % 3);
+        c.part.number = static_cast<int>(rng() % 4);
         const bool onImage = round % 5 == 0;
         if (onImage) c.ws.canvasOverride = nullptr;
         for (int k = 0; k < 4; ++k) c.prompter.script(rng() % 2 ? Answer::No : Answer::Cancel);
         try {
-            sizeBlocks(c.ws);
-            drawBlocks(c.ws);
-            drawLegend(c.ws);
+            c.sizeAndCheck();
+            c.draw();
+            c.legend();
         } catch (const ConversionError&) {
             // A bad or zero limit stops the build; that is its answer.
         } catch (const PictureError&) {

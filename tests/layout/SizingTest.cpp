@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartBuilder.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "platform/text/ConversionError.h"
 
 namespace vexoria::test {
@@ -26,7 +26,7 @@ TEST(TextBlockSizing, DeclarationLinesSetTheHeight)
     one.text("i: integer;");
     one.block("begin");
     one.ws.settings.varTextWidth = "260";
-    sizeBlocks(one.ws);
+    one.size();
     // One line: 15 lower than the template; 55 + 15 fits the width of 150.
     EXPECT_EQ(placedOf(one.row(0)), (Placed{225, 0, 0, -15}));
     // The next block starts at the foot of the shortened box.
@@ -38,14 +38,14 @@ TEST(TextBlockSizing, DeclarationLinesSetTheHeight)
     three.text("j: integer;");
     three.text("k: integer;");
     three.block("begin");
-    sizeBlocks(three.ws);
+    three.size();
     EXPECT_EQ(val(three.row(0).stretchY), 15);
     EXPECT_EQ(val(three.row(4).y), 75);
 
     ChartBuilder none;
     none.block("begin");
     none.block("end shema");
-    sizeBlocks(none.ws);
+    none.size();
     EXPECT_EQ(val(none.row(0).stretchY), -30);
     EXPECT_EQ(val(none.row(1).y), 30);
 }
@@ -56,14 +56,14 @@ TEST(TextBlockSizing, LineAtTheLimitIsKeptAndOnePixelMoreIsBroken)
     at.ws.settings.beginTextWidth = "260";
     at.block("begin");
     at.text(chars(52)); // 260 pixels
-    sizeBlocks(at.ws);
+    at.size();
     EXPECT_EQ(placedOf(at.row(0)), (Placed{350 - 50 - 137, 0, 275 - 50, -15}));
 
     ChartBuilder over;
     over.ws.settings.beginTextWidth = "259";
     over.block("begin");
     over.text(chars(52));
-    sizeBlocks(over.ws);
+    over.size();
     // ceil(260 / 259) = 2 lines; the box is the limit plus 20 wide.
     EXPECT_EQ(placedOf(over.row(0)), (Placed{350 - 50 - 139, 0, 259 + 20 - 50, 0}));
 }
@@ -75,7 +75,7 @@ TEST(TextBlockSizing, WrappedWidthIgnoresTheOtherLinesAndMayBeNarrowerThanTheTem
     c.block("var");
     c.text(chars(11)); // 55 > 50: broken
     c.text(chars(10)); // 50: kept, but the broken line decides the width
-    sizeBlocks(c.ws);
+    c.size();
     // 2 + 1 lines; width 50 + 20 = 70 although the template is 150 wide.
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 35, 0, 70 - 150, 15}));
 }
@@ -92,7 +92,7 @@ TEST(TextBlockSizing, RunsOfTextEndWhereEachKindSays)
     c.text("x: integer;");
     c.closing("end;");
     c.block("end shema");
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_EQ(val(c.row(0).stretchY), -15);
     EXPECT_EQ(val(c.row(4).stretchY), 0);
 }
@@ -104,7 +104,7 @@ TEST(ConditionSizing, HeightFollowsTheConditionWidth)
     c.block("if");            // empty: t = 45
     c.block("if", chars(60)); // 300 > ifWidthEdit 200: capped width
     c.block("end shema");
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 50, 0, 0, 15}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{250, 75, 0, 6}));
     // plx = 200 + 65 - 100; ply = trunc(345 / 100 * 15) = 51.
@@ -123,7 +123,7 @@ TEST(ConditionSizing, ForWithAndTryUseTheirOwnCaps)
     c.block("with", chars(49)); // w 245: capped at forWidthEdit + 85
     c.block("try", chars(11));
     c.block("end shema");
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 47, 0, 45, 28}));
     EXPECT_EQ(val(c.row(1).stretchX), 200 + 65 - 50);
     EXPECT_EQ(val(c.row(2).stretchX), 245 - 75);
@@ -141,7 +141,7 @@ TEST(ConditionSizing, WhileWidensItsFlatTop)
     c.block("while", chars(29)); // w 145: plx 75, ply trunc(150 / 75 * 5) = 10
     c.block("while", chars(60)); // w 300 > 250: plx 265 - 75, ply 20
     c.block("end shema");
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 62, 0, 0, 0}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{350 - 50 - 100, 60, 75, 10}));
     EXPECT_EQ(placedOf(c.row(2)), (Placed{350 - 50 - 157, 130, 190, 20}));
@@ -160,7 +160,7 @@ TEST(OtherKindsSizing, WidthsAndSteps)
     c.block("exit");
     c.closing();
     c.block("end shema");         // 150 wide
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 32, 0, 15, 0}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{275, 80, 0, 0}));
     EXPECT_EQ(placedOf(c.row(2)), (Placed{270, 140, 10, 0}));
@@ -178,7 +178,7 @@ TEST(OtherKindsSizing, RowsWithoutTemplateAreSkipped)
     ChartBuilder c;
     c.block("IF", chars(3));
     c.block("end shema");
-    sizeBlocks(c.ws);
+    c.size();
     EXPECT_FALSE(c.row(0).y.has_value());
     EXPECT_EQ(val(c.row(1).y), 0);
 }
@@ -197,56 +197,54 @@ ChartBuilder& longChart(ChartBuilder& c, const char* maxLength)
 TEST(LengthCheck, ChartShorterThanTheMaximumGoesOn)
 {
     ChartBuilder c;
-    sizeBlocks(longChart(c, "181").ws);
+    const LengthVerdict v = longChart(c, "181").sizeAndCheck();
     EXPECT_TRUE(c.prompter.questions().empty());
-    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 0);
+    EXPECT_EQ(v.outcome, LengthVerdict::Fits);
+    EXPECT_EQ(v.extraParts, 0);
 }
 
 TEST(LengthCheck, ChartAsLongAsTheMaximumAsksForTwoParts)
 {
     ChartBuilder c;
     c.prompter.script(Answer::No);
-    sizeBlocks(longChart(c, "180").ws);
+    const LengthVerdict v = longChart(c, "180").sizeAndCheck();
     ASSERT_EQ(c.prompter.questions().size(), 1u);
     const auto& q = c.prompter.questions()[0];
     EXPECT_EQ(q.title, QStringLiteral("Длинна превышенна"));
     EXPECT_EQ(q.text, QStringLiteral("Построить за 2 раза"));
     EXPECT_EQ(q.buttons, Buttons::YesNoCancel);
     EXPECT_EQ(q.icon, Icon::Question);
-    EXPECT_EQ(c.ws.ctx.extraPartCount, 1);
+    EXPECT_EQ(v.extraParts, 1);
     // No: the whole chart is drawn.
-    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 0);
-    EXPECT_FALSE(c.ws.nextPartAvailable);
+    EXPECT_EQ(v.outcome, LengthVerdict::Whole);
 }
 
 TEST(LengthCheck, CancelStopsAndYesBuildsInParts)
 {
     ChartBuilder cancel;
     cancel.prompter.script(Answer::Cancel);
-    sizeBlocks(longChart(cancel, "62").ws); // 2.9 times
+    const LengthVerdict cancelled = longChart(cancel, "62").sizeAndCheck(); // 2.9 times
     ASSERT_EQ(cancel.prompter.questions().size(), 1u);
     EXPECT_EQ(cancel.prompter.questions()[0].text, QStringLiteral("Построить за 3 раза"));
-    EXPECT_EQ(cancel.ws.ctx.stoppedAfterSizing, 1);
-    EXPECT_FALSE(cancel.ws.nextPartAvailable);
+    EXPECT_EQ(cancelled.outcome, LengthVerdict::Stop);
 
     ChartBuilder yes;
     yes.prompter.script(Answer::Yes);
-    yes.ws.ctx.drawingSecondPart = 1;
-    sizeBlocks(longChart(yes, "100").ws);
-    EXPECT_TRUE(yes.ws.nextPartAvailable);
-    EXPECT_EQ(yes.ws.ctx.stoppedAfterSizing, 1);
+    const LengthVerdict inParts = longChart(yes, "100").sizeAndCheck();
+    EXPECT_EQ(inParts.outcome, LengthVerdict::InParts);
+    EXPECT_EQ(inParts.extraParts, 1);
 }
 
 TEST(LengthCheck, FourPartsOrMoreAreRefusedWithoutAQuestion)
 {
     ChartBuilder c;
-    sizeBlocks(longChart(c, "60").ws); // exactly three times
+    const LengthVerdict v = longChart(c, "60").sizeAndCheck(); // exactly three times
     EXPECT_TRUE(c.prompter.questions().empty());
     ASSERT_EQ(c.prompter.messages().size(), 1);
     EXPECT_EQ(c.prompter.messages()[0],
               QStringLiteral("Данная версия подерживает только 3 вложения\rНевозможно построить Блок-Схему"));
-    EXPECT_EQ(c.ws.ctx.extraPartCount, 3);
-    EXPECT_EQ(c.ws.ctx.stoppedAfterSizing, 1);
+    EXPECT_EQ(v.extraParts, 3);
+    EXPECT_EQ(v.outcome, LengthVerdict::Stop);
 }
 
 TEST(SizingSettings, BadOrZeroSettingsStopTheBuild)
@@ -255,24 +253,24 @@ TEST(SizingSettings, BadOrZeroSettingsStopTheBuild)
     word.ws.settings.varTextWidth = "abc";
     word.block("var");
     word.text("x");
-    EXPECT_THROW(sizeBlocks(word.ws), ConversionError);
+    EXPECT_THROW(word.size(), ConversionError);
 
     // A limit of 0 would be divided by: refused like a bad number.
     ChartBuilder zero;
     zero.ws.settings.beginTextWidth = "0";
     zero.block("begin");
     zero.text("x");
-    EXPECT_THROW(sizeBlocks(zero.ws), ConversionError);
+    EXPECT_THROW(zero.size(), ConversionError);
 
     ChartBuilder zeroLength;
-    EXPECT_THROW(sizeBlocks(longChart(zeroLength, "0").ws), ConversionError);
+    EXPECT_THROW(longChart(zeroLength, "0").sizeAndCheck(), ConversionError);
 
     // A limit is read only where a rule needs it.
     ChartBuilder unused;
     unused.ws.settings.ifTextWidth = "abc";
     unused.block("if", chars(2));
     unused.block("end shema");
-    EXPECT_NO_THROW(sizeBlocks(unused.ws));
+    EXPECT_NO_THROW(unused.size());
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include "ChartBuilder.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 
 namespace vexoria::test {
 namespace {
@@ -88,7 +88,7 @@ TEST(StatementsOnChart, AnExitCommentMovesBelowItsValue)
     StatementRow& exit = c.placed("exit", 250, 100, 0, 0, QStringLiteral("(-1)"));
     exit.comment = QStringLiteral("no file");
     c.placed("break", 250, 200).comment = QStringLiteral("done");
-    drawBlocks(c.ws);
+    c.draw();
     const QList<DrawnText> texts = drawnTexts(c.lines());
     auto at = [&](const QString& text) {
         for (const DrawnText& t : texts)

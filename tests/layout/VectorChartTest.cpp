@@ -16,7 +16,7 @@
 #include <QXmlStreamReader>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DiagramFont.h"
 #include "platform/drawing/DisplayList.h"
@@ -73,7 +73,7 @@ void buildParts(Workspace& ws, const std::function<void(Workspace&)>& drawn)
     const bool whole = drawChart(ws);
     drawn(ws);
     if (whole) return;
-    for (int part = 2; part <= ws.ctx.extraPartCount + 1 && ws.nextPartAvailable; ++part) {
+    for (int part = 2; part <= ws.parts.extraParts + 1 && ws.parts.nextPartAvailable(); ++part) {
         drawNextPart(ws);
         drawn(ws);
     }

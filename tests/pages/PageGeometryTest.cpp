@@ -5,7 +5,7 @@
 #include "pages/PageBands.h"
 #include "pages/PageMarkers.h"
 #include "pages/Report.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "support/SheetPicture.h"
 
@@ -82,55 +82,55 @@ TEST(PageBands, EachSheetEndsSixRowsBelowItsMarkerAndTheNextStartsThreeBelow)
 TEST(PageMarkers, ADraggedMarkerFollowsThePointerAndPushesTheNextOne)
 {
     PageMarkers m = placedFor(3000);
-    int draggedMarker = 1;
-    EXPECT_FALSE(m.mouseMove(1, 600, 3000, draggedMarker));
+    bool dragging = true;
+    EXPECT_FALSE(m.mouseMove(1, 600, 3000, dragging));
     EXPECT_EQ(m.offset(1), 600);
     EXPECT_EQ(m.offset(2), 1640);
     EXPECT_EQ(m.offset(3), 3000); // only the next one moves
-    EXPECT_EQ(draggedMarker, 1);
+    EXPECT_TRUE(dragging);
 
     // Marker 2 dragged up; merely moving over marker 1 puts it back a page below.
-    m.mouseMove(2, 1200, 3000, draggedMarker);
-    draggedMarker = 0;
-    m.mouseMove(1, 0, 3000, draggedMarker);
+    m.mouseMove(2, 1200, 3000, dragging);
+    dragging = false;
+    m.mouseMove(1, 0, 3000, dragging);
     EXPECT_EQ(m.offset(1), 600);
     EXPECT_EQ(m.offset(2), 1640);
 
     // Past its limit a marker snaps back and the drag ends with the button down.
-    draggedMarker = 1;
-    m.mouseMove(1, 1050, 3000, draggedMarker);
+    dragging = true;
+    m.mouseMove(1, 1050, 3000, dragging);
     EXPECT_EQ(m.offset(1), 1040);
-    EXPECT_EQ(draggedMarker, 0);
-    draggedMarker = 1;
-    m.mouseMove(2, 2090, 3000, draggedMarker);
+    EXPECT_FALSE(dragging);
+    dragging = true;
+    m.mouseMove(2, 2090, 3000, dragging);
     EXPECT_EQ(m.offset(2), 2089); // marker 2 snaps back to its limit
     // The next marker is not pushed below the diagram: it stays where the
     // drag of marker 2 to 1200 put it.
     EXPECT_EQ(m.offset(3), 2240);
     // Nothing limits a drag upward, above the diagram too.
-    draggedMarker = 1;
-    m.mouseMove(3, -40, 3000, draggedMarker);
+    dragging = true;
+    m.mouseMove(3, -40, 3000, dragging);
     EXPECT_EQ(m.offset(3), -40);
 }
 
 TEST(PageMarkers, OnlyTheTwelfthMarkerPastItsLimitIsRefused)
 {
     PageMarkers m = placedFor(14000);
-    int draggedMarker = 1;
-    EXPECT_FALSE(m.mouseMove(11, 11500, 14000, draggedMarker));
+    bool dragging = true;
+    EXPECT_FALSE(m.mouseMove(11, 11500, 14000, dragging));
     EXPECT_EQ(m.offset(11), 11440);
-    draggedMarker = 1;
-    EXPECT_TRUE(m.mouseMove(12, 12490, 14000, draggedMarker));
+    dragging = true;
+    EXPECT_TRUE(m.mouseMove(12, 12490, 14000, dragging));
     EXPECT_EQ(m.offset(12), 12480);
-    EXPECT_EQ(draggedMarker, 0);
+    EXPECT_FALSE(dragging);
     // Marker 8's limit is its own default place: a push from marker 7 at its
     // own limit puts it past, and the next move over it snaps it back.
     m.placeDefault(14000);
-    draggedMarker = 1;
-    m.mouseMove(7, 7289, 14000, draggedMarker);
+    dragging = true;
+    m.mouseMove(7, 7289, 14000, dragging);
     EXPECT_EQ(m.offset(8), 8329);
-    draggedMarker = 0;
-    m.mouseMove(8, 0, 14000, draggedMarker);
+    dragging = false;
+    m.mouseMove(8, 0, 14000, dragging);
     EXPECT_EQ(m.offset(8), 8320);
 }
 
@@ -139,13 +139,13 @@ TEST(PageBands, DraggedMarkersLeaveNoRowOfTheChartOffTheSheets)
     // Marker 1 dragged up to 700 takes marker 2 to 1740: the last 260 rows
     // get a sheet of their own.
     PageMarkers m = placedFor(2000);
-    int draggedMarker = 1;
-    m.mouseMove(1, 700, 2000, draggedMarker);
+    bool dragging = true;
+    m.mouseMove(1, 700, 2000, dragging);
     EXPECT_EQ(bands(m, 2000), std::vector<Band>({{0, 706, 706}, {703, 1746, 1046}, {1740, 2006, 266}}));
     // When marker 2 lands on the bottom edge it is the last one.
     m = placedFor(1740);
-    draggedMarker = 1;
-    m.mouseMove(1, 700, 1740, draggedMarker);
+    dragging = true;
+    m.mouseMove(1, 700, 1740, dragging);
     EXPECT_EQ(bands(m, 1740), std::vector<Band>({{0, 706, 706}, {700, 1746, 1046}}));
 }
 
@@ -174,7 +174,7 @@ TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
     Workspace ws;
     ws.diagram.setPicture(numberedDiagram(3000));
     placePageMarkers(ws);
-    const Report paged = pagedReport(ws);
+    const Report paged = pagedReport(ws.diagram, ws.pageMarkers, ws.reportTitle);
     ASSERT_EQ(paged.sheets.size(), 3u);
     EXPECT_EQ(paged.title, QStringLiteral("Блок-Схема"));
     EXPECT_EQ(paged.sheets[1].pageNumber, 2);
@@ -191,10 +191,10 @@ TEST(Report, PagedSheetsHoldTheirBandsAndTheOneSheetHoldsTheWholeDiagram)
     EXPECT_EQ(third.pixel(below), qRgb(255, 255, 255));
     EXPECT_EQ(third.pixel(below + QPoint(0, 118)), qRgb(255, 255, 255));
 
-    EXPECT_EQ(pagedReport(ws, 2).sheets.size(), 2u);
+    EXPECT_EQ(pagedReport(ws.diagram, ws.pageMarkers, ws.reportTitle, 2).sheets.size(), 2u);
 
     ws.reportTitle = QStringLiteral("Блок-Схема procedure p;");
-    const Report one = oneSheetReport(ws);
+    const Report one = oneSheetReport(ws.diagram, ws.reportTitle);
     ASSERT_EQ(one.sheets.size(), 1u);
     EXPECT_EQ(one.title, QStringLiteral("Блок-Схема procedure p;"));
     EXPECT_TRUE(one.sheets[0].wholeChart);

@@ -11,7 +11,7 @@
 #include "pages/Report.h"
 #include "pages/SheetChart.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/DisplayList.h"
 #include "platform/text/TextCodec.h"
@@ -56,11 +56,11 @@ TEST(SheetChart, ABuiltChartIsDrawnAsItsPictureShowsItWithLabelsAndHandComments)
     ASSERT_TRUE(drawChart(ws));
     labelLines(ws);
     // A comment and an eraser stroke on the first page, as the mouse makes them.
-    drawComment(diagramCanvas(ws), QPoint(420, 300), QStringLiteral("Проверено"));
-    eraseStroke(diagramCanvas(ws), QPoint(20, 40), QPoint(690, 40));
+    drawComment(diagramCanvas(ws.surface()), QPoint(420, 300), QStringLiteral("Проверено"));
+    eraseStroke(diagramCanvas(ws.surface()), QPoint(20, 40), QPoint(690, 40));
     const QImage picture = ws.diagram.image();
 
-    const Report drawn = pagedReport(ws);
+    const Report drawn = pagedReport(ws.diagram, ws.pageMarkers, ws.reportTitle);
     ASSERT_GE(drawn.sheets.size(), 3u);
     ASSERT_FALSE(ws.diagram.drawing().isEmpty());
     const auto fromPicture = std::make_shared<const SheetChart>(picture);
@@ -78,7 +78,7 @@ TEST(SheetChart, ABuiltChartIsDrawnAsItsPictureShowsItWithLabelsAndHandComments)
     EXPECT_EQ(ink(first, QRect(report::kLeftImage.left() + 20, report::kLeftImage.top() + 40, 320, 1)), 0);
 
     // The sheets keep the chart as it was when they were made.
-    eraseStroke(diagramCanvas(ws), QPoint(420, 300), QPoint(520, 300));
+    eraseStroke(diagramCanvas(ws.surface()), QPoint(420, 300), QPoint(520, 300));
     EXPECT_TRUE(sheetPicture(drawn.sheets[0]) == first);
 
 }
@@ -132,9 +132,9 @@ TEST(SheetChart, AnOpenedPictureIsPrintedFromItsPixelsWithTheCommentsWrittenOnIt
     QPainter(&img).fillRect(100, 100, 100, 100, Qt::black);
     ws.diagram.setPicture(img);
     placePageMarkers(ws);
-    drawComment(diagramCanvas(ws), QPoint(100, 400), QStringLiteral("Проверено"));
+    drawComment(diagramCanvas(ws.surface()), QPoint(100, 400), QStringLiteral("Проверено"));
     ASSERT_FALSE(ws.diagram.drawing().isEmpty());
-    const QImage sheet = sheetPicture(pagedReport(ws).sheets[0]);
+    const QImage sheet = sheetPicture(pagedReport(ws.diagram, ws.pageMarkers, ws.reportTitle).sheets[0]);
     const QPoint at = report::kLeftImage.topLeft();
     EXPECT_EQ(ink(sheet, QRect(at + QPoint(100, 100), QSize(100, 100))), 100 * 100);
     EXPECT_GT(ink(sheet, QRect(at + QPoint(100, 400), QSize(60, 14))), 30);

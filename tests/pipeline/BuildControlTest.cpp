@@ -11,22 +11,15 @@
 #include "tables/StatementTableDump.h"
 #include "tables/ConnectionTableDump.h"
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
 #include "pipeline/Workspace.h"
 #include "platform/drawing/RecordingCanvas.h"
 #include "platform/text/TextCodec.h"
+#include "support/LongRoutine.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
 
 namespace vexoria::test {
 namespace {
-
-QString loops(int count)
-{
-    QString code = QStringLiteral("procedure P;\nbegin\n");
-    for (int i = 0; i < count; ++i) code += QStringLiteral("while a do\nbegin\nx := 1;\nend;\n");
-    return classifierText(code + QStringLiteral("end;\n"));
-}
 
 std::vector<QString> routines()
 {
@@ -37,7 +30,7 @@ std::vector<QString> routines()
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
         out.push_back(classifierText(decodeCodeText(f.readAll())));
     }
-    out.push_back(loops(30)); // built in two parts, with its later part drawn by "Далее"
+    out.push_back(loopRoutine(30)); // built in two parts, with its later part drawn by "Далее"
     return out;
 }
 
@@ -60,7 +53,7 @@ struct Build {
     void run()
     {
         classifyCode(ws);
-        if (!drawChart(ws) && ws.nextPartAvailable) drawNextPart(ws);
+        if (!drawChart(ws) && ws.parts.nextPartAvailable()) drawNextPart(ws);
     }
     QString result() const
     {
@@ -87,7 +80,7 @@ TEST(BuildControl, AWatchedBuildGivesWhatAnUnwatchedOneGives)
 // build stops it as it starts.
 TEST(BuildControl, AStopUnwindsTheBuildFromTheStageItIsIn)
 {
-    const QString code = loops(30);
+    const QString code = loopRoutine(30);
     std::set<BuildStage> stoppedIn;
     for (int n = 0; n < 2500; n += 37) {
         BuildControl control;

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "pipeline/Pipeline.h"
-#include "pipeline/BuildStages.h"
+#include "analysis/StructureCheck.h"
 #include "pipeline/Workspace.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
@@ -46,7 +46,7 @@ void classifyAndCheck(Workspace& ws, const QString& text)
     ws.codeText = text;
     classifyCode(ws);
     ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-    checkStructure(ws);
+    ws.blockCount = checkStructure(ws.statements, ws.prompter);
 }
 
 // Why a table is not sane, or an empty string.
@@ -70,7 +70,7 @@ QString tableFault(const Workspace& ws)
         if (!kindIndexes.insert(*r.kindIndex).second) return QString("filtr %1 twice").arg(*r.kindIndex);
     }
     if (chartEnd != 1) return QString("%1 end shema rows").arg(chartEnd);
-    if (ws.ctx.blockCount != blocks) return QString("blockCount %1 for %2 kinds").arg(ws.ctx.blockCount).arg(blocks);
+    if (ws.blockCount != blocks) return QString("blockCount %1 for %2 kinds").arg(ws.blockCount).arg(blocks);
     if (!kindIndexes.empty() && (*kindIndexes.begin() != 0 || *kindIndexes.rbegin() != blocks - 1)) return "filtr is not 0..blockCount-1";
     return {};
 }

@@ -22,9 +22,9 @@ const QStringList kRoutineB = {"procedure B;", "begin", "  b := 2;", "end;"};
 const QStringList kRoutineC = {"  procedure C;", "  begin", "    c := 3;", "  end;"};
 
 struct Queue {
-    BuildContext ctx;
+    QueueState state;
     ScriptedPrompter prompter;
-    RoutineQueue queue{ctx, prompter};
+    RoutineQueue queue{state, prompter};
 
     // Opens kUnit with every routine checked, as after "check all".
     Queue()
@@ -38,19 +38,19 @@ struct Queue {
 
 TEST(RoutineQueue, OpeningAUnitListsItsRoutinesAndStartsTheQueue)
 {
-    BuildContext ctx;
+    QueueState state;
     ScriptedPrompter prompter;
-    RoutineQueue queue(ctx, prompter);
+    RoutineQueue queue(state, prompter);
     queue.openUnit(kUnit);
 
     ASSERT_EQ(queue.items().size(), 3u);
     EXPECT_EQ(queue.items()[2].text, QString("  procedure C;"));
     EXPECT_FALSE(queue.items()[0].checked);
-    EXPECT_EQ(ctx.implLine, 1);
-    EXPECT_EQ(ctx.unitLines, kUnit);
-    EXPECT_EQ(ctx.curRoutine, -1);
-    EXPECT_EQ(ctx.fetchBeforeBuild, 1);
-    EXPECT_EQ(ctx.editorHoldsOwnCode, 0);
+    EXPECT_EQ(state.implLine, 1);
+    EXPECT_EQ(state.unitLines, kUnit);
+    EXPECT_EQ(state.curRoutine, -1);
+    EXPECT_TRUE(state.fetchBeforeBuild);
+    EXPECT_FALSE(state.editorHoldsOwnCode);
     EXPECT_TRUE(queue.listVisible());
     EXPECT_TRUE(queue.panelVisible());
 }
@@ -59,22 +59,22 @@ TEST(RoutineQueue, FetchesEveryCheckedRoutineInTurnThenEnds)
 {
     Queue q;
     EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
-    EXPECT_EQ(q.ctx.curRoutine, 0);
+    EXPECT_EQ(q.state.curRoutine, 0);
     EXPECT_EQ(q.queue.fetchNext(), kRoutineB);
     EXPECT_EQ(q.queue.fetchNext(), kRoutineC); // the indented last one, without "end."
-    EXPECT_EQ(q.ctx.queueExhausted, 0);
+    EXPECT_FALSE(q.state.queueExhausted);
 
-    q.ctx.fetchBeforeBuild = 1;
+    q.state.fetchBeforeBuild = true;
     EXPECT_EQ(q.queue.fetchNext(), std::nullopt); // the editor keeps routine C
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
-    EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.queueExhausted, 1);
+    EXPECT_FALSE(q.state.fetchBeforeBuild);
+    EXPECT_TRUE(q.state.editorHoldsOwnCode);
+    EXPECT_EQ(q.state.curRoutine, -1);
+    EXPECT_TRUE(q.state.queueExhausted);
 
     // The next fetch starts again from the first routine.
     EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
-    EXPECT_EQ(q.ctx.queueExhausted, 0);
+    EXPECT_FALSE(q.state.queueExhausted);
 }
 
 TEST(RoutineQueue, NothingCheckedAfterTheCurrentRoutineEmptiesTheEditor)
@@ -85,9 +85,9 @@ TEST(RoutineQueue, NothingCheckedAfterTheCurrentRoutineEmptiesTheEditor)
     EXPECT_EQ(q.queue.fetchNext(), kRoutineA);
     EXPECT_EQ(q.queue.fetchNext(), QStringList{});
     EXPECT_EQ(q.prompter.messages(), QStringList{"Ни чего не выбранно"});
-    EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.queueExhausted, 1);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
+    EXPECT_EQ(q.state.curRoutine, -1);
+    EXPECT_TRUE(q.state.queueExhausted);
+    EXPECT_TRUE(q.state.editorHoldsOwnCode);
 }
 
 TEST(RoutineQueue, SkipFetchesTheNextRoutineForTheNextBuild)
@@ -95,8 +95,8 @@ TEST(RoutineQueue, SkipFetchesTheNextRoutineForTheNextBuild)
     Queue q;
     EXPECT_EQ(q.queue.skip(), kRoutineA);
     EXPECT_FALSE(q.queue.listVisible());
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
+    EXPECT_FALSE(q.state.fetchBeforeBuild);
+    EXPECT_FALSE(q.state.editorHoldsOwnCode);
     EXPECT_EQ(q.queue.skip(), kRoutineB);
 }
 
@@ -107,8 +107,8 @@ TEST(RoutineQueue, BackStepsToTheCheckedRoutineBefore)
     q.queue.fetchNext();
     q.queue.fetchNext();
     EXPECT_EQ(q.queue.back(), kRoutineB); // back after the third fetches the second
-    EXPECT_EQ(q.ctx.curRoutine, 1);
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
+    EXPECT_EQ(q.state.curRoutine, 1);
+    EXPECT_FALSE(q.state.fetchBeforeBuild);
 
     // With the routine before unchecked, back fetches the current one again.
     q.queue.setChecked(0, false);
@@ -121,7 +121,7 @@ TEST(RoutineQueue, BackFromTheFirstRoutineFetchesItAgain)
     Queue q;
     q.queue.fetchNext();
     EXPECT_EQ(q.queue.back(), kRoutineA);
-    EXPECT_EQ(q.ctx.curRoutine, 0);
+    EXPECT_EQ(q.state.curRoutine, 0);
 }
 
 TEST(RoutineQueue, BackBeforeAnyFetchOnlySaysSo)
@@ -129,8 +129,8 @@ TEST(RoutineQueue, BackBeforeAnyFetchOnlySaysSo)
     Queue q;
     EXPECT_EQ(q.queue.back(), std::nullopt);
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет большевыбранного !"});
-    EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
+    EXPECT_EQ(q.state.curRoutine, -1);
+    EXPECT_TRUE(q.state.fetchBeforeBuild);
 }
 
 TEST(RoutineQueue, ListCheckAllSuspendAndResumeSetTheFlags)
@@ -140,10 +140,10 @@ TEST(RoutineQueue, ListCheckAllSuspendAndResumeSetTheFlags)
     q.queue.fetchNext();
 
     q.queue.toggleList(); // list: the queue starts again, the list toggles
-    EXPECT_EQ(q.ctx.curRoutine, -1);
+    EXPECT_EQ(q.state.curRoutine, -1);
     EXPECT_FALSE(q.queue.listVisible());
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
+    EXPECT_TRUE(q.state.fetchBeforeBuild);
+    EXPECT_FALSE(q.state.editorHoldsOwnCode);
     q.queue.toggleList();
     EXPECT_TRUE(q.queue.listVisible());
 
@@ -151,17 +151,17 @@ TEST(RoutineQueue, ListCheckAllSuspendAndResumeSetTheFlags)
     q.queue.checkAll(); // check all comes up: everything unchecked
     EXPECT_FALSE(q.queue.checkAllDown());
     for (const RoutineItem& item : q.queue.items()) EXPECT_FALSE(item.checked);
-    EXPECT_EQ(q.ctx.curRoutine, -1);
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
+    EXPECT_EQ(q.state.curRoutine, -1);
+    EXPECT_FALSE(q.state.fetchBeforeBuild);
+    EXPECT_TRUE(q.state.editorHoldsOwnCode);
 
     q.queue.resume();
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 1);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 0);
+    EXPECT_TRUE(q.state.fetchBeforeBuild);
+    EXPECT_FALSE(q.state.editorHoldsOwnCode);
     EXPECT_TRUE(q.queue.panelVisible());
     q.queue.pause();
-    EXPECT_EQ(q.ctx.fetchBeforeBuild, 0);
-    EXPECT_EQ(q.ctx.editorHoldsOwnCode, 1);
+    EXPECT_FALSE(q.state.fetchBeforeBuild);
+    EXPECT_TRUE(q.state.editorHoldsOwnCode);
     EXPECT_FALSE(q.queue.panelVisible());
 }
 
@@ -177,9 +177,9 @@ TEST(RoutineQueue, ASecondUnitReplacesTheFirstAndRestartsTheQueue)
     EXPECT_EQ(q.queue.items()[0].text, QString("procedure Z;"));
     EXPECT_FALSE(q.queue.items()[0].checked);
     EXPECT_FALSE(q.queue.checkAllDown());
-    EXPECT_EQ(q.ctx.unitLines, second);
-    EXPECT_EQ(q.ctx.implLine, 0);
-    EXPECT_EQ(q.ctx.curRoutine, -1);
+    EXPECT_EQ(q.state.unitLines, second);
+    EXPECT_EQ(q.state.implLine, 0);
+    EXPECT_EQ(q.state.curRoutine, -1);
 
     q.queue.checkAll();
     EXPECT_EQ(q.queue.fetchNext(), second);
@@ -190,8 +190,8 @@ TEST(RoutineQueue, ACancelledOpenLeavesAnEmptyQueue)
     Queue q;
     q.queue.openUnit(std::nullopt);
     EXPECT_TRUE(q.queue.items().empty());
-    EXPECT_EQ(q.ctx.unitLines, QStringList{});
+    EXPECT_EQ(q.state.unitLines, QStringList{});
     EXPECT_EQ(q.queue.fetchNext(), std::nullopt);
     EXPECT_EQ(q.prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(q.ctx.queueExhausted, 1);
+    EXPECT_TRUE(q.state.queueExhausted);
 }

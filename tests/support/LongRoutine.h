@@ -4,6 +4,8 @@
 // loop, the loop's lanes run down the whole chart and cross every page break.
 #include <QString>
 
+#include "platform/text/TextCodec.h"
+
 namespace vexoria::test {
 
 inline QString longRoutine(int parts, bool inOneLoop = false)
@@ -16,6 +18,15 @@ inline QString longRoutine(int parts, bool inOneLoop = false)
                     .arg(i);
     if (inOneLoop) code += QStringLiteral("end;\n");
     return code + QStringLiteral("end;\n");
+}
+
+// `count` while loops one after the other, as the editor hands the text to
+// the classifier.
+inline QString loopRoutine(int count)
+{
+    QString code = QStringLiteral("procedure P;\nbegin\n");
+    for (int i = 0; i < count; ++i) code += QStringLiteral("while a do\nbegin\nx := 1;\nend;\n");
+    return classifierText(code + QStringLiteral("end;\n"));
 }
 
 } // namespace vexoria::test

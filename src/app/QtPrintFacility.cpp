@@ -1,4 +1,4 @@
-#include "platform/widgets/QtPrintFacility.h"
+#include "app/QtPrintFacility.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/widgets/PrintFacility.h"
+#include "app/PrintFacility.h"
 
 class QPrinter;
 
