@@ -10,14 +10,10 @@ namespace {
 // break labels and the animation find their table.
 class NoPictureCanvas : public Canvas {
 public:
-    void setPenWidth(int w) override { m_width = w; }
-    void setPenColour(Colour c) override { m_colour = c; }
-    void setPenStyle(PenStyle s) override { m_style = s; }
-    void setBrushColour(Colour c) override { m_brush = c; }
-    int penWidth() const override { return m_width; }
-    Colour penColour() const override { return m_colour; }
-    PenStyle penStyle() const override { return m_style; }
-    Colour brushColour() const override { return m_brush; }
+    void setPenWidth(int w) override { m_pen.penWidth = w; }
+    void setPenColour(Colour c) override { m_pen.penColour = c; }
+    void setPenStyle(PenStyle s) override { m_pen.penStyle = s; }
+    void setBrushColour(Colour c) override { m_pen.brushColour = c; }
     void polygon(const std::vector<QPoint>&) override {}
     void polyline(const std::vector<QPoint>&) override {}
     void rectangle(int, int, int, int) override {}
@@ -25,12 +21,6 @@ public:
     void fillRect(int, int, int, int) override {}
     void textOut(int, int, const QString&) override {}
     int textWidth(const QString&) const override { return 0; }
-
-private:
-    int m_width = 1;
-    Colour m_colour = kBlack;
-    PenStyle m_style = PenStyle::Solid;
-    Colour m_brush = kWhite;
 };
 
 } // namespace

@@ -42,10 +42,10 @@ public:
     virtual void setPenColour(Colour colour) = 0;
     virtual void setPenStyle(PenStyle style) = 0;
     virtual void setBrushColour(Colour colour) = 0;
-    virtual int penWidth() const { return m_pen.penWidth; }
-    virtual Colour penColour() const { return m_pen.penColour; }
-    virtual PenStyle penStyle() const { return m_pen.penStyle; }
-    virtual Colour brushColour() const { return m_pen.brushColour; }
+    int penWidth() const { return m_pen.penWidth; }
+    Colour penColour() const { return m_pen.penColour; }
+    PenStyle penStyle() const { return m_pen.penStyle; }
+    Colour brushColour() const { return m_pen.brushColour; }
 
     // Closed outline through the points, filled with the brush.
     virtual void polygon(const std::vector<QPoint>& points) = 0;
