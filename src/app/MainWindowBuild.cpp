@@ -9,8 +9,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QButtonGroup>
@@ -21,11 +19,11 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/CommentsGrid.h"
+#include "app/CodeTab.h"
+#include "app/DiagramTab.h"
 #include "app/DiagramView.h"
 #include "app/EditorFiles.h"
 #include "app/EditorSession.h"
-#include "app/PageMarkersView.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
 #include "app/MainWindow.h"
@@ -35,7 +33,6 @@
 #include "platform/text/ConversionError.h"
 #include "platform/settings/SettingLimits.h"
 #include "platform/settings/SettingsFile.h"
-#include "platform/text/TextCodec.h"
 
 namespace vexoria {
 
@@ -55,9 +52,7 @@ void MainWindow::runCommand(F&& f)
     } catch (const std::exception& e) {
         prompter().message(QString::fromLocal8Bit(e.what()));
     }
-    diagramView->refresh();
-    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
-    pageMarkers->sync();
+    m_diagramTab->refresh();
 }
 
 // ---- creation and closing ----------------------------------------------
@@ -77,12 +72,12 @@ void MainWindow::loadWindowSettings()
         loadSettingsFile(m_settingsPath, m_ws.settings);
     }
     applySettingsToControls();
-    debugTableChoice->setVisible(settingsPanel->debugBox->isChecked());
+    m_codeTab->debugTableChoice()->setVisible(settingsPanel->debugBox->isChecked());
     m_ws.ctx.animationOn = settingsPanel->animateBox->isChecked() ? 1 : 0;
     runCommand([this] { applyAnimationInterval(); });
     restoreEditorCode();
     // The window opens ready for code to be typed or pasted.
-    codeEditor->setFocus();
+    m_codeTab->editor()->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)
@@ -97,7 +92,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
 
 bool MainWindow::keepEditorCode()
 {
-    const EditorSession session = editorFiles->session();
+    const EditorSession session = m_editorFiles->session();
     // An empty editor with nothing kept before makes no file.
     if (session.code.isEmpty() && session.sourcePath.isEmpty() && !QFileInfo::exists(m_sessionPath)) return true;
     QString error;
@@ -114,7 +109,7 @@ bool MainWindow::keepEditorCode()
 
 void MainWindow::restoreEditorCode()
 {
-    if (const auto session = readEditorSession(m_sessionPath)) editorFiles->restore(*session);
+    if (const auto session = readEditorSession(m_sessionPath)) m_editorFiles->restore(*session);
 }
 
 void MainWindow::showSourceInTitle(const QString& path)
@@ -149,8 +144,8 @@ void MainWindow::applySettingsToControls()
     // Two unset buttons are a state the group allows only when it is not
     // exclusive for the moment of setting them.
     m_queueChoice->setExclusive(false);
-    buildAtOnceButton->setChecked(s.queueBuildsAtOnce && !s.queuePreviews);
-    previewButton->setChecked(s.queuePreviews);
+    m_queuePanel->buildAtOnceButton->setChecked(s.queueBuildsAtOnce && !s.queuePreviews);
+    m_queuePanel->previewButton->setChecked(s.queuePreviews);
     m_queueChoice->setExclusive(true);
     move(onScreenPosition(QPoint(s.windowLeft, s.windowTop), size()));
 }
@@ -158,8 +153,8 @@ void MainWindow::applySettingsToControls()
 void MainWindow::syncSettingsFromControls()
 {
     settingsPanel->toSettings(m_ws.settings);
-    m_ws.settings.queueBuildsAtOnce = buildAtOnceButton->isChecked();
-    m_ws.settings.queuePreviews = previewButton->isChecked();
+    m_ws.settings.queueBuildsAtOnce = m_queuePanel->buildAtOnceButton->isChecked();
+    m_ws.settings.queuePreviews = m_queuePanel->previewButton->isChecked();
 }
 
 void MainWindow::applyAnimationInterval()
@@ -171,7 +166,7 @@ void MainWindow::applyAnimationInterval()
         prompter().message(problem);
         return;
     }
-    animationTimer->setInterval(settingsPanel->animationIntervalEdit->text().trimmed().toInt());
+    m_animationTimer->setInterval(settingsPanel->animationIntervalEdit->text().trimmed().toInt());
 }
 
 bool MainWindow::refuseBuildSettings()
@@ -224,10 +219,10 @@ bool MainWindow::runBuild(const BuildRunner::Work& work)
     // Animation ticks wait while a build runs, as they did when the build
     // held the window's thread: the chart on show stays as it was until the
     // new one replaces it, or for good when the build is cancelled.
-    const bool ticking = animationTimer->isActive();
-    animationTimer->stop();
+    const bool ticking = m_animationTimer->isActive();
+    m_animationTimer->stop();
     const auto after = qScopeGuard([&] {
-        if (ticking) animationTimer->start();
+        if (ticking) m_animationTimer->start();
         if (m_builder->closeRequested()) QTimer::singleShot(0, this, &QWidget::close);
     });
     return m_builder->run(m_ws, work);
@@ -250,8 +245,8 @@ void MainWindow::runPipeline()
         c.animStep = 0;
     }
     // 2, 3.
-    chartMenu->menuAction()->setEnabled(true);
-    diagramScroll->verticalScrollBar()->setValue(0);
+    m_chartMenu->menuAction()->setEnabled(true);
+    m_diagramTab->scrollToTop();
 
     // 4. The second press while the comments grid is on show draws from the
     //    table as the user left it, without classifying again.
@@ -260,13 +255,13 @@ void MainWindow::runPipeline()
         hideCommentsGrid();
     } else if (c.fetchBeforeBuild == 1) {
         // 5.2
-        if (routineList->isVisible()) routineList->hide();
+        if (m_codeTab->routineList()->isVisible()) m_codeTab->routineList()->hide();
         fetchNextRoutine();
         c.fetchBeforeBuild = 0;
-        if (previewButton->isChecked() || c.queueExhausted == 1) return;
+        if (m_queuePanel->previewButton->isChecked() || c.queueExhausted == 1) return;
     }
     const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
-    const QString code = fromGrid ? QString() : editorText();
+    const QString code = fromGrid ? QString() : m_codeTab->code();
 
     // The stages run off the window's thread on a workspace of their own,
     // which replaces the window's when they finished. 5.1 is part of it, so
@@ -292,7 +287,7 @@ void MainWindow::runPipeline()
         return;
     }
     if (gridFirst) {
-        diagramView->refresh();
+        m_diagramTab->view()->refresh();
         showCommentsGrid();
         return;
     }
@@ -306,29 +301,20 @@ void MainWindow::runPipeline()
 
 void MainWindow::showCommentsGrid()
 {
-    commentsGrid->raise();
-    commentsGrid->show();
-    commentsGrid->bindTable(&m_ws.statements);
-    gridNavigator->show();
-    gridNavigator->raise();
+    m_codeTab->showCommentsGrid(&m_ws.statements);
     m_ws.ctx.gridShown = 1;
 }
 
 void MainWindow::hideCommentsGrid()
 {
-    // A cell still being edited is stored, as leaving the grid does.
-    commentsGrid->post();
-    commentsGrid->unbind();
-    commentsGrid->lower();
-    commentsGrid->hide();
+    m_codeTab->hideCommentsGrid();
     m_ws.ctx.gridShown = 0;
-    gridNavigator->hide();
 }
 
 void MainWindow::syncPartControls()
 {
-    nextPartAction->setVisible(m_ws.nextPartAvailable);
-    nextPartAction->setEnabled(m_ws.nextPartAvailable);
+    m_actions.nextPart->setVisible(m_ws.nextPartAvailable);
+    m_actions.nextPart->setEnabled(m_ws.nextPartAvailable);
 }
 
 void MainWindow::drawNextPart()
@@ -339,7 +325,7 @@ void MainWindow::drawNextPart()
         syncSettingsFromControls();
         if (refuseBuildSettings()) return;
         if (!runBuild([](Workspace& ws) { vexoria::drawNextPart(ws); })) return;
-        diagramScroll->verticalScrollBar()->setValue(0);
+        m_diagramTab->scrollToTop();
     });
     showDiagramResult();
 }
@@ -347,40 +333,23 @@ void MainWindow::drawNextPart()
 void MainWindow::showDiagramResult()
 {
     syncPartControls();
-    diagramView->refresh();
-    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
-    pageMarkers->sync();
+    m_diagramTab->refresh();
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
-    if (m_ws.diagram.hasPicture()) showTab(diagramTab);
+    if (m_ws.diagram.hasPicture()) showTab(WindowTab::Diagram);
 }
 
 void MainWindow::fetchNextRoutine()
 {
-    queuePanel->fetchNextRoutine();
+    m_queuePanel->fetchNextRoutine();
 }
 
 // ---- tabs and window state ----------------------------------------------
 
-QString MainWindow::editorText() const
-{
-    // The raw text keeps what the user typed: toPlainText() would turn a
-    // non-breaking space into a blank, which the classifier must not see as
-    // one. Paragraph and line separators are the editor's line breaks.
-    QString text = codeEditor->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    return classifierText(text);
-}
-
-bool MainWindow::editorHasLines() const
-{
-    return !codeEditor->document()->isEmpty();
-}
-
-void MainWindow::showTab(QWidget* page)
+void MainWindow::showTab(WindowTab tab)
 {
     const QScopedValueRollback<bool> guard(m_programSwitch, true);
-    tabs->setCurrentWidget(page);
+    m_tabs->setCurrentWidget(page(tab));
 }
 
 void MainWindow::maximiseIfNormal()
@@ -401,32 +370,32 @@ void MainWindow::onTabChanged()
     // active at that moment: a rule may switch back to the code tab, and the
     // rules after it then see that tab.
     runCommand([this] {
-        if (tabs->currentWidget() == diagramTab) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        if (currentTab() == WindowTab::Diagram) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
-        if (tabs->currentWidget() == codeTab) {
+        if (currentTab() == WindowTab::Code) {
             // The page markers are out of sight with the diagram tab. Their
             // places stay: the print button on this tab cuts the pages there.
-            chartMenu->menuAction()->setEnabled(false);
+            m_chartMenu->menuAction()->setEnabled(false);
             m_ws.ctx.animationOn = 0;
             m_ws.ctx.animStep = 0;
             setStateNormal();
         }
 
-        if (tabs->currentWidget() == printTab) {
-            if (editorHasLines() || m_ws.diagram.hasPicture()) {
+        if (currentTab() == WindowTab::Print) {
+            if (m_codeTab->hasLines() || m_ws.diagram.hasPicture()) {
                 if (!m_ws.diagram.hasPicture()) runPipeline();
                 printFromButton();
             } else {
                 prompter().message(kNothingToShow);
-                showTab(codeTab);
+                showTab(WindowTab::Code);
                 setStateNormal();
             }
         }
 
-        if (tabs->currentWidget() == diagramTab) {
-            if (!editorHasLines() && !m_ws.diagram.hasPicture()) {
+        if (currentTab() == WindowTab::Diagram) {
+            if (!m_codeTab->hasLines() && !m_ws.diagram.hasPicture()) {
                 prompter().message(kNothingToShow);
-                showTab(codeTab);
+                showTab(WindowTab::Code);
                 setStateNormal();
             } else if (!m_ws.diagram.hasPicture()) {
                 runPipeline();

@@ -46,15 +46,15 @@ StatementRow markerRow()
 
 TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStages)
 {
-    MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
-    f.settingsPanel->beginWidthEdit->setText(QStringLiteral("300"));
-    f.settingsPanel->legendBox->setChecked(true);
-    f.chartButton->click();
+    open();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
+    ui().settingsPanel()->beginWidthEdit->setText(QStringLiteral("300"));
+    ui().settingsPanel()->legendBox->setChecked(true);
+    ui().chartButton()->click();
     EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\n  x := 1;\u00A0{ как есть }\r\nend;\r\n"));
     EXPECT_EQ(ws().settings.beginTextWidth, QStringLiteral("300"));
     EXPECT_TRUE(ws().settings.addLegend);
-    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(ui().chartMenu()->menuAction()->isEnabled());
     EXPECT_EQ(ws().ctx.animationOn, 1);
     EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0);
 }
@@ -62,8 +62,8 @@ TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStage
 TEST_F(WindowTest, ABuildMaximisesANormalWindowOnlyAndTheShortcutRunsIt)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("x := 1;"));
-    f.schemaShortcut->trigger();
+    ui().codeEditor()->setPlainText(QStringLiteral("x := 1;"));
+    f.actions().schema->trigger();
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
     // The platform's answer to the maximising arrives before the user can
     // minimise; a build runs the event loop and would take it in late.
@@ -78,36 +78,36 @@ TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
     ws().ctx.animationOn = 0;
 
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(ws().ctx.gridShown, 1);
-    EXPECT_TRUE(f.commentsGrid->isVisible());
-    EXPECT_TRUE(f.gridNavigator->isVisible());
-    EXPECT_EQ(shownColumns(*f.commentsGrid), QStringList({"stroka", "obiect", "suslovie", "comment"}));
+    EXPECT_TRUE(ui().commentsGrid()->isVisible());
+    EXPECT_TRUE(ui().gridNavigator()->isVisible());
+    EXPECT_EQ(shownColumns(*ui().commentsGrid()), QStringList({"stroka", "obiect", "suslovie", "comment"}));
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized); // nothing drawn, nothing maximised
     EXPECT_EQ(ws().ctx.animationOn, 1);
 
     // The user adds a row through the grid; the second press must keep it.
-    f.commentsGrid->statementModel()->appendEmptyRow();
+    ui().commentsGrid()->statementModel()->appendEmptyRow();
     const int added = ws().statements.size() - 1;
     ws().statements.at(added) = markerRow();
     ws().ctx.stoppedAfterSizing = 0;
 
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(ws().ctx.gridShown, 0);
-    EXPECT_FALSE(f.commentsGrid->isVisible());
-    EXPECT_FALSE(f.gridNavigator->isVisible());
-    EXPECT_EQ(f.commentsGrid->model()->rowCount(), 0); // unbound
+    EXPECT_FALSE(ui().commentsGrid()->isVisible());
+    EXPECT_FALSE(ui().gridNavigator()->isVisible());
+    EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), 0); // unbound
     ASSERT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), 0);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
 
     // The third press classifies again and shows the grid again.
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(ws().ctx.gridShown, 1);
     EXPECT_EQ(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
 }
@@ -116,16 +116,16 @@ TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
 {
     MainWindow& f = open();
     f.show();
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
-    f.chartButton->click();
-    f.commentsGrid->statementModel()->appendEmptyRow();
-    f.commentsGrid->moveLast();
-    f.commentsGrid->setCurrentIndex(f.commentsGrid->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
-    f.commentsGrid->editCurrent();
-    QLineEdit* editor = f.commentsGrid->findChild<QLineEdit*>();
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
+    ui().chartButton()->click();
+    ui().commentsGrid()->statementModel()->appendEmptyRow();
+    ui().commentsGrid()->moveLast();
+    ui().commentsGrid()->setCurrentIndex(ui().commentsGrid()->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
+    ui().commentsGrid()->editCurrent();
+    QLineEdit* editor = ui().commentsGrid()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("не потерять"));
-    f.chartButton->click();
+    ui().chartButton()->click();
     // The stages may sort the table; the row is found by its comment.
     EXPECT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("не потерять"); }), 0);
 }
@@ -133,8 +133,8 @@ TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
 TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
 {
     MainWindow& f = open();
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
-    f.chartButton->click(); // the grid: the classifier ran, sizing has not
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
+    ui().chartButton()->click(); // the grid: the classifier ran, sizing has not
     ASSERT_EQ(ws().ctx.gridShown, 1);
     ASSERT_EQ(ws().ctx.animationOn, 1);
     // The length check refused the chart; the second press goes straight
@@ -142,10 +142,10 @@ TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
     ws().ctx.stoppedAfterSizing = 1;
     ws().ctx.editorHoldsOwnCode = 0;
 
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(ws().ctx.animationOn, 0);
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(ws().ctx.fetchBeforeBuild, 0); // step 10 did not run
 }
@@ -153,28 +153,28 @@ TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
 TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("длинно"));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("длинно"));
+    ui().chartButton()->click();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("длинно"))) << prompter.messages()[0].toStdString();
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
 
     // Every size is read by some stage: none of them may bring the window down.
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("5500"));
-    for (QLineEdit* e : {f.settingsPanel->beginWidthEdit, f.settingsPanel->elseWidthEdit, f.settingsPanel->varWidthEdit, f.settingsPanel->ifWidthEdit, f.settingsPanel->forWidthEdit,
-                         f.settingsPanel->whileWidthEdit, f.settingsPanel->laneSpacingEdit}) {
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("5500"));
+    for (QLineEdit* e : {ui().settingsPanel()->beginWidthEdit, ui().settingsPanel()->elseWidthEdit, ui().settingsPanel()->varWidthEdit, ui().settingsPanel()->ifWidthEdit, ui().settingsPanel()->forWidthEdit,
+                         ui().settingsPanel()->whileWidthEdit, ui().settingsPanel()->laneSpacingEdit}) {
         const QString good = e->text();
         e->setText(QStringLiteral("x1"));
-        f.chartButton->click();
+        ui().chartButton()->click();
         for (const QString& m : prompter.messages().mid(1))
             EXPECT_TRUE(m.contains(QStringLiteral("x1"))) << e->objectName().toStdString() << ": " << m.toStdString();
         e->setText(good);
     }
 
     const qsizetype before = prompter.messages().size();
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages().size(), before);
     EXPECT_TRUE(ws().diagram.hasPicture());
 
@@ -182,9 +182,9 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
     // the chart and the tables stay as the last build left them.
     const QImage chart = ws().diagram.image();
     const int rows = ws().statements.size();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;\n"));
-    f.settingsPanel->ifWidthEdit->setText(QStringLiteral("-1"));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;\n"));
+    ui().settingsPanel()->ifWidthEdit->setText(QStringLiteral("-1"));
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages().last(), QStringLiteral("Настройки, поле «IF»: -1 — вне допустимых пределов, от 20 до 2000."));
     EXPECT_EQ(ws().diagram.image(), chart);
     EXPECT_EQ(ws().statements.size(), rows);
