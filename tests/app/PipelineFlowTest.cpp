@@ -46,8 +46,10 @@ StatementRow markerRow()
 
 TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStages)
 {
-    open();
+    MainWindow& f = open();
     ui().codeEditor()->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
+    // The window's code is the editor's as the classifier will read it.
+    EXPECT_EQ(f.code(), QStringLiteral("begin\r\n  x := 1;\u00A0{ как есть }\r\nend;\r\n"));
     ui().settingsPanel()->beginWidthEdit->setText(QStringLiteral("300"));
     ui().settingsPanel()->legendBox->setChecked(true);
     ui().chartButton()->click();
