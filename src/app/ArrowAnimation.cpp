@@ -1,9 +1,7 @@
 #include "app/ArrowAnimation.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QPainter>
-#include <QTabWidget>
 #include <QTimer>
 
 #include "anim/AnimationTick.h"
@@ -15,38 +13,35 @@
 
 namespace vexoria {
 
-ArrowAnimation::ArrowAnimation(MainWindow& form) : QObject(&form), m_form(form)
+ArrowAnimation::ArrowAnimation(MainWindow& form, QTimer& timer, DiagramView& view, const SettingsPanel& settings)
+    : QObject(&form), m_form(form), m_view(view), m_settings(settings)
 {
     setObjectName(QStringLiteral("ArrowAnimation"));
-    connect(form.animationTimer, &QTimer::timeout, this, &ArrowAnimation::tick);
-    connect(form.animationOnAction, &QAction::triggered, this, &ArrowAnimation::switchAnimationOn);
-    connect(form.animationOffAction, &QAction::triggered, this, &ArrowAnimation::switchAnimationOff);
-    form.animationOnAction->setEnabled(true);
-    form.animationOffAction->setEnabled(true);
+    connect(&timer, &QTimer::timeout, this, &ArrowAnimation::tick);
 
     // The heads and blinking marks are painted over the picture, never into
     // it: the saved and printed chart stays as it was built. The pen follows
     // colour mode as the settings panel has it now.
-    form.diagramView->addOverlay([this](QPainter& painter, const QRect& area) {
+    view.addOverlay([this](QPainter& painter, const QRect& area) {
         PainterCanvas canvas(painter);
         const Workspace& ws = m_form.workspace();
-        paintAnimation(canvas, ws.connections, area, m_form.settingsPanel->colourBox->isChecked(), ws.pictureConnectionsFrom);
+        paintAnimation(canvas, ws.connections, area, m_settings.colourBox->isChecked(), ws.pictureConnectionsFrom);
     });
 
     // The timer is always running; the tick decides whether to do anything.
-    form.animationTimer->start();
+    timer.start();
 }
 
 void ArrowAnimation::tick()
 {
     Workspace& ws = m_form.workspace();
     WindowState& state = m_form.uiState();
-    if (m_form.tabs->currentWidget() != m_form.diagramTab || !state.animationOn || !ws.connections.isOpen() ||
-        !m_form.diagramView->hasPicture())
+    if (m_form.currentTab() != WindowTab::Diagram || !state.animationOn || !ws.connections.isOpen() ||
+        !m_view.hasPicture())
         return;
     animationTick(ws.connections, state.animStep, ws.pictureConnectionsFrom);
     // Only the part of the view on screen is repainted.
-    m_form.diagramView->update();
+    m_view.update();
 }
 
 // Qt's views are always double-buffered: the switch of the scrolling view's

@@ -5,17 +5,18 @@
 #include <QPlainTextEdit>
 
 #include "tables/StatementExport.h"
+#include "app/CodeTab.h"
 #include "app/CommentsGrid.h"
 #include "app/MainWindow.h"
 #include "platform/settings/SettingsFile.h"
 
 namespace vexoria {
 
-DebugView::DebugView(MainWindow& form) : QObject(&form), m_form(form)
+DebugView::DebugView(MainWindow& form, CodeTab& tab) : QObject(&form), m_form(form), m_tab(tab)
 {
     setObjectName(QStringLiteral("DebugView"));
-    form.debugTableChoice->setEnabled(true);
-    connect(form.debugTableChoice, &QComboBox::textActivated, this, &DebugView::showTable);
+    tab.debugTableChoice()->setEnabled(true);
+    connect(tab.debugTableChoice(), &QComboBox::textActivated, this, &DebugView::showTable);
 }
 
 QString DebugView::databasePath() const
@@ -28,7 +29,7 @@ QString DebugView::databasePath() const
 
 void DebugView::showStatements()
 {
-    CommentsGridView* grid = m_form.commentsGrid;
+    CommentsGridView* grid = m_tab.commentsGrid();
     grid->raise();
     grid->show();
     grid->bindTable(&m_form.workspace().statements, CommentsGridView::Columns::All);
@@ -36,18 +37,18 @@ void DebugView::showStatements()
 
 void DebugView::closeGrid()
 {
-    CommentsGridView* grid = m_form.commentsGrid;
+    CommentsGridView* grid = m_tab.commentsGrid();
     grid->unbind();
-    grid->stackUnder(m_form.codeEditor);
+    grid->stackUnder(m_tab.editor());
     grid->hide();
     // The navigator has nothing to move over once the grid is gone.
-    m_form.gridNavigator->hide();
+    m_tab.gridNavigator()->hide();
 }
 
 void DebugView::showTable(const QString& text)
 {
     StatementTable& t = m_form.workspace().statements;
-    CommentsGridView* grid = m_form.commentsGrid;
+    CommentsGridView* grid = m_tab.commentsGrid();
     // Every choice first shows the statement table.
     showStatements();
     if (text == u"N") {
@@ -66,8 +67,8 @@ void DebugView::showTable(const QString& text)
     } else if (text == u"Комминт") {
         t.sortBy([](const StatementRow& r) { return r.drawOrder; });
         grid->bindTable(&t, CommentsGridView::Columns::Comments);
-        m_form.gridNavigator->show();
-        m_form.gridNavigator->raise();
+        m_tab.gridNavigator()->show();
+        m_tab.gridNavigator()->raise();
     } else if (text == u"Запись") {
         writeDatabase();
     }

@@ -8,12 +8,14 @@
 
 namespace vexoria {
 
+class CodeTab;
 class MainWindow;
 
 class DebugView : public QObject {
     Q_OBJECT
 public:
-    explicit DebugView(MainWindow& form);
+    // The list and the grid it shows the tables in are the code tab's.
+    DebugView(MainWindow& form, CodeTab& tab);
 
     // Where "Запись" writes.
     QString databasePath() const;
@@ -27,6 +29,7 @@ private:
     void writeDatabase();
 
     MainWindow& m_form;
+    CodeTab& m_tab;
 };
 
 } // namespace vexoria

@@ -14,6 +14,7 @@
 #include <QStyleOptionFrame>
 
 #include "anim/AnimationTick.h"
+#include "app/DiagramTab.h"
 #include "app/DiagramView.h"
 #include "app/MainWindow.h"
 #include "connect/Annotations.h"
@@ -96,10 +97,11 @@ void CommentEdit::focusOutEvent(QFocusEvent* e)
 
 // ---- the mouse on the chart ------------------------------------------------
 
-DiagramAnnotations::DiagramAnnotations(MainWindow& form) : QObject(&form), m_form(form)
+DiagramAnnotations::DiagramAnnotations(MainWindow& form, DiagramTab& tab)
+    : QObject(&form), m_form(form), m_tab(tab), m_view(*tab.view())
 {
     setObjectName(QStringLiteral("DiagramAnnotations"));
-    DiagramView* view = form.diagramView;
+    DiagramView* view = &m_view;
 
     hintBox = new QPlainTextEdit(view);
     hintBox->setObjectName(QStringLiteral("Musl"));
@@ -115,16 +117,16 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form) : QObject(&form), m_for
     commentEdit = new CommentEdit(view);
     commentEdit->hide();
 
-    commentAction = form.diagramMenu->addAction(QStringLiteral("Комментарии"));
+    commentAction = tab.menu()->addAction(QStringLiteral("Комментарии"));
     commentAction->setObjectName(QStringLiteral("N21"));
-    eraserAction = form.diagramMenu->addAction(QStringLiteral("Стереть"));
+    eraserAction = tab.menu()->addAction(QStringLiteral("Стереть"));
     eraserAction->setObjectName(QStringLiteral("N22"));
 
     connect(commentAction, &QAction::triggered, this, &DiagramAnnotations::startComment);
     connect(eraserAction, &QAction::triggered, this, &DiagramAnnotations::toggleEraser);
-    connect(form.diagramMenu, &QMenu::aboutToShow, this, [this] {
-        commentAction->setEnabled(m_form.diagramView->hasPicture());
-        eraserAction->setEnabled(m_form.diagramView->hasPicture());
+    connect(tab.menu(), &QMenu::aboutToShow, this, [this] {
+        commentAction->setEnabled(m_view.hasPicture());
+        eraserAction->setEnabled(m_view.hasPicture());
     });
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
         // A menu asked for from the keyboard comes with a point that may lie
@@ -143,7 +145,7 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form) : QObject(&form), m_for
 
 void DiagramAnnotations::repaint(const QRect& area)
 {
-    m_form.diagramView->update(area);
+    m_view.update(area);
 }
 
 void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
@@ -162,10 +164,10 @@ void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
 void DiagramAnnotations::showHint(QPoint at)
 {
     const Workspace& ws = m_form.workspace();
-    if (!m_form.diagramView->hasPicture()) return;
+    if (!m_view.hasPicture()) return;
     const std::optional<QString> hint = hintAt(ws.connections, ws.statements, at, ws.pictureConnectionsFrom);
     if (!hint) return;
-    hintBox->move(hintBoxPlace(at, hintBox->size(), m_form.diagramView->size()));
+    hintBox->move(hintBoxPlace(at, hintBox->size(), m_view.size()));
     hintBox->setPlainText(*hint);
     hintBox->show();
     hintBox->raise();
@@ -175,7 +177,7 @@ void DiagramAnnotations::onDiagramMoved(QPoint at)
 {
     Workspace& ws = m_form.workspace();
     const WindowState& state = m_form.uiState();
-    if (!state.eraserOn || !state.erasing || !m_form.diagramView->hasPicture()) return;
+    if (!state.eraserOn || !state.erasing || !m_view.hasPicture()) return;
     eraseStroke(diagramCanvas(ws.surface()), m_eraserAt, at);
     repaint(eraserStrip(m_eraserAt).united(eraserStrip(at)).adjusted(-1, -1, 1, 1));
     m_eraserAt = at;
@@ -187,21 +189,21 @@ void DiagramAnnotations::onDiagramReleased()
     if (state.eraserOn) {
         state.eraserOn = false;
         state.erasing = false;
-        m_form.diagramView->unsetCursor();
+        m_view.unsetCursor();
     }
     if (hintBox->isVisible()) hintBox->hide();
 }
 
 void DiagramAnnotations::startComment()
 {
-    if (!m_form.diagramView->hasPicture()) return;
+    if (!m_view.hasPicture()) return;
     // The program has no way to choose a keyboard layout on every platform:
     // the box takes the text in the layout the user has on.
     // The box's text begins where the user pointed, and so does the comment
     // it writes. Near the picture's right edge the box narrows instead of
     // moving left; only in the last few pixels, where no box fits, does it
     // move, and the comment then goes where the box shows its text.
-    const QSize view = m_form.diagramView->size();
+    const QSize view = m_view.size();
     const QPoint origin = commentEdit->textOrigin();
     const int width = std::clamp(view.width() - (m_menuAt.x() - origin.x()), kNarrowestComment, kCommentSize.width());
     commentEdit->resize(width, kCommentSize.height());
@@ -210,7 +212,7 @@ void DiagramAnnotations::startComment()
     commentEdit->move(left, top);
     commentEdit->show();
     commentEdit->raise();
-    m_form.diagramScroll->ensureWidgetVisible(commentEdit);
+    m_tab.scrollArea()->ensureWidgetVisible(commentEdit);
     commentEdit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -220,7 +222,7 @@ void DiagramAnnotations::writeComment()
     const QString text = commentEdit->text();
     const QPoint at = commentEdit->pos() + commentEdit->textOrigin();
     dropComment();
-    if (text.isEmpty() || !m_form.diagramView->hasPicture()) return;
+    if (text.isEmpty() || !m_view.hasPicture()) return;
     drawComment(diagramCanvas(ws.surface()), at, text);
     repaint(QRect(at, QSize(diagramTextWidth(ws.surface(), text), diagramFontMetrics().height())));
 }
@@ -234,11 +236,11 @@ void DiagramAnnotations::dropComment()
 
 void DiagramAnnotations::toggleEraser()
 {
-    if (!m_form.diagramView->hasPicture()) return;
+    if (!m_view.hasPicture()) return;
     WindowState& state = m_form.uiState();
     state.eraserOn = true;
     state.erasing = false;
-    m_form.diagramView->setCursor(eraserCursor());
+    m_view.setCursor(eraserCursor());
 }
 
 } // namespace vexoria

@@ -14,6 +14,8 @@ class QPlainTextEdit;
 
 namespace vexoria {
 
+class DiagramTab;
+class DiagramView;
 class MainWindow;
 
 // commentEdit: the one-line box a comment is typed into. Enter writes it, Escape
@@ -38,7 +40,8 @@ protected:
 class DiagramAnnotations : public QObject {
     Q_OBJECT
 public:
-    explicit DiagramAnnotations(MainWindow& form);
+    // Adds "Комментарии" and "Стереть" to the tab's popup menu.
+    DiagramAnnotations(MainWindow& form, DiagramTab& tab);
 
     QPlainTextEdit* hintBox;
     CommentEdit* commentEdit;
@@ -59,6 +62,8 @@ private:
     void repaint(const QRect& area);
 
     MainWindow& m_form;
+    DiagramTab& m_tab;
+    DiagramView& m_view;
     QPoint m_menuAt;     // where the diagram's popup menu was asked for
     QPoint m_eraserAt;   // where the eraser last was
 };

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QUrl>
 
 #include "app/EditorFiles.h"
@@ -36,11 +35,13 @@ bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
 
 } // namespace
 
-FileDrop::FileDrop(MainWindow& form) : QObject(&form), m_form(form)
+FileDrop::FileDrop(MainWindow& form, QPlainTextEdit& editor, EditorFiles& files, RoutineQueuePanel& queue,
+                   PictureFiles& pictures)
+    : QObject(&form), m_form(form), m_files(files), m_queue(queue), m_pictures(pictures)
 {
     m_form.setAcceptDrops(true);
     m_form.installEventFilter(this);
-    m_form.codeEditor->viewport()->installEventFilter(this);
+    editor.viewport()->installEventFilter(this);
 }
 
 bool FileDrop::eventFilter(QObject* watched, QEvent* e)
@@ -66,23 +67,23 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* e)
 void FileDrop::openDropped(const QString& path)
 {
     if (hasSuffix(path, {"pas", "pp"})) {
-        m_form.tabs->setCurrentWidget(m_form.codeTab);
-        m_form.queuePanel->openUnit(path);
+        m_form.selectTab(WindowTab::Code);
+        m_queue.openUnit(path);
         return;
     }
     if (hasSuffix(path, {"bmp", "jpg", "jpeg", "png"})) {
-        m_form.pictureFiles->openPicture(path);
+        m_pictures.openPicture(path);
         return;
     }
     // Any other file is read as text, which leaves the routine queue as
     // "Открыть *.txt" does once the file has been read.
-    EditorFiles& editor = *m_form.editorFiles;
+    EditorFiles& editor = m_files;
     if (!editor.loadFile(path)) return;
     QueueState& queue = m_form.queueState();
     queue.editorHoldsOwnCode = true;
     queue.fetchBeforeBuild = false;
-    m_form.queuePanel->hideAll();
-    m_form.tabs->setCurrentWidget(m_form.codeTab);
+    m_queue.hideAll();
+    m_form.selectTab(WindowTab::Code);
 }
 
 } // namespace vexoria

@@ -5,14 +5,20 @@
 // would otherwise take a dropped file as its name in text.
 #include <QObject>
 
+class QPlainTextEdit;
+
 namespace vexoria {
 
+class EditorFiles;
 class MainWindow;
+class PictureFiles;
+class RoutineQueuePanel;
 
 class FileDrop : public QObject {
     Q_OBJECT
 public:
-    explicit FileDrop(MainWindow& form);
+    // Watches the window and the editor's viewport for drops.
+    FileDrop(MainWindow& form, QPlainTextEdit& editor, EditorFiles& files, RoutineQueuePanel& queue, PictureFiles& pictures);
 
     // What a drop of path does; public for tests, which cannot drag.
     void openDropped(const QString& path);
@@ -22,6 +28,9 @@ protected:
 
 private:
     MainWindow& m_form;
+    EditorFiles& m_files;
+    RoutineQueuePanel& m_queue;
+    PictureFiles& m_pictures;
 };
 
 } // namespace vexoria

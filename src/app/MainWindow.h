@@ -1,7 +1,9 @@
 #pragma once
-// The main window: the code, diagram and print tabs, the menus, the settings
-// and help panels, the comments grid and the build pipeline. The stages live
+// The main window: the code, diagram and print tabs (each a class of its
+// own), the menus, the settings panel and the build pipeline. The stages live
 // in the core; the window reads its controls, runs them and shows the result.
+// Its controls are its own: the rest of the program reaches it through its
+// actions and the commands below, tests through MainWindowProbe.
 #include <memory>
 
 #include <QMainWindow>
@@ -13,35 +15,45 @@
 
 class QAction;
 class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QHBoxLayout;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollArea;
 class QTabWidget;
 class QTimer;
 
 namespace vexoria {
 
-class CommentsGridView;
-class GridNavigator;
+class CodeTab;
 class DesktopServices;
-class DiagramView;
+class DiagramTab;
 class EditorFiles;
-class HelpPanel;
-class PageMarkersView;
 class PictureFiles;
 class PrintController;
-class ReportView;
+class PrintTab;
 class RoutineQueuePanel;
 class SettingsPanel;
 class TrayController;
 struct Desktop;
+
+enum class WindowTab { Code, Diagram, Print };
+
+// The menu items, the shortcut of "Схема" and the diagram popup's own items.
+struct WindowActions {
+    QAction* openText = nullptr;     // "Открыть *.txt"
+    QAction* openUnit = nullptr;     // "Открыть *.pas"
+    QAction* saveText = nullptr;     // "Сохранить *.txt"
+    QAction* openPicture = nullptr;  // "Открыть *.bmp"
+    QAction* savePicture = nullptr;  // "Сохранить *.bmp"
+    QAction* settings = nullptr;     // "Настройки"
+    QAction* print = nullptr;        // "Файл" → "Печать"
+    QAction* exit = nullptr;         // "Файл" → "Выход"
+    QAction* pageMarkers = nullptr;  // "Разметка страниц"
+    QAction* labelLines = nullptr;   // "Подписать линии"
+    QAction* animationOn = nullptr;  // "Анимация" → "Включить"
+    QAction* animationOff = nullptr; // "Анимация" → "Выключить"
+    QAction* about = nullptr;        // "О программе"
+    QAction* schema = nullptr;       // F9 and Ctrl+R: "Схема" on every tab
+    QAction* nextPart = nullptr;     // "Далее": the next part of a chart built in parts
+    QAction* printChart = nullptr;   // "Печатать" in the diagram's popup
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -60,64 +72,17 @@ public:
     BuildRunner& buildRunner() { return *m_builder; }
     const QString& settingsPath() const { return m_settingsPath; }
 
-    // The controls, under the names the rest of the program uses.
-    QTabWidget* tabs;
-    QWidget* codeTab;
-    QWidget* diagramTab;
-    QWidget* printTab;
-    QPlainTextEdit* codeEditor;
-    QHBoxLayout* editorRow; // the editor, and the routine queue's panel beside it
-    QPushButton* chartButton;
-    QPushButton* exitButton;
-    QGroupBox* printLayoutGroup;
-    QRadioButton* oneSheetButton;
-    QRadioButton* pagedButton;
-    QPushButton* printButton;
-    QComboBox* debugTableChoice;
-    QListWidget* routineList;
-    QFrame* routinePanel;
-    QRadioButton* buildAtOnceButton;
-    QRadioButton* previewButton;
-    HelpPanel* helpPanel;
-    SettingsPanel* settingsPanel;
-    CommentsGridView* commentsGrid;
-    GridNavigator* gridNavigator;
-    QScrollArea* diagramScroll;
-    QWidget* diagramHost;
-    DiagramView* diagramView;
-    PageMarkersView* pageMarkers; // List1..List12 over diagramView
-    ReportView* reportView;        // the report on the "Печать" tab
-    PrintController* printing;
-    QTimer* animationTimer;
+    // The window's commands. The pointers are the window's: others connect
+    // to the actions and trigger them, and never replace them.
+    const WindowActions& actions() const { return m_actions; }
 
-    QMenu* fileMenu;
-    QAction* openTextAction;
-    QAction* openUnitAction;
-    QAction* saveTextAction;
-    QAction* openPictureAction;
-    QAction* savePictureAction;
-    QAction* settingsAction;
-    QAction* printAction;
-    QAction* exitAction;
-    QMenu* chartMenu;
-    QAction* pageMarkersAction;
-    QAction* labelLinesAction;
-    QMenu* animationMenu;
-    QAction* animationOnAction;
-    QAction* animationOffAction;
-    QMenu* helpMenu;
-    QAction* aboutAction;
-    QAction* schemaShortcut;
-    QMenu* diagramMenu;       // the diagram's popup menu
-    QAction* nextPartAction;            // "Далее": the next part of a chart built in parts
-    QAction* printChartAction;             // "Печатать"
-
-    // Text files and the editor's popup, the routine queue, picture files
-    // and the tray: each a class of its own (UvexoriaIntake.cpp makes them).
-    EditorFiles* editorFiles = nullptr;
-    RoutineQueuePanel* queuePanel = nullptr;
-    PictureFiles* pictureFiles = nullptr;
-    TrayController* trayController = nullptr;
+    // The tab on show, and a switch to another as the user makes it: the tab
+    // rules run for it (a build for the diagram tab, a print for the print
+    // tab, back to the code tab when there is nothing to show).
+    WindowTab currentTab() const;
+    void selectTab(WindowTab tab);
+    // The editor's code as the classifier reads it: lines joined by CR LF.
+    QString code() const;
 
 public slots:
     void buildChart();     // "Схема": the build pipeline
@@ -133,9 +98,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    friend class MainWindowProbe;
+
     void buildCodeTab();
     void buildDiagramTab();
     void buildMenus();
@@ -157,7 +123,7 @@ private:
     bool runBuild(const BuildRunner::Work& work);
     void showCommentsGrid();
     void hideCommentsGrid();
-    // After a build: the picture into diagramView, the diagram tab when there is one.
+    // After a build: the picture into the diagram view, the diagram tab when there is one.
     void showDiagramResult();
     // "Далее" follows the workspace's flag for it.
     void syncPartControls();
@@ -167,19 +133,16 @@ private:
     template <class F>
     void runCommand(F&& f);
 
-    // The editor's text as the classifier reads it: lines joined by CR LF.
-    QString editorText() const;
-    bool editorHasLines() const;
     void syncSettingsFromControls();
     // Says which setting a build cannot use; true when there is one.
     bool refuseBuildSettings();
     void applySettingsToControls();
     void applyAnimationInterval();
     // A tab switch made by the program: the tab rules do not run for it.
-    void showTab(QWidget* page);
+    void showTab(WindowTab tab);
+    QWidget* page(WindowTab tab) const;
     void maximiseIfNormal();
     void setStateNormal();
-    void placeOverlays();
 
     Prompter& prompter() { return *m_ws.prompter; }
 
@@ -187,6 +150,29 @@ private:
     WindowState m_state;
     QueueState m_queueState;
     BuildRunner* m_builder = nullptr;
+
+    QTabWidget* m_tabs = nullptr;
+    CodeTab* m_codeTab = nullptr;
+    DiagramTab* m_diagramTab = nullptr;
+    PrintTab* m_printTab = nullptr;
+    // The settings panel lies over the code tab's editor when it shows.
+    SettingsPanel* settingsPanel = nullptr;
+    QTimer* m_animationTimer = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_chartMenu = nullptr;
+    QMenu* m_animationMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    WindowActions m_actions;
+
+    // Text files and the editor's popup, the routine queue, picture files,
+    // printing and the tray: each a class of its own (MainWindowIntake.cpp
+    // and MainWindowPrinting.cpp make them).
+    EditorFiles* m_editorFiles = nullptr;
+    RoutineQueuePanel* m_queuePanel = nullptr;
+    PictureFiles* m_pictureFiles = nullptr;
+    TrayController* m_trayController = nullptr;
+    PrintController* m_printing = nullptr;
+
     std::unique_ptr<Prompter> m_ownPrompter;
     QString m_settingsPath;
     bool m_settingsPathGiven = false;

@@ -9,8 +9,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QButtonGroup>
@@ -21,11 +19,11 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/CommentsGrid.h"
+#include "app/CodeTab.h"
+#include "app/DiagramTab.h"
 #include "app/DiagramView.h"
 #include "app/EditorFiles.h"
 #include "app/EditorSession.h"
-#include "app/PageMarkersView.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
 #include "app/MainWindow.h"
@@ -34,7 +32,6 @@
 #include "platform/text/ConversionError.h"
 #include "platform/settings/SettingLimits.h"
 #include "platform/settings/SettingsFile.h"
-#include "platform/text/TextCodec.h"
 
 namespace vexoria {
 
@@ -54,9 +51,7 @@ void MainWindow::runCommand(F&& f)
     } catch (const std::exception& e) {
         prompter().message(QString::fromLocal8Bit(e.what()));
     }
-    diagramView->refresh();
-    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
-    pageMarkers->sync();
+    m_diagramTab->refresh();
 }
 
 // ---- creation and closing ----------------------------------------------
@@ -76,12 +71,12 @@ void MainWindow::loadWindowSettings()
         loadSettingsFile(m_settingsPath, m_ws.settings);
     }
     applySettingsToControls();
-    debugTableChoice->setVisible(settingsPanel->debugBox->isChecked());
+    m_codeTab->debugTableChoice()->setVisible(settingsPanel->debugBox->isChecked());
     m_state.animationOn = settingsPanel->animateBox->isChecked();
     runCommand([this] { applyAnimationInterval(); });
     restoreEditorCode();
     // The window opens ready for code to be typed or pasted.
-    codeEditor->setFocus();
+    m_codeTab->editor()->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)
@@ -96,7 +91,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
 
 bool MainWindow::keepEditorCode()
 {
-    const EditorSession session = editorFiles->session();
+    const EditorSession session = m_editorFiles->session();
     // An empty editor with nothing kept before makes no file.
     if (session.code.isEmpty() && session.sourcePath.isEmpty() && !QFileInfo::exists(m_sessionPath)) return true;
     QString error;
@@ -113,7 +108,7 @@ bool MainWindow::keepEditorCode()
 
 void MainWindow::restoreEditorCode()
 {
-    if (const auto session = readEditorSession(m_sessionPath)) editorFiles->restore(*session);
+    if (const auto session = readEditorSession(m_sessionPath)) m_editorFiles->restore(*session);
 }
 
 void MainWindow::showSourceInTitle(const QString& path)
@@ -148,8 +143,8 @@ void MainWindow::applySettingsToControls()
     // Two unset buttons are a state the group allows only when it is not
     // exclusive for the moment of setting them.
     m_queueChoice->setExclusive(false);
-    buildAtOnceButton->setChecked(s.queueBuildsAtOnce && !s.queuePreviews);
-    previewButton->setChecked(s.queuePreviews);
+    m_queuePanel->buildAtOnceButton->setChecked(s.queueBuildsAtOnce && !s.queuePreviews);
+    m_queuePanel->previewButton->setChecked(s.queuePreviews);
     m_queueChoice->setExclusive(true);
     move(onScreenPosition(QPoint(s.windowLeft, s.windowTop), size()));
 }
@@ -157,8 +152,8 @@ void MainWindow::applySettingsToControls()
 void MainWindow::syncSettingsFromControls()
 {
     settingsPanel->toSettings(m_ws.settings);
-    m_ws.settings.queueBuildsAtOnce = buildAtOnceButton->isChecked();
-    m_ws.settings.queuePreviews = previewButton->isChecked();
+    m_ws.settings.queueBuildsAtOnce = m_queuePanel->buildAtOnceButton->isChecked();
+    m_ws.settings.queuePreviews = m_queuePanel->previewButton->isChecked();
 }
 
 void MainWindow::applyAnimationInterval()
@@ -170,7 +165,7 @@ void MainWindow::applyAnimationInterval()
         prompter().message(problem);
         return;
     }
-    animationTimer->setInterval(settingsPanel->animationIntervalEdit->text().trimmed().toInt());
+    m_animationTimer->setInterval(settingsPanel->animationIntervalEdit->text().trimmed().toInt());
 }
 
 bool MainWindow::refuseBuildSettings()
@@ -223,10 +218,10 @@ bool MainWindow::runBuild(const BuildRunner::Work& work)
     // Animation ticks wait while a build runs, as they did when the build
     // held the window's thread: the chart on show stays as it was until the
     // new one replaces it, or for good when the build is cancelled.
-    const bool ticking = animationTimer->isActive();
-    animationTimer->stop();
+    const bool ticking = m_animationTimer->isActive();
+    m_animationTimer->stop();
     const auto after = qScopeGuard([&] {
-        if (ticking) animationTimer->start();
+        if (ticking) m_animationTimer->start();
         if (m_builder->closeRequested()) QTimer::singleShot(0, this, &QWidget::close);
     });
     return m_builder->run(m_ws, work);
@@ -249,8 +244,8 @@ void MainWindow::runPipeline()
         m_state.animStep = 0;
     }
     // 2, 3.
-    chartMenu->menuAction()->setEnabled(true);
-    diagramScroll->verticalScrollBar()->setValue(0);
+    m_chartMenu->menuAction()->setEnabled(true);
+    m_diagramTab->scrollToTop();
 
     // 4. The second press while the comments grid is on show draws from the
     //    table as the user left it, without classifying again.
@@ -259,13 +254,13 @@ void MainWindow::runPipeline()
         hideCommentsGrid();
     } else if (queue.fetchBeforeBuild) {
         // 5.2
-        if (routineList->isVisible()) routineList->hide();
+        if (m_codeTab->routineList()->isVisible()) m_codeTab->routineList()->hide();
         fetchNextRoutine();
         queue.fetchBeforeBuild = false;
-        if (previewButton->isChecked() || queue.queueExhausted) return;
+        if (m_queuePanel->previewButton->isChecked() || queue.queueExhausted) return;
     }
     const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
-    const QString code = fromGrid ? QString() : editorText();
+    const QString code = fromGrid ? QString() : m_codeTab->code();
 
     // The stages run off the window's thread on a workspace of their own,
     // which replaces the window's when they finished. 5.1 is part of it, so
@@ -290,7 +285,7 @@ void MainWindow::runPipeline()
     // cancelled, part 1 of a chart built in parts) stops the arrows.
     if (!gridFirst && !built) m_state.animationOn = false;
     if (gridFirst) {
-        diagramView->refresh();
+        m_diagramTab->view()->refresh();
         showCommentsGrid();
         return;
     }
@@ -304,29 +299,20 @@ void MainWindow::runPipeline()
 
 void MainWindow::showCommentsGrid()
 {
-    commentsGrid->raise();
-    commentsGrid->show();
-    commentsGrid->bindTable(&m_ws.statements);
-    gridNavigator->show();
-    gridNavigator->raise();
+    m_codeTab->showCommentsGrid(&m_ws.statements);
     m_state.gridShown = true;
 }
 
 void MainWindow::hideCommentsGrid()
 {
-    // A cell still being edited is stored, as leaving the grid does.
-    commentsGrid->post();
-    commentsGrid->unbind();
-    commentsGrid->lower();
-    commentsGrid->hide();
+    m_codeTab->hideCommentsGrid();
     m_state.gridShown = false;
-    gridNavigator->hide();
 }
 
 void MainWindow::syncPartControls()
 {
-    nextPartAction->setVisible(m_ws.parts.nextPartAvailable());
-    nextPartAction->setEnabled(m_ws.parts.nextPartAvailable());
+    m_actions.nextPart->setVisible(m_ws.parts.nextPartAvailable());
+    m_actions.nextPart->setEnabled(m_ws.parts.nextPartAvailable());
 }
 
 void MainWindow::drawNextPart()
@@ -339,7 +325,7 @@ void MainWindow::drawNextPart()
         if (!runBuild([](Workspace& ws) { vexoria::drawNextPart(ws); })) return;
         // After "Далее" the next "Схема" fetches the next queued routine.
         m_queueState.fetchBeforeBuild = true;
-        diagramScroll->verticalScrollBar()->setValue(0);
+        m_diagramTab->scrollToTop();
     });
     showDiagramResult();
 }
@@ -347,40 +333,23 @@ void MainWindow::drawNextPart()
 void MainWindow::showDiagramResult()
 {
     syncPartControls();
-    diagramView->refresh();
-    diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
-    pageMarkers->sync();
+    m_diagramTab->refresh();
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
-    if (m_ws.diagram.hasPicture()) showTab(diagramTab);
+    if (m_ws.diagram.hasPicture()) showTab(WindowTab::Diagram);
 }
 
 void MainWindow::fetchNextRoutine()
 {
-    queuePanel->fetchNextRoutine();
+    m_queuePanel->fetchNextRoutine();
 }
 
 // ---- tabs and window state ----------------------------------------------
 
-QString MainWindow::editorText() const
-{
-    // The raw text keeps what the user typed: toPlainText() would turn a
-    // non-breaking space into a blank, which the classifier must not see as
-    // one. Paragraph and line separators are the editor's line breaks.
-    QString text = codeEditor->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    return classifierText(text);
-}
-
-bool MainWindow::editorHasLines() const
-{
-    return !codeEditor->document()->isEmpty();
-}
-
-void MainWindow::showTab(QWidget* page)
+void MainWindow::showTab(WindowTab tab)
 {
     const QScopedValueRollback<bool> guard(m_programSwitch, true);
-    tabs->setCurrentWidget(page);
+    m_tabs->setCurrentWidget(page(tab));
 }
 
 void MainWindow::maximiseIfNormal()
@@ -401,32 +370,32 @@ void MainWindow::onTabChanged()
     // active at that moment: a rule may switch back to the code tab, and the
     // rules after it then see that tab.
     runCommand([this] {
-        if (tabs->currentWidget() == diagramTab) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        if (currentTab() == WindowTab::Diagram) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
-        if (tabs->currentWidget() == codeTab) {
+        if (currentTab() == WindowTab::Code) {
             // The page markers are out of sight with the diagram tab. Their
             // places stay: the print button on this tab cuts the pages there.
-            chartMenu->menuAction()->setEnabled(false);
+            m_chartMenu->menuAction()->setEnabled(false);
             m_state.animationOn = false;
             m_state.animStep = 0;
             setStateNormal();
         }
 
-        if (tabs->currentWidget() == printTab) {
-            if (editorHasLines() || m_ws.diagram.hasPicture()) {
+        if (currentTab() == WindowTab::Print) {
+            if (m_codeTab->hasLines() || m_ws.diagram.hasPicture()) {
                 if (!m_ws.diagram.hasPicture()) runPipeline();
                 printFromButton();
             } else {
                 prompter().message(kNothingToShow);
-                showTab(codeTab);
+                showTab(WindowTab::Code);
                 setStateNormal();
             }
         }
 
-        if (tabs->currentWidget() == diagramTab) {
-            if (!editorHasLines() && !m_ws.diagram.hasPicture()) {
+        if (currentTab() == WindowTab::Diagram) {
+            if (!m_codeTab->hasLines() && !m_ws.diagram.hasPicture()) {
                 prompter().message(kNothingToShow);
-                showTab(codeTab);
+                showTab(WindowTab::Code);
                 setStateNormal();
             } else if (!m_ws.diagram.hasPicture()) {
                 runPipeline();

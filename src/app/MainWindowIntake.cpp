@@ -3,19 +3,12 @@
 // dropped on the window. Each lives in a class of its own; this only makes
 // them and connects them to the menus.
 #include <QAction>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 
 #include "app/AppIcon.h"
-#include "app/CommentsGrid.h"
-#include "app/DiagramView.h"
+#include "app/CodeTab.h"
+#include "app/DiagramTab.h"
 #include "app/EditorFiles.h"
 #include "app/FileDrop.h"
-#include "app/PageMarkersView.h"
 #include "app/PictureFiles.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/TrayController.h"
@@ -29,44 +22,36 @@ void MainWindow::buildIntake(const Desktop& desktop)
     m_desktop = std::make_unique<DesktopServices>(desktop, this);
     setWindowIcon(programIcon());
 
-    editorFiles = new EditorFiles(*codeEditor, m_ws, m_queueState, m_desktop->dialogs(), m_desktop->clipboard(), this);
-    queuePanel = new RoutineQueuePanel(*editorFiles, m_ws, m_queueState, m_desktop->dialogs(), codeTab);
-    queuePanel->addPopupItems(editorFiles->editorMenu);
-    // The list and its panel lie under the grid and the help and settings panels.
-    queuePanel->routineList->stackUnder(commentsGrid);
-    queuePanel->routinePanel->stackUnder(commentsGrid);
-    routineList = queuePanel->routineList;
-    routinePanel = queuePanel->routinePanel;
-    editorRow->addWidget(routinePanel, 0, Qt::AlignTop);
-    buildAtOnceButton = queuePanel->buildAtOnceButton;
-    previewButton = queuePanel->previewButton;
-    m_queueChoice = queuePanel->queueChoice;
-    connect(editorFiles, &EditorFiles::queueLeft, queuePanel, &RoutineQueuePanel::hideAll);
+    m_editorFiles = new EditorFiles(*m_codeTab->editor(), m_ws, m_queueState, m_desktop->dialogs(), m_desktop->clipboard(), this);
+    m_queuePanel = new RoutineQueuePanel(*m_editorFiles, m_ws, m_queueState, m_desktop->dialogs(), m_codeTab);
+    m_queuePanel->addPopupItems(m_editorFiles->editorMenu);
+    m_codeTab->placeRoutineQueue(m_queuePanel->routineList, m_queuePanel->routinePanel);
+    m_queueChoice = m_queuePanel->queueChoice;
+    connect(m_editorFiles, &EditorFiles::queueLeft, m_queuePanel, &RoutineQueuePanel::hideAll);
 
-    pictureFiles = new PictureFiles(m_ws, m_state, m_desktop->dialogs(), [this] {
-        diagramView->refresh();
-        diagramHost->resize(diagramView->geometry().right() + 1, diagramView->geometry().bottom() + 1);
-        pageMarkers->sync();
-        showTab(diagramTab);
+    m_pictureFiles = new PictureFiles(m_ws, m_state, m_desktop->dialogs(), [this] {
+        m_diagramTab->refresh();
+        showTab(WindowTab::Diagram);
     }, this);
-    pictureFiles->addPopupItems(diagramMenu);
+    m_pictureFiles->addPopupItems(m_diagramTab->menu());
 
-    for (QAction* a : {openTextAction, openUnitAction, saveTextAction, openPictureAction, savePictureAction}) a->setEnabled(true);
+    for (QAction* a : {m_actions.openText, m_actions.openUnit, m_actions.saveText, m_actions.openPicture, m_actions.savePicture})
+        a->setEnabled(true);
     // What is opened into the editor shows on the code tab.
-    connect(openTextAction, &QAction::triggered, editorFiles, [this] {
-        tabs->setCurrentWidget(codeTab);
-        editorFiles->openTextFile();
+    connect(m_actions.openText, &QAction::triggered, m_editorFiles, [this] {
+        selectTab(WindowTab::Code);
+        m_editorFiles->openTextFile();
     });
-    connect(openUnitAction, &QAction::triggered, queuePanel, [this] {
-        tabs->setCurrentWidget(codeTab);
-        queuePanel->openUnitFile();
+    connect(m_actions.openUnit, &QAction::triggered, m_queuePanel, [this] {
+        selectTab(WindowTab::Code);
+        m_queuePanel->openUnitFile();
     });
-    connect(saveTextAction, &QAction::triggered, editorFiles, &EditorFiles::saveTextFile);
-    connect(openPictureAction, &QAction::triggered, pictureFiles, &PictureFiles::openPictureFile);
-    connect(savePictureAction, &QAction::triggered, pictureFiles, &PictureFiles::savePictureFile);
+    connect(m_actions.saveText, &QAction::triggered, m_editorFiles, &EditorFiles::saveTextFile);
+    connect(m_actions.openPicture, &QAction::triggered, m_pictureFiles, &PictureFiles::openPictureFile);
+    connect(m_actions.savePicture, &QAction::triggered, m_pictureFiles, &PictureFiles::savePictureFile);
 
-    trayController = new TrayController(*this, m_desktop->tray(), *editorFiles, *queuePanel);
-    new FileDrop(*this);
+    m_trayController = new TrayController(*this, m_desktop->tray(), *m_editorFiles, *m_queuePanel, *m_diagramTab->view(), *settingsPanel);
+    new FileDrop(*this, *m_codeTab->editor(), *m_editorFiles, *m_queuePanel, *m_pictureFiles);
 }
 
 } // namespace vexoria

@@ -4,13 +4,14 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QRadioButton>
 
+#include "app/CodeTab.h"
+#include "app/DiagramTab.h"
 #include "app/DiagramView.h"
+#include "app/MainWindow.h"
 #include "app/PageMarkersView.h"
 #include "app/PrintController.h"
-#include "app/ReportView.h"
-#include "app/MainWindow.h"
+#include "app/PrintTab.h"
 
 namespace vexoria {
 
@@ -32,39 +33,36 @@ void guarded(Prompter& prompter, F&& f)
 
 void MainWindow::buildPrinting()
 {
-    pageMarkers = new PageMarkersView(m_ws, m_state, diagramView, diagramHost, this);
-    reportView = new ReportView(printTab);
-
     PrintController::Hooks hooks;
-    hooks.oneSheet = [this] { return oneSheetButton->isChecked(); };
+    hooks.oneSheet = [this] { return m_codeTab->oneSheetChosen(); };
     hooks.diagramChanged = [this] {
-        diagramView->refresh();
-        pageMarkers->sync();
+        m_diagramTab->view()->refresh();
+        m_diagramTab->pageMarkers()->sync();
     };
     // QuickRep1AfterPreview: back to the code, the window at its normal size.
     hooks.afterPreview = [this] {
-        showTab(codeTab);
+        showTab(WindowTab::Code);
         setStateNormal();
     };
     hooks.stopAnimation = [this] { m_state.animationOn = false; };
-    printing = new PrintController(m_ws, this, std::move(hooks), this);
-    connect(printing, &PrintController::reportChanged, this, [this] { reportView->setReport(printing->report()); });
+    m_printing = new PrintController(m_ws, this, std::move(hooks), this);
+    connect(m_printing, &PrintController::reportChanged, this, [this] { m_printTab->showReport(m_printing->report()); });
 
-    printChartAction = diagramMenu->addAction(QStringLiteral("Печатать"));
-    printChartAction->setObjectName(QStringLiteral("N4"));
-    connect(printChartAction, &QAction::triggered, this, &MainWindow::printFromButton);
-    connect(printAction, &QAction::triggered, this, [this] {
+    m_actions.printChart = m_diagramTab->menu()->addAction(QStringLiteral("Печатать"));
+    m_actions.printChart->setObjectName(QStringLiteral("N4"));
+    connect(m_actions.printChart, &QAction::triggered, this, &MainWindow::printFromButton);
+    connect(m_actions.print, &QAction::triggered, this, [this] {
         syncSettingsFromControls();
-        guarded(prompter(), [this] { printing->printFromMenu(); });
+        guarded(prompter(), [this] { m_printing->printFromMenu(); });
     });
-    connect(pageMarkersAction, &QAction::triggered, this, [this] { pageMarkers->showPageMarkers(); });
-    connect(labelLinesAction, &QAction::triggered, this, [this] { guarded(prompter(), [this] { printing->labelLines(); }); });
+    connect(m_actions.pageMarkers, &QAction::triggered, this, [this] { m_diagramTab->pageMarkers()->showPageMarkers(); });
+    connect(m_actions.labelLines, &QAction::triggered, this, [this] { guarded(prompter(), [this] { m_printing->labelLines(); }); });
 }
 
 void MainWindow::printFromButton()
 {
     syncSettingsFromControls();
-    guarded(prompter(), [this] { printing->printFromButton(); });
+    guarded(prompter(), [this] { m_printing->printFromButton(); });
 }
 
 } // namespace vexoria

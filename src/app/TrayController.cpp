@@ -23,8 +23,9 @@ const QString kNoCode = QStringLiteral("Нет кода");
 constexpr int kMinClipboardLines = 6;
 } // namespace
 
-TrayController::TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue)
-    : QObject(&form), m_form(form), m_tray(tray), m_editor(editor), m_queue(queue)
+TrayController::TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue,
+                               DiagramView& view, const SettingsPanel& settings)
+    : QObject(&form), m_form(form), m_tray(tray), m_editor(editor), m_queue(queue), m_view(view), m_settings(settings)
 {
     trayMenu = new QMenu(&form);
     trayMenu->setObjectName(QStringLiteral("PopupMenu2"));
@@ -78,7 +79,7 @@ bool TrayController::hideToTray()
 void TrayController::clearPicture()
 {
     m_form.workspace().diagram.removePicture();
-    m_form.diagramView->refresh();
+    m_view.refresh();
 }
 
 void TrayController::onMinimized()
@@ -89,7 +90,7 @@ void TrayController::onMinimized()
         hideToTray();
         return;
     }
-    if (m_form.settingsPanel->clearInTrayBox->isChecked()) {
+    if (m_settings.clearInTrayBox->isChecked()) {
         clearPicture();
         m_form.uiState().animationOn = false;
         m_form.uiState().animStep = 0;
@@ -100,7 +101,7 @@ void TrayController::onMinimized()
 void TrayController::onActivated()
 {
     WindowState& state = m_form.uiState();
-    if (!m_form.settingsPanel->startInTrayBox->isChecked() || !state.startInTrayPending) return;
+    if (!m_settings.startInTrayBox->isChecked() || !state.startInTrayPending) return;
     state.startInTrayPending = false;
     // Straight to the tray, the picture kept; without a tray, to the taskbar.
     if (!hideToTray()) m_form.showMinimized();

@@ -11,15 +11,20 @@ class QMenu;
 
 namespace vexoria {
 
+class DiagramView;
 class EditorFiles;
 class RoutineQueuePanel;
 class MainWindow;
+class SettingsPanel;
 class TrayIcon;
 
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue);
+    // view: the diagram that "Очистить" empties; settings: whether the
+    // window starts in the tray and clears the picture on its way there.
+    TrayController(MainWindow& form, TrayIcon& tray, EditorFiles& editor, RoutineQueuePanel& queue, DiagramView& view,
+                   const SettingsPanel& settings);
 
     QMenu* trayMenu;
     QAction* trayChartAction;  // "Диаграмма"
@@ -51,6 +56,8 @@ private:
     TrayIcon& m_tray;
     EditorFiles& m_editor;
     RoutineQueuePanel& m_queue;
+    DiagramView& m_view;
+    const SettingsPanel& m_settings;
     bool m_inTray = false;
     bool m_toldNoTray = false;
 };

@@ -75,15 +75,15 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
         MainWindow& f = open();
         CallbackPrompter asking;
         ws().prompter = &asking;
-        f.codeEditor->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
-        f.chartButton->click();
+        ui().codeEditor()->setPlainText(QStringLiteral("begin\n  if a > b then\n    x := 1;\nend;"));
+        ui().chartButton()->click();
         ASSERT_TRUE(ws().diagram.hasPicture());
         const Snapshot before = snapshot(ws());
 
         // A routine over the length limit: the build stops at the question,
         // and while it waits the user gives up on it.
-        f.settingsPanel->maxLengthEdit->setText(QStringLiteral("3000"));
-        f.codeEditor->setPlainText(longRoutine(40));
+        ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("3000"));
+        ui().codeEditor()->setPlainText(longRoutine(40));
         QString stageShown;
         asking.onQuestion = [&] {
             QProgressDialog* dialog = f.buildRunner().progressDialog();
@@ -94,10 +94,10 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
             QTest::qWait(250); // the dialog follows the stage a few times a second
             stageShown = dialog->labelText();
             if (how == Stop::CancelButton) dialog->findChild<QPushButton*>()->click();
-            else QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : f.codeEditor, Qt::Key_Escape);
+            else QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : ui().codeEditor(), Qt::Key_Escape);
             return Answer::Yes; // a build in parts, which the stop ends at once
         };
-        f.chartButton->click();
+        ui().chartButton()->click();
 
         EXPECT_EQ(asking.questions, 1);
         EXPECT_TRUE(asking.askedOnWindowThread);
@@ -115,7 +115,7 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
 
         // The same build, not stopped, goes through as usual.
         asking.onQuestion = [] { return Answer::Yes; };
-        f.chartButton->click();
+        ui().chartButton()->click();
         EXPECT_TRUE(ws().parts.nextPartAvailable());
         EXPECT_NE(dumpStatementTable(ws().statements), before.rows);
         form.reset();
@@ -126,8 +126,8 @@ TEST_F(WindowTest, ALongBuildShowsItsProgressAndTheWindowStaysAlive)
 {
     MainWindow& f = open();
     f.buildRunner().setProgressDelay(0);
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1000000"));
-    f.codeEditor->setPlainText(longRoutine(1500));
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1000000"));
+    ui().codeEditor()->setPlainText(longRoutine(1500));
     int ticks = 0;
     bool dialogSeen = false;
     QTimer watch;
@@ -140,7 +140,7 @@ TEST_F(WindowTest, ALongBuildShowsItsProgressAndTheWindowStaysAlive)
         }
     });
     watch.start(1);
-    f.chartButton->click();
+    ui().chartButton()->click();
     watch.stop();
 
     EXPECT_GT(ticks, 0);
@@ -157,12 +157,12 @@ TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
     // A routine that takes a while to size, with a length limit that asks
     // for a chart in two parts: the progress dialog is on show when the
     // question comes.
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1000000"));
-    f.codeEditor->setPlainText(longRoutine(400));
-    f.chartButton->click();
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1000000"));
+    ui().codeEditor()->setPlainText(longRoutine(400));
+    ui().chartButton()->click();
     const int height = ws().diagram.image().height();
     ASSERT_GT(height, 3000);
-    f.settingsPanel->maxLengthEdit->setText(QString::number(height / 2 + 100));
+    ui().settingsPanel()->maxLengthEdit->setText(QString::number(height / 2 + 100));
     MessageBoxPrompter boxes(&f);
     ws().prompter = &boxes;
     f.buildRunner().setProgressDelay(0);
@@ -203,7 +203,7 @@ TEST_F(WindowTest, AQuestionDuringABuildIsAnsweredAboveTheProgressDialog)
             if (b->text() == QStringLiteral("Да")) QTest::mouseClick(b, Qt::LeftButton);
     });
     watch.start(5);
-    f.chartButton->click();
+    ui().chartButton()->click();
     watch.stop();
 
     EXPECT_TRUE(dialogBefore) << "the build should have shown its progress before it asked";

@@ -26,18 +26,18 @@ protected:
         writeIni("[myform]\r\ncbotl=1\r\n");
         MainWindow& f = open();
         f.show();
-        f.codeEditor->setPlainText(QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
-        f.chartButton->click();
-        f.tabs->setCurrentWidget(f.codeTab);
+        ui().codeEditor()->setPlainText(QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
+        ui().chartButton()->click();
+        f.selectTab(WindowTab::Code);
         return f;
     }
 
     void choose(const QString& item)
     {
-        const int i = form->debugTableChoice->findText(item);
+        const int i = ui().debugTableChoice()->findText(item);
         ASSERT_GE(i, 0);
-        form->debugTableChoice->setCurrentIndex(i);
-        emit form->debugTableChoice->textActivated(item);
+        ui().debugTableChoice()->setCurrentIndex(i);
+        emit ui().debugTableChoice()->textActivated(item);
     }
 
     QString dbPath() const { return dir.filePath(QStringLiteral("shema/stroka.db")); }
@@ -55,44 +55,44 @@ bool ascending(const QList<int>& v) { return std::is_sorted(v.begin(), v.end());
 TEST_F(DebugViewTest, TheListSortsAndShowsBothTablesAndCloses)
 {
     MainWindow& f = openWithDebugList();
-    ASSERT_TRUE(f.debugTableChoice->isVisible());
-    EXPECT_TRUE(f.debugTableChoice->isEnabled());
+    ASSERT_TRUE(ui().debugTableChoice()->isVisible());
+    EXPECT_TRUE(ui().debugTableChoice()->isEnabled());
 
     choose(QStringLiteral("N"));
-    EXPECT_TRUE(f.commentsGrid->isVisible());
-    EXPECT_EQ(f.commentsGrid->model()->rowCount(), ws().statements.size());
-    EXPECT_FALSE(f.commentsGrid->isColumnHidden(StatementTableModel::KindIndexColumn)); // every field shows
+    EXPECT_TRUE(ui().commentsGrid()->isVisible());
+    EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), ws().statements.size());
+    EXPECT_FALSE(ui().commentsGrid()->isColumnHidden(StatementTableModel::KindIndexColumn)); // every field shows
     EXPECT_TRUE(ascending(column([](const StatementRow& r) { return val(r.n); })));
 
     choose(QStringLiteral("FILTR"));
     EXPECT_TRUE(ascending(column([](const StatementRow& r) { return r.kindIndex ? *r.kindIndex + 1 : 0; })));
     const StatementRow& cur = ws().statements.current();
     EXPECT_EQ(cur.kindIndex, 0);
-    EXPECT_EQ(f.commentsGrid->currentIndex().row(), ws().statements.position());
+    EXPECT_EQ(ui().commentsGrid()->currentIndex().row(), ws().statements.position());
 
     choose(QStringLiteral("Стрелка"));
-    EXPECT_TRUE(f.commentsGrid->showsConnections());
-    EXPECT_EQ(f.commentsGrid->model()->rowCount(), ws().connections.size());
-    EXPECT_EQ(f.commentsGrid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("vid"));
+    EXPECT_TRUE(ui().commentsGrid()->showsConnections());
+    EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), ws().connections.size());
+    EXPECT_EQ(ui().commentsGrid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("vid"));
     vexoria::test::screenShot(&f, QStringLiteral("debug-connections"));
 
     // Every choice first shows the statement table again.
     choose(QStringLiteral("NOM"));
-    EXPECT_FALSE(f.commentsGrid->showsConnections());
+    EXPECT_FALSE(ui().commentsGrid()->showsConnections());
     EXPECT_TRUE(ascending(column([](const StatementRow& r) { return r.drawOrder ? *r.drawOrder + 1 : 0; })));
 
     choose(QStringLiteral("Комминт"));
-    EXPECT_TRUE(f.gridNavigator->isVisible());
+    EXPECT_TRUE(ui().gridNavigator()->isVisible());
     for (int c = 0; c < StatementTableModel::ColumnCount; ++c) {
         const bool shown = c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn || c == StatementTableModel::HeadTextColumn ||
                            c == StatementTableModel::CommentColumn;
-        EXPECT_EQ(f.commentsGrid->isColumnHidden(c), !shown) << c;
+        EXPECT_EQ(ui().commentsGrid()->isColumnHidden(c), !shown) << c;
     }
 
     choose(QStringLiteral("Закрыть"));
-    EXPECT_FALSE(f.commentsGrid->isVisible());
-    EXPECT_FALSE(f.gridNavigator->isVisible());
-    EXPECT_EQ(f.commentsGrid->model()->rowCount(), 0);
+    EXPECT_FALSE(ui().commentsGrid()->isVisible());
+    EXPECT_FALSE(ui().gridNavigator()->isVisible());
+    EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), 0);
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 

@@ -72,12 +72,12 @@ protected:
     {
         MainWindow& f = open();
         f.show();
-        f.codeEditor->setPlainText(QString::fromUtf8(kRoutine));
+        ui().codeEditor()->setPlainText(QString::fromUtf8(kRoutine));
         f.activateWindow();
         for (int i = 0; i < 100 && !f.isActiveWindow(); ++i) QApplication::processEvents();
         EXPECT_TRUE(f.isActiveWindow());
-        f.chartButton->click();
-        EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
+        ui().chartButton()->click();
+        EXPECT_EQ(f.currentTab(), WindowTab::Diagram);
         EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(u'|').toStdString();
         annotations = f.findChild<DiagramAnnotations*>();
         return f;
@@ -99,20 +99,20 @@ protected:
     // the pointer is over there, and where on it.
     std::pair<QWidget*, QPoint> pointAt(QPoint diagramPoint)
     {
-        form->diagramScroll->ensureVisible(diagramPoint.x() + form->diagramView->x(), diagramPoint.y(), 50, 200);
-        const QPoint global = form->diagramView->mapToGlobal(diagramPoint);
+        ui().diagramScroll()->ensureVisible(diagramPoint.x() + ui().diagramView()->x(), diagramPoint.y(), 50, 200);
+        const QPoint global = ui().diagramView()->mapToGlobal(diagramPoint);
         QWidget* w = QApplication::widgetAt(global);
         return {w, w ? w->mapFromGlobal(global) : QPoint()};
     }
 
     void tick() { form->findChild<ArrowAnimation*>()->tick(); }
 
-    int scrolled() const { return form->diagramScroll->verticalScrollBar()->value(); }
+    int scrolled() const { return ui().diagramScroll()->verticalScrollBar()->value(); }
 
     void openMenuAt(QPoint at)
     {
-        emit form->diagramView->customContextMenuRequested(at);
-        form->diagramMenu->hide();
+        emit ui().diagramView()->customContextMenuRequested(at);
+        ui().diagramMenu()->hide();
     }
 
     DiagramAnnotations* annotations = nullptr;
@@ -129,7 +129,7 @@ TEST_F(DiagramMouseTest, APressOnEachLaneShowsItsConditionUntilTheButtonIsReleas
         SCOPED_TRACE(l.kind);
         const QPoint at = lane(l.kind);
         const auto [widget, local] = pointAt(at);
-        ASSERT_EQ(widget, f.diagramView);
+        ASSERT_EQ(widget, ui().diagramView());
         press(widget, local);
         EXPECT_TRUE(annotations->hintBox->isVisible());
         EXPECT_EQ(annotations->hintBox->toPlainText(), QString::fromUtf8(l.hint));
@@ -197,26 +197,26 @@ TEST_F(DiagramMouseTest, ACommentIsWrittenWhereItWasTypedAndTheEraserTakesItAway
     EXPECT_FALSE(edit->isVisible());
     annotations->commentAction->trigger();
     type(edit, QStringLiteral("нет"));
-    f.diagramScroll->setFocus(Qt::MouseFocusReason);
+    ui().diagramScroll()->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(ws().diagram.image(), written);
 
     // "Стереть": a press without moving erases nothing, and the release ends
     // the eraser; the next drag across the comment takes it away.
     auto [view, local] = pointAt(origin + QPoint(0, 6));
-    ASSERT_EQ(view, f.diagramView);
+    ASSERT_EQ(view, ui().diagramView());
     annotations->eraserAction->trigger();
-    EXPECT_TRUE(ui().eraserOn);
+    EXPECT_TRUE(uiState().eraserOn);
     press(view, local);
     release(view, local);
-    EXPECT_FALSE(ui().eraserOn);
+    EXPECT_FALSE(uiState().eraserOn);
     EXPECT_EQ(ws().diagram.image(), written);
 
     annotations->eraserAction->trigger();
     press(view, local - QPoint(3, 0));
     drag(view, local + QPoint(60, 0));
     release(view, local + QPoint(60, 0));
-    EXPECT_FALSE(ui().eraserOn);
+    EXPECT_FALSE(uiState().eraserOn);
     EXPECT_EQ(ws().diagram.image(), clean);
 }
 
@@ -237,7 +237,7 @@ TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
         const QPoint text = edit->pos() + edit->textOrigin();
         EXPECT_EQ(text.x(), at.x());
         EXPECT_LE(std::abs(edit->geometry().center().y() - at.y()), 1);
-        EXPECT_LE(edit->geometry().right(), f.diagramView->width() - 1);
+        EXPECT_LE(edit->geometry().right(), ui().diagramView()->width() - 1);
         if (at.x() == 520 && at.y() == 80) screenShot(&f, QStringLiteral("comment-box-at-point"));
 
         const QImage before = ws().diagram.image();
@@ -257,38 +257,38 @@ TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
 TEST_F(DiagramMouseTest, TheAnimationRunsOverThePictureWithoutChangingIt)
 {
     MainWindow& f = build();
-    EXPECT_TRUE(f.animationTimer->isActive());
-    EXPECT_TRUE(ui().animationOn);
+    EXPECT_TRUE(ui().animationTimer()->isActive());
+    EXPECT_TRUE(uiState().animationOn);
     const QImage picture = ws().diagram.image();
 
     for (int i = 0; i < 12; ++i) tick();
-    EXPECT_EQ(ui().animStep, 12);
+    EXPECT_EQ(uiState().animStep, 12);
     EXPECT_EQ(ws().diagram.image(), picture);
     // The view shows the heads over it.
-    f.diagramScroll->verticalScrollBar()->setValue(0);
-    const QImage shown = f.diagramView->grab(QRect(0, 0, 700, 300)).toImage().convertToFormat(picture.format());
+    ui().diagramScroll()->verticalScrollBar()->setValue(0);
+    const QImage shown = ui().diagramView()->grab(QRect(0, 0, 700, 300)).toImage().convertToFormat(picture.format());
     EXPECT_NE(shown, picture.copy(0, 0, 700, 300));
     screenShot(&f, QStringLiteral("animation"));
 
     // "Выключить" leaves every head where it is; "Включить" goes on from there.
-    f.animationOffAction->trigger();
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(ui().animStep, 0);
+    f.actions().animationOff->trigger();
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(uiState().animStep, 0);
     const QString stored = QString::number(val(ws().connections.at(0).animY2));
     tick();
     EXPECT_EQ(QString::number(val(ws().connections.at(0).animY2)), stored);
     EXPECT_TRUE(ws().connections.at(0).shown.on);
-    f.animationOnAction->trigger();
+    f.actions().animationOn->trigger();
     tick();
-    EXPECT_EQ(ui().animStep, 1);
+    EXPECT_EQ(uiState().animStep, 1);
 
     // A right press on the chart stops it, and so does the code tab.
-    press(f.diagramView, QPoint(10, 10), Qt::RightButton);
-    EXPECT_FALSE(ui().animationOn);
-    f.animationOnAction->trigger();
-    f.tabs->setCurrentWidget(f.codeTab);
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(ui().animStep, 0);
+    press(ui().diagramView(), QPoint(10, 10), Qt::RightButton);
+    EXPECT_FALSE(uiState().animationOn);
+    f.actions().animationOn->trigger();
+    f.selectTab(WindowTab::Code);
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(uiState().animStep, 0);
 }
 
 TEST_F(DiagramMouseTest, AfterNextPartOnlyTheLinesOfThePartOnShowAreAnimated)
@@ -300,17 +300,17 @@ TEST_F(DiagramMouseTest, AfterNextPartOnlyTheLinesOfThePartOnShowAreAnimated)
         for (int i = 0; i < 6; ++i) code += QStringLiteral("x%1 := %1;\nif b then\nbegin\ny := 1;\nend;\n").arg(i);
         code += QStringLiteral("end;\n");
     }
-    f.codeEditor->setPlainText(code + QStringLiteral("end;"));
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1200"));
+    ui().codeEditor()->setPlainText(code + QStringLiteral("end;"));
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1200"));
     prompter.script(Answer::Yes);
-    f.chartButton->click();
-    ASSERT_TRUE(f.nextPartAction->isVisible());
+    ui().chartButton()->click();
+    ASSERT_TRUE(f.actions().nextPart->isVisible());
     EXPECT_EQ(ws().pictureConnectionsFrom, 0);
-    EXPECT_FALSE(ui().animationOn); // a chart built in parts starts still
-    f.animationOnAction->trigger();
+    EXPECT_FALSE(uiState().animationOn); // a chart built in parts starts still
+    f.actions().animationOn->trigger();
     tick();
     const int part1 = ws().connections.size();
-    f.nextPartAction->trigger();
+    f.actions().nextPart->trigger();
     EXPECT_EQ(ws().pictureConnectionsFrom, part1);
     std::vector<int> before;
     for (const ConnectionRow& r : ws().connections.rows()) before.push_back(val(r.animY2));

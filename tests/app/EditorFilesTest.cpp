@@ -36,23 +36,23 @@ const QByteArray kUnit = "unit Shapes;\r\ninterface\r\nprocedure Draw;\r\nimplem
 TEST_F(WindowTest, ACp1251TextFileIsShownInRussianAndSavedBackByteForByte)
 {
     MainWindow& f = open();
-    EXPECT_EQ(captions(f.editorFiles->editorMenu),
+    EXPECT_EQ(captions(ui().editorFiles()->editorMenu),
               QStringList({"Сохранить", "Копировать", "Очистить", "Вставить", "Остановить (*.pas)", "Продолжить (*.pas)"}));
     // "{ Сумма }" and "x := 'Да';" in Windows-1251, CR LF after every line.
     const QByteArray bytes = "{ \xD1\xF3\xEC\xEC\xE0 }\r\nbegin\r\n  x := '\xC4\xE0';\r\nend;\r\n";
     const QString in = writeFile("code.txt", bytes);
     dialogs.choose(in);
-    f.openTextAction->trigger();
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("{ Сумма }\nbegin\n  x := 'Да';\nend;"));
+    f.actions().openText->trigger();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("{ Сумма }\nbegin\n  x := 'Да';\nend;"));
     EXPECT_EQ(dialogs.asked()[0].folder, QDir::homePath()); // no folder kept yet: the home folder
     EXPECT_EQ(ws().settings.textOpenFolder, dir.path());
 
     // "code" gets its ".txt"; "again.txt" keeps its name.
     dialogs.choose(dir.filePath("saved"));
-    f.saveTextAction->trigger();
+    f.actions().saveText->trigger();
     EXPECT_EQ(readFile(dir.filePath("saved.txt")), bytes);
     dialogs.choose(dir.filePath("again.TXT"));
-    f.editorFiles->editorSaveAction->trigger();
+    ui().editorFiles()->editorSaveAction->trigger();
     EXPECT_EQ(readFile(dir.filePath("again.TXT")), bytes);
     EXPECT_FALSE(QFile::exists(dir.filePath("again.TXT.txt")));
     EXPECT_EQ(ws().settings.textSaveFolder, dir.path());
@@ -63,16 +63,16 @@ TEST_F(WindowTest, ACp1251TextFileIsShownInRussianAndSavedBackByteForByte)
 TEST_F(WindowTest, NewTextIsSavedAsUtf8AndCp1251TextThatCannotHoldItToo)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("writeln('Привет');\n"));
+    ui().codeEditor()->setPlainText(QStringLiteral("writeln('Привет');\n"));
     dialogs.choose(dir.filePath("new.txt"));
-    f.saveTextAction->trigger();
+    f.actions().saveText->trigger();
     EXPECT_EQ(readFile(dir.filePath("new.txt")), QStringLiteral("writeln('Привет');\r\n").toUtf8());
 
     dialogs.choose(writeFile("old.txt", "{ \xC4\xE0 }\r\n"));
-    f.openTextAction->trigger();
-    f.codeEditor->appendPlainText(QStringLiteral("writeln('→');"));
+    f.actions().openText->trigger();
+    ui().codeEditor()->appendPlainText(QStringLiteral("writeln('→');"));
     dialogs.choose(dir.filePath("old.txt"));
-    f.saveTextAction->trigger();
+    f.actions().saveText->trigger();
     EXPECT_EQ(readFile(dir.filePath("old.txt")), QStringLiteral("{ Да }\r\nwriteln('→');\r\n").toUtf8());
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("UTF-8")));
@@ -81,12 +81,12 @@ TEST_F(WindowTest, NewTextIsSavedAsUtf8AndCp1251TextThatCannotHoldItToo)
 TEST_F(WindowTest, AFileThatCannotBeReadOrWrittenLeavesEverythingAsItWas)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("x := 1;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("x := 1;"));
     dialogs.choose(dir.filePath("missing.txt"));
-    f.openTextAction->trigger();
+    f.actions().openText->trigger();
     dialogs.choose(writeFile("picture.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
-    f.openTextAction->trigger();
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("x := 1;"));
+    f.actions().openText->trigger();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("x := 1;"));
     ASSERT_EQ(prompter.messages().size(), 2);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("missing.txt")));
     EXPECT_TRUE(prompter.messages()[1].contains(QStringLiteral("не текстовый")));
@@ -94,7 +94,7 @@ TEST_F(WindowTest, AFileThatCannotBeReadOrWrittenLeavesEverythingAsItWas)
     // A folder where the file should go is no place to write it.
     QDir(dir.path()).mkdir(QStringLiteral("taken.txt"));
     dialogs.choose(dir.filePath("taken.txt"));
-    f.saveTextAction->trigger();
+    f.actions().saveText->trigger();
     ASSERT_EQ(prompter.messages().size(), 3);
     EXPECT_TRUE(prompter.messages()[2].contains(QStringLiteral("не сохранён")));
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.txt")).isDir());
@@ -104,76 +104,76 @@ TEST_F(WindowTest, OpeningATextFileLeavesTheQueueEvenWhenCancelled)
 {
     MainWindow& f = open();
     dialogs.choose(writeFile("shapes.pas", kUnit));
-    f.openUnitAction->trigger();
-    ASSERT_FALSE(f.routineList->isHidden());
+    f.actions().openUnit->trigger();
+    ASSERT_FALSE(ui().routineList()->isHidden());
     ASSERT_TRUE(queue().fetchBeforeBuild);
-    f.codeEditor->setPlainText(QStringLiteral("x := 1;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("x := 1;"));
 
     dialogs.cancel();
-    f.openTextAction->trigger();
+    f.actions().openText->trigger();
     EXPECT_FALSE(queue().fetchBeforeBuild);
     EXPECT_TRUE(queue().editorHoldsOwnCode);
-    EXPECT_TRUE(f.routineList->isHidden());
-    EXPECT_TRUE(f.routinePanel->isHidden());
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("x := 1;"));
+    EXPECT_TRUE(ui().routineList()->isHidden());
+    EXPECT_TRUE(ui().routinePanel()->isHidden());
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("x := 1;"));
 }
 
 TEST_F(WindowTest, PopupCopiesPastesAndClearsWithTheFlagsEachSets)
 {
-    MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("a := 1;\nb := 2;"));
-    f.codeEditor->selectAll();
+    open();
+    ui().codeEditor()->setPlainText(QStringLiteral("a := 1;\nb := 2;"));
+    ui().codeEditor()->selectAll();
     clipboard.content = QStringLiteral("что было");
-    f.editorFiles->editorCopyAction->trigger();
+    ui().editorFiles()->editorCopyAction->trigger();
     EXPECT_EQ(clipboard.content, QStringLiteral("a := 1;\nb := 2;"));
 
     queue().fetchBeforeBuild = true;
     queue().editorHoldsOwnCode = false;
     clipboard.content = QStringLiteral("x := 3;\r\ny := 4;\r\n");
-    f.editorFiles->editorPasteAction->trigger();
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("x := 3;\ny := 4;\n"));
+    ui().editorFiles()->editorPasteAction->trigger();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("x := 3;\ny := 4;\n"));
     EXPECT_FALSE(queue().fetchBeforeBuild);
     EXPECT_TRUE(queue().editorHoldsOwnCode);
 
     clipboard.content.clear();
-    f.editorFiles->editorPasteAction->trigger();
-    EXPECT_TRUE(f.codeEditor->toPlainText().isEmpty());
+    ui().editorFiles()->editorPasteAction->trigger();
+    EXPECT_TRUE(ui().codeEditor()->toPlainText().isEmpty());
 
     // "Очистить" changes no flag, and Undo brings the text back.
-    f.codeEditor->setPlainText(QStringLiteral("z := 5;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("z := 5;"));
     queue().fetchBeforeBuild = true;
-    f.editorFiles->editorClearAction->trigger();
-    EXPECT_TRUE(f.codeEditor->toPlainText().isEmpty());
+    ui().editorFiles()->editorClearAction->trigger();
+    EXPECT_TRUE(ui().codeEditor()->toPlainText().isEmpty());
     EXPECT_TRUE(queue().fetchBeforeBuild);
-    f.codeEditor->undo();
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("z := 5;"));
+    ui().codeEditor()->undo();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("z := 5;"));
 }
 
 TEST_F(WindowTest, FilesDroppedOnTheEditorOpenAsAUnitOrAsText)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("keep me"));
-    auto drop = [&f](const QString& path) {
+    ui().codeEditor()->setPlainText(QStringLiteral("keep me"));
+    auto drop = [this](const QString& path) {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
         QDropEvent e(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         // A drop follows an accepted drag enter, as a real drag goes.
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.codeEditor->viewport(), &enter);
+        QCoreApplication::sendEvent(ui().codeEditor()->viewport(), &enter);
         if (!enter.isAccepted()) return false;
-        QCoreApplication::sendEvent(f.codeEditor->viewport(), &e);
+        QCoreApplication::sendEvent(ui().codeEditor()->viewport(), &e);
         return e.isAccepted();
     };
 
     EXPECT_TRUE(drop(writeFile("shapes.pas", kUnit)));
-    EXPECT_EQ(f.routineList->count(), 1);
-    EXPECT_FALSE(f.routineList->isHidden());
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("keep me")); // the text was not the file's name
+    EXPECT_EQ(ui().routineList()->count(), 1);
+    EXPECT_FALSE(ui().routineList()->isHidden());
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("keep me")); // the text was not the file's name
 
     EXPECT_TRUE(drop(writeFile("notes.inc", "begin\r\n  y := 2;\r\nend;\r\n")));
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("begin\n  y := 2;\nend;"));
-    EXPECT_TRUE(f.routineList->isHidden());
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("begin\n  y := 2;\nend;"));
+    EXPECT_TRUE(ui().routineList()->isHidden());
     EXPECT_TRUE(queue().editorHoldsOwnCode);
     EXPECT_FALSE(queue().fetchBeforeBuild);
 }

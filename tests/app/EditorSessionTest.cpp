@@ -33,11 +33,11 @@ TEST_F(WindowTest, TypedCodeIsInTheEditorAgainAfterEveryWayOfClosing)
         SCOPED_TRACE(static_cast<int>(how));
         MainWindow& f = open();
         f.show();
-        f.codeEditor->setPlainText(code + QString::number(static_cast<int>(how)));
+        ui().codeEditor()->setPlainText(code + QString::number(static_cast<int>(how)));
         switch (how) {
         case How::Cross: f.close(); break;
-        case How::ExitButton: f.exitButton->click(); break;
-        case How::MenuExit: f.exitAction->trigger(); break;
+        case How::ExitButton: ui().exitButton()->click(); break;
+        case How::MenuExit: f.actions().exit->trigger(); break;
         case How::CtrlQ:
             f.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -46,10 +46,10 @@ TEST_F(WindowTest, TypedCodeIsInTheEditorAgainAfterEveryWayOfClosing)
         }
         EXPECT_FALSE(f.isVisible());
 
-        MainWindow& again = open();
-        EXPECT_EQ(again.codeEditor->toPlainText(), code + QString::number(static_cast<int>(how)));
+        open();
+        EXPECT_EQ(ui().codeEditor()->toPlainText(), code + QString::number(static_cast<int>(how)));
         // The kept code is where the window starts, not an edit to undo.
-        EXPECT_FALSE(again.codeEditor->document()->isUndoAvailable());
+        EXPECT_FALSE(ui().codeEditor()->document()->isUndoAvailable());
         form.reset();
     }
     EXPECT_TRUE(prompter.messages().isEmpty()) << qPrintable(prompter.messages().join(u'\n'));
@@ -64,24 +64,24 @@ TEST_F(WindowTest, TheFileTheCodeCameFromAndItsEncodingAreKeptWithIt)
     {
         MainWindow& f = open();
         dialogs.choose(path);
-        f.openTextAction->trigger();
+        f.actions().openText->trigger();
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
         f.close();
     }
     MainWindow& f = open();
-    EXPECT_EQ(f.editorFiles->sourcePath(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(ui().editorFiles()->sourcePath(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2 — код.txt"));
     dialogs.choose(dir.filePath(QStringLiteral("again.txt")));
-    f.saveTextAction->trigger();
+    f.actions().saveText->trigger();
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("again.txt"))), bytes);
 
     // Cleared, the editor starts empty next time, with no file named.
-    f.editorFiles->clearText();
+    ui().editorFiles()->clearText();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexoria V 2.2"));
     f.close();
-    MainWindow& empty = open();
-    EXPECT_TRUE(empty.codeEditor->toPlainText().isEmpty());
-    EXPECT_TRUE(empty.editorFiles->sourcePath().isEmpty());
+    open();
+    EXPECT_TRUE(ui().codeEditor()->toPlainText().isEmpty());
+    EXPECT_TRUE(ui().editorFiles()->sourcePath().isEmpty());
 }
 
 TEST_F(WindowTest, CodeThatCannotBeKeptIsSaidOnceAndTheSecondCloseCloses)
@@ -91,15 +91,15 @@ TEST_F(WindowTest, CodeThatCannotBeKeptIsSaidOnceAndTheSecondCloseCloses)
     ASSERT_TRUE(QDir().mkpath(sessionFile(dir)));
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
-    f.exitButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;"));
+    ui().exitButton()->click();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("Сохраните его в файл")));
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(ws().statements.isOpen()); // the window that stays keeps its tables
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("begin\nend;"));
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("begin\nend;"));
 
-    f.exitButton->click();
+    ui().exitButton()->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(readIni().contains("[myform]")); // the settings were still written
@@ -110,7 +110,7 @@ TEST_F(WindowTest, AReadOnlyConfigurationFolderIsSaidAtClose)
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;"));
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     f.close();
     EXPECT_EQ(prompter.messages().size(), 1);
@@ -126,15 +126,16 @@ TEST_F(WindowTest, AKeptSessionThatIsNotOursOrNotAFileIsLeftAlone)
     // Another program's file of that name, and a FIFO, which would hold the
     // start forever if it were opened.
     writeFile(QStringLiteral("editor-code.txt"), "some other text\n");
-    EXPECT_TRUE(open().codeEditor->toPlainText().isEmpty());
+    open();
+    EXPECT_TRUE(ui().codeEditor()->toPlainText().isEmpty());
     form.reset();
 
     QFile::remove(sessionFile(dir));
     ASSERT_EQ(mkfifo(QFile::encodeName(sessionFile(dir)).constData(), 0644), 0);
     MainWindow& f = open();
-    EXPECT_TRUE(f.codeEditor->toPlainText().isEmpty());
+    EXPECT_TRUE(ui().codeEditor()->toPlainText().isEmpty());
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;"));
     f.close(); // said, not written into the FIFO
     EXPECT_EQ(prompter.messages().size(), 1);
     f.close();

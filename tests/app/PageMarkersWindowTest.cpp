@@ -26,13 +26,13 @@ namespace {
 
 class PageMarkersWindowTest : public WindowTest {
 protected:
-    QLabel* marker(int k) { return form->pageMarkers->label(k); }
+    QLabel* marker(int k) { return ui().pageMarkers()->label(k); }
     // Where marker k's top edge is, as an offset on the diagram.
-    int shownAt(int k) { return marker(k)->y() - form->diagramView->y(); }
+    int shownAt(int k) { return marker(k)->y() - ui().diagramView()->y(); }
 
     void mouse(QEvent::Type type, int k, int diagramY, Qt::MouseButtons buttons)
     {
-        const QPoint global = form->diagramView->mapToGlobal(QPoint(100, diagramY));
+        const QPoint global = ui().diagramView()->mapToGlobal(QPoint(100, diagramY));
         const QPointF local = marker(k)->mapFromGlobal(QPointF(global));
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent e(type, local, QPointF(global), button, buttons, Qt::NoModifier);
@@ -54,8 +54,8 @@ TEST_F(PageMarkersWindowTest, ABuildShowsOneMarkerPerPageOverTheChart)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(test::longRoutine(12));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(test::longRoutine(12));
+    ui().chartButton()->click();
     const int h = ws().diagram.height();
     const int pages = (h + 1039) / 1040;
     ASSERT_GE(pages, 3);
@@ -67,7 +67,7 @@ TEST_F(PageMarkersWindowTest, ABuildShowsOneMarkerPerPageOverTheChart)
     EXPECT_EQ(shownAt(pages), h);
 
     // The code tab takes them out of sight; their places stay for printing.
-    f.tabs->setCurrentWidget(f.codeTab);
+    f.selectTab(WindowTab::Code);
     EXPECT_FALSE(marker(1)->isVisible());
     EXPECT_EQ(ws().pageMarkers.offset(pages), h);
 }
@@ -76,24 +76,24 @@ TEST_F(PageMarkersWindowTest, AMarkerFollowsThePointerWhereverTheViewIsScrolled)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(test::longRoutine(12));
-    f.chartButton->click();
-    f.diagramScroll->verticalScrollBar()->setValue(500);
-    ASSERT_EQ(f.diagramScroll->verticalScrollBar()->value(), 500);
+    ui().codeEditor()->setPlainText(test::longRoutine(12));
+    ui().chartButton()->click();
+    ui().diagramScroll()->verticalScrollBar()->setValue(500);
+    ASSERT_EQ(ui().diagramScroll()->verticalScrollBar()->value(), 500);
 
     drag(1, 600);
-    EXPECT_TRUE(ui().draggedMarker);
+    EXPECT_TRUE(uiState().draggedMarker);
     EXPECT_EQ(ws().pageMarkers.offset(1), 600);
     EXPECT_EQ(shownAt(1), 600);
     EXPECT_EQ(shownAt(2), 1640); // the next marker keeps a page below
     release(1);
     test::screenShot(&f, QStringLiteral("page-markers"));
-    EXPECT_FALSE(ui().draggedMarker);
+    EXPECT_FALSE(uiState().draggedMarker);
 
     // Dragged past its limit, marker 1 snaps back and the drag ends.
     drag(1, 1100);
     EXPECT_EQ(shownAt(1), 1040);
-    EXPECT_FALSE(ui().draggedMarker);
+    EXPECT_FALSE(uiState().draggedMarker);
     release(1);
 }
 
@@ -101,16 +101,16 @@ TEST_F(PageMarkersWindowTest, WithoutPageMarkingTheMarkersStillShow)
 {
     MainWindow& f = open();
     f.show();
-    f.settingsPanel->markPagesBox->setChecked(false);
-    f.codeEditor->setPlainText(test::longRoutine(6));
-    f.chartButton->click();
+    ui().settingsPanel()->markPagesBox->setChecked(false);
+    ui().codeEditor()->setPlainText(test::longRoutine(6));
+    ui().chartButton()->click();
     EXPECT_FALSE(marker(1)->isVisible());
     EXPECT_TRUE(ws().pageMarkers.placed(1));
 
     // Undoes a drag, at the right places in a scrolled view.
     ws().pageMarkers.setOffset(1, 300);
-    f.diagramScroll->verticalScrollBar()->setValue(200);
-    f.pageMarkersAction->trigger();
+    ui().diagramScroll()->verticalScrollBar()->setValue(200);
+    f.actions().pageMarkers->trigger();
     EXPECT_TRUE(marker(1)->isVisible());
     EXPECT_EQ(shownAt(1), 1040);
     EXPECT_EQ(shownAt(2), ws().diagram.height());
@@ -120,13 +120,13 @@ TEST_F(PageMarkersWindowTest, TheTwelfthMarkerDraggedPastItsLimitSaysNoMoreCanBe
 {
     MainWindow& f = open();
     f.show();
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
-    f.codeEditor->setPlainText(test::longRoutine(60));
-    f.chartButton->click();
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
+    ui().codeEditor()->setPlainText(test::longRoutine(60));
+    ui().chartButton()->click();
     ASSERT_TRUE(marker(12)->isVisible());
     drag(12, 12500);
     EXPECT_EQ(shownAt(12), 12480);
-    EXPECT_FALSE(ui().draggedMarker);
+    EXPECT_FALSE(uiState().draggedMarker);
     EXPECT_EQ(prompter.messages(), QStringList({"12 страница не обработанна"}));
     release(12);
 }
@@ -139,15 +139,15 @@ TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
     MainWindow& f = open();
     f.resize(800, 600);
     f.show();
-    f.codeEditor->setPlainText(test::longRoutine(12));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(test::longRoutine(12));
+    ui().chartButton()->click();
     const int h = ws().diagram.height();
     const int pages = (h + 1039) / 1040;
     ASSERT_EQ(shownAt(pages), h);
 
-    QScrollBar* bar = f.diagramScroll->verticalScrollBar();
+    QScrollBar* bar = ui().diagramScroll()->verticalScrollBar();
     bar->setValue(bar->maximum());
-    QWidget* viewport = f.diagramScroll->viewport();
+    QWidget* viewport = ui().diagramScroll()->viewport();
     const QRect last(marker(pages)->mapTo(viewport, QPoint(0, 0)), marker(pages)->size());
     EXPECT_TRUE(viewport->rect().contains(last)) << last.y() << " in " << viewport->height();
     test::screenShot(&f, QStringLiteral("page-marker-last"));
@@ -156,10 +156,10 @@ TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
     const QRect number(marker(1)->x(), marker(1)->y(), marker(1)->fontMetrics().horizontalAdvance(u'1'), marker(1)->height());
     ws().diagram.image().fill(Qt::white);
     for (int y = number.top(); y <= number.bottom(); ++y)
-        for (int x = number.left() - f.diagramView->x() - 4; x <= number.right() - f.diagramView->x() + 4; ++x)
-            ws().diagram.image().setPixelColor(x, y - f.diagramView->y(), Qt::black);
-    f.diagramView->update();
-    const QImage seen = f.diagramHost->grab(number).toImage();
+        for (int x = number.left() - ui().diagramView()->x() - 4; x <= number.right() - ui().diagramView()->x() + 4; ++x)
+            ws().diagram.image().setPixelColor(x, y - ui().diagramView()->y(), Qt::black);
+    ui().diagramView()->update();
+    const QImage seen = ui().diagramHost()->grab(number).toImage();
     int red = 0, black = 0;
     for (int y = 0; y < seen.height(); ++y)
         for (int x = 0; x < seen.width(); ++x) {

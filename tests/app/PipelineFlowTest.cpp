@@ -47,23 +47,25 @@ StatementRow markerRow()
 TEST_F(WindowTest, ABuildHandsTheEditorsTextWithCrLfAndThePanelsValuesToTheStages)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
-    f.settingsPanel->beginWidthEdit->setText(QStringLiteral("300"));
-    f.settingsPanel->legendBox->setChecked(true);
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\n  x := 1;\u00A0{ как есть }\nend;\n"));
+    // The window's code is the editor's as the classifier will read it.
+    EXPECT_EQ(f.code(), QStringLiteral("begin\r\n  x := 1;\u00A0{ как есть }\r\nend;\r\n"));
+    ui().settingsPanel()->beginWidthEdit->setText(QStringLiteral("300"));
+    ui().settingsPanel()->legendBox->setChecked(true);
+    ui().chartButton()->click();
     EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\n  x := 1;\u00A0{ как есть }\r\nend;\r\n"));
     EXPECT_EQ(ws().settings.beginTextWidth, QStringLiteral("300"));
     EXPECT_TRUE(ws().settings.addLegend);
-    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_TRUE(ui().animationOn);
+    EXPECT_TRUE(ui().chartMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(uiState().animationOn);
     EXPECT_FALSE(queue().fetchBeforeBuild);
 }
 
 TEST_F(WindowTest, ABuildMaximisesANormalWindowOnlyAndTheShortcutRunsIt)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("x := 1;"));
-    f.schemaShortcut->trigger();
+    ui().codeEditor()->setPlainText(QStringLiteral("x := 1;"));
+    f.actions().schema->trigger();
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
     // The platform's answer to the maximising arrives before the user can
     // minimise; a build runs the event loop and would take it in late.
@@ -78,36 +80,36 @@ TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
-    ui().animationOn = false;
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
+    uiState().animationOn = false;
 
-    f.chartButton->click();
-    EXPECT_TRUE(ui().gridShown);
-    EXPECT_TRUE(f.commentsGrid->isVisible());
-    EXPECT_TRUE(f.gridNavigator->isVisible());
-    EXPECT_EQ(shownColumns(*f.commentsGrid), QStringList({"stroka", "obiect", "suslovie", "comment"}));
+    ui().chartButton()->click();
+    EXPECT_TRUE(uiState().gridShown);
+    EXPECT_TRUE(ui().commentsGrid()->isVisible());
+    EXPECT_TRUE(ui().gridNavigator()->isVisible());
+    EXPECT_EQ(shownColumns(*ui().commentsGrid()), QStringList({"stroka", "obiect", "suslovie", "comment"}));
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized); // nothing drawn, nothing maximised
-    EXPECT_TRUE(ui().animationOn);
+    EXPECT_TRUE(uiState().animationOn);
 
     // The user adds a row through the grid; the second press must keep it.
-    f.commentsGrid->statementModel()->appendEmptyRow();
+    ui().commentsGrid()->statementModel()->appendEmptyRow();
     const int added = ws().statements.size() - 1;
     ws().statements.at(added) = markerRow();
 
-    f.chartButton->click();
-    EXPECT_FALSE(ui().gridShown);
-    EXPECT_FALSE(f.commentsGrid->isVisible());
-    EXPECT_FALSE(f.gridNavigator->isVisible());
-    EXPECT_EQ(f.commentsGrid->model()->rowCount(), 0); // unbound
+    ui().chartButton()->click();
+    EXPECT_FALSE(uiState().gridShown);
+    EXPECT_FALSE(ui().commentsGrid()->isVisible());
+    EXPECT_FALSE(ui().gridNavigator()->isVisible());
+    EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), 0); // unbound
     ASSERT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), 0);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
 
     // The third press classifies again and shows the grid again.
-    f.chartButton->click();
-    EXPECT_TRUE(ui().gridShown);
+    ui().chartButton()->click();
+    EXPECT_TRUE(uiState().gridShown);
     EXPECT_EQ(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
 }
 
@@ -115,16 +117,16 @@ TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
 {
     MainWindow& f = open();
     f.show();
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
-    f.chartButton->click();
-    f.commentsGrid->statementModel()->appendEmptyRow();
-    f.commentsGrid->moveLast();
-    f.commentsGrid->setCurrentIndex(f.commentsGrid->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
-    f.commentsGrid->editCurrent();
-    QLineEdit* editor = f.commentsGrid->findChild<QLineEdit*>();
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
+    ui().chartButton()->click();
+    ui().commentsGrid()->statementModel()->appendEmptyRow();
+    ui().commentsGrid()->moveLast();
+    ui().commentsGrid()->setCurrentIndex(ui().commentsGrid()->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
+    ui().commentsGrid()->editCurrent();
+    QLineEdit* editor = ui().commentsGrid()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("не потерять"));
-    f.chartButton->click();
+    ui().chartButton()->click();
     // The stages may sort the table; the row is found by its comment.
     EXPECT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("не потерять"); }), 0);
 }
@@ -135,22 +137,22 @@ TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
     // More than three times the shortest length limit: refused.
     QString code = QStringLiteral("begin\n");
     for (int i = 0; i < 12; ++i) code += QStringLiteral("if a then x := 1;\n");
-    f.codeEditor->setPlainText(code + QStringLiteral("end;\n"));
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("100"));
-    f.settingsPanel->reviewCommentsBox->setChecked(true);
-    f.chartButton->click(); // the grid: the classifier ran, sizing has not
-    ASSERT_TRUE(ui().gridShown);
-    ASSERT_TRUE(ui().animationOn);
+    ui().codeEditor()->setPlainText(code + QStringLiteral("end;\n"));
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("100"));
+    ui().settingsPanel()->reviewCommentsBox->setChecked(true);
+    ui().chartButton()->click(); // the grid: the classifier ran, sizing has not
+    ASSERT_TRUE(uiState().gridShown);
+    ASSERT_TRUE(uiState().animationOn);
     // The second press goes straight to sizing, whose length check refuses
     // the chart.
     queue().editorHoldsOwnCode = false;
 
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_TRUE(ws().parts.stoppedAfterSizing);
     EXPECT_GT(ws().parts.extraParts, 2);
-    EXPECT_FALSE(ui().animationOn);
+    EXPECT_FALSE(uiState().animationOn);
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(queue().fetchBeforeBuild); // step 10 did not run
 }
@@ -158,28 +160,28 @@ TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
 TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("длинно"));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nx := 1;\nend;\n"));
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("длинно"));
+    ui().chartButton()->click();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("длинно"))) << prompter.messages()[0].toStdString();
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
 
     // Every size is read by some stage: none of them may bring the window down.
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("5500"));
-    for (QLineEdit* e : {f.settingsPanel->beginWidthEdit, f.settingsPanel->elseWidthEdit, f.settingsPanel->varWidthEdit, f.settingsPanel->ifWidthEdit, f.settingsPanel->forWidthEdit,
-                         f.settingsPanel->whileWidthEdit, f.settingsPanel->laneSpacingEdit}) {
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("5500"));
+    for (QLineEdit* e : {ui().settingsPanel()->beginWidthEdit, ui().settingsPanel()->elseWidthEdit, ui().settingsPanel()->varWidthEdit, ui().settingsPanel()->ifWidthEdit, ui().settingsPanel()->forWidthEdit,
+                         ui().settingsPanel()->whileWidthEdit, ui().settingsPanel()->laneSpacingEdit}) {
         const QString good = e->text();
         e->setText(QStringLiteral("x1"));
-        f.chartButton->click();
+        ui().chartButton()->click();
         for (const QString& m : prompter.messages().mid(1))
             EXPECT_TRUE(m.contains(QStringLiteral("x1"))) << e->objectName().toStdString() << ": " << m.toStdString();
         e->setText(good);
     }
 
     const qsizetype before = prompter.messages().size();
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages().size(), before);
     EXPECT_TRUE(ws().diagram.hasPicture());
 
@@ -187,9 +189,9 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
     // the chart and the tables stay as the last build left them.
     const QImage chart = ws().diagram.image();
     const int rows = ws().statements.size();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;\n"));
-    f.settingsPanel->ifWidthEdit->setText(QStringLiteral("-1"));
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;\n"));
+    ui().settingsPanel()->ifWidthEdit->setText(QStringLiteral("-1"));
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages().last(), QStringLiteral("Настройки, поле «IF»: -1 — вне допустимых пределов, от 20 до 2000."));
     EXPECT_EQ(ws().diagram.image(), chart);
     EXPECT_EQ(ws().statements.size(), rows);

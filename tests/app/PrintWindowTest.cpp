@@ -37,10 +37,10 @@ protected:
     MainWindow& openWithChart(int parts = 8, bool inOneLoop = true)
     {
         MainWindow& f = open();
-        f.printing->setFacility(&printer);
-        f.settingsPanel->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
-        f.codeEditor->setPlainText(test::longRoutine(parts, inOneLoop));
-        f.chartButton->click();
+        ui().printing()->setFacility(&printer);
+        ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("20000")); // drawn whole, in one part
+        ui().codeEditor()->setPlainText(test::longRoutine(parts, inOneLoop));
+        ui().chartButton()->click();
         return f;
     }
     QImage picture() { return ws().diagram.image(); }
@@ -57,11 +57,11 @@ std::vector<int> pageNumbers(const Report& r)
 
 TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithItsLabels)
 {
-    MainWindow& f = openWithChart();
+    openWithChart();
     ASSERT_EQ((ws().diagram.height() + 1039) / 1040, 3);
     const QImage before = picture();
     prompter.script(Answer::Yes);
-    f.printButton->click();
+    ui().printButton()->click();
     ASSERT_EQ(prompter.questions().size(), 1u);
     EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Печать"));
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего 3 страниц"));
@@ -72,35 +72,35 @@ TEST_F(PrintWindowTest, APagedPrintAsksThePageCountAndPrintsOneSheetPerPageWithI
     EXPECT_EQ(printer.jobs[0].title, QStringLiteral("Блок-Схема procedure longone(n: integer);"));
     // The break labels are on the diagram now, and stay.
     EXPECT_NE(picture(), before);
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(f.printing->report().sheets.size(), 3u);
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(ui().printing()->report().sheets.size(), 3u);
 }
 
 TEST_F(PrintWindowTest, FileMenuPrintDrawsNoLabelsAndThePrinterDialogComesFirstWhenAskedFor)
 {
     MainWindow& f = openWithChart();
-    f.settingsPanel->choosePrinterBox->setChecked(true);
+    ui().settingsPanel()->choosePrinterBox->setChecked(true);
     const QImage before = picture();
     prompter.script(Answer::Yes);
-    f.printAction->trigger();
+    f.actions().print->trigger();
     EXPECT_EQ(printer.calls, QStringList({"setup", "print"}));
     EXPECT_EQ(picture(), before);
 }
 
 TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
 {
-    MainWindow& f = openWithChart();
+    openWithChart();
     const QImage before = picture();
     // The sheets are drawn from the chart's drawing: that goes back too.
     const QImage sheetBefore = test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]);
     prompter.script(Answer::No);
-    f.printButton->click();
+    ui().printButton()->click();
     EXPECT_TRUE(printer.calls.isEmpty());
     EXPECT_EQ(picture(), before);
 
     printer.fails = true;
     prompter.script(Answer::Yes);
-    f.printButton->click();
+    ui().printButton()->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
     EXPECT_TRUE(test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]) == sheetBefore);
@@ -113,7 +113,7 @@ TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
     printer.pdfAnswer = dir.filePath(QStringLiteral("chart.pdf"));
     prompter.script(Answer::Yes);
     prompter.script(Answer::Yes);
-    f.printButton->click();
+    ui().printButton()->click();
     ASSERT_EQ(prompter.questions().size(), 2u);
     EXPECT_EQ(prompter.questions()[1].text, QStringLiteral("Принтер не установлен. Сохранить страницы в файл PDF?"));
     QFile pdf(printer.pdfAnswer);
@@ -125,7 +125,7 @@ TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
     printer.pdfAnswer = dir.filePath(QStringLiteral("missing/chart.pdf"));
     prompter.script(Answer::Yes);
     prompter.script(Answer::Yes);
-    f.printChartAction->trigger();
+    f.actions().printChart->trigger();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].startsWith(QStringLiteral("Не удалось сохранить PDF: cannot write")));
     EXPECT_EQ(picture(), before);
@@ -133,11 +133,11 @@ TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
 
 TEST_F(PrintWindowTest, OverTwelvePagesTwelveArePrintedAndThenSaid)
 {
-    MainWindow& f = openWithChart(60, false);
+    openWithChart(60, false);
     const int pages = (ws().diagram.height() + 1039) / 1040;
     ASSERT_GT(pages, 12);
     prompter.script(Answer::Yes);
-    f.printButton->click();
+    ui().printButton()->click();
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Всего %1 страниц").arg(pages));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].sheets.size(), 12u);
@@ -147,10 +147,10 @@ TEST_F(PrintWindowTest, OverTwelvePagesTwelveArePrintedAndThenSaid)
 TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCode)
 {
     MainWindow& f = openWithChart();
-    f.oneSheetButton->setChecked(true);
+    ui().oneSheetButton()->setChecked(true);
     bool onTheCodeTabWhileOpen = true;
-    printer.whilePreviewing = [&] { onTheCodeTabWhileOpen = f.tabs->currentWidget() == f.codeTab; };
-    f.printButton->click();
+    printer.whilePreviewing = [&] { onTheCodeTabWhileOpen = f.currentTab() == WindowTab::Code; };
+    ui().printButton()->click();
     EXPECT_TRUE(prompter.questions().empty());
     EXPECT_EQ(printer.calls, QStringList({"preview"}));
     ASSERT_EQ(printer.previewed.sheets.size(), 1u);
@@ -158,20 +158,20 @@ TEST_F(PrintWindowTest, OneSheetGoesThroughThePreviewAndClosingItReturnsToTheCod
     ASSERT_TRUE(printer.previewed.sheets[0].chart);
     EXPECT_EQ(printer.previewed.sheets[0].chart->size().height(), ws().diagram.height());
     EXPECT_FALSE(onTheCodeTabWhileOpen);
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
 }
 
 TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
 {
     MainWindow& f = open();
-    f.printing->setFacility(&printer);
-    f.printButton->click();
+    ui().printing()->setFacility(&printer);
+    ui().printButton()->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Нет Блок-схемы для печати"}));
 
-    f.codeEditor->setPlainText(test::longRoutine(2));
+    ui().codeEditor()->setPlainText(test::longRoutine(2));
     prompter.script(Answer::Yes);
-    f.tabs->setCurrentWidget(f.printTab);
+    f.selectTab(WindowTab::Print);
     EXPECT_TRUE(ws().diagram.hasPicture());
     EXPECT_EQ(printer.jobs.size(), 1u);
 }
@@ -179,36 +179,36 @@ TEST_F(PrintWindowTest, ThePrintTabBuildsTheChartFirstAndTheButtonNeedsAChart)
 TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
 {
     MainWindow& f = openWithChart(2, false);
-    f.settingsPanel->labelBreaksBox->setChecked(false); // the sheets as the chart is, without break labels
+    ui().settingsPanel()->labelBreaksBox->setChecked(false); // the sheets as the chart is, without break labels
     prompter.script(Answer::Yes);
-    f.tabs->setCurrentWidget(f.printTab);
+    f.selectTab(WindowTab::Print);
     ASSERT_EQ(printer.jobs.size(), 1u);
 
     // Another, longer routine: the tab opens on its sheets, asked about or
     // not, and whether or not it is then printed.
-    f.tabs->setCurrentWidget(f.codeTab);
-    f.codeEditor->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
-    f.chartButton->click();
+    f.selectTab(WindowTab::Code);
+    ui().codeEditor()->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
+    ui().chartButton()->click();
     const Report expected = pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle, 12);
     prompter.script(Answer::No);
-    f.tabs->setCurrentWidget(f.printTab);
+    f.selectTab(WindowTab::Print);
     EXPECT_EQ(printer.jobs.size(), 1u);
-    EXPECT_EQ(f.printing->report().title, expected.title);
+    EXPECT_EQ(ui().printing()->report().title, expected.title);
     ASSERT_GT(expected.sheets.size(), 1u);
-    ASSERT_EQ(f.printing->report().sheets.size(), expected.sheets.size());
-    EXPECT_TRUE(test::sheetPicture(f.printing->report().sheets.back()) == test::sheetPicture(expected.sheets.back()));
+    ASSERT_EQ(ui().printing()->report().sheets.size(), expected.sheets.size());
+    EXPECT_TRUE(test::sheetPicture(ui().printing()->report().sheets.back()) == test::sheetPicture(expected.sheets.back()));
 }
 
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
 {
     MainWindow& f = open();
     f.show();
-    f.oneSheetButton->setChecked(true);
+    ui().oneSheetButton()->setChecked(true);
     // A chart shorter than the sheet and one of two sheets' length.
     for (const int parts : {2, 8}) {
-        f.tabs->setCurrentWidget(f.codeTab);
-        f.codeEditor->setPlainText(test::longRoutine(parts, true));
-        f.chartButton->click();
+        f.selectTab(WindowTab::Code);
+        ui().codeEditor()->setPlainText(test::longRoutine(parts, true));
+        ui().chartButton()->click();
         int pages = -1;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -220,8 +220,8 @@ TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)
             dialog->close();
         });
         closer.start(20);
-        f.printButton->click();
+        ui().printButton()->click();
         EXPECT_EQ(pages, 1);
-        EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+        EXPECT_EQ(f.currentTab(), WindowTab::Code);
     }
 }

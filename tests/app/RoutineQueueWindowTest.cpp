@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/CodeTab.h"
 #include "app/DiagramView.h"
 #include "app/RoutineQueuePanel.h"
 #include "ScreenShot.h"
@@ -62,27 +63,27 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     MainWindow& f = open();
     f.show();
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
-    f.openUnitAction->trigger();
+    f.actions().openUnit->trigger();
     EXPECT_EQ(dialogs.asked()[0].filters.first(), QStringLiteral("Паскаль (*.pas)"));
-    EXPECT_EQ(items(f.routineList), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
-    EXPECT_EQ(f.routineList->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(f.routineList->isHidden());
-    EXPECT_FALSE(f.routinePanel->isHidden());
+    EXPECT_EQ(items(ui().routineList()), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
+    EXPECT_EQ(ui().routineList()->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(ui().routineList()->isHidden());
+    EXPECT_FALSE(ui().routinePanel()->isHidden());
     EXPECT_EQ(ws().settings.unitFolder, dir.path());
 
     // Checked by hand in the list: the string line does not end the copy,
     // the indented header is copied like any other, and the copy ends with
     // the routine: the program's own begin after it is not taken.
-    f.routineList->item(0)->setCheckState(Qt::Checked);
-    f.routineList->item(1)->setCheckState(Qt::Checked);
-    f.previewButton->setChecked(true);
+    ui().routineList()->item(0)->setCheckState(Qt::Checked);
+    ui().routineList()->item(1)->setCheckState(Qt::Checked);
+    ui().previewButton()->setChecked(true);
     test::screenShot(&f, QStringLiteral("routine-queue"));
-    f.chartButton->click();
-    EXPECT_EQ(f.codeEditor->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
+    ui().chartButton()->click();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
                                                      "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
-    EXPECT_TRUE(f.routineList->isHidden());
-    f.queuePanel->skipButton->click(); // "Пропустить"
-    EXPECT_EQ(f.codeEditor->toPlainText(),
+    EXPECT_TRUE(ui().routineList()->isHidden());
+    ui().queuePanel()->skipButton->click(); // "Пропустить"
+    EXPECT_EQ(ui().codeEditor()->toPlainText(),
               QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;"));
     test::screenShot(&f, QStringLiteral("routine-fetched"));
 }
@@ -91,26 +92,26 @@ TEST_F(WindowTest, WithPreviewPressesAlternateBetweenFetchingAndBuildingUntilThe
 {
     MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.openUnitAction->trigger();
-    f.queuePanel->checkAllButton->click(); // check all
-    ASSERT_TRUE(f.queuePanel->checkAllButton->isChecked());
-    ASSERT_TRUE(f.previewButton->isChecked());
+    f.actions().openUnit->trigger();
+    ui().queuePanel()->checkAllButton->click(); // check all
+    ASSERT_TRUE(ui().queuePanel()->checkAllButton->isChecked());
+    ASSERT_TRUE(ui().previewButton()->isChecked());
 
     for (const char* header : {"procedure A;", "procedure B;", "procedure C;"}) {
-        f.chartButton->click(); // fetches and builds nothing: the last chart stays on show
-        EXPECT_EQ(firstLine(f.codeEditor), QLatin1String(header));
+        ui().chartButton()->click(); // fetches and builds nothing: the last chart stays on show
+        EXPECT_EQ(firstLine(ui().codeEditor()), QLatin1String(header));
         EXPECT_FALSE(ws().codeText.startsWith(QLatin1String(header))) << header;
-        f.chartButton->click(); // builds the fetched routine
+        ui().chartButton()->click(); // builds the fetched routine
         EXPECT_TRUE(ws().codeText.startsWith(QLatin1String(header))) << header;
         EXPECT_TRUE(ws().diagram.hasPicture()) << header;
         EXPECT_TRUE(queue().fetchBeforeBuild);
     }
-    f.chartButton->click(); // nothing more
+    ui().chartButton()->click(); // nothing more
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
-    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;")); // the editor keeps the last one
+    EXPECT_EQ(firstLine(ui().codeEditor()), QStringLiteral("procedure C;")); // the editor keeps the last one
     EXPECT_TRUE(queue().editorHoldsOwnCode);
     EXPECT_FALSE(queue().fetchBeforeBuild);
-    f.chartButton->click(); // the editor's code now builds
+    ui().chartButton()->click(); // the editor's code now builds
     EXPECT_TRUE(ws().diagram.hasPicture());
     EXPECT_FALSE(queue().fetchBeforeBuild);
 }
@@ -119,20 +120,20 @@ TEST_F(WindowTest, WithBuildAtOnceEveryPressFetchesAndBuilds)
 {
     MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.openUnitAction->trigger();
-    f.routineList->item(0)->setCheckState(Qt::Checked);
-    f.routineList->item(2)->setCheckState(Qt::Checked);
-    f.buildAtOnceButton->setChecked(true);
+    f.actions().openUnit->trigger();
+    ui().routineList()->item(0)->setCheckState(Qt::Checked);
+    ui().routineList()->item(2)->setCheckState(Qt::Checked);
+    ui().buildAtOnceButton()->setChecked(true);
 
     QStringList titles;
     for (int press = 0; press < 2; ++press) {
-        f.chartButton->click();
+        ui().chartButton()->click();
         EXPECT_TRUE(ws().diagram.hasPicture());
-        EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
-        titles << firstLine(f.codeEditor);
+        EXPECT_EQ(f.currentTab(), WindowTab::Diagram);
+        titles << firstLine(ui().codeEditor());
     }
     EXPECT_EQ(titles, QStringList({"procedure A;", "procedure C;"}));
-    f.chartButton->click();
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
 }
 
@@ -140,36 +141,36 @@ TEST_F(WindowTest, PanelButtonsSkipGoBackShowTheListAndThePopupSuspendsAndResume
 {
     MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.openUnitAction->trigger();
-    f.queuePanel->backButton->click(); // back before any fetch
+    f.actions().openUnit->trigger();
+    ui().queuePanel()->backButton->click(); // back before any fetch
     EXPECT_EQ(prompter.messages(), QStringList{"Нет большевыбранного !"});
 
-    f.queuePanel->checkAllButton->click();
-    f.queuePanel->skipButton->click();
-    f.queuePanel->skipButton->click();
-    f.queuePanel->skipButton->click();
-    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure C;"));
+    ui().queuePanel()->checkAllButton->click();
+    ui().queuePanel()->skipButton->click();
+    ui().queuePanel()->skipButton->click();
+    ui().queuePanel()->skipButton->click();
+    EXPECT_EQ(firstLine(ui().codeEditor()), QStringLiteral("procedure C;"));
     EXPECT_FALSE(queue().fetchBeforeBuild); // the next press builds it
-    f.queuePanel->backButton->click();
-    EXPECT_EQ(firstLine(f.codeEditor), QStringLiteral("procedure B;"));
+    ui().queuePanel()->backButton->click();
+    EXPECT_EQ(firstLine(ui().codeEditor()), QStringLiteral("procedure B;"));
 
-    f.queuePanel->listButton->click(); // "Список": the list shows again, the queue restarts
-    EXPECT_FALSE(f.routineList->isHidden());
+    ui().queuePanel()->listButton->click(); // "Список": the list shows again, the queue restarts
+    EXPECT_FALSE(ui().routineList()->isHidden());
     EXPECT_EQ(queue().curRoutine, -1);
     EXPECT_TRUE(queue().fetchBeforeBuild);
 
-    f.queuePanel->queuePauseAction->trigger(); // "Остановить (*.pas)"
-    EXPECT_TRUE(f.routinePanel->isHidden());
+    ui().queuePanel()->queuePauseAction->trigger(); // "Остановить (*.pas)"
+    EXPECT_TRUE(ui().routinePanel()->isHidden());
     EXPECT_TRUE(queue().editorHoldsOwnCode);
     EXPECT_FALSE(queue().fetchBeforeBuild);
-    f.queuePanel->queueResumeAction->trigger(); // "Продолжить (*.pas)"
-    EXPECT_FALSE(f.routinePanel->isHidden());
+    ui().queuePanel()->queueResumeAction->trigger(); // "Продолжить (*.pas)"
+    EXPECT_FALSE(ui().routinePanel()->isHidden());
     EXPECT_FALSE(queue().editorHoldsOwnCode);
     EXPECT_TRUE(queue().fetchBeforeBuild);
 
     // Unchecking all empties the queue: the next fetch finds nothing.
-    f.queuePanel->checkAllButton->click();
-    EXPECT_EQ(f.routineList->item(1)->checkState(), Qt::Unchecked);
+    ui().queuePanel()->checkAllButton->click();
+    EXPECT_EQ(ui().routineList()->item(1)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(queue().fetchBeforeBuild);
 }
 
@@ -177,20 +178,20 @@ TEST_F(WindowTest, ASecondUnitReplacesTheListAndACancelledOneEmptiesIt)
 {
     MainWindow& f = open();
     dialogs.choose(writeFile("three.pas", kThree));
-    f.openUnitAction->trigger();
-    f.queuePanel->checkAllButton->click();
-    f.queuePanel->skipButton->click();
+    f.actions().openUnit->trigger();
+    ui().queuePanel()->checkAllButton->click();
+    ui().queuePanel()->skipButton->click();
 
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
-    f.openUnitAction->trigger();
-    EXPECT_EQ(f.routineList->count(), 2);
-    EXPECT_FALSE(f.queuePanel->checkAllButton->isChecked());
+    f.actions().openUnit->trigger();
+    EXPECT_EQ(ui().routineList()->count(), 2);
+    EXPECT_FALSE(ui().queuePanel()->checkAllButton->isChecked());
     EXPECT_EQ(queue().curRoutine, -1);
 
     dialogs.cancel();
-    f.openUnitAction->trigger();
-    EXPECT_EQ(f.routineList->count(), 0);
-    f.chartButton->click();
+    f.actions().openUnit->trigger();
+    EXPECT_EQ(ui().routineList()->count(), 0);
+    ui().chartButton()->click();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
 }
 
@@ -205,31 +206,31 @@ TEST_F(WindowTest, TheQueuePanelStandsBesideTheEditorUntilTheQueueEnds)
     QString code;
     for (int i = 0; i < 30; ++i)
         code += QStringLiteral("  Total%1 := Total%1 + Price[%1] * Quantity[%1] - Discount(Customer, %1); { строка %1 }\n").arg(i);
-    f.codeEditor->setPlainText(code);
-    const auto settle = [&f] {
+    ui().codeEditor()->setPlainText(code);
+    const auto settle = [this] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        f.codeTab->layout()->activate();
+        ui().codeTab()->layout()->activate();
     };
     settle();
-    const int fullWidth = f.codeEditor->width();
+    const int fullWidth = ui().codeEditor()->width();
 
     dialogs.choose(writeFile("three.pas", kThree));
-    f.openUnitAction->trigger();
+    f.actions().openUnit->trigger();
     settle();
-    ASSERT_TRUE(f.routinePanel->isVisible());
-    EXPECT_LT(f.codeEditor->width(), fullWidth);
-    EXPECT_LT(f.codeEditor->geometry().right(), f.routinePanel->geometry().left());
-    EXPECT_EQ(f.routineList->geometry(), f.codeEditor->geometry());
-    for (int i = 0; i < f.routineList->count(); ++i)
-        EXPECT_LT(f.routineList->fontMetrics().horizontalAdvance(f.routineList->item(i)->text()), f.routineList->viewport()->width() - 40);
+    ASSERT_TRUE(ui().routinePanel()->isVisible());
+    EXPECT_LT(ui().codeEditor()->width(), fullWidth);
+    EXPECT_LT(ui().codeEditor()->geometry().right(), ui().routinePanel()->geometry().left());
+    EXPECT_EQ(ui().routineList()->geometry(), ui().codeEditor()->geometry());
+    for (int i = 0; i < ui().routineList()->count(); ++i)
+        EXPECT_LT(ui().routineList()->fontMetrics().horizontalAdvance(ui().routineList()->item(i)->text()), ui().routineList()->viewport()->width() - 40);
     test::screenShot(&f, QStringLiteral("queue-list-beside-code"));
-    f.queuePanel->listButton->click(); // "Список": the list hides, the code shows beside the panel
+    ui().queuePanel()->listButton->click(); // "Список": the list hides, the code shows beside the panel
     test::screenShot(&f, QStringLiteral("queue-panel-beside-code"));
 
-    f.queuePanel->checkAllButton->click();
-    for (int press = 0; press < 4; ++press) f.queuePanel->skipButton->click(); // A, B, C, then none left
+    ui().queuePanel()->checkAllButton->click();
+    for (int press = 0; press < 4; ++press) ui().queuePanel()->skipButton->click(); // A, B, C, then none left
     EXPECT_EQ(prompter.messages(), QStringList{"Нет больше выбранного"});
     settle();
-    EXPECT_TRUE(f.routinePanel->isHidden());
-    EXPECT_EQ(f.codeEditor->width(), fullWidth);
+    EXPECT_TRUE(ui().routinePanel()->isHidden());
+    EXPECT_EQ(ui().codeEditor()->width(), fullWidth);
 }

@@ -56,9 +56,9 @@ TEST_F(WindowTest, SettingsPanelHasItsCaptionsAndStartValues)
 {
     MainWindow& f = open();
     f.show();
-    SettingsPanel& p = *f.settingsPanel;
+    SettingsPanel& p = *ui().settingsPanel();
     EXPECT_FALSE(p.isVisible());
-    f.settingsAction->trigger();
+    f.actions().settings->trigger();
     EXPECT_TRUE(p.isVisible());
     EXPECT_EQ(p.title->text(), QStringLiteral("Настройки"));
     EXPECT_EQ(p.sizesCaption->text(), QStringLiteral("Размеры блоков"));
@@ -81,8 +81,8 @@ TEST_F(WindowTest, SettingsPanelHasItsCaptionsAndStartValues)
 
 TEST_F(WindowTest, FactorySizesTogglePressedTwiceGivesTheUsersSizesBack)
 {
-    MainWindow& f = open();
-    SettingsPanel& p = *f.settingsPanel;
+    open();
+    SettingsPanel& p = *ui().settingsPanel();
     typeUserSizes(p);
 
     p.factorySizesButton->click();
@@ -91,7 +91,7 @@ TEST_F(WindowTest, FactorySizesTogglePressedTwiceGivesTheUsersSizesBack)
     EXPECT_EQ(sizeTexts(p), kFactory);
     EXPECT_EQ(p.laneSpacingEdit->text(), QStringLiteral("8")); // not part of the toggle
     EXPECT_EQ(p.animationIntervalEdit->text(), QStringLiteral("9"));
-    EXPECT_EQ(QStringList(ui().savedSizeTexts.begin(), ui().savedSizeTexts.end()), kUser);
+    EXPECT_EQ(QStringList(uiState().savedSizeTexts.begin(), uiState().savedSizeTexts.end()), kUser);
 
     p.factorySizesButton->click();
     EXPECT_FALSE(p.factorySizesButton->isChecked());
@@ -103,8 +103,8 @@ TEST_F(WindowTest, FactorySizesTogglePressedOnceAndClosingSavesTheFactorySizes)
 {
     {
         MainWindow& f = open();
-        typeUserSizes(*f.settingsPanel);
-        f.settingsPanel->factorySizesButton->click();
+        typeUserSizes(*ui().settingsPanel());
+        ui().settingsPanel()->factorySizesButton->click();
         f.close();
     }
     const QByteArray ini = readIni();
@@ -118,10 +118,10 @@ TEST_F(WindowTest, ClosingThePanelSetsTheAnimationInterval)
     MainWindow& f = open();
     f.show();
     f.showSettings();
-    f.settingsPanel->animationIntervalEdit->setText(QStringLiteral(" 40 "));
-    f.settingsPanel->settingsCloseButton->click();
-    EXPECT_FALSE(f.settingsPanel->isVisible());
-    EXPECT_EQ(f.animationTimer->interval(), 40);
+    ui().settingsPanel()->animationIntervalEdit->setText(QStringLiteral(" 40 "));
+    ui().settingsPanel()->settingsCloseButton->click();
+    EXPECT_FALSE(ui().settingsPanel()->isVisible());
+    EXPECT_EQ(ui().animationTimer()->interval(), 40);
     EXPECT_TRUE(prompter.messages().isEmpty());
     EXPECT_TRUE(readIni().isEmpty()); // closing the panel writes nothing
 }
@@ -133,40 +133,41 @@ TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
     QTemporaryDir dir;
     PanelWatchingPrompter watcher;
     MainWindow f(&watcher, dir.filePath("shema.ini"));
-    watcher.panel = f.settingsPanel;
+    const MainWindowProbe w(f);
+    watcher.panel = w.settingsPanel();
     f.show();
     // The message is Russian and names the field by the label the panel
     // shows beside it, with the range it takes.
     const std::tuple<QLineEdit*, QString, QString, QString> cases[] = {
-        {f.settingsPanel->animationIntervalEdit, "1.5",
+        {w.settingsPanel()->animationIntervalEdit, "1.5",
          "Настройки, поле «Анимация/скорость»: «1.5» — не целое число. Нужно целое число от 10 до 10000.", "50"},
-        {f.settingsPanel->animationIntervalEdit, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
+        {w.settingsPanel()->animationIntervalEdit, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
          "50"},
-        {f.settingsPanel->ifWidthEdit, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
+        {w.settingsPanel()->ifWidthEdit, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
          "30"},
-        {f.settingsPanel->laneSpacingEdit, "2147483647",
+        {w.settingsPanel()->laneSpacingEdit, "2147483647",
          "Настройки, поле «<> соединения»: 2147483647 — вне допустимых пределов, от 1 до 100.", "30"},
-        {f.settingsPanel->maxLengthEdit, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
-        {f.settingsPanel->varWidthEdit, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
+        {w.settingsPanel()->maxLengthEdit, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
+        {w.settingsPanel()->varWidthEdit, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
          "200"},
     };
     for (const auto& [field, text, message, good] : cases) {
         watcher.messages.clear();
         watcher.panelVisible.clear();
         f.showSettings();
-        const int interval = f.animationTimer->interval();
+        const int interval = w.animationTimer()->interval();
         field->setText(text);
-        f.settingsPanel->settingsCloseButton->click();
+        w.settingsPanel()->settingsCloseButton->click();
         EXPECT_EQ(watcher.messages, QStringList{message});
         EXPECT_EQ(watcher.panelVisible, QList<bool>{true});
-        EXPECT_TRUE(f.settingsPanel->isVisible());
+        EXPECT_TRUE(w.settingsPanel()->isVisible());
         EXPECT_EQ(field->selectedText(), text);
-        EXPECT_EQ(f.animationTimer->interval(), interval);
+        EXPECT_EQ(w.animationTimer()->interval(), interval);
         field->setText(good);
-        f.settingsPanel->settingsCloseButton->click();
-        EXPECT_FALSE(f.settingsPanel->isVisible());
+        w.settingsPanel()->settingsCloseButton->click();
+        EXPECT_FALSE(w.settingsPanel()->isVisible());
     }
-    EXPECT_EQ(f.animationTimer->interval(), 50);
+    EXPECT_EQ(w.animationTimer()->interval(), 50);
 }
 
 TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)
@@ -174,10 +175,10 @@ TEST_F(WindowTest, TheAnimationBoxSwitchesTheAnimationFlag)
     MainWindow& f = open();
     f.show();
     f.showSettings();
-    f.settingsPanel->animateBox->click();
-    EXPECT_FALSE(ui().animationOn);
-    f.settingsPanel->animateBox->click();
-    EXPECT_TRUE(ui().animationOn);
+    ui().settingsPanel()->animateBox->click();
+    EXPECT_FALSE(uiState().animationOn);
+    ui().settingsPanel()->animateBox->click();
+    EXPECT_TRUE(uiState().animationOn);
 }
 
 // The panel finds its controls through the key table: a control whose name

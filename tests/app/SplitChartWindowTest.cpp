@@ -33,37 +33,37 @@ QString twoLoops()
 TEST_F(WindowTest, NextPartDrawsTheSecondPartAndThenDisappears)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(twoLoops());
-    f.settingsPanel->maxLengthEdit->setText(QStringLiteral("1200"));
+    ui().codeEditor()->setPlainText(twoLoops());
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1200"));
     prompter.script(Answer::Yes);
-    f.chartButton->click();
+    ui().chartButton()->click();
     ASSERT_EQ(prompter.questions().size(), 1u) << prompter.messages().join(u'|').toStdString();
     EXPECT_EQ(prompter.questions()[0].text, QStringLiteral("Построить за 2 раза"));
     EXPECT_EQ(prompter.questions()[0].title, QStringLiteral("Длинна превышенна"));
     ASSERT_TRUE(ws().parts.nextPartAvailable()) << prompter.messages().join(u'|').toStdString();
-    EXPECT_TRUE(f.nextPartAction->isVisible());
+    EXPECT_TRUE(f.actions().nextPart->isVisible());
     EXPECT_TRUE(ws().parts.stoppedAfterSizing);
     const int part1Rows = ws().connections.size();
     EXPECT_GT(part1Rows, 0);
 
-    f.nextPartAction->trigger();
+    f.actions().nextPart->trigger();
     EXPECT_FALSE(ws().parts.nextPartAvailable());
-    EXPECT_FALSE(f.nextPartAction->isVisible());
+    EXPECT_FALSE(f.actions().nextPart->isVisible());
     EXPECT_GT(ws().connections.size(), part1Rows); // the second part adds its lines
     EXPECT_TRUE(queue().fetchBeforeBuild);
-    EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Diagram);
 
     // Another "Далее" does nothing once the last part is on show.
     const int rows = ws().connections.size();
-    f.nextPartAction->trigger();
+    f.actions().nextPart->trigger();
     EXPECT_EQ(ws().connections.size(), rows);
 }
 
 TEST_F(WindowTest, TheEditorsLastLineCountsWithoutAFinalLineBreak)
 {
-    MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\n  x := 1;\n  y := 2;"));
-    f.chartButton->click();
+    open();
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\n  x := 1;\n  y := 2;"));
+    ui().chartButton()->click();
     EXPECT_TRUE(ws().codeText.endsWith(QStringLiteral("y := 2;\r\n")));
     bool found = false;
     for (const StatementRow& r : ws().statements.rows()) found = found || r.text == "y := 2;";

@@ -29,11 +29,11 @@ void minimise(MainWindow& f)
 
 TEST_F(WindowTest, TheTrayIconShowsFromTheStartWithItsHintAndMenu)
 {
-    MainWindow& f = open();
+    open();
     EXPECT_TRUE(tray.shown);
     EXPECT_EQ(tray.hint, QStringLiteral("Vexoria"));
     EXPECT_FALSE(tray.icon.isNull());
-    ASSERT_EQ(tray.menu, f.trayController->trayMenu);
+    ASSERT_EQ(tray.menu, ui().trayController()->trayMenu);
     QStringList items;
     for (QAction* a : tray.menu->actions()) items << a->text();
     EXPECT_EQ(items, QStringList({"Диаграмма", "Развернуть", "Очистить", "Выход"}));
@@ -43,11 +43,11 @@ TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
 {
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(kSixLines);
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(kSixLines);
+    ui().chartButton()->click();
     ASSERT_TRUE(ws().diagram.hasPicture());
 
-    f.settingsPanel->clearInTrayBox->setChecked(false);
+    ui().settingsPanel()->clearInTrayBox->setChecked(false);
     minimise(f);
     EXPECT_TRUE(f.isHidden());
     EXPECT_TRUE(ws().diagram.hasPicture());
@@ -55,19 +55,19 @@ TEST_F(WindowTest, MinimisingGoesToTheTrayAndDropsThePictureOnlyWhenAsked)
     EXPECT_FALSE(f.isHidden());
     EXPECT_FALSE(f.isMinimized());
 
-    f.settingsPanel->clearInTrayBox->setChecked(true);
-    ui().animationOn = true;
-    ui().animStep = 7;
+    ui().settingsPanel()->clearInTrayBox->setChecked(true);
+    uiState().animationOn = true;
+    uiState().animStep = 7;
     minimise(f);
     EXPECT_TRUE(f.isHidden());
     EXPECT_FALSE(ws().diagram.hasPicture());
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(ui().animStep, 0);
-    f.trayController->trayRestoreAction->trigger();
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(uiState().animStep, 0);
+    ui().trayController()->trayRestoreAction->trigger();
     EXPECT_TRUE(f.isVisible());
 
-    f.chartButton->click();
-    f.trayController->trayClearAction->trigger(); // "Очистить"
+    ui().chartButton()->click();
+    ui().trayController()->trayClearAction->trigger(); // "Очистить"
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
@@ -77,8 +77,8 @@ TEST_F(WindowTest, WithoutANotificationAreaTheWindowMinimisesNormallyAndSaysSoOn
     tray.available = false;
     MainWindow& f = open();
     f.show();
-    f.codeEditor->setPlainText(kSixLines);
-    f.chartButton->click();
+    ui().codeEditor()->setPlainText(kSixLines);
+    ui().chartButton()->click();
     minimise(f);
     EXPECT_FALSE(f.isHidden());
     EXPECT_TRUE(ws().diagram.hasPicture());
@@ -93,11 +93,11 @@ TEST_F(WindowTest, StartInTrayActsAtTheFirstActivationOnly)
     writeIni("[myform]\r\ncheckbox1=1\r\n");
     MainWindow& f = open();
     f.show();
-    f.trayController->onActivated();
+    ui().trayController()->onActivated();
     EXPECT_TRUE(f.isHidden());
-    EXPECT_FALSE(ui().startInTrayPending);
-    f.trayController->trayRestoreAction->trigger();
-    f.trayController->onActivated();
+    EXPECT_FALSE(uiState().startInTrayPending);
+    ui().trayController()->trayRestoreAction->trigger();
+    ui().trayController()->onActivated();
     EXPECT_FALSE(f.isHidden());
 }
 
@@ -106,20 +106,20 @@ TEST_F(WindowTest, TheClipboardDiagramBuildsSixLinesRefusesFiveAndEndsTheQueue)
     MainWindow& f = open();
     f.hide();
     clipboard.content = QStringLiteral("begin\n  a := 1;\n  b := 2;\n  c := 3;\nend;\n");
-    f.trayController->trayChartAction->trigger();
+    ui().trayController()->trayChartAction->trigger();
     EXPECT_EQ(prompter.messages(), QStringList{"Нет кода"});
     EXPECT_FALSE(ws().diagram.hasPicture());
     EXPECT_FALSE(f.isHidden()); // the window came back to say so
 
     dialogs.choose(writeFile("u.pas", "implementation\r\nprocedure A;\r\nbegin\r\nend;\r\n"));
-    f.openUnitAction->trigger();
+    f.actions().openUnit->trigger();
     ASSERT_TRUE(queue().fetchBeforeBuild);
     clipboard.content = kSixLines;
-    f.trayController->trayChartAction->trigger();
-    EXPECT_EQ(f.codeEditor->toPlainText(), kSixLines);
+    ui().trayController()->trayChartAction->trigger();
+    EXPECT_EQ(ui().codeEditor()->toPlainText(), kSixLines);
     EXPECT_TRUE(ws().diagram.hasPicture());
     EXPECT_TRUE(queue().editorHoldsOwnCode);
     EXPECT_FALSE(queue().fetchBeforeBuild);
-    EXPECT_TRUE(f.routineList->isHidden());
+    EXPECT_TRUE(ui().routineList()->isHidden());
     EXPECT_EQ(prompter.messages().size(), 1);
 }

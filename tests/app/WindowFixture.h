@@ -3,6 +3,7 @@
 // file dialogs, a private clipboard and tray, and its shema.ini in a
 // temporary folder, so no test touches a real file or blocks.
 #include <memory>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,22 @@
 
 #include "DesktopFakes.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowProbe.h"
 #include "support/PrintTo.h"
 #include "support/ScriptedPrompter.h"
+
+namespace vexoria {
+
+inline void PrintTo(WindowTab tab, std::ostream* os)
+{
+    switch (tab) {
+    case WindowTab::Code: *os << "the code tab"; return;
+    case WindowTab::Diagram: *os << "the diagram tab"; return;
+    case WindowTab::Print: *os << "the print tab"; return;
+    }
+}
+
+} // namespace vexoria
 
 namespace vexoria::test {
 
@@ -24,6 +39,7 @@ protected:
     FakeClipboard clipboard;
     FakeTray tray;
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindowProbe> probe;
 
     QString iniPath() const { return dir.filePath(QStringLiteral("shema.ini")); }
 
@@ -60,11 +76,15 @@ protected:
     {
         const Desktop desktop{&dialogs, &clipboard, &tray};
         form = std::make_unique<MainWindow>(&prompter, iniPath(), &desktop);
+        probe = std::make_unique<MainWindowProbe>(*form);
         return *form;
     }
 
+    // The tabs, panels and menus of the window open() made last.
+    MainWindowProbe& ui() const { return *probe; }
+
     Workspace& ws() { return form->workspace(); }
-    WindowState& ui() { return form->uiState(); }
+    WindowState& uiState() { return form->uiState(); }
     QueueState& queue() { return form->queueState(); }
 };
 

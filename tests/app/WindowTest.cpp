@@ -47,30 +47,30 @@ TEST_F(WindowTest, StartsWithItsCaptionTabsAndHiddenPanels)
     EXPECT_EQ(f.pos(), QPoint(101, 100));
     EXPECT_EQ(f.size(), QSize(614, 467));
 
-    ASSERT_EQ(f.tabs->count(), 3);
-    EXPECT_EQ(f.tabs->tabText(0), QStringLiteral("Код"));
-    EXPECT_EQ(f.tabs->tabText(1), QStringLiteral("Диаграмма"));
-    EXPECT_EQ(f.tabs->tabText(2), QStringLiteral("Печать"));
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    ASSERT_EQ(ui().tabs()->count(), 3);
+    EXPECT_EQ(ui().tabs()->tabText(0), QStringLiteral("Код"));
+    EXPECT_EQ(ui().tabs()->tabText(1), QStringLiteral("Диаграмма"));
+    EXPECT_EQ(ui().tabs()->tabText(2), QStringLiteral("Печать"));
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
 
-    EXPECT_EQ(f.codeEditor->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(f.chartButton->text(), QStringLiteral("Схема"));
-    EXPECT_EQ(f.exitButton->text(), QStringLiteral("Выход"));
-    EXPECT_EQ(f.printLayoutGroup->title(), QStringLiteral("Печать"));
-    EXPECT_EQ(f.oneSheetButton->text(), QStringLiteral("Уместить на одном листе"));
-    EXPECT_FALSE(f.oneSheetButton->isChecked());
-    EXPECT_TRUE(f.pagedButton->isChecked());
-    EXPECT_EQ(f.printButton->text(), QStringLiteral("Печать"));
+    EXPECT_EQ(ui().codeEditor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(ui().chartButton()->text(), QStringLiteral("Схема"));
+    EXPECT_EQ(ui().exitButton()->text(), QStringLiteral("Выход"));
+    EXPECT_EQ(ui().printLayoutGroup()->title(), QStringLiteral("Печать"));
+    EXPECT_EQ(ui().oneSheetButton()->text(), QStringLiteral("Уместить на одном листе"));
+    EXPECT_FALSE(ui().oneSheetButton()->isChecked());
+    EXPECT_TRUE(ui().pagedButton()->isChecked());
+    EXPECT_EQ(ui().printButton()->text(), QStringLiteral("Печать"));
 
-    for (QWidget* w : {static_cast<QWidget*>(f.routineList), static_cast<QWidget*>(f.routinePanel), static_cast<QWidget*>(f.helpPanel),
-                       static_cast<QWidget*>(f.settingsPanel), static_cast<QWidget*>(f.commentsGrid),
-                       static_cast<QWidget*>(f.gridNavigator), static_cast<QWidget*>(f.debugTableChoice)})
+    for (QWidget* w : {static_cast<QWidget*>(ui().routineList()), static_cast<QWidget*>(ui().routinePanel()), static_cast<QWidget*>(ui().helpPanel()),
+                       static_cast<QWidget*>(ui().settingsPanel()), static_cast<QWidget*>(ui().commentsGrid()),
+                       static_cast<QWidget*>(ui().gridNavigator()), static_cast<QWidget*>(ui().debugTableChoice())})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    EXPECT_EQ(f.diagramView->geometry(), QRect(33, 0, 700, 2000));
-    EXPECT_FALSE(f.diagramView->hasPicture());
-    EXPECT_TRUE(f.previewButton->isChecked()); // "Предпросмотр"
-    EXPECT_EQ(f.animationTimer->interval(), 100);
-    EXPECT_TRUE(ui().animationOn);           // "Анимация/скорость" is on at first
+    EXPECT_EQ(ui().diagramView()->geometry(), QRect(33, 0, 700, 2000));
+    EXPECT_FALSE(ui().diagramView()->hasPicture());
+    EXPECT_TRUE(ui().previewButton()->isChecked()); // "Предпросмотр"
+    EXPECT_EQ(ui().animationTimer()->interval(), 100);
+    EXPECT_TRUE(uiState().animationOn);           // "Анимация/скорость" is on at first
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
@@ -82,20 +82,20 @@ TEST_F(WindowTest, MenusShowEveryItemAndOnlyWorkingOnesCanBeChosen)
     EXPECT_EQ(top[0]->text(), QStringLiteral("Файл"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Схема"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("Помощь"));
-    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().chartMenu()->menuAction()->isEnabled());
 
-    EXPECT_EQ(captions(f.fileMenu),
+    EXPECT_EQ(captions(ui().fileMenu()),
               QStringList({"Открыть *.txt", "Открыть *.pas", "Сохранить *.txt", "Открыть *.bmp", "Сохранить *.bmp",
                            "Настройки", "Печать", "Выход"}));
-    EXPECT_EQ(captions(f.chartMenu), QStringList({"Разметка страниц", "Подписать линии", "Анимация"}));
-    EXPECT_EQ(captions(f.animationMenu), QStringList({"Включить", "Выключить"}));
-    EXPECT_EQ(captions(f.helpMenu), QStringList({"О программе"}));
+    EXPECT_EQ(captions(ui().chartMenu()), QStringList({"Разметка страниц", "Подписать линии", "Анимация"}));
+    EXPECT_EQ(captions(ui().animationMenu()), QStringList({"Включить", "Выключить"}));
+    EXPECT_EQ(captions(ui().helpMenu()), QStringList({"О программе"}));
 
-    for (QAction* a : {f.openTextAction, f.openUnitAction, f.saveTextAction, f.openPictureAction, f.savePictureAction, f.settingsAction, f.printAction, f.pageMarkersAction, f.labelLinesAction, f.exitAction, f.aboutAction, f.animationOnAction, f.animationOffAction})
+    for (QAction* a : {f.actions().openText, f.actions().openUnit, f.actions().saveText, f.actions().openPicture, f.actions().savePicture, f.actions().settings, f.actions().print, f.actions().pageMarkers, f.actions().labelLines, f.actions().exit, f.actions().about, f.actions().animationOn, f.actions().animationOff})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 
-    EXPECT_TRUE(f.schemaShortcut->shortcuts().contains(QKeySequence(Qt::Key_F9)));
-    EXPECT_EQ(f.exitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(f.actions().schema->shortcuts().contains(QKeySequence(Qt::Key_F9)));
+    EXPECT_EQ(f.actions().exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
@@ -104,14 +104,14 @@ TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
              "eani=250\r\nradiobutton1=1\r\nradiobutton2=0\r\ncbcvet=0\r\n");
     MainWindow& f = open();
     EXPECT_EQ(f.pos(), QPoint(300, 240));
-    EXPECT_EQ(f.settingsPanel->beginWidthEdit->text(), QStringLiteral("310"));
-    EXPECT_FALSE(f.settingsPanel->colourBox->isChecked());
-    EXPECT_FALSE(f.debugTableChoice->isHidden()); // the debug list shows when "Отладка" is on
-    EXPECT_TRUE(f.settingsPanel->debugBox->isHidden());
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(f.animationTimer->interval(), 250);
-    EXPECT_TRUE(f.buildAtOnceButton->isChecked());
-    EXPECT_FALSE(f.previewButton->isChecked());
+    EXPECT_EQ(ui().settingsPanel()->beginWidthEdit->text(), QStringLiteral("310"));
+    EXPECT_FALSE(ui().settingsPanel()->colourBox->isChecked());
+    EXPECT_FALSE(ui().debugTableChoice()->isHidden()); // the debug list shows when "Отладка" is on
+    EXPECT_TRUE(ui().settingsPanel()->debugBox->isHidden());
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(ui().animationTimer()->interval(), 250);
+    EXPECT_TRUE(ui().buildAtOnceButton()->isChecked());
+    EXPECT_FALSE(ui().previewButton()->isChecked());
 }
 
 // A position saved on a screen that is gone, or no position a screen has,
@@ -138,18 +138,18 @@ TEST_F(WindowTest, AnOffScreenSavedPositionOpensOnThePrimaryScreenAndIsSavedSo)
 TEST_F(WindowTest, RadioButtonsBothOffInTheFileLeaveNeitherSelected)
 {
     writeIni("[myform]\r\nradiobutton1=0\r\nradiobutton2=0\r\n");
-    MainWindow& f = open();
-    EXPECT_FALSE(f.buildAtOnceButton->isChecked());
-    EXPECT_FALSE(f.previewButton->isChecked());
+    open();
+    EXPECT_FALSE(ui().buildAtOnceButton()->isChecked());
+    EXPECT_FALSE(ui().previewButton()->isChecked());
 }
 
 TEST_F(WindowTest, ABadAnimationSpeedAtCreationIsReportedAndKeepsTheInterval)
 {
     writeIni("[myform]\r\neani=fast\r\n");
-    MainWindow& f = open();
+    open();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("fast")));
-    EXPECT_EQ(f.animationTimer->interval(), 100);
+    EXPECT_EQ(ui().animationTimer()->interval(), 100);
 }
 
 TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUsed)
@@ -165,8 +165,8 @@ TEST_F(WindowTest, ASettingsFileThatIsNoRegularFileIsSaidOnceAndTheDefaultsAreUs
         MainWindow& f = open();
         ASSERT_EQ(prompter.messages().size(), 1);
         EXPECT_TRUE(prompter.messages()[0].contains(QStringLiteral("не обычный файл")));
-        EXPECT_EQ(f.settingsPanel->ifWidthEdit->text(), Settings{}.ifTextWidth);
-        f.settingsPanel->ifWidthEdit->setText(QStringLiteral("210"));
+        EXPECT_EQ(ui().settingsPanel()->ifWidthEdit->text(), Settings{}.ifTextWidth);
+        ui().settingsPanel()->ifWidthEdit->setText(QStringLiteral("210"));
         f.close();
         EXPECT_FALSE(f.isVisible());
         EXPECT_EQ(prompter.messages().size(), 1);
@@ -180,8 +180,8 @@ TEST_F(WindowTest, AFirstRunCreatesTheFileAtExitAndTheNextRunRestoresIt)
 {
     {
         MainWindow& f = open();
-        f.settingsPanel->beginWidthEdit->setText(QStringLiteral("333"));
-        f.settingsPanel->legendBox->setChecked(true);
+        ui().settingsPanel()->beginWidthEdit->setText(QStringLiteral("333"));
+        ui().settingsPanel()->legendBox->setChecked(true);
         f.move(222, 111);
         f.quit();
         EXPECT_FALSE(f.isVisible());
@@ -192,8 +192,8 @@ TEST_F(WindowTest, AFirstRunCreatesTheFileAtExitAndTheNextRunRestoresIt)
     EXPECT_TRUE(bytes.contains("myformtop=111\r\nmyformleft=222\r\n"));
 
     MainWindow& again = open();
-    EXPECT_EQ(again.settingsPanel->beginWidthEdit->text(), QStringLiteral("333"));
-    EXPECT_TRUE(again.settingsPanel->legendBox->isChecked());
+    EXPECT_EQ(ui().settingsPanel()->beginWidthEdit->text(), QStringLiteral("333"));
+    EXPECT_TRUE(ui().settingsPanel()->legendBox->isChecked());
     EXPECT_EQ(again.pos(), QPoint(222, 111));
 }
 
@@ -201,8 +201,8 @@ TEST_F(WindowTest, TheExitButtonClosesAndSavesAsTheMenuDoes)
 {
     MainWindow& f = open();
     f.show();
-    f.settingsPanel->ifWidthEdit->setText(QStringLiteral("210"));
-    f.exitButton->click();
+    ui().settingsPanel()->ifWidthEdit->setText(QStringLiteral("210"));
+    ui().exitButton()->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(readIni().contains("eif=210\r\n"));
     EXPECT_FALSE(ws().statements.isOpen());
@@ -212,14 +212,14 @@ TEST_F(WindowTest, HelpPanelOpensFromTheMenuAndCloses)
 {
     MainWindow& f = open();
     f.show();
-    f.aboutAction->trigger();
-    EXPECT_TRUE(f.helpPanel->isVisible());
-    const QString text = f.helpPanel->helpText->toPlainText();
+    f.actions().about->trigger();
+    EXPECT_TRUE(ui().helpPanel()->isVisible());
+    const QString text = ui().helpPanel()->helpText->toPlainText();
     for (const char* topic : {"Очередь", "трей", "Настройки", "case"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
-    EXPECT_EQ(f.helpPanel->helpCloseButton->text(), QStringLiteral("Закрыть"));
-    f.helpPanel->helpCloseButton->click();
-    EXPECT_FALSE(f.helpPanel->isVisible());
+    EXPECT_EQ(ui().helpPanel()->helpCloseButton->text(), QStringLiteral("Закрыть"));
+    ui().helpPanel()->helpCloseButton->click();
+    EXPECT_FALSE(ui().helpPanel()->isVisible());
 }
 
 // ---- tab rules ---------------------------------------------------------
@@ -229,55 +229,55 @@ TEST_F(WindowTest, TheDiagramTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
     MainWindow& f = open();
     // Set by the program, to see that the switch back does not run the
     // code tab's rule (which would clear them).
-    f.chartMenu->menuAction()->setEnabled(true);
-    ui().animationOn = true;
+    ui().chartMenu()->menuAction()->setEnabled(true);
+    uiState().animationOn = true;
 
-    f.tabs->setCurrentWidget(f.diagramTab);
+    f.selectTab(WindowTab::Diagram);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Нет ни кода ни Блок-схемы")});
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_TRUE(ui().animationOn);
+    EXPECT_TRUE(ui().chartMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(uiState().animationOn);
 }
 
 TEST_F(WindowTest, ThePrintTabWithNeitherCodeNorPictureSaysSoAndGoesBack)
 {
     MainWindow& f = open();
-    f.tabs->setCurrentWidget(f.printTab);
+    f.selectTab(WindowTab::Print);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Нет ни кода ни Блок-схемы")});
-    EXPECT_EQ(f.tabs->currentWidget(), f.codeTab);
-    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled()); // no build ran
+    EXPECT_EQ(f.currentTab(), WindowTab::Code);
+    EXPECT_FALSE(ui().chartMenu()->menuAction()->isEnabled()); // no build ran
 }
 
 TEST_F(WindowTest, TheDiagramTabWithAPictureDoesNotRebuild)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;"));
     ASSERT_TRUE(ws().diagram.makeWhiteImage());
-    f.tabs->setCurrentWidget(f.diagramTab);
+    f.selectTab(WindowTab::Diagram);
     EXPECT_TRUE(prompter.messages().isEmpty());
-    EXPECT_EQ(f.tabs->currentWidget(), f.diagramTab);
+    EXPECT_EQ(f.currentTab(), WindowTab::Diagram);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled()); // the build enables it: it did not run
+    EXPECT_FALSE(ui().chartMenu()->menuAction()->isEnabled()); // the build enables it: it did not run
     EXPECT_TRUE(ws().diagram.hasPicture());
 }
 
 TEST_F(WindowTest, TheDiagramTabWithCodeButNoPictureBuilds)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("begin\nend;"));
-    f.tabs->setCurrentWidget(f.diagramTab);
-    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
+    ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;"));
+    f.selectTab(WindowTab::Diagram);
+    EXPECT_TRUE(ui().chartMenu()->menuAction()->isEnabled());
     EXPECT_EQ(ws().codeText, QStringLiteral("begin\r\nend;\r\n"));
 }
 
 TEST_F(WindowTest, ThePrintTabWithCodeButNoPictureBuildsFirst)
 {
     MainWindow& f = open();
-    f.codeEditor->setPlainText(QStringLiteral("x := 1;\n"));
+    ui().codeEditor()->setPlainText(QStringLiteral("x := 1;\n"));
     prompter.script(Answer::No); // "Всего 1 страниц": the print is declined
-    f.tabs->setCurrentWidget(f.printTab);
-    EXPECT_TRUE(f.chartMenu->menuAction()->isEnabled());
+    f.selectTab(WindowTab::Print);
+    EXPECT_TRUE(ui().chartMenu()->menuAction()->isEnabled());
     EXPECT_EQ(ws().codeText, QStringLiteral("x := 1;\r\n"));
 }
 
@@ -285,15 +285,15 @@ TEST_F(WindowTest, BackToTheCodeTabStopsTheAnimationAndNormalisesTheWindow)
 {
     MainWindow& f = open();
     ASSERT_TRUE(ws().diagram.makeWhiteImage());
-    f.tabs->setCurrentWidget(f.diagramTab);
+    f.selectTab(WindowTab::Diagram);
     ASSERT_TRUE(f.windowState() & Qt::WindowMaximized);
-    f.chartMenu->menuAction()->setEnabled(true);
-    ui().animationOn = true;
-    ui().animStep = 5;
+    ui().chartMenu()->menuAction()->setEnabled(true);
+    uiState().animationOn = true;
+    uiState().animStep = 5;
 
-    f.tabs->setCurrentWidget(f.codeTab);
-    EXPECT_FALSE(f.chartMenu->menuAction()->isEnabled());
-    EXPECT_FALSE(ui().animationOn);
-    EXPECT_EQ(ui().animStep, 0);
+    f.selectTab(WindowTab::Code);
+    EXPECT_FALSE(ui().chartMenu()->menuAction()->isEnabled());
+    EXPECT_FALSE(uiState().animationOn);
+    EXPECT_EQ(uiState().animStep, 0);
     EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
 }
