@@ -20,9 +20,7 @@ void BandedReplay::keepWhole(const DisplayList& list, const DisplayList::Op& op,
     switch (op.kind) {
     case Kind::Text:
     case Kind::FillRect: return;
-    case Kind::Rect:
-        corners = {QPoint(op.v[0], op.v[1]), QPoint(op.v[2], op.v[3])};
-        break;
+    case Kind::Rect: corners = {QPoint(op.v[0], op.v[1]), QPoint(op.v[2], op.v[3])}; break;
     case Kind::Polyline:
     case Kind::Polygon: {
         const auto from = list.m_points.begin() + op.v[0];
@@ -34,7 +32,6 @@ void BandedReplay::keepWhole(const DisplayList& list, const DisplayList::Op& op,
         [[fallthrough]];
     }
     default: {
-        // Slanted or curved: never cut.
         int low = 0;
         int high = 0;
         if (list.span(op, low, high, room)) m_uncut.emplace_back(low, high);
@@ -45,11 +42,9 @@ void BandedReplay::keepWhole(const DisplayList& list, const DisplayList::Op& op,
         int low = 0;
         int high = 0;
         if (list.span(op, low, high, room)) m_uncut.emplace_back(low, high);
-    } else if (pen.width > 1) {
-        // A wide line is an outline with round ends and joins: it may be cut
-        // between its corners, not through them.
-        for (const QPoint& p : corners) m_uncut.emplace_back(p.y() - room, p.y() + room);
+        return;
     }
+    for (const QPoint& p : corners) m_uncut.emplace_back(p.y() - room, p.y() + room);
 }
 
 BandedReplay::BandedReplay(const DisplayList& list, int height, int preferredRows)

@@ -4,15 +4,13 @@
 // may paint its rows, each with the pen and brush it was drawn with, so a
 // strip costs what lies in it, not what the whole chart holds.
 //
-// A band cuts only through shapes that come out the same cut or whole: text,
-// filled rectangles, thin solid lines that run straight across or down, and
-// wide ones away from their corners. The painter starts a dash pattern afresh
-// where the edge of its picture cuts a line, steps a slanted or curved line
-// from where the edge cuts it, and rounds a wide line's ends and joins from
-// the outline the edge leaves, so such a shape drawn cut would move its
-// dashes or a pixel of its slope or corners. It
-// makes its band as tall as it needs; the other bands are about the
-// preferred height.
+// A band edge falls only where the shapes come out as drawn whole, as far as
+// is known: never through a dashed or dotted line, a slanted line or a curve
+// (the painter starts a dash pattern afresh where the edge of its picture
+// cuts a line, and steps a slanted line from where the edge cuts it), nor
+// near a corner of a straight line. A shape that crosses the preferred edge
+// makes its band taller. A straight line cut by an edge may still differ by
+// its corner pixel now and then; a chart that fits one band has none.
 #include "platform/drawing/DisplayList.h"
 #include <vector>
 

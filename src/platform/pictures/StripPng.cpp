@@ -22,7 +22,8 @@ namespace vexoria {
 
 namespace {
 
-// Rows drawn at a time, about: 1.4 MB of picture at the chart's width.
+// Rows drawn at a time, about, of a chart too long for one picture: 1.4 MB
+// of picture at the chart's width.
 constexpr int kStripRows = 512;
 // The most one strip may take, as the window's picture of a whole chart.
 constexpr qint64 kMaxStripBytes = qint64(1) << 30;
@@ -218,7 +219,10 @@ bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, 
     const int width = size.width();
     const int height = size.height();
     if (width <= 0 || height <= 0) return fail(QStringLiteral("there is no picture"));
-    const BandedReplay bands(drawing, height, kStripRows);
+    // A chart that fits the picture the window would hold is drawn in one
+    // band, exactly as on that picture; a longer one a strip at a time.
+    const bool whole = qint64(height) * width * 4 <= kMaxStripBytes;
+    const BandedReplay bands(drawing, height, whole ? height : kStripRows);
     const int tallest = bands.tallestBand();
     if (qint64(tallest) * width * 4 > kMaxStripBytes)
         return fail(QStringLiteral("a dashed line of the chart runs %1 pixels, too long to draw at once; "
