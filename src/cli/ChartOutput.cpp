@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/CliCommon.h"
+#include "platform/pictures/StripPng.h"
 #include "pipeline/Workspace.h"
 
 namespace vexoria::cli {
@@ -15,9 +16,12 @@ constexpr int kJpegMaxRows = 65500;
 } // namespace
 
 ChartOutput::ChartOutput(Workspace& ws, PictureFormat format)
-    : m_ws(ws), m_format(format), m_vector(vectorFormat(format)), m_drawing(&ws.diagram)
+    : m_ws(ws), m_format(format), m_vector(vectorFormat(format)), m_strips(format == PictureFormat::Png),
+      m_drawing(&ws.diagram)
 {
-    if (m_vector) m_ws.canvasOverride = &m_drawing;
+    // A vector chart is written from its display list, and so is a PNG, a
+    // strip at a time: neither needs a picture of the whole chart.
+    if (m_vector || m_strips) m_ws.canvasOverride = &m_drawing;
     // A chart too tall for a JPEG gets no picture: it is refused before it
     // is drawn, not after.
     if (m_format == PictureFormat::Jpeg)
@@ -40,7 +44,10 @@ ChartOutput::~ChartOutput()
     if (m_ws.canvasOverride == &m_drawing) m_ws.canvasOverride = nullptr;
 }
 
-bool ChartOutput::drawn() const { return m_vector ? !m_drawing.isEmpty() : m_ws.diagram.hasPicture(); }
+bool ChartOutput::drawn() const
+{
+    return m_vector || m_strips ? !m_drawing.isEmpty() : m_ws.diagram.hasPicture();
+}
 
 bool ChartOutput::write(const QString& path, QString* error) const
 {
@@ -55,8 +62,9 @@ bool ChartOutput::write(const QString& path, QString* error) const
                          .arg(kJpegMaxRows);
         return false;
     }
-    if (!m_vector) return writePicture(m_ws.diagram.image(), path, error);
     const QSize size(m_ws.diagram.width(), m_ws.diagram.height());
+    if (m_strips) return writeStripPng(m_drawing, size, path, error);
+    if (!m_vector) return writePicture(m_ws.diagram.image(), path, error);
     return writeVectorChart(m_drawing, size, *m_vector, path, m_ws.reportTitle, error);
 }
 

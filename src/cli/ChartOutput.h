@@ -1,8 +1,8 @@
 #pragma once
-// Where render draws a chart and how it writes it: a bitmap format is drawn
-// on the diagram's picture and encoded from it; an SVG or PDF chart is drawn
-// on a display list and written from that, so no picture is made and a chart
-// of any length can be written.
+// Where render draws a chart and how it writes it: a BMP or JPEG is drawn on
+// the diagram's picture and encoded from it; an SVG, PDF or PNG chart is
+// drawn on a display list and written from that (a PNG a strip of rows at a
+// time), so no picture is made and a chart of any length can be written.
 #include <optional>
 
 #include <QString>
@@ -35,6 +35,7 @@ private:
     Workspace& m_ws;
     PictureFormat m_format;
     std::optional<VectorFormat> m_vector;
+    bool m_strips;
     DisplayList m_drawing;
 };
 

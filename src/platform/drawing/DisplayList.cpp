@@ -117,18 +117,14 @@ void DisplayList::replay(Canvas& target) const { replayOps(target, always, 0, 0)
 
 void DisplayList::replay(Canvas& target, int top, int bottom) const { replayOps(target, reaches, top, bottom); }
 
-bool DisplayList::reaches(const DisplayList& list, const Op& op, int top, int bottom)
+bool DisplayList::span(const Op& op, int& low, int& high, int reach) const
 {
-    // Far more than a pen's width or a line of the diagram font.
-    constexpr int kReach = 96;
     const int* v = op.v;
-    int low = 0;
-    int high = 0;
     switch (op.kind) {
     case Kind::Polygon:
     case Kind::Polyline: {
         if (v[1] == 0) return false;
-        const auto from = list.m_points.begin() + v[0];
+        const auto from = m_points.begin() + v[0];
         const auto [lo, hi] = std::minmax_element(from, from + v[1], [](QPoint a, QPoint b) { return a.y() < b.y(); });
         low = lo->y();
         high = hi->y();
@@ -141,36 +137,49 @@ bool DisplayList::reaches(const DisplayList& list, const Op& op, int top, int bo
         high = std::max(v[1], v[3]);
         break;
     case Kind::Text: low = high = v[1]; break;
-    default: return true; // pens and brushes
+    default: return false; // pens and brushes
     }
-    return high + kReach >= top && low - kReach < bottom;
+    low -= reach;
+    high += reach;
+    return true;
+}
+
+bool DisplayList::reaches(const DisplayList& list, const Op& op, int top, int bottom)
+{
+    int low = 0;
+    int high = 0;
+    if (!list.span(op, low, high)) return !isShape(op);
+    return high >= top && low < bottom;
+}
+
+void DisplayList::play(Canvas& target, const Op& op, std::vector<QPoint>& points) const
+{
+    const auto pointsOf = [&](const Op& o) -> const std::vector<QPoint>& {
+        const auto from = m_points.begin() + o.v[0];
+        points.assign(from, from + o.v[1]);
+        return points;
+    };
+    const int* v = op.v;
+    switch (op.kind) {
+    case Kind::PenWidth: target.setPenWidth(v[0]); break;
+    case Kind::PenColour: target.setPenColour(static_cast<Colour>(v[0])); break;
+    case Kind::PenStyle: target.setPenStyle(static_cast<PenStyle>(v[0])); break;
+    case Kind::Brush: target.setBrushColour(static_cast<Colour>(v[0])); break;
+    case Kind::Polygon: target.polygon(pointsOf(op)); break;
+    case Kind::Polyline: target.polyline(pointsOf(op)); break;
+    case Kind::Rect: target.rectangle(v[0], v[1], v[2], v[3]); break;
+    case Kind::RoundRect: target.roundRect(v[0], v[1], v[2], v[3], v[4], v[5]); break;
+    case Kind::FillRect: target.fillRect(v[0], v[1], v[2], v[3]); break;
+    case Kind::Text: target.textOut(v[0], v[1], m_texts[v[2]]); break;
+    }
 }
 
 void DisplayList::replayOps(Canvas& target, bool within(const DisplayList&, const Op&, int, int), int top,
                             int bottom) const
 {
     std::vector<QPoint> points;
-    const auto pointsOf = [&](const Op& op) -> const std::vector<QPoint>& {
-        const auto from = m_points.begin() + op.v[0];
-        points.assign(from, from + op.v[1]);
-        return points;
-    };
-    for (const Op& op : m_ops) {
-        if (!within(*this, op, top, bottom)) continue;
-        const int* v = op.v;
-        switch (op.kind) {
-        case Kind::PenWidth: target.setPenWidth(v[0]); break;
-        case Kind::PenColour: target.setPenColour(static_cast<Colour>(v[0])); break;
-        case Kind::PenStyle: target.setPenStyle(static_cast<PenStyle>(v[0])); break;
-        case Kind::Brush: target.setBrushColour(static_cast<Colour>(v[0])); break;
-        case Kind::Polygon: target.polygon(pointsOf(op)); break;
-        case Kind::Polyline: target.polyline(pointsOf(op)); break;
-        case Kind::Rect: target.rectangle(v[0], v[1], v[2], v[3]); break;
-        case Kind::RoundRect: target.roundRect(v[0], v[1], v[2], v[3], v[4], v[5]); break;
-        case Kind::FillRect: target.fillRect(v[0], v[1], v[2], v[3]); break;
-        case Kind::Text: target.textOut(v[0], v[1], m_texts[v[2]]); break;
-        }
-    }
+    for (const Op& op : m_ops)
+        if (within(*this, op, top, bottom)) play(target, op, points);
 }
 
 } // namespace vexoria

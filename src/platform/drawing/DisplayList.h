@@ -60,9 +60,19 @@ private:
         int v[6];
     };
 
+    friend class BandedReplay;
+
     void replayOps(Canvas& target, bool within(const DisplayList&, const Op&, int, int), int top, int bottom) const;
-    // Whether op may paint a row of top..bottom; text and wide pens reach a
-    // little past the points that place them.
+    void play(Canvas& target, const Op& op, std::vector<QPoint>& points) const;
+    static bool isShape(const Op& op) { return op.kind >= Kind::Polygon; }
+    // Far more than a pen's width or a line of the diagram font.
+    static constexpr int kReach = 96;
+    // The rows a shape may paint, low to high inclusive: the rows of its
+    // points widened by reach, for text and wide pens reach a little past
+    // the points that place them. False for a pen or brush change, and for
+    // a shape without points.
+    bool span(const Op& op, int& low, int& high, int reach = kReach) const;
+    // Whether op may paint a row of top..bottom (every pen and brush change does).
     static bool reaches(const DisplayList& list, const Op& op, int top, int bottom);
     static bool always(const DisplayList&, const Op&, int, int) { return true; }
     void follow();

@@ -1,40 +1,12 @@
 #include "platform/pictures/PalettePng.h"
 
-#include <array>
-#include <vector>
+#include <algorithm>
 
 #include <zlib.h>
 
 namespace vexoria {
 
 namespace {
-
-// The colours of a picture in the order they first appear, up to 256.
-class Palette {
-public:
-    // The index of colour, added when new; -1 when the palette is full.
-    int indexOf(QRgb colour)
-    {
-        if (colour == m_last) return m_lastIndex;
-        int i = 0;
-        while (i < m_size && m_colours[static_cast<size_t>(i)] != colour) ++i;
-        if (i == m_size) {
-            if (m_size == 256) return -1;
-            m_colours[static_cast<size_t>(m_size++)] = colour;
-        }
-        m_last = colour;
-        m_lastIndex = i;
-        return i;
-    }
-    int size() const { return m_size; }
-    QRgb at(int i) const { return m_colours[static_cast<size_t>(i)]; }
-
-private:
-    std::array<QRgb, 256> m_colours{};
-    int m_size = 0;
-    QRgb m_last = 0;
-    int m_lastIndex = -1;
-};
 
 // The colour of a pixel with its alpha byte set, as RGB32 pixels should have
 // it; a picture made from outside data may not.
@@ -57,56 +29,115 @@ void putChunk(QByteArray& out, const char* type, const QByteArray& data)
     putUint32(out, static_cast<quint32>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
 }
 
-enum class Rows { Packed, TooManyColours, Failed };
+} // namespace
 
-// The image data: each row a filter byte (0, none) and the row's indices,
-// deflated in run-length mode a band of rows at a time, in one pass over the
-// picture that also collects the palette.
-Rows compressRows(const QImage& image, Palette& palette, QByteArray& out)
-{
+struct PngRowStream::Packer {
     z_stream z{};
-    if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return Rows::Failed;
-    const int width = image.width();
-    const int height = image.height();
-    const int bandRows = std::max(1, (1 << 18) / (width + 1));
-    std::vector<Bytef> band(static_cast<size_t>(bandRows) * static_cast<size_t>(width + 1));
-    std::vector<Bytef> packed(deflateBound(&z, static_cast<uLong>(band.size())) + 64);
-    out.reserve(height * 16);
-    Rows result = Rows::Packed;
-    for (int y0 = 0; result == Rows::Packed && y0 < height; y0 += bandRows) {
-        const int rows = std::min(bandRows, height - y0);
-        Bytef* o = band.data();
-        for (int y = y0; y < y0 + rows && result == Rows::Packed; ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            *o++ = 0;
-            for (int x = 0; x < width; ++x) {
-                const int index = palette.indexOf(opaque(row[x]));
-                if (index < 0) {
-                    result = Rows::TooManyColours;
-                    break;
-                }
-                *o++ = static_cast<Bytef>(index);
-            }
-        }
-        if (result != Rows::Packed) break;
-        z.next_in = band.data();
-        z.avail_in = static_cast<uInt>(o - band.data());
-        const int flush = y0 + rows >= height ? Z_FINISH : Z_NO_FLUSH;
-        int status = Z_OK;
-        do {
-            z.next_out = packed.data();
-            z.avail_out = static_cast<uInt>(packed.size());
-            status = deflate(&z, flush);
-            out.append(reinterpret_cast<const char*>(packed.data()),
-                       static_cast<qsizetype>(packed.size() - z.avail_out));
-        } while (status != Z_STREAM_ERROR && z.avail_out == 0);
-        if (status == Z_STREAM_ERROR || (flush == Z_FINISH && status != Z_STREAM_END)) result = Rows::Failed;
-    }
-    deflateEnd(&z);
-    return result;
+    bool ready = false;
+};
+
+PngRowStream::PngRowStream(int width, int height, Colours colours)
+    : m_width(width), m_height(height), m_colours(colours), m_packer(std::make_unique<Packer>())
+{
+    const int bytesPerRow = 1 + (colours == Colours::Palette ? width : 3 * width);
+    // Bands of rows are deflated in run-length mode, the fastest of zlib's
+    // modes and the smallest for a chart's long runs of one colour.
+    m_bandRows = std::max(1, (1 << 18) / (colours == Colours::Palette ? width + 1 : bytesPerRow));
+    m_band.resize(static_cast<size_t>(m_bandRows) * static_cast<size_t>(bytesPerRow));
+    m_packer->ready = width > 0 && height > 0 &&
+                      deflateInit2(&m_packer->z, 1, Z_DEFLATED, 15, 8, Z_RLE) == Z_OK;
+    if (!m_packer->ready) m_state = State::Failed;
+    m_packed.resize(deflateBound(&m_packer->z, static_cast<uLong>(m_band.size())) + 64);
+    m_data.reserve(qsizetype(height) * 16);
 }
 
-} // namespace
+PngRowStream::~PngRowStream()
+{
+    if (m_packer->ready) deflateEnd(&m_packer->z);
+}
+
+bool PngRowStream::addRow(const QRgb* row)
+{
+    if (m_state != State::Packing || m_rows >= m_height) return false;
+    Bytef* o = m_band.data() + m_bandUsed;
+    *o++ = 0; // no filter
+    if (m_colours == Colours::Palette) {
+        for (int x = 0; x < m_width; ++x) {
+            const int index = m_palette.indexOf(opaque(row[x]));
+            if (index < 0) {
+                m_state = State::TooManyColours;
+                return false;
+            }
+            *o++ = static_cast<Bytef>(index);
+        }
+    } else {
+        for (int x = 0; x < m_width; ++x) {
+            *o++ = static_cast<Bytef>(qRed(row[x]));
+            *o++ = static_cast<Bytef>(qGreen(row[x]));
+            *o++ = static_cast<Bytef>(qBlue(row[x]));
+        }
+    }
+    m_bandUsed = static_cast<size_t>(o - m_band.data());
+    ++m_rows;
+    if (++m_rowsInBand == m_bandRows || m_rows == m_height) return deflateBand();
+    return true;
+}
+
+bool PngRowStream::deflateBand()
+{
+    z_stream& z = m_packer->z;
+    z.next_in = m_band.data();
+    z.avail_in = static_cast<uInt>(m_bandUsed);
+    const int flush = m_rows == m_height ? Z_FINISH : Z_NO_FLUSH;
+    int status = Z_OK;
+    do {
+        z.next_out = m_packed.data();
+        z.avail_out = static_cast<uInt>(m_packed.size());
+        status = deflate(&z, flush);
+        m_data.append(reinterpret_cast<const char*>(m_packed.data()),
+                      static_cast<qsizetype>(m_packed.size() - z.avail_out));
+    } while (status != Z_STREAM_ERROR && z.avail_out == 0);
+    m_bandUsed = 0;
+    m_rowsInBand = 0;
+    if (status == Z_STREAM_ERROR || (flush == Z_FINISH && status != Z_STREAM_END)) {
+        m_state = State::Failed;
+        return false;
+    }
+    return true;
+}
+
+QByteArray PngRowStream::finish(QString* error)
+{
+    if (m_state == State::Packing && m_rows != m_height) m_state = State::Failed;
+    if (m_state != State::Packing) {
+        if (error)
+            *error = m_state == State::TooManyColours ? QStringLiteral("the picture has more than 256 colours")
+                                                      : QStringLiteral("the picture could not be compressed");
+        return {};
+    }
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    putUint32(header, static_cast<quint32>(m_width));
+    putUint32(header, static_cast<quint32>(m_height));
+    // 8 bits, palette or RGB, deflate, no filter choice, no interlace
+    header.append(m_colours == Colours::Palette ? "\x08\x03\x00\x00\x00" : "\x08\x02\x00\x00\x00", 5);
+    putChunk(png, "IHDR", header);
+    if (m_colours == Colours::Palette) {
+        QByteArray colours;
+        for (int i = 0; i < m_palette.size(); ++i) {
+            const QRgb c = m_palette.at(i);
+            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)),
+                                 static_cast<char>(qBlue(c))};
+            colours.append(rgb, 3);
+        }
+        putChunk(png, "PLTE", colours);
+    }
+    png.reserve(png.size() + m_data.size() + 32);
+    putChunk(png, "IDAT", m_data);
+    putChunk(png, "IEND", QByteArray());
+    m_data.clear();
+    return png;
+}
 
 std::optional<QByteArray> encodePalettePng(const QImage& source, QString* error)
 {
@@ -125,32 +156,12 @@ std::optional<QByteArray> encodePalettePng(const QImage& source, QString* error)
                 if (qAlpha(row[x]) != 255) return std::nullopt;
         }
     }
-    Palette palette;
-    QByteArray data;
-    switch (compressRows(image, palette, data)) {
-    case Rows::Packed: break;
-    case Rows::TooManyColours: return std::nullopt;
-    case Rows::Failed:
-        if (error) *error = QStringLiteral("the picture could not be compressed");
-        return QByteArray();
-    }
-
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    QByteArray header;
-    putUint32(header, static_cast<quint32>(image.width()));
-    putUint32(header, static_cast<quint32>(image.height()));
-    header.append("\x08\x03\x00\x00\x00", 5); // 8 bits, palette, deflate, no filter choice, no interlace
-    putChunk(png, "IHDR", header);
-    QByteArray colours;
-    for (int i = 0; i < palette.size(); ++i) {
-        const QRgb c = palette.at(i);
-        const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)), static_cast<char>(qBlue(c))};
-        colours.append(rgb, 3);
-    }
-    putChunk(png, "PLTE", colours);
-    png.reserve(png.size() + data.size() + 32);
-    putChunk(png, "IDAT", data);
-    putChunk(png, "IEND", QByteArray());
+    PngRowStream stream(image.width(), image.height(), PngRowStream::Colours::Palette);
+    for (int y = 0; y < image.height(); ++y)
+        if (!stream.addRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)))) break;
+    if (stream.tooManyColours()) return std::nullopt;
+    QByteArray png = stream.finish(error);
+    if (png.isEmpty() && error) *error = QStringLiteral("the picture could not be compressed");
     return png;
 }
 

@@ -11,13 +11,13 @@
 
 namespace vexoria {
 
-namespace {
-
 QString cannotWrite(const QString& path, const QString& reason)
 {
     const QString shown = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
     return QStringLiteral("cannot write %1: %2").arg(shown, reason);
 }
+
+namespace {
 
 // Qt's own encoders write into memory, where no write can fail half-way:
 // an encoder that meets a refused write prints its own error lines and may

@@ -43,6 +43,9 @@ std::optional<PictureFormat> outputPictureFormat(const QString& path, QString* e
 // or the format is a vector one.
 QByteArray encodePicture(const QImage& image, PictureFormat format, QString* error = nullptr);
 
+// "cannot write PATH: REASON", naming standard output for "-".
+QString cannotWrite(const QString& path, const QString& reason);
+
 // Encodes the whole picture first and then writes it through writeOutput, so
 // a failure is one message naming the file and the reason and the old file
 // stays as it was. False with *error set when it cannot be written.
