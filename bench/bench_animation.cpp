@@ -31,13 +31,19 @@ QString mixedRoutine(int groups)
     for (int k = 0; k < groups; ++k) {
         switch (k % 4) {
         case 0:
-            out << QStringLiteral("  if a[%1] > s then").arg(k) << "    s := a[0]" << "  else" << "    s := 0;";
+            out << QStringLiteral("  if a[%1] > s then").arg(k) << "    s := a[0]"
+                << "  else"
+                << "    s := 0;";
             break;
         case 1: out << QStringLiteral("  for i := 0 to %1 do").arg(k) << "    s := s + a[i];"; break;
         case 2:
-            out << "  repeat" << "    s := s div 2;" << QStringLiteral("  until s < %1;").arg(k);
+            out << "  repeat"
+                << "    s := s div 2;" << QStringLiteral("  until s < %1;").arg(k);
             break;
-        default: out << "  case s of" << QStringLiteral("    %1: s := 0;").arg(k) << "    1: s := 2;" << "  end;"; break;
+        default:
+            out << "  case s of" << QStringLiteral("    %1: s := 0;").arg(k) << "    1: s := 2;"
+                << "  end;";
+            break;
         }
     }
     out << "end;";

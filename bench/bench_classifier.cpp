@@ -26,7 +26,9 @@ public:
 
     QString routine()
     {
-        m_out << "procedure Generated(var a: array of Integer; n: Integer);" << "var" << "  i, j, k, s: Integer;"
+        m_out << "procedure Generated(var a: array of Integer; n: Integer);"
+              << "var"
+              << "  i, j, k, s: Integer;"
               << "begin";
         while (m_out.size() < m_target - 1) statement(1);
         m_out << "end;";
@@ -55,15 +57,9 @@ private:
         const QString p = pad(depth);
         const bool nest = depth < 6 && room(12);
         switch (nest ? next(10) : next(3)) {
-        case 0:
-            m_out << p + "s := s + a[i] * 2;";
-            break;
-        case 1:
-            m_out << p + "k := k + 1; // count the pass";
-            break;
-        case 2:
-            m_out << p + "{ keep the running sum }" << p + "a[j] := s div (k + 1);";
-            break;
+        case 0: m_out << p + "s := s + a[i] * 2;"; break;
+        case 1: m_out << p + "k := k + 1; // count the pass"; break;
+        case 2: m_out << p + "{ keep the running sum }" << p + "a[j] := s div (k + 1);"; break;
         case 3:
             m_out << p + "if a[i] > s then";
             block(depth);
@@ -147,8 +143,7 @@ QString misreadRoutine(int lines)
     for (int i = 0; i * 4 < lines; ++i) {
         const QString n = QString::number(i);
         text += QStringLiteral("  if a") + n + QStringLiteral(" > 0 then\r\n    x := ") + n +
-                QStringLiteral("\r\n  else if b then y := ") + n +
-                QStringLiteral(";\r\n  while c do z := z + 1;\r\n");
+                QStringLiteral("\r\n  else if b then y := ") + n + QStringLiteral(";\r\n  while c do z := z + 1;\r\n");
     }
     return text + QStringLiteral("end;\r\n");
 }

@@ -82,8 +82,8 @@ void BM_BlockPass(benchmark::State& state)
     }
     state.counters["blocks"] = blocks;
     state.counters["height_px"] = height;
-    state.counters["time_per_block"] = benchmark::Counter(
-        blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_block"] =
+        benchmark::Counter(blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssKb()) / 1024.0;
 }
 BENCHMARK(BM_BlockPass)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);
@@ -102,8 +102,8 @@ void BM_WholeChart(benchmark::State& state)
         blocks = countBlocks(ws);
     }
     state.counters["blocks"] = blocks;
-    state.counters["time_per_block"] = benchmark::Counter(
-        blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_block"] =
+        benchmark::Counter(blocks, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["peak_rss_MB"] = static_cast<double>(peakRssKb()) / 1024.0;
 }
 BENCHMARK(BM_WholeChart)->Arg(kThousandStatements)->Unit(benchmark::kMillisecond);

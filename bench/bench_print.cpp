@@ -62,9 +62,9 @@ void BM_PrintPdf(benchmark::State& state)
         ws.canvasOverride = &drawing;
         classifyCode(ws);
         drawChart(ws);
-        const auto chart = std::make_shared<const SheetChart>(
-            std::shared_ptr<const DisplayList>(&drawing, [](const DisplayList*) {}),
-            QSize(ws.diagram.width(), ws.diagram.height()));
+        const auto chart =
+            std::make_shared<const SheetChart>(std::shared_ptr<const DisplayList>(&drawing, [](const DisplayList*) {}),
+                                               QSize(ws.diagram.width(), ws.diagram.height()));
         const std::vector<PageBand> bands = pageBands(ws.pageMarkers, ws.diagram.height());
         const int count = oneSheet ? 1 : static_cast<int>(bands.size());
         const bool written = writeSheetsPdf(path, reportTitle(ws.reportTitle), count, [&](int i) {

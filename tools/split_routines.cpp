@@ -110,7 +110,7 @@ int writeRoutines(const QString& outDir, const QStringList& files)
 }
 
 struct Outcome {
-    QString kind;     // empty when the input passed
+    QString kind; // empty when the input passed
     QString detail;
     double seconds = 0;
 };
@@ -208,16 +208,15 @@ int checkRoutines(const QStringList& files, int timeoutSeconds)
         for (std::size_t r = 0; r < routines.size(); ++r)
             check(editorText(routines[r]), QStringLiteral("%1#%2").arg(path).arg(r));
     }
-    std::printf("SUMMARY\tinputs %lld\tfailed %lld\tseconds %.3f\tslowest %.3f %s\n", inputs, failed, total,
-                slowest, qPrintable(slowestName));
+    std::printf("SUMMARY\tinputs %lld\tfailed %lld\tseconds %.3f\tslowest %.3f %s\n", inputs, failed, total, slowest,
+                qPrintable(slowestName));
     return failed ? 1 : 0;
 }
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: vexoria-split-routines --out DIR FILE...\n"
-                 "       vexoria-split-routines --check [--timeout SEC] FILE...\n");
+    std::fprintf(stderr, "usage: vexoria-split-routines --out DIR FILE...\n"
+                         "       vexoria-split-routines --check [--timeout SEC] FILE...\n");
     return 2;
 }
 

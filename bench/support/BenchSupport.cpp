@@ -14,14 +14,16 @@ QString longRoutine(int groups)
                 << "  end;";
             break;
         case 1:
-            out << QStringLiteral("  for i := 0 to %1 do").arg(k) << "  begin" << "    s := s + a[i];" << "  end;";
+            out << QStringLiteral("  for i := 0 to %1 do").arg(k) << "  begin"
+                << "    s := s + a[i];"
+                << "  end;";
             break;
         case 2:
-            out << QStringLiteral("  while s > %1 do").arg(k) << "  begin" << "    s := s div 2;" << "  end;";
+            out << QStringLiteral("  while s > %1 do").arg(k) << "  begin"
+                << "    s := s div 2;"
+                << "  end;";
             break;
-        default:
-            out << "  case s of" << QStringLiteral("    %1: s := 0;").arg(k) << "  end;";
-            break;
+        default: out << "  case s of" << QStringLiteral("    %1: s := 0;").arg(k) << "  end;"; break;
         }
     }
     out << "end;";

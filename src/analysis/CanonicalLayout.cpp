@@ -111,10 +111,7 @@ private:
         return s.trimmed();
     }
 
-    void put(const QString& line, int depth)
-    {
-        m_out += QString(depth * 2, u' ') + line + kLineBreak;
-    }
+    void put(const QString& line, int depth) { m_out += QString(depth * 2, u' ') + line + kLineBreak; }
     void synthetic(const QString& line, int depth)
     {
         endOfList();
@@ -145,11 +142,11 @@ private:
         QString trailing;
         if (comments) {
             const int lastLine = m_lines.lineOf(token(last).end - 1);
-            const int nextBegin = last + 1 < static_cast<int>(m_tokens.size()) ? token(last + 1).begin
-                                                                                 : static_cast<int>(m_text.size());
-            while (m_next < m_comments.size() && m_comments[m_next].begin < nextBegin &&
-                   (m_comments[m_next].begin < token(last).end ||
-                    m_lines.lineOf(m_comments[m_next].begin) == lastLine)) {
+            const int nextBegin =
+                last + 1 < static_cast<int>(m_tokens.size()) ? token(last + 1).begin : static_cast<int>(m_text.size());
+            while (
+                m_next < m_comments.size() && m_comments[m_next].begin < nextBegin &&
+                (m_comments[m_next].begin < token(last).end || m_lines.lineOf(m_comments[m_next].begin) == lastLine)) {
                 const syntax::Comment& c = m_comments[m_next++];
                 if (c.directive) continue;
                 const QString body = flat(c.body);
@@ -320,8 +317,7 @@ private:
             statement(b, depth + 1);
         }
         endOfList();
-        source(s.finallyPart ? QStringLiteral("finally") : QStringLiteral("except"), s.partToken, s.partToken,
-               depth);
+        source(s.finallyPart ? QStringLiteral("finally") : QStringLiteral("except"), s.partToken, s.partToken, depth);
         list(s.handlers, depth + 1);
         flushComments(token(s.endToken).begin, depth + 1);
         endOfList();
@@ -350,7 +346,7 @@ private:
     syntax::SourceLines m_lines;
     std::size_t m_next = 0;
     bool m_holdComments = false;
-    int m_missingSemicolon = -1;  // where a ";" goes if another statement follows
+    int m_missingSemicolon = -1; // where a ";" goes if another statement follows
     QString m_labels;
     QString m_out;
 };

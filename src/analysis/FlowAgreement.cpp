@@ -23,7 +23,7 @@ enum class HolderKind { None, If, Else, Branch, CaseElse, While, For, Repeat, Wi
 struct Holder {
     HolderKind kind = HolderKind::None;
     int line = 0;
-    int ordinal = 1;  // the first, second … construct of its kind on its line
+    int ordinal = 1; // the first, second … construct of its kind on its line
 };
 
 bool isLoopKind(HolderKind k)
@@ -41,8 +41,8 @@ bool isBranchKind(HolderKind k)
 // however deep the code nests (and however many constructs a misread table
 // leaves open).
 struct Place {
-    quint64 loops = 0;   // the loops' keys combined without regard to order
-    quint64 branch = 0;  // the innermost branch's key; 0 for none
+    quint64 loops = 0;  // the loops' keys combined without regard to order
+    quint64 branch = 0; // the innermost branch's key; 0 for none
     bool operator<(const Place& o) const { return loops != o.loops ? loops < o.loops : branch < o.branch; }
 };
 
@@ -117,8 +117,9 @@ public:
     {
         std::vector<std::size_t> order(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) order[i] = i;
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].drawOrder, rows[b].drawOrder) < 0; });
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return compareKeys(rows[a].drawOrder, rows[b].drawOrder) < 0;
+        });
         std::map<int, int> tryEnds(places.tryHeadEnds.begin(), places.tryHeadEnds.end());
         // Two constructs of a kind on one line are told apart by their order
         // on it: the rows' order of making is the order of the text.
@@ -127,7 +128,7 @@ public:
         std::stable_sort(made.begin(), made.end(),
                          [&](std::size_t a, std::size_t b) { return compareKeys(rows[a].n, rows[b].n) < 0; });
         std::map<std::pair<HolderKind, int>, int> seenOnLine;
-        std::map<int, int> ordinalOfRow;  // by n
+        std::map<int, int> ordinalOfRow; // by n
         for (std::size_t i : made) {
             const HolderKind k = holderKind(rows[i]);
             const int line = lineOf(rows[i]);
@@ -165,9 +166,8 @@ public:
                 if (!openRepeats.empty()) openRepeats.pop_back();
                 continue;
             }
-            if (line >= 0 &&
-                (r.isText() || kind == BlockKind::Exit || kind == BlockKind::Break || kind == BlockKind::Goto ||
-                 kind == BlockKind::Try)) {
+            if (line >= 0 && (r.isText() || kind == BlockKind::Exit || kind == BlockKind::Break ||
+                              kind == BlockKind::Goto || kind == BlockKind::Try)) {
                 int lastLine = line;
                 if (kind == BlockKind::Try) {
                     const auto it = tryEnds.find(val(r.n) - 1);
@@ -288,15 +288,9 @@ private:
             inside(s->thenPart.get(), holders, holder(HolderKind::If, s->first));
             if (s->elseToken >= 0) inside(s->elsePart.get(), holders, holder(HolderKind::Else, s->elseToken));
             return;
-        case StatementKind::While:
-            inside(s->thenPart.get(), holders, holder(HolderKind::While, s->first));
-            return;
-        case StatementKind::For:
-            inside(s->thenPart.get(), holders, holder(HolderKind::For, s->first));
-            return;
-        case StatementKind::With:
-            inside(s->thenPart.get(), holders, holder(HolderKind::With, s->first));
-            return;
+        case StatementKind::While: inside(s->thenPart.get(), holders, holder(HolderKind::While, s->first)); return;
+        case StatementKind::For: inside(s->thenPart.get(), holders, holder(HolderKind::For, s->first)); return;
+        case StatementKind::With: inside(s->thenPart.get(), holders, holder(HolderKind::With, s->first)); return;
         case StatementKind::Repeat:
             holders.push(holder(HolderKind::Repeat, s->first));
             list(s->body, holders);
@@ -323,7 +317,7 @@ private:
     const std::vector<syntax::Token>& m_tokens;
     const ChartPlaces& m_chart;
     std::map<int, HolderKind> m_keys; // keyword token -> kind, in token order
-    std::map<int, int> m_ordinal;   // keyword token -> its order on its line
+    std::map<int, int> m_ordinal;     // keyword token -> its order on its line
     int m_disagreements = 0;
 };
 

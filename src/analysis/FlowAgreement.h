@@ -16,8 +16,8 @@
 namespace vexoria::scan {
 
 struct ScanPlaces {
-    std::vector<int> rowPlaces;                       // 1-based pos, index n - 1
-    std::vector<std::pair<int, int>> tryHeadEnds;     // row index, pos
+    std::vector<int> rowPlaces;                   // 1-based pos, index n - 1
+    std::vector<std::pair<int, int>> tryHeadEnds; // row index, pos
 };
 
 // The number of statements whose place on the chart is not their place in the

@@ -8,16 +8,10 @@ namespace vexoria::scan {
 
 namespace {
 
-bool isCommentRow(const StatementRow& r)
-{
-    return r.text.str().startsWith(u'/');
-}
+bool isCommentRow(const StatementRow& r) { return r.text.str().startsWith(u'/'); }
 
 // In this pass a text row is one that is not a block and not a closing row.
-bool isTextRow(const StatementRow& r)
-{
-    return !val(r.opensBlock) && !r.isClosing();
-}
+bool isTextRow(const StatementRow& r) { return !val(r.opensBlock) && !r.isClosing(); }
 
 // The numbering walk. It walks the rows in n order. Rows it adds get n after
 // every scanned row, so in n order they stand behind "end shema": the walk
@@ -259,7 +253,9 @@ void cleanRows(std::vector<StatementRow>& rows, std::vector<int>& order)
         next[static_cast<std::size_t>(i)] = i + 1 < count ? i + 1 : -1;
     }
     int first = 0;
-    auto at = [&](int i) -> StatementRow& { return rows[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]; };
+    auto at = [&](int i) -> StatementRow& {
+        return rows[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])];
+    };
     auto P = [&](int i) { return prev[static_cast<std::size_t>(i)]; };
     auto N = [&](int i) { return next[static_cast<std::size_t>(i)]; };
     // Deletes row i; returns the row the cursor stands on afterwards: the
@@ -344,7 +340,8 @@ std::optional<QString> numberRows(ScanState& s, StatementTable& table)
 
     // The rows stay where they are; only their order is sorted and cleaned.
     auto byDrawOrder = [&](int a, int b) {
-        return compareKeys(rows[static_cast<std::size_t>(a)].drawOrder, rows[static_cast<std::size_t>(b)].drawOrder) < 0;
+        return compareKeys(rows[static_cast<std::size_t>(a)].drawOrder, rows[static_cast<std::size_t>(b)].drawOrder) <
+               0;
     };
     std::stable_sort(order.begin(), order.end(), byDrawOrder);
     cleanRows(rows, order);

@@ -34,10 +34,12 @@ struct HeldRuns {
     void startAt(const StatementRow& row)
     {
         switch (row.blockKind()) {
-        case BlockKind::Var: case BlockKind::Header: varRun = true; break;
-        case BlockKind::Else: case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except:
-            otherRun = true;
-            break;
+        case BlockKind::Var:
+        case BlockKind::Header: varRun = true; break;
+        case BlockKind::Else:
+        case BlockKind::Begin:
+        case BlockKind::Process:
+        case BlockKind::Except: otherRun = true; break;
         default: break;
         }
     }

@@ -26,10 +26,7 @@ inline constexpr QChar kTab = u'\t';
 
 // A tab is a blank wherever the scan steps over blanks or stops at one; the
 // rows keep the characters as they were typed.
-inline bool isBlank(QChar c)
-{
-    return c == kBlank || c == kTab;
-}
+inline bool isBlank(QChar c) { return c == kBlank || c == kTab; }
 
 // The goto tables hold this many entries; later gotos are not recorded.
 inline constexpr int kGotoSlots = 31;
@@ -90,7 +87,7 @@ struct ScanState {
     std::vector<int> rowPlaces;
     int anchor = 0;
     // Where the head of a try row ended: the statement it holds.
-    std::vector<std::pair<int, int>> tryHeadEnds;  // row index, pos
+    std::vector<std::pair<int, int>> tryHeadEnds; // row index, pos
 
     QChar ch(int p) const { return p >= 1 && p <= len ? codeText.at(p - 1) : kEndOfText; }
     QChar c() const { return ch(pos); }

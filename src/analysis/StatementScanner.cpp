@@ -8,15 +8,9 @@ namespace vexoria::scan {
 
 namespace {
 
-bool isChainHead(const QString& w)
-{
-    return w == u"if" || w == u"for" || w == u"while";
-}
+bool isChainHead(const QString& w) { return w == u"if" || w == u"for" || w == u"while"; }
 
-bool isBlockWord(const QString& w)
-{
-    return w == u"else" || w == u"begin" || w == u"var";
-}
+bool isBlockWord(const QString& w) { return w == u"else" || w == u"begin" || w == u"var"; }
 
 // No template name is longer than this, so a lookahead that has read more
 // cannot find one and may stop reading.
@@ -161,8 +155,8 @@ bool constructFollows(const ScanState& s)
     QString next;
     while (s.ch(p).isLetter() && next.size() <= kLongestKeyword) next += ScanState::lower(s.ch(p++));
     // An empty try body ends at once, too.
-    static const char* const constructs[] = {"if",  "while",  "for",     "repeat", "case",
-                                              "with", "try",   "begin", "except", "finally", "end"};
+    static const char* const constructs[] = {"if",  "while", "for",    "repeat",  "case", "with",
+                                             "try", "begin", "except", "finally", "end"};
     for (const char* k : constructs)
         if (next == QLatin1String(k)) return true;
     return false;
@@ -303,8 +297,7 @@ void labelDefinitions(ScanState& s)
         // entries.
         for (int j = 1; j <= 10 && k + j < s.gotoCount; ++j) {
             const auto kj = static_cast<std::size_t>(k + j);
-            if (s.gotoNames[kj] == s.gotoNames[ku] && s.gotoTargets[kj] == 0)
-                s.gotoTargets[kj] = s.rowCounter + 1;
+            if (s.gotoNames[kj] == s.gotoNames[ku] && s.gotoTargets[kj] == 0) s.gotoTargets[kj] = s.rowCounter + 1;
         }
         s.labelPending = true;
         s.makeBlock(BlockKind::Label);
@@ -427,10 +420,7 @@ void elseLookahead(ScanState& s)
     if (found) s.stepOverBlanks();
 }
 
-bool isKeywordDelimiter(QChar c)
-{
-    return isBlank(c) || c == u';' || c == u'(' || c == u'\'' || c == u'/' || c == kCR;
-}
+bool isKeywordDelimiter(QChar c) { return isBlank(c) || c == u';' || c == u'(' || c == u'\'' || c == u'/' || c == kCR; }
 
 // One pass of the main loop, steps 1 to 9; step 10 (the step forward) is the
 // caller's when this returns StepForward.
@@ -492,8 +482,7 @@ Resume mainStep(ScanState& s)
 
     {
         const QChar c = s.c();
-        if ((c == u';' || c == u'/' || c == kCR) && s.word.size() <= 5 &&
-            (s.word == u"end;" || s.word == u"end/")) {
+        if ((c == u';' || c == u'/' || c == kCR) && s.word.size() <= 5 && (s.word == u"end;" || s.word == u"end/")) {
             switch (endSemicolon(s)) {
             case EndOutcome::StepForward: return Resume::StepForward;
             case EndOutcome::NextIteration: return Resume::NextIteration;

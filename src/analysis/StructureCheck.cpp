@@ -22,12 +22,19 @@ struct OpenConstruct {
 bool opensConstruct(BlockKind kind)
 {
     switch (kind) {
-    case BlockKind::Header: case BlockKind::ChartEnd: case BlockKind::Process: case BlockKind::Var:
-    case BlockKind::Begin: case BlockKind::Goto: case BlockKind::Break: case BlockKind::Repeat:
-    case BlockKind::Until: case BlockKind::Exit: case BlockKind::Label: case BlockKind::Except:
-        return false;
-    default:
-        return true;
+    case BlockKind::Header:
+    case BlockKind::ChartEnd:
+    case BlockKind::Process:
+    case BlockKind::Var:
+    case BlockKind::Begin:
+    case BlockKind::Goto:
+    case BlockKind::Break:
+    case BlockKind::Repeat:
+    case BlockKind::Until:
+    case BlockKind::Exit:
+    case BlockKind::Label:
+    case BlockKind::Except: return false;
+    default: return true;
     }
 }
 

@@ -45,7 +45,8 @@ QRect animationArea(const ConnectionRow& r)
     return around({r.shown.a, r.shown.b, r.shown.c});
 }
 
-void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode, int firstRow)
+void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode,
+                    int firstRow)
 {
     canvas.setPenWidth(colourMode ? 2 : 1);
     canvas.setPenStyle(PenStyle::Solid);

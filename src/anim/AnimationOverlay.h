@@ -13,7 +13,8 @@ class Canvas;
 
 // Paints the rows from firstRow on whose drawing meets `area` (diagram
 // pixels). The pen is 2 pixels wide in colour mode, 1 otherwise.
-void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode, int firstRow = 0);
+void paintAnimation(Canvas& canvas, const ConnectionTable& connections, const QRect& area, bool colourMode,
+                    int firstRow = 0);
 
 // The area a row's animation covers, pen included; empty when it shows
 // nothing.

@@ -52,8 +52,7 @@ constexpr QPoint kUp{0, -10};
 void runLeftDownRight(ConnectionKind kind, const Route& p, Head& s, Head& shown)
 {
     const bool strictFirstLeg = kind == ConnectionKind::WhileExit || kind == ConnectionKind::Bracket;
-    if (strictFirstLeg ? s.b.x() > p.x2 && s.b.y() == p.y1 : s.b.x() >= p.x2 && s.b.y() == p.y2)
-        s = moved(s, kLeft);
+    if (strictFirstLeg ? s.b.x() > p.x2 && s.b.y() == p.y1 : s.b.x() >= p.x2 && s.b.y() == p.y2) s = moved(s, kLeft);
     if (strictFirstLeg ? s.b.x() < p.x2 : s.b.x() <= p.x2 && s.b.y() == p.y2)
         shown = s = headAt(HeadShape::Down, p.x2, p.y2);
     if (s.b.y() <= p.y3 && s.b.x() <= p.x2) s = moved(s, kDown);
@@ -99,8 +98,7 @@ void runLoopReturn(const Route& p, Head& s, Head& shown)
     if (s.b.x() >= p.x3 && s.b.y() == p.y2)
         shown = s = Head{{p.x3 - 5, p.y2 + 2}, {p.x3, p.y3 - 3}, {p.x3 + 5, p.y2 + 2}};
     if (s.b.y() >= p.y4 && s.b.x() >= p.x3) s = moved(s, kUp);
-    if (s.b.y() <= p.y4 && s.b.x() == p.x4)
-        shown = s = Head{{p.x4, p.y4 - 5}, {p.x4 - 7, p.y4}, {p.x4, p.y4 + 5}};
+    if (s.b.y() <= p.y4 && s.b.x() == p.x4) shown = s = Head{{p.x4, p.y4 - 5}, {p.x4 - 7, p.y4}, {p.x4, p.y4 + 5}};
     if (s.b.y() == p.y5 && s.b.x() >= p.x5) s = moved(s, kLeft);
 }
 
@@ -118,11 +116,15 @@ void runRepeatReturn(const Route& p, Head& s, Head& shown)
 bool routeEnded(ConnectionKind kind, const Route& p, QPoint tip)
 {
     switch (kind) {
-    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody: return tip.y() >= p.y2 - 2;
+    case ConnectionKind::Onward:
+    case ConnectionKind::Yes:
+    case ConnectionKind::ForBody: return tip.y() >= p.y2 - 2;
     case ConnectionKind::CaseExit: return tip.x() <= p.x2 + 10 && tip.y() == p.y2;
-    case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::Bracket:
-        return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
-    case ConnectionKind::No: case ConnectionKind::Jump: return tip.x() <= p.x4 + 10 && tip.y() == p.y3;
+    case ConnectionKind::ForExit:
+    case ConnectionKind::WhileExit:
+    case ConnectionKind::Bracket: return tip.x() >= p.x4 - 10 && tip.y() == p.y4;
+    case ConnectionKind::No:
+    case ConnectionKind::Jump: return tip.x() <= p.x4 + 10 && tip.y() == p.y3;
     case ConnectionKind::LoopReturn: return tip.x() <= p.x5 + 10 && tip.y() == p.y5;
     case ConnectionKind::RepeatReturn: return tip.x() >= p.x1 - 10 && tip.y() == p.y1;
     default: return false;
@@ -133,9 +135,11 @@ bool routeEnded(ConnectionKind kind, const Route& p, QPoint tip)
 Head startHead(ConnectionKind kind, const Route& p)
 {
     switch (kind) {
-    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody:
-        return headAt(HeadShape::Down, p.x1, p.y1);
-    case ConnectionKind::No: case ConnectionKind::Jump: return headAt(HeadShape::Right, p.x1, p.y1);
+    case ConnectionKind::Onward:
+    case ConnectionKind::Yes:
+    case ConnectionKind::ForBody: return headAt(HeadShape::Down, p.x1, p.y1);
+    case ConnectionKind::No:
+    case ConnectionKind::Jump: return headAt(HeadShape::Right, p.x1, p.y1);
     case ConnectionKind::LoopReturn: return headAt(HeadShape::Right, p.x2, p.y2);
     case ConnectionKind::RepeatReturn: return headAt(HeadShape::Left, p.x4, p.y4);
     default: return headAt(HeadShape::Left, p.x1, p.y1); // ForExit, WhileExit, Bracket, CaseExit
@@ -145,8 +149,12 @@ Head startHead(ConnectionKind kind, const Route& p)
 QPoint firstStep(ConnectionKind kind)
 {
     switch (kind) {
-    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody: return {0, 2};
-    case ConnectionKind::No: case ConnectionKind::LoopReturn: case ConnectionKind::Jump: return kRight;
+    case ConnectionKind::Onward:
+    case ConnectionKind::Yes:
+    case ConnectionKind::ForBody: return {0, 2};
+    case ConnectionKind::No:
+    case ConnectionKind::LoopReturn:
+    case ConnectionKind::Jump: return kRight;
     default: return kLeft; // ForExit, WhileExit, RepeatReturn, Bracket, CaseExit
     }
 }
@@ -154,7 +162,9 @@ QPoint firstStep(ConnectionKind kind)
 void runLegs(ConnectionKind kind, const Route& p, Head& s, Head& shown)
 {
     switch (kind) {
-    case ConnectionKind::Onward: case ConnectionKind::Yes: case ConnectionKind::ForBody:
+    case ConnectionKind::Onward:
+    case ConnectionKind::Yes:
+    case ConnectionKind::ForBody:
         if (s.b.y() < p.y2 - 2) s = moved(s, {0, 2});
         break;
     case ConnectionKind::CaseExit:
@@ -162,11 +172,14 @@ void runLegs(ConnectionKind kind, const Route& p, Head& s, Head& shown)
         break;
     // An exit or a break whose lane runs up goes back to an enclosing
     // loop's test.
-    case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::Bracket:
+    case ConnectionKind::ForExit:
+    case ConnectionKind::WhileExit:
+    case ConnectionKind::Bracket:
         if (p.y3 < p.y1) runLeftUpRight(p, s, shown);
         else runLeftDownRight(kind, p, s, shown);
         break;
-    case ConnectionKind::No: case ConnectionKind::Jump:
+    case ConnectionKind::No:
+    case ConnectionKind::Jump:
         if (p.y3 < p.y1) runRightUpLeft(p, s, shown);
         else runRightDownLeft(p, s, shown);
         break;

@@ -46,10 +46,7 @@ void ArrowAnimation::tick()
 
 // Qt's views are always double-buffered: the switch of the scrolling view's
 // double buffering that goes with these items has nothing left to do.
-void ArrowAnimation::switchAnimationOn()
-{
-    m_form.uiState().animationOn = true;
-}
+void ArrowAnimation::switchAnimationOn() { m_form.uiState().animationOn = true; }
 
 void ArrowAnimation::switchAnimationOff()
 {

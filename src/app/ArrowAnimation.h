@@ -24,7 +24,7 @@ public:
 
 public slots:
     void tick();
-    void switchAnimationOn(); // "Включить"
+    void switchAnimationOn();  // "Включить"
     void switchAnimationOff(); // "Выключить"
 
 private:

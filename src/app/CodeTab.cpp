@@ -61,8 +61,9 @@ CodeTab::CodeTab(Prompter* prompter, QWidget* parent) : QWidget(parent)
 
     m_debugTableChoice = new QComboBox(this);
     m_debugTableChoice->setObjectName(QStringLiteral("ComboBox1"));
-    m_debugTableChoice->addItems({QStringLiteral("N"), QStringLiteral("NOM"), QStringLiteral("FILTR"), QStringLiteral("Запись"),
-                                  QStringLiteral("Закрыть"), QStringLiteral("Комминт"), QStringLiteral("Стрелка")});
+    m_debugTableChoice->addItems({QStringLiteral("N"), QStringLiteral("NOM"), QStringLiteral("FILTR"),
+                                  QStringLiteral("Запись"), QStringLiteral("Закрыть"), QStringLiteral("Комминт"),
+                                  QStringLiteral("Стрелка")});
     m_debugTableChoice->setVisible(false);
 
     auto* bottom = new QHBoxLayout;
@@ -107,10 +108,7 @@ void CodeTab::placeRoutineQueue(QListWidget* list, QFrame* panel)
     m_editorRow->addWidget(panel, 0, Qt::AlignTop);
 }
 
-void CodeTab::placeSettingsPanel(SettingsPanel* panel)
-{
-    m_settingsPanel = panel;
-}
+void CodeTab::placeSettingsPanel(SettingsPanel* panel) { m_settingsPanel = panel; }
 
 bool CodeTab::eventFilter(QObject* watched, QEvent* e)
 {
@@ -177,14 +175,8 @@ QString CodeTab::code() const
     return classifierText(text);
 }
 
-bool CodeTab::hasLines() const
-{
-    return !m_editor->document()->isEmpty();
-}
+bool CodeTab::hasLines() const { return !m_editor->document()->isEmpty(); }
 
-bool CodeTab::oneSheetChosen() const
-{
-    return m_oneSheetButton->isChecked();
-}
+bool CodeTab::oneSheetChosen() const { return m_oneSheetButton->isChecked(); }
 
 } // namespace vexoria

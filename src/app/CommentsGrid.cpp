@@ -44,7 +44,10 @@ bool parseBoolField(const QString& text, BoolField& out)
 QVariant intCell(const IntField& f) { return f ? QVariant(QString::number(*f)) : QVariant(QString()); }
 
 template <int W>
-QVariant textCell(const TextField<W>& f) { return f.str(); }
+QVariant textCell(const TextField<W>& f)
+{
+    return f.str();
+}
 
 bool isBlank(const StatementRow& r)
 {
@@ -71,8 +74,8 @@ public:
 
 const char* StatementTableModel::columnName(int c)
 {
-    static const char* const names[ColumnCount] = {"n", "nom", "stroka", "uslovie", "obiect", "suslovie", "x",
-                                                   "y", "plx", "ply", "no", "endobiect", "filtr", "comment"};
+    static const char* const names[ColumnCount] = {"n", "nom", "stroka", "uslovie", "obiect",    "suslovie", "x",
+                                                   "y", "plx", "ply",    "no",      "endobiect", "filtr",    "comment"};
     return c >= 0 && c < ColumnCount ? names[c] : "";
 }
 
@@ -94,10 +97,7 @@ int StatementTableModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() || !m_t ? 0 : m_t->size();
 }
 
-int StatementTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
+int StatementTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant StatementTableModel::data(const QModelIndex& index, int role) const
 {
@@ -223,8 +223,9 @@ void CommentsGridView::bindTable(StatementTable* t, Columns columns)
     m_model->bind(t);
     useModel(m_model);
     for (int c = 0; c < StatementTableModel::ColumnCount; ++c) {
-        const bool shown = columns == Columns::All || c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn ||
-                           c == StatementTableModel::HeadTextColumn || c == StatementTableModel::CommentColumn;
+        const bool shown = columns == Columns::All || c == StatementTableModel::TextColumn ||
+                           c == StatementTableModel::KindColumn || c == StatementTableModel::HeadTextColumn ||
+                           c == StatementTableModel::CommentColumn;
         setColumnHidden(c, !shown);
     }
     const int twenty = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 20 + 8;
@@ -246,10 +247,7 @@ void CommentsGridView::bindConnections(ConnectionTable* t)
     if (t && !t->isEmpty()) moveTo(0);
 }
 
-bool CommentsGridView::showsConnections() const
-{
-    return model() == m_connections && m_connections->table();
-}
+bool CommentsGridView::showsConnections() const { return model() == m_connections && m_connections->table(); }
 
 void CommentsGridView::unbind()
 {
@@ -264,7 +262,8 @@ void CommentsGridView::moveTo(int row)
     if (rows == 0) return;
     row = std::clamp(row, 0, rows - 1);
     int col = currentIndex().isValid() ? currentIndex().column() : StatementTableModel::TextColumn;
-    if (col >= model()->columnCount() || isColumnHidden(col)) col = model() == m_model ? StatementTableModel::TextColumn : 0;
+    if (col >= model()->columnCount() || isColumnHidden(col))
+        col = model() == m_model ? StatementTableModel::TextColumn : 0;
     setCurrentIndex(model()->index(row, col));
     if (showsStatements()) m_model->table()->setPosition(row);
 }
@@ -321,9 +320,8 @@ void CommentsGridView::deleteCurrent()
     if (!showsStatements()) return;
     StatementTable* t = m_model->table();
     if (!t || t->isEmpty() || !currentIndex().isValid()) return;
-    if (m_prompter &&
-        m_prompter->question(QStringLiteral("Vexoria"), QStringLiteral("Удалить запись?"), Buttons::YesNo,
-                             Icon::Question) != Answer::Yes)
+    if (m_prompter && m_prompter->question(QStringLiteral("Vexoria"), QStringLiteral("Удалить запись?"), Buttons::YesNo,
+                                           Icon::Question) != Answer::Yes)
         return;
     cancelEdit();
     m_model->removeRowAt(currentIndex().row());

@@ -21,7 +21,23 @@ class ConnectionTableModel;
 class StatementTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { SerialColumn, DrawOrderColumn, TextColumn, OpensBlockColumn, KindColumn, HeadTextColumn, XColumn, YColumn, StretchXColumn, StretchYColumn, LinkColumn, ClosedKindColumn, KindIndexColumn, CommentColumn, ColumnCount };
+    enum Column {
+        SerialColumn,
+        DrawOrderColumn,
+        TextColumn,
+        OpensBlockColumn,
+        KindColumn,
+        HeadTextColumn,
+        XColumn,
+        YColumn,
+        StretchXColumn,
+        StretchYColumn,
+        LinkColumn,
+        ClosedKindColumn,
+        KindIndexColumn,
+        CommentColumn,
+        ColumnCount
+    };
 
     explicit StatementTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

@@ -25,18 +25,18 @@ int ConnectionTableModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() || !m_t ? 0 : m_t->size();
 }
 
-int ConnectionTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : kColumns;
-}
+int ConnectionTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant ConnectionTableModel::data(const QModelIndex& index, int role) const
 {
     if (!m_t || !index.isValid() || index.row() >= m_t->size() || role != Qt::DisplayRole) return {};
     const ConnectionRow& r = m_t->at(index.row());
-    const IntField* numbers[kColumns] = {&r.n,  &r.kind, nullptr, &r.ownerDrawOrder, &r.color, &r.x1,  &r.y1,
-                                         &r.x2, &r.y2,  &r.x3,   &r.y3,        &r.x4,    &r.y4,  &r.x5,
-                                         &r.y5, &r.animX1, &r.animX2,  &r.animX3,       &r.animY1,   &r.animY2, &r.animY3};
+    const IntField* numbers[kColumns] = {&r.n,      &r.kind,   nullptr,   &r.ownerDrawOrder,
+                                         &r.color,  &r.x1,     &r.y1,     &r.x2,
+                                         &r.y2,     &r.x3,     &r.y3,     &r.x4,
+                                         &r.y4,     &r.x5,     &r.y5,     &r.animX1,
+                                         &r.animX2, &r.animX3, &r.animY1, &r.animY2,
+                                         &r.animY3};
     const int c = index.column();
     if (c < 0 || c >= kColumns) return {};
     return numbers[c] ? cell(*numbers[c]) : QVariant(r.ownerKind.str());
@@ -45,7 +45,8 @@ QVariant ConnectionTableModel::data(const QModelIndex& index, int role) const
 QVariant ConnectionTableModel::headerData(int section, Qt::Orientation o, int role) const
 {
     if (role != Qt::DisplayRole) return {};
-    if (o == Qt::Horizontal) return section >= 0 && section < kColumns ? QString::fromLatin1(kNames[section]) : QVariant();
+    if (o == Qt::Horizontal)
+        return section >= 0 && section < kColumns ? QString::fromLatin1(kNames[section]) : QVariant();
     return QString::number(section + 1);
 }
 

@@ -24,7 +24,8 @@ QString DebugView::databasePath() const
     // Beside the shema.ini in use; where its folder cannot be written,
     // beside the one the window writes.
     const QFileInfo ini(m_form.settingsPath());
-    return statementDatabasePath(QFileInfo(ini.absolutePath()).isWritable() ? ini.absoluteFilePath() : settingsWritePath());
+    return statementDatabasePath(QFileInfo(ini.absolutePath()).isWritable() ? ini.absoluteFilePath()
+                                                                            : settingsWritePath());
 }
 
 void DebugView::showStatements()
@@ -80,8 +81,7 @@ void DebugView::writeDatabase()
     QString error;
     if (exportStatementTable(m_form.workspace().statements, databasePath(), &error))
         m_form.workspace().prompter->message(QStringLiteral("ok"));
-    else
-        m_form.workspace().prompter->message(error);
+    else m_form.workspace().prompter->message(error);
 }
 
 } // namespace vexoria

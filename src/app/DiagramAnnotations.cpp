@@ -110,7 +110,8 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form, DiagramTab& tab)
     hintBox->setAttribute(Qt::WA_TransparentForMouseEvents);
     hintBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hintBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    hintBox->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffe1; color: black; border: 1px solid #808080; }"));
+    hintBox->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: #ffffe1; color: black; border: 1px solid #808080; }"));
     hintBox->resize(kHintSize);
     hintBox->hide();
 
@@ -143,10 +144,7 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form, DiagramTab& tab)
     connect(commentEdit, &CommentEdit::cancelled, this, &DiagramAnnotations::dropComment);
 }
 
-void DiagramAnnotations::repaint(const QRect& area)
-{
-    m_view.update(area);
-}
+void DiagramAnnotations::repaint(const QRect& area) { m_view.update(area); }
 
 void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
 {
@@ -208,7 +206,8 @@ void DiagramAnnotations::startComment()
     const int width = std::clamp(view.width() - (m_menuAt.x() - origin.x()), kNarrowestComment, kCommentSize.width());
     commentEdit->resize(width, kCommentSize.height());
     const int left = std::clamp(m_menuAt.x() - origin.x(), 0, std::max(0, view.width() - width));
-    const int top = std::clamp(m_menuAt.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
+    const int top =
+        std::clamp(m_menuAt.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
     commentEdit->move(left, top);
     commentEdit->show();
     commentEdit->raise();

@@ -46,7 +46,7 @@ public:
     QPlainTextEdit* hintBox;
     CommentEdit* commentEdit;
     QAction* commentAction; // "Комментарии"
-    QAction* eraserAction; // "Стереть"
+    QAction* eraserAction;  // "Стереть"
 
 public slots:
     void startComment();
@@ -64,8 +64,8 @@ private:
     MainWindow& m_form;
     DiagramTab& m_tab;
     DiagramView& m_view;
-    QPoint m_menuAt;     // where the diagram's popup menu was asked for
-    QPoint m_eraserAt;   // where the eraser last was
+    QPoint m_menuAt;   // where the diagram's popup menu was asked for
+    QPoint m_eraserAt; // where the eraser last was
 };
 
 } // namespace vexoria

@@ -46,9 +46,6 @@ void DiagramTab::refresh()
     m_pageMarkers->sync();
 }
 
-void DiagramTab::scrollToTop()
-{
-    m_scroll->verticalScrollBar()->setValue(0);
-}
+void DiagramTab::scrollToTop() { m_scroll->verticalScrollBar()->setValue(0); }
 
 } // namespace vexoria

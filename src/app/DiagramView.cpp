@@ -14,10 +14,7 @@ DiagramView::DiagramView(const Diagram& diagram, QWidget* parent) : QWidget(pare
     setGeometry(33, 0, Diagram::kWidth, Diagram::kStartHeight);
 }
 
-bool DiagramView::hasPicture() const
-{
-    return m_diagram.hasPicture();
-}
+bool DiagramView::hasPicture() const { return m_diagram.hasPicture(); }
 
 void DiagramView::refresh()
 {

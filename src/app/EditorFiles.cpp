@@ -30,15 +30,9 @@ QString plainLineBreaks(QString text)
 
 } // namespace
 
-QString startFolder(const QString& remembered)
-{
-    return remembered.isEmpty() ? QDir::homePath() : remembered;
-}
+QString startFolder(const QString& remembered) { return remembered.isEmpty() ? QDir::homePath() : remembered; }
 
-QString folderOf(const QString& path)
-{
-    return QFileInfo(path).absolutePath();
-}
+QString folderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
 EditorFiles::EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, QueueState& queue, FileDialogs& dialogs,
                          Clipboard& clipboard, QObject* parent)
@@ -56,7 +50,8 @@ EditorFiles::EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, QueueState& 
     editorCopyAction = item("N17", QStringLiteral("Копировать"), &EditorFiles::copyText);
     editorClearAction = item("N9", QStringLiteral("Очистить"), &EditorFiles::clearText);
     editorPasteAction = item("N13", QStringLiteral("Вставить"), &EditorFiles::pasteText);
-    connect(editorMenu, &QMenu::aboutToShow, this, [this] { editorCopyAction->setEnabled(m_editor.textCursor().hasSelection()); });
+    connect(editorMenu, &QMenu::aboutToShow, this,
+            [this] { editorCopyAction->setEnabled(m_editor.textCursor().hasSelection()); });
 
     m_editor.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_editor, &QWidget::customContextMenuRequested, this,
@@ -126,11 +121,13 @@ bool EditorFiles::loadFile(const QString& path)
     QString reason;
     const auto bytes = readFileBytes(path, &reason);
     if (!bytes) {
-        m_ws.prompter->message(QStringLiteral("Не удалось прочитать файл %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+        m_ws.prompter->message(
+            QStringLiteral("Не удалось прочитать файл %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     if (!looksLikeText(*bytes)) {
-        m_ws.prompter->message(QStringLiteral("Файл %1 не текстовый: редактор не изменён.").arg(QDir::toNativeSeparators(path)));
+        m_ws.prompter->message(
+            QStringLiteral("Файл %1 не текстовый: редактор не изменён.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     const TextFileContents contents = decodeTextFile(*bytes);
@@ -148,7 +145,8 @@ void EditorFiles::openTextFile()
     emit queueLeft();
 
     QString& folder = m_ws.settings.textOpenFolder;
-    const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.txt"), startFolder(folder), {kTextFilter, kAnyFilter}, 1});
+    const auto choice =
+        m_dialogs.openFile({QStringLiteral("Открыть *.txt"), startFolder(folder), {kTextFilter, kAnyFilter}, 1});
     if (!choice) return;
     folder = folderOf(choice->path);
     loadFile(choice->path);
@@ -171,16 +169,14 @@ void EditorFiles::saveTextFile()
     }
     if (written != m_encoding) {
         m_ws.prompter->message(QStringLiteral("В кодировке Windows-1251 нет некоторых символов текста: "
-                                              "файл %1 сохранён в UTF-8.").arg(QDir::toNativeSeparators(path)));
+                                              "файл %1 сохранён в UTF-8.")
+                                   .arg(QDir::toNativeSeparators(path)));
         m_encoding = written;
     }
     setSourcePath(QFileInfo(path).absoluteFilePath());
 }
 
-void EditorFiles::saveText()
-{
-    saveTextFile();
-}
+void EditorFiles::saveText() { saveTextFile(); }
 
 void EditorFiles::copyText()
 {

@@ -26,11 +26,11 @@ public:
     EditorFiles(QPlainTextEdit& codeEditor, Workspace& ws, QueueState& queue, FileDialogs& dialogs,
                 Clipboard& clipboard, QObject* parent = nullptr);
 
-    QMenu* editorMenu; // the editor's popup menu
-    QAction* editorSaveAction;      // "Сохранить"
-    QAction* editorCopyAction;      // "Копировать"
-    QAction* editorClearAction;       // "Очистить"
-    QAction* editorPasteAction;      // "Вставить"
+    QMenu* editorMenu;          // the editor's popup menu
+    QAction* editorSaveAction;  // "Сохранить"
+    QAction* editorCopyAction;  // "Копировать"
+    QAction* editorClearAction; // "Очистить"
+    QAction* editorPasteAction; // "Вставить"
 
     // The editor's lines as they are saved and counted: a final line break
     // makes no empty last line.
@@ -56,11 +56,11 @@ public:
 
 public slots:
     void openTextFile(); // "Открыть *.txt"
-    void saveTextFile();  // "Сохранить *.txt"
-    void saveText();   // popup "Сохранить"
-    void copyText();   // popup "Копировать"
+    void saveTextFile(); // "Сохранить *.txt"
+    void saveText();     // popup "Сохранить"
+    void copyText();     // popup "Копировать"
     void clearText();    // popup "Очистить"
-    void pasteText();   // popup "Вставить"
+    void pasteText();    // popup "Вставить"
 
 signals:
     // Loading a text file left the routine queue: its list and panel hide.

@@ -29,8 +29,8 @@ QByteArray encodingName(TextEncoding e)
 
 TextEncoding encodingNamed(const QByteArray& name)
 {
-    for (TextEncoding e : {TextEncoding::Utf8WithBom, TextEncoding::Utf16LE, TextEncoding::Utf16BE,
-                           TextEncoding::Windows1251})
+    for (TextEncoding e :
+         {TextEncoding::Utf8WithBom, TextEncoding::Utf16LE, TextEncoding::Utf16BE, TextEncoding::Windows1251})
         if (name == encodingName(e)) return e;
     return TextEncoding::Utf8;
 }
@@ -47,10 +47,7 @@ QByteArray takeLine(const QByteArray& bytes, qsizetype* at)
 
 } // namespace
 
-QString editorSessionPath(const QString& folder)
-{
-    return QDir(folder).filePath(QStringLiteral("editor-code.txt"));
-}
+QString editorSessionPath(const QString& folder) { return QDir(folder).filePath(QStringLiteral("editor-code.txt")); }
 
 std::optional<EditorSession> readEditorSession(const QString& path)
 {
@@ -81,7 +78,8 @@ bool writeEditorSession(const QString& path, const EditorSession& s, QString* er
         return false;
     }
     if (!QDir().mkpath(info.absolutePath())) {
-        if (error) *error = QStringLiteral("не удалось создать папку %1").arg(QDir::toNativeSeparators(info.absolutePath()));
+        if (error)
+            *error = QStringLiteral("не удалось создать папку %1").arg(QDir::toNativeSeparators(info.absolutePath()));
         return false;
     }
     QString source = s.sourcePath;

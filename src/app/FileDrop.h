@@ -18,7 +18,8 @@ class FileDrop : public QObject {
     Q_OBJECT
 public:
     // Watches the window and the editor's viewport for drops.
-    FileDrop(MainWindow& form, QPlainTextEdit& editor, EditorFiles& files, RoutineQueuePanel& queue, PictureFiles& pictures);
+    FileDrop(MainWindow& form, QPlainTextEdit& editor, EditorFiles& files, RoutineQueuePanel& queue,
+             PictureFiles& pictures);
 
     // What a drop of path does; public for tests, which cannot drag.
     void openDropped(const QString& path);

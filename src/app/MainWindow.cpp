@@ -40,8 +40,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool en
 } // namespace
 
 MainWindow::MainWindow(Prompter* prompter, const QString& settingsPath, const Desktop* desktop, QWidget* parent)
-    : QMainWindow(parent),
-      m_settingsPath(settingsPath.isEmpty() ? settingsReadPath() : settingsPath),
+    : QMainWindow(parent), m_settingsPath(settingsPath.isEmpty() ? settingsReadPath() : settingsPath),
       m_settingsPathGiven(!settingsPath.isEmpty())
 {
     setObjectName(QStringLiteral("Myform"));
@@ -58,7 +57,8 @@ MainWindow::MainWindow(Prompter* prompter, const QString& settingsPath, const De
     m_ws.settingsFile = QFileInfo(m_settingsPath).fileName();
     // The editor's code is kept beside a shema.ini given at creation, else in
     // the user's configuration folder, which the user can always write.
-    m_sessionPath = editorSessionPath(m_settingsPathGiven ? QFileInfo(m_settingsPath).absolutePath() : userConfigFolder());
+    m_sessionPath =
+        editorSessionPath(m_settingsPathGiven ? QFileInfo(m_settingsPath).absolutePath() : userConfigFolder());
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pcontrol1"));
@@ -178,15 +178,9 @@ void MainWindow::buildMenus()
     connect(m_actions.schema, &QAction::triggered, this, &MainWindow::buildChart);
 }
 
-void MainWindow::showAbout()
-{
-    m_codeTab->showHelp();
-}
+void MainWindow::showAbout() { m_codeTab->showHelp(); }
 
-void MainWindow::showSettings()
-{
-    m_codeTab->showSettings();
-}
+void MainWindow::showSettings() { m_codeTab->showSettings(); }
 
 WindowTab MainWindow::currentTab() const
 {
@@ -206,14 +200,8 @@ QWidget* MainWindow::page(WindowTab tab) const
     return m_codeTab;
 }
 
-void MainWindow::selectTab(WindowTab tab)
-{
-    m_tabs->setCurrentWidget(page(tab));
-}
+void MainWindow::selectTab(WindowTab tab) { m_tabs->setCurrentWidget(page(tab)); }
 
-QString MainWindow::code() const
-{
-    return m_codeTab->code();
-}
+QString MainWindow::code() const { return m_codeTab->code(); }
 
 } // namespace vexoria

@@ -63,7 +63,7 @@ public:
     // (empty: beside the executable, or the user's configuration folder).
     // desktop: file dialogs, clipboard and tray to use (null: the system's).
     explicit MainWindow(Prompter* prompter = nullptr, const QString& settingsPath = QString(),
-                     const Desktop* desktop = nullptr, QWidget* parent = nullptr);
+                        const Desktop* desktop = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Workspace& workspace() { return m_ws; }
@@ -85,16 +85,16 @@ public:
     QString code() const;
 
 public slots:
-    void buildChart();     // "Схема": the build pipeline
-    void exitFromButton();     // "Выход"
-    void printFromButton();     // "Печать"
-    void quit();          // "Файл" → "Выход"
-    void showAbout();         // "О программе"
-    void showSettings();         // "Настройки"
-    void closeSettings();     // "Закрыть" on the settings panel
-    void onTabChanged();  // the user selected a tab
-    void fetchNextRoutine();             // fetch the next checked routine of the queue
-    void drawNextPart();         // "Далее": draw the next part of a split chart
+    void buildChart();       // "Схема": the build pipeline
+    void exitFromButton();   // "Выход"
+    void printFromButton();  // "Печать"
+    void quit();             // "Файл" → "Выход"
+    void showAbout();        // "О программе"
+    void showSettings();     // "Настройки"
+    void closeSettings();    // "Закрыть" on the settings panel
+    void onTabChanged();     // the user selected a tab
+    void fetchNextRoutine(); // fetch the next checked routine of the queue
+    void drawNextPart();     // "Далее": draw the next part of a split chart
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -129,7 +129,8 @@ void MainWindow::saveWindowSettings()
     // at start, or is told now.
     if (settingsFileIsOdd(path)) {
         if (!m_settingsFileOdd)
-            prompter().message(QStringLiteral("%1 — не обычный файл: настройки не записаны.").arg(QDir::toNativeSeparators(path)));
+            prompter().message(
+                QStringLiteral("%1 — не обычный файл: настройки не записаны.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (!saveSettingsFile(path, m_ws.settings))
@@ -188,10 +189,7 @@ void MainWindow::quit()
     m_queueState.unitLines.reset();
 }
 
-void MainWindow::exitFromButton()
-{
-    quit();
-}
+void MainWindow::exitFromButton() { quit(); }
 
 void MainWindow::closeSettings()
 {
@@ -339,10 +337,7 @@ void MainWindow::showDiagramResult()
     if (m_ws.diagram.hasPicture()) showTab(WindowTab::Diagram);
 }
 
-void MainWindow::fetchNextRoutine()
-{
-    m_queuePanel->fetchNextRoutine();
-}
+void MainWindow::fetchNextRoutine() { m_queuePanel->fetchNextRoutine(); }
 
 // ---- tabs and window state ----------------------------------------------
 
@@ -370,7 +365,8 @@ void MainWindow::onTabChanged()
     // active at that moment: a rule may switch back to the code tab, and the
     // rules after it then see that tab.
     runCommand([this] {
-        if (currentTab() == WindowTab::Diagram) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        if (currentTab() == WindowTab::Diagram)
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
         if (currentTab() == WindowTab::Code) {
             // The page markers are out of sight with the diagram tab. Their

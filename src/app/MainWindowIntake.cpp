@@ -22,20 +22,25 @@ void MainWindow::buildIntake(const Desktop& desktop)
     m_desktop = std::make_unique<DesktopServices>(desktop, this);
     setWindowIcon(programIcon());
 
-    m_editorFiles = new EditorFiles(*m_codeTab->editor(), m_ws, m_queueState, m_desktop->dialogs(), m_desktop->clipboard(), this);
+    m_editorFiles =
+        new EditorFiles(*m_codeTab->editor(), m_ws, m_queueState, m_desktop->dialogs(), m_desktop->clipboard(), this);
     m_queuePanel = new RoutineQueuePanel(*m_editorFiles, m_ws, m_queueState, m_desktop->dialogs(), m_codeTab);
     m_queuePanel->addPopupItems(m_editorFiles->editorMenu);
     m_codeTab->placeRoutineQueue(m_queuePanel->routineList, m_queuePanel->routinePanel);
     m_queueChoice = m_queuePanel->queueChoice;
     connect(m_editorFiles, &EditorFiles::queueLeft, m_queuePanel, &RoutineQueuePanel::hideAll);
 
-    m_pictureFiles = new PictureFiles(m_ws, m_state, m_desktop->dialogs(), [this] {
-        m_diagramTab->refresh();
-        showTab(WindowTab::Diagram);
-    }, this);
+    m_pictureFiles = new PictureFiles(
+        m_ws, m_state, m_desktop->dialogs(),
+        [this] {
+            m_diagramTab->refresh();
+            showTab(WindowTab::Diagram);
+        },
+        this);
     m_pictureFiles->addPopupItems(m_diagramTab->menu());
 
-    for (QAction* a : {m_actions.openText, m_actions.openUnit, m_actions.saveText, m_actions.openPicture, m_actions.savePicture})
+    for (QAction* a :
+         {m_actions.openText, m_actions.openUnit, m_actions.saveText, m_actions.openPicture, m_actions.savePicture})
         a->setEnabled(true);
     // What is opened into the editor shows on the code tab.
     connect(m_actions.openText, &QAction::triggered, m_editorFiles, [this] {
@@ -50,7 +55,8 @@ void MainWindow::buildIntake(const Desktop& desktop)
     connect(m_actions.openPicture, &QAction::triggered, m_pictureFiles, &PictureFiles::openPictureFile);
     connect(m_actions.savePicture, &QAction::triggered, m_pictureFiles, &PictureFiles::savePictureFile);
 
-    m_trayController = new TrayController(*this, m_desktop->tray(), *m_editorFiles, *m_queuePanel, *m_diagramTab->view(), *settingsPanel);
+    m_trayController = new TrayController(*this, m_desktop->tray(), *m_editorFiles, *m_queuePanel,
+                                          *m_diagramTab->view(), *settingsPanel);
     new FileDrop(*this, *m_codeTab->editor(), *m_editorFiles, *m_queuePanel, *m_pictureFiles);
 }
 

@@ -46,7 +46,8 @@ void MainWindow::buildPrinting()
     };
     hooks.stopAnimation = [this] { m_state.animationOn = false; };
     m_printing = new PrintController(m_ws, this, std::move(hooks), this);
-    connect(m_printing, &PrintController::reportChanged, this, [this] { m_printTab->showReport(m_printing->report()); });
+    connect(m_printing, &PrintController::reportChanged, this,
+            [this] { m_printTab->showReport(m_printing->report()); });
 
     m_actions.printChart = m_diagramTab->menu()->addAction(QStringLiteral("Печатать"));
     m_actions.printChart->setObjectName(QStringLiteral("N4"));
@@ -55,8 +56,10 @@ void MainWindow::buildPrinting()
         syncSettingsFromControls();
         guarded(prompter(), [this] { m_printing->printFromMenu(); });
     });
-    connect(m_actions.pageMarkers, &QAction::triggered, this, [this] { m_diagramTab->pageMarkers()->showPageMarkers(); });
-    connect(m_actions.labelLines, &QAction::triggered, this, [this] { guarded(prompter(), [this] { m_printing->labelLines(); }); });
+    connect(m_actions.pageMarkers, &QAction::triggered, this,
+            [this] { m_diagramTab->pageMarkers()->showPageMarkers(); });
+    connect(m_actions.labelLines, &QAction::triggered, this,
+            [this] { guarded(prompter(), [this] { m_printing->labelLines(); }); });
 }
 
 void MainWindow::printFromButton()

@@ -41,8 +41,7 @@ protected:
 
 } // namespace
 
-PageMarkersView::PageMarkersView(Workspace& ws, WindowState& state, DiagramView* image, QWidget* host,
-                                 QObject* parent)
+PageMarkersView::PageMarkersView(Workspace& ws, WindowState& state, DiagramView* image, QWidget* host, QObject* parent)
     : QObject(parent), m_ws(ws), m_state(state), m_image(image), m_host(host)
 {
     QFont font = diagramFont();
@@ -112,11 +111,8 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
         if (refused && m_ws.prompter) m_ws.prompter->message(QStringLiteral("12 страница не обработанна"));
         return true;
     }
-    case QEvent::MouseButtonRelease:
-        m_state.draggedMarker = false;
-        return true;
-    default:
-        return QObject::eventFilter(watched, e);
+    case QEvent::MouseButtonRelease: m_state.draggedMarker = false; return true;
+    default: return QObject::eventFilter(watched, e);
     }
 }
 

@@ -17,20 +17,14 @@ const QString kTitle = QStringLiteral("Печать");
 } // namespace
 
 PrintController::PrintController(Workspace& ws, QWidget* window, Hooks hooks, QObject* parent)
-    : QObject(parent),
-      m_ws(ws),
-      m_hooks(std::move(hooks)),
-      m_own(std::make_unique<QtPrintFacility>(window)),
+    : QObject(parent), m_ws(ws), m_hooks(std::move(hooks)), m_own(std::make_unique<QtPrintFacility>(window)),
       m_facility(m_own.get())
 {
 }
 
 PrintController::~PrintController() = default;
 
-void PrintController::setFacility(PrintFacility* facility)
-{
-    m_facility = facility ? facility : m_own.get();
-}
+void PrintController::setFacility(PrintFacility* facility) { m_facility = facility ? facility : m_own.get(); }
 
 void PrintController::printFromButton() { print(true); }
 
@@ -84,8 +78,8 @@ PrintController::Outcome PrintController::printReport()
     m_report = pagedReport(m_ws.diagram, m_ws.pageMarkers, m_ws.reportTitle, kMaxSheets);
     emit reportChanged();
     const int pages = pagedSheetCount(m_ws.diagram, m_ws.pageMarkers);
-    const Answer go = m_ws.prompter->question(kTitle, QStringLiteral("Всего %1 страниц").arg(pages), Buttons::YesNo,
-                                              Icon::Question);
+    const Answer go =
+        m_ws.prompter->question(kTitle, QStringLiteral("Всего %1 страниц").arg(pages), Buttons::YesNo, Icon::Question);
     if (go != Answer::Yes) return Outcome::NotPrinted;
     if (!m_facility->hasPrinter()) return writePdfInstead(pages);
     // The printer's settings change only when the dialog is confirmed; the
@@ -107,8 +101,9 @@ PrintController::Outcome PrintController::printPages(int pages)
 
 PrintController::Outcome PrintController::writePdfInstead(int pages)
 {
-    const Answer pdf = m_ws.prompter->question(
-        kTitle, QStringLiteral("Принтер не установлен. Сохранить страницы в файл PDF?"), Buttons::YesNo, Icon::Question);
+    const Answer pdf =
+        m_ws.prompter->question(kTitle, QStringLiteral("Принтер не установлен. Сохранить страницы в файл PDF?"),
+                                Buttons::YesNo, Icon::Question);
     if (pdf != Answer::Yes) return Outcome::NotPrinted;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_facility->pdfPath(QDir(folder).filePath(QStringLiteral("Блок-схема.pdf")));

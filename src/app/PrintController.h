@@ -24,10 +24,10 @@ class PrintController : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<bool()> oneSheet;           // "Уместить на одном листе" is chosen
-        std::function<void()> diagramChanged;     // the picture or the markers changed
-        std::function<void()> afterPreview;       // the preview was closed
-        std::function<void()> stopAnimation;      // before break labels are drawn; the heads stay
+        std::function<bool()> oneSheet;       // "Уместить на одном листе" is chosen
+        std::function<void()> diagramChanged; // the picture or the markers changed
+        std::function<void()> afterPreview;   // the preview was closed
+        std::function<void()> stopAnimation;  // before break labels are drawn; the heads stay
     };
 
     PrintController(Workspace& ws, QWidget* window, Hooks hooks, QObject* parent = nullptr);

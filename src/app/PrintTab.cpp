@@ -10,9 +10,6 @@ PrintTab::PrintTab(QWidget* parent) : QWidget(parent)
     m_reportView = new ReportView(this);
 }
 
-void PrintTab::showReport(const Report& report)
-{
-    m_reportView->setReport(report);
-}
+void PrintTab::showReport(const Report& report) { m_reportView->setReport(report); }
 
 } // namespace vexoria

@@ -30,10 +30,7 @@ QPrinter& QtPrintFacility::printer()
     return *m_printer;
 }
 
-bool QtPrintFacility::hasPrinter()
-{
-    return !QPrinterInfo::availablePrinters().isEmpty();
-}
+bool QtPrintFacility::hasPrinter() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 void QtPrintFacility::setupDialog()
 {
@@ -53,9 +50,8 @@ bool QtPrintFacility::print(const Report& report, QString* error)
     if (chosen.sheets.empty()) return true;
     if (!paintReport(p, chosen)) {
         if (error)
-            *error = p.printerName().isEmpty()
-                         ? QStringLiteral("Принтер не принял задание")
-                         : QStringLiteral("Принтер «%1» не принял задание").arg(p.printerName());
+            *error = p.printerName().isEmpty() ? QStringLiteral("Принтер не принял задание")
+                                               : QStringLiteral("Принтер «%1» не принял задание").arg(p.printerName());
         return false;
     }
     return true;

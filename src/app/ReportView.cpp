@@ -11,7 +11,7 @@ namespace {
 // An A4 sheet in report pixels, and where the margins put the report on it.
 constexpr double kMmToPx = report::kDpi / 25.4;
 const QSize kSheet(qRound(210 * kMmToPx), qRound(297 * kMmToPx));
-const QPoint kOrigin(qRound(report::kLeftMm * kMmToPx), qRound(report::kTopMm * kMmToPx));
+const QPoint kOrigin(qRound(report::kLeftMm* kMmToPx), qRound(report::kTopMm* kMmToPx));
 constexpr int kGap = 12;
 
 } // namespace

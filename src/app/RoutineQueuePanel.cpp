@@ -90,8 +90,10 @@ void RoutineQueuePanel::addPopupItems(QMenu* editorMenu)
 void RoutineQueuePanel::openUnitFile()
 {
     QString& folder = m_ws.settings.unitFolder;
-    const auto choice = m_dialogs.openFile(
-        {QStringLiteral("Открыть *.pas"), startFolder(folder), {QStringLiteral("Паскаль (*.pas)"), QStringLiteral("Все файлы (*)")}, 1});
+    const auto choice = m_dialogs.openFile({QStringLiteral("Открыть *.pas"),
+                                            startFolder(folder),
+                                            {QStringLiteral("Паскаль (*.pas)"), QStringLiteral("Все файлы (*)")},
+                                            1});
     if (!choice) {
         // A cancelled dialog still starts an empty queue.
         openLines(std::nullopt);

@@ -36,15 +36,15 @@ public:
 
     QListWidget* routineList;
     QFrame* routinePanel;
-    QToolButton* checkAllButton;  // check all: stays down after one click
-    QToolButton* backButton;       // back
-    QRadioButton* previewButton; // "Предпросмотр"
-    QRadioButton* buildAtOnceButton; // "Построить сразу"
-    QPushButton* skipButton;       // "Пропустить"
-    QPushButton* listButton;       // "Список"
-    QButtonGroup* queueChoice;  // the two radio buttons
-    QAction* queuePauseAction = nullptr;     // "Остановить (*.pas)"
-    QAction* queueResumeAction = nullptr;     // "Продолжить (*.pas)"
+    QToolButton* checkAllButton;          // check all: stays down after one click
+    QToolButton* backButton;              // back
+    QRadioButton* previewButton;          // "Предпросмотр"
+    QRadioButton* buildAtOnceButton;      // "Построить сразу"
+    QPushButton* skipButton;              // "Пропустить"
+    QPushButton* listButton;              // "Список"
+    QButtonGroup* queueChoice;            // the two radio buttons
+    QAction* queuePauseAction = nullptr;  // "Остановить (*.pas)"
+    QAction* queueResumeAction = nullptr; // "Продолжить (*.pas)"
 
     const RoutineQueue& queue() const { return m_queue; }
 
@@ -56,13 +56,13 @@ public:
     void hideAll();
 
 public slots:
-    void openUnitFile();          // "Открыть *.pas"
-    void fetchNextRoutine();               // the pipeline's fetch: hide the list, fetch into the editor
-    void skip();       // "Пропустить"
+    void openUnitFile();     // "Открыть *.pas"
+    void fetchNextRoutine(); // the pipeline's fetch: hide the list, fetch into the editor
+    void skip();             // "Пропустить"
     void toggleList();       // "Список"
-    void back();       // back
-    void checkAll();  // check all
-    void pause();           // "Остановить (*.pas)"
+    void back();             // back
+    void checkAll();         // check all
+    void pause();            // "Остановить (*.pas)"
     void resume();           // "Продолжить (*.pas)"
 
 private:

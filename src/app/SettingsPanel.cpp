@@ -85,7 +85,8 @@ SettingsPanel::SettingsPanel(WindowState& state, QWidget* parent) : QFrame(paren
     settingsCloseButton->setObjectName(QStringLiteral("Button2"));
 
     auto* checks = new QVBoxLayout;
-    for (QCheckBox* b : {startInTrayBox, colourBox, choosePrinterBox, clearInTrayBox, drawCommentsBox, reviewCommentsBox, legendBox, markPagesBox, labelBreaksBox})
+    for (QCheckBox* b : {startInTrayBox, colourBox, choosePrinterBox, clearInTrayBox, drawCommentsBox,
+                         reviewCommentsBox, legendBox, markPagesBox, labelBreaksBox})
         checks->addWidget(b);
     auto* anim = new QHBoxLayout;
     anim->addWidget(animateBox);
@@ -97,7 +98,7 @@ SettingsPanel::SettingsPanel(WindowState& state, QWidget* parent) : QFrame(paren
     auto* sizes = new QGridLayout;
     sizes->addWidget(sizesCaption, 0, 0, 1, 2);
     const std::pair<QString, QLineEdit*> rows[] = {
-        {QStringLiteral("Begin"), beginWidthEdit},         {QStringLiteral("Else"), elseWidthEdit},
+        {QStringLiteral("Begin"), beginWidthEdit},       {QStringLiteral("Else"), elseWidthEdit},
         {QStringLiteral("Var,Заголовок"), varWidthEdit}, {QStringLiteral("IF"), ifWidthEdit},
         {QStringLiteral("For"), forWidthEdit},           {QStringLiteral("While"), whileWidthEdit},
         {QStringLiteral("МАХ длинна"), maxLengthEdit},   {QStringLiteral("<> соединения"), laneSpacingEdit},
@@ -154,13 +155,15 @@ SettingsPanel::SettingsPanel(WindowState& state, QWidget* parent) : QFrame(paren
 
 void SettingsPanel::toggleFactorySizes()
 {
-    QLineEdit* const fields[] = {varWidthEdit, ifWidthEdit, forWidthEdit, whileWidthEdit, elseWidthEdit, beginWidthEdit, maxLengthEdit};
+    QLineEdit* const fields[] = {varWidthEdit,  ifWidthEdit,    forWidthEdit, whileWidthEdit,
+                                 elseWidthEdit, beginWidthEdit, maxLengthEdit};
     if (factorySizesButton->isChecked()) {
         factorySizesButton->setText(kUndoCaption);
         for (int i = 0; i < 7; ++i) m_state.savedSizeTexts[static_cast<std::size_t>(i)] = fields[i]->text();
         const Settings factory;
-        const QString values[] = {factory.varTextWidth, factory.ifTextWidth, factory.forTextWidth, factory.whileTextWidth,
-                                  factory.elseTextWidth, factory.beginTextWidth, factory.maxChartLength};
+        const QString values[] = {factory.varTextWidth,   factory.ifTextWidth,   factory.forTextWidth,
+                                  factory.whileTextWidth, factory.elseTextWidth, factory.beginTextWidth,
+                                  factory.maxChartLength};
         for (int i = 0; i < 7; ++i) fields[i]->setText(values[i]);
     } else {
         factorySizesButton->setText(kFactoryCaption);

@@ -65,9 +65,8 @@ bool TrayController::hideToTray()
     if (!m_tray.isAvailable()) {
         if (!m_toldNoTray) {
             m_toldNoTray = true;
-            m_form.workspace().prompter->message(
-                QStringLiteral("На этом рабочем столе нет области уведомлений (трея): "
-                               "окно свёрнуто на панель задач."));
+            m_form.workspace().prompter->message(QStringLiteral("На этом рабочем столе нет области уведомлений (трея): "
+                                                                "окно свёрнуто на панель задач."));
         }
         return false;
     }
@@ -116,15 +115,9 @@ void TrayController::restoreWindow()
     m_form.activateWindow();
 }
 
-void TrayController::clearPictureFromTray()
-{
-    clearPicture();
-}
+void TrayController::clearPictureFromTray() { clearPicture(); }
 
-void TrayController::exitFromTray()
-{
-    m_form.quit();
-}
+void TrayController::exitFromTray() { m_form.quit(); }
 
 void TrayController::chartFromClipboard()
 {
@@ -135,10 +128,8 @@ void TrayController::chartFromClipboard()
     // The routine queue ends: its list no longer covers the pasted code.
     m_queue.hideAll();
     m_editor.pasteClipboard();
-    if (m_editor.lines().size() >= kMinClipboardLines)
-        m_form.buildChart();
-    else
-        m_form.workspace().prompter->message(kNoCode);
+    if (m_editor.lines().size() >= kMinClipboardLines) m_form.buildChart();
+    else m_form.workspace().prompter->message(kNoCode);
 }
 
 } // namespace vexoria

@@ -27,10 +27,10 @@ public:
                    const SettingsPanel& settings);
 
     QMenu* trayMenu;
-    QAction* trayChartAction;  // "Диаграмма"
-    QAction* trayRestoreAction;  // "Развернуть"
-    QAction* trayClearAction; // "Очистить"
-    QAction* trayExitAction;  // "Выход"
+    QAction* trayChartAction;   // "Диаграмма"
+    QAction* trayRestoreAction; // "Развернуть"
+    QAction* trayClearAction;   // "Очистить"
+    QAction* trayExitAction;    // "Выход"
 
     // The window sits in the tray (hidden, only the icon shows).
     bool inTray() const { return m_inTray; }

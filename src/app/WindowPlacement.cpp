@@ -18,7 +18,8 @@ constexpr qint64 kGrabHeight = 20;
 bool titleBarShows(QPoint at, QSize size, const QRect& screen)
 {
     const qint64 left = std::max<qint64>(at.x(), screen.left());
-    const qint64 right = std::min<qint64>(qint64(at.x()) + std::max(size.width(), 1), qint64(screen.left()) + screen.width());
+    const qint64 right =
+        std::min<qint64>(qint64(at.x()) + std::max(size.width(), 1), qint64(screen.left()) + screen.width());
     const qint64 top = std::max<qint64>(at.y(), screen.top());
     const qint64 bottom = std::min<qint64>(qint64(at.y()) + kGrabHeight, qint64(screen.top()) + screen.height());
     return right - left >= std::min<qint64>(kGrabWidth, std::max(size.width(), 1)) && bottom - top >= kGrabHeight;

@@ -10,16 +10,16 @@
 namespace vexoria {
 
 struct WindowState {
-    bool gridShown = false;          // the comments grid is on show
-    bool eraserOn = false;           // "Ластик" is chosen
-    bool erasing = false;            // the eraser is pressed on the picture
-    bool draggedMarker = false;      // a page marker follows the pointer
-    bool startInTrayPending = true;  // the window has still to go to the tray at start
+    bool gridShown = false;         // the comments grid is on show
+    bool eraserOn = false;          // "Ластик" is chosen
+    bool erasing = false;           // the eraser is pressed on the picture
+    bool draggedMarker = false;     // a page marker follows the pointer
+    bool startInTrayPending = true; // the window has still to go to the tray at start
     // varWidthEdit, ifWidthEdit, forWidthEdit, whileWidthEdit, elseWidthEdit,
     // beginWidthEdit, maxLengthEdit
     std::array<QString, 7> savedSizeTexts;
     bool animationOn = false;
-    int animStep = 0;                // 0 .. kAnimCycle - 1
+    int animStep = 0; // 0 .. kAnimCycle - 1
 };
 
 } // namespace vexoria

@@ -25,7 +25,8 @@ ChartOutput::ChartOutput(Workspace& ws, PictureFormat format)
     // A chart too tall for a JPEG gets no picture: it is refused before it
     // is drawn, not after.
     if (m_format == PictureFormat::Jpeg)
-        m_ws.diagram.setMaxPictureBytes(std::min(Diagram::kMaxPictureBytes, qint64(Diagram::kWidth) * kJpegMaxRows * 4));
+        m_ws.diagram.setMaxPictureBytes(
+            std::min(Diagram::kMaxPictureBytes, qint64(Diagram::kWidth) * kJpegMaxRows * 4));
 }
 
 QString ChartOutput::tooTall(const QString& path) const
@@ -44,10 +45,7 @@ ChartOutput::~ChartOutput()
     if (m_ws.canvasOverride == &m_drawing) m_ws.canvasOverride = nullptr;
 }
 
-bool ChartOutput::drawn() const
-{
-    return m_vector || m_strips ? !m_drawing.isEmpty() : m_ws.diagram.hasPicture();
-}
+bool ChartOutput::drawn() const { return m_vector || m_strips ? !m_drawing.isEmpty() : m_ws.diagram.hasPicture(); }
 
 bool ChartOutput::write(const QString& path, QString* error) const
 {

@@ -71,7 +71,7 @@ void warnIfNoCode(const Workspace& ws, const QString& file, Io& io);
 
 // The line for a chart too long for the picture of a bitmap format.
 inline const QString kPictureTooLong =
-    QStringLiteral("the chart is too long for one picture; write it as .svg or .pdf, which have no length limit");
+    QStringLiteral("the chart is too long for one picture; write it as .png, .svg or .pdf, which have no length limit");
 
 // Runs the work of a command and returns its status. What a stage throws (a
 // setting that cannot be used, a picture too large, no memory) ends the

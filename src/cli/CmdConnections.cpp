@@ -44,15 +44,15 @@ int runConnections(const CommandInfo& info, const Args& args, Io& io)
 
 const CommandInfo& connectionsCommand()
 {
-    static const CommandInfo info{
-        "connections",
-        "connections [--ini INI] [--answer A] FILE",
-        "Build the chart of a routine and print its connection table.",
-        {kIniOption, kAnswerOption},
-        1, 1,
-        "With --answer yes a chart built in parts is drawn part after part, so the\n"
-        "table holds the rows of every part. The format is described in docs/formats.md.",
-        runConnections};
+    static const CommandInfo info{"connections",
+                                  "connections [--ini INI] [--answer A] FILE",
+                                  "Build the chart of a routine and print its connection table.",
+                                  {kIniOption, kAnswerOption},
+                                  1,
+                                  1,
+                                  "With --answer yes a chart built in parts is drawn part after part, so the\n"
+                                  "table holds the rows of every part. The format is described in docs/formats.md.",
+                                  runConnections};
     return info;
 }
 

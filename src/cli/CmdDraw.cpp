@@ -40,15 +40,15 @@ int runDraw(const CommandInfo& info, const Args& args, Io& io)
 
 const CommandInfo& drawCommand()
 {
-    static const CommandInfo info{
-        "draw",
-        "draw [--ini INI] [--answer A] FILE",
-        "Build the chart of a routine on a recording canvas and print every canvas call.",
-        {kIniOption, kAnswerOption},
-        1, 1,
-        "With --answer yes only part 1 of a chart built in parts is printed.\n"
-        "The format is described in docs/formats.md.",
-        runDraw};
+    static const CommandInfo info{"draw",
+                                  "draw [--ini INI] [--answer A] FILE",
+                                  "Build the chart of a routine on a recording canvas and print every canvas call.",
+                                  {kIniOption, kAnswerOption},
+                                  1,
+                                  1,
+                                  "With --answer yes only part 1 of a chart built in parts is printed.\n"
+                                  "The format is described in docs/formats.md.",
+                                  runDraw};
     return info;
 }
 

@@ -56,17 +56,17 @@ int runExport(const CommandInfo& info, const Args& args, Io& io)
 
 const CommandInfo& exportCommand()
 {
-    static const CommandInfo info{
-        "export",
-        "export FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
-        "Build the chart of a routine and write its statement table into an SQLite database.",
-        {kOutputOption, kIniOption, kAnswerOption},
-        1, 1,
-        "OUT gets the table stroka (N, Nom, Stroka, Uslovie, Obiect, Suslovie, X, Y,\n"
-        "Plx, Ply, Endobiect, No), emptied and filled in one transaction, as the\n"
-        "window's debug list writes shema/stroka.db. A database that another program\n"
-        "holds, that cannot be written or that is damaged is left as it was.",
-        runExport};
+    static const CommandInfo info{"export",
+                                  "export FILE -o OUT [--ini INI] [--answer yes|no|cancel]",
+                                  "Build the chart of a routine and write its statement table into an SQLite database.",
+                                  {kOutputOption, kIniOption, kAnswerOption},
+                                  1,
+                                  1,
+                                  "OUT gets the table stroka (N, Nom, Stroka, Uslovie, Obiect, Suslovie, X, Y,\n"
+                                  "Plx, Ply, Endobiect, No), emptied and filled in one transaction, as the\n"
+                                  "window's debug list writes shema/stroka.db. A database that another program\n"
+                                  "holds, that cannot be written or that is damaged is left as it was.",
+                                  runExport};
     return info;
 }
 

@@ -26,7 +26,10 @@ QString unescape(const QString& line)
         case u't': out += u'\t'; break;
         case u'r': out += u'\r'; break;
         case u'n': out += u'\n'; break;
-        default: out += c; out += n; break;
+        default:
+            out += c;
+            out += n;
+            break;
         }
         ++i;
     }
@@ -54,14 +57,14 @@ int runMeasure(const CommandInfo&, const Args&, Io& io)
 
 const CommandInfo& measureCommand()
 {
-    static const CommandInfo info{
-        "measure",
-        "measure < TEXTS",
-        "Print the width in pixels of each line of standard input in the diagram font.",
-        {},
-        0, 0,
-        "Each line may use the escapes \\\\, \\t, \\r and \\n of the dump formats.",
-        runMeasure};
+    static const CommandInfo info{"measure",
+                                  "measure < TEXTS",
+                                  "Print the width in pixels of each line of standard input in the diagram font.",
+                                  {},
+                                  0,
+                                  0,
+                                  "Each line may use the escapes \\\\, \\t, \\r and \\n of the dump formats.",
+                                  runMeasure};
     return info;
 }
 

@@ -125,7 +125,8 @@ const CommandInfo& renderCommand()
         "render FILE -o OUT [--ini INI] [--answer yes|no|cancel] [--routine K|NAME | --all [--format F]]",
         "Build the chart of a routine and write it as a picture.",
         {kOutputOption, kIniOption, kAnswerOption, kRoutineOption, kAllOption, kFormatOption},
-        1, 1,
+        1,
+        1,
         "The format comes from the extension of OUT: .png, .bmp, .jpg or .jpeg for a\n"
         "picture, .svg or .pdf for a vector chart (text stays text; no length limit;\n"
         "a PDF is one page of the chart's own proportions); any other extension, or\n"

@@ -101,8 +101,10 @@ const CommandInfo& rowsCommand()
         {{"--stage", "classify|check|build",
           "classify: as the classifier leaves it (the default); check: after the structure check; "
           "build: after the whole build"},
-         kIniOption, kAnswerOption},
-        1, 1,
+         kIniOption,
+         kAnswerOption},
+        1,
+        1,
         "FILE may be - for standard input. The format is described in docs/formats.md.",
         runRows};
     return info;

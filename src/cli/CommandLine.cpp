@@ -70,7 +70,8 @@ std::optional<Args> parseArgs(const CommandInfo& info, const QStringList& args, 
             }
             if (!hasInline) {
                 if (i + 1 >= args.size()) {
-                    usageError(info, QStringLiteral("%1 needs a value (%2)").arg(name, QString::fromUtf8(o->value)), io);
+                    usageError(info, QStringLiteral("%1 needs a value (%2)").arg(name, QString::fromUtf8(o->value)),
+                               io);
                     return std::nullopt;
                 }
                 inlineValue = args[++i];

@@ -28,7 +28,7 @@ struct OptionInfo {
 // What the parser made of a command's arguments.
 class Args {
 public:
-    QStringList files;                       // FILE arguments, "-" included
+    QStringList files; // FILE arguments, "-" included
     bool has(const char* name) const { return m_given.contains(QLatin1String(name)); }
     QString value(const char* name, const QString& fallback = QString()) const
     {

@@ -5,8 +5,8 @@ namespace vexoria::cli {
 const std::vector<const CommandInfo*>& allCommands()
 {
     static const std::vector<const CommandInfo*> list{
-        &rowsCommand(), &connectionsCommand(), &renderCommand(), &routinesCommand(), &drawCommand(),
-        &measureCommand(), &exportCommand(), &printCommand(),
+        &rowsCommand(), &connectionsCommand(), &renderCommand(), &routinesCommand(),
+        &drawCommand(), &measureCommand(),     &exportCommand(), &printCommand(),
     };
     return list;
 }

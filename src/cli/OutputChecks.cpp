@@ -17,7 +17,8 @@ namespace vexoria::cli {
 bool namesSameFile(const QString& a, const QString& b)
 {
     if (a.isEmpty() || b.isEmpty() || a == QLatin1String("-") || b == QLatin1String("-")) return false;
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(fileNameBytes(a).constData(), &sa) != 0) return false;
     if (::stat(fileNameBytes(b).constData(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;

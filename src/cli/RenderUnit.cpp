@@ -18,9 +18,11 @@
 
 namespace vexoria::cli {
 
-const OptionInfo kRoutineOption{"--routine", "K|NAME", "FILE is a unit: draw its K-th routine (from 1) or the one named NAME"};
+const OptionInfo kRoutineOption{"--routine", "K|NAME",
+                                "FILE is a unit: draw its K-th routine (from 1) or the one named NAME"};
 const OptionInfo kAllOption{"--all", nullptr, "FILE is a unit: draw every routine into the folder OUT"};
-const OptionInfo kFormatOption{"--format", "png|bmp|jpg|svg|pdf", "with --all: the picture format (png when not given)"};
+const OptionInfo kFormatOption{"--format", "png|bmp|jpg|svg|pdf",
+                               "with --all: the picture format (png when not given)"};
 
 std::optional<Unit> readUnit(const QString& path, Io& io)
 {
@@ -43,10 +45,7 @@ QString routineCode(const Unit& unit, const UnitRoutine& routine)
     return code;
 }
 
-bool isUnitRender(const Args& args)
-{
-    return args.has("--routine") || args.has("--all") || args.has("--format");
-}
+bool isUnitRender(const Args& args) { return args.has("--routine") || args.has("--all") || args.has("--format"); }
 
 namespace {
 
@@ -74,11 +73,10 @@ QString cutToBytes(const QString& text, qsizetype bytes)
 QString chartFileName(const UnitRoutine& routine, const QString& suffix, QSet<QString>& taken)
 {
     QString base;
-    for (QChar c : routine.name)
-        base += c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'-' ? c : QChar(u'_');
+    for (QChar c : routine.name) base += c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'-' ? c : QChar(u'_');
     // Names Windows keeps for devices cannot be files there.
-    static const QStringList reserved = {"con", "prn", "aux", "nul", "com1", "com2", "com3", "com4",
-                                         "lpt1", "lpt2", "lpt3"};
+    static const QStringList reserved = {"con",  "prn",  "aux",  "nul",  "com1", "com2",
+                                         "com3", "com4", "lpt1", "lpt2", "lpt3"};
     if (reserved.contains(base.section(u'.', 0, 0).toLower())) base += u'_';
     if (base.isEmpty()) base = QStringLiteral("routine-%1").arg(routine.number);
     // A long name is cut so that it fits with its number and suffix; the
@@ -104,7 +102,8 @@ const UnitRoutine* findRoutine(const Unit& unit, const QString& wanted, Io& io)
     bool isNumber = false;
     const int k = wanted.toInt(&isNumber);
     if (isNumber) {
-        if (k >= 1 && k <= static_cast<int>(unit.routines.size())) return &unit.routines[static_cast<std::size_t>(k - 1)];
+        if (k >= 1 && k <= static_cast<int>(unit.routines.size()))
+            return &unit.routines[static_cast<std::size_t>(k - 1)];
         io.err << "vexoria-cli: there is no routine " << k << "; the unit has " << unit.routines.size() << Qt::endl;
         return nullptr;
     }
@@ -127,10 +126,7 @@ const UnitRoutine* findRoutine(const Unit& unit, const QString& wanted, Io& io)
     return nullptr;
 }
 
-QString shownName(const UnitRoutine& r)
-{
-    return r.name.isEmpty() ? routineName(r.line) : r.name;
-}
+QString shownName(const UnitRoutine& r) { return r.name.isEmpty() ? routineName(r.line) : r.name; }
 
 int renderOne(const Unit& unit, const UnitRoutine& routine, const Settings& settings, const BuildOptions& opts,
               const QString& output, Io& io);
@@ -190,8 +186,7 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     for (const UnitRoutine& r : unit.routines) paths << QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
     QStringList failed;
     const std::function<RenderedRoutine(int)> work = [&](int i) {
-        return renderRoutineKept(unit, unit.routines[static_cast<std::size_t>(i)], settings, opts,
-                                 paths[i]);
+        return renderRoutineKept(unit, unit.routines[static_cast<std::size_t>(i)], settings, opts, paths[i]);
     };
     const std::function<void(int, RenderedRoutine&)> done = [&](int i, RenderedRoutine& rendered) {
         const UnitRoutine& r = unit.routines[static_cast<std::size_t>(i)];

@@ -15,7 +15,7 @@
 namespace vexoria {
 struct Settings;
 struct Workspace;
-}
+} // namespace vexoria
 
 namespace vexoria::cli {
 
@@ -24,9 +24,9 @@ extern const OptionInfo kAllOption;
 extern const OptionInfo kFormatOption;
 
 struct UnitRoutine {
-    int number = 0;  // from 1, in the order of the list
-    QString line;    // the routine line as it stands in the unit
-    QString name;    // its dotted name; empty for a line that names none
+    int number = 0; // from 1, in the order of the list
+    QString line;   // the routine line as it stands in the unit
+    QString name;   // its dotted name; empty for a line that names none
 };
 
 struct Unit {

@@ -43,7 +43,8 @@ long cross(QPoint o, QPoint a, QPoint b)
 // The convex hull of the points, counter-clockwise (monotone chain).
 std::vector<QPoint> hull(std::vector<QPoint> pts)
 {
-    std::sort(pts.begin(), pts.end(), [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
+    std::sort(pts.begin(), pts.end(),
+              [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
     std::vector<QPoint> h(2 * pts.size());
     std::size_t k = 0;
     for (const QPoint& p : pts) {

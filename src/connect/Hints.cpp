@@ -31,15 +31,19 @@ std::optional<QString> ownerHint(const StatementTable& statements, const Connect
 
 } // namespace
 
-std::optional<QString> hintAt(const ConnectionTable& connections, const StatementTable& statements, QPoint at, int firstRow)
+std::optional<QString> hintAt(const ConnectionTable& connections, const StatementTable& statements, QPoint at,
+                              int firstRow)
 {
     std::optional<QString> hint;
     for (int i = std::max(firstRow, 0); i < connections.size(); ++i) {
         const ConnectionRow& r = connections.at(i);
         std::optional<QString> found;
         switch (r.connectionKind()) {
-        case ConnectionKind::ForExit: case ConnectionKind::WhileExit: case ConnectionKind::No:
-        case ConnectionKind::Bracket: case ConnectionKind::Jump:
+        case ConnectionKind::ForExit:
+        case ConnectionKind::WhileExit:
+        case ConnectionKind::No:
+        case ConnectionKind::Bracket:
+        case ConnectionKind::Jump:
             if (hitsLane(at, val(r.x2), val(r.y1), val(r.y3))) found = ownerHint(statements, r, false);
             break;
         case ConnectionKind::LoopReturn:

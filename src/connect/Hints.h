@@ -26,7 +26,8 @@ constexpr int kLaneReach = 7;
 //    condition shown is the until row's: no = nomobiect, endobiect = obiect.
 // Kinds 0 to 3 and 10 have no lane and never give a hint. Rows before
 // firstRow (earlier parts of a chart built in parts) are not tested.
-std::optional<QString> hintAt(const ConnectionTable& connections, const StatementTable& statements, QPoint at, int firstRow = 0);
+std::optional<QString> hintAt(const ConnectionTable& connections, const StatementTable& statements, QPoint at,
+                              int firstRow = 0);
 
 // Where the hint box of `box` size goes for a press at `at` on a picture of
 // `picture` size: beside the pointer, to its right in the picture's left

@@ -45,12 +45,9 @@ void Router::routeGoto(const Geo& g)
     // (x 30 with the default spacing).
     const int k = static_cast<int>(m_left.size()) - 1;
     int lane;
-    if (k > 1)
-        lane = m_left[static_cast<std::size_t>(k - 1)].x + m_laneStep / 2;
-    else if (k == 1)
-        lane = m_left[1].x + m_laneStep / 2;
-    else
-        lane = m_left[0].x + m_laneStep + m_laneStep / 2;
+    if (k > 1) lane = m_left[static_cast<std::size_t>(k - 1)].x + m_laneStep / 2;
+    else if (k == 1) lane = m_left[1].x + m_laneStep / 2;
+    else lane = m_left[0].x + m_laneStep + m_laneStep / 2;
     // These two tests compare a statement number with a lane index and a
     // lane index with a row number; they are kept as the program has always
     // drawn gotos.
@@ -121,8 +118,8 @@ void Router::routeBreak(const Geo& g)
     if (stepOn()) {
         for (;;) {
             const StatementRow& r = cur();
-            const bool loopEnd = r.closesWhileOrFor() ||
-                                 (r.blockKind() == BlockKind::Until && r.closedBlockKind() == BlockKind::Repeat);
+            const bool loopEnd =
+                r.closesWhileOrFor() || (r.blockKind() == BlockKind::Until && r.closedBlockKind() == BlockKind::Repeat);
             if (loopEnd && val(r.link) < breakDrawOrder) {
                 outerLoop = enclosingLoop(m_cur);
                 break;

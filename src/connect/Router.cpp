@@ -155,8 +155,7 @@ bool Router::advance(bool* loopEndPassed)
 {
     auto note = [&] {
         const StatementRow& r = cur();
-        if (loopEndPassed && r.closesWhileOrFor())
-            *loopEndPassed = true;
+        if (loopEndPassed && r.closesWhileOrFor()) *loopEndPassed = true;
     };
     if (!stepOn()) return false;
     while (!cur().isBlock()) {

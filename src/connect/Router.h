@@ -38,10 +38,10 @@ struct RouteInput {
     const ShapeTemplateTable& templates;
     ConnectionTable& connections;
     const BuildOptions& options;
-    const Diagram& diagram;       // its size bounds the lanes
+    const Diagram& diagram; // its size bounds the lanes
     BlockPalette& palette;
-    ChartPart part;               // the whole chart or the part drawn
-    int blockCount = 0;           // the rows with a kind (structure check)
+    ChartPart part;     // the whole chart or the part drawn
+    int blockCount = 0; // the rows with a kind (structure check)
     const BuildControl* control = nullptr;
 };
 
@@ -94,9 +94,9 @@ private:
     const StatementRow& row(int i) const;
     const StatementRow& cur() const { return row(m_cur); }
     int size() const;
-    bool stepOn();                     // one row on; false at the last row
+    bool stepOn(); // one row on; false at the last row
     bool advance(bool* loopEndPassed = nullptr);
-    Geo load(int index);               // load geometry of a row
+    Geo load(int index); // load geometry of a row
     Geo loadCur() { return load(m_cur); }
     void buildIndexes();
     // Moves to the row an index holds for key; false (and no move) when it
@@ -109,8 +109,8 @@ private:
         m_cur = *it;
         return true;
     }
-    bool findClosing(BlockKind kind, int drawOrder);    // endobiect + no
-    bool returnTo(BlockKind kind, int drawOrder);       // obiect + nom
+    bool findClosing(BlockKind kind, int drawOrder); // endobiect + no
+    bool returnTo(BlockKind kind, int drawOrder);    // obiect + nom
     bool isCaseTest(int index) const;
     // When the closing row at closingIndex is followed, before the next block,
     // by the closing row of a while or for loop around it: that loop's block
@@ -133,13 +133,13 @@ private:
     void rightHead(int x, int y);
     void crossMark(int x, int y);
     void text(int x, int y, const QString& s);
-    void colourStep();                 // colour mode: next palette colour, width 2
-    Colour takeSlotBlack();            // exit and break: a palette slot, pen black
+    void colourStep();      // colour mode: next palette colour, width 2
+    Colour takeSlotBlack(); // exit and break: a palette slot, pen black
     ConnectionRow& addRow(ConnectionKind kind, Colour colour, std::initializer_list<int> points);
     void caseExitLine(int fromX, int y, Colour colour, bool labelForm, const QString& label);
 
     // --- kinds
-    void routePlain(const Geo& g);     // Sequential.cpp
+    void routePlain(const Geo& g); // Sequential.cpp
     void routeLabel(const Geo& g);
     void routeCondition(const Geo& g); // Branches.cpp
     void routeCase(const Geo& g);
@@ -157,7 +157,7 @@ private:
     Canvas& m_canvas;
     int m_cur = 0;
     bool m_colourMode = false;
-    Geo m_tpl;                         // template found last (its points and kind)
+    Geo m_tpl; // template found last (its points and kind)
 
     int m_laneStep = 0;
     int m_connNo = 0;
@@ -167,7 +167,7 @@ private:
     int m_gotoOrdinal = 0;
     Colour m_gotoColour = 0;
     Colour m_repeatColour = 0;
-    Colour m_constructColour = 0;      // colour taken by the construct routed now
+    Colour m_constructColour = 0; // colour taken by the construct routed now
 
     // obiect and nom of the block routed in this pass, and its row (whose
     // obiect the connection rows copy as it stands)
@@ -175,11 +175,11 @@ private:
     int m_drawOrder = 0;
     int m_owner = 0;
 
-    QHash<int, Geo> m_templates;       // template points by Obiect (its BlockKind)
-    QHash<quint64, int> m_byClosing;   // endobiect + no
-    QHash<quint64, int> m_byBlock;     // obiect + nom
+    QHash<int, Geo> m_templates;        // template points by Obiect (its BlockKind)
+    QHash<quint64, int> m_byClosing;    // endobiect + no
+    QHash<quint64, int> m_byBlock;      // obiect + nom
     QHash<QString, int> m_byClosedKind; // endobiect alone (gotos by ordinal)
-    QHash<int, int> m_labelByN;        // mylabel rows by n
+    QHash<int, int> m_labelByN;         // mylabel rows by n
     int m_chartEnd = -1;
 };
 

@@ -2,29 +2,44 @@
 
 namespace vexoria {
 
+BlockTemplate templateOf(const ShapeTemplate& r)
+{
+    BlockTemplate t;
+    t.kind = static_cast<BlockKind>(val(r.n));
+    t.x1 = val(r.x1);
+    t.x2 = val(r.x2);
+    t.x3 = val(r.x3);
+    t.x4 = val(r.x4);
+    t.x5 = val(r.x5);
+    t.x6 = val(r.x6);
+    t.y1 = val(r.y1);
+    t.y2 = val(r.y2);
+    t.y3 = val(r.y3);
+    t.y4 = val(r.y4);
+    t.y5 = val(r.y5);
+    t.y6 = val(r.y6);
+    return t;
+}
+
 std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, BlockKind kind)
 {
     if (!locateTemplate(templates, kindWord(kind))) return std::nullopt;
     const ShapeTemplate& r = templates.current();
     const int n = val(r.n);
     if (n < 1 || n > 19) return std::nullopt;
-    BlockTemplate t;
-    t.kind = static_cast<BlockKind>(n);
-    t.x1 = val(r.x1); t.x2 = val(r.x2); t.x3 = val(r.x3);
-    t.x4 = val(r.x4); t.x5 = val(r.x5); t.x6 = val(r.x6);
-    t.y1 = val(r.y1); t.y2 = val(r.y2); t.y3 = val(r.y3);
-    t.y4 = val(r.y4); t.y5 = val(r.y5); t.y6 = val(r.y6);
-    return t;
+    return templateOf(r);
 }
 
 bool isTextBlock(BlockKind kind)
 {
     switch (kind) {
-    case BlockKind::Var: case BlockKind::Header: case BlockKind::Else:
-    case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except:
-        return true;
-    default:
-        return false;
+    case BlockKind::Var:
+    case BlockKind::Header:
+    case BlockKind::Else:
+    case BlockKind::Begin:
+    case BlockKind::Process:
+    case BlockKind::Except: return true;
+    default: return false;
     }
 }
 

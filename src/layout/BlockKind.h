@@ -21,6 +21,9 @@ struct BlockTemplate {
 
 // The template of a block kind when there is one and its number lies in
 // 1..19; rows of any other kind are neither sized nor drawn.
+// A template row's number and points as a block template.
+BlockTemplate templateOf(const ShapeTemplate& row);
+
 std::optional<BlockTemplate> blockTemplate(ShapeTemplateTable& templates, BlockKind kind);
 
 // True for the kinds whose text is held in the rows after the block row.

@@ -8,11 +8,7 @@ namespace vexoria {
 
 BlockPainter::BlockPainter(const StatementTable& statements, const BuildOptions& options, Canvas& canvas,
                            BlockPalette& palette)
-    : m_statements(statements),
-      m_options(options),
-      m_canvas(canvas),
-      m_palette(palette),
-      m_colour(options.colourMode),
+    : m_statements(statements), m_options(options), m_canvas(canvas), m_palette(palette), m_colour(options.colourMode),
       m_comments(options.drawComments)
 {
 }
@@ -35,16 +31,14 @@ void BlockPainter::centred(const Block& b, double c, int ry, const QString& text
     m_canvas.textOut(x, b.y + ry, text);
 }
 
-void BlockPainter::centredBroken(const Block& b, double c, const QString& text, int limit, int oneLineY,
-                                 int piecesY)
+void BlockPainter::centredBroken(const Block& b, double c, const QString& text, int limit, int oneLineY, int piecesY)
 {
     if (m_canvas.textWidth(text) <= limit) {
         centred(b, c, oneLineY, text);
         return;
     }
     int ry = piecesY;
-    const QStringList pieces =
-        breakIntoPieces(text, limit, [this](const QString& s) { return m_canvas.textWidth(s); });
+    const QStringList pieces = breakIntoPieces(text, limit, [this](const QString& s) { return m_canvas.textWidth(s); });
     for (const QString& piece : pieces) {
         centred(b, c, ry, piece);
         ry += 15;
@@ -59,18 +53,25 @@ int BlockPainter::draw(int index, const BlockTemplate& t)
     const Block b{t, val(row.x), val(row.y), stretchX, stretchY, stretchX / 2, stretchY / 2};
     const BuildOptions& s = m_options;
     switch (t.kind) {
-    case BlockKind::Var: case BlockKind::Header: return textBlock(index, b, s.varTextWidth);
+    case BlockKind::Var:
+    case BlockKind::Header: return textBlock(index, b, s.varTextWidth);
     case BlockKind::Else: return textBlock(index, b, s.elseTextWidth);
-    case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except: return textBlock(index, b, s.beginTextWidth);
-    case BlockKind::If: case BlockKind::Try: case BlockKind::For: conditionBlock(b, row); break;
+    case BlockKind::Begin:
+    case BlockKind::Process:
+    case BlockKind::Except: return textBlock(index, b, s.beginTextWidth);
+    case BlockKind::If:
+    case BlockKind::Try:
+    case BlockKind::For: conditionBlock(b, row); break;
     case BlockKind::While: whileBlock(b, row); break;
     case BlockKind::With: withBlock(b, row); break;
     case BlockKind::Until: untilBlock(b, row); break;
     case BlockKind::Case: caseBlock(b, row); break;
-    case BlockKind::Goto: case BlockKind::Label: jumpBlock(b, row); break;
+    case BlockKind::Goto:
+    case BlockKind::Label: jumpBlock(b, row); break;
     case BlockKind::Repeat: repeatBlock(b, row); break;
     case BlockKind::ChartEnd: chartEndBlock(b); break;
-    case BlockKind::Break: case BlockKind::Exit: breakBlock(b, row); break;
+    case BlockKind::Break:
+    case BlockKind::Exit: breakBlock(b, row); break;
     default: break;
     }
     return index;
@@ -95,8 +96,7 @@ int BlockPainter::textBlock(int index, const Block& b, const QString& limitText)
         m_canvas.setPenWidth(isElse && blockRow.isCasePart() ? 2 : 1);
         if (isElse)
             m_canvas.roundRect(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY, t.x3, t.y3);
-        else
-            m_canvas.rectangle(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY);
+        else m_canvas.rectangle(b.x + t.x1, b.y + t.y1, b.x + t.x2 + b.stretchX, b.y + t.y2 + b.stretchY);
     }
 
     int line = t.y1 + 5;
@@ -161,7 +161,8 @@ void BlockPainter::whileBlock(const Block& b, const StatementRow& row)
         takeColour();
     }
     m_canvas.polygon({b.at(t.x1, t.y1 + b.hy), b.at(t.x2, t.y2), b.at(t.x3 + b.stretchX, t.y3),
-                      b.at(t.x4 + b.stretchX, t.y4 + b.hy), b.at(t.x5 + b.stretchX, t.y5 + b.stretchY), b.at(t.x6, t.y6 + b.stretchY)});
+                      b.at(t.x4 + b.stretchX, t.y4 + b.hy), b.at(t.x5 + b.stretchX, t.y5 + b.stretchY),
+                      b.at(t.x6, t.y6 + b.stretchY)});
     m_canvas.setPenColour(kBlack);
     const double c = t.x2 + (t.x3 + b.stretchX - t.x2) / 2.0;
     centredBroken(b, c, row.headText.str(), toInt(m_options.whileTextWidth), t.y1, t.y1 - 10);

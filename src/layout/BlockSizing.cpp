@@ -108,16 +108,24 @@ public:
     {
         const BuildOptions& s = m_options;
         switch (t.kind) {
-        case BlockKind::Var: case BlockKind::Header: return textBlock(index, t, row, s.varTextWidth);
+        case BlockKind::Var:
+        case BlockKind::Header: return textBlock(index, t, row, s.varTextWidth);
         case BlockKind::Else: return textBlock(index, t, row, s.elseTextWidth);
-        case BlockKind::Begin: case BlockKind::Process: case BlockKind::Except: return textBlock(index, t, row, s.beginTextWidth);
-        case BlockKind::If: case BlockKind::Try: case BlockKind::For: case BlockKind::With: return conditionBlock(t, row);
+        case BlockKind::Begin:
+        case BlockKind::Process:
+        case BlockKind::Except: return textBlock(index, t, row, s.beginTextWidth);
+        case BlockKind::If:
+        case BlockKind::Try:
+        case BlockKind::For:
+        case BlockKind::With: return conditionBlock(t, row);
         case BlockKind::While: return whileBlock(t, row);
         case BlockKind::Case: return labelBlock(t, row, t.x2, t.y4, true);
-        case BlockKind::Goto: case BlockKind::Label: return labelBlock(t, row, t.x3, t.y4, false);
+        case BlockKind::Goto:
+        case BlockKind::Label: return labelBlock(t, row, t.x3, t.y4, false);
         case BlockKind::Until: return labelBlock(t, row, t.x3, t.y5, false);
         case BlockKind::Repeat: return Size{t.x2 - t.x1, t.y3};
-        case BlockKind::Break: case BlockKind::Exit: return Size{t.x3 - t.x1, t.y4};
+        case BlockKind::Break:
+        case BlockKind::Exit: return Size{t.x3 - t.x1, t.y4};
         case BlockKind::ChartEnd: return Size{val(row.stretchX) + t.x2 - t.x1, 0};
         default: return std::nullopt;
         }
@@ -169,7 +177,8 @@ LengthVerdict checkLength(const Placement& placement, const QString& maxChartLen
                                              "Невозможно построить Блок-Схему"));
         return {LengthVerdict::Stop, extraParts};
     }
-    const QString question = QStringLiteral("Построить за ") + QString::number(extraParts + 1) + QStringLiteral(" раза");
+    const QString question =
+        QStringLiteral("Построить за ") + QString::number(extraParts + 1) + QStringLiteral(" раза");
     const Answer answer = prompter ? prompter->question(QStringLiteral("Длинна превышенна"), question,
                                                         Buttons::YesNoCancel, Icon::Question)
                                    : Answer::No;

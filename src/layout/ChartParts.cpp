@@ -51,7 +51,8 @@ int chartLength(const StatementTable& t)
 // The cuts the search chose, kept when every part fits in a picture; when
 // one would not, cuts at an equal share of the length among all outermost
 // constructs; nothing when no cuts give parts that fit.
-std::optional<std::vector<int>> cutsThatFit(const StatementTable& t, std::vector<int> chosen, int lastClose, int tallest)
+std::optional<std::vector<int>> cutsThatFit(const StatementTable& t, std::vector<int> chosen, int lastClose,
+                                            int tallest)
 {
     const int length = chartLength(t);
     std::vector<int> ys;
@@ -158,8 +159,9 @@ PartCuts splitIntoParts(StatementTable& t, int extraParts, const QString& maxCha
         const int placed = firstPlacedFrom(t, findDrawOrder(t, cut));
         const int length = val(t.at(placed).y);
         if (length > maxLength)
-            showMessage(prompter, QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
-                                      .arg(part));
+            showMessage(prompter,
+                        QStringLiteral("Предупреждение ! Выделенный %1 процесс \rпревышает установленную МАХ длинну")
+                            .arg(part));
         // The first block after the cut keeps its y: the drawing pass moves
         // it to the top when it draws the next part.
         for (int i = placed + 1; i < t.size(); ++i) {

@@ -70,8 +70,7 @@ bool partsFit(const std::vector<int>& cutYs, int length, int maxHeight)
     return length - top + kPartMargin <= maxHeight;
 }
 
-std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length,
-                                            int maxHeight)
+std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length, int maxHeight)
 {
     std::vector<int> drawOrders;
     std::vector<int> ys;

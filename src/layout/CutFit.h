@@ -39,7 +39,6 @@ bool partsFit(const std::vector<int>& cutYs, int length, int maxHeight);
 // parts - 1 cuts from places, each the one nearest to its equal share of
 // length and after the one before it, when the parts they give each fit in
 // maxHeight; nothing otherwise. Gives the drawOrders of the cut rows.
-std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length,
-                                            int maxHeight);
+std::optional<std::vector<int>> fittingCuts(const std::vector<CutPlace>& places, int parts, int length, int maxHeight);
 
 } // namespace vexoria

@@ -14,7 +14,10 @@ bool diagramPictureReady(const ChartSurface& surface)
     return surface.diagram.canvas().ensurePicture();
 }
 
-int diagramTextWidth(const ChartSurface& surface, const QString& text) { return diagramCanvas(surface).textWidth(text); }
+int diagramTextWidth(const ChartSurface& surface, const QString& text)
+{
+    return diagramCanvas(surface).textWidth(text);
+}
 
 QString pictureTooLongMessage() { return QStringLiteral("Длинна превышенна "); }
 

@@ -61,8 +61,8 @@ void moveFirstBlockAfterCutToTop(StatementTable& t, int cut)
 
 } // namespace
 
-void sizeImageToPart(StatementTable& t, const BuildOptions& options, const ChartSurface& surface,
-                     BlockPalette& palette, const ChartPart& part)
+void sizeImageToPart(StatementTable& t, const BuildOptions& options, const ChartSurface& surface, BlockPalette& palette,
+                     const ChartPart& part)
 {
     palette.next = 0;
     if (options.colourMode) {

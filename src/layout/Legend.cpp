@@ -16,10 +16,7 @@ public:
     int row = 0; // top line of the current row of samples
 
     QPoint at(int rx, int ry) const { return QPoint(e + rx, row + ry); }
-    void caption(int rx, int ry, const char* text)
-    {
-        m_c.textOut(e + rx, row + ry, QString::fromUtf8(text));
-    }
+    void caption(int rx, int ry, const char* text) { m_c.textOut(e + rx, row + ry, QString::fromUtf8(text)); }
     void roundRect(int x1, int y1, int x2, int y2, int w, int h)
     {
         m_c.roundRect(e + x1, row + y1, e + x2, row + y2, w, h);
@@ -43,8 +40,8 @@ public:
             break;
         case BlockKind::While:
             e += 110;
-            m_c.polygon({at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5),
-                         at(t.x6, t.y6)});
+            m_c.polygon(
+                {at(t.x1, t.y1), at(t.x2, t.y2), at(t.x3, t.y3), at(t.x4, t.y4), at(t.x5, t.y5), at(t.x6, t.y6)});
             caption(t.x1 + 45, t.y1 - 5, "while");
             break;
         case BlockKind::Case:
@@ -100,8 +97,8 @@ public:
             break;
         case BlockKind::Break:
             e += 110;
-            m_c.polygon({at(t.x1, t.y1), at(t.x2 + 20, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4),
-                         at(t.x5, t.y5)});
+            m_c.polygon(
+                {at(t.x1, t.y1), at(t.x2 + 20, t.y2), at(t.x3 + 20, t.y3), at(t.x4 + 20, t.y4), at(t.x5, t.y5)});
             caption(t.x1 + 5, t.y3 - 10, "break,exit");
             break;
         default:
@@ -115,17 +112,6 @@ private:
     Canvas& m_c;
     int m_width;
 };
-
-BlockTemplate templateOf(const ShapeTemplate& r)
-{
-    BlockTemplate t;
-    t.kind = static_cast<BlockKind>(val(r.n));
-    t.x1 = val(r.x1); t.x2 = val(r.x2); t.x3 = val(r.x3);
-    t.x4 = val(r.x4); t.x5 = val(r.x5); t.x6 = val(r.x6);
-    t.y1 = val(r.y1); t.y2 = val(r.y2); t.y3 = val(r.y3);
-    t.y4 = val(r.y4); t.y5 = val(r.y5); t.y6 = val(r.y6);
-    return t;
-}
 
 } // namespace
 

@@ -36,8 +36,9 @@ void writeBreakLabels(const ConnectionTable& connections, int firstRow, const Pa
             if (kind == ConnectionKind::LoopReturn) {
                 // A loop return runs upward: its lane is x4, from y1 up to y5.
                 if (val(r.y1) >= o && val(r.y5) <= o) writeLabel(canvas, tag, val(r.x4), o);
-            } else if (kind == ConnectionKind::ForExit || kind == ConnectionKind::WhileExit || kind == ConnectionKind::No ||
-                       kind == ConnectionKind::RepeatReturn || kind == ConnectionKind::Bracket || kind == ConnectionKind::Jump) {
+            } else if (kind == ConnectionKind::ForExit || kind == ConnectionKind::WhileExit ||
+                       kind == ConnectionKind::No || kind == ConnectionKind::RepeatReturn ||
+                       kind == ConnectionKind::Bracket || kind == ConnectionKind::Jump) {
                 // The lane of an exit back to an enclosing loop's test runs up.
                 const int top = std::min(val(r.y1), val(r.y3));
                 const int bottom = std::max(val(r.y1), val(r.y3));

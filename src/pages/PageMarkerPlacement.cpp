@@ -11,9 +11,6 @@ void placePageMarkers(PageMarkers& markers, int diagramHeight, bool markPages)
     if (!markPages) markers.hideAll();
 }
 
-void showPageMarkers(PageMarkers& markers, int diagramHeight)
-{
-    markers.placeDefault(diagramHeight);
-}
+void showPageMarkers(PageMarkers& markers, int diagramHeight) { markers.placeDefault(diagramHeight); }
 
 } // namespace vexoria

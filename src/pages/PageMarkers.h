@@ -17,12 +17,12 @@ constexpr int kPageHeight = 1040;
 // One marker's fixed values. The drag limits and snap-back offsets are
 // per-marker constants, not a formula.
 struct PageMarkerRules {
-    int left;          // where the rule starts across the view
+    int left; // where the rule starts across the view
     int width;
     int defaultOffset; // 1040 · k
     int dragLimit;     // dragged to an offset greater than this, it snaps back
     int snapBack;
-    int hyphens;       // the caption: the page number and this many hyphens
+    int hyphens; // the caption: the page number and this many hyphens
 };
 
 class PageMarkers {

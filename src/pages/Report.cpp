@@ -16,10 +16,7 @@ namespace vexoria {
 
 namespace {
 
-void frameLine(QPainter& p, int x1, int x2, int y)
-{
-    p.drawLine(QPoint(x1, y), QPoint(x2, y));
-}
+void frameLine(QPainter& p, int x1, int x2, int y) { p.drawLine(QPoint(x1, y), QPoint(x2, y)); }
 
 } // namespace
 
@@ -68,7 +65,8 @@ Report oneSheetReport(const Diagram& diagram, const QString& classifiedTitle)
 {
     Report r;
     r.title = reportTitle(classifiedTitle);
-    r.sheets.push_back(diagram.hasPicture() && diagram.height() > 0 ? oneSheet(SheetChart::of(diagram)) : ReportSheet{});
+    r.sheets.push_back(diagram.hasPicture() && diagram.height() > 0 ? oneSheet(SheetChart::of(diagram))
+                                                                    : ReportSheet{});
     return r;
 }
 
@@ -128,15 +126,15 @@ bool paintReport(QPagedPaintDevice& device, const Report& report, QString* error
 
 namespace {
 
-bool paintEverySheet(QPainter& p, QPagedPaintDevice& device, const QString& title, int count,
-                     const SheetMaker& sheet, QString* error)
+bool paintEverySheet(QPainter& p, QPagedPaintDevice& device, const QString& title, int count, const SheetMaker& sheet,
+                     QString* error)
 {
     // Report pixels are 1/96 inch. A paper smaller than A4, chosen in the
     // printer's dialog, gets the sheet scaled down to fit.
     const double sx = device.logicalDpiX() / report::kDpi;
     const double sy = device.logicalDpiY() / report::kDpi;
-    const double fit = std::min({1.0, device.width() / (sx * report::kBandWidth),
-                                 device.height() / (sy * (report::kLeftImage.bottom() + 2))});
+    const double fit = std::min(
+        {1.0, device.width() / (sx * report::kBandWidth), device.height() / (sy * (report::kLeftImage.bottom() + 2))});
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage()) {
             if (error) *error = QStringLiteral("the printer refused a new page");

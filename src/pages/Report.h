@@ -28,12 +28,12 @@ constexpr double kLeftMm = 10, kRightMm = 10, kTopMm = 5, kBottomMm = 5;
 // Report pixels per inch.
 constexpr double kDpi = 96;
 constexpr int kBandWidth = 718;
-constexpr int kTitleHeight = 22;           // QRBand1
-constexpr QPoint kTitleAt{104, 2};         // QRLabel1 in the title band
-constexpr int kTitlePixelSize = 13;        // 10 points at 96 to the inch
-constexpr int kDetailTop = kTitleHeight;   // QRBand2 follows the title band
+constexpr int kTitleHeight = 22;         // QRBand1
+constexpr QPoint kTitleAt{104, 2};       // QRLabel1 in the title band
+constexpr int kTitlePixelSize = 13;      // 10 points at 96 to the inch
+constexpr int kDetailTop = kTitleHeight; // QRBand2 follows the title band
 constexpr int kDetailHeight = 1040;
-constexpr int kImageWidth = 350;           // QRImage1, QRImage2
+constexpr int kImageWidth = 350; // QRImage1, QRImage2
 constexpr int kImageHeight = 1040;
 constexpr QRect kLeftImage{8, kDetailTop + 8, kImageWidth, kImageHeight};
 constexpr QRect kRightImage{357, kDetailTop + 8, kImageWidth, kImageHeight};

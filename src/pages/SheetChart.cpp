@@ -26,8 +26,7 @@ SheetChart::SheetChart(const QImage& picture) : m_picture(picture), m_size(pictu
 
 std::shared_ptr<const SheetChart> SheetChart::of(const Diagram& diagram)
 {
-    if (diagram.isOpenedPicture() || diagram.drawing().isEmpty())
-        return std::make_shared<SheetChart>(diagram.image());
+    if (diagram.isOpenedPicture() || diagram.drawing().isEmpty()) return std::make_shared<SheetChart>(diagram.image());
     return std::make_shared<SheetChart>(std::make_shared<DisplayList>(diagram.drawing()),
                                         QSize(diagram.width(), diagram.height()));
 }
@@ -65,8 +64,7 @@ void SheetChart::paintHalf(QPainter& p, int x0, int top, int bottom, const QRect
         if (onSheet.height() < rows.height() || onSheet.width() < rows.width()) {
             const QImage part = rows == m_picture.rect() ? m_picture : m_picture.copy(rows);
             p.drawImage(QRectF(rows), part.scaled(onSheet, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        } else
-            p.drawImage(QRectF(rows), m_picture, rows);
+        } else p.drawImage(QRectF(rows), m_picture, rows);
     }
     p.restore();
 }

@@ -139,15 +139,9 @@ bool holdsNoCode(const Workspace& ws)
     return true;
 }
 
-void placePageMarkers(Workspace& ws)
-{
-    placePageMarkers(ws.pageMarkers, ws.diagram.height(), ws.settings.markPages);
-}
+void placePageMarkers(Workspace& ws) { placePageMarkers(ws.pageMarkers, ws.diagram.height(), ws.settings.markPages); }
 
-void showPageMarkers(Workspace& ws)
-{
-    showPageMarkers(ws.pageMarkers, ws.diagram.height());
-}
+void showPageMarkers(Workspace& ws) { showPageMarkers(ws.pageMarkers, ws.diagram.height()); }
 
 void labelLines(Workspace& ws)
 {

@@ -116,7 +116,8 @@ void RoutineQueue::resume()
 
 void RoutineQueue::setChecked(int index, bool checked)
 {
-    if (index >= 0 && index < static_cast<int>(m_items.size())) m_items[static_cast<std::size_t>(index)].checked = checked;
+    if (index >= 0 && index < static_cast<int>(m_items.size()))
+        m_items[static_cast<std::size_t>(index)].checked = checked;
 }
 
 } // namespace vexoria

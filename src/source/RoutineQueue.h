@@ -17,16 +17,16 @@ namespace vexoria {
 
 // Where the queue stands, shared with the window.
 struct QueueState {
-    bool fetchBeforeBuild = false;  // next "Схема" first fetches the next queued routine
-    bool editorHoldsOwnCode = true; // the editor holds the user's own code, not a fetched routine
-    bool queueExhausted = false;    // the last fetch found nothing more
-    int curRoutine = 0;             // index of the current routine in the list
-    int implLine = 0;               // index of the "implementation" line of the unit
+    bool fetchBeforeBuild = false;        // next "Схема" first fetches the next queued routine
+    bool editorHoldsOwnCode = true;       // the editor holds the user's own code, not a fetched routine
+    bool queueExhausted = false;          // the last fetch found nothing more
+    int curRoutine = 0;                   // index of the current routine in the list
+    int implLine = 0;                     // index of the "implementation" line of the unit
     std::optional<QStringList> unitLines; // lines of the loaded unit
 };
 
 struct RoutineItem {
-    QString text;          // the routine line as it stands in the unit
+    QString text; // the routine line as it stands in the unit
     bool checked = false;
 };
 
@@ -44,12 +44,12 @@ public:
     // `fetchNext`: fetch the next checked routine.
     EditorLines fetchNext();
 
-    EditorLines skip();  // "Пропустить": the next checked routine replaces this one
-    EditorLines back();  // back: the checked routine before this one
-    void toggleList();         // "Список": show or hide the list; the queue starts again
+    EditorLines skip(); // "Пропустить": the next checked routine replaces this one
+    EditorLines back(); // back: the checked routine before this one
+    void toggleList();  // "Список": show or hide the list; the queue starts again
     void checkAll();    // check all (a button that stays down)
-    void pause();             // "Остановить (*.pas)"
-    void resume();             // "Продолжить (*.pas)"
+    void pause();       // "Остановить (*.pas)"
+    void resume();      // "Продолжить (*.pas)"
 
     const std::vector<RoutineItem>& items() const { return m_items; }
     void setChecked(int index, bool checked);

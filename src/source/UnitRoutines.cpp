@@ -9,10 +9,10 @@ namespace vexoria {
 
 namespace {
 
-using syntax::Token;
 using syntax::isOneOf;
 using syntax::isRoutineWord;
 using syntax::isSectionWord;
+using syntax::Token;
 
 struct Incomplete {};
 

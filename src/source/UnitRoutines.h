@@ -11,11 +11,11 @@
 namespace vexoria {
 
 struct UnitRoutine {
-    int headingLine = 0;   // line of the heading's first word
-    int endLine = 0;       // line of the body's end
-    int bodyLine = 0;      // line of the body's begin
-    int outer = -1;        // index of the routine it is nested in
-    std::vector<int> nested;  // indices of the routines nested directly in it
+    int headingLine = 0;     // line of the heading's first word
+    int endLine = 0;         // line of the body's end
+    int bodyLine = 0;        // line of the body's begin
+    int outer = -1;          // index of the routine it is nested in
+    std::vector<int> nested; // indices of the routines nested directly in it
 };
 
 // The routines with a body from implLine on, in the order of their headings.

@@ -147,10 +147,7 @@ QStringList copyRoutine(const QStringList& unitLines, int implLine, const QStrin
     return editor;
 }
 
-QStringList splitUnitText(const QByteArray& bytes)
-{
-    return decodeTextFile(bytes).lines;
-}
+QStringList splitUnitText(const QByteArray& bytes) { return decodeTextFile(bytes).lines; }
 
 std::optional<QStringList> readUnitFile(const QString& path, QString* error)
 {

@@ -8,11 +8,11 @@ namespace {
 
 // The words of the kinds Var..End, in the order of their numbers.
 constexpr std::array<QLatin1String, 20> kWords{
-    QLatin1String("var"),     QLatin1String("if"),      QLatin1String("while"), QLatin1String("case"),
-    QLatin1String("goto"),    QLatin1String("for"),     QLatin1String("repeat"), QLatin1String("else"),
-    QLatin1String("begin"),   QLatin1String("with"),    QLatin1String("until"), QLatin1String("procces"),
+    QLatin1String("var"),       QLatin1String("if"),     QLatin1String("while"),   QLatin1String("case"),
+    QLatin1String("goto"),      QLatin1String("for"),    QLatin1String("repeat"),  QLatin1String("else"),
+    QLatin1String("begin"),     QLatin1String("with"),   QLatin1String("until"),   QLatin1String("procces"),
     QLatin1String("end shema"), QLatin1String("header"), QLatin1String("mylabel"), QLatin1String("break"),
-    QLatin1String("exit"),    QLatin1String("try"),     QLatin1String("except"), QLatin1String("end"),
+    QLatin1String("exit"),      QLatin1String("try"),    QLatin1String("except"),  QLatin1String("end"),
 };
 
 } // namespace
@@ -32,9 +32,6 @@ BlockKind kindFromWord(const QString& word)
     return BlockKind::Unknown;
 }
 
-QString gotoMark(int ordinal)
-{
-    return QStringLiteral("goto") + QString::number(ordinal);
-}
+QString gotoMark(int ordinal) { return QStringLiteral("goto") + QString::number(ordinal); }
 
 } // namespace vexoria

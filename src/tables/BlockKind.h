@@ -10,7 +10,7 @@ namespace vexoria {
 // The kind of a statement row. Block kinds have the numbers of their shape
 // templates (1..19).
 enum class BlockKind {
-    None = 0,      // no kind: a text row
+    None = 0, // no kind: a text row
     Var = 1,
     If = 2,
     While = 3,
@@ -25,13 +25,13 @@ enum class BlockKind {
     Process = 12,  // "procces": a run of plain statements
     ChartEnd = 13, // "end shema": the last block of a chart
     Header = 14,
-    Label = 15,    // "mylabel"
+    Label = 15, // "mylabel"
     Break = 16,
     Exit = 17,
     Try = 18,
     Except = 19,
-    End = 20,      // "end": a closing row
-    Unknown = 21,  // a word that names no kind (one typed into the debug grid)
+    End = 20,     // "end": a closing row
+    Unknown = 21, // a word that names no kind (one typed into the debug grid)
 };
 
 // The word a table keeps for k: "procces" for Process, "end" for End; empty

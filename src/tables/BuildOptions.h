@@ -10,7 +10,7 @@
 namespace vexoria {
 
 struct BuildOptions {
-    QString varTextWidth;   // var and header boxes: where their text is broken
+    QString varTextWidth; // var and header boxes: where their text is broken
     QString elseTextWidth;
     QString beginTextWidth; // begin, procces and except boxes
     QString ifTextWidth;

@@ -15,17 +15,17 @@ namespace vexoria {
 // the row, so a rebuild that empties the table leaves nothing stale to show.
 // It is no field of the table: dumps and the debug grid leave it out.
 struct AnimShown {
-    bool on = false;    // the row has been animated since it was made
-    Colour colour = 0;  // colour of the head, or of the cross mark and its line
-    QPoint a, b, c;     // the head (moving kinds), b its tip
+    bool on = false;   // the row has been animated since it was made
+    Colour colour = 0; // colour of the head, or of the cross mark and its line
+    QPoint a, b, c;    // the head (moving kinds), b its tip
 };
 
 struct ConnectionRow {
-    IntField n;               // running number of the block routed
-    IntField kind;             // kind of connection, 0..11
-    TextField<10> ownerKind;     // kind of the owning block
-    IntField ownerDrawOrder;       // nom of the owning block
-    IntField color;           // 0x00BBGGRR
+    IntField n;              // running number of the block routed
+    IntField kind;           // kind of connection, 0..11
+    TextField<10> ownerKind; // kind of the owning block
+    IntField ownerDrawOrder; // nom of the owning block
+    IntField color;          // 0x00BBGGRR
     IntField x1, y1, x2, y2, x3, y3, x4, y4, x5, y5;
     IntField animX1, animX2, animX3, animY1, animY2, animY3; // working points of the animation
     AnimShown shown;

@@ -12,9 +12,21 @@ QString dumpConnectionTable(const ConnectionTable& table)
 {
     QString out = QStringLiteral("n\tvid\tobiect\tnomobiect\tcolor\tx1\ty1\tx2\ty2\tx3\ty3\tx4\ty4\tx5\ty5\n");
     for (const ConnectionRow& r : table.rows()) {
-        const QString cells[] = {cell(r.n),  cell(r.kind), r.ownerKind.isSet() ? escapeDumpText(r.ownerKind.str()) : QString(),
-                                 cell(r.ownerDrawOrder), cell(r.color), cell(r.x1), cell(r.y1), cell(r.x2), cell(r.y2),
-                                 cell(r.x3), cell(r.y3), cell(r.x4), cell(r.y4), cell(r.x5), cell(r.y5)};
+        const QString cells[] = {cell(r.n),
+                                 cell(r.kind),
+                                 r.ownerKind.isSet() ? escapeDumpText(r.ownerKind.str()) : QString(),
+                                 cell(r.ownerDrawOrder),
+                                 cell(r.color),
+                                 cell(r.x1),
+                                 cell(r.y1),
+                                 cell(r.x2),
+                                 cell(r.y2),
+                                 cell(r.x3),
+                                 cell(r.y3),
+                                 cell(r.x4),
+                                 cell(r.y4),
+                                 cell(r.x5),
+                                 cell(r.y5)};
         for (int i = 0; i < 15; ++i) {
             if (i) out += u'\t';
             out += cells[i];

@@ -43,12 +43,18 @@ void fillTemplates(ShapeTemplateTable& table)
         r.n = t.n;
         r.kind = QString::fromUtf8(t.kind);
         r.headEnd = QString::fromUtf8(t.headEnd);
-        r.x1 = t.x1; r.y1 = t.y1;
-        r.x2 = t.x2; r.y2 = t.y2;
-        r.x3 = t.x3; r.y3 = t.y3;
-        r.x4 = t.x4; r.y4 = t.y4;
-        r.x5 = t.x5; r.y5 = t.y5;
-        r.x6 = t.x6; r.y6 = t.y6;
+        r.x1 = t.x1;
+        r.y1 = t.y1;
+        r.x2 = t.x2;
+        r.y2 = t.y2;
+        r.x3 = t.x3;
+        r.y3 = t.y3;
+        r.x4 = t.x4;
+        r.y4 = t.y4;
+        r.x5 = t.x5;
+        r.y5 = t.y5;
+        r.x6 = t.x6;
+        r.y6 = t.y6;
         table.append(r);
     }
     table.sortBy([](const ShapeTemplate& r) { return r.n; });

@@ -9,20 +9,20 @@
 namespace vexoria {
 
 struct StatementRow {
-    IntField n;                 // creation number
-    IntField drawOrder;               // drawing order
-    TextField<200> text;      // the statement text the row shows
-    BoolField opensBlock;          // true: block row; false: closing row; unset: text row
-    TextField<10> kind;       // block kind ("end" on a closing row)
-    TextField<200> headText;    // condition or head text of a block
-    IntField x;                 // origin of the block on the diagram
+    IntField n;              // creation number
+    IntField drawOrder;      // drawing order
+    TextField<200> text;     // the statement text the row shows
+    BoolField opensBlock;    // true: block row; false: closing row; unset: text row
+    TextField<10> kind;      // block kind ("end" on a closing row)
+    TextField<200> headText; // condition or head text of a block
+    IntField x;              // origin of the block on the diagram
     IntField y;
-    IntField stretchX;               // stretch beyond the template
+    IntField stretchX; // stretch beyond the template
     IntField stretchY;
-    IntField link;              // link to another row
-    TextField<10> closedKind;    // kind closed by a closing row, "repeat", "gotoK"
-    IntField kindIndex;             // running index of the rows that carry a kind
-    TextField<120> comment;     // source comment attached to the row
+    IntField link;            // link to another row
+    TextField<10> closedKind; // kind closed by a closing row, "repeat", "gotoK"
+    IntField kindIndex;       // running index of the rows that carry a kind
+    TextField<120> comment;   // source comment attached to the row
 
     // The kind fields as kinds. closedKind also holds the "gotoK" marks of
     // gotos, which read as Unknown.

@@ -22,17 +22,20 @@ namespace {
 QString cell(const IntField& f) { return f ? QString::number(*f) : QString(); }
 QString cell(const BoolField& f) { return f ? QString(*f ? u'1' : u'0') : QString(); }
 template <int W>
-QString cell(const TextField<W>& f) { return f.isSet() ? escapeDumpText(f.str()) : QString(); }
+QString cell(const TextField<W>& f)
+{
+    return f.isSet() ? escapeDumpText(f.str()) : QString();
+}
 } // namespace
 
 QString dumpStatementTable(const StatementTable& table, const StatementDumpExtras& extras)
 {
-    QString out = QStringLiteral(
-        "n\tnom\tstroka\tuslovie\tobiect\tsuslovie\tx\ty\tplx\tply\tno\tendobiect\tfiltr\tcomment\n");
+    QString out =
+        QStringLiteral("n\tnom\tstroka\tuslovie\tobiect\tsuslovie\tx\ty\tplx\tply\tno\tendobiect\tfiltr\tcomment\n");
     for (const StatementRow& r : table.rows()) {
-        const QString cells[] = {cell(r.n),     cell(r.drawOrder),      cell(r.text),   cell(r.opensBlock),
-                                 cell(r.kind), cell(r.headText), cell(r.x),        cell(r.y),
-                                 cell(r.stretchX),   cell(r.stretchY),      cell(r.link),       cell(r.closedKind),
+        const QString cells[] = {cell(r.n),         cell(r.drawOrder), cell(r.text), cell(r.opensBlock),
+                                 cell(r.kind),      cell(r.headText),  cell(r.x),    cell(r.y),
+                                 cell(r.stretchX),  cell(r.stretchY),  cell(r.link), cell(r.closedKind),
                                  cell(r.kindIndex), cell(r.comment)};
         for (int i = 0; i < 14; ++i) {
             if (i) out += u'\t';

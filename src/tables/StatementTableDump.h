@@ -11,9 +11,9 @@
 namespace vexoria {
 
 struct StatementDumpExtras {
-    std::optional<QString> title;     // "#title" when the classifier set the report title
-    std::optional<int> blockCount;    // "#blockCount" after the structure check
-    std::optional<QString> warning;   // "#warning" when the check warned
+    std::optional<QString> title;   // "#title" when the classifier set the report title
+    std::optional<int> blockCount;  // "#blockCount" after the structure check
+    std::optional<QString> warning; // "#warning" when the check warned
 };
 
 QString escapeDumpText(const QString& text);

@@ -52,8 +52,8 @@ void expectSameDump(const QString& expected, const QString& actual, const QStrin
     const QStringList a = actual.split(u'\n');
     for (int i = 0; i < std::min(e.size(), a.size()); ++i) {
         if (e[i] != a[i]) {
-            ADD_FAILURE() << what.toStdString() << ": line " << i + 1 << " differs\n  expected: "
-                          << e[i].toStdString() << "\n  actual:   " << a[i].toStdString();
+            ADD_FAILURE() << what.toStdString() << ": line " << i + 1 << " differs\n  expected: " << e[i].toStdString()
+                          << "\n  actual:   " << a[i].toStdString();
             return;
         }
     }

@@ -88,7 +88,8 @@ TEST(Classifier, EmptyTextYieldsOnlyTheEndOfTheChart)
 TEST(Classifier, IndentedHeaderStillGetsHeaderRowAndTitle)
 {
     for (const char* indent : {"", " ", "      "}) {
-        auto r = classify(QString::fromUtf8(indent) + lines({"procedure Draw(x: Integer);", "begin", "  x := 1;", "end;"}));
+        auto r =
+            classify(QString::fromUtf8(indent) + lines({"procedure Draw(x: Integer);", "begin", "  x := 1;", "end;"}));
         ASSERT_GE(r->rows().size(), 2u);
         EXPECT_EQ(r->rows()[0].kind.str(), "header") << "indent '" << indent << "'";
         EXPECT_EQ(val(r->rows()[0].drawOrder), 0);
@@ -220,17 +221,48 @@ TEST(Classifier, TextStartingWithAnIfHeadOpensAChain)
 
 TEST(Classifier, TextCutOffInsideEveryRuleEndsTheScan)
 {
-    const char* const tails[] = {"if a",        "if a then",    "goto",         "goto 10",    "case x of",
-                                 "case x of\r\n", "case x of\r\n 1:", "case x of\r\n 1: y",
-                                 "case x of\r\n 1: begin\r\n", "case x of\r\n 1: y;\r\n else",
+    const char* const tails[] = {"if a",
+                                 "if a then",
+                                 "goto",
+                                 "goto 10",
+                                 "case x of",
+                                 "case x of\r\n",
+                                 "case x of\r\n 1:",
+                                 "case x of\r\n 1: y",
+                                 "case x of\r\n 1: begin\r\n",
+                                 "case x of\r\n 1: y;\r\n else",
                                  "case x of\r\n 1: y;\r\n else begin\r\n z;\r\n end;",
                                  "case x of\r\n else z",
-                                 "{ unclosed",  "{ unclosed\r\nstill", "x // c",   "//",         "/",
-                                 "end;",        "end; tail",    "end",          "end ",       "end x",
-                                 "else",        "else ",        "else begin",   "try",        "try\r\n",
-                                 "repeat",      "until x",      "while a do",   "for i := 1 to", "with",
-                                 "10:",         "goto 1;\r\n1",  "goto 1;\r\n1:", "'",         "(",
-                                 "\r",          "\n",           "\r\n\r\n",     "   ",        "e"};
+                                 "{ unclosed",
+                                 "{ unclosed\r\nstill",
+                                 "x // c",
+                                 "//",
+                                 "/",
+                                 "end;",
+                                 "end; tail",
+                                 "end",
+                                 "end ",
+                                 "end x",
+                                 "else",
+                                 "else ",
+                                 "else begin",
+                                 "try",
+                                 "try\r\n",
+                                 "repeat",
+                                 "until x",
+                                 "while a do",
+                                 "for i := 1 to",
+                                 "with",
+                                 "10:",
+                                 "goto 1;\r\n1",
+                                 "goto 1;\r\n1:",
+                                 "'",
+                                 "(",
+                                 "\r",
+                                 "\n",
+                                 "\r\n\r\n",
+                                 "   ",
+                                 "e"};
     for (const char* tail : tails) {
         for (const QString& prefix : {QString(), lines({"begin", "  x := 1;"})}) {
             auto r = classify(prefix + QString::fromUtf8(tail));
@@ -245,9 +277,9 @@ TEST(Classifier, JunkNeverCrashesOrHangs)
     // Fixed texts by default; --gtest_shuffle --gtest_random_seed=N gives others.
     std::mt19937 rng(20261209u + static_cast<unsigned>(::testing::UnitTest::GetInstance()->random_seed()));
     const QString alphabet = QStringLiteral(" \r\n\t;:/{}()'[]=.,abcdefghinoprstuwxy0123456789БвЁ\u0000");
-    const char* const words[] = {"begin", "end;", "end", "end ", "else", "if ", " then", "case ", " of",
-                                 "goto ", "repeat", "until ", "for ", " do", "while ", "try", "except",
-                                 "//", "{", "}", "1:", ":", "\r\n", "\r\n", "\r\n", "   "};
+    const char* const words[] = {"begin", "end;",   "end",    "end ", "else", "if ",    " then", "case ",  " of",
+                                 "goto ", "repeat", "until ", "for ", " do",  "while ", "try",   "except", "//",
+                                 "{",     "}",      "1:",     ":",    "\r\n", "\r\n",   "\r\n",  "   "};
     for (int round = 0; round < 300; ++round) {
         QString text;
         const int pieces = static_cast<int>(rng() % 200);
@@ -315,7 +347,8 @@ TEST(Classifier, HundredThousandLinesClassifyAndCheck)
     code += lines({"end;"});
     const auto start = std::chrono::steady_clock::now();
     auto r = check(code);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     expectSoundTable(*r);
     EXPECT_EQ(countKind(*r, "if"), 20000);
     EXPECT_EQ(countKind(*r, "procces"), 20000);
@@ -327,15 +360,16 @@ TEST(Classifier, TenThousandLineRoutineIsFast)
 {
     QString code = lines({"procedure p;", "begin"});
     for (int i = 0; i < 1000; ++i)
-        code += lines({"  for i := 1 to n do", "  begin", "    if a[i] > 0 then", "      s := s + a[i]",
-                       "    else begin", "      t := t + 1;", "    end;", "  end;", "  repeat k := k + 1;",
-                       "  until k > 5;"});
+        code +=
+            lines({"  for i := 1 to n do", "  begin", "    if a[i] > 0 then", "      s := s + a[i]", "    else begin",
+                   "      t := t + 1;", "    end;", "  end;", "  repeat k := k + 1;", "  until k > 5;"});
     code += lines({"end;"});
     auto best = std::chrono::milliseconds::max();
     for (int i = 0; i < 3; ++i) {
         const auto start = std::chrono::steady_clock::now();
         auto r = check(code);
-        best = std::min(best, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start));
+        best = std::min(
+            best, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start));
         EXPECT_EQ(countKind(*r, "for"), 1000);
     }
     std::cout << "classify and check of 10,000 lines: " << best.count() << " ms\n";

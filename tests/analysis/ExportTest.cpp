@@ -105,12 +105,12 @@ TEST_F(ExportTest, EveryRowIsWrittenInTheTablesOrderAndReadsBack)
     OtherConnection other(path);
     const QList<QStringList> rows = other.rows();
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0], (QStringList{"0", "1", QString(120, u'п'), "1", "procedure", QString(50, u'c'), "300",
-                                    "40000", "-5", "0", "NULL", "NULL"}));
+    EXPECT_EQ(rows[0], (QStringList{"0", "1", QString(120, u'п'), "1", "procedure", QString(50, u'c'), "300", "40000",
+                                    "-5", "0", "NULL", "NULL"}));
     EXPECT_EQ(rows[1], (QStringList{"1", "NULL", "x := 1;", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
                                     "NULL", "NULL"}));
-    EXPECT_EQ(rows[2], (QStringList{"2", "7", "NULL", "0", "end", "NULL", "NULL", "NULL", "NULL", "NULL", "while",
-                                    "4"}));
+    EXPECT_EQ(rows[2],
+              (QStringList{"2", "7", "NULL", "0", "end", "NULL", "NULL", "NULL", "NULL", "NULL", "while", "4"}));
     QSqlQuery names(other.db);
     ASSERT_TRUE(names.exec(QStringLiteral("SELECT name FROM pragma_table_info('stroka')")));
     QStringList columns;

@@ -89,9 +89,9 @@ TEST(FlowRepair, TheScanReadsTabsStringsDirectivesAndTryHeads)
 
 TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
 {
-    const auto rows = classify(lines({"procedure A;", "begin", "  case a of", "    1: // one", "      begin",
-                                      "        case b of", "          2: x := 1;", "        end;", "      end;",
-                                      "    3: y := 2;", "  end;", "end;"}));
+    const auto rows =
+        classify(lines({"procedure A;", "begin", "  case a of", "    1: // one", "      begin", "        case b of",
+                        "          2: x := 1;", "        end;", "      end;", "    3: y := 2;", "  end;", "end;"}));
     int branches = 0;
     bool commented = false;
     for (const StatementRow& r : rows) {
@@ -111,18 +111,17 @@ TEST(FlowRepair, CaseBranchesWithCommentsAndNestedCases)
 
 TEST(FlowRepair, MisplacedStatementsAreCountedOnlyWhereTheScanMisreads)
 {
-    EXPECT_EQ(misplacedByTheScan(lines({"procedure A;", "begin", "  while a do", "    x := 1;", "  y := 2;",
-                                        "end;"})),
+    EXPECT_EQ(misplacedByTheScan(lines({"procedure A;", "begin", "  while a do", "    x := 1;", "  y := 2;", "end;"})),
               1);
     EXPECT_EQ(misplacedByTheScan(lines({"procedure A;", "begin", "  if a then x := 1", "  else if b then",
                                         "    x := 2;", "  y := 3;", "end;"})),
               2);
     // Sound code: if, for and else with single statements, begin..end
     // bodies, case, repeat.
-    EXPECT_EQ(misplacedByTheScan(lines({"procedure A;", "begin", "  if a then", "    x := 1", "  else",
-                                        "    x := 2;", "  for i := 1 to 3 do", "  begin", "    y := i;", "  end;",
-                                        "  case k of", "    1: z := 1;", "  end;", "  repeat", "    k := k + 1;",
-                                        "  until k > 3;", "end;"})),
+    EXPECT_EQ(misplacedByTheScan(
+                  lines({"procedure A;", "begin", "  if a then", "    x := 1", "  else", "    x := 2;",
+                         "  for i := 1 to 3 do", "  begin", "    y := i;", "  end;", "  case k of", "    1: z := 1;",
+                         "  end;", "  repeat", "    k := k + 1;", "  until k > 3;", "end;"})),
               0);
 }
 
@@ -130,36 +129,61 @@ TEST(FlowRepair, TheStatementPartIsLaidOutOneConstructALine)
 {
     const QString code = lines({"procedure A; // sorts", "var i: Integer;", "begin", "  { first }",
                                 "  for i := 1 to n do if a[i] > m then m := a[i] { bigger } else k := 0;",
-                                "  case k of 1: x := 1; else y := 2 end;", "  try", "    while b do",
-                                "      Inc(i);", "  except", "    on E: Exception do begin Log; Halt end;",
-                                "  end;", "end;"});
+                                "  case k of 1: x := 1; else y := 2 end;", "  try", "    while b do", "      Inc(i);",
+                                "  except", "    on E: Exception do begin Log; Halt end;", "  end;", "end;"});
     const auto routine = syntax::readRoutine(code);
     ASSERT_TRUE(routine.has_value());
-    EXPECT_EQ(scan::layOutCanonically(code, *routine),
-              lines({"procedure A; // sorts", "var i: Integer;", "begin", "  // first", "  for i := 1 to n do",
-                     "  begin", "    if a[i] > m then", "    begin", "      m := a[i] // bigger", "    end", "    else",
-                     "    begin", "      k := 0;", "    end;", "  end;", "  case k of", "    1: begin",
-                     "      x := 1;", "    end;", "    else begin", "      y := 2", "    end;", "  end;", "  try",
-                     "    while b do", "    begin", "      Inc(i);", "    end;", "  except",
-                     "    on E: Exception do", "      Log;", "      Halt", "  end;", "end;"}));
+    EXPECT_EQ(scan::layOutCanonically(code, *routine), lines({"procedure A; // sorts",
+                                                              "var i: Integer;",
+                                                              "begin",
+                                                              "  // first",
+                                                              "  for i := 1 to n do",
+                                                              "  begin",
+                                                              "    if a[i] > m then",
+                                                              "    begin",
+                                                              "      m := a[i] // bigger",
+                                                              "    end",
+                                                              "    else",
+                                                              "    begin",
+                                                              "      k := 0;",
+                                                              "    end;",
+                                                              "  end;",
+                                                              "  case k of",
+                                                              "    1: begin",
+                                                              "      x := 1;",
+                                                              "    end;",
+                                                              "    else begin",
+                                                              "      y := 2",
+                                                              "    end;",
+                                                              "  end;",
+                                                              "  try",
+                                                              "    while b do",
+                                                              "    begin",
+                                                              "      Inc(i);",
+                                                              "    end;",
+                                                              "  except",
+                                                              "    on E: Exception do",
+                                                              "      Log;",
+                                                              "      Halt",
+                                                              "  end;",
+                                                              "end;"}));
 }
 
 TEST(FlowRepair, ALocalRecordsEndIsNoEndOfAConstruct)
 {
-    const auto rows = classify(lines({"procedure A;", "type", "  R = record", "    a: Integer;", "  end;",
-                                      "  S = record", "    b: Byte; // a byte", "  end;", "begin", "  if b then",
-                                      "    x := 1;", "  y := 2;", "end;"}));
-    EXPECT_EQ(kinds(rows).mid(3), (QStringList{"r = record", "a: integer; end;", "s = record", "b: byte; end; /",
-                                               "if", "begin", "x := 1;", "end", "procces", "y := 2;", "end",
-                                               "end shema"}));
+    const auto rows = classify(
+        lines({"procedure A;", "type", "  R = record", "    a: Integer;", "  end;", "  S = record",
+               "    b: Byte; // a byte", "  end;", "begin", "  if b then", "    x := 1;", "  y := 2;", "end;"}));
+    EXPECT_EQ(kinds(rows).mid(3), (QStringList{"r = record", "a: integer; end;", "s = record", "b: byte; end; /", "if",
+                                               "begin", "x := 1;", "end", "procces", "y := 2;", "end", "end shema"}));
 }
 
 TEST(FlowRepair, ATableReadSoundlyIsKeptAsTheScanMadeIt)
 {
     // The line "x := 1; y := 2;" would be split by a new layout; read
     // soundly, it stays one row.
-    const auto rows = classify(lines({"procedure A;", "begin", "  if a then", "  begin", "    x := 1; y := 2;",
-                                      "  end;", "end;"}));
+    const auto rows =
+        classify(lines({"procedure A;", "begin", "  if a then", "  begin", "    x := 1; y := 2;", "  end;", "end;"}));
     bool oneRow = false;
     for (const StatementRow& r : rows)
         if (r.text == "x := 1; y := 2;") oneRow = true;

@@ -100,7 +100,7 @@ TEST(OrphanLines, WhichRowsABlockHolds)
     t.block("begin");
     t.text("x;");
     t.closing("end;");
-    t.text("y;");        // after the closing row: not held
+    t.text("y;"); // after the closing row: not held
     // Blanks and line breaks alone and comment rows are not statement lines.
     t.block("repeat");
     t.text(QStringLiteral(" \r\n "));

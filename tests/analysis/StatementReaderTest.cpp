@@ -13,10 +13,7 @@ using namespace vexoria::syntax;
 
 namespace {
 
-QString text(const Routine& r, int token)
-{
-    return r.tokens.tokens.at(static_cast<std::size_t>(token)).text;
-}
+QString text(const Routine& r, int token) { return r.tokens.tokens.at(static_cast<std::size_t>(token)).text; }
 
 TEST(StatementReader, CommentsStringsAndDirectivesAreNoCode)
 {
@@ -41,7 +38,7 @@ TEST(StatementReader, ElseBindsToTheNearestIfAndChainsNest)
     const Statement& outer = *r->statements[0];
     ASSERT_EQ(outer.kind, StatementKind::If);
     ASSERT_TRUE(outer.thenPart && outer.thenPart->kind == StatementKind::If);
-    EXPECT_GE(outer.thenPart->elseToken, 0);  // "else y" belongs to "if b"
+    EXPECT_GE(outer.thenPart->elseToken, 0); // "else y" belongs to "if b"
     ASSERT_TRUE(outer.elsePart && outer.elsePart->kind == StatementKind::If);
     EXPECT_EQ(outer.elsePart->elseToken, -1);
     EXPECT_EQ(text(*r, r->statements[1]->first), QStringLiteral("w"));
@@ -61,7 +58,7 @@ TEST(StatementReader, CaseTryRepeatAndLabels)
     EXPECT_EQ(c.kind, StatementKind::Case);
     EXPECT_EQ(c.branches.size(), 2u);
     EXPECT_TRUE(c.hasElse);
-    EXPECT_EQ(c.body.size(), 2u);  // the else part: z and w
+    EXPECT_EQ(c.body.size(), 2u); // the else part: z and w
     const Statement& t = *r->statements[1];
     EXPECT_EQ(t.kind, StatementKind::Try);
     ASSERT_EQ(t.body.size(), 1u);
@@ -71,7 +68,7 @@ TEST(StatementReader, CaseTryRepeatAndLabels)
     const Statement& g = *r->statements[2];
     EXPECT_EQ(g.kind, StatementKind::Goto);
     EXPECT_EQ(g.labels.size(), 1u);
-    EXPECT_EQ(r->statements[3]->kind, StatementKind::Simple);  // asm … end
+    EXPECT_EQ(r->statements[3]->kind, StatementKind::Simple); // asm … end
 }
 
 TEST(StatementReader, NestedRoutinesAreSteppedOverAndRecorded)

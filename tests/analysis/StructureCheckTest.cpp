@@ -54,7 +54,8 @@ TEST(StructureCheck, ClosingRowsPairWithTheConstructsTheyClose)
     test::ScriptedPrompter p;
     ws.prompter = &p;
     // while c do begin x; end;   then   if c then x else y;
-    fill(ws, {"header", "while", "begin", "", "end", "if", "begin", "", "end", "else", "begin", "", "end", "end shema"});
+    fill(ws,
+         {"header", "while", "begin", "", "end", "if", "begin", "", "end", "else", "begin", "", "end", "end shema"});
     ws.blockCount = checkStructure(ws.statements, ws.prompter);
     EXPECT_EQ(ws.blockCount, 11);
     EXPECT_EQ(byDrawOrder(ws, 5).closedKind.str(), "while");

@@ -10,9 +10,9 @@ TEST(TemplateTable, HoldsNineteenKindsInNumberOrder)
     ShapeTemplateTable t;
     fillTemplates(t);
     ASSERT_EQ(t.size(), 19);
-    const char* kinds[] = {"var",   "if",      "while",     "case",   "goto",    "for",   "repeat",
-                           "else",  "begin",   "with",      "until",  "procces", "end shema",
-                           "header", "mylabel", "break",    "exit",   "try",     "except"};
+    const char* kinds[] = {"var",     "if",    "while", "case",  "goto",    "for",       "repeat",
+                           "else",    "begin", "with",  "until", "procces", "end shema", "header",
+                           "mylabel", "break", "exit",  "try",   "except"};
     for (int i = 0; i < 19; ++i) {
         EXPECT_EQ(val(t.at(i).n), i + 1);
         EXPECT_EQ(t.at(i).kind.str(), QString::fromUtf8(kinds[i]));
@@ -26,8 +26,8 @@ TEST(TemplateTable, PointsAndTerminatorsOfSampleKinds)
     ASSERT_TRUE(locateTemplate(t, "while"));
     const ShapeTemplate& w = t.current();
     EXPECT_EQ(w.headEnd.str(), "do");
-    EXPECT_EQ((std::vector<int>{val(w.x1), val(w.y1), val(w.x2), val(w.y2), val(w.x3), val(w.y3), val(w.x4),
-                                val(w.y4), val(w.x5), val(w.y5), val(w.x6), val(w.y6)}),
+    EXPECT_EQ((std::vector<int>{val(w.x1), val(w.y1), val(w.x2), val(w.y2), val(w.x3), val(w.y3), val(w.x4), val(w.y4),
+                                val(w.x5), val(w.y5), val(w.x6), val(w.y6)}),
               (std::vector<int>{50, 40, 75, 20, 150, 20, 175, 40, 150, 60, 75, 60}));
     ASSERT_TRUE(locateTemplate(t, "for"));
     EXPECT_EQ(val(t.current().y2), 30);

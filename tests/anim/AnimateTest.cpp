@@ -47,7 +47,7 @@ TEST_F(AnimateTest, AForLoopExitRunsLeftDownRightAndStartsAgain)
 
     tick();
     EXPECT_EQ(shown(), headAt(HeadShape::Left, 300, 100)); // drawn at the start...
-    EXPECT_EQ(val(t.at(0).animX2), 283);                      // ...stored one step on
+    EXPECT_EQ(val(t.at(0).animX2), 283);                   // ...stored one step on
     EXPECT_EQ(t.at(0).shown.colour, rgb(200, 0, 0));
 
     tick(8);
@@ -118,7 +118,7 @@ TEST_F(AnimateTest, HeadsStartOnTheFirstTickAndRowsWithoutARouteStayStill)
 {
     t.append(route(1, {350, 40, 350, 80}));
     t.append(route(12, {350, 80, 350, 120}));
-    t.append(route(10, {150, 285}));  // a case exit in label form
+    t.append(route(10, {150, 285})); // a case exit in label form
     t.append(route(7, {400, 300, 400, 310, 480, 310, 480, 150, 420, 150}));
     t.append(route(8, {300, 100, 250, 100, 250, 300, 320, 300}));
     tick();
@@ -156,7 +156,8 @@ TEST_F(AnimateTest, EveryHeadOfTheSampleChartsComesBackToItsStart)
             animationTick(ws.connections, step, ws.pictureConnectionsFrom);
             for (int k = 0; k < ws.connections.size(); ++k) {
                 const ConnectionRow& r = ws.connections.at(k);
-                if (Head{r.shown.a, r.shown.b, r.shown.c} == starts[static_cast<std::size_t>(k)]) ++returns[static_cast<std::size_t>(k)];
+                if (Head{r.shown.a, r.shown.b, r.shown.c} == starts[static_cast<std::size_t>(k)])
+                    ++returns[static_cast<std::size_t>(k)];
             }
         }
         for (int k = 0; k < ws.connections.size(); ++k) {
@@ -189,15 +190,13 @@ TEST_F(AnimateTest, TheViewPaintsOnlyWhatMeetsTheAreaWithThePenOfTheColourMode)
     tick();
     RecordingCanvas canvas;
     paintAnimation(canvas, t, QRect(0, 0, 700, 200), true);
-    EXPECT_EQ(canvas.lines(), (QStringList{"pen width=2", "pen style=solid", "pen color=0",
-                                           "polyline 350,60 350,100", "polyline 370,100 350,90 330,100",
-                                           "polyline 370,80 350,90 330,80"}));
+    EXPECT_EQ(canvas.lines(), (QStringList{"pen width=2", "pen style=solid", "pen color=0", "polyline 350,60 350,100",
+                                           "polyline 370,100 350,90 330,100", "polyline 370,80 350,90 330,80"}));
     canvas.clearLines();
     paintAnimation(canvas, t, QRect(0, 480, 700, 200), false);
-    EXPECT_EQ(canvas.lines(), (QStringList{"pen width=1", "pen style=solid",
-                                           QStringLiteral("pen color=%1").arg(rgb(0, 0, 255)),
-                                           QStringLiteral("brush color=%1").arg(rgb(0, 0, 255)),
-                                           "polygon 345,502 350,507 355,502"}));
+    EXPECT_EQ(canvas.lines(),
+              (QStringList{"pen width=1", "pen style=solid", QStringLiteral("pen color=%1").arg(rgb(0, 0, 255)),
+                           QStringLiteral("brush color=%1").arg(rgb(0, 0, 255)), "polygon 345,502 350,507 355,502"}));
 }
 
 } // namespace

@@ -94,7 +94,9 @@ TEST_F(WindowTest, ABuildStoppedWithCancelOrEscapeLeavesTheChartAndTablesAsTheyW
             QTest::qWait(250); // the dialog follows the stage a few times a second
             stageShown = dialog->labelText();
             if (how == Stop::CancelButton) dialog->findChild<QPushButton*>()->click();
-            else QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : ui().codeEditor(), Qt::Key_Escape);
+            else
+                QTest::keyClick(how == Stop::EscapeInDialog ? static_cast<QWidget*>(dialog) : ui().codeEditor(),
+                                Qt::Key_Escape);
             return Answer::Yes; // a build in parts, which the stop ends at once
         };
         ui().chartButton()->click();

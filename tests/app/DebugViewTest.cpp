@@ -26,7 +26,8 @@ protected:
         writeIni("[myform]\r\ncbotl=1\r\n");
         MainWindow& f = open();
         f.show();
-        ui().codeEditor()->setPlainText(QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
+        ui().codeEditor()->setPlainText(
+            QStringLiteral("procedure P;\nbegin\n  if a then\n    x := 1;\n  y := 2;\nend;\n"));
         ui().chartButton()->click();
         f.selectTab(WindowTab::Code);
         return f;
@@ -84,8 +85,8 @@ TEST_F(DebugViewTest, TheListSortsAndShowsBothTablesAndCloses)
     choose(QStringLiteral("Комминт"));
     EXPECT_TRUE(ui().gridNavigator()->isVisible());
     for (int c = 0; c < StatementTableModel::ColumnCount; ++c) {
-        const bool shown = c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn || c == StatementTableModel::HeadTextColumn ||
-                           c == StatementTableModel::CommentColumn;
+        const bool shown = c == StatementTableModel::TextColumn || c == StatementTableModel::KindColumn ||
+                           c == StatementTableModel::HeadTextColumn || c == StatementTableModel::CommentColumn;
         EXPECT_EQ(ui().commentsGrid()->isColumnHidden(c), !shown) << c;
     }
 

@@ -124,7 +124,8 @@ TEST_F(DiagramMouseTest, APressOnEachLaneShowsItsConditionUntilTheButtonIsReleas
     const struct {
         int kind;
         const char* hint;
-    } lanes[] = {{6, "if  n > 10 "}, {5, "while  s < n "}, {7, "while  s < n "}, {8, "until  s = 0;"}, {4, "for  i := 1 to n "}};
+    } lanes[] = {
+        {6, "if  n > 10 "}, {5, "while  s < n "}, {7, "while  s < n "}, {8, "until  s = 0;"}, {4, "for  i := 1 to n "}};
     for (const auto& l : lanes) {
         SCOPED_TRACE(l.kind);
         const QPoint at = lane(l.kind);
@@ -144,7 +145,8 @@ TEST_F(DiagramMouseTest, APressOnEachLaneShowsItsConditionUntilTheButtonIsReleas
     EXPECT_GT(scrolled(), 0); // the last lanes lie below the first screen
 
     // A plain connection shows nothing.
-    const ConnectionRow& plain = ws().connections.at(ws().connections.find([](const ConnectionRow& r) { return val(r.kind) == 1; }));
+    const ConnectionRow& plain =
+        ws().connections.at(ws().connections.find([](const ConnectionRow& r) { return val(r.kind) == 1; }));
     const auto [widget, local] = pointAt({val(plain.x1), (val(plain.y1) + val(plain.y2)) / 2});
     press(widget, local);
     EXPECT_FALSE(annotations->hintBox->isVisible());

@@ -36,8 +36,8 @@ const QByteArray kUnit = "unit Shapes;\r\ninterface\r\nprocedure Draw;\r\nimplem
 TEST_F(WindowTest, ACp1251TextFileIsShownInRussianAndSavedBackByteForByte)
 {
     MainWindow& f = open();
-    EXPECT_EQ(captions(ui().editorFiles()->editorMenu),
-              QStringList({"Сохранить", "Копировать", "Очистить", "Вставить", "Остановить (*.pas)", "Продолжить (*.pas)"}));
+    EXPECT_EQ(captions(ui().editorFiles()->editorMenu), QStringList({"Сохранить", "Копировать", "Очистить", "Вставить",
+                                                                     "Остановить (*.pas)", "Продолжить (*.pas)"}));
     // "{ Сумма }" and "x := 'Да';" in Windows-1251, CR LF after every line.
     const QByteArray bytes = "{ \xD1\xF3\xEC\xEC\xE0 }\r\nbegin\r\n  x := '\xC4\xE0';\r\nend;\r\n";
     const QString in = writeFile("code.txt", bytes);

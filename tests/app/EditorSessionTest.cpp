@@ -18,10 +18,7 @@ using vexoria::test::WindowTest;
 
 namespace {
 
-QString sessionFile(const QTemporaryDir& dir)
-{
-    return editorSessionPath(dir.path());
-}
+QString sessionFile(const QTemporaryDir& dir) { return editorSessionPath(dir.path()); }
 
 } // namespace
 

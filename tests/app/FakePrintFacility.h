@@ -13,9 +13,9 @@ namespace vexoria::test {
 
 class FakePrintFacility : public PrintFacility {
 public:
-    bool printer = true;     // a printer is installed
-    bool fails = false;      // the printer refuses the job
-    QString pdfAnswer;       // the answer to the PDF save dialog
+    bool printer = true; // a printer is installed
+    bool fails = false;  // the printer refuses the job
+    QString pdfAnswer;   // the answer to the PDF save dialog
     std::vector<Report> jobs;
     Report previewed;
     QStringList calls;

@@ -153,10 +153,12 @@ TEST_F(PageMarkersWindowTest, TheLastMarkerAndEveryMarkersNumberCanBeSeen)
     test::screenShot(&f, QStringLiteral("page-marker-last"));
 
     // A black break label drawn into the chart right under marker 1's number.
-    const QRect number(marker(1)->x(), marker(1)->y(), marker(1)->fontMetrics().horizontalAdvance(u'1'), marker(1)->height());
+    const QRect number(marker(1)->x(), marker(1)->y(), marker(1)->fontMetrics().horizontalAdvance(u'1'),
+                       marker(1)->height());
     ws().diagram.image().fill(Qt::white);
     for (int y = number.top(); y <= number.bottom(); ++y)
-        for (int x = number.left() - ui().diagramView()->x() - 4; x <= number.right() - ui().diagramView()->x() + 4; ++x)
+        for (int x = number.left() - ui().diagramView()->x() - 4; x <= number.right() - ui().diagramView()->x() + 4;
+             ++x)
             ws().diagram.image().setPixelColor(x, y - ui().diagramView()->y(), Qt::black);
     ui().diagramView()->update();
     const QImage seen = ui().diagramHost()->grab(number).toImage();

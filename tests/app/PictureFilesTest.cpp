@@ -16,10 +16,7 @@ using vexoria::test::WindowTest;
 
 namespace {
 
-QImage readBack(const QString& path)
-{
-    return QImageReader(path).read();
-}
+QImage readBack(const QString& path) { return QImageReader(path).read(); }
 
 } // namespace
 
@@ -58,7 +55,8 @@ TEST_F(WindowTest, TheChartIsSavedInEachFormatAndOpensAgain)
     EXPECT_EQ(clipboard.content, QStringLiteral("what the user copied"));
 
     // Opened again: shown on the diagram tab at its own size.
-    for (const auto& [name, filter] : {std::pair{"chart.bmp", 1}, std::pair{"chart.png", 3}, std::pair{"chart.jpg", 2}}) {
+    for (const auto& [name, filter] :
+         {std::pair{"chart.bmp", 1}, std::pair{"chart.png", 3}, std::pair{"chart.jpg", 2}}) {
         ws().diagram.removePicture();
         dialogs.choose(dir.filePath(QLatin1String(name)), filter);
         f.actions().openPicture->trigger();

@@ -104,13 +104,15 @@ TEST_F(WindowTest, CommentsGridFirstPressShowsTheTableSecondPressDrawsFromIt)
     EXPECT_FALSE(ui().commentsGrid()->isVisible());
     EXPECT_FALSE(ui().gridNavigator()->isVisible());
     EXPECT_EQ(ui().commentsGrid()->model()->rowCount(), 0); // unbound
-    ASSERT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), 0);
+    ASSERT_GE(
+        ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), 0);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
 
     // The third press classifies again and shows the grid again.
     ui().chartButton()->click();
     EXPECT_TRUE(uiState().gridShown);
-    EXPECT_EQ(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
+    EXPECT_EQ(
+        ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("мой комментарий"); }), -1);
 }
 
 TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
@@ -121,14 +123,16 @@ TEST_F(WindowTest, AnEditStillOpenInTheGridIsKeptWhenTheBuildGoesOn)
     ui().chartButton()->click();
     ui().commentsGrid()->statementModel()->appendEmptyRow();
     ui().commentsGrid()->moveLast();
-    ui().commentsGrid()->setCurrentIndex(ui().commentsGrid()->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
+    ui().commentsGrid()->setCurrentIndex(
+        ui().commentsGrid()->model()->index(ws().statements.size() - 1, StatementTableModel::CommentColumn));
     ui().commentsGrid()->editCurrent();
     QLineEdit* editor = ui().commentsGrid()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("не потерять"));
     ui().chartButton()->click();
     // The stages may sort the table; the row is found by its comment.
-    EXPECT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("не потерять"); }), 0);
+    EXPECT_GE(ws().statements.find([](const StatementRow& r) { return r.comment == QStringLiteral("не потерять"); }),
+              0);
 }
 
 TEST_F(WindowTest, SizingThatStopsTheBuildLeavesTheAnimationOffAndDrawsNothing)
@@ -170,8 +174,10 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
 
     // Every size is read by some stage: none of them may bring the window down.
     ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("5500"));
-    for (QLineEdit* e : {ui().settingsPanel()->beginWidthEdit, ui().settingsPanel()->elseWidthEdit, ui().settingsPanel()->varWidthEdit, ui().settingsPanel()->ifWidthEdit, ui().settingsPanel()->forWidthEdit,
-                         ui().settingsPanel()->whileWidthEdit, ui().settingsPanel()->laneSpacingEdit}) {
+    for (QLineEdit* e :
+         {ui().settingsPanel()->beginWidthEdit, ui().settingsPanel()->elseWidthEdit, ui().settingsPanel()->varWidthEdit,
+          ui().settingsPanel()->ifWidthEdit, ui().settingsPanel()->forWidthEdit, ui().settingsPanel()->whileWidthEdit,
+          ui().settingsPanel()->laneSpacingEdit}) {
         const QString good = e->text();
         e->setText(QStringLiteral("x1"));
         ui().chartButton()->click();
@@ -192,7 +198,8 @@ TEST_F(WindowTest, ABadSizeSettingEndsTheBuildWithAMessageNamingIt)
     ui().codeEditor()->setPlainText(QStringLiteral("begin\nend;\n"));
     ui().settingsPanel()->ifWidthEdit->setText(QStringLiteral("-1"));
     ui().chartButton()->click();
-    EXPECT_EQ(prompter.messages().last(), QStringLiteral("Настройки, поле «IF»: -1 — вне допустимых пределов, от 20 до 2000."));
+    EXPECT_EQ(prompter.messages().last(),
+              QStringLiteral("Настройки, поле «IF»: -1 — вне допустимых пределов, от 20 до 2000."));
     EXPECT_EQ(ws().diagram.image(), chart);
     EXPECT_EQ(ws().statements.size(), rows);
 }

@@ -92,7 +92,8 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     openWithChart();
     const QImage before = picture();
     // The sheets are drawn from the chart's drawing: that goes back too.
-    const QImage sheetBefore = test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]);
+    const QImage sheetBefore =
+        test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]);
     prompter.script(Answer::No);
     ui().printButton()->click();
     EXPECT_TRUE(printer.calls.isEmpty());
@@ -103,7 +104,8 @@ TEST_F(PrintWindowTest, APrintThatDoesNotHappenLeavesTheDiagramAsItWas)
     ui().printButton()->click();
     EXPECT_EQ(prompter.messages(), QStringList({"Печать не удалась. Принтер не принял задание"}));
     EXPECT_EQ(picture(), before);
-    EXPECT_TRUE(test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]) == sheetBefore);
+    EXPECT_TRUE(test::sheetPicture(pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle).sheets[1]) ==
+                sheetBefore);
 }
 
 TEST_F(PrintWindowTest, WithoutAPrinterTheSheetsCanBeWrittenToAPdf)
@@ -187,7 +189,8 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
     // Another, longer routine: the tab opens on its sheets, asked about or
     // not, and whether or not it is then printed.
     f.selectTab(WindowTab::Code);
-    ui().codeEditor()->setPlainText(test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
+    ui().codeEditor()->setPlainText(
+        test::longRoutine(12, true).replace(QStringLiteral("LongOne"), QStringLiteral("Другая")));
     ui().chartButton()->click();
     const Report expected = pagedReport(ws().diagram, ws().pageMarkers, ws().reportTitle, 12);
     prompter.script(Answer::No);
@@ -196,7 +199,8 @@ TEST_F(PrintWindowTest, ThePrintTabShowsTheChartOnShowWhileThePageCountIsAsked)
     EXPECT_EQ(ui().printing()->report().title, expected.title);
     ASSERT_GT(expected.sheets.size(), 1u);
     ASSERT_EQ(ui().printing()->report().sheets.size(), expected.sheets.size());
-    EXPECT_TRUE(test::sheetPicture(ui().printing()->report().sheets.back()) == test::sheetPicture(expected.sheets.back()));
+    EXPECT_TRUE(test::sheetPicture(ui().printing()->report().sheets.back()) ==
+                test::sheetPicture(expected.sheets.back()));
 }
 
 TEST_F(PrintWindowTest, TheRealPreviewShowsOneSheetAndClosingItReturnsToTheCode)

@@ -23,26 +23,24 @@ namespace {
 
 // No implementation line: the whole file is searched, interface
 // declarations included. The string holds a routine word and is no routine.
-const QByteArray kNoImplementation =
-    "program Sums;\r\n"
-    "function Twice(a: Integer): Integer;\r\n"
-    "begin\r\n"
-    "  writeln('procedure in a string');\r\n"
-    "  Twice := a * 2;\r\n"
-    "end;\r\n"
-    "  procedure Show(n: Integer);\r\n"
-    "  begin\r\n"
-    "    if n > 0 then writeln(n) else writeln(0);\r\n"
-    "  end;\r\n"
-    "begin\r\n"
-    "end.\r\n";
+const QByteArray kNoImplementation = "program Sums;\r\n"
+                                     "function Twice(a: Integer): Integer;\r\n"
+                                     "begin\r\n"
+                                     "  writeln('procedure in a string');\r\n"
+                                     "  Twice := a * 2;\r\n"
+                                     "end;\r\n"
+                                     "  procedure Show(n: Integer);\r\n"
+                                     "  begin\r\n"
+                                     "    if n > 0 then writeln(n) else writeln(0);\r\n"
+                                     "  end;\r\n"
+                                     "begin\r\n"
+                                     "end.\r\n";
 
-const QByteArray kThree =
-    "unit Three;\r\ninterface\r\nprocedure A;\r\nimplementation\r\n"
-    "procedure A;\r\nbegin\r\n  a := 1;\r\nend;\r\n"
-    "procedure B;\r\nbegin\r\n  while b > 0 do\r\n    b := b - 1;\r\nend;\r\n"
-    "procedure C;\r\nbegin\r\n  if c > 0 then\r\n    c := 0;\r\nend;\r\n"
-    "end.\r\n";
+const QByteArray kThree = "unit Three;\r\ninterface\r\nprocedure A;\r\nimplementation\r\n"
+                          "procedure A;\r\nbegin\r\n  a := 1;\r\nend;\r\n"
+                          "procedure B;\r\nbegin\r\n  while b > 0 do\r\n    b := b - 1;\r\nend;\r\n"
+                          "procedure C;\r\nbegin\r\n  if c > 0 then\r\n    c := 0;\r\nend;\r\n"
+                          "end.\r\n";
 
 QStringList items(const QListWidget* list)
 {
@@ -51,10 +49,7 @@ QStringList items(const QListWidget* list)
     return out;
 }
 
-QString firstLine(const QPlainTextEdit* e)
-{
-    return e->toPlainText().section(u'\n', 0, 0);
-}
+QString firstLine(const QPlainTextEdit* e) { return e->toPlainText().section(u'\n', 0, 0); }
 
 } // namespace
 
@@ -65,7 +60,8 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     dialogs.choose(writeFile("sums.pas", kNoImplementation));
     f.actions().openUnit->trigger();
     EXPECT_EQ(dialogs.asked()[0].filters.first(), QStringLiteral("Паскаль (*.pas)"));
-    EXPECT_EQ(items(ui().routineList()), QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
+    EXPECT_EQ(items(ui().routineList()),
+              QStringList({"function Twice(a: Integer): Integer;", "  procedure Show(n: Integer);"}));
     EXPECT_EQ(ui().routineList()->item(0)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(ui().routineList()->isHidden());
     EXPECT_FALSE(ui().routinePanel()->isHidden());
@@ -79,12 +75,14 @@ TEST_F(WindowTest, AUnitWithoutImplementationListsItsRoutineLinesButNoString)
     ui().previewButton()->setChecked(true);
     test::screenShot(&f, QStringLiteral("routine-queue"));
     ui().chartButton()->click();
-    EXPECT_EQ(ui().codeEditor()->toPlainText(), QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
-                                                     "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
+    EXPECT_EQ(ui().codeEditor()->toPlainText(),
+              QStringLiteral("function Twice(a: Integer): Integer;\nbegin\n"
+                             "  writeln('procedure in a string');\n  Twice := a * 2;\nend;"));
     EXPECT_TRUE(ui().routineList()->isHidden());
     ui().queuePanel()->skipButton->click(); // "Пропустить"
     EXPECT_EQ(ui().codeEditor()->toPlainText(),
-              QStringLiteral("  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;"));
+              QStringLiteral(
+                  "  procedure Show(n: Integer);\n  begin\n    if n > 0 then writeln(n) else writeln(0);\n  end;"));
     test::screenShot(&f, QStringLiteral("routine-fetched"));
 }
 
@@ -205,7 +203,9 @@ TEST_F(WindowTest, TheQueuePanelStandsBesideTheEditorUntilTheQueueEnds)
     f.show();
     QString code;
     for (int i = 0; i < 30; ++i)
-        code += QStringLiteral("  Total%1 := Total%1 + Price[%1] * Quantity[%1] - Discount(Customer, %1); { строка %1 }\n").arg(i);
+        code +=
+            QStringLiteral("  Total%1 := Total%1 + Price[%1] * Quantity[%1] - Discount(Customer, %1); { строка %1 }\n")
+                .arg(i);
     ui().codeEditor()->setPlainText(code);
     const auto settle = [this] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -222,7 +222,8 @@ TEST_F(WindowTest, TheQueuePanelStandsBesideTheEditorUntilTheQueueEnds)
     EXPECT_LT(ui().codeEditor()->geometry().right(), ui().routinePanel()->geometry().left());
     EXPECT_EQ(ui().routineList()->geometry(), ui().codeEditor()->geometry());
     for (int i = 0; i < ui().routineList()->count(); ++i)
-        EXPECT_LT(ui().routineList()->fontMetrics().horizontalAdvance(ui().routineList()->item(i)->text()), ui().routineList()->viewport()->width() - 40);
+        EXPECT_LT(ui().routineList()->fontMetrics().horizontalAdvance(ui().routineList()->item(i)->text()),
+                  ui().routineList()->viewport()->width() - 40);
     test::screenShot(&f, QStringLiteral("queue-list-beside-code"));
     ui().queuePanel()->listButton->click(); // "Список": the list hides, the code shows beside the panel
     test::screenShot(&f, QStringLiteral("queue-panel-beside-code"));

@@ -16,7 +16,7 @@ namespace {
 
 QStringList sizeTexts(const SettingsPanel& p)
 {
-    return {p.varWidthEdit->text(), p.ifWidthEdit->text(), p.forWidthEdit->text(), p.whileWidthEdit->text(),
+    return {p.varWidthEdit->text(),  p.ifWidthEdit->text(),    p.forWidthEdit->text(), p.whileWidthEdit->text(),
             p.elseWidthEdit->text(), p.beginWidthEdit->text(), p.maxLengthEdit->text()};
 }
 
@@ -69,9 +69,9 @@ TEST_F(WindowTest, SettingsPanelHasItsCaptionsAndStartValues)
     EXPECT_FALSE(p.debugBox->isVisible());
 
     const std::pair<QCheckBox*, bool> boxes[] = {
-        {p.startInTrayBox, false}, {p.colourBox, true},   {p.choosePrinterBox, false},   {p.clearInTrayBox, true},
-        {p.debugBox, false},     {p.drawCommentsBox, true}, {p.reviewCommentsBox, false}, {p.legendBox, false},
-        {p.markPagesBox, true},      {p.labelBreaksBox, true},    {p.animateBox, true},
+        {p.startInTrayBox, false}, {p.colourBox, true},       {p.choosePrinterBox, false},  {p.clearInTrayBox, true},
+        {p.debugBox, false},       {p.drawCommentsBox, true}, {p.reviewCommentsBox, false}, {p.legendBox, false},
+        {p.markPagesBox, true},    {p.labelBreaksBox, true},  {p.animateBox, true},
     };
     for (const auto& [box, on] : boxes) EXPECT_EQ(box->isChecked(), on) << box->objectName().toStdString();
     EXPECT_EQ(sizeTexts(p), kFactory);
@@ -141,15 +141,16 @@ TEST(SettingsPanelClose, AnUnusableValueKeepsThePanelOpenOnItsField)
     const std::tuple<QLineEdit*, QString, QString, QString> cases[] = {
         {w.settingsPanel()->animationIntervalEdit, "1.5",
          "Настройки, поле «Анимация/скорость»: «1.5» — не целое число. Нужно целое число от 10 до 10000.", "50"},
-        {w.settingsPanel()->animationIntervalEdit, "0", "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.",
-         "50"},
-        {w.settingsPanel()->ifWidthEdit, "-2147483648", "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.",
-         "30"},
+        {w.settingsPanel()->animationIntervalEdit, "0",
+         "Настройки, поле «Анимация/скорость»: 0 — вне допустимых пределов, от 10 до 10000.", "50"},
+        {w.settingsPanel()->ifWidthEdit, "-2147483648",
+         "Настройки, поле «IF»: -2147483648 — вне допустимых пределов, от 20 до 2000.", "30"},
         {w.settingsPanel()->laneSpacingEdit, "2147483647",
          "Настройки, поле «<> соединения»: 2147483647 — вне допустимых пределов, от 1 до 100.", "30"},
-        {w.settingsPanel()->maxLengthEdit, "", "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
-        {w.settingsPanel()->varWidthEdit, "двести", "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.",
-         "200"},
+        {w.settingsPanel()->maxLengthEdit, "",
+         "Настройки, поле «МАХ длинна»: пусто. Нужно целое число от 100 до 1000000.", "3000"},
+        {w.settingsPanel()->varWidthEdit, "двести",
+         "Настройки, поле «Var,Заголовок»: «двести» — не целое число. Нужно целое число от 20 до 2000.", "200"},
     };
     for (const auto& [field, text, message, good] : cases) {
         watcher.messages.clear();

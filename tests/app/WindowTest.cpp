@@ -62,15 +62,16 @@ TEST_F(WindowTest, StartsWithItsCaptionTabsAndHiddenPanels)
     EXPECT_TRUE(ui().pagedButton()->isChecked());
     EXPECT_EQ(ui().printButton()->text(), QStringLiteral("Печать"));
 
-    for (QWidget* w : {static_cast<QWidget*>(ui().routineList()), static_cast<QWidget*>(ui().routinePanel()), static_cast<QWidget*>(ui().helpPanel()),
-                       static_cast<QWidget*>(ui().settingsPanel()), static_cast<QWidget*>(ui().commentsGrid()),
-                       static_cast<QWidget*>(ui().gridNavigator()), static_cast<QWidget*>(ui().debugTableChoice())})
+    for (QWidget* w : {static_cast<QWidget*>(ui().routineList()), static_cast<QWidget*>(ui().routinePanel()),
+                       static_cast<QWidget*>(ui().helpPanel()), static_cast<QWidget*>(ui().settingsPanel()),
+                       static_cast<QWidget*>(ui().commentsGrid()), static_cast<QWidget*>(ui().gridNavigator()),
+                       static_cast<QWidget*>(ui().debugTableChoice())})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     EXPECT_EQ(ui().diagramView()->geometry(), QRect(33, 0, 700, 2000));
     EXPECT_FALSE(ui().diagramView()->hasPicture());
     EXPECT_TRUE(ui().previewButton()->isChecked()); // "Предпросмотр"
     EXPECT_EQ(ui().animationTimer()->interval(), 100);
-    EXPECT_TRUE(uiState().animationOn);           // "Анимация/скорость" is on at first
+    EXPECT_TRUE(uiState().animationOn); // "Анимация/скорость" is on at first
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
@@ -91,7 +92,10 @@ TEST_F(WindowTest, MenusShowEveryItemAndOnlyWorkingOnesCanBeChosen)
     EXPECT_EQ(captions(ui().animationMenu()), QStringList({"Включить", "Выключить"}));
     EXPECT_EQ(captions(ui().helpMenu()), QStringList({"О программе"}));
 
-    for (QAction* a : {f.actions().openText, f.actions().openUnit, f.actions().saveText, f.actions().openPicture, f.actions().savePicture, f.actions().settings, f.actions().print, f.actions().pageMarkers, f.actions().labelLines, f.actions().exit, f.actions().about, f.actions().animationOn, f.actions().animationOff})
+    for (QAction* a : {f.actions().openText, f.actions().openUnit, f.actions().saveText, f.actions().openPicture,
+                       f.actions().savePicture, f.actions().settings, f.actions().print, f.actions().pageMarkers,
+                       f.actions().labelLines, f.actions().exit, f.actions().about, f.actions().animationOn,
+                       f.actions().animationOff})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 
     EXPECT_TRUE(f.actions().schema->shortcuts().contains(QKeySequence(Qt::Key_F9)));
@@ -119,9 +123,9 @@ TEST_F(WindowTest, CreationTakesTheSettingsFromTheFile)
 TEST_F(WindowTest, AnOffScreenSavedPositionOpensOnThePrimaryScreenAndIsSavedSo)
 {
     const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const QByteArray& saved : {QByteArray("myformleft=-5000\r\nmyformtop=100"),
-                                    QByteArray("myformleft=2147483647\r\nmyformtop=-2147483648"),
-                                    QByteArray("myformleft=100\r\nmyformtop=-400")}) {
+    for (const QByteArray& saved :
+         {QByteArray("myformleft=-5000\r\nmyformtop=100"), QByteArray("myformleft=2147483647\r\nmyformtop=-2147483648"),
+          QByteArray("myformleft=100\r\nmyformtop=-400")}) {
         writeIni("[myform]\r\n" + saved + "\r\n");
         {
             MainWindow& f = open();

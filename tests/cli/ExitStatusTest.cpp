@@ -16,12 +16,12 @@ const QString kRoutine = QStringLiteral(VEXORIA_SOURCE_DIR "/examples/bubble_sor
 
 // A shema.ini in dir that sets only the length limit; empty when it could
 // not be written.
-QString lengthLimitIni(const QTemporaryDir& dir, const char* edlin)
+QString lengthLimitIni(const QTemporaryDir& dir, const char* maxChartLength)
 {
     const QString ini = dir.filePath(QStringLiteral("shema.ini"));
     QFile f(ini);
     if (!f.open(QIODevice::WriteOnly)) return QString();
-    f.write(QByteArray("[myform]\r\nedlin=") + edlin + "\r\n");
+    f.write(QByteArray("[myform]\r\nedlin=") + maxChartLength + "\r\n");
     return ini;
 }
 

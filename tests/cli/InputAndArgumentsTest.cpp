@@ -30,16 +30,16 @@ TEST(Arguments, AnythingNotUnderstoodIsAUsageError)
     const QString o = QStringLiteral("-o");
     const QString png = QStringLiteral("/nonexistent/x.png");
     const QStringList cases[] = {
-        {"render", r, "--ansewr", "yes", o, png},          // unknown option
-        {"render", r, r, o, png},                          // a second FILE
-        {"render", r, o},                                  // a value missing
-        {"render", r, "--answer", "maybe", o, png},        // a value not allowed
+        {"render", r, "--ansewr", "yes", o, png},   // unknown option
+        {"render", r, r, o, png},                   // a second FILE
+        {"render", r, o},                           // a value missing
+        {"render", r, "--answer", "maybe", o, png}, // a value not allowed
         {"render", r, "--answer", "yes", "--answer", "no", o, png},
-        {"render", r},                                     // no -o
+        {"render", r}, // no -o
         {"rows", "--stage", "sizing", r},
-        {"rows"},                                          // no FILE
-        {"measure", "--ini", "shema.ini"},                 // an option of another command
-        {"paint", r},                                      // no such command
+        {"rows"},                          // no FILE
+        {"measure", "--ini", "shema.ini"}, // an option of another command
+        {"paint", r},                      // no such command
     };
     for (const QStringList& args : cases) {
         const CliRun run = runCli(args);
@@ -109,8 +109,8 @@ TEST(Settings, AValueOutOfRangeStopsTheBuildWithOneLine)
     for (const char* key : {"evar", "eif", "efor", "ewhile", "eelse", "ebeg", "edlin", "esoed"}) {
         for (const QByteArray& value : values) {
             const QString ini = writeFile(dir, "shema.ini", "[myform]\r\n" + QByteArray(key) + '=' + value + "\r\n");
-            const CliRun r = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--ini"), ini,
-                                     QStringLiteral("-o"), out});
+            const CliRun r =
+                runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--ini"), ini, QStringLiteral("-o"), out});
             const QString what = QStringLiteral("%1=%2").arg(QLatin1String(key), QString::fromLatin1(value.left(20)));
             EXPECT_EQ(r.status, 1) << qPrintable(what);
             EXPECT_FALSE(QFile::exists(out)) << qPrintable(what);
@@ -122,8 +122,10 @@ TEST(Settings, AValueOutOfRangeStopsTheBuildWithOneLine)
         }
     }
     const QString ini = writeFile(dir, "shema.ini", "[myform]\r\neif=-2147483648\r\n");
-    const CliRun r = runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--ini"), ini, QStringLiteral("-o"), out});
-    EXPECT_EQ(errorLines(r), QStringList{QStringLiteral("vexoria-cli: %1: eif = -2147483648 is out of range 20…2000").arg(ini)});
+    const CliRun r =
+        runCli({QStringLiteral("render"), kRoutine, QStringLiteral("--ini"), ini, QStringLiteral("-o"), out});
+    EXPECT_EQ(errorLines(r),
+              QStringList{QStringLiteral("vexoria-cli: %1: eif = -2147483648 is out of range 20…2000").arg(ini)});
 }
 
 } // namespace

@@ -109,8 +109,9 @@ TEST(InputReading, AFileOverTheSizeLimitIsRefusedByEveryCommand)
         args << big;
         expectOneFailureLine(runCli(args), QStringLiteral("cannot read %1: it is larger than 64 MB").arg(big), args);
     }
-    const QStringList viaIni{QStringLiteral("render"), kRoutine, QStringLiteral("--ini"), big, QStringLiteral("-o"),
-                             dir.filePath(QStringLiteral("out.png"))};
+    const QStringList viaIni{QStringLiteral("render"), kRoutine,
+                             QStringLiteral("--ini"),  big,
+                             QStringLiteral("-o"),     dir.filePath(QStringLiteral("out.png"))};
     expectOneFailureLine(runCli(viaIni), QStringLiteral("larger than 64 MB"), viaIni);
     const QStringList fromPipe{QStringLiteral("rows"), QStringLiteral("-")};
     expectOneFailureLine(runCli(fromPipe, QByteArray((qint64(64) << 20) + 1, 'x')),

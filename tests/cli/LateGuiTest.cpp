@@ -24,19 +24,18 @@ QByteArray readFile(const QString& path)
 // A routine of many coloured constructs (the last colours of the palette are
 // the desktop scheme's), one with texts the width table leaves to the face,
 // and one of both.
-const char kUnit[] =
-    "unit Late;\ninterface\nimplementation\n"
-    "procedure Many;\nbegin\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
-    "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\nend;\n"
-    "procedure Wide;\nbegin\n  s := '\xe6\x97\xa5\xe6\x9c\xac';\n  t := '\xf0\x9f\x98\x80';\nend;\n"
-    "procedure Both;\nbegin\n  if a then s := '\xe6\x97\xa5';\n  while c do c := c - 1;\n"
-    "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\n"
-    "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\nend;\nend.\n";
+const char kUnit[] = "unit Late;\ninterface\nimplementation\n"
+                     "procedure Many;\nbegin\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\n"
+                     "  if a then b := 1;\n  while c do c := c - 1;\n  for i := 1 to 9 do s := s + i;\nend;\n"
+                     "procedure Wide;\nbegin\n  s := '\xe6\x97\xa5\xe6\x9c\xac';\n  t := '\xf0\x9f\x98\x80';\nend;\n"
+                     "procedure Both;\nbegin\n  if a then s := '\xe6\x97\xa5';\n  while c do c := c - 1;\n"
+                     "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\n"
+                     "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\nend;\nend.\n";
 
 QByteArray renderOne(const QString& unit, const QString& name, const QString& out, const QString& theme = {})
 {
@@ -76,7 +75,8 @@ TEST(LateGui, ASvgChartIsTheSameWhenTheApplicationStartsLateOrNever)
             << qPrintable(name);
     }
     // The coloured chart does reach the scheme's colours.
-    const QByteArray highlight = QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight).name().toUtf8();
+    const QByteArray highlight =
+        QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight).name().toUtf8();
     EXPECT_TRUE(readFile(QDir(all).filePath(QStringLiteral("Many.svg"))).contains(highlight)) << highlight.data();
 }
 

@@ -32,8 +32,7 @@ QStringList corpus()
 {
     QStringList lines;
     for (const char* dir : {VEXORIA_SOURCE_DIR "/examples", VEXORIA_TEST_DATA}) {
-        QDirIterator it(QString::fromUtf8(dir), {QStringLiteral("*.pas")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(QString::fromUtf8(dir), {QStringLiteral("*.pas")}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile f(it.next());
             EXPECT_TRUE(f.open(QIODevice::ReadOnly));

@@ -143,7 +143,7 @@ TEST(RenderTargets, AChartInPartsNeedsAFileToWriteThemBeside)
     QByteArray loops = "procedure P;\nbegin\n";
     for (int i = 0; i < 30; ++i) loops += "while a do\nbegin\nx := 1;\nend;\n";
     loops += "end;\n";
-    const QStringList args{QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("--ini"), ini,
+    const QStringList args{QStringLiteral("render"),   QStringLiteral("-"),   QStringLiteral("--ini"), ini,
                            QStringLiteral("--answer"), QStringLiteral("yes"), QStringLiteral("-o")};
     const CliRun toStdout = runCli(args + QStringList{QStringLiteral("-")}, loops);
     EXPECT_EQ(toStdout.status, 1);

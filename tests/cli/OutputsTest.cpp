@@ -118,9 +118,9 @@ TEST(Outputs, AMissingFolderIsNamedByEveryCommand)
         const QString out = folder + u'/' + QLatin1String(name);
         const CliRun r = runCli({QLatin1String(command), kRoutine, QStringLiteral("-o"), out});
         EXPECT_EQ(r.status, 1) << command;
-        EXPECT_EQ(errorLines(r),
-                  QStringList{
-                      QStringLiteral("vexoria-cli: cannot write %1: the folder %2 does not exist").arg(out, folder)});
+        EXPECT_EQ(
+            errorLines(r),
+            QStringList{QStringLiteral("vexoria-cli: cannot write %1: the folder %2 does not exist").arg(out, folder)});
     }
     EXPECT_FALSE(QFile::exists(folder)) << "export made the folder";
 
@@ -176,15 +176,16 @@ TEST(Outputs, AChartTooLongForPartsIsDrawnWholeWhereThatIsPromised)
     const CliRun vector = render("yes", "whole.svg");
     EXPECT_EQ(vector.status, 0) << qPrintable(vector.err);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("whole.svg"))));
-    const CliRun printed = runCli({QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"),
-                                   dir.filePath(QStringLiteral("whole.pdf"))},
-                                  code);
+    const CliRun printed = runCli(
+        {QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"), dir.filePath(QStringLiteral("whole.pdf"))},
+        code);
     EXPECT_EQ(printed.status, 0) << qPrintable(printed.err);
 
-    // Past what a picture can hold, one line names the way out.
-    const CliRun huge = runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"),
-                                dir.filePath(QStringLiteral("huge.png"))},
-                               longRoutine(1500).toUtf8());
+    // Past what a picture can hold, a BMP is refused with one line naming
+    // the ways out (a PNG is drawn in strips, and is no picture).
+    const CliRun huge = runCli(
+        {QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"), dir.filePath(QStringLiteral("huge.bmp"))},
+        longRoutine(1500).toUtf8());
     EXPECT_EQ(huge.status, 1);
     ASSERT_EQ(errorLines(huge).size(), 1) << qPrintable(huge.err);
     EXPECT_TRUE(huge.err.contains(QStringLiteral(".svg"))) << qPrintable(huge.err);
@@ -206,8 +207,8 @@ TEST(Outputs, AJpegTooTallAndARoutineWithoutCodeAreSaidPlainly)
     QTemporaryDir dir;
     // About 70,000 pixels of chart: more rows than a JPEG holds.
     const QString jpeg = dir.filePath(QStringLiteral("tall.jpg"));
-    const CliRun tall = runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"), jpeg},
-                               longRoutine(260).toUtf8());
+    const CliRun tall =
+        runCli({QStringLiteral("render"), QStringLiteral("-"), QStringLiteral("-o"), jpeg}, longRoutine(260).toUtf8());
     EXPECT_EQ(tall.status, 1);
     const QStringList lines = errorLines(tall);
     ASSERT_EQ(lines.size(), 1) << qPrintable(tall.err);
@@ -215,9 +216,9 @@ TEST(Outputs, AJpegTooTallAndARoutineWithoutCodeAreSaidPlainly)
     EXPECT_FALSE(QFile::exists(jpeg));
 
     // print warns as render does.
-    const CliRun empty = runCli({QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"),
-                                 dir.filePath(QStringLiteral("empty.pdf"))},
-                                "  \n");
+    const CliRun empty = runCli(
+        {QStringLiteral("print"), QStringLiteral("-"), QStringLiteral("-o"), dir.filePath(QStringLiteral("empty.pdf"))},
+        "  \n");
     EXPECT_EQ(empty.status, 0) << qPrintable(empty.err);
     EXPECT_EQ(errorLines(empty).size(), 1);
     EXPECT_TRUE(empty.err.startsWith(QStringLiteral("vexoria-cli: warning: "))) << qPrintable(empty.err);

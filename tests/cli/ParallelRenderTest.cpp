@@ -122,8 +122,8 @@ TEST(ParallelRender, AFolderOfUnitsIsMirroredUnderOut)
         << qPrintable(r.err);
     EXPECT_EQ(lines.last(), "vexoria-cli: 5 units, 4 routines, 4 charts in " + out + ", 1 unit not read");
 
-    const CliRun none = runCli({QStringLiteral("render"), out + "/two", QStringLiteral("--all"),
-                                QStringLiteral("-o"), dir.filePath(QStringLiteral("x"))});
+    const CliRun none = runCli({QStringLiteral("render"), out + "/two", QStringLiteral("--all"), QStringLiteral("-o"),
+                                dir.filePath(QStringLiteral("x"))});
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("holds no unit"))) << qPrintable(none.err);
 }

@@ -44,7 +44,8 @@ TEST(RoutinesCommand, ListsEveryRoutineLineOfTheImplementationWithItsNumber)
     ASSERT_EQ(lines.size(), 7) << qPrintable(r.outText());
     EXPECT_EQ(lines.first(), QStringLiteral("1\tprocedure TIOStream.SetSize(const NewSize: Int64);"));
     EXPECT_EQ(lines[3], QStringLiteral("4\tconstructor TIOStream.Create(aIOSType : TIOSType);"));
-    EXPECT_EQ(lines.last(), QStringLiteral("7\tfunction TIOStream.Seek(const Offset: int64; Origin: TSeekOrigin): int64;"));
+    EXPECT_EQ(lines.last(),
+              QStringLiteral("7\tfunction TIOStream.Seek(const Offset: int64; Origin: TSeekOrigin): int64;"));
 
     EXPECT_EQ(cli({QStringLiteral("routines"), QStringLiteral("/no/such/unit.pas")}).status, 1);
 }
@@ -75,9 +76,13 @@ TEST(RenderCommand, OneRoutineByItsNumberOrItsName)
     const QString byNumber = dir.filePath(QStringLiteral("5.png"));
     const QString byName = dir.filePath(QStringLiteral("read.png"));
     ASSERT_EQ(cli({QStringLiteral("render"), kIostream, QStringLiteral("--routine"), QStringLiteral("5"),
-                   QStringLiteral("-o"), byNumber}).status, 0);
+                   QStringLiteral("-o"), byNumber})
+                  .status,
+              0);
     ASSERT_EQ(cli({QStringLiteral("render"), kIostream, QStringLiteral("--routine"), QStringLiteral("read"),
-                   QStringLiteral("-o"), byName}).status, 0);
+                   QStringLiteral("-o"), byName})
+                  .status,
+              0);
     EXPECT_EQ(readFile(byNumber), readFile(byName));
 
     for (const char* wanted : {"0", "8", "Nothing"}) {
@@ -88,7 +93,9 @@ TEST(RenderCommand, OneRoutineByItsNumberOrItsName)
             << qPrintable(r.err);
     }
     EXPECT_EQ(cli({QStringLiteral("render"), kIostream, QStringLiteral("--routine"), QStringLiteral("1"),
-                   QStringLiteral("--all"), QStringLiteral("-o"), dir.path()}).status, 2);
+                   QStringLiteral("--all"), QStringLiteral("-o"), dir.path()})
+                  .status,
+              2);
 }
 
 TEST(RenderCommand, AllGoesOnPastAFailedRoutineAndNamesEveryFileOnce)
@@ -107,8 +114,7 @@ TEST(RenderCommand, AllGoesOnPastAFailedRoutineAndNamesEveryFileOnce)
                           QStringLiteral("bmp"), QStringLiteral("--ini"), ini, QStringLiteral("--answer"),
                           QStringLiteral("cancel"), QStringLiteral("-o"), out});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
-              QStringList({"Draw-2.bmp", "Draw.bmp", "routine-3.bmp"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name), QStringList({"Draw-2.bmp", "Draw.bmp", "routine-3.bmp"}));
     EXPECT_TRUE(r.err.contains(QStringLiteral("[4/4] Long: failed"))) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("1 failed: Long"))) << qPrintable(r.err);
 }

@@ -22,7 +22,9 @@ void expectOrdered(const RouteTable& t)
         // The owning block exists.
         const QString ob = r.ownerKind.str();
         const int drawOrder = val(r.ownerDrawOrder);
-        EXPECT_GE(t.ws.statements.find([&](const StatementRow& s) { return s.kind == ob && val(s.drawOrder) == drawOrder; }), 0);
+        EXPECT_GE(
+            t.ws.statements.find([&](const StatementRow& s) { return s.kind == ob && val(s.drawOrder) == drawOrder; }),
+            0);
     }
 }
 
@@ -83,8 +85,8 @@ TEST(BadInput, AChartStartingOnAClosingRowRoutesFromTheNextBlock)
 
 TEST(BadInput, RandomTablesAlwaysEnd)
 {
-    const char* kinds[] = {"var",  "if",    "while",  "case",  "goto",  "for",   "repeat",  "else",
-                           "begin", "with", "until", "procces", "mylabel", "break", "exit", "try", "except"};
+    const char* kinds[] = {"var",  "if",    "while",   "case",    "goto",  "for",  "repeat", "else",  "begin",
+                           "with", "until", "procces", "mylabel", "break", "exit", "try",    "except"};
     const char* closes[] = {"if", "while", "case", "for", "else", "with", "try", ""};
     std::mt19937 rng(20261209);
     for (int round = 0; round < 300; ++round) {
@@ -98,11 +100,12 @@ TEST(BadInput, RandomTablesAlwaysEnd)
                 t.close(drawOrder, closes[rng() % 8], static_cast<int>(rng() % (count + 2)));
             } else {
                 StatementRow& r = t.block(kinds[rng() % 17], drawOrder, kIfX, y, static_cast<int>(rng() % 60) - 20,
-                                      static_cast<int>(rng() % 60) - 20);
+                                          static_cast<int>(rng() % 60) - 20);
                 if (rng() % 4 == 0) r.text = "case";
                 if (r.kind == "goto" || r.kind == "until") {
                     r.link = static_cast<int>(rng() % (count + 3));
-                    r.closedKind = r.kind == "goto" ? QStringLiteral("goto%1").arg(rng() % 4) : QStringLiteral("repeat");
+                    r.closedKind =
+                        r.kind == "goto" ? QStringLiteral("goto%1").arg(rng() % 4) : QStringLiteral("repeat");
                 }
             }
         }

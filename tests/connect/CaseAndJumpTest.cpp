@@ -29,12 +29,11 @@ TEST(CaseStatements, CollectorAndExitsOfPlainBranches)
     t.block("procces", 9, kRectX, 600);
     t.block("end shema", 10, kEndX, 700);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 1 325,180 325,220",
-                                     "2 9 300,160 20,160 20,610 325,610", "3 2 350,260 350,320",
-                                     "3 6 400,240 680,240 680,420 350,420", "4 10 350,410 20,410",
-                                     "4 0 350,360 350,420", "5 2 350,460 350,520",
-                                     "5 6 400,440 680,440 680,620 375,620", "6 1 350,560 350,620",
-                                     "7 1 350,660 350,720"}));
+    EXPECT_EQ(t.rows(),
+              QStringList({"1 1 350,60 350,120", "2 1 325,180 325,220", "2 9 300,160 20,160 20,610 325,610",
+                           "3 2 350,260 350,320", "3 6 400,240 680,240 680,420 350,420", "4 10 350,410 20,410",
+                           "4 0 350,360 350,420", "5 2 350,460 350,520", "5 6 400,440 680,440 680,620 375,620",
+                           "6 1 350,560 350,620", "7 1 350,660 350,720"}));
     EXPECT_TRUE(t.drew(R"(text 270,140 "Блок")"));
     EXPECT_TRUE(t.drew(R"(text 120,392 "Выход")"));
     EXPECT_TRUE(t.drew("polyline 40,400 20,410 40,420")); // left head on the collector
@@ -74,10 +73,8 @@ TEST(CaseStatements, LoopsEndingABranchExitIntoTheCollector)
         t.block("header", 0, kRectX, 0);
         t.block("case", 1, kIfX, 100);
         caseTest(t, 2, 200);
-        if (isFor)
-            t.block("for", 3, kRectX, 300);
-        else
-            t.block("while", 3, kWhileX, 300);
+        if (isFor) t.block("for", 3, kRectX, 300);
+        else t.block("while", 3, kWhileX, 300);
         t.block("begin", 4, kRectX, 400);
         t.close(5, isFor ? "for" : "while", 3);
         t.close(6, "if", 2);
@@ -215,11 +212,10 @@ TEST(Jumps, ThreeGotosAreFoundAgainByTheirOrdinals)
     t.block("procces", 5, kRectX, 500);
     t.block("end shema", 6, kEndX, 600);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 0 350,160 350,220",
-                                     "2 4 325,140 30,140 30,440 325,440", "3 0 350,260 350,320",
-                                     "3 4 325,240 30,240 30,440 325,440", "4 0 350,360 350,420",
-                                     "4 4 325,340 30,340 30,440 325,440", "5 1 350,460 350,520",
-                                     "6 1 350,560 350,620"}));
+    EXPECT_EQ(t.rows(),
+              QStringList({"1 1 350,60 350,120", "2 0 350,160 350,220", "2 4 325,140 30,140 30,440 325,440",
+                           "3 0 350,260 350,320", "3 4 325,240 30,240 30,440 325,440", "4 0 350,360 350,420",
+                           "4 4 325,340 30,340 30,440 325,440", "5 1 350,460 350,520", "6 1 350,560 350,620"}));
     // The goto's thick pen is given back before the next block.
     const QStringList lines = t.canvas.lines();
     const int lastWide = lines.lastIndexOf("pen width=3");

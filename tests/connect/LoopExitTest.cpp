@@ -10,9 +10,9 @@ namespace vexoria::test {
 namespace {
 
 // Origins that put these blocks on the centre line x = 350.
-constexpr int kForX = 275;     // for: x1 50, x3 100
-constexpr int kRepeatX = 250;  // repeat: x1 50, x2 150
-constexpr int kUntilX = 275;   // until: x5 50, x4 100
+constexpr int kForX = 275;    // for: x1 50, x3 100
+constexpr int kRepeatX = 250; // repeat: x1 50, x2 150
+constexpr int kUntilX = 275;  // until: x5 50, x4 100
 
 // for i … do begin while c do x; end; y  (the while ends the for's body)
 RouteTable nestedLoops()

@@ -103,7 +103,8 @@ public:
     // What routing is handed: the options as ws.settings hold them at the
     // last route(), and the part (the whole chart unless a test sets it).
     BuildOptions options = ws.options();
-    RouteInput in{ws.statements, ws.templates, ws.connections, options, ws.diagram, ws.palette, ChartPart{}, 0, nullptr};
+    RouteInput in{ws.statements, ws.templates, ws.connections, options, ws.diagram, ws.palette, ChartPart{}, 0,
+                  nullptr};
 
 private:
     int m_n = 0;
@@ -111,9 +112,9 @@ private:
 };
 
 // Origins that put the usual blocks on the centre line x 350.
-constexpr int kRectX = 275;   // begin, procces, header, else (width 50)
-constexpr int kIfX = 250;     // if, try, goto, label (centre of x1..x3)
-constexpr int kWhileX = 238;  // while (centre of x1..x4 is 350.5)
-constexpr int kEndX = 225;    // end shema, var (width 150)
+constexpr int kRectX = 275;  // begin, procces, header, else (width 50)
+constexpr int kIfX = 250;    // if, try, goto, label (centre of x1..x3)
+constexpr int kWhileX = 238; // while (centre of x1..x4 is 350.5)
+constexpr int kEndX = 225;   // end shema, var (width 150)
 
 } // namespace vexoria::test

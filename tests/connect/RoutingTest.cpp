@@ -75,9 +75,8 @@ TEST(SequentialBlocks, PlainBeforeElseIsNotFollowedAndEmptyElseHasNoFrame)
     t.block("procces", 6, kRectX, 400);
     t.block("end shema", 7, kEndX, 500);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 2 350,160 350,220",
-                                     "2 6 400,140 680,140 680,330 375,330", "3 0 350,260 350,320",
-                                     "4 1 350,360 350,420", "5 1 350,460 350,520"}));
+    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 2 350,160 350,220", "2 6 400,140 680,140 680,330 375,330",
+                                     "3 0 350,260 350,320", "4 1 350,360 350,420", "5 1 350,460 350,520"}));
     // The cross mark: two chevrons meeting at 10 px above the else block.
     EXPECT_TRUE(t.drew("polyline 370,300 350,310 330,300"));
     EXPECT_TRUE(t.drew("polyline 370,320 350,310 330,320"));
@@ -169,11 +168,10 @@ TEST(Loops, WhileWhoseLastStatementIsAnIf)
     t.block("procces", 6, kRectX, 400);
     t.block("end shema", 7, kEndX, 500);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 2 350,160 350,220",
-                                     "2 7 350,400 350,410 680,410 680,140 413,140",
-                                     "2 5 288,140 20,140 20,420 325,420", "3 2 350,260 350,320",
-                                     "3 6 400,240 660,240 660,410 350,410", "4 0 350,360 350,420",
-                                     "5 1 350,460 350,520"}));
+    EXPECT_EQ(t.rows(),
+              QStringList({"1 1 350,60 350,120", "2 2 350,160 350,220", "2 7 350,400 350,410 680,410 680,140 413,140",
+                           "2 5 288,140 20,140 20,420 325,420", "3 2 350,260 350,320",
+                           "3 6 400,240 660,240 660,410 350,410", "4 0 350,360 350,420", "5 1 350,460 350,520"}));
     EXPECT_TRUE(t.drew(R"(text 500,392 "Возврат цикла")"));
     EXPECT_TRUE(t.drew(R"(text 438,120 "Цикл")"));
     EXPECT_TRUE(t.drew("polyline 433,130 413,140 433,150")); // left head into the loop block
@@ -211,10 +209,9 @@ TEST(Loops, ForReadsNoIntoTheBodyAndYesOnTheExit)
     t.block("procces", 4, kRectX, 300);
     t.block("end shema", 5, kEndX, 400);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,130", "2 3 350,170 350,220",
-                                     "2 7 350,300 350,310 680,310 680,140 375,140",
-                                     "2 4 325,140 20,140 20,320 325,320", "3 0 350,260 350,320",
-                                     "4 1 350,360 350,420"}));
+    EXPECT_EQ(t.rows(),
+              QStringList({"1 1 350,60 350,130", "2 3 350,170 350,220", "2 7 350,300 350,310 680,310 680,140 375,140",
+                           "2 4 325,140 20,140 20,320 325,320", "3 0 350,260 350,320", "4 1 350,360 350,420"}));
     EXPECT_TRUE(t.drew(R"(text 375,202 "Нет")"));
     EXPECT_TRUE(t.drew(R"(text 305,122 "Да")"));
 }
@@ -231,9 +228,8 @@ TEST(Loops, RepeatReturnIsRecordedFromTheRepeatBlock)
     t.block("procces", 4, kRectX, 400);
     t.block("end shema", 5, kEndX, 500);
     t.route();
-    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 1 350,160 350,220",
-                                     "2 8 300,120 20,120 20,360 325,360", "3 1 350,260 350,320",
-                                     "4 1 350,360 350,420", "5 1 350,460 350,520"}));
+    EXPECT_EQ(t.rows(), QStringList({"1 1 350,60 350,120", "2 1 350,160 350,220", "2 8 300,120 20,120 20,360 325,360",
+                                     "3 1 350,260 350,320", "4 1 350,360 350,420", "5 1 350,460 350,520"}));
     EXPECT_TRUE(t.drew("polyline 280,110 300,120 280,130")); // head into the repeat block
     EXPECT_TRUE(t.drew(R"(text 200,102 "Возврат Цикл")"));
 }

@@ -324,9 +324,9 @@ TEST(Palette, SixteenColoursThenBlackAgain)
     const QStringList l = c.lines();
     for (int i = 0; i + 1 < l.size(); ++i)
         if (l[i] == QStringLiteral("pen width=2")) given << l[i + 1].mid(10);
-    EXPECT_EQ(given, (QStringList{"0", "128", "32768", "32896", "8388608", "8388736", "8421376", "255",
-                                  "65280", "65535", "16711680", "16711935", "16776960", "12639424",
-                                  "15780518", QString::number(c.ws.palette.colours[15]), "0", "128"}));
+    EXPECT_EQ(given, (QStringList{"0", "128", "32768", "32896", "8388608", "8388736", "8421376", "255", "65280",
+                                  "65535", "16711680", "16711935", "16776960", "12639424", "15780518",
+                                  QString::number(c.ws.palette.colours[15]), "0", "128"}));
     EXPECT_EQ(c.ws.palette.next, 2);
 }
 
@@ -366,9 +366,9 @@ TEST(DrawingPass, SecondPartStartsAfterTheCutAtTheTop)
 {
     ChartBuilder c;
     c.placed("repeat", 100, 0);
-    c.closing();                  // nom 1: the cut
-    c.text("x");                  // nom 2: y 0, passed over
-    c.placed("repeat", 100, 60);  // nom 3: moves to the top
+    c.closing();                 // nom 1: the cut
+    c.text("x");                 // nom 2: y 0, passed over
+    c.placed("repeat", 100, 60); // nom 3: moves to the top
     c.placed("end shema", 100, 60);
     c.part = ChartPart{2, 1, 1, 0};
     c.ws.settings.colourMode = false;

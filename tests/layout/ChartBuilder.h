@@ -46,7 +46,8 @@ struct ChartBuilder {
         return add(r);
     }
     // A block row already placed, for drawing tests.
-    StatementRow& placed(const char* kind, int x, int y, int stretchX = 0, int stretchY = 0, const QString& headText = {})
+    StatementRow& placed(const char* kind, int x, int y, int stretchX = 0, int stretchY = 0,
+                         const QString& headText = {})
     {
         StatementRow& r = block(kind, headText);
         r.x = x;
@@ -69,7 +70,11 @@ struct ChartBuilder {
         r.text = text;
         return add(r);
     }
-    StatementRow& row(int drawOrder) { return ws.statements.at(ws.statements.find([drawOrder](const StatementRow& r) { return r.drawOrder == drawOrder; })); }
+    StatementRow& row(int drawOrder)
+    {
+        return ws.statements.at(
+            ws.statements.find([drawOrder](const StatementRow& r) { return r.drawOrder == drawOrder; }));
+    }
 
     QStringList lines() const { return canvas.lines(); }
 

@@ -44,7 +44,7 @@ TEST(RenderCommand, CancelledOrBadSettingsEndWithStatusOne)
     }
     const QString out = dir.filePath(QStringLiteral("x.png"));
     CliRun r = cli({QStringLiteral("render"), example("bubble_sort.pas"), QStringLiteral("--ini"), ini,
-                 QStringLiteral("--answer"), QStringLiteral("cancel"), QStringLiteral("-o"), out});
+                    QStringLiteral("--answer"), QStringLiteral("cancel"), QStringLiteral("-o"), out});
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_FALSE(r.err.isEmpty());

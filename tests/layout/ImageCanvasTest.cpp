@@ -157,9 +157,9 @@ TEST(DrawingPass, ChartTooLongForAPictureEndsAtTheHeaderWithAMessage)
 // high as the chart and the outline has ink where the shape says.
 TEST(DrawingPass, EveryKindLeavesInkOnItsOutline)
 {
-    const char* kinds[] = {"var", "if", "while", "case", "goto", "for", "repeat", "else", "begin", "with",
-                           "until", "procces", "end shema", "header", "mylabel", "break", "exit", "try",
-                           "except"};
+    const char* kinds[] = {"var",     "if",    "while", "case",  "goto",    "for",       "repeat",
+                           "else",    "begin", "with",  "until", "procces", "end shema", "header",
+                           "mylabel", "break", "exit",  "try",   "except"};
     for (const char* kind : kinds) {
         ChartBuilder c;
         c.ws.canvasOverride = nullptr;
@@ -206,9 +206,9 @@ TEST(PictureFiles, PngBmpAndJpegAreWrittenAndReadBack)
         QString error;
         ASSERT_TRUE(writePicture(d.image(), path, &error)) << name << ": " << qPrintable(error);
         QImageReader reader(path);
-        const QByteArray expected = pictureFormatFor(path) == PictureFormat::Jpeg ? "jpeg"
+        const QByteArray expected = pictureFormatFor(path) == PictureFormat::Jpeg  ? "jpeg"
                                     : pictureFormatFor(path) == PictureFormat::Bmp ? "bmp"
-                                                                                    : "png";
+                                                                                   : "png";
         EXPECT_EQ(reader.format(), expected) << name;
         const QImage back = reader.read();
         ASSERT_EQ(back.size(), QSize(700, 120)) << name;

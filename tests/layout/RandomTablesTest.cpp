@@ -12,9 +12,9 @@
 namespace vexoria::test {
 namespace {
 
-const char* const kKinds[] = {"var", "if", "while", "case", "goto", "for", "repeat", "else", "begin",
-                                "with", "until", "procces", "end shema", "header", "mylabel", "break",
-                                "exit", "try", "except", "end", "", "If", "case "};
+const char* const kKinds[] = {"var",   "if",   "while",  "case",    "goto",      "for",    "repeat",  "else",
+                              "begin", "with", "until",  "procces", "end shema", "header", "mylabel", "break",
+                              "exit",  "try",  "except", "end",     "",          "If",     "case "};
 const char* const kLimits[] = {"260", "1", "0", "-40", "5", "100000", " 30 ", "x"};
 
 QString randomText(std::mt19937& rng)

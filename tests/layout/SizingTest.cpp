@@ -159,7 +159,7 @@ TEST(OtherKindsSizing, WidthsAndSteps)
     c.block("break");             // 50 wide, step 60
     c.block("exit");
     c.closing();
-    c.block("end shema");         // 150 wide
+    c.block("end shema"); // 150 wide
     c.size();
     EXPECT_EQ(placedOf(c.row(0)), (Placed{350 - 50 - 32, 0, 15, 0}));
     EXPECT_EQ(placedOf(c.row(1)), (Placed{275, 80, 0, 0}));

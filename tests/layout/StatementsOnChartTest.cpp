@@ -36,19 +36,18 @@ int timesDrawn(const QList<DrawnText>& texts, const QString& statement)
     return count;
 }
 
-const char kRoutine[] =
-    "function Store(const Name: string): Boolean;\r\n"
-    "begin\r\n"
-    "  try\r\n"
-    "    Open(Name);\r\n"
-    "    Write(Name);\r\n"
-    "    Close(Name);\r\n"
-    "  except\r\n"
-    "    Exit(False);\r\n"
-    "  end;\r\n"
-    "  while Busy do Wait(1);\r\n"
-    "  Result := True;\r\n"
-    "end;\r\n";
+const char kRoutine[] = "function Store(const Name: string): Boolean;\r\n"
+                        "begin\r\n"
+                        "  try\r\n"
+                        "    Open(Name);\r\n"
+                        "    Write(Name);\r\n"
+                        "    Close(Name);\r\n"
+                        "  except\r\n"
+                        "    Exit(False);\r\n"
+                        "  end;\r\n"
+                        "  while Busy do Wait(1);\r\n"
+                        "  Result := True;\r\n"
+                        "end;\r\n";
 
 TEST(StatementsOnChart, ATryBodyAndAnExitValueAreEachDrawnOnce)
 {

@@ -47,7 +47,7 @@ void drawAcrossBandEdges(DisplayList& list)
         list.setPenStyle(PenStyle::Dot);
         list.rectangle(320, edge - 150, 420, edge + 150);
         list.setPenStyle(PenStyle::Solid);
-        list.polyline({{450, edge - 7}, {470, edge + 9}, {490, edge - 3}}); // an arrowhead's slant
+        list.polyline({{450, edge - 7}, {470, edge + 9}, {490, edge - 3}});           // an arrowhead's slant
         list.polygon({{500, edge - 20}, {550, edge}, {500, edge + 20}, {450, edge}}); // a diamond
         list.roundRect(560, edge - 12, 680, edge + 13, 20, 40);
         list.textOut(565, edge - 6, QStringLiteral("Переход"));

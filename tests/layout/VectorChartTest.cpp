@@ -45,7 +45,8 @@ QString codeOf(const QString& path)
 QStringList routines()
 {
     QStringList paths;
-    for (const char* dir : {VEXORIA_SOURCE_DIR "/examples", VEXORIA_TEST_DATA "/layout", VEXORIA_TEST_DATA "/connect"}) {
+    for (const char* dir :
+         {VEXORIA_SOURCE_DIR "/examples", VEXORIA_TEST_DATA "/layout", VEXORIA_TEST_DATA "/connect"}) {
         QDirIterator it(QString::fromUtf8(dir), {QStringLiteral("*.pas")}, QDir::Files);
         while (it.hasNext()) paths << it.next();
     }
@@ -184,7 +185,8 @@ TEST(VectorChart, SvgHoldsEveryTextOfTheChartAtItsPlace)
         if (xml.name() == QLatin1String("svg")) viewBox = attrs.value(QLatin1String("viewBox")).toString();
         if (family.isEmpty()) family = attrs.value(QLatin1String("font-family")).toString();
         if (xml.name() != QLatin1String("text")) continue;
-        const QString pos = attrs.value(QLatin1String("x")).toString() + u',' + attrs.value(QLatin1String("y")).toString();
+        const QString pos =
+            attrs.value(QLatin1String("x")).toString() + u',' + attrs.value(QLatin1String("y")).toString();
         found << pos + u' ' + xml.readElementText();
     }
     ASSERT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
@@ -196,8 +198,8 @@ TEST(VectorChart, SvgHoldsEveryTextOfTheChartAtItsPlace)
 // The page's size in points, from the PDF's MediaBox.
 QSizeF mediaBox(const QByteArray& pdf)
 {
-    const auto m = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
-                       .match(QString::fromLatin1(pdf));
+    const auto m =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]")).match(QString::fromLatin1(pdf));
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 

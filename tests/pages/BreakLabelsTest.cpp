@@ -56,17 +56,20 @@ TEST(BreakLabels, ALoopReturnIsTaggedAboveAndBelowTheBreakItCrosses)
 TEST(BreakLabels, BoundsAreInclusiveAndOnlyLanesThatCrossAreTagged)
 {
     Labels t(3000);
-    t.line(1, 4, "for", 1000, 1040, 0);   // ends on the break: tagged
-    t.line(2, 7, "while", 900, 0, 1500);  // a loop return that runs down: not
-    t.line(3, 6, "if", 1050, 1200, 0);    // starts below the break
-    t.line(4, 6, "if", 800, 1000, 0);     // ends above it
-    t.line(5, 1, "procces", 1000, 1100, 0); // a straight line is never tagged
+    t.line(1, 4, "for", 1000, 1040, 0);       // ends on the break: tagged
+    t.line(2, 7, "while", 900, 0, 1500);      // a loop return that runs down: not
+    t.line(3, 6, "if", 1050, 1200, 0);        // starts below the break
+    t.line(4, 6, "if", 800, 1000, 0);         // ends above it
+    t.line(5, 1, "procces", 1000, 1100, 0);   // a straight line is never tagged
     t.line(6, 11, "exit", 500, 2500, 0, 640); // crosses two breaks: two pairs
     writeBreakLabels(t.ws.connections, t.ws.pictureConnectionsFrom, t.ws.pageMarkers, t.canvas);
     EXPECT_EQ(t.texts(), QStringList({
-                             R"(text 90,1032 "for1")", R"(text 90,1048 "for1")",
-                             R"(text 628,1032 "exit6")", R"(text 628,1048 "exit6")",
-                             R"(text 628,2072 "exit6")", R"(text 628,2088 "exit6")",
+                             R"(text 90,1032 "for1")",
+                             R"(text 90,1048 "for1")",
+                             R"(text 628,1032 "exit6")",
+                             R"(text 628,1048 "exit6")",
+                             R"(text 628,2072 "exit6")",
+                             R"(text 628,2088 "exit6")",
                          }));
 }
 
@@ -74,8 +77,8 @@ TEST(BreakLabels, ExitsUpToAnEnclosingLoopAreTaggedToo)
 {
     Labels t(3000);
     t.line(1, 5, "while", 1500, 900, 0);        // a loop exit back up to an enclosing loop's test
-    t.line(2, 11, "break", 1200, 1000, 0, 640);  // a break up to one
-    t.line(3, 4, "for", 1200, 1100, 0);          // up, but not across the break
+    t.line(2, 11, "break", 1200, 1000, 0, 640); // a break up to one
+    t.line(3, 4, "for", 1200, 1100, 0);         // up, but not across the break
     writeBreakLabels(t.ws.connections, t.ws.pictureConnectionsFrom, t.ws.pageMarkers, t.canvas);
     EXPECT_EQ(t.texts(), QStringList({R"(text 85,1032 "while1")", R"(text 85,1048 "while1")",
                                       R"(text 625,1032 "break2")", R"(text 625,1048 "break2")"}));

@@ -70,7 +70,8 @@ TEST(PageBands, EachSheetEndsSixRowsBelowItsMarkerAndTheNextStartsThreeBelow)
     EXPECT_EQ(bands(placedFor(2080), 2080), std::vector<Band>({{0, 1046, 1046}, {1040, 2086, 1046}}));
     EXPECT_EQ(bands(placedFor(2081), 2081), std::vector<Band>({{0, 1046, 1046}, {1043, 2086, 1046}, {2080, 2087, 7}}));
     // A middle sheet takes 1043 rows and stretches them to 1046.
-    EXPECT_EQ(bands(placedFor(3000), 3000), std::vector<Band>({{0, 1046, 1046}, {1043, 2086, 1046}, {2080, 3006, 926}}));
+    EXPECT_EQ(bands(placedFor(3000), 3000),
+              std::vector<Band>({{0, 1046, 1046}, {1043, 2086, 1046}, {2080, 3006, 926}}));
 
     const std::vector<Band> long14 = bands(placedFor(14000), 14000);
     ASSERT_EQ(long14.size(), 14u);

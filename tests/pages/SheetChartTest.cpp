@@ -80,7 +80,6 @@ TEST(SheetChart, ABuiltChartIsDrawnAsItsPictureShowsItWithLabelsAndHandComments)
     // The sheets keep the chart as it was when they were made.
     eraseStroke(diagramCanvas(ws.surface()), QPoint(420, 300), QPoint(520, 300));
     EXPECT_TRUE(sheetPicture(drawn.sheets[0]) == first);
-
 }
 
 // A chart of one square and a line along its bottom row, from a drawing or
@@ -110,8 +109,8 @@ TEST(SheetChart, OneSheetKeepsTheChartsProportionsAndCentresIt)
             const QRect area = kBothImages;
             const int bottomLine = report::kLeftImage.top() + qRound((1040 + height * scale) / 2) - 1;
             // The square's ink, above the bottom line and the page number.
-            const QRect square =
-                inkWithin(sheet, QRect(area.left(), area.top(), area.width(), std::min(bottomLine - 3, area.top() + 1000) - area.top()));
+            const QRect square = inkWithin(sheet, QRect(area.left(), area.top(), area.width(),
+                                                        std::min(bottomLine - 3, area.top() + 1000) - area.top()));
             ASSERT_TRUE(square.isValid());
             EXPECT_NEAR(square.width(), 200 * scale, 3);
             EXPECT_NEAR(square.height(), 200 * scale, 3);

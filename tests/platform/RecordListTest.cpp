@@ -120,7 +120,8 @@ TEST(RecordList, SortPutsUnsetFirstComparesTextWithoutCaseAndKeepsTheCursor)
 TEST(RecordList, SortOnNumbersPutsUnsetBeforeNegatives)
 {
     StatementTable t;
-    for (std::optional<int> v : {std::optional<int>(3), std::optional<int>(), std::optional<int>(-2), std::optional<int>(0)}) {
+    for (std::optional<int> v :
+         {std::optional<int>(3), std::optional<int>(), std::optional<int>(-2), std::optional<int>(0)}) {
         StatementRow r;
         r.kindIndex = v;
         t.append(r);

@@ -7,7 +7,8 @@ using namespace vexoria;
 
 TEST(TextCodec, ReadsUtf8AndDropsTheByteOrderMark)
 {
-    const QByteArray bytes = "\xEF\xBB\xBF" "x := '\xD0\x9F\xD1\x80\xD0\xB8';";
+    const QByteArray bytes = "\xEF\xBB\xBF"
+                             "x := '\xD0\x9F\xD1\x80\xD0\xB8';";
     EXPECT_EQ(decodeCodeText(bytes), QStringLiteral("x := 'При';"));
 }
 

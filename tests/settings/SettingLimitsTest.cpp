@@ -23,9 +23,9 @@ QString routine()
     QFile f(QStringLiteral(VEXORIA_SOURCE_DIR "/examples/binary_search.pas"));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     // A line far wider than any limit, so that every text kind is broken.
-    return classifierText(QString::fromUtf8(f.readAll())
-                              .replace(QStringLiteral("begin"),
-                                       QStringLiteral("begin\nwriteln('%1');").arg(QString(150, u'W'))));
+    return classifierText(
+        QString::fromUtf8(f.readAll())
+            .replace(QStringLiteral("begin"), QStringLiteral("begin\nwriteln('%1');").arg(QString(150, u'W'))));
 }
 
 TEST(SettingLimits, FactoryValuesAndBothEndsOfEveryRangeGiveAChart)
@@ -94,7 +94,8 @@ TEST(SettingLimits, TheBuildStopsBeforeItChangesAnything)
     }
     EXPECT_FALSE(ws.diagram.hasPicture());
     ASSERT_EQ(ws.statements.size(), static_cast<int>(classified.size()));
-    for (int i = 0; i < ws.statements.size(); ++i) EXPECT_EQ(ws.statements.at(i).y, classified[static_cast<std::size_t>(i)].y);
+    for (int i = 0; i < ws.statements.size(); ++i)
+        EXPECT_EQ(ws.statements.at(i).y, classified[static_cast<std::size_t>(i)].y);
     EXPECT_EQ(ws.connections.size(), 0);
 }
 

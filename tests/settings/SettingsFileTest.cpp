@@ -39,16 +39,15 @@ protected:
 TEST_F(SettingsFileTest, AFirstSaveWritesTheSectionAndAll29KeysInOrderWithCrLf)
 {
     ASSERT_TRUE(saveSettingsFile(path(), Settings{}));
-    const QByteArray expected =
-        "[myform]\r\n"
-        "myformtop=100\r\nmyformleft=101\r\n"
-        "opendialog1.InitialDir=\r\nopendialog2.InitialDir=\r\nopd.InitialDir=\r\n"
-        "savedialog1.InitialDir=\r\nspd.InitialDir=\r\n"
-        "radiobutton1=0\r\nradiobutton2=1\r\n"
-        "checkbox1=0\r\ncbcvet=1\r\ncboch=1\r\ncbotl=0\r\ncbprint=0\r\ncbdobkom=1\r\n"
-        "cbpredkom=0\r\ncblegend=0\r\ncbraz=1\r\ncbpod=1\r\ncbanime=1\r\n"
-        "evar=260\r\neif=200\r\nefor=200\r\newhile=250\r\neelse=260\r\nebeg=260\r\n"
-        "edlin=5500\r\nesoed=20\r\neani=100\r\n";
+    const QByteArray expected = "[myform]\r\n"
+                                "myformtop=100\r\nmyformleft=101\r\n"
+                                "opendialog1.InitialDir=\r\nopendialog2.InitialDir=\r\nopd.InitialDir=\r\n"
+                                "savedialog1.InitialDir=\r\nspd.InitialDir=\r\n"
+                                "radiobutton1=0\r\nradiobutton2=1\r\n"
+                                "checkbox1=0\r\ncbcvet=1\r\ncboch=1\r\ncbotl=0\r\ncbprint=0\r\ncbdobkom=1\r\n"
+                                "cbpredkom=0\r\ncblegend=0\r\ncbraz=1\r\ncbpod=1\r\ncbanime=1\r\n"
+                                "evar=260\r\neif=200\r\nefor=200\r\newhile=250\r\neelse=260\r\nebeg=260\r\n"
+                                "edlin=5500\r\nesoed=20\r\neani=100\r\n";
     EXPECT_EQ(readBytes(path()), expected);
     EXPECT_EQ(expected.count('\n'), 30); // the header and 29 keys
 }
@@ -88,21 +87,20 @@ TEST_F(SettingsFileTest, FoldersAndCyrillicTextsAreWrittenRawAndReadBack)
 
 TEST_F(SettingsFileTest, AWindows1251FileWithCommentsAndOtherSectionsIsRead)
 {
-    const QString text = QStringLiteral(
-        "; настройки схемы\r\n"
-        "[other]\r\n"
-        "ebeg=999\r\n"
-        "\r\n"
-        "[MyForm]\r\n"
-        "# comment = not a key\r\n"
-        "  MyFormTop = 240 \r\n"
-        "EBEG=310\r\n"
-        "opendialog2.initialdir = C:\\Паскаль\\Модули\r\n"
-        "cbcvet=0\r\n"
-        "cbpredkom = 1\r\n"
-        "ebeg=111\r\n"
-        "[tail]\r\n"
-        "eani=5\r\n");
+    const QString text = QStringLiteral("; настройки схемы\r\n"
+                                        "[other]\r\n"
+                                        "ebeg=999\r\n"
+                                        "\r\n"
+                                        "[MyForm]\r\n"
+                                        "# comment = not a key\r\n"
+                                        "  MyFormTop = 240 \r\n"
+                                        "EBEG=310\r\n"
+                                        "opendialog2.initialdir = C:\\Паскаль\\Модули\r\n"
+                                        "cbcvet=0\r\n"
+                                        "cbpredkom = 1\r\n"
+                                        "ebeg=111\r\n"
+                                        "[tail]\r\n"
+                                        "eani=5\r\n");
     writeBytes(path(), encodeWindows1251(text));
 
     Settings s;
@@ -193,7 +191,8 @@ TEST_F(SettingsFileTest, SavingOverAnOldFileKeepsItsOtherLines)
     s.beginTextWidth = QStringLiteral("333");
     ASSERT_TRUE(saveSettingsFile(path(), s));
     const QString text = decodeCodeText(readBytes(path()));
-    EXPECT_TRUE(text.startsWith(QStringLiteral("; старый файл\r\n[myform]\r\nebeg=333\r\nextra=keep me\r\nmyformtop=100\r\n")));
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("; старый файл\r\n[myform]\r\nebeg=333\r\nextra=keep me\r\nmyformtop=100\r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("eani=100\r\n\r\n[other]\r\nx=1\r\n")));
     EXPECT_EQ(text.count(QStringLiteral("ebeg=")), 1);
 

@@ -19,14 +19,76 @@ using namespace vexoria;
 namespace {
 
 const char* const kPieces[] = {
-    "if ",     "then",   " then ",  "else",     "else ",   "begin",    "begin ",  "end",     "end;",
-    "end ",    "end.",   "end/",    "for ",     "i := 1",  " to ",     " downto ", "do",     " do ",
-    "while ",  "repeat", "until ",  "case ",    " of",     "1: ",      "2, 3:",   "goto ",   "10",
-    "10:",     "label",  "try",     "except",   "finally", "with ",    "var",     "exit;",   "break;",
-    "x := 1;", "x",      "(",       ")",        "[",       "]",        ";",       ":",       ":=",
-    "'",       "'s'",    "{",       "}",        "{ c }",   "//",       "// note", "/",       "(*",
-    "*)",      " ",      "  ",      "\t",       "procedure P;", "function F: Integer;", "procces",
-    "header",  "mylabel", "Ё",      "\xC3\xA9", "\r\n",    "\r\n",     "\r\n",    "\r",      "\n",
+    "if ",
+    "then",
+    " then ",
+    "else",
+    "else ",
+    "begin",
+    "begin ",
+    "end",
+    "end;",
+    "end ",
+    "end.",
+    "end/",
+    "for ",
+    "i := 1",
+    " to ",
+    " downto ",
+    "do",
+    " do ",
+    "while ",
+    "repeat",
+    "until ",
+    "case ",
+    " of",
+    "1: ",
+    "2, 3:",
+    "goto ",
+    "10",
+    "10:",
+    "label",
+    "try",
+    "except",
+    "finally",
+    "with ",
+    "var",
+    "exit;",
+    "break;",
+    "x := 1;",
+    "x",
+    "(",
+    ")",
+    "[",
+    "]",
+    ";",
+    ":",
+    ":=",
+    "'",
+    "'s'",
+    "{",
+    "}",
+    "{ c }",
+    "//",
+    "// note",
+    "/",
+    "(*",
+    "*)",
+    " ",
+    "  ",
+    "\t",
+    "procedure P;",
+    "function F: Integer;",
+    "procces",
+    "header",
+    "mylabel",
+    "Ё",
+    "\xC3\xA9",
+    "\r\n",
+    "\r\n",
+    "\r\n",
+    "\r",
+    "\n",
 };
 constexpr std::size_t kPieceCount = sizeof(kPieces) / sizeof(kPieces[0]);
 
@@ -71,7 +133,8 @@ QString tableFault(const Workspace& ws)
     }
     if (chartEnd != 1) return QString("%1 end shema rows").arg(chartEnd);
     if (ws.blockCount != blocks) return QString("blockCount %1 for %2 kinds").arg(ws.blockCount).arg(blocks);
-    if (!kindIndexes.empty() && (*kindIndexes.begin() != 0 || *kindIndexes.rbegin() != blocks - 1)) return "filtr is not 0..blockCount-1";
+    if (!kindIndexes.empty() && (*kindIndexes.begin() != 0 || *kindIndexes.rbegin() != blocks - 1))
+        return "filtr is not 0..blockCount-1";
     return {};
 }
 
@@ -86,24 +149,18 @@ void runTexts(std::uint32_t seed, int count, int maxPieces, bool crLf)
         ws.prompter = &prompter;
         classifyAndCheck(ws, text);
         const QString fault = tableFault(ws);
-        ASSERT_TRUE(fault.isEmpty()) << "seed " << seed << ", text " << i << ": " << fault.toStdString()
-                                     << "\n" << text.toStdString();
+        ASSERT_TRUE(fault.isEmpty()) << "seed " << seed << ", text " << i << ": " << fault.toStdString() << "\n"
+                                     << text.toStdString();
     }
 }
 
 } // namespace
 
-TEST(RandomText, ShortTextsWithCrLfEndAndLeaveASaneTable)
-{
-    runTexts(1, 3000, 40, true);
-}
+TEST(RandomText, ShortTextsWithCrLfEndAndLeaveASaneTable) { runTexts(1, 3000, 40, true); }
 
 TEST(RandomText, TextsWithStrayLineBreaksEndAndLeaveASaneTable)
 {
     runTexts(2, 1500, 80, false); // lone CR and LF, as a careless caller might hand over
 }
 
-TEST(RandomText, LongTextsEndAndLeaveASaneTable)
-{
-    runTexts(3, 100, 2000, true);
-}
+TEST(RandomText, LongTextsEndAndLeaveASaneTable) { runTexts(3, 100, 2000, true); }

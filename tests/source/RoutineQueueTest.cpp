@@ -10,11 +10,8 @@ using test::ScriptedPrompter;
 namespace {
 
 const QStringList kUnit = {
-    "unit Three;",    "implementation",
-    "procedure A;",   "begin", "  a := 1;", "end;",
-    "procedure B;",   "begin", "  b := 2;", "end;",
-    "  procedure C;", "  begin", "    c := 3;", "  end;",
-    "end.",
+    "unit Three;", "implementation", "procedure A;",   "begin",   "  a := 1;",   "end;",   "procedure B;", "begin",
+    "  b := 2;",   "end;",           "  procedure C;", "  begin", "    c := 3;", "  end;", "end.",
 };
 
 const QStringList kRoutineA = {"procedure A;", "begin", "  a := 1;", "end;"};

@@ -10,13 +10,16 @@ using namespace vexoria;
 TEST(TextFile, EveryLineEndsWithCrLfInTheEncodingItWasReadIn)
 {
     const QStringList lines = {QStringLiteral("{ Привет }"), QString(), QStringLiteral("x := 1;")};
-    EXPECT_EQ(textFileBytes(lines, TextEncoding::Windows1251), QByteArray("{ \xCF\xF0\xE8\xE2\xE5\xF2 }\r\n\r\nx := 1;\r\n"));
+    EXPECT_EQ(textFileBytes(lines, TextEncoding::Windows1251),
+              QByteArray("{ \xCF\xF0\xE8\xE2\xE5\xF2 }\r\n\r\nx := 1;\r\n"));
     EXPECT_EQ(textFileBytes(lines, TextEncoding::Utf8WithBom),
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("{ Привет }\r\n\r\nx := 1;\r\n").toUtf8());
     EXPECT_TRUE(textFileBytes({}, TextEncoding::Utf8).isEmpty());
 
-    for (const QByteArray& file : {QByteArray("a\r\n\xCF\r\n"),                               // Windows-1251
-                                   QByteArray("\xFF\xFE" "a\0\r\0\n\0\x1F\x04\r\0\n\0", 14)}) { // UTF-16 LE
+    for (const QByteArray& file : {QByteArray("a\r\n\xCF\r\n"), // Windows-1251
+                                   QByteArray("\xFF\xFE"
+                                              "a\0\r\0\n\0\x1F\x04\r\0\n\0",
+                                              14)}) { // UTF-16 LE
         ASSERT_TRUE(looksLikeText(file));
         const TextFileContents read = decodeTextFile(file);
         EXPECT_EQ(read.lines, QStringList({"a", QStringLiteral("П")}));

@@ -74,8 +74,8 @@ inline CliRun runCliToFile(const QStringList& args, const QString& outFile,
     if (!input.isEmpty()) p.write(input);
     p.closeWriteChannel();
     EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, {},
-            QString::fromUtf8(p.readAllStandardError())};
+    return {
+        p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, {}, QString::fromUtf8(p.readAllStandardError())};
 }
 
 // The lines a run wrote on standard error.

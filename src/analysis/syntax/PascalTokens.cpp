@@ -4,25 +4,13 @@ namespace vexoria::syntax {
 
 namespace {
 
-bool isLineBreak(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
+bool isLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
 
-bool isIdentStart(QChar c)
-{
-    return c == u'_' || c.isLetter();
-}
+bool isIdentStart(QChar c) { return c == u'_' || c.isLetter(); }
 
-bool isIdentChar(QChar c)
-{
-    return c == u'_' || c.isLetterOrNumber();
-}
+bool isIdentChar(QChar c) { return c == u'_' || c.isLetterOrNumber(); }
 
-bool isHexDigit(QChar c)
-{
-    return c.isDigit() || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+bool isHexDigit(QChar c) { return c.isDigit() || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
 class Tokenizer {
 public:
@@ -129,7 +117,8 @@ private:
             while (at(m_pos).isDigit()) ++m_pos;
         }
         const bool sign = at(m_pos + 1) == u'+' || at(m_pos + 1) == u'-';
-        if ((at(m_pos) == u'e' || at(m_pos) == u'E') && (at(m_pos + 1).isDigit() || (sign && at(m_pos + 2).isDigit()))) {
+        if ((at(m_pos) == u'e' || at(m_pos) == u'E') &&
+            (at(m_pos + 1).isDigit() || (sign && at(m_pos + 2).isDigit()))) {
             m_pos += 2;
             while (at(m_pos).isDigit()) ++m_pos;
         }
@@ -138,8 +127,8 @@ private:
 
     void symbol()
     {
-        static const char* const pairs[] = {":=", "..", "<=", ">=", "<>", "+=", "-=",
-                                            "*=", "/=", "**", "><", "(.", ".)"};
+        static const char* const pairs[] = {
+            ":=", "..", "<=", ">=", "<>", "+=", "-=", "*=", "/=", "**", "><", "(.", ".)"};
         const int begin = m_pos;
         for (const char* p : pairs) {
             if (at(m_pos) == QLatin1Char(p[0]) && at(m_pos + 1) == QLatin1Char(p[1])) {
@@ -160,10 +149,7 @@ private:
 
 } // namespace
 
-TokenList tokenize(const QString& text)
-{
-    return Tokenizer(text).run();
-}
+TokenList tokenize(const QString& text) { return Tokenizer(text).run(); }
 
 bool isOneOf(const Token& t, std::initializer_list<const char*> words)
 {

@@ -14,9 +14,9 @@ enum class TokenKind { Word, Number, String, Symbol };
 
 struct Token {
     TokenKind kind = TokenKind::Symbol;
-    int begin = 0;   // index of the first character in the text
-    int end = 0;     // index after the last character
-    QString text;    // words in lower case; symbols as written
+    int begin = 0; // index of the first character in the text
+    int end = 0;   // index after the last character
+    QString text;  // words in lower case; symbols as written
 
     bool is(const char* s) const { return text == QLatin1String(s); }
     bool isWord(const char* s) const { return kind == TokenKind::Word && text == QLatin1String(s); }
@@ -28,7 +28,7 @@ struct Comment {
     int begin = 0;
     int end = 0;
     bool directive = false;
-    QString body;    // the text between the comment's marks
+    QString body; // the text between the comment's marks
 };
 
 struct TokenList {

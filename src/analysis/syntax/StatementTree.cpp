@@ -11,14 +11,59 @@ struct NotReadable {};
 // Words after a heading that qualify the routine; each runs to its ";".
 bool isDirective(const Token& t)
 {
-    return isOneOf(t, {"overload", "virtual", "override", "abstract", "static", "inline", "cdecl", "stdcall",
-                       "register", "pascal", "safecall", "forward", "external", "assembler", "reintroduce",
-                       "dynamic", "message", "export", "public", "nostackframe", "deprecated", "platform",
-                       "experimental", "unimplemented", "far", "near", "local", "varargs", "compilerproc",
-                       "iocheck", "interrupt", "noreturn", "rtlproc", "final", "winapi", "hardfloat",
-                       "vectorcall", "mwpascal", "softfloat", "internproc", "internconst", "oldfpccall",
-                       "saveregisters", "cppdecl", "alias", "weakexternal", "section", "ms_abi_default",
-                       "sysv_abi_default", "ms_abi_cdecl", "sysv_abi_cdecl", "enumerator", "noinline"});
+    return isOneOf(t, {"overload",
+                       "virtual",
+                       "override",
+                       "abstract",
+                       "static",
+                       "inline",
+                       "cdecl",
+                       "stdcall",
+                       "register",
+                       "pascal",
+                       "safecall",
+                       "forward",
+                       "external",
+                       "assembler",
+                       "reintroduce",
+                       "dynamic",
+                       "message",
+                       "export",
+                       "public",
+                       "nostackframe",
+                       "deprecated",
+                       "platform",
+                       "experimental",
+                       "unimplemented",
+                       "far",
+                       "near",
+                       "local",
+                       "varargs",
+                       "compilerproc",
+                       "iocheck",
+                       "interrupt",
+                       "noreturn",
+                       "rtlproc",
+                       "final",
+                       "winapi",
+                       "hardfloat",
+                       "vectorcall",
+                       "mwpascal",
+                       "softfloat",
+                       "internproc",
+                       "internconst",
+                       "oldfpccall",
+                       "saveregisters",
+                       "cppdecl",
+                       "alias",
+                       "weakexternal",
+                       "section",
+                       "ms_abi_default",
+                       "sysv_abi_default",
+                       "ms_abi_cdecl",
+                       "sysv_abi_cdecl",
+                       "enumerator",
+                       "noinline"});
 }
 
 class Reader {
@@ -225,8 +270,8 @@ private:
             if (depth <= 0) {
                 if (isOneOf(t, stops)) return lastToken;
                 if (isTerminator(t)) return lastToken;
-                if (isOneOf(t, {"begin", "if", "while", "for", "repeat", "case", "try", "with", "asm", "do",
-                                "then", "of"}))
+                if (isOneOf(
+                        t, {"begin", "if", "while", "for", "repeat", "case", "try", "with", "asm", "do", "then", "of"}))
                     throw NotReadable{};
             }
             if (t.isSymbol("(") || t.isSymbol("[") || t.isSymbol("(.")) ++depth;
@@ -276,8 +321,8 @@ private:
     std::vector<int> labelsBefore()
     {
         std::vector<int> labels;
-        while (!atEnd() && (at().kind == TokenKind::Word || at().kind == TokenKind::Number) &&
-               at(1).isSymbol(":") && !isTerminator(at()) &&
+        while (!atEnd() && (at().kind == TokenKind::Word || at().kind == TokenKind::Number) && at(1).isSymbol(":") &&
+               !isTerminator(at()) &&
                !isOneOf(at(), {"begin", "if", "while", "for", "repeat", "case", "try", "with"})) {
             labels.push_back(m_i);
             m_i += 2;
@@ -316,7 +361,7 @@ private:
             }
         } else if (t.isWord("while") || t.isWord("for") || t.isWord("with")) {
             s->kind = t.isWord("while") ? StatementKind::While
-                    : t.isWord("for")   ? StatementKind::For
+                      : t.isWord("for") ? StatementKind::For
                                         : StatementKind::With;
             head(*s, "do");
             s->thenPart = statement();
@@ -340,8 +385,8 @@ private:
             ++m_i;
         } else {
             s->kind = t.isWord("exit")    ? StatementKind::Exit
-                    : t.isWord("break")   ? StatementKind::Break
-                    : t.isWord("goto")    ? StatementKind::Goto
+                      : t.isWord("break") ? StatementKind::Break
+                      : t.isWord("goto")  ? StatementKind::Goto
                                           : StatementKind::Simple;
             if (isOneOf(t, {"then", "do", "of", "to", "downto"})) throw NotReadable{};
             expression({});
@@ -407,7 +452,7 @@ private:
                 }
                 need();
                 h->headFirst = h->first;
-                h->headLast = m_i;  // up to and with its "do"
+                h->headLast = m_i; // up to and with its "do"
                 ++m_i;
                 h->thenPart = statement();
                 h->last = m_i - 1;
@@ -440,9 +485,9 @@ private:
     int m_n;
     int m_i = 0;
     bool m_bodiless = false;
-    int m_depth = 0;  // routines nested in nested routines
+    int m_depth = 0; // routines nested in nested routines
     static constexpr int kDeepestNesting = 1000;
-    int m_nesting = 0;  // statements inside statements
+    int m_nesting = 0; // statements inside statements
 };
 
 } // namespace

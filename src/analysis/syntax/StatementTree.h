@@ -14,11 +14,11 @@
 namespace vexoria::syntax {
 
 enum class StatementKind {
-    Simple,     // an assignment, a call, raise, continue, inherited …
+    Simple, // an assignment, a call, raise, continue, inherited …
     Exit,
     Break,
     Goto,
-    Compound,   // begin … end
+    Compound, // begin … end
     If,
     While,
     For,
@@ -26,42 +26,42 @@ enum class StatementKind {
     Repeat,
     Case,
     Try,
-    OnHandler,  // on E: T do … in an except part
+    OnHandler, // on E: T do … in an except part
 };
 
 struct Statement;
 using StatementList = std::vector<std::unique_ptr<Statement>>;
 
 struct CaseBranch {
-    int labelFirst = -1;  // tokens of the labels, up to the ":"
+    int labelFirst = -1; // tokens of the labels, up to the ":"
     int labelLast = -1;
-    std::unique_ptr<Statement> statement;  // null for an empty branch
+    std::unique_ptr<Statement> statement; // null for an empty branch
 };
 
 // Token indices are into the routine's token list; -1 where there is none.
 struct Statement {
     StatementKind kind = StatementKind::Simple;
-    std::vector<int> labels;   // "L:" before the statement: the label tokens
-    int first = -1;            // first token (the keyword of a construct)
-    int last = -1;             // last token, before any ";" after it
-    int headFirst = -1;        // condition or head: between the keyword and
-    int headLast = -1;         //   then/do/of, or after until; may be empty
-    int elseToken = -1;        // "else" of an if; "else"/"otherwise" of a case
-    int partToken = -1;        // "except" or "finally" of a try; "until"
-    int endToken = -1;         // "end" of begin, case or try
+    std::vector<int> labels; // "L:" before the statement: the label tokens
+    int first = -1;          // first token (the keyword of a construct)
+    int last = -1;           // last token, before any ";" after it
+    int headFirst = -1;      // condition or head: between the keyword and
+    int headLast = -1;       //   then/do/of, or after until; may be empty
+    int elseToken = -1;      // "else" of an if; "else"/"otherwise" of a case
+    int partToken = -1;      // "except" or "finally" of a try; "until"
+    int endToken = -1;       // "end" of begin, case or try
     bool finallyPart = false;
-    std::unique_ptr<Statement> thenPart;  // if: then; while, for, with, on: body
-    std::unique_ptr<Statement> elsePart;  // if: else
-    StatementList body;        // compound, repeat, try, case else
-    StatementList handlers;    // the statements after except or finally
+    std::unique_ptr<Statement> thenPart; // if: then; while, for, with, on: body
+    std::unique_ptr<Statement> elsePart; // if: else
+    StatementList body;                  // compound, repeat, try, case else
+    StatementList handlers;              // the statements after except or finally
     std::vector<CaseBranch> branches;
-    bool hasElse = false;      // a case with an else part (body holds it)
+    bool hasElse = false; // a case with an else part (body holds it)
 };
 
 struct Routine {
     TokenList tokens;
-    int bodyBegin = -1;   // the routine's own "begin"; -1 for bare statements
-    int bodyEnd = -1;     // its "end"
+    int bodyBegin = -1; // the routine's own "begin"; -1 for bare statements
+    int bodyEnd = -1;   // its "end"
     StatementList statements;
     // Routines nested in it, before its begin: each from its heading to the
     // ";" after its end, as character ranges [first, second).

@@ -44,10 +44,8 @@ bool plainCategory(QChar::Category c)
     case QChar::Other_Format:
     case QChar::Other_Surrogate:
     case QChar::Other_PrivateUse:
-    case QChar::Other_NotAssigned:
-        return false;
-    default:
-        return true;
+    case QChar::Other_NotAssigned: return false;
+    default: return true;
     }
 }
 
@@ -100,36 +98,36 @@ int main(int argc, char** argv)
                       ": code point, width in pixels.\n";
     for (const auto& [c, w] : widths) {
         if (broken.count(c)) continue;
-        body += QByteArray("{0x") + QByteArray::number(static_cast<uint>(c), 16) + ", " + QByteArray::number(w) +
-                "},\n";
+        body +=
+            QByteArray("{0x") + QByteArray::number(static_cast<uint>(c), 16) + ", " + QByteArray::number(w) + "},\n";
     }
     if (out.write(body) != body.size() || !out.flush()) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
     // What a program that measures from the table without loading the face
-    // needs to know of it (DiagramFaceFacts in platform/core/DiagramWidths.h).
+    // needs to know of it (DiagramFaceFacts in platform/drawing/DiagramWidths.h).
     const QFontMetrics& metrics = vexoria::diagramFontMetrics();
     const QByteArray facts = "// Made by vexoria-make-width-table: the face the width table belongs to.\n" +
-                            QByteArray(vexoria::diagramFontIsEmbedded() ? "true" : "false") + ", \"" +
-                            vexoria::diagramFontFamily().toUtf8() + "\", " +
-                            QByteArray::number(vexoria::diagramFont().pixelSize()) + ", " +
-                            QByteArray::number(metrics.ascent()) + ", " + QByteArray::number(metrics.height()) + "\n";
+                             QByteArray(vexoria::diagramFontIsEmbedded() ? "true" : "false") + ", \"" +
+                             vexoria::diagramFontFamily().toUtf8() + "\", " +
+                             QByteArray::number(vexoria::diagramFont().pixelSize()) + ", " +
+                             QByteArray::number(metrics.ascent()) + ", " + QByteArray::number(metrics.height()) + "\n";
     QFile faceOut(QString::fromLocal8Bit(argv[2]));
     if (!faceOut.open(QIODevice::WriteOnly | QIODevice::Truncate) || faceOut.write(facts) != facts.size() ||
         !faceOut.flush()) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }
-    // The colours of the scheme a coloured chart takes (platform/core/
+    // The colours of the scheme a coloured chart takes (platform/drawing/
     // SchemeColours.h), on the platform this runs on, with this Qt.
     const QPalette pal = QGuiApplication::palette();
     const auto hex = [](const QColor& c) {
         return "0x" + QByteArray::number(static_cast<uint>(c.blue() << 16 | c.green() << 8 | c.red()), 16);
     };
     const QByteArray scheme = "// Made by vexoria-make-width-table: Qt, platform, highlight, window.\n\"" +
-                              QByteArray(qVersion()) + "\", \"" + QGuiApplication::platformName().toUtf8() +
-                              "\", " + hex(pal.color(QPalette::Active, QPalette::Highlight)) + ", " +
+                              QByteArray(qVersion()) + "\", \"" + QGuiApplication::platformName().toUtf8() + "\", " +
+                              hex(pal.color(QPalette::Active, QPalette::Highlight)) + ", " +
                               hex(pal.color(QPalette::Active, QPalette::Window)) + "\n";
     QFile schemeOut(QString::fromLocal8Bit(argv[3]));
     if (!schemeOut.open(QIODevice::WriteOnly | QIODevice::Truncate) || schemeOut.write(scheme) != scheme.size() ||
@@ -137,7 +135,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 1;
     }
-    std::fprintf(stderr, "width table: %zu characters, %zu left out\n", widths.size() - broken.size(),
-                 broken.size());
+    std::fprintf(stderr, "width table: %zu characters, %zu left out\n", widths.size() - broken.size(), broken.size());
     return 0;
 }

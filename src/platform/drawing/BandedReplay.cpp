@@ -85,7 +85,8 @@ void BandedReplay::cutBands(int preferredRows)
         m_tops.push_back(top);
         int bottom = std::min(m_height, top + preferredRows); // one past the band's last row
         for (;;) {
-            while (next < whole.size() && whole[next].first < bottom) reachedTo = std::max(reachedTo, whole[next++].second);
+            while (next < whole.size() && whole[next].first < bottom)
+                reachedTo = std::max(reachedTo, whole[next++].second);
             if (reachedTo < bottom || bottom == m_height) break;
             bottom = std::min(m_height, reachedTo + 1);
         }

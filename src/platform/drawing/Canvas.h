@@ -14,8 +14,7 @@ using Colour = unsigned int;
 
 constexpr Colour rgb(int r, int g, int b)
 {
-    return static_cast<Colour>(r & 0xFF) | (static_cast<Colour>(g & 0xFF) << 8) |
-           (static_cast<Colour>(b & 0xFF) << 16);
+    return static_cast<Colour>(r & 0xFF) | (static_cast<Colour>(g & 0xFF) << 8) | (static_cast<Colour>(b & 0xFF) << 16);
 }
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;

@@ -11,8 +11,7 @@ Diagram::~Diagram() = default;
 
 Diagram::Diagram(const Diagram& other)
     : m_width(other.m_width), m_height(other.m_height), m_maxPictureBytes(other.m_maxPictureBytes),
-      m_image(other.m_image), m_removals(other.m_removals), m_opened(other.m_opened),
-      m_drawing(other.m_drawing)
+      m_image(other.m_image), m_removals(other.m_removals), m_opened(other.m_opened), m_drawing(other.m_drawing)
 {
     m_drawing.bindTo(this);
     if (other.m_canvas) canvas().takeStateOf(*other.m_canvas);

@@ -7,10 +7,7 @@
 
 namespace vexoria {
 
-DisplayList::DisplayList(const Diagram* diagram)
-    : m_diagram(diagram), m_removals(diagram ? diagram->removals() : 0)
-{
-}
+DisplayList::DisplayList(const Diagram* diagram) : m_diagram(diagram), m_removals(diagram ? diagram->removals() : 0) {}
 
 void DisplayList::bindTo(const Diagram* diagram)
 {

@@ -52,8 +52,18 @@ public:
     int textWidth(const QString& text) const override;
 
 private:
-    enum class Kind : std::uint8_t { PenWidth, PenColour, PenStyle, Brush, Polygon, Polyline, Rect, RoundRect,
-                                     FillRect, Text };
+    enum class Kind : std::uint8_t {
+        PenWidth,
+        PenColour,
+        PenStyle,
+        Brush,
+        Polygon,
+        Polyline,
+        Rect,
+        RoundRect,
+        FillRect,
+        Text
+    };
     // Points and texts live in their own lists; an op holds where its own are.
     struct Op {
         Kind kind;

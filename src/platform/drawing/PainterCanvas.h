@@ -18,7 +18,11 @@ public:
     // Lines the painter's scale makes thinner than a pixel of its device are
     // drawn one device pixel wide instead: a chart made smaller on a printed
     // sheet keeps every line, however small.
-    void keepLinesVisible() { m_keepLinesVisible = true; m_dirty = true; }
+    void keepLinesVisible()
+    {
+        m_keepLinesVisible = true;
+        m_dirty = true;
+    }
 
     void setPenWidth(int width) override;
     void setPenColour(Colour colour) override;

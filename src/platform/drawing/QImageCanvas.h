@@ -32,10 +32,7 @@ public:
 
     // Takes the pen and brush of another canvas (a copy of the diagram
     // draws on as the original would have).
-    void takeStateOf(const QImageCanvas& other)
-    {
-        m_pen = other.m_pen;
-    }
+    void takeStateOf(const QImageCanvas& other) { m_pen = other.m_pen; }
 
     // Makes the white image when the diagram has none; false when it cannot
     // be allocated.

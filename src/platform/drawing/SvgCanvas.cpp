@@ -112,8 +112,13 @@ void SvgCanvas::number(double n)
 void SvgCanvas::colour(Colour c)
 {
     // 0x00BBGGRR as #rrggbb.
-    const char hex[7] = {'#', kHex[(c >> 4) & 0xF], kHex[c & 0xF], kHex[(c >> 12) & 0xF], kHex[(c >> 8) & 0xF],
-                         kHex[(c >> 20) & 0xF], kHex[(c >> 16) & 0xF]};
+    const char hex[7] = {'#',
+                         kHex[(c >> 4) & 0xF],
+                         kHex[c & 0xF],
+                         kHex[(c >> 12) & 0xF],
+                         kHex[(c >> 8) & 0xF],
+                         kHex[(c >> 20) & 0xF],
+                         kHex[(c >> 16) & 0xF]};
     m_out.append(hex, 7);
 }
 

@@ -37,8 +37,8 @@ QImage makeWhitePicture(int width, int height)
     // White RGB32 is all bits set.
     std::memset(address, 0xFF, bytes);
     auto* mapping = new Mapping{address, bytes};
-    QImage image(static_cast<uchar*>(address), width, height, static_cast<qsizetype>(line), QImage::Format_RGB32,
-                 unmap, mapping);
+    QImage image(static_cast<uchar*>(address), width, height, static_cast<qsizetype>(line), QImage::Format_RGB32, unmap,
+                 mapping);
     if (image.isNull()) unmap(mapping);
     return image;
 }

@@ -40,10 +40,8 @@ bool losesData(int code)
     case JWRN_HUFF_BAD_CODE:
     case JWRN_MUST_RESYNC:
     case JWRN_BOGUS_PROGRESSION:
-    case JWRN_NOT_SEQUENTIAL:
-        return true;
-    default:
-        return false;
+    case JWRN_NOT_SEQUENTIAL: return true;
+    default: return false;
     }
 }
 
@@ -100,8 +98,7 @@ struct Decoder {
             for (qint64 x = 0; x < w; ++x) {
                 const JSAMPLE* p = line.data() + x * cinfo.output_components;
                 // Adobe writes CMYK inverted, as nearly every CMYK JPEG has it.
-                out[x] = cmyk ? qRgb(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255)
-                              : qRgb(p[0], p[1], p[2]);
+                out[x] = cmyk ? qRgb(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255) : qRgb(p[0], p[1], p[2]);
             }
             if (err.dataLost) return false;
         }
@@ -121,12 +118,9 @@ QImage decodeJpeg(const QByteArray& bytes, QString* error)
     Decoder dec;
     if (dec.run(bytes)) return dec.image;
     if (error) {
-        if (!dec.failure.isEmpty())
-            *error = dec.failure;
-        else if (dec.err.pub.msg_code == JERR_NO_SOI)
-            *error = QStringLiteral("это не рисунок JPEG");
-        else
-            *error = QStringLiteral("файл повреждён или обрезан (%1)").arg(QString::fromLocal8Bit(dec.err.message));
+        if (!dec.failure.isEmpty()) *error = dec.failure;
+        else if (dec.err.pub.msg_code == JERR_NO_SOI) *error = QStringLiteral("это не рисунок JPEG");
+        else *error = QStringLiteral("файл повреждён или обрезан (%1)").arg(QString::fromLocal8Bit(dec.err.message));
     }
     return {};
 }

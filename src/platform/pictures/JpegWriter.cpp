@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-
 extern "C" {
 #include <jpeglib.h>
 }

@@ -44,8 +44,7 @@ PngRowStream::PngRowStream(int width, int height, Colours colours)
     // modes and the smallest for a chart's long runs of one colour.
     m_bandRows = std::max(1, (1 << 18) / (colours == Colours::Palette ? width + 1 : bytesPerRow));
     m_band.resize(static_cast<size_t>(m_bandRows) * static_cast<size_t>(bytesPerRow));
-    m_packer->ready = width > 0 && height > 0 &&
-                      deflateInit2(&m_packer->z, 1, Z_DEFLATED, 15, 8, Z_RLE) == Z_OK;
+    m_packer->ready = width > 0 && height > 0 && deflateInit2(&m_packer->z, 1, Z_DEFLATED, 15, 8, Z_RLE) == Z_OK;
     if (!m_packer->ready) m_state = State::Failed;
     m_packed.resize(deflateBound(&m_packer->z, static_cast<uLong>(m_band.size())) + 64);
     m_data.reserve(qsizetype(height) * 16);
@@ -126,8 +125,7 @@ QByteArray PngRowStream::finish(QString* error)
         QByteArray colours;
         for (int i = 0; i < m_palette.size(); ++i) {
             const QRgb c = m_palette.at(i);
-            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)),
-                                 static_cast<char>(qBlue(c))};
+            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)), static_cast<char>(qBlue(c))};
             colours.append(rgb, 3);
         }
         putChunk(png, "PLTE", colours);

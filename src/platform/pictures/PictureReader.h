@@ -15,8 +15,7 @@ namespace vexoria {
 // nothing: the extension decides (.jpg and .jpeg through libjpeg), or, for
 // an extension Qt does not know, the file's content. On failure returns
 // nothing and sets *error to the reason, in the window's language.
-std::optional<QImage> readPicture(const QString& path, std::optional<PictureFormat> format,
-                                  QString* error = nullptr);
+std::optional<QImage> readPicture(const QString& path, std::optional<PictureFormat> format, QString* error = nullptr);
 
 // The image as an opaque RGB32 bitmap; transparent parts become white.
 QImage toPlainBitmap(const QImage& image);

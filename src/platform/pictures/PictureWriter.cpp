@@ -40,10 +40,8 @@ QByteArray encodeWithQt(const QImage& image, const char* format, QString* error)
 const std::vector<PictureFormatInfo>& pictureFormats()
 {
     static const std::vector<PictureFormatInfo> formats{
-        {PictureFormat::Png, "PNG", {"png"}},
-        {PictureFormat::Bmp, "BMP", {"bmp"}},
-        {PictureFormat::Jpeg, "JPEG", {"jpg", "jpeg"}},
-        {PictureFormat::Svg, "SVG", {"svg"}},
+        {PictureFormat::Png, "PNG", {"png"}},           {PictureFormat::Bmp, "BMP", {"bmp"}},
+        {PictureFormat::Jpeg, "JPEG", {"jpg", "jpeg"}}, {PictureFormat::Svg, "SVG", {"svg"}},
         {PictureFormat::Pdf, "PDF", {"pdf"}},
     };
     return formats;
@@ -79,8 +77,8 @@ std::optional<PictureFormat> outputPictureFormat(const QString& path, QString* e
     if (const auto f = pictureFormatFor(path)) return f;
     if (QFileInfo(path).suffix().isEmpty() && isStreamTarget(path)) return PictureFormat::Png;
     if (error)
-        *error = cannotWrite(path, QStringLiteral("the extension names no picture format; use %1")
-                                       .arg(pictureSuffixList()));
+        *error =
+            cannotWrite(path, QStringLiteral("the extension names no picture format; use %1").arg(pictureSuffixList()));
     return std::nullopt;
 }
 

@@ -245,8 +245,7 @@ bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, 
         QByteArray colours;
         for (int i = 0; i < rows.palette().size(); ++i) {
             const QRgb c = rows.palette().at(i);
-            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)),
-                                 static_cast<char>(qBlue(c))};
+            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)), static_cast<char>(qBlue(c))};
             colours.append(rgb, 3);
         }
         putChunk(head, "PLTE", colours);

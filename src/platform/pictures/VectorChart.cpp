@@ -43,19 +43,23 @@ bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const 
     const QByteArray h = QByteArray::number(chart.height());
     // A one-pixel line of the bitmap covers the pixel right of and below its
     // coordinates; half a pixel across and down puts the vector line on it.
-    const QByteArray head =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h +
-        "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n"
-        "<title>" + xmlText(title) + "</title>\n"
-        "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n"
-        "<g transform=\"translate(0.5 0.5)\" font-family=\"'" + diagramFontFamily().toUtf8() +
-        "', Arial, sans-serif\" font-size=\"" + QByteArray::number(diagramFontPixelSize()) +
-        "\" stroke-miterlimit=\"2\" fill-rule=\"evenodd\" xml:space=\"preserve\">\n";
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+                            w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + ' ' + h +
+                            "\">\n"
+                            "<title>" +
+                            xmlText(title) +
+                            "</title>\n"
+                            "<rect width=\"" +
+                            w + "\" height=\"" + h +
+                            "\" fill=\"#ffffff\"/>\n"
+                            "<g transform=\"translate(0.5 0.5)\" font-family=\"'" +
+                            diagramFontFamily().toUtf8() + "', Arial, sans-serif\" font-size=\"" +
+                            QByteArray::number(diagramFontPixelSize()) +
+                            "\" stroke-miterlimit=\"2\" fill-rule=\"evenodd\" xml:space=\"preserve\">\n";
     const QByteArray body = canvas.takeElements();
     const QByteArray tail = "</g>\n</svg>\n";
-    return device.write(head) == head.size() && device.write(body) == body.size() &&
-           device.write(tail) == tail.size();
+    return device.write(head) == head.size() && device.write(body) == body.size() && device.write(tail) == tail.size();
 }
 
 bool writePdf(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
@@ -92,10 +96,11 @@ bool writeDiagramAsVector(const Diagram& diagram, VectorFormat format, const QSt
 {
     if (!diagram.hasPicture() || diagram.drawing().isEmpty()) {
         if (error)
-            *error = QStringLiteral("cannot write %1: %2").arg(
-                path, diagram.hasPicture() ? QStringLiteral("an SVG or PDF chart is drawn from a build, and this "
-                                                            "picture was opened from a file")
-                                           : QStringLiteral("there is no chart"));
+            *error = QStringLiteral("cannot write %1: %2")
+                         .arg(path, diagram.hasPicture()
+                                        ? QStringLiteral("an SVG or PDF chart is drawn from a build, and this "
+                                                         "picture was opened from a file")
+                                        : QStringLiteral("there is no chart"));
         return false;
     }
     return writeVectorChart(diagram.drawing(), diagram.image().size(), format, path, title, error);

@@ -18,7 +18,7 @@ template <int Width>
 class TextField {
 public:
     TextField() = default;
-    TextField(const QString& s) { assign(s); }          // NOLINT: plain assignment from text
+    TextField(const QString& s) { assign(s); }                 // NOLINT: plain assignment from text
     TextField(const char* s) { assign(QString::fromUtf8(s)); } // NOLINT
     TextField& operator=(const QString& s)
     {
@@ -51,6 +51,9 @@ private:
 };
 
 template <int W>
-inline QString val(const TextField<W>& f) { return f.str(); }
+inline QString val(const TextField<W>& f)
+{
+    return f.str();
+}
 
 } // namespace vexoria

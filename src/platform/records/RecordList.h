@@ -177,9 +177,8 @@ public:
         if (sortedBy(key)) return;
         std::vector<std::size_t> order(m_rows.size());
         std::iota(order.begin(), order.end(), std::size_t{0});
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return compareKeys(key(m_rows[a]), key(m_rows[b])) < 0;
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return compareKeys(key(m_rows[a]), key(m_rows[b])) < 0; });
         std::vector<Row> sorted;
         sorted.reserve(m_rows.size());
         std::size_t newCur = 0;

@@ -6,10 +6,7 @@ namespace vexoria {
 
 namespace {
 
-bool isComment(const QString& trimmed)
-{
-    return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
-}
+bool isComment(const QString& trimmed) { return trimmed.startsWith(u';') || trimmed.startsWith(u'#'); }
 
 // The name of a "[name]" header line, or nothing for any other line.
 std::optional<QString> headerName(const QString& line)
@@ -43,10 +40,7 @@ std::optional<Entry> entryOf(const QString& line)
     return e;
 }
 
-bool sameName(const QString& a, const QString& b)
-{
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
 

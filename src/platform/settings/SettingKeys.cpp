@@ -118,9 +118,6 @@ void setFactorySettings(Settings& s)
     }
 }
 
-Settings::Settings()
-{
-    setFactorySettings(*this);
-}
+Settings::Settings() { setFactorySettings(*this); }
 
 } // namespace vexoria

@@ -15,7 +15,7 @@ namespace vexoria {
 struct SettingKey {
     enum class Type { Integer, Flag, Text };
 
-    const char* key = "";              // the INI key: "eif"
+    const char* key = ""; // the INI key: "eif"
     Type type = Type::Text;
     int Settings::*integer = nullptr;  // Type::Integer
     bool Settings::*flag = nullptr;    // Type::Flag
@@ -25,7 +25,7 @@ struct SettingKey {
     bool ranged = false;
     int min = 0;
     int max = 0;
-    bool readByBuild = false;          // eani is the timer's, not the build's
+    bool readByBuild = false; // eani is the timer's, not the build's
     // One of a group of radio buttons: when it reads as set, the others of
     // the group are cleared.
     bool radio = false;

@@ -64,10 +64,7 @@ QString settingProblem(const NumericSetting& setting, const QString& text, const
     return head + ConversionError(shown(text)).message();
 }
 
-QString shownSettingText(const QString& text)
-{
-    return shown(text);
-}
+QString shownSettingText(const QString& text) { return shown(text); }
 
 int checkedSetting(const Settings& s, const NumericSetting& setting, const QString& file)
 {

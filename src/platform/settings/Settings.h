@@ -19,14 +19,14 @@ struct Settings {
     QString pictureOpenFolder;
     QString textSaveFolder;
     QString pictureSaveFolder;
-    bool queueBuildsAtOnce{};  // "Построить сразу"
-    bool queuePreviews{};   // "Предпросмотр" (selected at start)
+    bool queueBuildsAtOnce{}; // "Построить сразу"
+    bool queuePreviews{};     // "Предпросмотр" (selected at start)
 
     // The panel.
-    bool startInTray{};     // "При запуске в трей"
+    bool startInTray{};        // "При запуске в трей"
     bool colourMode{};         // "Цветная"
-    bool choosePrinter{};       // "Диалог выбора принтера"
-    bool clearPictureInTray{};          // "Сбросить графику в трее"
+    bool choosePrinter{};      // "Диалог выбора принтера"
+    bool clearPictureInTray{}; // "Сбросить графику в трее"
     QString beginTextWidth;
     QString elseTextWidth;
     QString varTextWidth;
@@ -34,14 +34,14 @@ struct Settings {
     QString forTextWidth;
     QString whileTextWidth;
     QString maxChartLength;
-    bool debugMode{};         // "Отладка"
+    bool debugMode{}; // "Отладка"
     QString laneSpacing;
-    bool drawComments{};       // "Добавлять комментарии"
-    bool reviewCommentsFirst{};     // "Смотреть комментари"
-    bool addLegend{};      // "Добавить легенду"
-    bool markPages{};          // "Разметка страниц"
-    bool labelBreaks{};          // "Подписывать разрывы"
-    bool animate{};        // "Анимация/скорость"
+    bool drawComments{};        // "Добавлять комментарии"
+    bool reviewCommentsFirst{}; // "Смотреть комментари"
+    bool addLegend{};           // "Добавить легенду"
+    bool markPages{};           // "Разметка страниц"
+    bool labelBreaks{};         // "Подписывать разрывы"
+    bool animate{};             // "Анимация/скорость"
     QString animationIntervalMs;
 };
 

@@ -43,15 +43,9 @@ bool writableFolder(const QString& dir)
     return !dir.isEmpty() && fi.isDir() && fi.isWritable();
 }
 
-QString besideExecutable()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(kFileName);
-}
+QString besideExecutable() { return QDir(QCoreApplication::applicationDirPath()).filePath(kFileName); }
 
-QString inConfigFolder()
-{
-    return QDir(userConfigFolder()).filePath(kFileName);
-}
+QString inConfigFolder() { return QDir(userConfigFolder()).filePath(kFileName); }
 
 } // namespace
 
@@ -61,10 +55,7 @@ bool settingsFileIsOdd(const QString& path)
     return info.exists() && !info.isFile();
 }
 
-QString userConfigFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-}
+QString userConfigFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
 
 bool loadSettingsFile(const QString& path, Settings& s)
 {

@@ -10,8 +10,7 @@ namespace vexoria {
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(const QString& text)
-        : std::runtime_error(("'" + text + "' is not a valid integer value").toStdString()),
-          m_text(text)
+        : std::runtime_error(("'" + text + "' is not a valid integer value").toStdString()), m_text(text)
     {
     }
     // A setting that is an integer but cannot be used, with its own message

@@ -5,14 +5,8 @@
 
 namespace vexoria {
 
-QString SystemClipboard::text() const
-{
-    return QGuiApplication::clipboard()->text();
-}
+QString SystemClipboard::text() const { return QGuiApplication::clipboard()->text(); }
 
-void SystemClipboard::setText(const QString& text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void SystemClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 } // namespace vexoria

@@ -24,10 +24,7 @@ std::optional<FileDialogChoice> QtFileDialogs::openFile(const FileDialogRequest&
     return run(request, false);
 }
 
-std::optional<FileDialogChoice> QtFileDialogs::saveFile(const FileDialogRequest& request)
-{
-    return run(request, true);
-}
+std::optional<FileDialogChoice> QtFileDialogs::saveFile(const FileDialogRequest& request) { return run(request, true); }
 
 std::optional<FileDialogChoice> QtFileDialogs::run(const FileDialogRequest& request, bool save)
 {

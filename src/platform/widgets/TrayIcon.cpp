@@ -7,15 +7,9 @@ namespace vexoria {
 
 SystemTrayIcon::SystemTrayIcon() : m_icon(new QSystemTrayIcon) {}
 
-SystemTrayIcon::~SystemTrayIcon()
-{
-    delete m_icon;
-}
+SystemTrayIcon::~SystemTrayIcon() { delete m_icon; }
 
-bool SystemTrayIcon::isAvailable() const
-{
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
+bool SystemTrayIcon::isAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void SystemTrayIcon::show(const QIcon& icon, const QString& hint, QMenu* menu, std::function<void()> onActivate)
 {
