@@ -10,6 +10,7 @@
 
 #include "app/ConnectionsModel.h"
 #include "platform/prompts/Prompter.h"
+#include "tables/StatementTableDump.h"
 
 namespace vexoria {
 
@@ -74,9 +75,8 @@ public:
 
 const char* StatementTableModel::columnName(int c)
 {
-    static const char* const names[ColumnCount] = {"n", "nom", "stroka", "uslovie", "obiect",    "suslovie", "x",
-                                                   "y", "plx", "ply",    "no",      "endobiect", "filtr",    "comment"};
-    return c >= 0 && c < ColumnCount ? names[c] : "";
+    static_assert(ColumnCount == 14, "the grid shows every column of the statement table");
+    return c >= 0 && c < ColumnCount ? statementColumnNames()[static_cast<std::size_t>(c)] : "";
 }
 
 void StatementTableModel::bind(StatementTable* t)

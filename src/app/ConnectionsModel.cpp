@@ -1,13 +1,21 @@
 #include "app/ConnectionsModel.h"
 
+#include "tables/ConnectionTableDump.h"
+
 namespace vexoria {
 
 namespace {
 
 constexpr int kColumns = 21;
-const char* const kNames[kColumns] = {"n",  "vid", "obiect", "nomobiect", "color", "x1",  "y1",
-                                      "x2", "y2",  "x3",     "y3",        "x4",    "y4",  "x5",
-                                      "y5", "x1a", "x2a",    "x3a",       "y1a",   "y2a", "y3a"};
+// The dump's columns, then the animation's working points, which it leaves out.
+const char* const kAnimationPoints[] = {"x1a", "x2a", "x3a", "y1a", "y2a", "y3a"};
+
+const char* columnName(int c)
+{
+    const auto& dumped = connectionColumnNames();
+    return c < static_cast<int>(dumped.size()) ? dumped[static_cast<std::size_t>(c)]
+                                               : kAnimationPoints[c - static_cast<int>(dumped.size())];
+}
 
 QVariant cell(const IntField& f) { return f ? QVariant(QString::number(*f)) : QVariant(QString()); }
 
@@ -46,7 +54,7 @@ QVariant ConnectionTableModel::headerData(int section, Qt::Orientation o, int ro
 {
     if (role != Qt::DisplayRole) return {};
     if (o == Qt::Horizontal)
-        return section >= 0 && section < kColumns ? QString::fromLatin1(kNames[section]) : QVariant();
+        return section >= 0 && section < kColumns ? QString::fromLatin1(columnName(section)) : QVariant();
     return QString::number(section + 1);
 }
 

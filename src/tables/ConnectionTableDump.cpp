@@ -8,9 +8,16 @@ namespace {
 QString cell(const IntField& f) { return f ? QString::number(*f) : QString(); }
 } // namespace
 
+const std::array<const char*, 15>& connectionColumnNames()
+{
+    static const std::array<const char*, 15> names = {"n",  "vid", "obiect", "nomobiect", "color", "x1", "y1", "x2",
+                                                      "y2", "x3",  "y3",     "x4",        "y4",    "x5", "y5"};
+    return names;
+}
+
 QString dumpConnectionTable(const ConnectionTable& table)
 {
-    QString out = QStringLiteral("n\tvid\tobiect\tnomobiect\tcolor\tx1\ty1\tx2\ty2\tx3\ty3\tx4\ty4\tx5\ty5\n");
+    QString out = dumpHeader(connectionColumnNames().data(), connectionColumnNames().size());
     for (const ConnectionRow& r : table.rows()) {
         const QString cells[] = {cell(r.n),
                                  cell(r.kind),

@@ -2,6 +2,24 @@
 
 namespace vexoria {
 
+const std::array<const char*, 14>& statementColumnNames()
+{
+    static const std::array<const char*, 14> names = {"n",        "nom",       "stroka", "uslovie", "obiect",
+                                                      "suslovie", "x",         "y",      "plx",     "ply",
+                                                      "no",       "endobiect", "filtr",  "comment"};
+    return names;
+}
+
+QString dumpHeader(const char* const* names, std::size_t count)
+{
+    QString out;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i) out += u'\t';
+        out += QLatin1String(names[i]);
+    }
+    return out + u'\n';
+}
+
 QString escapeDumpText(const QString& text)
 {
     QString out;
@@ -30,8 +48,7 @@ QString cell(const TextField<W>& f)
 
 QString dumpStatementTable(const StatementTable& table, const StatementDumpExtras& extras)
 {
-    QString out =
-        QStringLiteral("n\tnom\tstroka\tuslovie\tobiect\tsuslovie\tx\ty\tplx\tply\tno\tendobiect\tfiltr\tcomment\n");
+    QString out = dumpHeader(statementColumnNames().data(), statementColumnNames().size());
     for (const StatementRow& r : table.rows()) {
         const QString cells[] = {cell(r.n),         cell(r.drawOrder), cell(r.text), cell(r.opensBlock),
                                  cell(r.kind),      cell(r.headText),  cell(r.x),    cell(r.y),
