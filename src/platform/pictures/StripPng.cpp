@@ -225,8 +225,8 @@ bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, 
     const BandedReplay bands(drawing, height, whole ? height : kStripRows);
     const int tallest = bands.tallestBand();
     if (qint64(tallest) * width * 4 > kMaxStripBytes)
-        return fail(QStringLiteral("a dashed line of the chart runs %1 pixels, too long to draw at once; "
-                                   "write the chart as .svg or .pdf")
+        return fail(QStringLiteral("%1 rows of the chart have no row between them to cut the picture at, too many "
+                                   "to draw at once; write the chart as .svg or .pdf")
                         .arg(tallest));
     QImage buffer(width, tallest, QImage::Format_RGB32);
     if (buffer.isNull()) return fail(QStringLiteral("not enough memory for a strip of the picture"));
