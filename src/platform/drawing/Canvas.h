@@ -66,4 +66,27 @@ protected:
     PenAndBrush m_pen;
 };
 
+// A canvas that hands its pen and brush on only when it next draws, and only
+// when they changed since it last did: a painter, or a vector file that
+// writes every change.
+class DeferredPenCanvas : public Canvas {
+public:
+    void setPenWidth(int width) final { keep(m_pen.penWidth, width); }
+    void setPenColour(Colour colour) final { keep(m_pen.penColour, colour); }
+    void setPenStyle(PenStyle style) final { keep(m_pen.penStyle, style); }
+    void setBrushColour(Colour colour) final { keep(m_pen.brushColour, colour); }
+
+protected:
+    // The pen or brush changed since it was last handed on.
+    bool m_penChanged = true;
+
+private:
+    template <typename T>
+    void keep(T& field, T value)
+    {
+        m_penChanged |= value != field;
+        field = value;
+    }
+};
+
 } // namespace vexoria

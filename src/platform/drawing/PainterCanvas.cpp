@@ -15,33 +15,9 @@ PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PainterCanvas::setPenWidth(int width)
-{
-    m_dirty |= width != m_pen.penWidth;
-    m_pen.penWidth = width;
-}
-
-void PainterCanvas::setPenColour(Colour colour)
-{
-    m_dirty |= colour != m_pen.penColour;
-    m_pen.penColour = colour;
-}
-
-void PainterCanvas::setPenStyle(PenStyle style)
-{
-    m_dirty |= style != m_pen.penStyle;
-    m_pen.penStyle = style;
-}
-
-void PainterCanvas::setBrushColour(Colour colour)
-{
-    m_dirty |= colour != m_pen.brushColour;
-    m_pen.brushColour = colour;
-}
-
 void PainterCanvas::prepare()
 {
-    if (!m_dirty) return;
+    if (!m_penChanged) return;
     QPen pen = painting::diagramPen(m_pen.penWidth, m_pen.penColour, m_pen.penStyle);
     if (m_keepLinesVisible) {
         const QTransform& t = m_painter.deviceTransform();
@@ -52,7 +28,7 @@ void PainterCanvas::prepare()
     }
     m_painter.setPen(pen);
     m_painter.setBrush(painting::toQColor(m_pen.brushColour));
-    m_dirty = false;
+    m_penChanged = false;
 }
 
 void PainterCanvas::polygon(const std::vector<QPoint>& points)
@@ -88,7 +64,7 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
     painting::textOut(m_painter, x, y, text, m_pen.brushColour);
-    m_dirty = true; // the text's black pen is on the painter now
+    m_penChanged = true; // the text's black pen is on the painter now
 }
 
 int PainterCanvas::textWidth(const QString& text) const { return diagramTextWidth(text); }

@@ -11,7 +11,7 @@ class QPainter;
 
 namespace vexoria {
 
-class PainterCanvas : public Canvas {
+class PainterCanvas : public DeferredPenCanvas {
 public:
     explicit PainterCanvas(QPainter& painter);
 
@@ -21,13 +21,8 @@ public:
     void keepLinesVisible()
     {
         m_keepLinesVisible = true;
-        m_dirty = true;
+        m_penChanged = true;
     }
-
-    void setPenWidth(int width) override;
-    void setPenColour(Colour colour) override;
-    void setPenStyle(PenStyle style) override;
-    void setBrushColour(Colour colour) override;
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -43,7 +38,6 @@ private:
     void prepare();
 
     QPainter& m_painter;
-    bool m_dirty = true;
     bool m_keepLinesVisible = false;
 };
 

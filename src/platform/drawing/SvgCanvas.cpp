@@ -67,32 +67,8 @@ QByteArray SvgCanvas::takeElements()
 {
     if (m_inGroup) m_out += "</g>\n";
     m_inGroup = false;
-    m_changed = true;
+    m_penChanged = true;
     return std::exchange(m_out, QByteArray());
-}
-
-void SvgCanvas::setPenWidth(int width)
-{
-    m_changed |= width != m_pen.penWidth;
-    m_pen.penWidth = width;
-}
-
-void SvgCanvas::setPenColour(Colour colour)
-{
-    m_changed |= colour != m_pen.penColour;
-    m_pen.penColour = colour;
-}
-
-void SvgCanvas::setPenStyle(PenStyle style)
-{
-    m_changed |= style != m_pen.penStyle;
-    m_pen.penStyle = style;
-}
-
-void SvgCanvas::setBrushColour(Colour colour)
-{
-    m_changed |= colour != m_pen.brushColour;
-    m_pen.brushColour = colour;
 }
 
 void SvgCanvas::number(int n)
@@ -124,7 +100,7 @@ void SvgCanvas::colour(Colour c)
 
 void SvgCanvas::style()
 {
-    if (!m_changed) return;
+    if (!m_penChanged) return;
     if (m_inGroup) m_out += "</g>\n";
     const int width = m_pen.penWidth < 1 ? 1 : m_pen.penWidth;
     m_out += "<g stroke=\"";
@@ -145,7 +121,7 @@ void SvgCanvas::style()
     }
     m_out += ">\n";
     m_inGroup = true;
-    m_changed = false;
+    m_penChanged = false;
 }
 
 void SvgCanvas::points(const std::vector<QPoint>& pts)

@@ -20,7 +20,7 @@
 
 namespace vexoria {
 
-class SvgCanvas : public Canvas {
+class SvgCanvas : public DeferredPenCanvas {
 public:
     SvgCanvas();
 
@@ -30,11 +30,6 @@ public:
     // Makes room for the elements of `items` drawing calls at once: grown
     // step by step, the text of a long chart is copied over and over.
     void reserve(std::size_t items);
-
-    void setPenWidth(int width) override;
-    void setPenColour(Colour colour) override;
-    void setPenStyle(PenStyle style) override;
-    void setBrushColour(Colour colour) override;
 
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
@@ -59,7 +54,6 @@ private:
     QByteArray m_out;
     QHash<QString, int> m_widths;
     bool m_inGroup = false;
-    bool m_changed = true;
 };
 
 // The text as an XML text node: markup characters escaped, characters XML
