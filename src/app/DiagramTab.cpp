@@ -48,4 +48,11 @@ void DiagramTab::refresh()
 
 void DiagramTab::scrollToTop() { m_scroll->verticalScrollBar()->setValue(0); }
 
+void DiagramTab::ensureVisible(const QRect& chartArea)
+{
+    const QRect onHost = chartArea.translated(m_view->pos());
+    const QPoint centre = onHost.center();
+    m_scroll->ensureVisible(centre.x(), centre.y(), onHost.width() / 2 + 20, onHost.height() / 2 + 20);
+}
+
 } // namespace vexoria

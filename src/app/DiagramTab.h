@@ -3,6 +3,7 @@
 // markers over the picture and the diagram's popup menu. The menu starts
 // with "Далее", which shows only while a chart built in parts has a part
 // left to draw; the window's other commands add their items after it.
+#include <QRect>
 #include <QWidget>
 
 class QAction;
@@ -33,6 +34,9 @@ public:
     // the workspace has them.
     void refresh();
     void scrollToTop();
+    // Scrolls the view so that an area of the chart (diagram pixels) is in
+    // sight, with a margin around it where the view has room.
+    void ensureVisible(const QRect& chartArea);
 
 private:
     QScrollArea* m_scroll;

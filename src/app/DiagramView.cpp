@@ -54,4 +54,10 @@ void DiagramView::mouseReleaseEvent(QMouseEvent* e)
     QWidget::mouseReleaseEvent(e);
 }
 
+void DiagramView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) emit doubleClicked(e->position().toPoint());
+    QWidget::mouseDoubleClickEvent(e);
+}
+
 } // namespace vexoria

@@ -35,12 +35,14 @@ signals:
     void pressed(QPoint at, Qt::MouseButton button);
     void moved(QPoint at);
     void released(QPoint at, Qt::MouseButton button);
+    void doubleClicked(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     const Diagram& m_diagram;

@@ -23,6 +23,12 @@ struct StatementRow {
     TextField<10> closedKind; // kind closed by a closing row, "repeat", "gotoK"
     IntField kindIndex;       // running index of the rows that carry a kind
     TextField<120> comment;   // source comment attached to the row
+    // The lines of the code text the row was made from, first and last
+    // (0-based, as the editor counts its blocks); -1 where the row stands
+    // for no line of the code (rows the numbering adds). Kept in memory
+    // only: no dump or export carries them.
+    int firstLine = -1;
+    int lastLine = -1;
 
     // The kind fields as kinds. closedKind also holds the "gotoK" marks of
     // gotos, which read as Unknown.
