@@ -57,7 +57,7 @@ DiagramTab::DiagramTab(Workspace& ws, WindowState& state, QWidget* parent) : QWi
     m_pageMarkers = new PageMarkersView(ws, state, m_view, m_host, this);
     // Ctrl with the wheel zooms wherever over the view the pointer is, on
     // the chart or beside it.
-    m_scroll->viewport()->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(m_view), m_host, m_scroll->viewport()}) w->installEventFilter(this);
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -165,13 +165,14 @@ void DiagramTab::fitToWidth()
 
 bool DiagramTab::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == m_scroll->viewport() && e->type() == QEvent::Wheel) {
+    if (e->type() == QEvent::Wheel && (watched == m_view || watched == m_host || watched == m_scroll->viewport())) {
         auto* wheel = static_cast<QWheelEvent*>(e);
         if (wheel->modifiers() & Qt::ControlModifier) {
             m_wheelRest += wheel->angleDelta().y();
             const int notches = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
             m_wheelRest -= notches * QWheelEvent::DefaultDeltasPerStep;
-            if (notches != 0) stepZoom(notches, wheel->position());
+            const QPointF anchor = static_cast<QWidget*>(watched)->mapTo(m_scroll->viewport(), wheel->position());
+            if (notches != 0) stepZoom(notches, anchor);
             return true;
         }
     }
