@@ -70,11 +70,13 @@ DiagramTab::DiagramTab(Workspace& ws, WindowState& state, QWidget* parent) : QWi
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
 
     m_zoomIn = zoomAction(this, QStringLiteral("Крупнее"), QStringLiteral("zoomIn"),
-                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                           QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)});
     m_zoomOut = zoomAction(this, QStringLiteral("Мельче"), QStringLiteral("zoomOut"),
-                           {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+                           {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                            QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
     m_actualSize = zoomAction(this, QStringLiteral("Масштаб 100 %"), QStringLiteral("zoomActualSize"),
-                              {QKeySequence(Qt::CTRL | Qt::Key_0)});
+                              {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)});
     m_fitWidth = m_menu->addAction(QStringLiteral("По ширине окна"));
     m_fitWidth->setObjectName(QStringLiteral("zoomFitWidth"));
     connect(m_zoomIn, &QAction::triggered, this, &DiagramTab::zoomIn);

@@ -148,7 +148,11 @@ TEST_F(DiagramZoomTest, TheWheelAndTheKeysZoomAboutThePointerWithinTheirLimits)
     QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(tab()->zoomPercent(), 125);
     QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(tab()->zoomPercent(), 100);
+    QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(tab()->zoomPercent(), 110);
+    QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(tab()->zoomPercent(), 100);
     for (int i = 0; i < 30; ++i) QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(tab()->zoomPercent(), 10);
@@ -291,6 +295,24 @@ TEST_F(DiagramZoomTest, ZoomedTheChartIsDrawnAtTheScreensResolutionWithItsCommen
         for (int x = 0; x < comment.width(); ++x) ink += qGray(comment.pixel(x, y)) < 128 ? 1 : 0;
     EXPECT_GT(ink, 60);
     screenShot(&f, QStringLiteral("zoom-300-erased"));
+}
+
+TEST_F(DiagramZoomTest, APictureOpenedFromAFileIsShownScaled)
+{
+    build(3);
+    // An opened picture has no drawing: its own pixels are what is shown.
+    QImage picture(300, 400, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(100, 200, 40, 30, Qt::black);
+    ws().diagram.setPicture(picture);
+    tab()->refresh();
+    tab()->zoomAbout(2.0, QPointF(0, 0));
+    EXPECT_EQ(view()->size(), QSize(600, 800));
+    tab()->ensureVisible(QRect(100, 200, 40, 30));
+    const QImage shown = view()->grab(view()->toView(QRect(95, 195, 50, 40))).toImage();
+    EXPECT_EQ(qGray(shown.pixel(40, 40)), 0);       // inside the black block
+    EXPECT_EQ(qGray(shown.pixel(2, 2)), 255);       // white beside it
+    EXPECT_EQ(qGray(shown.pixel(95, 75)), 255);
 }
 
 TEST(RowIndexedDrawing, AnAreaReplaysAsTheWholeDrawingShowsIt)
