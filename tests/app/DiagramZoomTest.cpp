@@ -281,14 +281,28 @@ TEST_F(DiagramZoomTest, ZoomedTheChartIsDrawnAtTheScreensResolutionWithItsCommen
     annotations->commentAction->trigger();
     key(annotations->commentEdit, 0, QStringLiteral("ЖЖЖ"));
     key(annotations->commentEdit, Qt::Key_Return);
+    // Every pixel of the chart the eraser whitened shows white, to the
+    // edges of its stroke.
+    const QImage unerased = chart.copy();
     annotations->eraserAction->trigger();
     mouse(QEvent::MouseButtonPress, view(), view()->toView(line - QPoint(5, 0)));
     mouse(QEvent::MouseMove, view(), view()->toView(line + QPoint(5, 0)));
     mouse(QEvent::MouseButtonRelease, view(), view()->toView(line + QPoint(5, 0)));
     EXPECT_FALSE(dark(line.x(), line.y()));
-    const QImage erased = view()->grab(view()->toView(QRect(line - QPoint(2, 3), QSize(5, 7)))).toImage();
-    for (int y = 0; y < erased.height(); ++y)
-        for (int x = 0; x < erased.width(); ++x) ASSERT_EQ(erased.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+    const QRect around(line - QPoint(12, 14), QSize(25, 29));
+    const QImage erased = view()->grab(view()->toView(around)).toImage();
+    int whitened = 0;
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x) {
+            if (unerased.pixel(x, y) == chart.pixel(x, y)) continue;
+            ++whitened;
+            for (int dy = 0; dy < 3; ++dy)
+                for (int dx = 0; dx < 3; ++dx)
+                    ASSERT_EQ(erased.pixel((x - around.left()) * 3 + dx, (y - around.top()) * 3 + dy),
+                              qRgb(255, 255, 255))
+                        << "chart pixel " << x - line.x() << "," << y - line.y() << " from the line";
+        }
+    EXPECT_GE(whitened, 15);
     const QImage comment = view()->grab(view()->toView(QRect(line + QPoint(40, 14), QSize(40, 14)))).toImage();
     int ink = 0;
     for (int y = 0; y < comment.height(); ++y)

@@ -26,7 +26,12 @@ void ScaledPainterCanvas::prepare()
 {
     if (!m_penChanged) return;
     QPen pen = painting::diagramPen(m_pen.penWidth, m_pen.penColour, m_pen.penStyle);
-    if (pen.widthF() <= 1 || pen.widthF() * m_scale < 1) {
+    m_coversPixels = m_scale > 1 && m_pen.penWidth <= 1 && m_pen.penColour == kWhite && m_pen.penStyle == PenStyle::Solid;
+    if (m_coversPixels) {
+        // A square one chart pixel wide, moved half a pixel (outlined()),
+        // lies on the pixel a line of the bitmap paints.
+        pen.setCapStyle(Qt::SquareCap);
+    } else if (pen.widthF() <= 1 || pen.widthF() * m_scale < 1) {
         // A dash pattern is counted in pen widths: for a one-device-pixel
         // pen its lengths grow with the scale, so dashes keep their length
         // on the chart.
@@ -45,28 +50,36 @@ void ScaledPainterCanvas::prepare()
     m_penChanged = false;
 }
 
-void ScaledPainterCanvas::polygon(const std::vector<QPoint>& points)
+template <class Draw> void ScaledPainterCanvas::outlined(Draw draw)
 {
     prepare();
-    painting::polygon(m_painter, points);
+    if (!m_coversPixels) {
+        draw();
+        return;
+    }
+    m_painter.translate(0.5, 0.5);
+    draw();
+    m_painter.translate(-0.5, -0.5);
+}
+
+void ScaledPainterCanvas::polygon(const std::vector<QPoint>& points)
+{
+    outlined([&] { painting::polygon(m_painter, points); });
 }
 
 void ScaledPainterCanvas::polyline(const std::vector<QPoint>& points)
 {
-    prepare();
-    painting::polyline(m_painter, points);
+    outlined([&] { painting::polyline(m_painter, points); });
 }
 
 void ScaledPainterCanvas::rectangle(int x1, int y1, int x2, int y2)
 {
-    prepare();
-    painting::rectangle(m_painter, x1, y1, x2, y2);
+    outlined([&] { painting::rectangle(m_painter, x1, y1, x2, y2); });
 }
 
 void ScaledPainterCanvas::roundRect(int x1, int y1, int x2, int y2, int w, int h)
 {
-    prepare();
-    painting::roundRect(m_painter, x1, y1, x2, y2, w, h);
+    outlined([&] { painting::roundRect(m_painter, x1, y1, x2, y2, w, h); });
 }
 
 void ScaledPainterCanvas::fillRect(int x1, int y1, int x2, int y2)

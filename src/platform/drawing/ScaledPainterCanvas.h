@@ -5,6 +5,9 @@
 //  - A line one pixel wide stays one device pixel wide at every scale (a
 //    cosmetic pen), with its dashes scaled with the chart; a wider line
 //    scales, but never below one device pixel.
+//  - The eraser's white (a white line one pixel wide) covers, zoomed in,
+//    the whole chart pixels it covers on the bitmap: nothing drawn under
+//    its edge peeks out beside it.
 //  - Text is the diagram font's outlines scaled by the painter, smoothed,
 //    on its opaque cell as on the bitmap.
 // Shapes are placed as CanvasPainting.h places them on the bitmap.
@@ -30,9 +33,12 @@ public:
 
 private:
     void prepare();
+    // Draws a shape with the pen and brush, a white line over whole pixels.
+    template <class Draw> void outlined(Draw draw);
 
     QPainter& m_painter;
     double m_scale; // device pixels per chart pixel
+    bool m_coversPixels = false;
     QFont m_font;
 };
 
