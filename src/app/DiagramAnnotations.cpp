@@ -250,7 +250,8 @@ void DiagramAnnotations::placeCommentBox(QPoint at)
     const int width = std::clamp(view.width() - (at.x() - origin.x()), kNarrowestComment, full.width());
     commentEdit->resize(width, full.height());
     const int left = std::clamp(at.x() - origin.x(), 0, std::max(0, view.width() - width));
-    const int top = std::clamp(at.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
+    const int top =
+        std::clamp(at.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
     commentEdit->move(left, top);
     m_commentAt = m_view.toChart(QPointF(commentEdit->pos() + commentEdit->textOrigin()));
 }

@@ -77,8 +77,8 @@ private:
     MainWindow& m_form;
     DiagramTab& m_tab;
     DiagramView& m_view;
-    QPoint m_menuAt;   // where the diagram's popup menu was asked for
-    QPoint m_eraserAt; // where the eraser last was
+    QPoint m_menuAt;    // where the diagram's popup menu was asked for
+    QPoint m_eraserAt;  // where the eraser last was
     QPoint m_commentAt; // where the comment being typed begins, diagram pixels
 };
 

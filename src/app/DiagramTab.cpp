@@ -75,8 +75,9 @@ DiagramTab::DiagramTab(Workspace& ws, WindowState& state, QWidget* parent) : QWi
     m_zoomOut = zoomAction(this, QStringLiteral("Мельче"), QStringLiteral("zoomOut"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Minus),
                             QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
-    m_actualSize = zoomAction(this, QStringLiteral("Масштаб 100 %"), QStringLiteral("zoomActualSize"),
-                              {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)});
+    m_actualSize = zoomAction(
+        this, QStringLiteral("Масштаб 100 %"), QStringLiteral("zoomActualSize"),
+        {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)});
     m_fitWidth = m_menu->addAction(QStringLiteral("По ширине окна"));
     m_fitWidth->setObjectName(QStringLiteral("zoomFitWidth"));
     connect(m_zoomIn, &QAction::triggered, this, &DiagramTab::zoomIn);
@@ -130,10 +131,12 @@ void DiagramTab::stepZoom(int steps, QPointF anchor)
     const double percent = m_view->zoom() * 100;
     int at = 0;
     if (steps > 0) {
-        at = static_cast<int>(std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), percent + 0.5) - kZoomSteps.begin());
+        at = static_cast<int>(std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), percent + 0.5) -
+                              kZoomSteps.begin());
         at += steps - 1;
     } else if (steps < 0) {
-        at = static_cast<int>(std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), percent - 0.5) - kZoomSteps.begin());
+        at = static_cast<int>(std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), percent - 0.5) -
+                              kZoomSteps.begin());
         at += steps;
     } else {
         return;

@@ -23,7 +23,8 @@ bool DiagramView::hasPicture() const { return m_diagram.hasPicture(); }
 QSize DiagramView::zoomedSize() const
 {
     const QSize picture = m_diagram.image().size();
-    return {static_cast<int>(std::ceil(picture.width() * m_zoom)), static_cast<int>(std::ceil(picture.height() * m_zoom))};
+    return {static_cast<int>(std::ceil(picture.width() * m_zoom)),
+            static_cast<int>(std::ceil(picture.height() * m_zoom))};
 }
 
 void DiagramView::refresh()

@@ -76,7 +76,8 @@ void PageMarkersView::sync()
         const int width = static_cast<int>(std::lround(rules.width * zoom));
         if (l->width() != width) {
             l->resize(width, kLabelHeight);
-            l->setText(QString::number(k) + QString(std::max(0, static_cast<int>(std::lround(rules.hyphens * zoom))), u'-'));
+            l->setText(QString::number(k) +
+                       QString(std::max(0, static_cast<int>(std::lround(rules.hyphens * zoom))), u'-'));
         }
         l->move(rules.left, m_image->y() + m_image->toView(QPoint(0, m.offset(k))).y());
         l->setVisible(picture && m.shown(k));

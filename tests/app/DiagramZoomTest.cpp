@@ -73,7 +73,10 @@ protected:
     double zoom() const { return view()->zoom(); }
 
     // The chart's point under a point of the viewport.
-    QPoint chartAt(QPoint onViewport) const { return view()->toChart(QPointF(view()->mapFrom(viewport(), onViewport))); }
+    QPoint chartAt(QPoint onViewport) const
+    {
+        return view()->toChart(QPointF(view()->mapFrom(viewport(), onViewport)));
+    }
 
     // Scrolls a chart point into sight and gives the widget under it and
     // where on that widget: the middle of the view pixels that show it.
@@ -324,8 +327,8 @@ TEST_F(DiagramZoomTest, APictureOpenedFromAFileIsShownScaled)
     EXPECT_EQ(view()->size(), QSize(600, 800));
     tab()->ensureVisible(QRect(100, 200, 40, 30));
     const QImage shown = view()->grab(view()->toView(QRect(95, 195, 50, 40))).toImage();
-    EXPECT_EQ(qGray(shown.pixel(40, 40)), 0);       // inside the black block
-    EXPECT_EQ(qGray(shown.pixel(2, 2)), 255);       // white beside it
+    EXPECT_EQ(qGray(shown.pixel(40, 40)), 0); // inside the black block
+    EXPECT_EQ(qGray(shown.pixel(2, 2)), 255); // white beside it
     EXPECT_EQ(qGray(shown.pixel(95, 75)), 255);
 }
 

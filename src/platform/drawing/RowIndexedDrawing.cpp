@@ -47,7 +47,8 @@ void RowIndexedDrawing::addPoints(Kind kind, const std::vector<QPoint>& points)
     const auto [low, high] =
         std::minmax_element(points.begin(), points.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
     const int reach = penReach();
-    add(kind, low->y() - reach, high->y() + reach, {static_cast<int>(m_points.size()), static_cast<int>(points.size())});
+    add(kind, low->y() - reach, high->y() + reach,
+        {static_cast<int>(m_points.size()), static_cast<int>(points.size())});
     m_points.insert(m_points.end(), points.begin(), points.end());
 }
 

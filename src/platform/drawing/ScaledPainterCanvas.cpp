@@ -26,7 +26,8 @@ void ScaledPainterCanvas::prepare()
 {
     if (!m_penChanged) return;
     QPen pen = painting::diagramPen(m_pen.penWidth, m_pen.penColour, m_pen.penStyle);
-    m_coversPixels = m_scale > 1 && m_pen.penWidth <= 1 && m_pen.penColour == kWhite && m_pen.penStyle == PenStyle::Solid;
+    m_coversPixels =
+        m_scale > 1 && m_pen.penWidth <= 1 && m_pen.penColour == kWhite && m_pen.penStyle == PenStyle::Solid;
     if (m_coversPixels) {
         // A square one chart pixel wide, moved half a pixel (outlined()),
         // lies on the pixel a line of the bitmap paints.
@@ -50,7 +51,8 @@ void ScaledPainterCanvas::prepare()
     m_penChanged = false;
 }
 
-template <class Draw> void ScaledPainterCanvas::outlined(Draw draw)
+template <class Draw>
+void ScaledPainterCanvas::outlined(Draw draw)
 {
     prepare();
     if (!m_coversPixels) {

@@ -34,7 +34,8 @@ public:
 private:
     void prepare();
     // Draws a shape with the pen and brush, a white line over whole pixels.
-    template <class Draw> void outlined(Draw draw);
+    template <class Draw>
+    void outlined(Draw draw);
 
     QPainter& m_painter;
     double m_scale; // device pixels per chart pixel
