@@ -1,6 +1,7 @@
 #include "app/DiagramAnnotations.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QBitmap>
@@ -31,11 +32,15 @@ constexpr QSize kCommentSize{249, 21};
 // The narrowest the comment box gets near the picture's right edge.
 constexpr int kNarrowestComment = 24;
 
-// The eraser's pointer: the outline of the strip it paints, its hot spot in
-// the middle, so the user sees what will go.
-QCursor eraserCursor()
+// The eraser's pointer: the outline of the strip it paints at the chart's
+// zoom, its hot spot in the middle, so the user sees what will go.
+QCursor eraserCursor(double zoom)
 {
-    const QRect strip = eraserStrip({0, 0});
+    const QRect chartStrip = eraserStrip({0, 0});
+    const QRect strip(static_cast<int>(std::floor(chartStrip.left() * zoom)),
+                      static_cast<int>(std::floor(chartStrip.top() * zoom)),
+                      std::max(1, static_cast<int>(std::lround(chartStrip.width() * zoom))),
+                      std::max(1, static_cast<int>(std::lround(chartStrip.height() * zoom))));
     QPixmap pm(strip.width() + 2, strip.height() + 2);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -61,6 +66,7 @@ CommentEdit::CommentEdit(QWidget* parent) : QLineEdit(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #5a7ab0; padding: 3px 0px 0px 0px;"
                                  " background: #fffff0; color: black; }"));
+    m_fullSize = kCommentSize;
     resize(kCommentSize);
     setPlaceholderText(QStringLiteral("Enter — записать, Esc — отменить"));
 }
@@ -73,6 +79,23 @@ QPoint CommentEdit::textOrigin() const
     // A line edit keeps its text 2 pixels in from the left of that area and,
     // aligned to the top, 1 pixel down.
     return r.topLeft() + QPoint(2, 1);
+}
+
+void CommentEdit::setZoom(double zoom)
+{
+    QFont f = diagramFont();
+    // Below this size what is typed could not be read.
+    constexpr int kSmallest = 8;
+    const int chartSize = f.pixelSize();
+    const int size = std::max(std::min(kSmallest, chartSize), static_cast<int>(std::lround(chartSize * zoom)));
+    if (size == font().pixelSize()) return;
+    f.setStyleStrategy(size == chartSize ? QFont::NoAntialias : QFont::PreferAntialias);
+    f.setPixelSize(size);
+    setFont(f);
+    // The padding around the text stays; the box grows with the text.
+    const int padding = kCommentSize.height() - QFontMetrics(diagramFont()).height();
+    m_fullSize = QSize(kCommentSize.width() * size / chartSize, QFontMetrics(f).height() + padding);
+    resize(m_fullSize);
 }
 
 void CommentEdit::keyPressEvent(QKeyEvent* e)
@@ -137,6 +160,7 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form, DiagramTab& tab)
         m_menuAt = seen.isEmpty() || seen.contains(at) ? at : seen.center();
         hintBox->hide();
     });
+    connect(&tab, &DiagramTab::zoomChanged, this, &DiagramAnnotations::onZoomChanged);
     connect(view, &DiagramView::pressed, this, &DiagramAnnotations::onDiagramPressed);
     connect(view, &DiagramView::moved, this, &DiagramAnnotations::onDiagramMoved);
     connect(view, &DiagramView::released, this, &DiagramAnnotations::onDiagramReleased);
@@ -144,7 +168,16 @@ DiagramAnnotations::DiagramAnnotations(MainWindow& form, DiagramTab& tab)
     connect(commentEdit, &CommentEdit::cancelled, this, &DiagramAnnotations::dropComment);
 }
 
-void DiagramAnnotations::repaint(const QRect& area) { m_view.update(area); }
+void DiagramAnnotations::repaint(const QRect& area) { m_view.updateChart(area); }
+
+void DiagramAnnotations::onZoomChanged()
+{
+    hintBox->hide();
+    if (m_form.uiState().eraserOn) m_view.setCursor(eraserCursor(m_view.zoom()));
+    if (!commentEdit->isVisible()) return;
+    commentEdit->setZoom(m_view.zoom());
+    placeCommentBox(m_view.toView(m_commentAt));
+}
 
 void DiagramAnnotations::onDiagramPressed(QPoint at, Qt::MouseButton button)
 {
@@ -165,7 +198,7 @@ void DiagramAnnotations::showHint(QPoint at)
     if (!m_view.hasPicture()) return;
     const std::optional<QString> hint = hintAt(ws.connections, ws.statements, at, ws.pictureConnectionsFrom);
     if (!hint) return;
-    hintBox->move(hintBoxPlace(at, hintBox->size(), m_view.size()));
+    hintBox->move(hintBoxPlace(m_view.toView(at), hintBox->size(), m_view.size()));
     hintBox->setPlainText(*hint);
     hintBox->show();
     hintBox->raise();
@@ -201,25 +234,33 @@ void DiagramAnnotations::startComment()
     // it writes. Near the picture's right edge the box narrows instead of
     // moving left; only in the last few pixels, where no box fits, does it
     // move, and the comment then goes where the box shows its text.
-    const QSize view = m_view.size();
-    const QPoint origin = commentEdit->textOrigin();
-    const int width = std::clamp(view.width() - (m_menuAt.x() - origin.x()), kNarrowestComment, kCommentSize.width());
-    commentEdit->resize(width, kCommentSize.height());
-    const int left = std::clamp(m_menuAt.x() - origin.x(), 0, std::max(0, view.width() - width));
-    const int top =
-        std::clamp(m_menuAt.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
-    commentEdit->move(left, top);
+    commentEdit->setZoom(m_view.zoom());
+    placeCommentBox(m_menuAt);
     commentEdit->show();
     commentEdit->raise();
     m_tab.scrollArea()->ensureWidgetVisible(commentEdit);
     commentEdit->setFocus(Qt::OtherFocusReason);
 }
 
+void DiagramAnnotations::placeCommentBox(QPoint at)
+{
+    const QSize view = m_view.size();
+    const QPoint origin = commentEdit->textOrigin();
+    const QSize full = commentEdit->fullSize();
+    const int width = std::clamp(view.width() - (at.x() - origin.x()), kNarrowestComment, full.width());
+    commentEdit->resize(width, full.height());
+    const int left = std::clamp(at.x() - origin.x(), 0, std::max(0, view.width() - width));
+    const int top =
+        std::clamp(at.y() - commentEdit->height() / 2, 0, std::max(0, view.height() - commentEdit->height()));
+    commentEdit->move(left, top);
+    m_commentAt = m_view.toChart(QPointF(commentEdit->pos() + commentEdit->textOrigin()));
+}
+
 void DiagramAnnotations::writeComment()
 {
     Workspace& ws = m_form.workspace();
     const QString text = commentEdit->text();
-    const QPoint at = commentEdit->pos() + commentEdit->textOrigin();
+    const QPoint at = m_view.toChart(QPointF(commentEdit->pos() + commentEdit->textOrigin()));
     dropComment();
     if (text.isEmpty() || !m_view.hasPicture()) return;
     drawComment(diagramCanvas(ws.surface()), at, text);
@@ -239,7 +280,7 @@ void DiagramAnnotations::toggleEraser()
     WindowState& state = m_form.uiState();
     state.eraserOn = true;
     state.erasing = false;
-    m_view.setCursor(eraserCursor());
+    m_view.setCursor(eraserCursor(m_view.zoom()));
 }
 
 } // namespace vexoria

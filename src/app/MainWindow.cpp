@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -121,6 +123,13 @@ void MainWindow::buildDiagramTab()
     m_actions.nextPart = m_diagramTab->nextPartAction();
     addAction(m_actions.nextPart);
     connect(m_actions.nextPart, &QAction::triggered, this, &MainWindow::drawNextPart);
+    // The diagram's zoom, in the status bar.
+    auto* zoom = new QLabel(this);
+    zoom->setObjectName(QStringLiteral("zoomLabel"));
+    statusBar()->addPermanentWidget(zoom);
+    const auto showZoom = [zoom](int percent) { zoom->setText(QStringLiteral("Масштаб: %1 %").arg(percent)); };
+    showZoom(m_diagramTab->zoomPercent());
+    connect(m_diagramTab, &DiagramTab::zoomChanged, this, showZoom);
     DiagramView* view = m_diagramTab->view();
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
         syncPartControls();

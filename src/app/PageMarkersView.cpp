@@ -1,6 +1,7 @@
 #include "app/PageMarkersView.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -66,9 +67,19 @@ void PageMarkersView::sync()
 {
     const PageMarkers& m = m_ws.pageMarkers;
     const bool picture = m_ws.diagram.hasPicture();
+    // Zoomed, a rule still spans the chart and lies on its row; the caption
+    // keeps the size of the window's text.
+    const double zoom = m_image->zoom();
     for (int k = 1; k <= PageMarkers::kCount; ++k) {
         QLabel* l = label(k);
-        l->move(PageMarkers::rules(k).left, m_image->y() + m.offset(k));
+        const PageMarkerRules& rules = PageMarkers::rules(k);
+        const int width = static_cast<int>(std::lround(rules.width * zoom));
+        if (l->width() != width) {
+            l->resize(width, kLabelHeight);
+            l->setText(QString::number(k) +
+                       QString(std::max(0, static_cast<int>(std::lround(rules.hyphens * zoom))), u'-'));
+        }
+        l->move(rules.left, m_image->y() + m_image->toView(QPoint(0, m.offset(k))).y());
         l->setVisible(picture && m.shown(k));
     }
     // The last marker lies on the chart's bottom edge, its label below it:
@@ -105,7 +116,9 @@ bool PageMarkersView::eventFilter(QObject* watched, QEvent* e)
         const auto* me = static_cast<QMouseEvent*>(e);
         // The pointer as an offset on the diagram: the same wherever the
         // window lies on the screen and however far the view is scrolled.
-        const int pointer = m_image->mapFromGlobal(me->globalPosition()).toPoint().y() - m_grabY;
+        // At any zoom the label's top is where the rule's row is on the view.
+        const QPointF onView = m_image->mapFromGlobal(me->globalPosition()) - QPointF(0, m_grabY);
+        const int pointer = m_image->toChart(onView).y();
         const bool refused = m_ws.pageMarkers.mouseMove(k, pointer, m_ws.diagram.height(), m_state.draggedMarker);
         sync();
         if (refused && m_ws.prompter) m_ws.prompter->message(QStringLiteral("12 страница не обработанна"));
