@@ -29,22 +29,40 @@ public:
                 from = second;
             }
             m_out += declarations(from, token(r.bodyBegin).begin);
-            if (!m_out.isEmpty() && !m_out.endsWith(u'\n') && !m_out.endsWith(u'\r')) m_out += kLineBreak;
+            if (!m_out.isEmpty() && !m_out.endsWith(u'\n') && !m_out.endsWith(u'\r')) {
+                m_out += kLineBreak;
+                m_origins.push_back(m_copiedLine);
+            }
             // Comments before the routine's begin stay where they were.
             skipCommentsBefore(token(r.bodyBegin).end);
             synthetic(QStringLiteral("begin"), 0);
             list(r.statements, 1);
             flushComments(token(r.bodyEnd).begin, 1);
             endOfList();
-            m_out += QStringLiteral("end") + m_text.mid(token(r.bodyEnd).end);
+            const int endLine = m_lines.lineOf(token(r.bodyEnd).begin);
+            m_copiedLine = {endLine, endLine};
+            m_copyOpen = true;
+            m_out += QStringLiteral("end");
+            m_out += copied(token(r.bodyEnd).end, static_cast<int>(m_text.size()));
+            m_origins.push_back(m_copiedLine);
         } else {
             // Bare statements: two empty lines first, so that an if at the
             // very start is not taken for the second head of a chain.
             m_out = kLineBreak + kLineBreak;
+            m_origins.resize(2);
             list(r.statements, 0);
             flushComments(static_cast<int>(m_text.size()), 0);
         }
         return m_out;
+    }
+
+    // One entry for each line of the result.
+    std::vector<LineOrigin> origins() const
+    {
+        std::vector<LineOrigin> out = m_origins;
+        const auto lines = static_cast<std::size_t>(syntax::SourceLines(m_out).lineOf(static_cast<int>(m_out.size())) + 1);
+        out.resize(lines);
+        return out;
     }
 
 private:
@@ -59,10 +77,10 @@ private:
     // ";", to the end of the code on the line before it: the scan would take
     // an "end;" line for the end of a construct. A comment between them stays
     // after it.
-    QString declarations(int from, int to) const
+    QString declarations(int from, int to)
     {
         QString out;
-        int copied = from;
+        int copiedTo = from;
         for (std::size_t i = 1; i < m_tokens.size(); ++i) {
             const syntax::Token& t = m_tokens[i];
             if (t.begin < from) continue;
@@ -73,14 +91,46 @@ private:
             const bool semicolon =
                 i + 1 < m_tokens.size() && m_tokens[i + 1].isSymbol(";") && m_tokens[i + 1].end <= to;
             const QString gap = m_text.mid(before.end, t.begin - before.end);
-            out += m_text.mid(copied, before.end - copied);
+            out += copied(copiedTo, before.end);
             out += semicolon ? QStringLiteral(" end;") : QStringLiteral(" end");
-            if (gap.contains(QLatin1String("//"))) out += gap.trimmed().prepend(u' ');
+            if (gap.contains(QLatin1String("//"))) out += endedLines(gap.trimmed().prepend(u' '));
             else if (!flat(gap).isEmpty()) out += u' ' + flat(gap);
-            copied = semicolon ? m_tokens[i + 1].end : t.end;
+            copiedTo = semicolon ? m_tokens[i + 1].end : t.end;
         }
-        out += m_text.mid(copied, to - copied);
+        out += copied(copiedTo, to);
         return out;
+    }
+
+    // The code from..to as it stands. Each line it ends is one of the result's
+    // lines, made from the code's line it ends on; the line it leaves open
+    // goes on with the code's line it starts on.
+    QString copied(int from, int to)
+    {
+        if (to <= from) return QString();
+        if (!m_copyOpen) {
+            m_copiedLine = {m_lines.lineOf(from), m_lines.lineOf(from)};
+            m_copyOpen = true;
+        }
+        for (int i = from; i < to; ++i) {
+            const QChar c = m_text.at(i);
+            if (c == u'\r' || (c == u'\n' && (i == 0 || m_text.at(i - 1) != u'\r'))) {
+                m_origins.push_back(m_copiedLine);
+                const int next = m_lines.lineOf(i) + 1;
+                m_copiedLine = {next, next};
+            }
+        }
+        return m_text.mid(from, to - from);
+    }
+    // A piece that is not the code as it stands but may end lines of it (the
+    // comments after a moved end): each line it ends stays with the line
+    // being copied.
+    QString endedLines(const QString& piece)
+    {
+        for (int i = 0; i < piece.size(); ++i) {
+            const QChar c = piece.at(i);
+            if (c == u'\r' || (c == u'\n' && (i == 0 || piece.at(i - 1) != u'\r'))) m_origins.push_back(m_copiedLine);
+        }
+        return piece;
     }
 
     // The code of tokens first..last as one line: comments left out, line
@@ -111,7 +161,12 @@ private:
         return s.trimmed();
     }
 
-    void put(const QString& line, int depth) { m_out += QString(depth * 2, u' ') + line + kLineBreak; }
+    void put(const QString& line, int depth)
+    {
+        m_out += QString(depth * 2, u' ') + line + kLineBreak;
+        m_origins.push_back(m_origin);
+        m_origin = {};
+    }
     void synthetic(const QString& line, int depth)
     {
         endOfList();
@@ -156,6 +211,7 @@ private:
         QString text = m_labels + line;
         m_labels.clear();
         if (!trailing.isEmpty()) text += QStringLiteral(" // ") + trailing;
+        m_origin = {m_lines.lineOf(token(first).begin), m_lines.lineOf(token(last).end - 1)};
         put(text, depth);
     }
 
@@ -287,6 +343,7 @@ private:
     {
         head(QStringLiteral("case"), s, QStringLiteral("of"), depth, false);
         for (const syntax::CaseBranch& b : s.branches) {
+            m_origin = {m_lines.lineOf(token(b.labelFirst).begin), m_lines.lineOf(token(b.labelLast).end - 1)};
             put(code(b.labelFirst, b.labelLast) + QStringLiteral(": begin"), depth + 1);
             if (b.statement) inner(*b.statement, depth + 2);
             endOfList();
@@ -349,13 +406,22 @@ private:
     int m_missingSemicolon = -1; // where a ";" goes if another statement follows
     QString m_labels;
     QString m_out;
+    std::vector<LineOrigin> m_origins; // of the lines of m_out ended so far
+    LineOrigin m_origin;               // of the line put next
+    // The code's lines copied as they stand: the origin of the result's line
+    // being copied, and whether a copy left it open.
+    LineOrigin m_copiedLine;
+    bool m_copyOpen = false;
 };
 
 } // namespace
 
-QString layOutCanonically(const QString& text, const syntax::Routine& routine)
+QString layOutCanonically(const QString& text, const syntax::Routine& routine, std::vector<LineOrigin>* origins)
 {
-    return Layout(text, routine).run(routine);
+    Layout layout(text, routine);
+    QString out = layout.run(routine);
+    if (origins != nullptr) *origins = layout.origins();
+    return out;
 }
 
 } // namespace vexoria::scan

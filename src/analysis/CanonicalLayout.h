@@ -6,12 +6,24 @@
 // heading and declarations stay as they were, and so does what follows the
 // routine's end. Comments go along as // comments where the scanner takes
 // them; compiler directives are left out.
+#include <vector>
+
 #include <QString>
 
 #include "analysis/syntax/StatementTree.h"
 
 namespace vexoria::scan {
 
-QString layOutCanonically(const QString& text, const syntax::Routine& routine);
+// The lines of the code a line of the laid-out text was written from, first
+// and last (0-based); -1 for a line the layout adds (a begin or end around a
+// single statement, a case branch's end).
+struct LineOrigin {
+    int first = -1;
+    int last = -1;
+};
+
+// With origins, one entry is left there for each line of the result.
+QString layOutCanonically(const QString& text, const syntax::Routine& routine,
+                          std::vector<LineOrigin>* origins = nullptr);
 
 } // namespace vexoria::scan

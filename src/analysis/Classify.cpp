@@ -3,6 +3,7 @@
 #include "analysis/CanonicalLayout.h"
 #include "analysis/FlowAgreement.h"
 #include "analysis/NumberingPass.h"
+#include "analysis/RowLines.h"
 #include "analysis/ScanState.h"
 #include "analysis/StatementScanner.h"
 #include "analysis/syntax/StatementTree.h"
@@ -48,17 +49,25 @@ std::optional<QString> classifyStatements(StatementTable& statements, const QStr
     statements.clear();
     Classified chosen = classifyText(codeText, templates, control);
 
-    if (const std::optional<syntax::Routine> routine = syntax::readRoutine(codeText)) {
+    const std::optional<syntax::Routine> routine = syntax::readRoutine(codeText);
+    bool laidOutChosen = false;
+    if (routine) {
         const int misplaced = scan::flowDisagreements(codeText, *routine, chosen.table.rows(), chosen.places);
         if (misplaced > 0) {
-            const QString laidOut = scan::layOutCanonically(codeText, *routine);
+            std::vector<scan::LineOrigin> origins;
+            const QString laidOut = scan::layOutCanonically(codeText, *routine, &origins);
             if (const std::optional<syntax::Routine> again = syntax::readRoutine(laidOut)) {
                 Classified second = classifyText(laidOut, templates, control);
-                if (scan::flowDisagreements(laidOut, *again, second.table.rows(), second.places) < misplaced)
+                if (scan::flowDisagreements(laidOut, *again, second.table.rows(), second.places) < misplaced) {
                     chosen = std::move(second);
+                    scan::markRowLines(chosen.table.rows(), chosen.places, laidOut, nullptr, &origins);
+                    laidOutChosen = true;
+                }
             }
         }
     }
+    if (!laidOutChosen)
+        scan::markRowLines(chosen.table.rows(), chosen.places, codeText, routine ? &*routine : nullptr);
 
     statements.rows() = std::move(chosen.table.rows());
     statements.first();
