@@ -4,6 +4,7 @@
 // instead of a tab each. Switched off, the two tabs are back where they were,
 // under their captions. The choice and the split are the user's own, kept
 // with the program's configuration apart from shema.ini.
+#include <QList>
 #include <QObject>
 
 class QSettings;
@@ -41,6 +42,8 @@ private:
     QWidget& m_diagram;
     QWidget* m_page;
     QSplitter* m_splitter;
+    // The split while the pages are in their tabs (the splitter is empty then).
+    QList<int> m_sizes;
     bool m_on = false;
     bool m_codeWasOnShow = true; // before the two went side by side
 };
