@@ -1,5 +1,7 @@
 #include "app/ChartLinks.h"
 
+#include <utility>
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
@@ -36,11 +38,28 @@ bool ChartLinks::current() const
 
 const std::vector<ChartBlock>& ChartLinks::blocks() const { return current() ? m_blocks : kNoBlocks; }
 
+void ChartLinks::codeRead()
+{
+    if (!m_pending) m_pending = new LineAnchors(*m_editor.document(), this);
+    m_pending->anchor();
+}
+
+void ChartLinks::buildCancelled()
+{
+    delete m_pending;
+    m_pending = nullptr;
+}
+
 void ChartLinks::chartDrawn(bool scroll)
 {
     m_blocks = blocksOnShow(m_ws);
     m_removals = m_ws.diagram.removals();
-    m_anchors->anchor();
+    // "Далее" draws from the rows the build before it made: their lines are
+    // the ones followed since.
+    if (m_pending) {
+        delete m_anchors;
+        m_anchors = std::exchange(m_pending, nullptr);
+    }
     m_outlined = -1;
     m_scrolledTo = -1;
     followCaret(scroll);

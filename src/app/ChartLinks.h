@@ -32,9 +32,15 @@ public:
     };
     ChartLinks(const Workspace& ws, QPlainTextEdit& editor, DiagramTab& tab, Hooks hooks, QObject* parent = nullptr);
 
-    // A chart was drawn (a build, "Далее"): its blocks are taken and the
-    // lines of the code as they are now are held. scroll: the caret's block
-    // is scrolled into sight too.
+    // A build read the editor's code: the lines as they are now are what
+    // its rows will point at, once its chart is drawn.
+    void codeRead();
+    // The build stopped before it was done: the chart on show keeps the
+    // lines it had.
+    void buildCancelled();
+    // A chart was drawn (a build, "Далее"): its blocks are taken, and the
+    // lines its build read are followed from now on. scroll: the caret's
+    // block is scrolled into sight too.
     void chartDrawn(bool scroll);
     // The chart came on show: the caret's block is outlined, and scrolled
     // into sight when the caret moved to another block since it last was.
@@ -68,6 +74,9 @@ private:
     Hooks m_hooks;
     ChartOutline* m_outline;
     LineAnchors* m_anchors;
+    // The lines a build read, until its chart is drawn; null when none
+    // waits.
+    LineAnchors* m_pending = nullptr;
     std::vector<ChartBlock> m_blocks;
     int m_removals = -1;     // the picture's removals when the blocks were taken
     int m_outlined = -1;     // the block outlined

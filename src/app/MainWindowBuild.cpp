@@ -284,6 +284,7 @@ void MainWindow::runPipeline()
     }
     const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
     const QString code = fromGrid ? QString() : m_codeTab->code();
+    if (!fromGrid) m_links->codeRead();
 
     // The stages run off the window's thread on a workspace of their own,
     // which replaces the window's when they finished. 5.1 is part of it, so
@@ -302,6 +303,7 @@ void MainWindow::runPipeline()
     });
     if (!finished) {
         if (fromGrid) showCommentsGrid();
+        else m_links->buildCancelled();
         return;
     }
     // Sizing that stopped the build (a chart too long, the question

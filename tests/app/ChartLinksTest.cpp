@@ -222,3 +222,35 @@ TEST_F(ChartLinksTest, SideBySideTheCaretsBlockIsScrolledIntoSight)
     EXPECT_EQ(*outlined(), areaOf(blockShowing(QStringLiteral("x0 := 0;"))));
     EXPECT_LT(bar->value(), bar->maximum());
 }
+
+TEST_F(ChartLinksTest, TheNextPartPointsAtTheLinesOfTheBuildBeforeIt)
+{
+    QString code = QStringLiteral("procedure P;\nbegin\n");
+    for (const char* loop : {"first", "second"}) {
+        code += QStringLiteral("while a do\nbegin\n");
+        for (int i = 0; i < 6; ++i)
+            code += QStringLiteral("%1%2 := %2;\nif b then\nbegin\ny := 1;\nend;\n").arg(QLatin1String(loop)).arg(i);
+        code += QStringLiteral("end;\n");
+    }
+    code += QStringLiteral("end;");
+    open();
+    editor().setPlainText(code);
+    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1200"));
+    prompter.script(Answer::Yes);
+    ui().chartButton()->click();
+    ASSERT_TRUE(ws().parts.nextPartAvailable()) << prompter.messages().join(u'|').toStdString();
+    const int line = lineOf(editor(), QStringLiteral("second3 := 3;"));
+    caretTo(line);
+    EXPECT_FALSE(outlined()) << "part 2 is not on show yet";
+
+    // A line typed at the top before "Далее": the second part's statement is
+    // a line further down, and still its block's.
+    QTextCursor(editor().document()).insertText(QStringLiteral("{ note }\n"));
+    form->actions().nextPart->trigger();
+    ASSERT_FALSE(ws().parts.nextPartAvailable());
+    caretTo(line + 1);
+    const int block = blockShowing(QStringLiteral("second3 := 3;"));
+    ASSERT_GE(block, 0);
+    ASSERT_TRUE(outlined());
+    EXPECT_EQ(*outlined(), areaOf(block));
+}
