@@ -1,4 +1,6 @@
-// The code and the chart pointing at each other: a double click on a block
+// The code and the chart pointing at each other (on routines of the flow
+// cases: an else-if chain, a for loop around an if, a while loop of one
+// statement): a double click on a block
 // selects its lines, the caret's block is outlined on the chart, and both
 // hold through edits made after the build until the next one.
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QTextBlock>
 
 #include "ScreenShot.h"
+#include "TwoPartRoutine.h"
 #include "WindowFixture.h"
 #include "app/ChartLinks.h"
 #include "app/ChartOutline.h"
@@ -25,7 +28,7 @@ namespace {
 
 QString routine(const char* name)
 {
-    QFile f(QStringLiteral(VEXORIA_TEST_DATA "/links/") + QLatin1String(name));
+    QFile f(QStringLiteral(VEXORIA_TEST_DATA "/flow/") + QLatin1String(name));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
@@ -79,7 +82,7 @@ int lineOf(QPlainTextEdit& editor, const QString& text)
 
 TEST_F(ChartLinksTest, EachBlockAreaIsWhereItsShapeIsDrawn)
 {
-    build(routine("for_do_if.pas"));
+    build(routine("m02_forif.pas"));
     const std::vector<ChartBlock>& blocks = links().blocks();
     ASSERT_GE(blocks.size(), 4u);
     const QImage& picture = ws().diagram.image();
@@ -110,7 +113,7 @@ TEST_F(ChartLinksTest, EachBlockAreaIsWhereItsShapeIsDrawn)
 
 TEST_F(ChartLinksTest, ADoubleClickOnABlockSelectsItsLinesOnTheCodeTab)
 {
-    build(routine("else_if_chain.pas"));
+    build(routine("m04_elseif.pas"));
     ASSERT_EQ(form->currentTab(), WindowTab::Diagram);
     const int block = blockShowing(QStringLiteral("x := 2;"));
     ASSERT_GE(block, 0);
@@ -128,7 +131,7 @@ TEST_F(ChartLinksTest, ADoubleClickOnABlockSelectsItsLinesOnTheCodeTab)
 
 TEST_F(ChartLinksTest, TheCaretsBlockIsOutlinedAndANestedStatementWinsOverItsHead)
 {
-    build(routine("while_one_statement.pas"));
+    build(routine("m01_while.pas"));
     const int body = blockShowing(QStringLiteral("x := 1;"));
     const int after = blockShowing(QStringLiteral("y := 2;"));
     ASSERT_GE(body, 0);
@@ -149,7 +152,7 @@ TEST_F(ChartLinksTest, TheCaretsBlockIsOutlinedAndANestedStatementWinsOverItsHea
 
 TEST_F(ChartLinksTest, EditsAboveKeepTheLinksAndDeletedLinesLoseThem)
 {
-    build(routine("else_if_chain.pas"));
+    build(routine("m04_elseif.pas"));
     const int block = blockShowing(QStringLiteral("y := 3;"));
     ASSERT_GE(block, 0);
     const int line = lineOf(editor(), QStringLiteral("y := 3;"));
@@ -225,19 +228,8 @@ TEST_F(ChartLinksTest, SideBySideTheCaretsBlockIsScrolledIntoSight)
 
 TEST_F(ChartLinksTest, TheNextPartPointsAtTheLinesOfTheBuildBeforeIt)
 {
-    QString code = QStringLiteral("procedure P;\nbegin\n");
-    for (const char* loop : {"first", "second"}) {
-        code += QStringLiteral("while a do\nbegin\n");
-        for (int i = 0; i < 6; ++i)
-            code += QStringLiteral("%1%2 := %2;\nif b then\nbegin\ny := 1;\nend;\n").arg(QLatin1String(loop)).arg(i);
-        code += QStringLiteral("end;\n");
-    }
-    code += QStringLiteral("end;");
     open();
-    editor().setPlainText(code);
-    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1200"));
-    prompter.script(Answer::Yes);
-    ui().chartButton()->click();
+    vexoria::test::buildFirstOfTwoParts(ui(), prompter);
     ASSERT_TRUE(ws().parts.nextPartAvailable()) << prompter.messages().join(u'|').toStdString();
     const int line = lineOf(editor(), QStringLiteral("second3 := 3;"));
     caretTo(line);

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QTest>
 
+#include "TwoPartRoutine.h"
 #include "WindowFixture.h"
 #include "app/ChartLinks.h"
 #include "app/ChartOutline.h"
@@ -139,19 +140,8 @@ TEST_F(DiagramFindTest, CtrlFBelongsToTheChartAndNotToTheEditorBesideIt)
 
 TEST_F(DiagramFindTest, OnAChartBuiltInPartsOnlyThePartOnShowIsSought)
 {
-    QString code = QStringLiteral("procedure P;\nbegin\n");
-    for (const char* loop : {"first", "second"}) {
-        code += QStringLiteral("while a do\nbegin\n");
-        for (int i = 0; i < 6; ++i)
-            code += QStringLiteral("%1%2 := %2;\nif b then\nbegin\ny := 1;\nend;\n").arg(QLatin1String(loop)).arg(i);
-        code += QStringLiteral("end;\n");
-    }
-    code += QStringLiteral("end;");
     open();
-    ui().codeEditor()->setPlainText(code);
-    ui().settingsPanel()->maxLengthEdit->setText(QStringLiteral("1200"));
-    prompter.script(Answer::Yes);
-    ui().chartButton()->click();
+    vexoria::test::buildFirstOfTwoParts(ui(), prompter);
     ASSERT_TRUE(ws().parts.nextPartAvailable()) << prompter.messages().join(u'|').toStdString();
 
     type(QStringLiteral("FIRST5"));
