@@ -82,8 +82,10 @@ int ChartLinks::blockAtLine(int line) const
 {
     const int then = m_anchors->lineThen(line);
     if (then < 0) return -1;
-    // The narrowest block that holds the line: a loop's head and the one
-    // statement of its body may share a line, and the statement is meant.
+    // The narrowest block that holds the line; of blocks on one line the
+    // last: a loop's or a branch's head and the one statement after it may
+    // share a line, and the statement is the one the caret is in the more
+    // often.
     int found = -1;
     int narrowest = 0;
     const std::vector<ChartBlock>& all = blocks();
@@ -91,7 +93,7 @@ int ChartLinks::blockAtLine(int line) const
         const ChartBlock& b = all[static_cast<std::size_t>(i)];
         if (!b.hasLines() || then < b.firstLine || then > b.lastLine) continue;
         const int width = b.lastLine - b.firstLine;
-        if (found < 0 || width < narrowest) {
+        if (found < 0 || width <= narrowest) {
             found = i;
             narrowest = width;
         }

@@ -45,12 +45,13 @@ protected:
         ASSERT_TRUE(ws().diagram.hasPicture()) << prompter.messages().join(u'|').toStdString();
     }
 
-    // The block that shows a text, -1 for none.
+    // The first block that shows a text as one of its lines, -1 for none.
     int blockShowing(const QString& text)
     {
         const std::vector<ChartBlock>& blocks = links().blocks();
         for (int i = 0; i < static_cast<int>(blocks.size()); ++i)
-            if (blocks[static_cast<std::size_t>(i)].text.split(u'\n').contains(text)) return i;
+            for (const QString& shown : blocks[static_cast<std::size_t>(i)].text.split(u'\n'))
+                if (shown.trimmed() == text) return i;
         return -1;
     }
     QRect areaOf(int block) { return links().blocks()[static_cast<std::size_t>(block)].area; }
@@ -129,25 +130,35 @@ TEST_F(ChartLinksTest, ADoubleClickOnABlockSelectsItsLinesOnTheCodeTab)
     EXPECT_EQ(editor().textCursor(), before);
 }
 
-TEST_F(ChartLinksTest, TheCaretsBlockIsOutlinedAndANestedStatementWinsOverItsHead)
+TEST_F(ChartLinksTest, TheCaretsBlockIsOutlined)
 {
     build(routine("m01_while.pas"));
+    const int head = blockShowing(QStringLiteral("a"));
     const int body = blockShowing(QStringLiteral("x := 1;"));
     const int after = blockShowing(QStringLiteral("y := 2;"));
+    ASSERT_GE(head, 0);
     ASSERT_GE(body, 0);
     ASSERT_GE(after, 0);
-    caretTo(lineOf(editor(), QStringLiteral("y := 2;")));
-    ASSERT_TRUE(outlined());
-    EXPECT_EQ(*outlined(), areaOf(after));
-    caretTo(lineOf(editor(), QStringLiteral("x := 1;")));
-    ASSERT_TRUE(outlined());
-    EXPECT_EQ(*outlined(), areaOf(body));
-    // A line of no block: no outline.
-    caretTo(0);
-    caretTo(lineOf(editor(), QStringLiteral("begin")));
-    if (links().blockAtLine(editor().textCursor().blockNumber()) < 0) {
-        EXPECT_FALSE(outlined());
+    const std::vector<std::pair<QString, int>> lines{
+        {QStringLiteral("while a do"), head}, {QStringLiteral("x := 1;"), body}, {QStringLiteral("y := 2;"), after}};
+    for (const auto& [text, block] : lines) {
+        caretTo(lineOf(editor(), text));
+        ASSERT_TRUE(outlined()) << text.toStdString();
+        EXPECT_EQ(*outlined(), areaOf(block)) << text.toStdString();
     }
+    // A line of no block: no outline.
+    caretTo(lineOf(editor(), QStringLiteral("end;")));
+    EXPECT_FALSE(outlined());
+}
+
+TEST_F(ChartLinksTest, OnALineOfABranchAndItsStatementTheStatementIsOutlined)
+{
+    build(routine("m18_oneline.pas"));
+    const int statement = blockShowing(QStringLiteral("x := 1;"));
+    ASSERT_GE(statement, 0);
+    caretTo(lineOf(editor(), QStringLiteral("if a then x := 1; y := 2;")));
+    ASSERT_TRUE(outlined());
+    EXPECT_EQ(*outlined(), areaOf(statement));
 }
 
 TEST_F(ChartLinksTest, EditsAboveKeepTheLinksAndDeletedLinesLoseThem)
