@@ -34,7 +34,10 @@ public:
     void polygon(const std::vector<QPoint>& points) override { add(points); }
     void polyline(const std::vector<QPoint>& points) override { add(points); }
     // The right and bottom edges are not part of a rectangle.
-    void rectangle(int x1, int y1, int x2, int y2) override { m_bounds |= QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)); }
+    void rectangle(int x1, int y1, int x2, int y2) override
+    {
+        m_bounds |= QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    }
     void roundRect(int x1, int y1, int x2, int y2, int, int) override { rectangle(x1, y1, x2, y2); }
     void fillRect(int x1, int y1, int x2, int y2) override { rectangle(x1, y1, x2, y2); }
     void textOut(int, int, const QString& text) override { m_texts << text; }
@@ -81,28 +84,29 @@ std::vector<ChartBlock> blocksOnShow(const Workspace& ws)
     ShapeBounds canvas;
     BlockPainter painter(statements, options, canvas, palette);
     try {
-        walkPart(statements, templates, ws.parts.part(part), [&](int index, const BlockTemplate& t) -> std::optional<int> {
-            canvas.clear();
-            const int last = painter.draw(index, t);
-            ChartBlock block;
-            block.area = canvas.bounds();
-            QStringList texts;
-            for (int i = index; i <= last; ++i) {
-                const StatementRow& r = statements.at(i);
-                if (r.firstLine >= 0)
-                    block.firstLine = block.firstLine < 0 ? r.firstLine : std::min(block.firstLine, r.firstLine);
-                block.lastLine = std::max(block.lastLine, r.lastLine);
-                // Whole lines as well as the pieces a long line is drawn in,
-                // so that a text is found across the place it was broken.
-                if (i == index) texts << r.headText.str();
-                else texts << r.text.str();
-            }
-            texts << canvas.texts();
-            texts.removeAll(QString());
-            block.text = texts.join(u'\n');
-            if (block.area.isValid()) blocks.push_back(std::move(block));
-            return last;
-        });
+        walkPart(
+            statements, templates, ws.parts.part(part), [&](int index, const BlockTemplate& t) -> std::optional<int> {
+                canvas.clear();
+                const int last = painter.draw(index, t);
+                ChartBlock block;
+                block.area = canvas.bounds();
+                QStringList texts;
+                for (int i = index; i <= last; ++i) {
+                    const StatementRow& r = statements.at(i);
+                    if (r.firstLine >= 0)
+                        block.firstLine = block.firstLine < 0 ? r.firstLine : std::min(block.firstLine, r.firstLine);
+                    block.lastLine = std::max(block.lastLine, r.lastLine);
+                    // Whole lines as well as the pieces a long line is drawn in,
+                    // so that a text is found across the place it was broken.
+                    if (i == index) texts << r.headText.str();
+                    else texts << r.text.str();
+                }
+                texts << canvas.texts();
+                texts.removeAll(QString());
+                block.text = texts.join(u'\n');
+                if (block.area.isValid()) blocks.push_back(std::move(block));
+                return last;
+            });
     } catch (const std::exception&) {
         // A setting changed since the build that the painter cannot read:
         // the chart on show is still there, its blocks just are not known.

@@ -78,9 +78,9 @@ private:
     // waits.
     LineAnchors* m_pending = nullptr;
     std::vector<ChartBlock> m_blocks;
-    int m_removals = -1;     // the picture's removals when the blocks were taken
-    int m_outlined = -1;     // the block outlined
-    int m_scrolledTo = -1;   // the block last scrolled into sight
+    int m_removals = -1;   // the picture's removals when the blocks were taken
+    int m_outlined = -1;   // the block outlined
+    int m_scrolledTo = -1; // the block last scrolled into sight
 };
 
 } // namespace vexoria

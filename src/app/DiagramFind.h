@@ -32,9 +32,9 @@ public:
 
     QFrame* box;
     QLineEdit* field;
-    QLabel* status;        // "2 из 5", "Не найдено"
-    QAction* findAction;   // Ctrl+F
-    QAction* nextAction;   // F3
+    QLabel* status;          // "2 из 5", "Не найдено"
+    QAction* findAction;     // Ctrl+F
+    QAction* nextAction;     // F3
     QAction* previousAction; // Shift+F3
 
     // The index of the block outlined, -1 for none.

@@ -103,7 +103,8 @@ public slots:
     void onTabChanged();     // the user selected a tab
     void fetchNextRoutine(); // fetch the next checked routine of the queue
     void drawNextPart();     // "Далее": draw the next part of a split chart
-    void setSideBySide(bool on); // "Код и схема рядом"
+    // "Код и схема рядом": the code and the chart side by side, or in tabs.
+    void setSideBySide(bool on);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -43,7 +43,7 @@ namespace {
 const QString kNothingToShow = QStringLiteral("Нет ни кода ни Блок-схемы");
 // Beside a shema.ini given at creation: the window's layout.
 const QString kLayoutFile = QStringLiteral("Vexoria.conf");
-}
+} // namespace
 
 template <class F>
 void MainWindow::runCommand(F&& f)

@@ -93,8 +93,8 @@ TEST_F(ChartLinksTest, EachBlockAreaIsWhereItsShapeIsDrawn)
         // The outline of the shape touches each side of its area (a pen two
         // pixels wide may leave the outermost pixel of a corner white).
         auto inked = [&](QPoint from, QPoint step, int count) {
-            const QPoint inward = step.x() ? QPoint(0, from.y() == b.area.top() ? 1 : -1)
-                                           : QPoint(from.x() == b.area.left() ? 1 : -1, 0);
+            const QPoint inward =
+                step.x() ? QPoint(0, from.y() == b.area.top() ? 1 : -1) : QPoint(from.x() == b.area.left() ? 1 : -1, 0);
             for (int k = 0; k < count; ++k, from += step)
                 if (picture.pixelColor(from) != Qt::white || picture.pixelColor(from + inward) != Qt::white)
                     return true;
