@@ -66,6 +66,7 @@ void ChartLinks::chartDrawn(bool scroll)
     // A chart starts at its top: its caret block is on show the next time
     // only if the caret moves to another.
     if (!scroll) m_scrolledTo = m_outlined;
+    emit chartReplaced();
 }
 
 void ChartLinks::chartShown() { followCaret(true); }

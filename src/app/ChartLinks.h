@@ -65,6 +65,10 @@ public:
 
     ChartOutline& outline() const { return *m_outline; }
 
+signals:
+    // Another chart was drawn: what was found on the one before is gone.
+    void chartReplaced();
+
 private:
     void followCaret(bool scroll);
 

@@ -107,12 +107,17 @@ void DiagramFind::open()
     field->selectAll();
 }
 
-void DiagramFind::close()
+void DiagramFind::forgetMatch()
 {
-    box->hide();
     m_outline->hide();
     m_match = -1;
     status->clear();
+}
+
+void DiagramFind::close()
+{
+    box->hide();
+    forgetMatch();
     // The keys go back to the chart.
     m_tab.scrollArea()->setFocus(Qt::OtherFocusReason);
 }

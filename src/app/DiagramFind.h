@@ -46,6 +46,8 @@ public slots:
     void close();
     void findNext();
     void findPrevious();
+    // Another chart is on show: no match is outlined until the next search.
+    void forgetMatch();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -114,6 +114,7 @@ void MainWindow::buildLinks()
     };
     m_links = new ChartLinks(m_ws, *m_codeTab->editor(), *m_diagramTab, std::move(hooks), this);
     m_find = new DiagramFind(*m_diagramTab, [this]() -> const std::vector<ChartBlock>& { return m_links->blocks(); });
+    connect(m_links, &ChartLinks::chartReplaced, m_find, &DiagramFind::forgetMatch);
 }
 
 void MainWindow::setSideBySide(bool on)

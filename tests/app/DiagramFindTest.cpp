@@ -109,6 +109,13 @@ TEST_F(DiagramFindTest, NothingFoundSaysSoAndOutlinesNothing)
     find().findNext();
     EXPECT_EQ(find().status->text(), QStringLiteral("Не найдено"));
 
+    // A new chart drops the match outlined on the one before.
+    type(QStringLiteral("total"));
+    ASSERT_TRUE(find().outline().area());
+    ui().chartButton()->click();
+    EXPECT_FALSE(find().outline().area());
+    EXPECT_EQ(find().match(), -1);
+
     // Escape closes the box.
     QTest::keyClick(find().field, Qt::Key_Escape);
     EXPECT_TRUE(find().box->isHidden());
