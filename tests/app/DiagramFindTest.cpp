@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QTest>
 
+#include "ScreenShot.h"
 #include "TwoPartRoutine.h"
 #include "WindowFixture.h"
 #include "app/ChartLinks.h"
@@ -143,6 +144,7 @@ TEST_F(DiagramFindTest, CtrlFBelongsToTheChartAndNotToTheEditorBesideIt)
     EXPECT_GT(find().match(), first);
     QTest::keyClick(find().field, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(find().match(), first);
+    vexoria::test::screenShot(form.get(), QStringLiteral("find_on_chart"));
 }
 
 TEST_F(DiagramFindTest, OnAChartBuiltInPartsOnlyThePartOnShowIsSought)
