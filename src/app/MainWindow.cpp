@@ -9,19 +9,24 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QScopedValueRollback>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "app/ArrowAnimation.h"
+#include "app/ChartLinks.h"
 #include "app/CodeTab.h"
 #include "app/DebugView.h"
 #include "app/DiagramAnnotations.h"
+#include "app/DiagramFind.h"
 #include "app/DiagramTab.h"
 #include "app/DiagramView.h"
 #include "app/EditorFiles.h"
 #include "app/EditorSession.h"
 #include "app/PrintTab.h"
 #include "app/SettingsPanel.h"
+#include "app/SideBySide.h"
 #include "app/TrayController.h"
 #include "platform/settings/SettingsFile.h"
 #include "platform/widgets/Desktop.h"
@@ -71,6 +76,7 @@ MainWindow::MainWindow(Prompter* prompter, const QString& settingsPath, const De
     m_tabs->addTab(m_codeTab, QStringLiteral("Код"));
     m_tabs->addTab(m_diagramTab, QStringLiteral("Диаграмма"));
     m_tabs->addTab(m_printTab, QStringLiteral("Печать"));
+    m_sideBySide = new SideBySide(*m_tabs, *m_codeTab, *m_diagramTab, this);
     buildMenus();
     buildPrinting();
     buildIntake(desktop ? *desktop : Desktop{});
@@ -92,6 +98,43 @@ MainWindow::MainWindow(Prompter* prompter, const QString& settingsPath, const De
     m_actions.animationOff->setEnabled(true);
     new DiagramAnnotations(*this, *m_diagramTab);
     new DebugView(*this, *m_codeTab);
+    buildLinks();
+    {
+        const QScopedValueRollback<bool> guard(m_programSwitch, true);
+        m_sideBySide->load(*layoutSettings());
+    }
+    m_actions.sideBySide->setChecked(m_sideBySide->isOn());
+    connect(m_actions.sideBySide, &QAction::toggled, this, &MainWindow::setSideBySide);
+}
+
+void MainWindow::buildLinks()
+{
+    ChartLinks::Hooks hooks;
+    hooks.chartOnShow = [this] { return chartOnShow(); };
+    hooks.showCode = [this] {
+        if (!m_sideBySide->isOn()) selectTab(WindowTab::Code);
+    };
+    m_links = new ChartLinks(m_ws, *m_codeTab->editor(), *m_diagramTab, std::move(hooks), this);
+    m_find = new DiagramFind(*m_diagramTab, [this]() -> const std::vector<ChartBlock>& { return m_links->blocks(); });
+    connect(m_links, &ChartLinks::chartReplaced, m_find, &DiagramFind::forgetMatch);
+}
+
+void MainWindow::setSideBySide(bool on)
+{
+    if (on == m_sideBySide->isOn()) return;
+    {
+        const QScopedValueRollback<bool> guard(m_programSwitch, true);
+        m_sideBySide->setOn(on);
+    }
+    m_actions.sideBySide->setChecked(on);
+    saveLayout();
+    if (chartOnShow()) m_links->chartShown();
+}
+
+bool MainWindow::chartOnShow() const
+{
+    const QWidget* on = m_tabs->currentWidget();
+    return on == m_diagramTab || (m_sideBySide->isOn() && on == m_sideBySide->page());
 }
 
 MainWindow::~MainWindow()
@@ -168,6 +211,12 @@ void MainWindow::buildMenus()
     m_animationMenu->setObjectName(QStringLiteral("N26"));
     m_actions.animationOn = menuItem(m_animationMenu, "N27", QStringLiteral("Включить"), false);
     m_actions.animationOff = menuItem(m_animationMenu, "N28", QStringLiteral("Выключить"), false);
+    m_actions.sideBySide = menuItem(m_chartMenu, "sideBySide", QStringLiteral("Код и схема рядом"), true);
+    m_actions.sideBySide->setCheckable(true);
+    // Its key works on every tab, the menu being off on the code tab.
+    m_actions.sideBySide->setShortcut(QKeySequence(Qt::Key_F6));
+    m_actions.sideBySide->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_actions.sideBySide);
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("Помощь"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
@@ -194,13 +243,14 @@ void MainWindow::showSettings() { m_codeTab->showSettings(); }
 WindowTab MainWindow::currentTab() const
 {
     const QWidget* on = m_tabs->currentWidget();
-    if (on == m_diagramTab) return WindowTab::Diagram;
+    if (on == m_diagramTab || (m_sideBySide->isOn() && on == m_sideBySide->page())) return WindowTab::Diagram;
     if (on == m_printTab) return WindowTab::Print;
     return WindowTab::Code;
 }
 
 QWidget* MainWindow::page(WindowTab tab) const
 {
+    if (m_sideBySide->isOn() && tab != WindowTab::Print) return m_sideBySide->page();
     switch (tab) {
     case WindowTab::Diagram: return m_diagramTab;
     case WindowTab::Print: return m_printTab;

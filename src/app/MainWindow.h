@@ -16,13 +16,16 @@
 class QAction;
 class QButtonGroup;
 class QMenu;
+class QSettings;
 class QTabWidget;
 class QTimer;
 
 namespace vexoria {
 
+class ChartLinks;
 class CodeTab;
 class DesktopServices;
+class DiagramFind;
 class DiagramTab;
 class EditorFiles;
 class PictureFiles;
@@ -30,6 +33,7 @@ class PrintController;
 class PrintTab;
 class RoutineQueuePanel;
 class SettingsPanel;
+class SideBySide;
 class TrayController;
 struct Desktop;
 
@@ -53,6 +57,7 @@ struct WindowActions {
     QAction* schema = nullptr;       // F9 and Ctrl+R: "Схема" on every tab
     QAction* nextPart = nullptr;     // "Далее": the next part of a chart built in parts
     QAction* printChart = nullptr;   // "Печатать" in the diagram's popup
+    QAction* sideBySide = nullptr;   // "Код и схема рядом" (F6), checkable
 };
 
 class MainWindow : public QMainWindow {
@@ -78,7 +83,10 @@ public:
 
     // The tab on show, and a switch to another as the user makes it: the tab
     // rules run for it (a build for the diagram tab, a print for the print
-    // tab, back to the code tab when there is nothing to show).
+    // tab, back to the code tab when there is nothing to show). With the code
+    // and the chart side by side, their page counts as the diagram tab (the
+    // chart is on show there) and either tab selects it; no tab rule runs
+    // for it.
     WindowTab currentTab() const;
     void selectTab(WindowTab tab);
     // The editor's code as the classifier reads it: lines joined by CR LF.
@@ -95,6 +103,8 @@ public slots:
     void onTabChanged();     // the user selected a tab
     void fetchNextRoutine(); // fetch the next checked routine of the queue
     void drawNextPart();     // "Далее": draw the next part of a split chart
+    // "Код и схема рядом": the code and the chart side by side, or in tabs.
+    void setSideBySide(bool on);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -107,8 +117,17 @@ private:
     void buildMenus();
     void buildPrinting();
     void buildIntake(const Desktop& desktop);
+    // The code and the chart pointing at each other, and find on the chart.
+    void buildLinks();
     void loadWindowSettings();
     void saveWindowSettings();
+    // The window's layout (side by side, the split) is the user's own and
+    // kept apart from shema.ini: in the program's configuration, or beside
+    // a shema.ini given at creation, as the editor's code is.
+    std::unique_ptr<QSettings> layoutSettings() const;
+    void saveLayout();
+    // The chart is on show: its tab, or side by side with the code.
+    bool chartOnShow() const;
     // The editor's code is kept at close and put back at start. False when
     // it could not be kept and the user has not been told yet: the window
     // stays open this once.
@@ -172,6 +191,9 @@ private:
     PictureFiles* m_pictureFiles = nullptr;
     TrayController* m_trayController = nullptr;
     PrintController* m_printing = nullptr;
+    SideBySide* m_sideBySide = nullptr;
+    ChartLinks* m_links = nullptr;
+    DiagramFind* m_find = nullptr;
 
     std::unique_ptr<Prompter> m_ownPrompter;
     QString m_settingsPath;

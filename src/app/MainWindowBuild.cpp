@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QSettings>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "app/ChartLinks.h"
 #include "app/CodeTab.h"
 #include "app/DiagramTab.h"
 #include "app/DiagramView.h"
@@ -26,6 +29,7 @@
 #include "app/EditorSession.h"
 #include "app/RoutineQueuePanel.h"
 #include "app/SettingsPanel.h"
+#include "app/SideBySide.h"
 #include "app/MainWindow.h"
 #include "app/WindowPlacement.h"
 #include "pipeline/Pipeline.h"
@@ -37,7 +41,9 @@ namespace vexoria {
 
 namespace {
 const QString kNothingToShow = QStringLiteral("Нет ни кода ни Блок-схемы");
-}
+// Beside a shema.ini given at creation: the window's layout.
+const QString kLayoutFile = QStringLiteral("Vexoria.conf");
+} // namespace
 
 template <class F>
 void MainWindow::runCommand(F&& f)
@@ -86,7 +92,26 @@ void MainWindow::closeEvent(QCloseEvent* e)
         return;
     }
     saveWindowSettings();
+    saveLayout();
     e->accept();
+}
+
+std::unique_ptr<QSettings> MainWindow::layoutSettings() const
+{
+    if (m_settingsPathGiven)
+        return std::make_unique<QSettings>(QDir(QFileInfo(m_settingsPath).absolutePath()).filePath(kLayoutFile),
+                                           QSettings::IniFormat);
+    // The program names no organisation of its own: its name stands for it,
+    // and the file goes beside shema.ini in the user's configuration folder.
+    const QString program = QCoreApplication::applicationName();
+    const QString organisation = QCoreApplication::organizationName();
+    return std::make_unique<QSettings>(organisation.isEmpty() ? program : organisation, program);
+}
+
+void MainWindow::saveLayout()
+{
+    const std::unique_ptr<QSettings> settings = layoutSettings();
+    m_sideBySide->save(*settings);
 }
 
 bool MainWindow::keepEditorCode()
@@ -259,6 +284,7 @@ void MainWindow::runPipeline()
     }
     const bool gridFirst = !fromGrid && settingsPanel->reviewCommentsBox->isChecked();
     const QString code = fromGrid ? QString() : m_codeTab->code();
+    if (!fromGrid) m_links->codeRead();
 
     // The stages run off the window's thread on a workspace of their own,
     // which replaces the window's when they finished. 5.1 is part of it, so
@@ -277,6 +303,7 @@ void MainWindow::runPipeline()
     });
     if (!finished) {
         if (fromGrid) showCommentsGrid();
+        else m_links->buildCancelled();
         return;
     }
     // Sizing that stopped the build (a chart too long, the question
@@ -335,6 +362,8 @@ void MainWindow::showDiagramResult()
     // The connections stage ends by showing the diagram; a build that drew
     // nothing stays where it is.
     if (m_ws.diagram.hasPicture()) showTab(WindowTab::Diagram);
+    // A chart starts at its top; beside the code it follows the caret at once.
+    m_links->chartDrawn(m_sideBySide->isOn());
 }
 
 void MainWindow::fetchNextRoutine() { m_queuePanel->fetchNextRoutine(); }
@@ -361,6 +390,12 @@ void MainWindow::setStateNormal()
 
 void MainWindow::onTabChanged()
 {
+    // The code and the chart side by side need none of the rules: both are
+    // on show.
+    if (m_sideBySide->isOn() && m_tabs->currentWidget() == m_sideBySide->page()) {
+        m_links->chartShown();
+        return;
+    }
     // The rules are tested one after the other, each on the tab that is
     // active at that moment: a rule may switch back to the code tab, and the
     // rules after it then see that tab.
@@ -398,6 +433,7 @@ void MainWindow::onTabChanged()
             }
         }
     });
+    if (chartOnShow()) m_links->chartShown();
 }
 
 } // namespace vexoria

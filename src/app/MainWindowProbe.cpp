@@ -49,4 +49,8 @@ PictureFiles* MainWindowProbe::pictureFiles() const { return m_w.m_pictureFiles;
 PrintController* MainWindowProbe::printing() const { return m_w.m_printing; }
 TrayController* MainWindowProbe::trayController() const { return m_w.m_trayController; }
 
+SideBySide* MainWindowProbe::sideBySide() const { return m_w.m_sideBySide; }
+ChartLinks* MainWindowProbe::chartLinks() const { return m_w.m_links; }
+DiagramFind* MainWindowProbe::diagramFind() const { return m_w.m_find; }
+
 } // namespace vexoria

@@ -18,8 +18,10 @@ class QWidget;
 
 namespace vexoria {
 
+class ChartLinks;
 class CodeTab;
 class CommentsGridView;
+class DiagramFind;
 class DiagramTab;
 class DiagramView;
 class EditorFiles;
@@ -33,6 +35,7 @@ class PrintTab;
 class ReportView;
 class RoutineQueuePanel;
 class SettingsPanel;
+class SideBySide;
 class TrayController;
 
 class MainWindowProbe {
@@ -81,6 +84,11 @@ public:
     PictureFiles* pictureFiles() const;
     PrintController* printing() const;
     TrayController* trayController() const;
+
+    // The code and the chart side by side, pointing at each other, and find.
+    SideBySide* sideBySide() const;
+    ChartLinks* chartLinks() const;
+    DiagramFind* diagramFind() const;
 
 private:
     MainWindow& m_w;

@@ -78,17 +78,9 @@ void sizeImageToPart(StatementTable& t, const BuildOptions& options, const Chart
     if (part.number == 1) sizeImageToFirstPart(t, options, surface.diagram, part.firstCut);
 }
 
-bool drawBlocks(StatementTable& t, ShapeTemplateTable& templates, const BuildOptions& options,
-                const ChartSurface& surface, BlockPalette& palette, const ChartPart& part, Prompter* prompter,
-                const BuildControl* control)
+PartWalk walkPart(StatementTable& t, ShapeTemplateTable& templates, const ChartPart& part, const BlockVisit& visit,
+                  const BuildControl* control)
 {
-    if (part.number == 2) moveFirstBlockAfterCutToTop(t, part.firstCut);
-    if (part.number == 3) {
-        t.sortBy(byDrawOrder);
-        moveFirstBlockAfterCutToTop(t, part.secondCut);
-    }
-    surface.diagram.removePicture();
-
     // The walk is in `nom` order; a part after a cut starts with the row after
     // the cut row.
     t.sortBy(byDrawOrder);
@@ -101,39 +93,54 @@ bool drawBlocks(StatementTable& t, ShapeTemplateTable& templates, const BuildOpt
         if (at >= 0) start = at + 1;
     }
 
-    Canvas& canvas = diagramCanvas(surface);
-    BlockPainter painter(t, options, canvas, palette);
     for (int i = start; i < t.size(); ++i) {
         cancellationPoint(control);
         t.setPosition(i);
         const StatementRow& row = t.at(i);
-        if (part.number == 1 && val(row.drawOrder) > part.firstCut + 1) {
-            canvas.textOut(50, 10, QStringLiteral("PAT I"));
-            return true;
-        }
-        if (part.extraParts > 1 && part.number == 2 && val(row.drawOrder) > part.secondCut + 1) {
-            canvas.textOut(50, 10, QStringLiteral("PAT II"));
-            return true;
-        }
+        if (part.number == 1 && val(row.drawOrder) > part.firstCut + 1) return PartWalk::Cut;
+        if (part.extraParts > 1 && part.number == 2 && val(row.drawOrder) > part.secondCut + 1) return PartWalk::Cut;
         if (!row.isBlock()) continue;
         const std::optional<BlockTemplate> tmpl = blockTemplate(templates, row.blockKind());
         if (!tmpl) continue;
-        if (tmpl->kind == BlockKind::Var || tmpl->kind == BlockKind::Header) {
+        const std::optional<int> last = visit(i, *tmpl);
+        if (!last) return PartWalk::Stopped;
+        i = *last;
+    }
+    if (t.hasCurrent()) t.setPosition(t.size() - 1);
+    return PartWalk::Done;
+}
+
+bool drawBlocks(StatementTable& t, ShapeTemplateTable& templates, const BuildOptions& options,
+                const ChartSurface& surface, BlockPalette& palette, const ChartPart& part, Prompter* prompter,
+                const BuildControl* control)
+{
+    if (part.number == 2) moveFirstBlockAfterCutToTop(t, part.firstCut);
+    if (part.number == 3) {
+        t.sortBy(byDrawOrder);
+        moveFirstBlockAfterCutToTop(t, part.secondCut);
+    }
+    surface.diagram.removePicture();
+
+    Canvas& canvas = diagramCanvas(surface);
+    BlockPainter painter(t, options, canvas, palette);
+    const PartWalk walk = walkPart(
+        t, templates, part,
+        [&](int i, const BlockTemplate& tmpl) -> std::optional<int> {
+            if (tmpl.kind != BlockKind::Var && tmpl.kind != BlockKind::Header) return painter.draw(i, tmpl);
             // Drawing a var or header box is guarded: it is normally the
             // first drawing of the pass and makes the picture, which fails
             // for a chart too long to hold in memory.
             try {
-                i = painter.draw(i, *tmpl);
+                return painter.draw(i, tmpl);
             } catch (const PictureError&) {
                 if (prompter) prompter->message(pictureTooLongMessage());
-                return false;
+                return std::nullopt;
             }
-        } else {
-            i = painter.draw(i, *tmpl);
-        }
-    }
-    if (t.hasCurrent()) t.setPosition(t.size() - 1);
-    return false;
+        },
+        control);
+    if (walk != PartWalk::Cut) return false;
+    canvas.textOut(50, 10, part.number == 1 ? QStringLiteral("PAT I") : QStringLiteral("PAT II"));
+    return true;
 }
 
 } // namespace vexoria

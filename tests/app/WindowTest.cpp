@@ -88,7 +88,8 @@ TEST_F(WindowTest, MenusShowEveryItemAndOnlyWorkingOnesCanBeChosen)
     EXPECT_EQ(captions(ui().fileMenu()),
               QStringList({"Открыть *.txt", "Открыть *.pas", "Сохранить *.txt", "Открыть *.bmp", "Сохранить *.bmp",
                            "Настройки", "Печать", "Выход"}));
-    EXPECT_EQ(captions(ui().chartMenu()), QStringList({"Разметка страниц", "Подписать линии", "Анимация"}));
+    EXPECT_EQ(captions(ui().chartMenu()),
+              QStringList({"Разметка страниц", "Подписать линии", "Анимация", "Код и схема рядом"}));
     EXPECT_EQ(captions(ui().animationMenu()), QStringList({"Включить", "Выключить"}));
     EXPECT_EQ(captions(ui().helpMenu()), QStringList({"О программе"}));
 
