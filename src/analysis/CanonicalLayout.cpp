@@ -60,7 +60,8 @@ public:
     std::vector<LineOrigin> origins() const
     {
         std::vector<LineOrigin> out = m_origins;
-        const auto lines = static_cast<std::size_t>(syntax::SourceLines(m_out).lineOf(static_cast<int>(m_out.size())) + 1);
+        const auto lines =
+            static_cast<std::size_t>(syntax::SourceLines(m_out).lineOf(static_cast<int>(m_out.size())) + 1);
         out.resize(lines);
         return out;
     }

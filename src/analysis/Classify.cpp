@@ -66,8 +66,7 @@ std::optional<QString> classifyStatements(StatementTable& statements, const QStr
             }
         }
     }
-    if (!laidOutChosen)
-        scan::markRowLines(chosen.table.rows(), chosen.places, codeText, routine ? &*routine : nullptr);
+    if (!laidOutChosen) scan::markRowLines(chosen.table.rows(), chosen.places, codeText, routine ? &*routine : nullptr);
 
     statements.rows() = std::move(chosen.table.rows());
     statements.first();

@@ -27,8 +27,9 @@ public:
             if (r.bodyEnd >= 0) tokens(r.bodyEnd, r.bodyEnd);
         }
         list(r.statements);
-        std::sort(m_pieces.begin(), m_pieces.end(),
-                  [](const Piece& a, const Piece& b) { return a.begin != b.begin ? a.begin < b.begin : a.end > b.end; });
+        std::sort(m_pieces.begin(), m_pieces.end(), [](const Piece& a, const Piece& b) {
+            return a.begin != b.begin ? a.begin < b.begin : a.end > b.end;
+        });
     }
 
     const std::vector<Piece>& all() const { return m_pieces; }
@@ -39,8 +40,8 @@ private:
     {
         if (first < 0 || first >= count()) return;
         last = std::clamp(last, first, count() - 1);
-        m_pieces.push_back({m_tokens[static_cast<std::size_t>(first)].begin,
-                            m_tokens[static_cast<std::size_t>(last)].end});
+        m_pieces.push_back(
+            {m_tokens[static_cast<std::size_t>(first)].begin, m_tokens[static_cast<std::size_t>(last)].end});
     }
     // Up to and with a ";" right after last.
     void withSemicolon(int first, int last)
@@ -49,10 +50,7 @@ private:
         tokens(first, last);
     }
     // A head from its keyword to the word after it (then, do, of).
-    void head(const Statement& s)
-    {
-        tokens(s.first, (s.headLast >= 0 ? s.headLast : s.first) + 1);
-    }
+    void head(const Statement& s) { tokens(s.first, (s.headLast >= 0 ? s.headLast : s.first) + 1); }
     void list(const syntax::StatementList& l)
     {
         for (const auto& s : l)
@@ -149,8 +147,7 @@ void markRowLines(std::vector<StatementRow>& rows, const ScanPlaces& places, con
         // piece's last line as its own (a row is often made at the line's
         // end). Pieces start in order, so it is the last to start before the
         // place among those that reach it; a few steps back find it.
-        auto it = std::upper_bound(pieces.begin(), pieces.end(), at,
-                                   [](int i, const Piece& p) { return i < p.begin; });
+        auto it = std::upper_bound(pieces.begin(), pieces.end(), at, [](int i, const Piece& p) { return i < p.begin; });
         for (int steps = 0; it != pieces.begin() && steps < 64; ++steps) {
             --it;
             if (at < lineEnd(scannedText, std::max(it->begin, it->end - 1)) + 1) {

@@ -10,29 +10,12 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/text/TextCodec.h"
+#include "support/CodeText.h"
 #include "support/ScriptedPrompter.h"
 
 using namespace vexoria;
 
 namespace {
-
-QString lines(std::initializer_list<const char*> ls)
-{
-    QString out;
-    for (const char* l : ls) out += QString::fromUtf8(l) + QStringLiteral("\r\n");
-    return out;
-}
-
-std::vector<StatementRow> classify(const QString& code)
-{
-    Workspace ws;
-    test::ScriptedPrompter prompter;
-    ws.prompter = &prompter;
-    ws.codeText = code;
-    classifyCode(ws);
-    ws.statements.sortBy([](const StatementRow& r) { return r.drawOrder; });
-    return ws.statements.rows();
-}
 
 // The row showing `shown` (its text or its head), as (first, last) line.
 std::pair<int, int> linesOf(const std::vector<StatementRow>& rows, const QString& shown)
@@ -49,22 +32,22 @@ QString squeezed(QString s) { return s.remove(QRegularExpression(QStringLiteral(
 
 TEST(RowLines, CodeReadAsItStands)
 {
-    const QString code = lines({"procedure P;",                 // 0
-                                "var x, y: integer;",           // 1
-                                "begin",                        // 2
-                                "  x := 1;",                    // 3
-                                "  if x > 0 then",              // 4
-                                "    y := 2",                   // 5
-                                "  else",                       // 6
-                                "    y := 3;",                  // 7
-                                "  writeln('a',",               // 8
-                                "          'b');",              // 9
-                                "  while x < 10 do",            // 10
-                                "  begin",                      // 11
-                                "    x := x + 1;",              // 12
-                                "  end;",                       // 13
-                                "end;"});                       // 14
-    const auto rows = classify(code);
+    const QString code = test::crlfLines({"procedure P;",       // 0
+                                          "var x, y: integer;", // 1
+                                          "begin",              // 2
+                                          "  x := 1;",          // 3
+                                          "  if x > 0 then",    // 4
+                                          "    y := 2",         // 5
+                                          "  else",             // 6
+                                          "    y := 3;",        // 7
+                                          "  writeln('a',",     // 8
+                                          "          'b');",    // 9
+                                          "  while x < 10 do",  // 10
+                                          "  begin",            // 11
+                                          "    x := x + 1;",    // 12
+                                          "  end;",             // 13
+                                          "end;"});             // 14
+    const auto rows = test::classifiedRows(code);
     EXPECT_EQ(linesOf(rows, QStringLiteral("x := 1;")), std::make_pair(3, 3));
     EXPECT_EQ(linesOf(rows, QStringLiteral("x > 0")), std::make_pair(4, 4));
     EXPECT_EQ(linesOf(rows, QStringLiteral("y := 2")), std::make_pair(5, 5));
@@ -82,16 +65,16 @@ TEST(RowLines, CodeReadAsItStands)
 // before they are read; their rows still point at the code's own lines.
 TEST(RowLines, CodeLaidOutAgain)
 {
-    const QString code = lines({"procedure A;",                                     // 0
-                                "begin",                                            // 1
-                                "  if a then x := 1 else if b then x := 2;",        // 2
-                                "  for i := 1 to n do if c then",                   // 3
-                                "    s := s +",                                     // 4
-                                "      i;",                                         // 5
-                                "  while i > 0 do i := i - 1;",                     // 6
-                                "  y := 3;",                                        // 7
-                                "end;"});                                           // 8
-    const auto rows = classify(code);
+    const QString code = test::crlfLines({"procedure A;",                              // 0
+                                          "begin",                                     // 1
+                                          "  if a then x := 1 else if b then x := 2;", // 2
+                                          "  for i := 1 to n do if c then",            // 3
+                                          "    s := s +",                              // 4
+                                          "      i;",                                  // 5
+                                          "  while i > 0 do i := i - 1;",              // 6
+                                          "  y := 3;",                                 // 7
+                                          "end;"});                                    // 8
+    const auto rows = test::classifiedRows(code);
     EXPECT_EQ(linesOf(rows, QStringLiteral("a")), std::make_pair(2, 2));
     EXPECT_EQ(linesOf(rows, QStringLiteral("b")), std::make_pair(2, 2));
     EXPECT_EQ(linesOf(rows, QStringLiteral("c")), std::make_pair(3, 3));
@@ -113,7 +96,7 @@ TEST(RowLines, EveryShownStatementIsOnItsLines)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QString code = classifierText(QString::fromUtf8(f.readAll()));
         const QStringList codeLines = code.split(QStringLiteral("\r\n"));
-        for (const StatementRow& r : classify(code)) {
+        for (const StatementRow& r : test::classifiedRows(code)) {
             const QString shown = r.isBlock() && !r.headText.str().isEmpty() ? r.headText.str() : r.text.str();
             if (squeezed(shown).isEmpty() || r.isCasePart() || r.isClosing()) continue;
             // Every block the code has points at its lines.
@@ -124,9 +107,8 @@ TEST(RowLines, EveryShownStatementIsOnItsLines)
             const QString held = squeezed(codeLines.mid(r.firstLine, r.lastLine - r.firstLine + 1).join(u' '));
             QString wanted = squeezed(shown);
             if (wanted.endsWith(u';')) wanted.chop(1);
-            EXPECT_TRUE(held.contains(wanted))
-                << name.toStdString() << ": \"" << shown.toStdString() << "\" is not on lines " << r.firstLine << ".."
-                << r.lastLine;
+            EXPECT_TRUE(held.contains(wanted)) << name.toStdString() << ": \"" << shown.toStdString()
+                                               << "\" is not on lines " << r.firstLine << ".." << r.lastLine;
         }
     }
 }
