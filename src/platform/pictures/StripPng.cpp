@@ -11,10 +11,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/drawing/BandedReplay.h"
 #include "platform/drawing/DisplayList.h"
-#include "platform/drawing/PainterCanvas.h"
 #include "platform/files/OutputFile.h"
+#include "platform/pictures/ChartStrips.h"
 #include "platform/pictures/PalettePng.h"
 #include "platform/pictures/PictureWriter.h"
 
@@ -22,11 +21,6 @@ namespace vexoria {
 
 namespace {
 
-// Rows drawn at a time, about, of a chart too long for one picture: 1.4 MB
-// of picture at the chart's width.
-constexpr int kStripRows = 512;
-// The most one strip may take, as the window's picture of a whole chart.
-constexpr qint64 kMaxStripBytes = qint64(1) << 30;
 // Image data compressed as one piece, and pieces compressing at once.
 constexpr std::size_t kPieceBytes = std::size_t(2) << 20;
 constexpr std::size_t kPiecesInFlight = 3;
@@ -184,33 +178,23 @@ void putChunk(QByteArray& out, const char* type, const QByteArray& data)
     putUint32(out, static_cast<quint32>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
 }
 
-// Draws each band of the chart on the strip and hands its rows to take,
-// top to bottom; stops when take says no.
+// Hands each row of the chart to take, top to bottom; stops when take says no.
 template <typename Take>
-bool drawBands(const BandedReplay& bands, QImage& buffer, int width, Take take)
+bool eachRow(const ChartStrips& strips, Take take)
 {
-    for (int band = 0; band < bands.bandCount(); ++band) {
-        const int top = bands.bandTop(band);
-        const int rows = bands.bandRows(band);
-        // The strip is exactly the band's rows, so that shapes are cut
-        // where the chart's own picture would cut them.
-        QImage strip(buffer.bits(), width, rows, buffer.bytesPerLine(), QImage::Format_RGB32);
-        strip.fill(Qt::white);
-        {
-            QPainter painter(&strip);
-            painter.translate(0, -top);
-            PainterCanvas canvas(painter);
-            bands.replay(canvas, band);
-        }
-        for (int y = 0; y < rows; ++y)
-            if (!take(reinterpret_cast<const QRgb*>(strip.constScanLine(y)))) return false;
-    }
-    return true;
+    bool more = true;
+    const bool drawn = strips.run(
+        ChartStrips::Order::TopDown, 1,
+        [&](int, const StripRows& rows) {
+            for (int y = 0; y < rows.count && more; ++y) more = take(rows.row(y));
+        },
+        [&](int) { return more; });
+    return drawn && more;
 }
 
 } // namespace
 
-bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error)
+bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error, qint64 wholeBytes)
 {
     const auto fail = [&](const QString& reason) {
         if (error) *error = cannotWrite(path, reason);
@@ -218,23 +202,13 @@ bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, 
     };
     const int width = size.width();
     const int height = size.height();
-    if (width <= 0 || height <= 0) return fail(QStringLiteral("there is no picture"));
-    // A chart that fits the picture the window would hold is drawn in one
-    // band, exactly as on that picture; a longer one a strip at a time.
-    const bool whole = qint64(height) * width * 4 <= kMaxStripBytes;
-    const BandedReplay bands(drawing, height, whole ? height : kStripRows);
-    const int tallest = bands.tallestBand();
-    if (qint64(tallest) * width * 4 > kMaxStripBytes)
-        return fail(QStringLiteral("%1 rows of the chart have no row between them to cut the picture at, too many "
-                                   "to draw at once; write the chart as .svg or .pdf")
-                        .arg(tallest));
-    QImage buffer(width, tallest, QImage::Format_RGB32);
-    if (buffer.isNull()) return fail(QStringLiteral("not enough memory for a strip of the picture"));
+    const ChartStrips strips(drawing, size, wholeBytes);
+    if (const QString problem = strips.problem(); !problem.isEmpty()) return fail(problem);
 
     // A chart's few colours fit a palette.
     PieceDeflate data;
     IndexedRows rows(width);
-    if (drawBands(bands, buffer, width, [&](const QRgb* row) { return rows.add(row, data); })) {
+    if (eachRow(strips, [&](const QRgb* row) { return rows.add(row, data); })) {
         if (!data.finish()) return fail(QStringLiteral("the picture could not be compressed"));
         QByteArray head("\x89PNG\r\n\x1a\n", 8);
         QByteArray header;
@@ -273,7 +247,7 @@ bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, 
     }
     // Should they not fit, the chart is drawn once more into an RGB PNG.
     PngRowStream stream(width, height, PngRowStream::Colours::Rgb);
-    drawBands(bands, buffer, width, [&](const QRgb* row) { return stream.addRow(row); });
+    eachRow(strips, [&](const QRgb* row) { return stream.addRow(row); });
     QString reason;
     const QByteArray png = stream.finish(&reason);
     if (png.isEmpty()) return fail(reason);
