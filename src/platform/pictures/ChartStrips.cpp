@@ -120,9 +120,10 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
     // Workers take the pieces in the order they are handed on, at most a
     // window of them ahead of the one handed on last, so that what they made
     // and not yet handed on stays a few pieces.
-    const int window = 2 * threads;
+    const int window = 4 * threads;
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable pieceDone; // the calling thread waits on it
+    std::condition_variable roomFreed; // the workers wait on it
     std::vector<char> done(static_cast<std::size_t>(count), 0);
     int next = 0;
     int handedOn = 0;
@@ -135,7 +136,7 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
             int k = 0;
             {
                 std::unique_lock lock(mutex);
-                changed.wait(lock, [&] { return stop || next >= count || next < handedOn + window; });
+                roomFreed.wait(lock, [&] { return stop || next >= count || next < handedOn + window; });
                 if (stop || next >= count) return;
                 k = next++;
             }
@@ -155,7 +156,8 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
                 outOfMemory |= memory;
                 stop = true;
             }
-            changed.notify_all();
+            // The calling thread is woken for the piece it waits for only.
+            if (k == handedOn || stop) pieceDone.notify_one();
         }
     };
     bool takeFailedForMemory = false; // the calling thread's own
@@ -164,7 +166,7 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
     for (int k = 0; k < count; ++k) {
         {
             std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return stop || done[static_cast<std::size_t>(k)]; });
+            pieceDone.wait(lock, [&] { return stop || done[static_cast<std::size_t>(k)]; });
             if (stop) break;
         }
         bool more = false;
@@ -174,17 +176,18 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
             takeFailedForMemory = true;
         }
         std::lock_guard lock(mutex);
+        const bool windowWasFull = next >= handedOn + window;
         handedOn = k + 1;
         if (!more) {
             failed = true;
             stop = true;
         }
-        changed.notify_all();
+        if (windowWasFull || stop) roomFreed.notify_all();
     }
     {
         std::lock_guard lock(mutex);
         stop = true;
-        changed.notify_all();
+        roomFreed.notify_all();
     }
     for (std::thread& t : pool) t.join();
     if (noMemory) *noMemory = outOfMemory || takeFailedForMemory;

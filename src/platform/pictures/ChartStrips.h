@@ -48,6 +48,8 @@ public:
     // line; empty when it can.
     QString problem() const;
     int pieceCount() const { return m_pieces; }
+    // The pen and brush colours of the chart's shapes (BandedReplay::colours).
+    std::vector<Colour> colours() const { return m_bands.colours(); }
 
     // Calls work for every piece, on up to threads threads (the calling one
     // when 1), and take with the same piece number in order once its work is
