@@ -18,12 +18,6 @@
 namespace vexoria::test {
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray qtBmp(const QImage& image)
 {
     QByteArray bytes;
@@ -44,7 +38,8 @@ QByteArray writtenBmp(const DisplayList& list, QSize size, const QString& path, 
 {
     QString error;
     EXPECT_TRUE(writeStripBmp(list, size, path, &error, wholeBytes)) << error.toStdString();
-    return readAll(path);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(StripBmp, HasTheBytesOfTheChartsPictureWhetherWholeOrInBands)
@@ -53,15 +48,15 @@ TEST(StripBmp, HasTheBytesOfTheChartsPictureWhetherWholeOrInBands)
     DisplayList list;
     drawAcrossBandEdges(list);
     // A width whose rows need padding to four bytes.
-    for (const QSize size : {QSize(700, 1800), QSize(701, 1800)}) {
+    for (const QSize size : {QSize(700, kTallRows), QSize(701, kTallRows)}) {
         const QByteArray qt = qtBmp(drawnWhole(list, size));
         EXPECT_EQ(writtenBmp(list, size, dir.filePath(QStringLiteral("whole.bmp"))), qt) << size.width();
         EXPECT_EQ(writtenBmp(list, size, dir.filePath(QStringLiteral("bands.bmp")), kBandedBytes), qt) << size.width();
     }
     // A slanted line from top to bottom leaves no row to cut at: one band.
     list.setPenColour(0x0000FF);
-    list.polyline({{10, 0}, {690, 1799}});
-    const QSize size(700, 1800);
+    list.polyline({{10, 0}, {690, kTallRows - 1}});
+    const QSize size(700, kTallRows);
     EXPECT_EQ(writtenBmp(list, size, dir.filePath(QStringLiteral("slant.bmp")), kBandedBytes),
               qtBmp(drawnWhole(list, size)));
 }

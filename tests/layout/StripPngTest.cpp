@@ -31,10 +31,10 @@ TEST(StripPng, HasThePixelsOfTheChartDrawnWhole)
     QTemporaryDir dir;
     DisplayList list;
     drawAcrossBandEdges(list);
-    const QSize size(700, 1800);
+    const QSize size(700, kTallRows);
     EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("a.png")), kBandedBytes), drawnWhole(list, size));
     list.setPenColour(0x0000FF);
-    list.polyline({{10, 0}, {690, 1799}}); // slanted from top to bottom: one band
+    list.polyline({{10, 0}, {690, kTallRows - 1}}); // slanted from top to bottom: one band
     EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("b.png")), kBandedBytes), drawnWhole(list, size));
     EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("c.png"))), drawnWhole(list, size));
 }
@@ -48,7 +48,7 @@ TEST(StripPng, ColoursBeyondAPaletteAreWrittenAsRgb)
         list.fillRect(0, i * 3, 700, i * 3 + 3);
     }
     drawAcrossBandEdges(list);
-    const QSize size(700, 1700);
+    const QSize size(700, kTallRows);
     const QString path = dir.filePath(QStringLiteral("b.png"));
     EXPECT_EQ(writtenInStrips(list, size, path, kBandedBytes), drawnWhole(list, size));
     QFile file(path);

@@ -17,6 +17,9 @@ namespace vexoria {
 
 namespace {
 
+// The fewest pieces worked on on threads of their own: 4,096 rows.
+constexpr int kPiecesForThreads = 8;
+
 // A chart that fits the picture the window would hold is drawn in one band,
 // exactly as on that picture; a longer one a strip at a time.
 int preferredBandRows(QSize size, qint64 wholeBytes)
@@ -105,7 +108,9 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
         return true;
     };
 
-    if (threads <= 1 || count <= 1) {
+    // A short chart is not worth threads of its own: render --all keeps
+    // every core busy with charts already.
+    if (threads <= 1 || count < kPiecesForThreads) {
         Scratch scratch;
         for (int k = 0; k < count; ++k) {
             if (!doPiece(pieceAt(k), scratch)) {
