@@ -36,16 +36,27 @@ def png_rows(path):
             idat.append(body)
         pos += 12 + n
     yield width, height
+    if palette is not None:
+        padded = palette + bytes(768 - len(palette))
+        planes = [padded[k::3] for k in range(3)]
     stride = width * bpp
-    inflater = zlib.decompressobj()
-    pending = b""
+
+    def inflated():
+        inflater = zlib.decompressobj()
+        for chunk in idat:
+            while chunk:
+                yield inflater.decompress(chunk, 1 << 20)
+                chunk = inflater.unconsumed_tail
+        yield inflater.flush()
+
+    pieces = inflated()
+    buffer, at = b"", 0
     prev = bytes(stride)
-    chunks = iter(idat)
     for _ in range(height):
-        while len(pending) < stride + 1:
-            pending += inflater.decompress(next(chunks))
-        kind, f = pending[0], pending[1:stride + 1]
-        pending = pending[stride + 1:]
+        while len(buffer) - at < stride + 1:
+            buffer, at = buffer[at:] + next(pieces), 0
+        kind, f = buffer[at], buffer[at + 1:at + stride + 1]
+        at += stride + 1
         if kind == 0:
             cur = f
         elif kind == 2:
@@ -73,12 +84,11 @@ def png_rows(path):
                     raise ValueError(f"{path}: filter {kind}")
             cur = bytes(cur)
         prev = cur
+        # Rows are compared as their red, green and blue planes.
         if palette is not None and bpp == 1:
-            yield b"".join(palette[3 * i:3 * i + 3] for i in cur)
-        elif bpp == 4:
-            yield b"".join(cur[i:i + 3] for i in range(0, stride, 4))
+            yield tuple(cur.translate(plane) for plane in planes)
         else:
-            yield cur
+            yield tuple(cur[k::bpp] for k in range(3))
 
 
 def bmp_rows(path):
@@ -93,10 +103,8 @@ def bmp_rows(path):
         for y in range(abs(height)):
             stored = abs(height) - 1 - y if height > 0 else y
             f.seek(offset + stored * row_bytes)
-            bgr = f.read(row_bytes)
-            rgb = bytearray(width * 3)
-            rgb[0::3], rgb[1::3], rgb[2::3] = bgr[2:width * 3:3], bgr[1:width * 3:3], bgr[0:width * 3:3]
-            yield bytes(rgb)
+            bgr = f.read(row_bytes)[:width * 3]
+            yield bgr[2::3], bgr[1::3], bgr[0::3]
 
 
 def rows(path):
