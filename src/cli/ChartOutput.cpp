@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/CliCommon.h"
+#include "platform/pictures/StripBmp.h"
 #include "platform/pictures/StripPng.h"
 #include "pipeline/Workspace.h"
 
@@ -16,11 +17,11 @@ constexpr int kJpegMaxRows = 65500;
 } // namespace
 
 ChartOutput::ChartOutput(Workspace& ws, PictureFormat format)
-    : m_ws(ws), m_format(format), m_vector(vectorFormat(format)), m_strips(format == PictureFormat::Png),
-      m_drawing(&ws.diagram)
+    : m_ws(ws), m_format(format), m_vector(vectorFormat(format)),
+      m_strips(format == PictureFormat::Png || format == PictureFormat::Bmp), m_drawing(&ws.diagram)
 {
-    // A vector chart is written from its display list, and so is a PNG, a
-    // strip at a time: neither needs a picture of the whole chart.
+    // A vector chart is written from its display list, and so are a PNG and
+    // a BMP, a strip at a time: none needs a picture of the whole chart.
     if (m_vector || m_strips) m_ws.canvasOverride = &m_drawing;
     // A chart too tall for a JPEG gets no picture: it is refused before it
     // is drawn, not after.
@@ -61,6 +62,7 @@ bool ChartOutput::write(const QString& path, QString* error) const
         return false;
     }
     const QSize size(m_ws.diagram.width(), m_ws.diagram.height());
+    if (m_format == PictureFormat::Bmp) return writeStripBmp(m_drawing, size, path, error);
     if (m_strips) return writeStripPng(m_drawing, size, path, error);
     if (!m_vector) return writePicture(m_ws.diagram.image(), path, error);
     return writeVectorChart(m_drawing, size, *m_vector, path, m_ws.reportTitle, error);

@@ -1,8 +1,9 @@
 #pragma once
-// Where render draws a chart and how it writes it: a BMP or JPEG is drawn on
-// the diagram's picture and encoded from it; an SVG, PDF or PNG chart is
-// drawn on a display list and written from that (a PNG a strip of rows at a
-// time), so no picture is made and a chart of any length can be written.
+// Where render draws a chart and how it writes it: a JPEG is drawn on the
+// diagram's picture and encoded from it; an SVG, PDF, PNG or BMP chart is
+// drawn on a display list and written from that (a PNG or BMP a strip of
+// rows at a time), so no picture is made and a chart of any length can be
+// written (a BMP up to the 2 GB its size fields hold).
 #include <optional>
 
 #include <QString>

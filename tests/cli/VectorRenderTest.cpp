@@ -63,7 +63,7 @@ TEST(VectorRender, AChartTooLongForAPictureIsOneSvgOrPdf)
     const QString ini = writeFile(dir, QStringLiteral("shema.ini"), "[myform]\r\nedlin=1000000\r\n");
 
     CliRun r = runCli({QStringLiteral("render"), code, QStringLiteral("--ini"), ini, QStringLiteral("-o"),
-                       dir.filePath(QStringLiteral("long.bmp"))});
+                       dir.filePath(QStringLiteral("long.jpg"))});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral(".svg"))) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral(".png"))) << qPrintable(r.err);

@@ -8,11 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
+#include "BandEdgeShapes.h"
 #include "platform/drawing/DisplayList.h"
-#include "platform/drawing/PainterCanvas.h"
 #include "platform/pictures/StripPng.h"
 #include "support/CliRun.h"
 #include "support/LongRoutine.h"
@@ -20,41 +19,11 @@
 namespace vexoria::test {
 namespace {
 
-QImage drawnWhole(const DisplayList& list, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter);
-    list.replay(canvas);
-    return image;
-}
-
-QImage writtenInStrips(const DisplayList& list, QSize size, const QString& path)
+QImage writtenInStrips(const DisplayList& list, QSize size, const QString& path, qint64 wholeBytes = qint64(1) << 30)
 {
     QString error;
-    EXPECT_TRUE(writeStripPng(list, size, path, &error)) << error.toStdString();
+    EXPECT_TRUE(writeStripPng(list, size, path, &error, wholeBytes)) << error.toStdString();
     return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
-// Shapes around the band edges at rows 512 and 1024 and beyond.
-void drawAcrossBandEdges(DisplayList& list)
-{
-    list.setPenWidth(1);
-    for (int edge : {512, 1024, 1536}) {
-        list.setPenStyle(PenStyle::Dash);
-        list.polyline({{40, edge - 300}, {40, edge + 200}, {300, edge + 200}});
-        list.setPenStyle(PenStyle::Dot);
-        list.rectangle(320, edge - 150, 420, edge + 150);
-        list.setPenStyle(PenStyle::Solid);
-        list.polyline({{450, edge - 7}, {470, edge + 9}, {490, edge - 3}});           // an arrowhead's slant
-        list.polygon({{500, edge - 20}, {550, edge}, {500, edge + 20}, {450, edge}}); // a diamond
-        list.roundRect(560, edge - 12, 680, edge + 13, 20, 40);
-        list.textOut(565, edge - 6, QStringLiteral("Переход"));
-        list.setPenWidth(2);
-        list.polyline({{600, edge - 40}, {600, edge + 40}});
-        list.setPenWidth(1);
-    }
 }
 
 TEST(StripPng, HasThePixelsOfTheChartDrawnWhole)
@@ -62,10 +31,12 @@ TEST(StripPng, HasThePixelsOfTheChartDrawnWhole)
     QTemporaryDir dir;
     DisplayList list;
     drawAcrossBandEdges(list);
+    const QSize size(700, kTallRows);
+    EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("a.png")), kBandedBytes), drawnWhole(list, size));
     list.setPenColour(0x0000FF);
-    list.polyline({{10, 0}, {690, 1799}}); // slanted from top to bottom
-    const QSize size(700, 1800);
-    EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("a.png"))), drawnWhole(list, size));
+    list.polyline({{10, 0}, {690, kTallRows - 1}}); // slanted from top to bottom: one band
+    EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("b.png")), kBandedBytes), drawnWhole(list, size));
+    EXPECT_EQ(writtenInStrips(list, size, dir.filePath(QStringLiteral("c.png"))), drawnWhole(list, size));
 }
 
 TEST(StripPng, ColoursBeyondAPaletteAreWrittenAsRgb)
@@ -77,9 +48,9 @@ TEST(StripPng, ColoursBeyondAPaletteAreWrittenAsRgb)
         list.fillRect(0, i * 3, 700, i * 3 + 3);
     }
     drawAcrossBandEdges(list);
-    const QSize size(700, 1700);
+    const QSize size(700, kTallRows);
     const QString path = dir.filePath(QStringLiteral("b.png"));
-    EXPECT_EQ(writtenInStrips(list, size, path), drawnWhole(list, size));
+    EXPECT_EQ(writtenInStrips(list, size, path, kBandedBytes), drawnWhole(list, size));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(26).at(25), 2) << "colour type RGB";

@@ -113,6 +113,24 @@ int BandedReplay::tallestBand() const
     return tallest;
 }
 
+std::vector<Colour> BandedReplay::colours() const
+{
+    std::vector<Colour> found;
+    const auto note = [&](Colour c) {
+        if (std::find(found.begin(), found.end(), c) == found.end()) found.push_back(c);
+    };
+    Pen last;
+    bool first = true;
+    for (const Shape& s : m_shapes) {
+        if (!first && s.pen.colour == last.colour && s.pen.brush == last.brush) continue;
+        note(s.pen.colour);
+        note(s.pen.brush);
+        last = s.pen;
+        first = false;
+    }
+    return found;
+}
+
 void BandedReplay::replay(Canvas& target, int band) const
 {
     if (band < 0 || band >= bandCount()) return;

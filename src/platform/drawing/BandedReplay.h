@@ -30,6 +30,9 @@ public:
     // Draws on target, in chart coordinates, the shapes that may paint the
     // rows of band, in the order they were drawn.
     void replay(Canvas& target, int band) const;
+    // The pen and brush colours the shapes are drawn with, each once, in
+    // the order they are first drawn with.
+    std::vector<Colour> colours() const;
 
 private:
     struct Pen {

@@ -1,171 +1,173 @@
 #include "platform/pictures/StripPng.h"
 
-#include <algorithm>
+#include <array>
 #include <cstring>
-#include <deque>
-#include <future>
+#include <optional>
 #include <vector>
 
 #include <zlib.h>
 
 #include <QImage>
-#include <QPainter>
 
-#include "platform/drawing/BandedReplay.h"
+#include "platform/drawing/CanvasPainting.h"
 #include "platform/drawing/DisplayList.h"
-#include "platform/drawing/PainterCanvas.h"
 #include "platform/files/OutputFile.h"
+#include "platform/pictures/ChartStrips.h"
 #include "platform/pictures/PalettePng.h"
 #include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/RunDeflate.h"
 
 namespace vexoria {
 
 namespace {
 
-// Rows drawn at a time, about, of a chart too long for one picture: 1.4 MB
-// of picture at the chart's width.
-constexpr int kStripRows = 512;
-// The most one strip may take, as the window's picture of a whole chart.
-constexpr qint64 kMaxStripBytes = qint64(1) << 30;
-// Image data compressed as one piece, and pieces compressing at once.
-constexpr std::size_t kPieceBytes = std::size_t(2) << 20;
-constexpr std::size_t kPiecesInFlight = 3;
-
-// The image data of a PNG, deflated in pieces on threads of their own while
-// the next rows are drawn. Each piece is a deflate stream of its own that
-// ends on a byte boundary without ending the data, so the pieces joined are
-// one stream; their checksums combine into the one the zlib wrapper ends on.
-class PieceDeflate {
+// The palette of a chart's picture, known before it is drawn: white ground,
+// black text and the colours of its pens and brushes (nothing is drawn
+// antialiased, so no pixel has another colour). Each piece of rows is then
+// indexed on its own thread. None when they are more than a palette holds.
+class ChartPalette {
 public:
-    PieceDeflate() { m_current.reserve(kPieceBytes + 64 * 1024); }
-    ~PieceDeflate()
+    static std::optional<ChartPalette> of(const ChartStrips& strips)
     {
-        for (auto& f : m_pending) f.wait();
+        ChartPalette p;
+        p.add(qRgb(255, 255, 255));
+        p.add(qRgb(0, 0, 0));
+        for (const Colour c : strips.colours())
+            if (!p.add(painting::toQColor(c).rgb())) return std::nullopt;
+        return p;
     }
 
-    void add(const unsigned char* data, std::size_t n)
+    // The index of colour; -1 for a colour not in the palette.
+    int indexOf(QRgb colour) const
     {
-        m_current.insert(m_current.end(), data, data + n);
-        if (m_current.size() >= kPieceBytes) dispatch(false);
+        for (std::size_t slot = hash(colour);; slot = (slot + 1) % kSlots) {
+            if (m_index[slot] < 0) return -1;
+            if (m_key[slot] == colour) return m_index[slot];
+        }
     }
-
-    // Compresses what is left and waits for every piece; false when
-    // compression failed. Then data() holds the deflate stream, adler() its
-    // checksum.
-    bool finish()
-    {
-        dispatch(true);
-        while (!m_pending.empty()) collect();
-        return !m_failed;
-    }
-    const QByteArray& data() const { return m_data; }
-    uLong adler() const { return m_adler; }
+    const std::vector<QRgb>& colours() const { return m_colours; }
 
 private:
-    struct Piece {
-        QByteArray deflated;
-        uLong adler = 1;
-        std::size_t length = 0;
-        bool ok = false;
-    };
+    static constexpr std::size_t kSlots = 1024;
+    static std::size_t hash(QRgb c) { return (c * 0x9E3779B1u) >> 22; }
 
-    static Piece pack(std::vector<unsigned char> data, bool last)
+    ChartPalette() { m_index.fill(-1); }
+    bool add(QRgb colour)
     {
-        Piece piece;
-        piece.length = data.size();
-        piece.adler = adler32_z(1, data.data(), data.size());
-        z_stream z{};
-        if (deflateInit2(&z, 1, Z_DEFLATED, -15, 8, Z_RLE) != Z_OK) return piece;
-        piece.deflated.resize(static_cast<qsizetype>(deflateBound(&z, static_cast<uLong>(data.size())) + 64));
-        z.next_in = data.data();
-        z.avail_in = static_cast<uInt>(data.size());
-        z.next_out = reinterpret_cast<Bytef*>(piece.deflated.data());
-        z.avail_out = static_cast<uInt>(piece.deflated.size());
-        const int status = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
-        piece.ok = last ? status == Z_STREAM_END : status == Z_OK && z.avail_in == 0;
-        piece.deflated.resize(static_cast<qsizetype>(piece.deflated.size() - z.avail_out));
-        deflateEnd(&z);
-        return piece;
-    }
-
-    void dispatch(bool last)
-    {
-        while (m_pending.size() >= kPiecesInFlight) collect();
-        std::vector<unsigned char> data;
-        data.swap(m_current);
-        m_current.reserve(kPieceBytes + 64 * 1024);
-        m_pending.push_back(std::async(std::launch::async, pack, std::move(data), last));
-    }
-
-    void collect()
-    {
-        Piece piece = m_pending.front().get();
-        m_pending.pop_front();
-        m_failed |= !piece.ok;
-        m_data.append(piece.deflated);
-        m_adler = adler32_combine(m_adler, piece.adler, static_cast<z_off_t>(piece.length));
-    }
-
-    std::vector<unsigned char> m_current;
-    std::deque<std::future<Piece>> m_pending;
-    QByteArray m_data;
-    uLong m_adler = 1;
-    bool m_failed = false;
-};
-
-// The rows of the chart turned into palette indices, each after its filter
-// byte. A row like the one before it, as most rows of a chart are, is
-// written as no change from that one ("up", all zeros): it costs neither
-// indexing nor much compressing.
-class IndexedRows {
-public:
-    explicit IndexedRows(int width)
-        : m_width(width), m_last(static_cast<std::size_t>(width)), m_row(static_cast<std::size_t>(width) + 1, 0),
-          m_same(static_cast<std::size_t>(width) + 1, 0)
-    {
-        m_same[0] = 2; // up
-    }
-
-    // False when the palette is full.
-    bool add(const QRgb* row, PieceDeflate& out)
-    {
-        const std::size_t bytes = static_cast<std::size_t>(m_width) * sizeof(QRgb);
-        if (m_haveLast && std::memcmp(row, m_last.data(), bytes) == 0) {
-            out.add(m_same.data(), m_same.size());
-            return true;
-        }
-        unsigned char* indices = m_row.data() + 1;
-        int x = 0;
-        while (x < m_width) {
-            // Runs of one colour, the most of a row, go sixteen pixels at a time.
-            const QRgb colour = row[x];
-            const int index = m_palette.indexOf(colour | 0xFF000000u);
-            if (index < 0) return false;
-            indices[x++] = static_cast<unsigned char>(index);
-            while (x + 16 <= m_width) {
-                QRgb differ = 0;
-                for (int k = 0; k < 16; ++k) differ |= row[x + k] ^ colour;
-                if (differ) break;
-                std::memset(indices + x, index, 16);
-                x += 16;
-            }
-            while (x < m_width && row[x] == colour) indices[x++] = static_cast<unsigned char>(index);
-        }
-        std::memcpy(m_last.data(), row, bytes);
-        m_haveLast = true;
-        out.add(m_row.data(), m_row.size());
+        if (indexOf(colour) >= 0) return true;
+        if (m_colours.size() == 256) return false;
+        std::size_t slot = hash(colour);
+        while (m_index[slot] >= 0) slot = (slot + 1) % kSlots;
+        m_key[slot] = colour;
+        m_index[slot] = static_cast<short>(m_colours.size());
+        m_colours.push_back(colour);
         return true;
     }
-    const PngPalette& palette() const { return m_palette; }
 
-private:
-    int m_width;
-    std::vector<QRgb> m_last;
-    bool m_haveLast = false;
-    std::vector<unsigned char> m_row;
-    std::vector<unsigned char> m_same;
-    PngPalette m_palette;
+    std::array<QRgb, kSlots> m_key{};
+    std::array<short, kSlots> m_index{};
+    std::vector<QRgb> m_colours;
 };
+
+// Where from x on the pixels of row first differ from those of above
+// (width when they do not), eight at a time while they are alike.
+int alikeUntil(const QRgb* row, const QRgb* above, int x, int width)
+{
+    for (; x + 8 <= width; x += 8) {
+        std::uint64_t differ = 0;
+        for (int k = 0; k < 8; k += 2) {
+            std::uint64_t a = 0;
+            std::uint64_t b = 0;
+            std::memcpy(&a, row + x + k, 8);
+            std::memcpy(&b, above + x + k, 8);
+            differ |= a ^ b;
+        }
+        if (differ) break;
+    }
+    while (x < width && row[x] == above[x]) ++x;
+    return x;
+}
+
+// Where from x on the pixels of row are no longer colour.
+int sameUntil(const QRgb* row, QRgb colour, int x, int width)
+{
+    const std::uint64_t two = std::uint64_t(colour) << 32 | colour;
+    for (; x + 8 <= width; x += 8) {
+        std::uint64_t differ = 0;
+        for (int k = 0; k < 8; k += 2) {
+            std::uint64_t a = 0;
+            std::memcpy(&a, row + x + k, 8);
+            differ |= a ^ two;
+        }
+        if (differ) break;
+    }
+    while (x < width && row[x] == colour) ++x;
+    return x;
+}
+
+// One piece of rows as PNG image data, deflated.
+struct CodedPiece {
+    QByteArray deflated;
+    std::uint32_t adler = 1;
+    std::int64_t length = 0;
+    bool fits = false; // every pixel had a colour of the palette
+};
+
+// The rows as palette indices, each after its filter byte: the piece's
+// first row as it is ("none"), so that a piece needs no row of another;
+// every other row as its change from the row above ("up"), which is nothing
+// where the rows are alike, as most of a chart's rows are in most places.
+CodedPiece codeRows(const StripRows& rows, int width, const ChartPalette& palette)
+{
+    CodedPiece piece;
+    RunDeflate out;
+    std::vector<unsigned char> index(static_cast<std::size_t>(width));
+    QRgb lastColour = 0;
+    int lastIndex = -1;
+    const auto indexOf = [&](QRgb colour) {
+        if (colour != lastColour || lastIndex < 0) {
+            lastColour = colour;
+            lastIndex = palette.indexOf(colour | 0xFF000000u);
+        }
+        return lastIndex;
+    };
+
+    const QRgb* row = rows.row(0);
+    out.run(0, 1); // none
+    for (int x = 0; x < width;) {
+        const int i = indexOf(row[x]);
+        if (i < 0) return piece;
+        const int end = sameUntil(row, row[x], x + 1, width);
+        std::memset(index.data() + x, i, static_cast<std::size_t>(end - x));
+        out.run(static_cast<unsigned char>(i), end - x);
+        x = end;
+    }
+    for (int y = 1; y < rows.count; ++y) {
+        const QRgb* above = row;
+        row = rows.row(y);
+        out.run(2, 1); // up
+        if (std::memcmp(row, above, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0) {
+            out.run(0, width);
+            continue;
+        }
+        for (int x = 0; x < width;) {
+            const int changed = alikeUntil(row, above, x, width);
+            out.run(0, changed - x);
+            for (x = changed; x < width && row[x] != above[x]; ++x) {
+                const int i = indexOf(row[x]);
+                if (i < 0) return piece;
+                unsigned char& was = index[static_cast<std::size_t>(x)];
+                out.run(static_cast<unsigned char>(i - was), 1);
+                was = static_cast<unsigned char>(i);
+            }
+        }
+    }
+    piece.deflated = out.finish();
+    piece.adler = out.adler();
+    piece.length = out.length();
+    piece.fits = true;
+    return piece;
+}
 
 void putUint32(QByteArray& out, quint32 v)
 {
@@ -184,96 +186,93 @@ void putChunk(QByteArray& out, const char* type, const QByteArray& data)
     putUint32(out, static_cast<quint32>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
 }
 
-// Draws each band of the chart on the strip and hands its rows to take,
-// top to bottom; stops when take says no.
-template <typename Take>
-bool drawBands(const BandedReplay& bands, QImage& buffer, int width, Take take)
+// Writes the palette PNG whose deflated image data is data (the end of the
+// stream not yet on it), its checksum adler.
+bool writePalettePng(QSize size, const std::vector<QRgb>& colours, const QByteArray& data, uLong adler,
+                     const QString& path, QString* error)
 {
-    for (int band = 0; band < bands.bandCount(); ++band) {
-        const int top = bands.bandTop(band);
-        const int rows = bands.bandRows(band);
-        // The strip is exactly the band's rows, so that shapes are cut
-        // where the chart's own picture would cut them.
-        QImage strip(buffer.bits(), width, rows, buffer.bytesPerLine(), QImage::Format_RGB32);
-        strip.fill(Qt::white);
-        {
-            QPainter painter(&strip);
-            painter.translate(0, -top);
-            PainterCanvas canvas(painter);
-            bands.replay(canvas, band);
-        }
-        for (int y = 0; y < rows; ++y)
-            if (!take(reinterpret_cast<const QRgb*>(strip.constScanLine(y)))) return false;
+    QByteArray head("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    putUint32(header, static_cast<quint32>(size.width()));
+    putUint32(header, static_cast<quint32>(size.height()));
+    header.append("\x08\x03\x00\x00\x00", 5); // 8 bits, palette, deflate, adaptive filters, no interlace
+    putChunk(head, "IHDR", header);
+    QByteArray rgb;
+    for (const QRgb c : colours) {
+        const char bytes[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)), static_cast<char>(qBlue(c))};
+        rgb.append(bytes, 3);
     }
-    return true;
+    putChunk(head, "PLTE", rgb);
+    // The image data is written as it lies, not copied into one piece with
+    // the rest: one IDAT chunk of the zlib wrapper around it.
+    const QByteArray end = RunDeflate::endOfStream();
+    QByteArray wrapperHead;
+    putUint32(wrapperHead, static_cast<quint32>(2 + data.size() + end.size() + 4));
+    wrapperHead.append("IDAT\x78\x01", 6); // deflate, 32 KB window, fastest
+    QByteArray wrapperTail = end;
+    putUint32(wrapperTail, static_cast<quint32>(adler));
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(wrapperHead.constData() + 4), 6);
+    crc = crc32_z(crc, reinterpret_cast<const Bytef*>(data.constData()), static_cast<z_size_t>(data.size()));
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(wrapperTail.constData()), static_cast<uInt>(wrapperTail.size()));
+    putUint32(wrapperTail, static_cast<quint32>(crc));
+    putChunk(wrapperTail, "IEND", QByteArray());
+    return writeOutput(
+        path,
+        [&](QIODevice& device, QString*) {
+            return device.write(head) == head.size() && device.write(wrapperHead) == wrapperHead.size() &&
+                   device.write(data) == data.size() && device.write(wrapperTail) == wrapperTail.size();
+        },
+        error);
 }
 
 } // namespace
 
-bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error)
+bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error, qint64 wholeBytes)
 {
     const auto fail = [&](const QString& reason) {
         if (error) *error = cannotWrite(path, reason);
         return false;
     };
-    const int width = size.width();
-    const int height = size.height();
-    if (width <= 0 || height <= 0) return fail(QStringLiteral("there is no picture"));
-    // A chart that fits the picture the window would hold is drawn in one
-    // band, exactly as on that picture; a longer one a strip at a time.
-    const bool whole = qint64(height) * width * 4 <= kMaxStripBytes;
-    const BandedReplay bands(drawing, height, whole ? height : kStripRows);
-    const int tallest = bands.tallestBand();
-    if (qint64(tallest) * width * 4 > kMaxStripBytes)
-        return fail(QStringLiteral("%1 rows of the chart have no row between them to cut the picture at, too many "
-                                   "to draw at once; write the chart as .svg or .pdf")
-                        .arg(tallest));
-    QImage buffer(width, tallest, QImage::Format_RGB32);
-    if (buffer.isNull()) return fail(QStringLiteral("not enough memory for a strip of the picture"));
+    const ChartStrips strips(drawing, size, wholeBytes);
+    if (const QString problem = strips.problem(); !problem.isEmpty()) return fail(problem);
+    const QString noMemoryReason = QStringLiteral("not enough memory for a strip of the picture");
 
     // A chart's few colours fit a palette.
-    PieceDeflate data;
-    IndexedRows rows(width);
-    if (drawBands(bands, buffer, width, [&](const QRgb* row) { return rows.add(row, data); })) {
-        if (!data.finish()) return fail(QStringLiteral("the picture could not be compressed"));
-        QByteArray head("\x89PNG\r\n\x1a\n", 8);
-        QByteArray header;
-        putUint32(header, static_cast<quint32>(width));
-        putUint32(header, static_cast<quint32>(height));
-        header.append("\x08\x03\x00\x00\x00", 5); // 8 bits, palette, deflate, adaptive filters, no interlace
-        putChunk(head, "IHDR", header);
-        QByteArray colours;
-        for (int i = 0; i < rows.palette().size(); ++i) {
-            const QRgb c = rows.palette().at(i);
-            const char rgb[3] = {static_cast<char>(qRed(c)), static_cast<char>(qGreen(c)), static_cast<char>(qBlue(c))};
-            colours.append(rgb, 3);
-        }
-        putChunk(head, "PLTE", colours);
-        // The image data is written as it lies, not copied into one piece
-        // with the rest: one IDAT chunk of the zlib wrapper around it.
-        QByteArray wrapperHead;
-        putUint32(wrapperHead, static_cast<quint32>(2 + data.data().size() + 4));
-        wrapperHead.append("IDAT\x78\x01", 6); // deflate, 32 KB window, fastest
-        QByteArray wrapperTail;
-        putUint32(wrapperTail, static_cast<quint32>(data.adler()));
-        uLong crc = crc32(0, reinterpret_cast<const Bytef*>(wrapperHead.constData() + 4), 6);
-        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(data.data().constData()),
-                      static_cast<z_size_t>(data.data().size()));
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(wrapperTail.constData()), 4);
-        putUint32(wrapperTail, static_cast<quint32>(crc));
-        putChunk(wrapperTail, "IEND", QByteArray());
-        return writeOutput(
-            path,
-            [&](QIODevice& device, QString*) {
-                return device.write(head) == head.size() && device.write(wrapperHead) == wrapperHead.size() &&
-                       device.write(data.data()) == data.data().size() &&
-                       device.write(wrapperTail) == wrapperTail.size();
+    if (const std::optional<ChartPalette> palette = ChartPalette::of(strips)) {
+        std::vector<CodedPiece> pieces(static_cast<std::size_t>(strips.pieceCount()));
+        QByteArray data;
+        uLong adler = 1;
+        bool fits = true;
+        bool noMemory = false;
+        const bool coded = strips.run(
+            ChartStrips::Order::TopDown, ChartStrips::threadCount(),
+            [&](int piece, const StripRows& rows) {
+                pieces[static_cast<std::size_t>(piece)] = codeRows(rows, size.width(), *palette);
             },
-            error);
+            [&](int piece) {
+                CodedPiece coded = std::move(pieces[static_cast<std::size_t>(piece)]);
+                fits = coded.fits;
+                if (!fits) return false;
+                data.append(coded.deflated);
+                adler = adler32_combine(adler, coded.adler, static_cast<z_off_t>(coded.length));
+                return true;
+            },
+            &noMemory);
+        if (coded) return writePalettePng(size, palette->colours(), data, adler, path, error);
+        if (noMemory) return fail(noMemoryReason);
+        if (fits) return fail(QStringLiteral("the picture could not be compressed"));
     }
     // Should they not fit, the chart is drawn once more into an RGB PNG.
-    PngRowStream stream(width, height, PngRowStream::Colours::Rgb);
-    drawBands(bands, buffer, width, [&](const QRgb* row) { return stream.addRow(row); });
+    PngRowStream stream(size.width(), size.height(), PngRowStream::Colours::Rgb);
+    bool more = true;
+    bool noMemory = false;
+    strips.run(
+        ChartStrips::Order::TopDown, 1,
+        [&](int, const StripRows& rows) {
+            for (int y = 0; y < rows.count && more; ++y) more = stream.addRow(rows.row(y));
+        },
+        [&](int) { return more; }, &noMemory);
+    if (noMemory) return fail(noMemoryReason);
     QString reason;
     const QByteArray png = stream.finish(&reason);
     if (png.isEmpty()) return fail(reason);

@@ -12,6 +12,9 @@ class DisplayList;
 // Writes the chart drawn on drawing, size pixels (width x height) on a white
 // ground, as the PNG file path ("-": standard output). False with *error set
 // to one line naming the file when it cannot; an old file is then untouched.
-bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error = nullptr);
+// A chart of more than wholeBytes of picture (32 bits a pixel) is drawn a
+// strip at a time.
+bool writeStripPng(const DisplayList& drawing, QSize size, const QString& path, QString* error = nullptr,
+                   qint64 wholeBytes = qint64(1) << 30);
 
 } // namespace vexoria
