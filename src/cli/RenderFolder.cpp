@@ -10,6 +10,7 @@
 #include "cli/OrderedWork.h"
 #include "cli/RenderUnit.h"
 #include "platform/files/FileNames.h"
+#include "platform/files/OutputFile.h"
 #include "source/UnitScanner.h"
 
 namespace vexoria::cli {
@@ -143,7 +144,13 @@ int renderFolder(const Settings& settings, const BuildOptions& opts, const QStri
         }
         io.err << Qt::endl;
     };
+    OutputBatch batch(opts.output);
     runInOrder(total, workerCount(), work, done);
+    QString unsynced;
+    if (!batch.finish(&unsynced)) {
+        io.err << "vexoria-cli: " << unsynced << Qt::endl;
+        return 1;
+    }
     io.err << "vexoria-cli: " << total << " units, " << routines << " routines, " << charts << " charts in "
            << opts.output;
     if (routines > charts) io.err << ", " << routines - charts << " failed in " << failedUnits.size() << " units";

@@ -201,7 +201,13 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
             failed << shown;
         }
     };
+    OutputBatch batch(dir);
     runInOrder(total, workerCount(), work, done);
+    QString unsynced;
+    if (!batch.finish(&unsynced)) {
+        io.err << "vexoria-cli: " << unsynced << Qt::endl;
+        return 1;
+    }
     if (failed.isEmpty()) {
         io.err << "vexoria-cli: " << total << " routines, " << total << " charts in " << dir << Qt::endl;
         return 0;

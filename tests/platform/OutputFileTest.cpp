@@ -2,6 +2,8 @@
 // file, and targets that are not regular files are written in place.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,26 +28,47 @@ QByteArray readAll(const QString& path)
 
 } // namespace
 
+// Alone, and as one file of a batch (render --all), which puts files in
+// place without syncing each.
 TEST(OutputFile, ReplacesARegularFileOnlyWhenTheBodySucceeds)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("chart.png");
-    ASSERT_TRUE(writeOutputBytes(path, "old"));
-    QString error;
-    EXPECT_FALSE(writeOutput(
-        path,
-        [](QIODevice& d, QString* reason) {
-            d.write("half");
-            *reason = QStringLiteral("encoder gave up");
-            return false;
-        },
-        &error));
-    EXPECT_EQ(readAll(path), QByteArray("old"));
-    EXPECT_EQ(error, QStringLiteral("cannot write %1: encoder gave up").arg(path));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.png"}) << "no temporary file is left";
+    for (const bool batched : {false, true}) {
+        SCOPED_TRACE(batched ? "in a batch" : "alone");
+        QTemporaryDir dir;
+        std::optional<OutputBatch> batch;
+        if (batched) batch.emplace(dir.path());
+        const QString path = dir.filePath("chart.png");
+        ASSERT_TRUE(writeOutputBytes(path, "old"));
+        ::chmod(QFile::encodeName(path).constData(), 0640);
+        QString error;
+        EXPECT_FALSE(writeOutput(
+            path,
+            [](QIODevice& d, QString* reason) {
+                d.write("half");
+                *reason = QStringLiteral("encoder gave up");
+                return false;
+            },
+            &error));
+        EXPECT_EQ(readAll(path), QByteArray("old"));
+        EXPECT_EQ(error, QStringLiteral("cannot write %1: encoder gave up").arg(path));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.png"}) << "no temporary file is left";
 
-    EXPECT_TRUE(writeOutputBytes(path, "new"));
-    EXPECT_EQ(readAll(path), QByteArray("new"));
+        EXPECT_TRUE(writeOutputBytes(path, "new"));
+        EXPECT_EQ(readAll(path), QByteArray("new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0640u) << "the replaced file keeps its mode";
+        if (batch) EXPECT_TRUE(batch->finish());
+    }
+}
+
+TEST(OutputFile, ABatchOnAFolderThatIsGoneSaysSo)
+{
+    QTemporaryDir dir;
+    OutputBatch batch(dir.filePath("gone"));
+    QString error;
+    EXPECT_FALSE(batch.finish(&error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write ") + dir.filePath("gone") + ": ")) << qPrintable(error);
 }
 
 TEST(OutputFile, AMissingFolderIsOneLineNamingTheFile)

@@ -1,8 +1,10 @@
 #include "platform/files/OutputFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <optional>
 
 #include <QFile>
@@ -18,6 +20,23 @@
 namespace vexoria {
 
 namespace {
+
+// Open output batches: while there is one, replaced files are not synced one
+// by one.
+std::atomic<int> g_openBatches{0};
+
+// The process's umask, read once: asking for it means setting it, which
+// must not happen while other threads make files.
+mode_t processUmask()
+{
+    static mode_t mask = 0;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mask = ::umask(0);
+        ::umask(mask);
+    });
+    return mask;
+}
 
 QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -128,13 +147,16 @@ bool writeStream(const QString& path, const OutputBody& body, QString* error)
     return true;
 }
 
-// A name Qt cannot spell (FileNames.h): the new file is made beside the old
-// one under a name of bytes and renamed over it once it is whole, as
-// QSaveFile does for any other name.
+// A name Qt cannot spell (FileNames.h), or any file of an output batch: the
+// new file is made beside the old one under a name of bytes and renamed over
+// it once it is whole, as QSaveFile does, but without syncing it.
 bool writeReplacingRawName(const QString& path, const OutputBody& body, QString* error)
 {
     const QByteArray target = fileNameBytes(path);
-    QByteArray temporary = target + ".XXXXXX";
+    // A short name of its own beside the target: the target's name with a
+    // suffix would be too long where the name is as long as a name can be.
+    const int slash = target.lastIndexOf('/');
+    QByteArray temporary = (slash >= 0 ? target.left(slash + 1) : QByteArray()) + ".vexoria-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         if (error) *error = failure(path, folderIsReadOnly(path) ? readOnlyFolder() : systemReason());
@@ -146,9 +168,7 @@ bool writeReplacingRawName(const QString& path, const OutputBody& body, QString*
     if (::stat(target.constData(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        mode = 0666 & ~processUmask();
     }
     ::fchmod(fd, mode);
     QString reason;
@@ -177,7 +197,7 @@ bool writeReplacingRawName(const QString& path, const OutputBody& body, QString*
 
 bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 {
-    if (holdsRawBytes(path)) return writeReplacingRawName(path, body, error);
+    if (holdsRawBytes(path) || g_openBatches.load() > 0) return writeReplacingRawName(path, body, error);
     // Unbuffered: every write reaches the file at once, so a full disk shows
     // at the write that meets it, with the system's reason. A buffered tail
     // would fail only inside commit(), which puts the cut-off file in place
@@ -209,6 +229,25 @@ bool writeReplacing(const QString& path, const OutputBody& body, QString* error)
 }
 
 } // namespace
+
+OutputBatch::OutputBatch(QString folder) : m_folder(std::move(folder)) { ++g_openBatches; }
+
+OutputBatch::~OutputBatch()
+{
+    if (!m_finished) --g_openBatches;
+}
+
+bool OutputBatch::finish(QString* error)
+{
+    if (m_finished) return true;
+    m_finished = true;
+    --g_openBatches;
+    const int fd = ::open(fileNameBytes(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    if (!ok && error) *error = failure(m_folder, systemReason());
+    if (fd >= 0) ::close(fd);
+    return ok;
+}
 
 bool isStreamTarget(const QString& path)
 {

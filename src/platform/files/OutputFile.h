@@ -27,6 +27,26 @@ bool writeOutput(const QString& path, const OutputBody& body, QString* error = n
 // The same for bytes made beforehand.
 bool writeOutputBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// A batch of many files (render --all): while one is open, each file is put
+// in place whole as ever, but without waiting for it to reach the disk; the
+// batch waits once, for the file system its folder is on, when it finishes.
+// Waiting for every one of thousands of small charts took far longer than
+// drawing them, and kept all but one core idle.
+class OutputBatch {
+public:
+    explicit OutputBatch(QString folder);
+    ~OutputBatch();
+    OutputBatch(const OutputBatch&) = delete;
+    OutputBatch& operator=(const OutputBatch&) = delete;
+    // Waits for the batch's files to reach the disk; false with *error set
+    // (one line naming the folder) when the system could not write them.
+    bool finish(QString* error = nullptr);
+
+private:
+    QString m_folder;
+    bool m_finished = false;
+};
+
 // "-", a name of a descriptor the program holds (/dev/stdout, /dev/fd/N),
 // or a FIFO, character or block device: written in place, not replaced.
 bool isStreamTarget(const QString& path);
