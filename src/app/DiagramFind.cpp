@@ -80,6 +80,12 @@ DiagramFind::DiagramFind(DiagramTab& tab, std::function<const std::vector<ChartB
     connect(closeButton, &QToolButton::clicked, this, &DiagramFind::close);
     field->installEventFilter(this);
     tab.installEventFilter(this);
+    setEditorBeside(false);
+}
+
+void DiagramFind::setEditorBeside(bool beside)
+{
+    findAction->setShortcutContext(beside ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
 }
 
 bool DiagramFind::eventFilter(QObject* watched, QEvent* e)

@@ -41,6 +41,12 @@ public:
     int match() const { return m_match; }
     ChartOutline& outline() const { return *m_outline; }
 
+    // With the editor beside the chart, Ctrl+F finds on the chart only with
+    // the focus on it, so the editor keeps its keys; with the chart on a tab
+    // of its own, it finds whenever that tab is on show, wherever the focus
+    // is (on the tab bar after a click on the tab).
+    void setEditorBeside(bool beside);
+
 public slots:
     void open();
     void close();

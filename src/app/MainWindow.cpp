@@ -104,6 +104,7 @@ MainWindow::MainWindow(Prompter* prompter, const QString& settingsPath, const De
         m_sideBySide->load(*layoutSettings());
     }
     m_actions.sideBySide->setChecked(m_sideBySide->isOn());
+    m_find->setEditorBeside(m_sideBySide->isOn());
     connect(m_actions.sideBySide, &QAction::toggled, this, &MainWindow::setSideBySide);
 }
 
@@ -126,6 +127,7 @@ void MainWindow::setSideBySide(bool on)
         const QScopedValueRollback<bool> guard(m_programSwitch, true);
         m_sideBySide->setOn(on);
     }
+    m_find->setEditorBeside(on);
     m_actions.sideBySide->setChecked(on);
     saveLayout();
     if (chartOnShow()) m_links->chartShown();

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTest>
 
 #include "ScreenShot.h"
@@ -51,7 +52,6 @@ protected:
         // Typed as a paste is (the test's keys are ASCII only).
         find().field->insert(text);
     }
-    // The text of the block outlined.
     // The text of the block outlined (the chart shows the code in small
     // letters).
     QString found()
@@ -145,6 +145,29 @@ TEST_F(DiagramFindTest, CtrlFBelongsToTheChartAndNotToTheEditorBesideIt)
     QTest::keyClick(find().field, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(find().match(), first);
     vexoria::test::screenShot(form.get(), QStringLiteral("find_on_chart"));
+}
+
+// On its own tab the chart takes Ctrl+F wherever the focus is, as on the
+// tab bar after a click on the tab; on the code tab Ctrl+F finds nothing.
+TEST_F(DiagramFindTest, CtrlFOnTheDiagramTabFindsWhereverTheFocusIs)
+{
+    build(QString::fromUtf8(kGreeting));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* tabBar = form->findChild<QTabBar*>();
+    ASSERT_NE(tabBar, nullptr);
+
+    form->selectTab(WindowTab::Code);
+    tabBar->setFocus();
+    QTest::keyClick(tabBar, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(find().box->isHidden());
+
+    form->selectTab(WindowTab::Diagram);
+    tabBar->setFocus();
+    QTest::keyClick(tabBar, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(find().box->isVisible());
+    EXPECT_TRUE(find().field->hasFocus());
 }
 
 TEST_F(DiagramFindTest, OnAChartBuiltInPartsOnlyThePartOnShowIsSought)
