@@ -1,4 +1,5 @@
 #include "platform/pictures/PalettePng.h"
+#include "platform/pictures/PngChunks.h"
 
 #include <algorithm>
 
@@ -8,26 +9,12 @@ namespace vexoria {
 
 namespace {
 
+using png::putChunk;
+using png::putUint32;
+
 // The colour of a pixel with its alpha byte set, as RGB32 pixels should have
 // it; a picture made from outside data may not.
 inline QRgb opaque(QRgb pixel) { return pixel | 0xFF000000u; }
-
-void putUint32(QByteArray& out, quint32 v)
-{
-    const char b[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-                       static_cast<char>(v)};
-    out.append(b, 4);
-}
-
-void putChunk(QByteArray& out, const char* type, const QByteArray& data)
-{
-    putUint32(out, static_cast<quint32>(data.size()));
-    const qsizetype start = out.size();
-    out.append(type, 4);
-    out.append(data);
-    const auto* bytes = reinterpret_cast<const Bytef*>(out.constData() + start);
-    putUint32(out, static_cast<quint32>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
-}
 
 } // namespace
 

@@ -15,11 +15,15 @@
 #include "platform/pictures/ChartStrips.h"
 #include "platform/pictures/PalettePng.h"
 #include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/PngChunks.h"
 #include "platform/pictures/RunDeflate.h"
 
 namespace vexoria {
 
 namespace {
+
+using png::putChunk;
+using png::putUint32;
 
 // The palette of a chart's picture, known before it is drawn: white ground,
 // black text and the colours of its pens and brushes (nothing is drawn
@@ -167,23 +171,6 @@ CodedPiece codeRows(const StripRows& rows, int width, const ChartPalette& palett
     piece.length = out.length();
     piece.fits = true;
     return piece;
-}
-
-void putUint32(QByteArray& out, quint32 v)
-{
-    const char b[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-                       static_cast<char>(v)};
-    out.append(b, 4);
-}
-
-void putChunk(QByteArray& out, const char* type, const QByteArray& data)
-{
-    putUint32(out, static_cast<quint32>(data.size()));
-    const qsizetype start = out.size();
-    out.append(type, 4);
-    out.append(data);
-    const auto* bytes = reinterpret_cast<const Bytef*>(out.constData() + start);
-    putUint32(out, static_cast<quint32>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
 }
 
 // Writes the palette PNG whose deflated image data is data (the end of the
