@@ -20,6 +20,7 @@
 #include "app/DiagramAnnotations.h"
 #include "app/DiagramView.h"
 #include "app/SettingsPanel.h"
+#include "PictureChanges.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
 
@@ -247,10 +248,7 @@ TEST_F(DiagramMouseTest, TheCommentBoxAndTheCommentStartWhereTheUserPointed)
         key(edit, Qt::Key_Return);
         // The first changed column of the chart is the comment's first.
         const QImage& after = ws().diagram.image();
-        int first = -1;
-        for (int x = 0; x < after.width() && first < 0; ++x)
-            for (int y = at.y() - 15; y < at.y() + 15 && first < 0; ++y)
-                if (after.pixel(x, y) != before.pixel(x, y)) first = x;
+        const int first = test::firstChangedColumn(before, after, at.y());
         EXPECT_GE(first, at.x());
         EXPECT_LE(first, at.x() + 2);
     }

@@ -27,6 +27,7 @@
 #include "platform/drawing/PainterCanvas.h"
 #include "platform/drawing/RowIndexedDrawing.h"
 #include "support/LongRoutine.h"
+#include "PictureChanges.h"
 #include "ScreenShot.h"
 #include "WindowFixture.h"
 
@@ -230,10 +231,7 @@ TEST_F(DiagramZoomTest, HintCommentAndMarkerLandWhereThePointerIsAtEveryZoom)
         if (z == 3.0) screenShot(ui().diagramTab()->window(), QStringLiteral("zoom-300-comment-typed"));
         key(edit, Qt::Key_Return);
         const QImage& after = ws().diagram.image();
-        int first = -1;
-        for (int x = 0; x < after.width() && first < 0; ++x)
-            for (int y = at.y() - 15; y < at.y() + 15 && first < 0; ++y)
-                if (after.pixel(x, y) != before.pixel(x, y)) first = x;
+        const int first = test::firstChangedColumn(before, after, at.y());
         EXPECT_GE(first, at.x());
         EXPECT_LE(first, at.x() + 2);
 
