@@ -1,13 +1,14 @@
 #pragma once
 // What the build measured of the embedded face and the platform (see
 // cli/quick/MakeWidthTable.cpp), handed to the core so that a chart's texts
-// are measured by adding up widths instead of by shaping, and so that a
+// are measured by adding up widths instead of by shaping and drawn on
+// pictures from glyphs taken at build time, and so that a
 // command that starts the GUI application late need not start it for them.
 
 namespace vexoria::cli {
 
-// Installs the width table when the build made one of the embedded face;
-// does nothing otherwise.
+// Installs the width table and the glyphs when the build made them of the
+// embedded face; does nothing otherwise.
 void installBuiltWidths();
 
 // Installs the scheme colours the build saw when this run will see the same:

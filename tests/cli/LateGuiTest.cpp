@@ -1,6 +1,7 @@
-// A chart written as SVG starts without the GUI application, which starts
-// only when a text needs the face; the chart is byte for byte the one drawn
-// with the application started at once (render --all starts it at once).
+// A chart written as SVG, PNG, BMP or JPEG starts without the GUI
+// application, which starts only when a text needs the face; the chart is
+// byte for byte the one drawn with the application started at once (render
+// --all starts it at once).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -35,13 +36,28 @@ const char kUnit[] = "unit Late;\ninterface\nimplementation\n"
                      "procedure Wide;\nbegin\n  s := '\xe6\x97\xa5\xe6\x9c\xac';\n  t := '\xf0\x9f\x98\x80';\nend;\n"
                      "procedure Both;\nbegin\n  if a then s := '\xe6\x97\xa5';\n  while c do c := c - 1;\n"
                      "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\n"
-                     "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\nend;\nend.\n";
+                     "  for i := 1 to 9 do s := s + i;\n  if a then b := 1;\n  while c do c := c - 1;\nend;\n"
+                     "procedure Plain;\nbegin\n  if a > 0 then s := '\xd0\x96\xd1\x91' else s := '';\n"
+                     "  while c do c := c - 1;\nend;\n"
+                     "procedure Long;\nbegin\n  s := '\xe6\x97\xa5';\n";
 
-QByteArray renderOne(const QString& unit, const QString& name, const QString& out, const QString& theme = {})
+// The unit, with Long long enough to be drawn on threads as a PNG or BMP.
+QByteArray unitText()
+{
+    QByteArray text = kUnit;
+    for (int i = 0; i < 300; ++i) text += "  a := a + " + QByteArray::number(i) + ";\n";
+    return text + "end;\nend.\n";
+}
+
+// Renders one routine; a platform plug-in, when one is loaded, says so on
+// standard error with `tellPlugins`, which makes the render fail.
+QByteArray renderOne(const QString& unit, const QString& name, const QString& out, const QString& theme = {},
+                     bool tellPlugins = false)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (tellPlugins) env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.core.plugin.*=true"));
     if (!theme.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), theme);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VEXORIA_CLI),
@@ -52,32 +68,63 @@ QByteArray renderOne(const QString& unit, const QString& name, const QString& ou
     return readFile(out);
 }
 
-TEST(LateGui, ASvgChartIsTheSameWhenTheApplicationStartsLateOrNever)
+QString writeUnit(const QTemporaryDir& dir)
+{
+    const QString unit = dir.filePath(QStringLiteral("late.pas"));
+    QFile f(unit);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(unitText());
+    return unit;
+}
+
+TEST(LateGui, AChartIsTheSameWhenTheApplicationStartsLateOrNever)
 {
     QTemporaryDir dir;
-    const QString unit = dir.filePath(QStringLiteral("late.pas"));
-    {
-        QFile f(unit);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kUnit);
-    }
-    const QString all = dir.filePath(QStringLiteral("all"));
-    const CliRun r = runCli({QStringLiteral("render"), unit, QStringLiteral("--all"), QStringLiteral("--format"),
-                             QStringLiteral("svg"), QStringLiteral("-o"), all});
-    ASSERT_EQ(r.status, 0) << qPrintable(r.err);
-    for (const QString name : {"Many", "Wide", "Both"}) {
-        const QByteArray eager = readFile(QDir(all).filePath(name + ".svg"));
-        ASSERT_FALSE(eager.isEmpty()) << qPrintable(name);
-        EXPECT_EQ(renderOne(unit, name, dir.filePath(name + ".svg")), eager) << qPrintable(name);
-        // A platform theme of its own: the scheme's colours are the started
-        // application's, whatever the build saw.
-        EXPECT_EQ(renderOne(unit, name, dir.filePath(name + "-t.svg"), QStringLiteral("none")), eager)
-            << qPrintable(name);
+    const QString unit = writeUnit(dir);
+    for (const QString format : {"svg", "png", "bmp", "jpg"}) {
+        const QString all = dir.filePath(QStringLiteral("all-") + format);
+        const CliRun r = runCli({QStringLiteral("render"), unit, QStringLiteral("--all"), QStringLiteral("--format"),
+                                 format, QStringLiteral("-o"), all});
+        ASSERT_EQ(r.status, 0) << qPrintable(r.err);
+        for (const QString name : {"Many", "Wide", "Both", "Plain", "Long"}) {
+            const QString file = name + u'.' + format;
+            const QByteArray eager = readFile(QDir(all).filePath(file));
+            ASSERT_FALSE(eager.isEmpty()) << qPrintable(file);
+            EXPECT_EQ(renderOne(unit, name, dir.filePath(file)), eager) << qPrintable(file);
+            // A platform theme of its own: the scheme's colours are the
+            // started application's, whatever the build saw.
+            EXPECT_EQ(renderOne(unit, name, dir.filePath(QStringLiteral("t-") + file), QStringLiteral("none")), eager)
+                << qPrintable(file);
+        }
     }
     // The coloured chart does reach the scheme's colours.
     const QByteArray highlight =
         QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight).name().toUtf8();
-    EXPECT_TRUE(readFile(QDir(all).filePath(QStringLiteral("Many.svg"))).contains(highlight)) << highlight.data();
+    EXPECT_TRUE(readFile(QDir(dir.filePath(QStringLiteral("all-svg"))).filePath(QStringLiteral("Many.svg")))
+                    .contains(highlight))
+        << highlight.data();
+}
+
+// A chart whose texts are all in the glyph table is drawn without loading
+// the platform plug-in, that is without the GUI application; one text out
+// of the table loads it.
+TEST(LateGui, APictureOfKnownCharactersIsDrawnWithoutTheApplication)
+{
+    QTemporaryDir dir;
+    const QString unit = writeUnit(dir);
+    for (const QString file : {"Plain.png", "Plain.bmp", "Plain.jpg", "Plain.svg"})
+        EXPECT_FALSE(renderOne(unit, QStringLiteral("Plain"), dir.filePath(file), {}, true).isEmpty())
+            << qPrintable(file);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.core.plugin.*=true"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VEXORIA_CLI), {QStringLiteral("render"), unit, QStringLiteral("--routine"),
+                                          QStringLiteral("Wide"), QStringLiteral("-o"), dir.filePath("Wide.png")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("platforms"));
 }
 
 } // namespace

@@ -1,12 +1,18 @@
-// Chart texts measured from the width table give the widths the font gives.
+// Chart texts measured from the width table give the widths the font gives,
+// and drawn from the glyph table the pixels the font engine writes.
 #include <iterator>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 
+#include "platform/drawing/CanvasPainting.h"
 #include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DiagramGlyphs.h"
 #include "platform/drawing/DiagramWidths.h"
 #include "source/TextFile.h"
 
@@ -19,7 +25,11 @@ struct InstalledTable {
     {
         installDiagramWidths(table, count, face);
     }
-    ~InstalledTable() { removeDiagramWidths(); }
+    ~InstalledTable()
+    {
+        removeDiagramWidths();
+        removeDiagramGlyphs();
+    }
 };
 
 const DiagramFaceFacts kSomeFace{true, "Some Sans", 11, 10, 13};
@@ -61,6 +71,7 @@ constexpr CharWidth kBuiltWidths[] = {
 constexpr DiagramFaceFacts kBuiltFace{
 #include "DiagramFontFacts.inc"
 };
+#include "DiagramGlyphTable.inc"
 
 TEST(WidthTable, TheBuiltFactsAreThoseOfTheFace)
 {
@@ -102,6 +113,60 @@ TEST(WidthTable, TheBuiltTableGivesTheFontsWidthForEveryLineOfCode)
         EXPECT_EQ(*w, byFont[static_cast<std::size_t>(i)]) << qPrintable(lines[i]);
     }
     EXPECT_GT(fromTable, lines.size() * 8 / 10);
+}
+
+// A text written on a picture as a band of a long chart is: the painter
+// moved up by `shift`, the text's cell at (x, y + shift) of the picture.
+QImage written(const QString& text, int x, int y, int shift, bool fromGlyphs, Colour brush = kWhite)
+{
+    QImage img(160, 40, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.translate(0, -shift);
+    if (fromGlyphs) painting::textOutOnPicture(p, x, y + shift, text, brush);
+    else painting::textOut(p, x, y + shift, text, brush);
+    return img;
+}
+
+TEST(GlyphTable, TextsFromTheGlyphsHaveThePixelsTheFontEngineWrites)
+{
+    const QStringList lines = codeLines();
+    const InstalledTable installed(kBuiltWidths, std::size(kBuiltWidths), kBuiltFace);
+    installDiagramGlyphs(kGlyphEntries, std::size(kGlyphEntries), kGlyphRuns, std::size(kGlyphRuns));
+    int covered = 0;
+    int compared = 0;
+    for (const QString& line : lines) {
+        if (!glyphsCover(line)) continue;
+        ++covered;
+        // The start of the line at one place, the rest at another: the whole
+        // line need not fit, and each part is drawn at a place of its own.
+        const int start = static_cast<int>(line.size() % 7);
+        for (const QString& text : {line.left(20), line.mid(start, 24)}) {
+            if (text.isEmpty()) continue;
+            ++compared;
+            const int x = static_cast<int>(text.size() % 5);
+            ASSERT_EQ(written(text, x, 10, 0, true), written(text, x, 10, 0, false)) << qPrintable(text);
+        }
+    }
+    EXPECT_GT(covered, lines.size() * 8 / 10);
+    EXPECT_GT(compared, 1000);
+    // Cut by the picture's edges and in a band of a longer chart, on a
+    // coloured cell, with tabs, Cyrillic and every sign of the code page.
+    const QString mixed = QStringLiteral("\tЁжик_{x}[ъ] := 'Щ№%';\t// «ё» ±§¤");
+    ASSERT_TRUE(glyphsCover(mixed));
+    for (const auto& [x, y, shift] : {std::tuple{-7, -5, 0}, std::tuple{100, 33, 0}, std::tuple{3, 4, 517}}) {
+        EXPECT_EQ(written(mixed, x, y, shift, true, rgb(200, 230, 255)),
+                  written(mixed, x, y, shift, false, rgb(200, 230, 255)))
+            << x << ',' << y << ',' << shift;
+    }
+    // A character past the table is written by the font engine, the whole
+    // text with it.
+    const QString wide = QStringLiteral("x := '日本';");
+    EXPECT_FALSE(glyphsCover(wide));
+    EXPECT_EQ(written(wide, 2, 10, 0, true), written(wide, 2, 10, 0, false));
+    removeDiagramGlyphs();
+    EXPECT_FALSE(glyphsCover(QStringLiteral("a")));
 }
 #endif
 

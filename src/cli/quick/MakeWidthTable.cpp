@@ -9,8 +9,10 @@
 // alone as beside every other such character: a ligature or a contextual form
 // would break the sum, so both characters of such a pair stay out. Everything
 // else is measured by the program itself.
+#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -18,10 +20,14 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QRawFont>
 
+#include "platform/drawing/CanvasPainting.h"
 #include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DiagramGlyphs.h"
 #include "platform/prompts/QuietMessages.h"
 
 namespace {
@@ -57,12 +63,71 @@ bool plainScript(QChar::Script s)
 
 QString text(char32_t c) { return QString::fromUcs4(&c, 1); }
 
+// Where a text is written on the pictures the glyphs are taken from: room
+// enough on every side for any glyph of an 11-pixel face.
+constexpr int kLeft = 24;
+constexpr int kTop = 16;
+
+// The text as the chart's picture has it, written by the font engine.
+QImage written(const QString& s)
+{
+    QImage img(kLeft * 2 + vexoria::diagramTextWidth(s), kTop * 2 + vexoria::diagramFontMetrics().height(),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    vexoria::painting::textOut(p, kLeft, kTop, s, vexoria::kWhite);
+    return img;
+}
+
+// The runs of black pixels of a character alone; nothing when it writes any
+// other colour than black (not a one-bit glyph) or reaches the picture's edge.
+std::optional<std::vector<vexoria::GlyphRun>> glyphRuns(char32_t c)
+{
+    const QImage img = written(text(c));
+    std::vector<vexoria::GlyphRun> runs;
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width();) {
+            const QRgb px = row[x] & 0xFFFFFF;
+            if (px == 0xFFFFFF) {
+                ++x;
+                continue;
+            }
+            if (px != 0 || y == 0 || y == img.height() - 1 || x == 0) return std::nullopt;
+            int end = x;
+            while (end < img.width() && (row[end] & 0xFFFFFF) == 0) ++end;
+            if (end == img.width() || end - x > 255) return std::nullopt;
+            runs.push_back({static_cast<std::int8_t>(y - kTop), static_cast<std::int8_t>(x - kLeft),
+                            static_cast<std::uint8_t>(end - x)});
+            x = end;
+        }
+    }
+    return runs;
+}
+
+// The text composed from the glyphs at the widths of the table.
+QImage composed(const QString& s, const std::map<char32_t, std::vector<vexoria::GlyphRun>>& glyphs,
+                const std::map<char32_t, int>& widths)
+{
+    QImage img(kLeft * 2 + vexoria::diagramTextWidth(s), kTop * 2 + vexoria::diagramFontMetrics().height(),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    int pen = kLeft;
+    for (const char32_t c : s.toUcs4()) {
+        for (const vexoria::GlyphRun& r : glyphs.at(c))
+            for (int i = 0; i < r.length; ++i) img.setPixel(pen + r.column + i, kTop + r.row, 0xFF000000);
+        pen += widths.at(c);
+    }
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s OUT.inc FACE.inc SCHEME.inc\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s OUT.inc FACE.inc SCHEME.inc GLYPHS.inc\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -135,6 +200,67 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 1;
     }
-    std::fprintf(stderr, "width table: %zu characters, %zu left out\n", widths.size() - broken.size(), broken.size());
+
+    // The glyphs of the table's characters: each drawn alone, then checked
+    // in texts against what the font engine writes for them. A character
+    // whose glyph does not compose so stays with the engine.
+    std::map<char32_t, std::vector<vexoria::GlyphRun>> glyphs;
+    for (const auto& [c, w] : widths) {
+        if (broken.count(c)) continue;
+        if (auto runs = glyphRuns(c)) glyphs[c] = std::move(*runs);
+    }
+    const char32_t neighbours[] = {U' ', U'a', U'W', U'f', U'j', U'1', U'.', U'(', 0x416, 0x439, U'_', U'\'', U'T'};
+    std::set<char32_t> unlike;
+    for (const auto& [c, runs] : glyphs) {
+        for (const char32_t n : neighbours) {
+            if (!glyphs.count(n)) continue;
+            const QString s = text(n) + text(c) + text(n) + text(c) + text(c);
+            if (written(s) != composed(s, glyphs, widths)) unlike.insert(c);
+        }
+    }
+    for (const char32_t c : unlike) glyphs.erase(c);
+    // Whole lines of every glyph left, in order and backwards.
+    std::vector<char32_t> all;
+    for (const auto& [c, runs] : glyphs) all.push_back(c);
+    for (int backwards = 0; backwards < 2; ++backwards) {
+        for (std::size_t i = 0; i < all.size(); i += 60) {
+            QString s;
+            for (std::size_t k = i; k < std::min(all.size(), i + 60); ++k)
+                s += text(backwards ? all[all.size() - 1 - k] : all[k]);
+            if (written(s) != composed(s, glyphs, widths)) {
+                std::fprintf(stderr, "glyphs do not compose in the line: %s\n", s.toUtf8().constData());
+                return 1;
+            }
+        }
+    }
+    QByteArray glyphBody = "// Made by vexoria-make-width-table from the font " + vexoria::diagramFontFamily().toUtf8() +
+                           ": the glyph runs (row, column, length) and each character's advance and runs.\n"
+                           "constexpr GlyphRun kGlyphRuns[] = {\n";
+    QByteArray entries = "constexpr GlyphEntry kGlyphEntries[] = {\n";
+    std::size_t runCount = 0;
+    for (const auto& [c, runs] : glyphs) {
+        entries += "{0x" + QByteArray::number(static_cast<uint>(c), 16) + ", " + QByteArray::number(widths.at(c)) +
+                   ", " + QByteArray::number(static_cast<qulonglong>(runCount)) + ", " +
+                   QByteArray::number(static_cast<qulonglong>(runs.size())) + "},\n";
+        for (const vexoria::GlyphRun& r : runs)
+            glyphBody += "{" + QByteArray::number(r.row) + ", " + QByteArray::number(r.column) + ", " +
+                         QByteArray::number(r.length) + "},\n";
+        runCount += runs.size();
+    }
+    if (runCount == 0) glyphBody += "{0, 0, 0},\n";
+    if (runCount > 0xFFFF) {
+        std::fprintf(stderr, "too many glyph runs: %zu\n", runCount);
+        return 1;
+    }
+    if (glyphs.empty()) entries += "{0, 0, 0, 0},\n";
+    glyphBody += "};\n" + entries + "};\n";
+    QFile glyphOut(QString::fromLocal8Bit(argv[4]));
+    if (!glyphOut.open(QIODevice::WriteOnly | QIODevice::Truncate) || glyphOut.write(glyphBody) != glyphBody.size() ||
+        !glyphOut.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", argv[4]);
+        return 1;
+    }
+    std::fprintf(stderr, "width table: %zu characters, %zu left out; %zu glyphs, %zu left to the font engine\n",
+                 widths.size() - broken.size(), broken.size(), glyphs.size(), widths.size() - broken.size() - glyphs.size());
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DiagramGlyphs.h"
 
 namespace vexoria::painting {
 
@@ -71,6 +72,17 @@ void textOut(QPainter& p, int x, int y, const QString& text, Colour brush)
     p.setFont(diagramFont());
     p.setPen(Qt::black);
     p.drawText(QPoint(x, y + fm.ascent()), diagramShownText(text));
+}
+
+void textOutOnPicture(QPainter& p, int x, int y, const QString& text, Colour brush)
+{
+    if (text.isEmpty()) return;
+    if (!glyphsCover(text)) {
+        textOut(p, x, y, text, brush);
+        return;
+    }
+    p.fillRect(QRect(x, y, diagramTextWidth(text), diagramTextHeight()), toQColor(brush));
+    drawGlyphs(p, x, y, text);
 }
 
 } // namespace vexoria::painting

@@ -33,5 +33,8 @@ void roundRect(QPainter& p, int x1, int y1, int x2, int y2, int w, int h);
 void fillRect(QPainter& p, int x1, int y1, int x2, int y2, Colour brush);
 // Sets its own font and pen; the caller restores its pen afterwards.
 void textOut(QPainter& p, int x, int y, const QString& text, Colour brush);
+// The same on a picture drawn at whole pixels: a text the glyph table covers
+// (DiagramGlyphs.h) is drawn from it, the same pixels without the face.
+void textOutOnPicture(QPainter& p, int x, int y, const QString& text, Colour brush);
 
 } // namespace vexoria::painting

@@ -47,9 +47,8 @@ bool Diagram::makeWhiteImage()
         m_image = QImage();
         return false;
     }
-    // Pictures are painted with Qt's painter, text and all: a program that
-    // starts its GUI application late starts it before the first one.
-    startGuiApplication();
+    // Shapes need no GUI application, nor does a text the glyph table covers;
+    // the first text that needs the face starts it (DiagramFont.h).
     m_image = makeWhitePicture(m_width, m_height);
     return !m_image.isNull();
 }

@@ -36,6 +36,8 @@ public:
     bool isEmpty() const { return m_ops.empty(); }
     // How many calls are kept (pen and brush changes included).
     std::size_t itemCount() const { return m_ops.size(); }
+    // Every text written, in order.
+    const QStringList& texts() const { return m_texts; }
     void clear();
 
     void setPenWidth(int width) override;

@@ -63,7 +63,8 @@ void PainterCanvas::fillRect(int x1, int y1, int x2, int y2)
 void PainterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
-    painting::textOut(m_painter, x, y, text, m_pen.brushColour);
+    if (m_onPicture) painting::textOutOnPicture(m_painter, x, y, text, m_pen.brushColour);
+    else painting::textOut(m_painter, x, y, text, m_pen.brushColour);
     m_penChanged = true; // the text's black pen is on the painter now
 }
 

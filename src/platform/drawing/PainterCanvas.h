@@ -24,6 +24,11 @@ public:
         m_penChanged = true;
     }
 
+    // The painter draws on a picture at whole pixels (a strip of a PNG or
+    // BMP): text is drawn as the diagram's picture has it, from the glyph
+    // table where it covers the text.
+    void drawOnPicture() { m_onPicture = true; }
+
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
@@ -39,6 +44,7 @@ private:
 
     QPainter& m_painter;
     bool m_keepLinesVisible = false;
+    bool m_onPicture = false;
 };
 
 } // namespace vexoria

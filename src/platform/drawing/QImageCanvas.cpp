@@ -111,7 +111,7 @@ void QImageCanvas::textOut(int x, int y, const QString& text)
     if (text.isEmpty()) return;
     QPainter p(&m_diagram.image());
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    painting::textOut(p, x, y, text, m_pen.brushColour);
+    painting::textOutOnPicture(p, x, y, text, m_pen.brushColour);
     m_diagram.drawing().textOut(x, y, text);
 }
 

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include "platform/drawing/DiagramFont.h"
+#include "platform/drawing/DiagramGlyphs.h"
 #include "platform/drawing/DisplayList.h"
 #include "platform/drawing/PainterCanvas.h"
 
@@ -36,6 +38,8 @@ ChartStrips::ChartStrips(const DisplayList& drawing, QSize size, qint64 wholeByt
 {
     // The one band of a whole chart is worked on in pieces of rows all the same.
     m_pieces = whole() ? (m_height + kStripRows - 1) / kStripRows : m_bands.bandCount();
+    const QStringList& texts = drawing.texts();
+    m_needsFace = std::any_of(texts.begin(), texts.end(), [](const QString& t) { return !t.isEmpty() && !glyphsCover(t); });
 }
 
 QString ChartStrips::problem() const
@@ -64,6 +68,7 @@ void ChartStrips::drawBand(int band, QImage& buffer, QImage& strip) const
     QPainter painter(&strip);
     painter.translate(0, -m_bands.bandTop(band));
     PainterCanvas canvas(painter);
+    canvas.drawOnPicture();
     m_bands.replay(canvas, band);
 }
 
@@ -71,6 +76,10 @@ bool ChartStrips::run(Order order, int threads, const Work& work, const Take& ta
 {
     if (noMemory) *noMemory = false;
     if (!problem().isEmpty()) return false;
+    // A text the glyph table leaves out is written with the face, which a
+    // program that starts its GUI application late must start here, on its
+    // own thread, before any worker draws.
+    if (m_needsFace) startGuiApplication();
     const int count = m_pieces;
     const auto pieceAt = [&](int k) { return order == Order::TopDown ? k : count - 1 - k; };
 

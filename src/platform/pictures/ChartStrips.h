@@ -72,6 +72,7 @@ private:
     int m_height;
     BandedReplay m_bands;
     int m_pieces = 0;
+    bool m_needsFace = false; // a text is written with the font engine
 };
 
 } // namespace vexoria

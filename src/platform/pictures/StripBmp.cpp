@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 
 #include "platform/files/OutputFile.h"
@@ -27,10 +29,17 @@ void putLe(QByteArray& out, quint32 v, int bytes)
 // The file and info headers Qt's writer puts before 24-bit rows.
 QByteArray bmpHeader(QSize size)
 {
-    // The resolution a new picture gets, as the window's picture had.
-    const QImage probe(1, 1, QImage::Format_RGB32);
-    const int xDots = probe.dotsPerMeterX() ? probe.dotsPerMeterX() : 2834; // 72 dpi
-    const int yDots = probe.dotsPerMeterY() ? probe.dotsPerMeterY() : 2834;
+    // The resolution a new picture gets, as the window's picture had: that
+    // of the screen. A program that never started its GUI application has
+    // none, and writes the 96 dpi of the off-screen screen the command line
+    // draws on otherwise.
+    int xDots = 3780;
+    int yDots = 3780;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        const QImage probe(1, 1, QImage::Format_RGB32);
+        xDots = probe.dotsPerMeterX() ? probe.dotsPerMeterX() : 2834; // 72 dpi
+        yDots = probe.dotsPerMeterY() ? probe.dotsPerMeterY() : 2834;
+    }
     QByteArray h;
     h.append("BM", 2);
     putLe(h, static_cast<quint32>(bmpFileBytes(size)), 4);
