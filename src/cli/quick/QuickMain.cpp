@@ -1,7 +1,6 @@
-// vexoria-cli, the front end, linked statically where the system allows. Most
-// commands draw and need Qt's GUI libraries,
-// whose loading alone takes most of a short command's time; the front end
-// does not load them. It answers --version and measure itself (the widths
+// vexoria-cli, the front end, linked statically where the system allows.
+// Most commands draw and need Qt's GUI libraries, whose loading alone takes
+// most of a short command's time; the front end does not load them. It answers --version and measure itself (the widths
 // from a table made from the diagram font at build time) and hands every
 // other command, unchanged, to the complete program (FullProgram.h).
 #include <cstdio>
