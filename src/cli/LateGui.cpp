@@ -2,18 +2,13 @@
 
 #include <cstring>
 
-#include <QFileInfo>
 
 namespace vexoria::cli {
 
-bool mayStartGuiLate(const CommandInfo& cmd, const Args& args)
+bool mayStartGuiLate(const CommandInfo& cmd, const Args&)
 {
-    for (const char* dump : {"rows", "connections", "draw"})
-        if (std::strcmp(cmd.name, dump) == 0) return true;
-    if (std::strcmp(cmd.name, "render") != 0 || args.has("--all")) return false;
-    const QString suffix = QFileInfo(args.value("-o")).suffix();
-    for (const char* late : {"svg", "png", "bmp", "jpg", "jpeg"})
-        if (suffix.compare(QLatin1String(late), Qt::CaseInsensitive) == 0) return true;
+    for (const char* late : {"rows", "connections", "draw", "render"})
+        if (std::strcmp(cmd.name, late) == 0) return true;
     return false;
 }
 

@@ -1,14 +1,16 @@
 #include "cli/RenderFolder.h"
 
 #include <algorithm>
-#include <functional>
+#include <map>
+#include <optional>
 
+#include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
-#include "cli/OrderedWork.h"
 #include "cli/RenderUnit.h"
+#include "cli/UnitWork.h"
 #include "platform/files/FileNames.h"
 #include "platform/files/OutputFile.h"
 #include "source/UnitScanner.h"
@@ -46,56 +48,50 @@ QStringList unitFolders(const QStringList& units)
 
 namespace {
 
-// Units of fewer routines are drawn on one thread each, side by side.
-constexpr int kSharedRoutines = 64;
-
-// One unit drawn, with what it printed kept to be printed in its turn.
-struct RenderedUnit {
-    int routines = 0;
-    QStringList failed; // the routines that were not drawn
+// One unit opened in a worker: what was read of it, what it printed, and
+// where its routines' charts go.
+struct UnitJob {
+    std::optional<Unit> unit;
+    BuildOptions opts; // with the unit as the file
+    QStringList paths; // each routine's chart
     bool unreadable = false;
     QString err;
 };
 
-RenderedUnit renderUnitKept(const QString& file, const QString& folder, const Settings& settings,
-                            const BuildOptions& opts, const QString& format)
+// Reads the unit and makes its folder; the number of routines to draw.
+int openUnit(UnitJob& job, const QString& file, const QString& folder, const BuildOptions& opts,
+             const QString& format)
 {
-    RenderedUnit rendered;
-    QTextStream err(&rendered.err);
+    QTextStream err(&job.err);
     QString printed; // render --all prints nothing on standard output
     QTextStream out(&printed);
     Io io{out, err};
-    const std::optional<Unit> unit = readUnit(file, io);
-    if (!unit) {
-        rendered.unreadable = true;
+    job.unit = readUnit(file, io);
+    if (!job.unit) {
+        job.unreadable = true;
         err.flush();
-        return rendered;
+        return 0;
     }
-    rendered.routines = static_cast<int>(unit->routines.size());
-    if (rendered.routines > 0 && !makeFolders(folder)) {
+    const int routines = static_cast<int>(job.unit->routines.size());
+    if (routines > 0 && !makeFolders(folder)) {
         io.err << "vexoria-cli: cannot make the folder " << folder << Qt::endl;
-        rendered.unreadable = true;
-        return rendered;
+        job.unreadable = true;
+        return 0;
     }
-    BuildOptions unitOpts = opts;
-    unitOpts.file = file;
+    job.opts = opts;
+    job.opts.file = file;
     QSet<QString> taken;
-    QStringList paths;
-    for (const UnitRoutine& r : unit->routines) paths << QDir(folder).filePath(chartFileName(r, u'.' + format, taken));
-    // A unit of thousands of routines would keep one core busy long after
-    // the others ran out of units: its routines are shared out as well.
-    const std::function<RenderedRoutine(int)> work = [&](int i) {
-        return renderRoutineKept(*unit, unit->routines[static_cast<std::size_t>(i)], settings, unitOpts, paths[i]);
-    };
-    const std::function<void(int, RenderedRoutine&)> done = [&](int i, RenderedRoutine& one) {
-        const UnitRoutine& r = unit->routines[static_cast<std::size_t>(i)];
-        err << one.err;
-        if (one.status != 0) rendered.failed << (r.name.isEmpty() ? routineName(r.line) : r.name);
-    };
-    runInOrder(rendered.routines, rendered.routines >= kSharedRoutines ? workerCount() : 1, work, done);
-    err.flush();
-    return rendered;
+    for (const UnitRoutine& r : job.unit->routines)
+        job.paths << QDir(folder).filePath(chartFileName(r, u'.' + format, taken));
+    return routines;
 }
+
+// What a unit printed as it was handed on, for its progress line.
+struct UnitSoFar {
+    bool unreadable = false;
+    int routines = 0;
+    QStringList failed;
+};
 
 } // namespace
 
@@ -117,12 +113,52 @@ int renderFolder(const Settings& settings, const BuildOptions& opts, const QStri
     int charts = 0;
     int unread = 0;
     QStringList failedUnits;
-    const std::function<RenderedUnit(int)> work = [&](int i) {
-        return renderUnitKept(QDir(dir).filePath(units[i]), QDir(opts.output).filePath(folders[i]), settings, opts,
-                              format);
+    // In a worker: the units it holds open.
+    std::map<int, UnitJob> held;
+    UnitWork work;
+    // A worker that draws routines of a unit another opened reads and splits
+    // the unit again, which takes as long as drawing many of its routines:
+    // shared out, units of a hundred routines made the whole batch a tenth
+    // slower. Only a unit that alone would keep a core busy long after the
+    // others ran out of units is shared out.
+    work.sharedFrom = 1000;
+    work.open = [&](int i, int& parts) {
+        UnitJob& job = held[i] = UnitJob{};
+        parts = openUnit(job, QDir(dir).filePath(units[i]), QDir(opts.output).filePath(folders[i]), opts, format);
+        QByteArray opened;
+        QDataStream(&opened, QIODevice::WriteOnly) << job.unreadable << job.err;
+        return opened;
     };
-    const std::function<void(int, RenderedUnit&)> done = [&](int i, RenderedUnit& unit) {
-        io.err << unit.err;
+    work.close = [&](int i) { held.erase(i); };
+    work.part = [&](int i, int k) {
+        const UnitJob& job = held.at(i);
+        const UnitRoutine& routine = job.unit->routines[static_cast<std::size_t>(k)];
+        const RenderedRoutine r = renderRoutineKept(*job.unit, routine, settings, job.opts, job.paths[k]);
+        const QString name = r.status == 0 ? QString()
+                             : routine.name.isEmpty() ? routineName(routine.line)
+                                                      : routine.name;
+        QByteArray done;
+        QDataStream(&done, QIODevice::WriteOnly) << qint32(r.status) << r.err << name;
+        return done;
+    };
+    // Here: what each unit printed, in order.
+    UnitSoFar unit;
+    work.opened = [&](int, const QByteArray& opened) {
+        unit = UnitSoFar{};
+        QString err;
+        QDataStream(opened) >> unit.unreadable >> err;
+        io.err << err;
+    };
+    work.partDone = [&](int, int, const QByteArray& done) {
+        qint32 status = 1;
+        QString err;
+        QString name;
+        QDataStream(done) >> status >> err >> name;
+        io.err << err;
+        ++unit.routines;
+        if (status != 0) unit.failed << name;
+    };
+    work.unitDone = [&](int i) {
         io.err << '[' << i + 1 << '/' << total << "] " << QDir::toNativeSeparators(units[i]);
         if (unit.unreadable) {
             io.err << ": failed" << Qt::endl;
@@ -145,7 +181,7 @@ int renderFolder(const Settings& settings, const BuildOptions& opts, const QStri
         io.err << Qt::endl;
     };
     OutputBatch batch(opts.output);
-    runInOrder(total, workerCount(), work, done);
+    runUnitsInOrder(total, workerCount(), work);
     QString unsynced;
     if (!batch.finish(&unsynced)) {
         io.err << "vexoria-cli: " << unsynced << Qt::endl;

@@ -2,10 +2,11 @@
 
 #include <functional>
 
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 
-#include "cli/OrderedWork.h"
+#include "cli/UnitWork.h"
 #include "cli/OutputChecks.h"
 #include "cli/RenderFolder.h"
 #include "pipeline/Workspace.h"
@@ -185,24 +186,42 @@ int renderAll(const Unit& unit, const Settings& settings, const BuildOptions& op
     QStringList paths;
     for (const UnitRoutine& r : unit.routines) paths << QDir(dir).filePath(chartFileName(r, u'.' + format, taken));
     QStringList failed;
-    const std::function<RenderedRoutine(int)> work = [&](int i) {
-        return renderRoutineKept(unit, unit.routines[static_cast<std::size_t>(i)], settings, opts, paths[i]);
+    UnitWork work;
+    // The unit is read already, here, before the workers start: each of them
+    // has it.
+    work.sharedFrom = 2;
+    work.open = [&](int, int& parts) {
+        parts = total;
+        return QByteArray();
     };
-    const std::function<void(int, RenderedRoutine&)> done = [&](int i, RenderedRoutine& rendered) {
+    work.part = [&](int, int i) {
+        const RenderedRoutine r =
+            renderRoutineKept(unit, unit.routines[static_cast<std::size_t>(i)], settings, opts, paths[i]);
+        QByteArray done;
+        QDataStream(&done, QIODevice::WriteOnly) << qint32(r.status) << r.out << r.err;
+        return done;
+    };
+    work.close = [](int) {};
+    work.opened = [](int, const QByteArray&) {};
+    work.partDone = [&](int, int i, const QByteArray& done) {
+        RenderedRoutine rendered;
+        qint32 status = 1;
+        QDataStream(done) >> status >> rendered.out >> rendered.err;
         const UnitRoutine& r = unit.routines[static_cast<std::size_t>(i)];
         const QString shown = shownName(r);
         io.out << rendered.out;
         io.err << rendered.err;
         io.err << '[' << r.number << '/' << total << "] " << shown;
-        if (rendered.status == 0) {
+        if (status == 0) {
             io.err << " -> " << QDir::toNativeSeparators(paths[i]) << Qt::endl;
         } else {
             io.err << ": failed" << Qt::endl;
             failed << shown;
         }
     };
+    work.unitDone = [](int) {};
     OutputBatch batch(dir);
-    runInOrder(total, workerCount(), work, done);
+    runUnitsInOrder(1, workerCount(), work);
     QString unsynced;
     if (!batch.finish(&unsynced)) {
         io.err << "vexoria-cli: " << unsynced << Qt::endl;

@@ -1,16 +1,24 @@
-// A chart written as SVG, PNG, BMP or JPEG starts without the GUI
-// application, which starts only when a text needs the face; the chart is
-// byte for byte the one drawn with the application started at once (render
-// --all starts it at once).
+// A chart starts without the GUI application, which starts only when a text
+// needs the face: its texts are drawn from the glyphs taken at build time.
+// The pictures are those this process draws with the font engine, pixel for
+// pixel, and render --all, in its worker processes, writes the same bytes as
+// render of one routine.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
+#include <QImage>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "pipeline/Pipeline.h"
+#include "pipeline/Workspace.h"
+#include "platform/prompts/Prompter.h"
+#include "platform/text/TextCodec.h"
+#include "source/TextFile.h"
 #include "support/CliRun.h"
 
 namespace vexoria::test {
@@ -75,6 +83,52 @@ QString writeUnit(const QTemporaryDir& dir)
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(unitText());
     return unit;
+}
+
+class AnswerNo : public Prompter {
+public:
+    void message(const QString&) override {}
+    Answer question(const QString&, const QString&, Buttons, Icon) override { return Answer::No; }
+};
+
+// The examples, the flow cases and a routine of Cyrillic text and colours,
+// drawn here, where the texts are written by the font engine, and by the
+// command line, which writes them from its glyphs.
+TEST(LateGui, PicturesAreThoseTheFontEngineDraws)
+{
+    QTemporaryDir dir;
+    QStringList routines;
+    for (const char* folder : {VEXORIA_SOURCE_DIR "/examples", VEXORIA_TEST_DATA "/flow"}) {
+        QDirIterator it(QString::fromUtf8(folder), {QStringLiteral("*.pas")}, QDir::Files);
+        while (it.hasNext()) routines << it.next();
+    }
+    const QString cyrillic = dir.filePath(QStringLiteral("cyrillic.pas"));
+    {
+        QFile f(cyrillic);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("procedure \xd0\x9f\xd1\x80\xd0\xbe\xd0\xb1\xd0\xb0;\n{ \xd0\xa1\xd1\x87\xd1\x91\xd1\x82 }\nbegin\n"
+                "  if \xd0\xb0 > 0 then s := '\xd0\x81\xd0\xb6\xd0\xb8\xd0\xba \xe2\x84\x96 \xc2\xab\xc2\xbb'\n"
+                "  else while b do b := b - 1;\n  for i := 1 to 9 do s := s + '\xd0\xaa';\nend;\n");
+    }
+    routines << cyrillic;
+    ASSERT_GT(routines.size(), 10);
+    AnswerNo no;
+    for (const QString& path : routines) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        Workspace ws;
+        ws.prompter = &no;
+        ws.codeText = toCrLf(decodeCodeText(f.readAll()));
+        classifyCode(ws);
+        drawChart(ws);
+        ASSERT_TRUE(ws.diagram.hasPicture()) << qPrintable(path);
+        const QString out = dir.filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".png"));
+        const CliRun r = runCli({QStringLiteral("render"), path, QStringLiteral("--answer"), QStringLiteral("no"),
+                                 QStringLiteral("-o"), out});
+        ASSERT_EQ(r.status, 0) << qPrintable(r.err);
+        const QImage written(out);
+        EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == ws.diagram.image()) << qPrintable(path);
+    }
 }
 
 TEST(LateGui, AChartIsTheSameWhenTheApplicationStartsLateOrNever)

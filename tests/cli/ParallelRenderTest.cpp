@@ -3,6 +3,7 @@
 #include <sched.h>
 
 #include <chrono>
+#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -13,7 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "cli/OrderedWork.h"
+#include "cli/UnitWork.h"
 #include "support/CliRun.h"
 #include "support/PrintTo.h"
 
@@ -128,23 +129,86 @@ TEST(ParallelRender, AFolderOfUnitsIsMirroredUnderOut)
     EXPECT_TRUE(none.err.contains(QStringLiteral("holds no unit"))) << qPrintable(none.err);
 }
 
-TEST(OrderedWork, ResultsComeInOrderAndAFailureInItsTurn)
-{
-    for (int threads : {1, 2, 4}) {
-        std::vector<int> seen;
-        const std::function<int(int)> work = [](int i) {
-            // Early jobs take longest, so later ones finish first.
-            std::this_thread::sleep_for(std::chrono::milliseconds((10 - i) % 4));
-            if (i == 7) throw std::runtime_error("seven");
-            return i * i;
+// Units of few parts and of many (handed out to every worker a few at a
+// time), early ones slowest, so that later ones are done first.
+int partsOf(int unit) { return unit % 3 == 0 ? 150 : unit % 5; }
+
+struct Recorded {
+    QStringList seen;
+    vexoria::cli::UnitWork work;
+    Recorded(int failUnit, int failPart, const std::function<void()>& fail)
+    {
+        work.open = [](int unit, int& parts) {
+            parts = partsOf(unit);
+            return QByteArray::number(unit * 10);
         };
-        const std::function<void(int, int&)> done = [&](int i, int& r) {
-            EXPECT_EQ(r, i * i);
-            seen.push_back(i);
+        work.close = [](int) {};
+        work.part = [=](int unit, int part) {
+            std::this_thread::sleep_for(std::chrono::microseconds(unit < 3 ? 300 : 0));
+            if (unit == failUnit && part == failPart) fail();
+            return QByteArray::number(unit * 1000 + part);
         };
-        EXPECT_THROW(vexoria::cli::runInOrder(10, threads, work, done), std::runtime_error) << threads;
-        EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6})) << threads;
+        work.opened = [this](int unit, const QByteArray& b) {
+            EXPECT_EQ(b.toInt(), unit * 10);
+            seen << QStringLiteral("u%1").arg(unit);
+        };
+        work.partDone = [this](int unit, int part, const QByteArray& b) {
+            EXPECT_EQ(b.toInt(), unit * 1000 + part);
+            seen << QStringLiteral("u%1p%2").arg(unit).arg(part);
+        };
+        work.unitDone = [this](int unit) { seen << QStringLiteral("d%1").arg(unit); };
     }
+};
+
+QStringList expectedUpTo(int units, int failUnit, int failPart)
+{
+    QStringList e;
+    for (int u = 0; u < units; ++u) {
+        e << QStringLiteral("u%1").arg(u);
+        for (int p = 0; p < partsOf(u); ++p) {
+            if (u == failUnit && p == failPart) return e;
+            e << QStringLiteral("u%1p%2").arg(u).arg(p);
+        }
+        e << QStringLiteral("d%1").arg(u);
+    }
+    return e;
+}
+
+TEST(UnitWork, EverythingComesInOrderAndAFailureInItsTurn)
+{
+    for (int workers : {1, 2, 3}) {
+        Recorded all(-1, -1, [] {});
+        vexoria::cli::runUnitsInOrder(10, workers, all.work);
+        EXPECT_EQ(all.seen, expectedUpTo(10, -1, -1)) << workers;
+
+        // A failure in a part of a large unit, while later units are done.
+        Recorded failing(6, 70, [] { throw std::runtime_error("seventy"); });
+        try {
+            vexoria::cli::runUnitsInOrder(10, workers, failing.work);
+            ADD_FAILURE() << "no failure, " << workers;
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "seventy");
+        }
+        EXPECT_EQ(failing.seen, expectedUpTo(10, 6, 70)) << workers;
+
+        Recorded short_of_memory(4, 2, [] { throw std::bad_alloc(); });
+        EXPECT_THROW(vexoria::cli::runUnitsInOrder(10, workers, short_of_memory.work), std::bad_alloc) << workers;
+        EXPECT_EQ(short_of_memory.seen, expectedUpTo(10, 4, 2)) << workers;
+    }
+}
+
+TEST(UnitWork, AWorkerThatDiesIsAFailureInItsTurn)
+{
+    Recorded dying(3, 100, [] { ::raise(SIGKILL); });
+    try {
+        vexoria::cli::runUnitsInOrder(8, 2, dying.work);
+        ADD_FAILURE() << "no failure";
+    } catch (const std::runtime_error& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("signal 9"))) << e.what();
+    }
+    // Everything before the parts the worker held when it ended (96 to 111)
+    // was handed on, and nothing after.
+    EXPECT_EQ(dying.seen, expectedUpTo(8, 3, 96));
 }
 
 } // namespace

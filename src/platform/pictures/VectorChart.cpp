@@ -64,6 +64,9 @@ bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const 
 
 bool writePdf(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
 {
+    // The PDF holds its text in the face, and Qt's PDF writer needs the GUI
+    // application: a program that starts it late starts it here.
+    startGuiApplication();
     const QSizeF page = pdfPageSize(chart);
     QPdfWriter pdf(&device);
     pdf.setCreator(QStringLiteral("Vexoria"));
