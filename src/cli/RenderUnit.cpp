@@ -269,10 +269,11 @@ int renderUnit(const CommandInfo& info, const Args& args, const BuildOptions& op
     if (!all && !checkOutputFolder(opts.output, io)) return 1;
     Settings settings;
     if (!opts.ini.isEmpty() && !loadIniFile(opts.ini, settings, io)) return 1;
-    if (all && QFileInfo(opts.file).isDir()) return renderFolder(settings, opts, format, io);
+    // A worker process that ended without its work done is one line.
+    if (all && QFileInfo(opts.file).isDir()) return guarded(io, [&] { return renderFolder(settings, opts, format, io); });
     const auto unit = readUnit(opts.file, io);
     if (!unit) return 1;
-    if (all) return renderAll(*unit, settings, opts, format, io);
+    if (all) return guarded(io, [&] { return renderAll(*unit, settings, opts, format, io); });
     const UnitRoutine* routine = findRoutine(*unit, args.value("--routine"), io);
     if (!routine) return 1;
     return renderOne(*unit, *routine, settings, opts, opts.output, io);

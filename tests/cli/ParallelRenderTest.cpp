@@ -1,6 +1,7 @@
 // render --all on every core: the same files and the same lines, in the same
 // order, as on one core; render FOLDER --all over a tree of units.
 #include <sched.h>
+#include <signal.h>
 
 #include <chrono>
 #include <csignal>
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
+#include <QThread>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
@@ -127,6 +130,41 @@ TEST(ParallelRender, AFolderOfUnitsIsMirroredUnderOut)
                                 dir.filePath(QStringLiteral("x"))});
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("holds no unit"))) << qPrintable(none.err);
+}
+
+// A worker killed while it draws: the command ends with the lines of what
+// was done before, one line naming what ended it, and status 1.
+TEST(ParallelRender, AKilledWorkerEndsTheCommandWithOneLine)
+{
+    if (QThread::idealThreadCount() < 2) GTEST_SKIP() << "one core: no worker processes";
+    QTemporaryDir dir;
+    const QString src = dir.filePath(QStringLiteral("src"));
+    for (int u = 0; u < 300; ++u) writeFile(src + QStringLiteral("/u%1.pas").arg(u, 3, 10, QChar(u'0')), manyRoutines());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VEXORIA_CLI), {QStringLiteral("render"), src, QStringLiteral("--all"),
+                                          QStringLiteral("--format"), QStringLiteral("svg"), QStringLiteral("-o"),
+                                          dir.filePath(QStringLiteral("out"))});
+    ASSERT_TRUE(p.waitForStarted());
+    // The front end hands over to the program in the same process.
+    const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(p.processId());
+    QByteArray workers;
+    for (int i = 0; i < 2000 && workers.trimmed().isEmpty() && p.state() == QProcess::Running; ++i) {
+        QThread::msleep(1);
+        QFile f(children);
+        if (f.open(QIODevice::ReadOnly)) workers = f.readAll();
+    }
+    ASSERT_FALSE(workers.trimmed().isEmpty()) << "no worker seen";
+    ::kill(static_cast<pid_t>(workers.trimmed().split(' ').first().toInt()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last(), QStringLiteral("vexoria-cli: a worker process ended on signal 9 (Killed)"));
+    for (int i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].startsWith(QStringLiteral("[%1/300] ").arg(i + 1))) << qPrintable(lines[i]);
 }
 
 // Units of few parts and of many (handed out to every worker a few at a
