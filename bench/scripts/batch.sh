@@ -8,6 +8,9 @@
 # minutes on 2 cores:
 #   bench/scripts/batch.sh build /usr/share/fpcsrc svg 10
 #   bench/scripts/batch.sh [BUILD [FOLDER [FORMAT [EVERY]]]]
+# The charts go under TMPDIR. On a shared machine's disk, making thousands of
+# small files takes from one to five times as long as drawing them, and
+# varies from run to run as much; TMPDIR=/dev/shm measures the drawing.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cli="$(cd "${1:-$here/../../build}" && pwd)/src/vexoria-cli"
