@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include <QImage>
 #include <QIODevice>
 
 #include "pipeline/Pipeline.h"

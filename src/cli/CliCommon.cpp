@@ -11,7 +11,7 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/text/ConversionError.h"
-#include "platform/drawing/QImageCanvas.h"
+#include "platform/drawing/PictureCanvas.h"
 #include "platform/settings/SettingsFile.h"
 #include "platform/text/TextCodec.h"
 #include "source/TextFile.h"

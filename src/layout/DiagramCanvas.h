@@ -10,7 +10,7 @@
 
 #include "platform/drawing/Canvas.h"
 #include "platform/drawing/Diagram.h"
-#include "platform/drawing/QImageCanvas.h" // PictureError
+#include "platform/drawing/PictureCanvas.h" // PictureError
 
 namespace vexoria {
 

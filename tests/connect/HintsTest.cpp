@@ -2,6 +2,8 @@
 // eraser on the chart's picture.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "connect/Annotations.h"
 #include "connect/Hints.h"
 #include "platform/drawing/Diagram.h"
@@ -126,7 +128,7 @@ TEST(Annotations, ACommentIsWrittenOnThePictureAndTheEraserTakesItAway)
     Diagram d;
     d.setHeight(200);
     ASSERT_TRUE(d.makeWhiteImage());
-    QImageCanvas& canvas = d.canvas();
+    Canvas& canvas = d.canvas();
     canvas.polyline({{0, 90}, {700, 90}});
     canvas.setPenColour(rgb(0, 0, 255));
     canvas.setBrushColour(rgb(0, 255, 0));

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include <QImage>
 #include <QBuffer>
 #include <QDirIterator>
 #include <QFile>

@@ -2,17 +2,22 @@
 // The picture of the diagram view: 700 pixels wide, a height set by the
 // drawing pass, and an image that exists or not. Removing the picture empties
 // it; the first drawing makes a white image of the current size.
+//
+// The image is Qt's, of its GUI library: what makes, copies and draws on it
+// is in DiagramPicture.cpp, with that library. A program without it (the
+// lean command line) draws its charts on another canvas (DiagramCanvas.h),
+// and defines those functions as handing its command over.
 #include <algorithm>
 #include <climits>
 #include <memory>
 
-#include <QImage>
-
 #include "platform/drawing/DisplayList.h"
+
+class QImage;
 
 namespace vexoria {
 
-class QImageCanvas;
+class PictureCanvas;
 
 class Diagram {
 public:
@@ -43,15 +48,16 @@ public:
     void setHeight(int h) { m_height = h; }
     void setWidth(int w) { m_width = w; }
 
-    bool hasPicture() const { return !m_image.isNull(); }
-    const QImage& image() const { return m_image; }
-    QImage& image() { return m_image; }
+    bool hasPicture() const { return m_image != nullptr; }
+    // The picture; a null image when there is none.
+    const QImage& image() const;
+    QImage& image();
     // Removes the picture (the view holds no graphic any more). A picture
     // opened from a file may have had another width; the next chart is
     // drawn 700 wide again.
     void removePicture()
     {
-        m_image = QImage();
+        m_image.reset();
         m_width = kWidth;
         ++m_removals;
         m_opened = false;
@@ -62,15 +68,7 @@ public:
     int removals() const { return m_removals; }
     // Replaces the picture, as opening a picture file does: the diagram
     // takes the picture's size.
-    void setPicture(const QImage& image)
-    {
-        m_image = image;
-        m_width = image.width();
-        m_height = image.height();
-        ++m_removals;
-        m_drawing.clear(); // an opened picture has no drawing to save as SVG or PDF
-        m_opened = true;
-    }
+    void setPicture(const QImage& image);
     // The picture was opened from a file: its drawing holds at most what
     // was drawn on it since (comments, eraser strokes), not the picture.
     bool isOpenedPicture() const { return m_opened; }
@@ -80,7 +78,7 @@ public:
 
     // The canvas on this picture. Its pen and brush persist from one stage to
     // the next and start afresh with each new image.
-    QImageCanvas& canvas();
+    PictureCanvas& canvas();
 
     // Every call the canvas drew the picture with, since the picture was
     // made: the picture as a drawing, which an SVG or PDF chart replays.
@@ -92,11 +90,11 @@ private:
     int m_width = kWidth;
     int m_height = kStartHeight;
     qint64 m_maxPictureBytes = kMaxPictureBytes;
-    QImage m_image;
+    std::shared_ptr<QImage> m_image; // only a picture that is not null, never shared
     int m_removals = 0;
     bool m_opened = false;
     DisplayList m_drawing{this};
-    std::unique_ptr<QImageCanvas> m_canvas;
+    std::unique_ptr<PictureCanvas> m_canvas;
 };
 
 } // namespace vexoria

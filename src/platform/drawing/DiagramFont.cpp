@@ -9,7 +9,6 @@
 #include <QFontInfo>
 #include <QStringList>
 
-#include "platform/drawing/DiagramWidths.h"
 
 // Resources of a static library must be registered by hand before use.
 static void initDiagramFontResource()
@@ -99,47 +98,17 @@ const FontHolder& holder()
 
 const QFont& diagramFont() { return holder().font; }
 const QFontMetrics& diagramFontMetrics() { return holder().metrics; }
-QString diagramFontFamily()
-{
-    if (const DiagramFaceFacts* face = installedDiagramFace()) return QString::fromUtf8(face->family);
-    return QFontInfo(holder().font).family();
-}
-
-int diagramFontPixelSize()
-{
-    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->pixelSize;
-    return holder().font.pixelSize();
-}
-
-int diagramTextAscent()
-{
-    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->ascent;
-    return holder().metrics.ascent();
-}
-
-int diagramTextHeight()
-{
-    if (const DiagramFaceFacts* face = installedDiagramFace()) return face->height;
-    return holder().metrics.height();
-}
 
 void setGuiStarter(void (*start)()) { guiStarter = start; }
 void startGuiApplication() { ensureGui(); }
-bool diagramFontIsEmbedded() { return loadedFamily().embedded && QFontInfo(holder().font).family() == family(); }
 
-QString diagramShownText(const QString& text)
-{
-    if (!text.contains(u'\t')) return text;
-    QString shown = text;
-    shown.replace(u'\t', u' ');
-    return shown;
-}
-
-int diagramTextWidth(const QString& text)
-{
-    if (text.isEmpty()) return 0;
-    if (const std::optional<int> w = tableTextWidth(text)) return *w;
-    return holder().metrics.horizontalAdvance(diagramShownText(text));
-}
+namespace face {
+int textWidth(const QString& shownText) { return holder().metrics.horizontalAdvance(shownText); }
+QString family() { return QFontInfo(holder().font).family(); }
+bool embedded() { return loadedFamily().embedded && QFontInfo(holder().font).family() == vexoria::family(); }
+int pixelSize() { return holder().font.pixelSize(); }
+int ascent() { return holder().metrics.ascent(); }
+int height() { return holder().metrics.height(); }
+} // namespace face
 
 } // namespace vexoria

@@ -7,11 +7,9 @@
 // call, not a text width): a white image of the diagram's current size, with
 // a fresh pen (black, width 1, solid) and a white brush, as a new bitmap has.
 // Every call is also kept in the diagram's drawing (Diagram::drawing()).
-#include <stdexcept>
-
 #include <QString>
 
-#include "platform/drawing/Canvas.h"
+#include "platform/drawing/PictureCanvas.h"
 
 class QPainter;
 
@@ -19,24 +17,11 @@ namespace vexoria {
 
 class Diagram;
 
-// The diagram's image could not be made at its size (too large for memory).
-// Its text is the program's message for a chart too long for its picture.
-class PictureError : public std::runtime_error {
-public:
-    PictureError() : std::runtime_error("Длинна превышенна ") {}
-};
-
-class QImageCanvas : public Canvas {
+class QImageCanvas : public PictureCanvas {
 public:
     explicit QImageCanvas(Diagram& diagram) : m_diagram(diagram) {}
 
-    // Takes the pen and brush of another canvas (a copy of the diagram
-    // draws on as the original would have).
-    void takeStateOf(const QImageCanvas& other) { m_pen = other.m_pen; }
-
-    // Makes the white image when the diagram has none; false when it cannot
-    // be allocated.
-    bool ensurePicture();
+    bool ensurePicture() override;
 
     void setPenWidth(int width) override;
     void setPenColour(Colour colour) override;

@@ -22,4 +22,9 @@ void installSchemeColours(const SchemeColours& colours);
 // else the application is started (setGuiStarter) and its palette's.
 SchemeColours schemeColours();
 
+// The palette's side of that (DesktopSchemeColours.cpp), given the colours
+// installed; a program without Qt's GUI library defines it as handing its
+// command over to one that has it.
+SchemeColours desktopSchemeColours(const std::optional<SchemeColours>& installed);
+
 } // namespace vexoria
