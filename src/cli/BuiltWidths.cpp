@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "platform/drawing/DiagramGlyphs.h"
 #include "platform/drawing/DiagramWidths.h"
 #include "platform/drawing/SchemeColours.h"
 
@@ -19,7 +18,6 @@ constexpr CharWidth kWidths[] = {
 constexpr DiagramFaceFacts kFace{
 #include "DiagramFontFacts.inc"
 };
-#include "DiagramGlyphTable.inc"
 struct BuiltScheme {
     const char* qtVersion;
     const char* platform;
@@ -31,11 +29,7 @@ constexpr BuiltScheme kScheme{
 };
 } // namespace
 
-void installBuiltWidths()
-{
-    installDiagramWidths(kWidths, std::size(kWidths), kFace);
-    installDiagramGlyphs(kGlyphEntries, std::size(kGlyphEntries), kGlyphRuns, std::size(kGlyphRuns));
-}
+void installBuiltWidths() { installDiagramWidths(kWidths, std::size(kWidths), kFace); }
 
 void installBuiltSchemeColours()
 {

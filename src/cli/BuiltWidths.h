@@ -7,9 +7,13 @@
 
 namespace vexoria::cli {
 
-// Installs the width table and the glyphs when the build made them of the
-// embedded face; does nothing otherwise.
+// Installs the width table when the build made one of the embedded face;
+// does nothing otherwise.
 void installBuiltWidths();
+
+// Installs the glyphs the build took of the embedded face (BuiltGlyphs.cpp:
+// drawing them needs Qt's GUI library).
+void installBuiltGlyphs();
 
 // Installs the scheme colours the build saw when this run will see the same:
 // the same Qt, the same platform plugin, no platform theme of its own. Called

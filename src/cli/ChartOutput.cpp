@@ -3,18 +3,10 @@
 #include <algorithm>
 
 #include "cli/CliCommon.h"
-#include "platform/pictures/StripBmp.h"
-#include "platform/pictures/StripPng.h"
 #include "pipeline/Workspace.h"
+#include "platform/pictures/SvgChart.h"
 
 namespace vexoria::cli {
-
-namespace {
-
-// A JPEG holds at most this many rows.
-constexpr int kJpegMaxRows = 65500;
-
-} // namespace
 
 ChartOutput::ChartOutput(Workspace& ws, PictureFormat format)
     : m_ws(ws), m_format(format), m_vector(vectorFormat(format)),
@@ -50,22 +42,9 @@ bool ChartOutput::drawn() const { return m_vector || m_strips ? !m_drawing.isEmp
 
 bool ChartOutput::write(const QString& path, QString* error) const
 {
-    // Saying so beats the encoder's own words, and leaves the old file as it
-    // was.
-    if (m_format == PictureFormat::Jpeg && m_ws.diagram.image().height() > kJpegMaxRows) {
-        if (error)
-            *error = QStringLiteral("cannot write %1: the chart is %2 pixels tall and a JPEG holds at most %3; "
-                                    "write it as .png or .svg")
-                         .arg(path)
-                         .arg(m_ws.diagram.image().height())
-                         .arg(kJpegMaxRows);
-        return false;
-    }
     const QSize size(m_ws.diagram.width(), m_ws.diagram.height());
-    if (m_format == PictureFormat::Bmp) return writeStripBmp(m_drawing, size, path, error);
-    if (m_strips) return writeStripPng(m_drawing, size, path, error);
-    if (!m_vector) return writePicture(m_ws.diagram.image(), path, error);
-    return writeVectorChart(m_drawing, size, *m_vector, path, m_ws.reportTitle, error);
+    if (m_vector == VectorFormat::Svg) return writeSvgChart(m_drawing, size, path, m_ws.reportTitle, error);
+    return writeChartPicture(m_ws, m_drawing, m_format, path, error);
 }
 
 } // namespace vexoria::cli

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "platform/drawing/DisplayList.h"
-#include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/PictureFormat.h"
 
 namespace vexoria {
 struct Workspace;
@@ -32,6 +32,9 @@ public:
     // Writes the chart (or the part of it) drawn last; false with *error set.
     bool write(const QString& path, QString* error) const;
 
+    // A JPEG holds at most this many rows.
+    static constexpr int kJpegMaxRows = 65500;
+
 private:
     Workspace& m_ws;
     PictureFormat m_format;
@@ -39,5 +42,12 @@ private:
     bool m_strips;
     DisplayList m_drawing;
 };
+
+// Writes a chart that is not an SVG: a picture, or a PDF (ChartPictures.cpp,
+// with Qt's GUI library; the lean command line hands its command over
+// instead). `drawing` is the chart's display list, empty for a JPEG, which is
+// encoded from the diagram's picture.
+bool writeChartPicture(const Workspace& ws, const DisplayList& drawing, PictureFormat format, const QString& path,
+                       QString* error);
 
 } // namespace vexoria::cli

@@ -9,7 +9,7 @@
 #include "pipeline/Pipeline.h"
 #include "pipeline/Workspace.h"
 #include "platform/files/OutputFile.h"
-#include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/PictureFormat.h"
 
 namespace vexoria::cli {
 

@@ -12,7 +12,7 @@
 #include "pipeline/Workspace.h"
 #include "platform/files/FileNames.h"
 #include "platform/files/OutputFile.h"
-#include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/PictureFormat.h"
 #include "platform/settings/SettingsFile.h"
 #include "source/TextFile.h"
 #include "source/UnitScanner.h"

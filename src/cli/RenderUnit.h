@@ -10,7 +10,7 @@
 #include <QStringList>
 
 #include "cli/CliCommon.h"
-#include "platform/pictures/PictureWriter.h"
+#include "platform/pictures/PictureFormat.h"
 
 namespace vexoria {
 struct Settings;

@@ -98,6 +98,7 @@ int main(int argc, char* argv[])
         QGuiApplication::setApplicationVersion(QStringLiteral(VEXORIA_VERSION));
     };
     vexoria::cli::installBuiltWidths();
+    vexoria::cli::installBuiltGlyphs();
     if (vexoria::cli::mayStartGuiLate(*cmd, *parsed)) {
         vexoria::cli::installBuiltSchemeColours();
         static std::function<void()> lateStart;

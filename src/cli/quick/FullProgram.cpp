@@ -44,6 +44,16 @@ std::string fullProgramPath()
     return dir + VEXORIA_CLI_PROGRAM;
 }
 
+int runLeanProgram(char** argv)
+{
+#ifdef VEXORIA_CLI_LEAN_PROGRAM
+    std::string dir = selfPath();
+    dir.erase(dir.find_last_of('/') + 1);
+    execv((dir + VEXORIA_CLI_LEAN_PROGRAM).c_str(), argv);
+#endif
+    return runFullProgram(argv);
+}
+
 int runFullProgram(char** argv)
 {
     const std::string path = fullProgramPath();

@@ -16,6 +16,10 @@ std::string fullProgramPath();
 // the status to end with is then 1.
 int runFullProgram(char** argv);
 
+// Replaces this process by the lean program (cli/lean) with the same
+// arguments; by the complete program when the lean one cannot be started.
+int runLeanProgram(char** argv);
+
 // Starts the complete program with `argument` (one command, no options) and
 // its standard input on a pipe that the caller writes. Standard output and
 // standard error are shared. False, after one line on standard error, when it

@@ -1,14 +1,17 @@
 // vexoria-cli, the front end, linked statically where the system allows.
 // Most commands draw and need Qt's GUI libraries, whose loading alone takes
-// most of a short command's time; the front end does not load them. It answers --version and measure itself (the widths
-// from a table made from the diagram font at build time) and hands every
-// other command, unchanged, to the complete program (FullProgram.h).
+// most of a short command's time; the front end does not load them. It
+// answers --version and measure itself (the widths from a table made from
+// the diagram font at build time), hands the commands that need no picture
+// to the lean program on Qt's core library (Route.h), and every other
+// command, unchanged, to the complete program (FullProgram.h).
 #include <cstdio>
 #include <cstring>
 #include <new>
 
 #include "cli/quick/FullProgram.h"
 #include "cli/quick/QuickMeasure.h"
+#include "cli/quick/Route.h"
 
 int main(int argc, char** argv)
 {
@@ -25,5 +28,6 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    if (vexoria::cli::forLeanProgram(argc, argv)) return vexoria::cli::runLeanProgram(argv);
     return vexoria::cli::runFullProgram(argv);
 }

@@ -11,7 +11,7 @@
 #include "platform/drawing/DisplayList.h"
 #include "platform/files/OutputFile.h"
 #include "platform/drawing/PainterCanvas.h"
-#include "platform/drawing/SvgCanvas.h"
+#include "platform/pictures/SvgChart.h"
 
 namespace vexoria {
 
@@ -32,34 +32,6 @@ bool paint(QPaintDevice& device, const DisplayList& drawing, QSize chart, double
     PainterCanvas canvas(painter);
     drawing.replay(canvas);
     return painter.end();
-}
-
-bool writeSvg(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
-{
-    SvgCanvas canvas;
-    canvas.reserve(drawing.itemCount());
-    drawing.replay(canvas);
-    const QByteArray w = QByteArray::number(chart.width());
-    const QByteArray h = QByteArray::number(chart.height());
-    // A one-pixel line of the bitmap covers the pixel right of and below its
-    // coordinates; half a pixel across and down puts the vector line on it.
-    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                            w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + ' ' + h +
-                            "\">\n"
-                            "<title>" +
-                            xmlText(title) +
-                            "</title>\n"
-                            "<rect width=\"" +
-                            w + "\" height=\"" + h +
-                            "\" fill=\"#ffffff\"/>\n"
-                            "<g transform=\"translate(0.5 0.5)\" font-family=\"'" +
-                            diagramFontFamily().toUtf8() + "', Arial, sans-serif\" font-size=\"" +
-                            QByteArray::number(diagramFontPixelSize()) +
-                            "\" stroke-miterlimit=\"2\" fill-rule=\"evenodd\" xml:space=\"preserve\">\n";
-    const QByteArray body = canvas.takeElements();
-    const QByteArray tail = "</g>\n</svg>\n";
-    return device.write(head) == head.size() && device.write(body) == body.size() && device.write(tail) == tail.size();
 }
 
 bool writePdf(QIODevice& device, const DisplayList& drawing, QSize chart, const QString& title)
@@ -90,7 +62,7 @@ QSizeF pdfPageSize(QSize chart)
 bool paintVectorChart(const DisplayList& drawing, QSize chart, VectorFormat format, QIODevice& device,
                       const QString& title)
 {
-    return format == VectorFormat::Svg ? writeSvg(device, drawing, chart, title)
+    return format == VectorFormat::Svg ? writeSvgChart(device, drawing, chart, title)
                                        : writePdf(device, drawing, chart, title);
 }
 
@@ -112,6 +84,7 @@ bool writeDiagramAsVector(const Diagram& diagram, VectorFormat format, const QSt
 bool writeVectorChart(const DisplayList& drawing, QSize chart, VectorFormat format, const QString& path,
                       const QString& title, QString* error)
 {
+    if (format == VectorFormat::Svg) return writeSvgChart(drawing, chart, path, title, error);
     return writeOutput(
         path,
         [&](QIODevice& device, QString* reason) {
