@@ -88,6 +88,32 @@ TEST(LeanProgram, SaysAndWritesWhatTheCompleteProgramDoes)
     expectSame({QStringLiteral("render"), routines.last(), QStringLiteral("--answer"), QStringLiteral("maybe")}, svg);
 }
 
+// A warning comes before the table on one stream as on two, as the complete
+// program prints it.
+TEST(LeanProgram, PrintsBothStreamsInTheOrderTheCompleteProgramDoes)
+{
+    QTemporaryDir dir;
+    // A file with no code at all is warned about before the table.
+    const QString empty = dir.filePath(QStringLiteral("empty.pas"));
+    {
+        QFile f(empty);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    for (const char* command : {"rows", "draw"}) {
+        QByteArray merged[2];
+        int k = 0;
+        for (const char* program : {VEXORIA_CLI_LEAN, VEXORIA_CLI_FULL}) {
+            QProcess p;
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            p.start(QString::fromUtf8(program), {QString::fromUtf8(command), empty});
+            ASSERT_TRUE(p.waitForFinished(60000));
+            merged[k++] = p.readAll();
+        }
+        ASSERT_TRUE(merged[1].startsWith("vexoria-cli: warning")) << merged[1].constData();
+        EXPECT_EQ(merged[0], merged[1]) << command;
+    }
+}
+
 TEST(LeanProgram, NeedsNoQtGuiLibrary)
 {
     QProcess p;

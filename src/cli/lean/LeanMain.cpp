@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <vector>
+
+#include <unistd.h>
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QTextStream>
 
 #include "cli/BuiltWidths.h"
@@ -31,10 +35,41 @@ const CommandInfo* leanCommand(const QString& name)
     return nullptr;
 }
 
-bool writeAll(const QByteArray& bytes, std::FILE* to)
+// What the command printed, on either stream, in the order it was printed:
+// standard output and standard error come out interleaved as the complete
+// program prints them.
+struct Printed {
+    int fd;
+    QByteArray bytes;
+};
+
+class KeptStream : public QIODevice {
+public:
+    KeptStream(std::vector<Printed>& printed, int fd) : m_printed(printed), m_fd(fd) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        m_printed.push_back({m_fd, QByteArray(data, size)});
+        return size;
+    }
+
+private:
+    std::vector<Printed>& m_printed;
+    int m_fd;
+};
+
+bool writeAll(int fd, const QByteArray& bytes)
 {
-    return bytes.isEmpty() || std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to) ==
-                                  static_cast<size_t>(bytes.size());
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + at, static_cast<size_t>(bytes.size() - at));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        at += n;
+    }
+    return true;
 }
 
 } // namespace
@@ -52,10 +87,11 @@ int main(int argc, char* argv[])
 
     // Everything printed is kept until the command ends: a command handed
     // over has printed nothing.
-    QByteArray printed;
-    QByteArray said;
-    QTextStream out(&printed, QIODevice::WriteOnly);
-    QTextStream err(&said, QIODevice::WriteOnly);
+    std::vector<Printed> printed;
+    KeptStream keptOut(printed, STDOUT_FILENO);
+    KeptStream keptErr(printed, STDERR_FILENO);
+    QTextStream out(&keptOut);
+    QTextStream err(&keptErr);
     vexoria::cli::Io io{out, err};
     const auto parsed = vexoria::cli::parseArgs(*cmd, args, io);
     int status = 2;
@@ -75,15 +111,18 @@ int main(int argc, char* argv[])
     }
     out.flush();
     err.flush();
-    errno = 0;
-    const bool written = writeAll(printed, stdout) && std::fflush(stdout) == 0 && !std::ferror(stdout);
-    const int why = errno;
-    writeAll(said, stderr);
+    bool written = true;
+    int why = 0;
+    for (const Printed& p : printed) {
+        errno = 0;
+        if (writeAll(p.fd, p.bytes) || p.fd != STDOUT_FILENO || !written) continue;
+        written = false;
+        why = errno;
+    }
     if (status == 0 && !written) {
         std::fprintf(stderr, "vexoria-cli: cannot write standard output: %s\n",
                      why != 0 ? std::strerror(why) : "the write was refused");
         status = 1;
     }
-    std::fflush(stderr);
     return status;
 }
