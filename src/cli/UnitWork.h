@@ -2,9 +2,9 @@
 // Drawing a batch of units (render DIR --all) or the routines of one (render
 // UNIT --all) on every core, in worker processes forked from this one.
 // Threads of one process gained 1.6 to 1.7 times the one-core throughput on
-// two cores: each chart took longer beside another thread (the memory
-// allocator and Qt's shared data are shared too). Processes gain 1.85 to
-// 1.95 times. A worker that dies (a crash) ends the command with one line,
+// two cores: each chart took longer beside another thread (another memory
+// allocator won back part of that, so the allocator they share is among the
+// causes). Processes gain 1.85 to 1.95 times. A worker that dies (a crash) ends the command with one line,
 // in its turn, instead of taking it down without a word.
 //
 // A worker opens the next unit (reads it, splits it into routines), and a
